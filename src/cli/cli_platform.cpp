@@ -1,0 +1,76 @@
+// The command line's platform.
+#include "cli/cli_platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "run/file_layer.h"
+
+namespace yl::cli {
+
+namespace {
+constexpr int kBarWidth = 30;
+}
+
+void CliPlatform::ShowAlert(std::string_view message) {
+  if (drawn_) std::fputc('\n', stderr);
+  std::fprintf(stderr, "yardledger-cli: %.*s\n", static_cast<int>(message.size()), message.data());
+}
+
+void CliPlatform::Terminate(int status) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::exit(status);
+}
+
+bool CliPlatform::AskSaveFile(std::string_view, std::string_view proposedName,
+                              run::SaveFileReply& reply) {
+  if (!errorLogPath_.empty()) {
+    reply.spec = run::FSSpec{errorLogPath_, run::NameOf(errorLogPath_)};
+    return true;
+  }
+  // Never replace a file of the user's: number the name when it is taken.
+  std::string name(proposedName);
+  for (int n = 1; run::FSMakeFSSpec(0, reportFolder_, name, reply.spec) == run::noErr; ++n) {
+    name = std::string(proposedName) + "." + std::to_string(n);
+  }
+  return true;
+}
+
+void CliPlatform::StartProgress(std::string_view firstName, int count) {
+  total_ = count;
+  done_ = 0;
+  percent_ = 0;
+  name_ = std::string(firstName);
+  DrawProgress();
+}
+
+void CliPlatform::StepProgress(int addDone, int addPercent, std::string_view name) {
+  done_ += addDone;
+  percent_ += addPercent;
+  if (!(done_ == total_ && percent_ == 100) && percent_ > 100) percent_ -= 100;
+  if (!name.empty()) name_ = std::string(name);
+  DrawProgress();
+}
+
+void CliPlatform::EndProgress() {
+  if (drawn_) std::fputc('\n', stderr);
+  drawn_ = false;
+}
+
+void CliPlatform::DrawProgress() {
+  if (!showProgress_ || total_ <= 0) return;
+  double fraction = (done_ - 1 + percent_ / 100.0) / total_;
+  if (done_ == total_ && percent_ == 100) fraction = 1.0;
+  if (fraction < 0) fraction = 0;
+  if (fraction > 1) fraction = 1;
+  const int filled = static_cast<int>(fraction * kBarWidth);
+  std::string bar(static_cast<std::size_t>(filled), '#');
+  bar.resize(kBarWidth, '.');
+  std::fprintf(stderr, "\r\x1b[K%-24.24s %4d remaining [%s]", name_.c_str(), total_ - done_,
+               bar.c_str());
+  std::fflush(stderr);
+  drawn_ = true;
+}
+
+}  // namespace yl::cli

@@ -1,0 +1,42 @@
+// The command line's side of the platform interface: the alert and the
+// progress bar on standard error, the error log's file chosen without asking.
+#pragma once
+
+#include <string>
+
+#include "run/platform.h"
+
+namespace yl::cli {
+
+class CliPlatform : public run::Platform {
+ public:
+  // errorLogPath: the --error-log file, or "" for ErrorLog (numbered when
+  // taken) in reportFolder. showProgress: draw the bar on standard error.
+  CliPlatform(std::string errorLogPath, std::string reportFolder, bool showProgress)
+      : errorLogPath_(std::move(errorLogPath)),
+        reportFolder_(std::move(reportFolder)),
+        showProgress_(showProgress) {}
+
+  void ShowAlert(std::string_view message) override;
+  [[noreturn]] void Terminate(int status) override;
+  bool AskSaveFile(std::string_view title, std::string_view proposedName,
+                   run::SaveFileReply& reply) override;
+  void StartProgress(std::string_view firstName, int count) override;
+  void StepProgress(int addDone, int addPercent, std::string_view name) override;
+  void EndProgress() override;
+  void YieldHook() override {}
+
+ private:
+  void DrawProgress();
+
+  std::string errorLogPath_;
+  std::string reportFolder_;
+  bool showProgress_;
+  int total_ = 0;
+  int done_ = 0;
+  int percent_ = 0;
+  std::string name_;
+  bool drawn_ = false;
+};
+
+}  // namespace yl::cli

@@ -1,0 +1,167 @@
+// The league model of a run: players and teams in two doubly linked lists
+// that grow at the head, and the 100-bucket player hash by jersey number.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/platform.h"
+#include "stats/stat_records.h"
+
+namespace yl::league {
+
+constexpr std::uint16_t kUndecided = 0xFFFF;  // side not known yet
+constexpr std::uint16_t kNotInGame = 0xFFFF;  // homeFlag of a team not in the game
+constexpr std::uint16_t kOffense = 0;
+constexpr std::uint16_t kDefense = 1;
+constexpr std::size_t kMaxPlayerName = 31;
+constexpr std::size_t kMaxTeamName = 63;
+constexpr int kHashBuckets = 100;
+
+struct PlayerRecord {
+  std::string name;  // at most 31 characters
+  std::int16_t number = 0;
+  std::int16_t position = 0;  // 0 = none
+  std::uint16_t side = kUndecided;
+  std::string teamName;  // at most 63 characters; empty = none yet
+  std::int16_t teamGroup = 0;
+  std::int16_t otherGroup = 0;
+  std::uint8_t kicked = 0;
+  std::uint8_t teamOpen = 1;
+
+  std::unique_ptr<stats::RushingRecord> rushing;
+  std::unique_ptr<stats::FGKickingRecord> fgKicking;
+  std::unique_ptr<stats::EPKickingRecord> epKicking;
+  std::unique_ptr<stats::TwoPointRecord> twoPoint;
+  std::unique_ptr<stats::KickReturnRecord> kickReturn;
+  std::unique_ptr<stats::PuntReturnRecord> puntReturn;
+  std::unique_ptr<stats::PuntingRecord> punting;
+  std::unique_ptr<stats::InterceptionRecord> interception;
+  std::unique_ptr<stats::DefensiveRecord> defensive;
+  std::unique_ptr<stats::SpecialTeamsRecord> specialTeams;
+  std::unique_ptr<stats::RecoveryRecord> recovery;
+  std::unique_ptr<stats::ReceivingRecord> receiving;
+  std::unique_ptr<stats::PassingRecord> passing;
+  std::unique_ptr<stats::MiscOffRecord> miscOff;
+  std::unique_ptr<stats::SpecialTeamsRecord> defSpecialTeams;
+  std::unique_ptr<stats::PenaltyRecord> penalty;
+
+  PlayerRecord* previous = nullptr;
+  PlayerRecord* next = nullptr;
+};
+
+struct TeamTotals {
+  std::int32_t rushingYards = 0;
+  std::int32_t rushingPlays = 0;
+  std::int32_t passingYards = 0;
+  std::int32_t passingPlays = 0;
+  std::int32_t completions = 0;
+  std::int32_t attempts = 0;
+  std::int32_t timesSacked = 0;
+  std::int32_t intercepted = 0;
+  std::int32_t fumbles = 0;
+  std::int32_t fumblesLost = 0;
+  std::int32_t firstDowns = 0;
+  double thirdDownEfficiency = 0;
+  std::int32_t punts = 0;
+  double yardsPerPunt = 0;
+  std::int32_t netYards = 0;
+  double yardsPerPuntReturn = 0;
+  double yardsPerKickReturn = 0;
+  double yardsPerTurnover = 0;
+  std::int32_t touchdowns = 0;
+  std::int32_t extraPoints = 0;
+  std::int32_t fieldGoalsMade = 0;
+  std::int32_t fieldGoalsAttempted = 0;
+  double yardsPerFieldGoal = 0;
+  std::int32_t safeties = 0;
+  std::int32_t penalties = 0;
+  std::int32_t penaltyYards = 0;
+  std::int32_t totalPlays = 0;
+  std::int32_t timeMinutes = 0;
+  std::int32_t timeSeconds = 0;
+  std::int32_t totalYards = 0;
+  std::int32_t points = 0;
+  std::array<std::int32_t, 4> quarterPoints{};
+  std::int32_t overtimePoints = -1;  // -1 until an overtime has been played
+};
+
+struct TeamRecord {
+  std::string name;                     // at most 63 characters
+  std::uint16_t homeFlag = kNotInGame;  // 1 home, 0 visiting team of the game being read
+  std::int32_t gamesPlayed = 0;
+  std::int32_t wins = 0;
+  std::int32_t losses = 0;
+  std::int32_t ties = 0;
+  TeamTotals own;
+  TeamTotals opponents;
+  TeamRecord* previous = nullptr;
+  TeamRecord* next = nullptr;
+};
+
+// Players by jersey number; each bucket keeps its players in insertion order
+// (its first player, then the chain). The hash owns no players.
+struct PlayerHash {
+  std::array<std::vector<PlayerRecord*>, kHashBuckets> buckets;
+};
+
+// The league model of one run. Records live in the arenas (stable addresses);
+// the lists give their order.
+struct League {
+  explicit League(run::Platform& platform) : platform(platform) {}
+  League(const League&) = delete;
+  League& operator=(const League&) = delete;
+
+  run::Platform& platform;
+  PlayerRecord* players = nullptr;  // most recently created first
+  std::int32_t playerCount = 0;
+  TeamRecord* teams = nullptr;  // most recently created first
+  std::int32_t teamCount = 0;
+  PlayerHash hash;
+
+  std::deque<PlayerRecord> playerArena;
+  std::deque<TeamRecord> teamArena;
+};
+
+// Text comparison of the lookups: caseCounts false folds ASCII letters only.
+bool CompareText(std::string_view a, std::string_view b, bool caseCounts, bool lengthsMatch);
+
+// Two-letter position text by side, "??" for anything else.
+std::string_view PositionText(std::int16_t position, std::uint16_t side);
+
+PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name);
+void EnterPlayerInHash(League& league, int number, PlayerRecord* player);
+
+// Error codes of FindOrCreatePlayer.
+constexpr int kTokenOk = 0;      // a player, or no player for a token that is none
+constexpr int kTokenNoHash = 1;  // the text does not start with "#"
+
+// A player token: "#", one or two digits, one separator byte, the name, and
+// perhaps a marker ("*", "+" or 0xA0) that makes the player an offense player.
+PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& error);
+
+TeamRecord* FindOrCreateTeam(League& league, std::string_view name);
+
+// Adds a player to the head of the list without any lookup (team files).
+PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number);
+// Adds a team to the head of the list without any lookup (team files).
+TeamRecord* AddTeam(League& league, std::string_view name);
+
+void InferPositions(League& league);
+
+// Release operations of the compile driver.
+void ReleasePlayerStats(PlayerRecord& player);
+void ReleaseAllPlayerStats(League& league);
+void ResetHomeFlags(League& league);
+void ReleasePlayers(League& league);
+void ReleaseHash(League& league);
+void ReleaseTeams(League& league);
+// Every player may be given another team in the next game.
+void OpenAllTeams(League& league);
+
+}  // namespace yl::league

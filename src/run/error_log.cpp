@@ -1,0 +1,139 @@
+// The error log.
+#include "run/error_log.h"
+
+#include <cstring>
+#include <new>
+
+#include "reports/report_buffer.h"
+#include "run/alert.h"
+#include "run/compile_run.h"
+
+namespace yl::run {
+
+namespace {
+
+// Room kept for the message and the three line ends of an entry.
+constexpr std::size_t kEntryReserve = 100;
+
+void Append(ErrorLog& log, std::string_view text) {
+  const std::size_t take = std::min(text.size(), log.buffer.size() - log.fill);
+  std::memcpy(log.buffer.data() + log.fill, text.data(), take);
+  log.fill += take;
+}
+
+}  // namespace
+
+std::string_view ErrorKindMessage(int kind) {
+  switch (kind) {
+    case 1:
+      return "Player doesn't start with a #";
+    case 2:
+      return "Tried to change team name of player";
+    case 3:
+      return "Don't understand first line of transcript";
+    case 4:
+      return "Don't understand play header";
+    case 5:
+      return "Don't understand play description";
+    case 6:
+      return "Don't understand play gains";
+    case 7:
+      return "Don't understand play extras";
+    default:
+      return "";
+  }
+}
+
+void InitErrorLog(CompileRun& run) {
+  ErrorLog& log = run.errorLog;
+  log.declined = false;
+  log.open = false;
+  try {
+    log.buffer.assign(kErrorLogSize, 0);
+  } catch (const std::bad_alloc&) {
+    ErrorAlert(run.platform, "pInitErrorLog Error: Couldn't allocate buffer for output.",
+               "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
+  }
+  log.fill = 0;
+  log.entries = 0;
+}
+
+void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::string_view text) {
+  ErrorLog& log = run.errorLog;
+  ++log.entries;
+  if (log.declined || log.buffer.empty()) return;
+  if (name.size() > 63) name = name.substr(0, 63);
+  if (text.size() > kMaxOffendingText) text = text.substr(0, kMaxOffendingText);
+  if (name.size() + log.fill + text.size() + kEntryReserve > kErrorLogSize - 1) {
+    WriteErrorBuffer(run);
+    if (log.declined) return;
+  }
+  const std::string_view end = reports::LineEnding(run.options.fileFormat);
+  Append(log, name);
+  Append(log, end);
+  Append(log, ErrorKindMessage(kind));
+  Append(log, end);
+  Append(log, text);
+  Append(log, end);
+}
+
+void WriteErrorBuffer(CompileRun& run) {
+  ErrorLog& log = run.errorLog;
+  if (!log.open) {
+    if (log.declined) return;
+    SaveFileReply reply;
+    AskSaveFile(run.platform, "pSave Error Log As:", "pErrorLog", reply);
+    if (!reply.good) {
+      log.declined = true;
+      log.fill = 0;
+      return;
+    }
+    if (FSpCreate(reply.spec) != noErr) {
+      ErrorAlert(run.platform, "pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.");
+    }
+    log.spec = reply.spec;
+    if (FSpOpenDF(log.spec, fsRdWrPerm, log.file) != noErr) {
+      ErrorAlert(run.platform, "pFSpOpenDF error: WriteErrorBuffer",
+                 "pCouldn't open created file.");
+    }
+    log.open = true;
+  }
+  const auto count = static_cast<std::int32_t>(log.fill);
+  log.fill = 0;
+  if (count == 0) return;
+  // A silently truncated log loses the user's diagnostics: a failed write is fatal.
+  if (FSWrite(log.file, count, log.buffer.data()) != noErr) {
+    ErrorAlert(run.platform, "pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.");
+  }
+}
+
+void DumpErrorLog(CompileRun& run) {
+  ErrorLog& log = run.errorLog;
+  if (!log.declined && (log.open || log.fill > 0)) {
+    WriteErrorBuffer(run);
+    if (log.open) {
+      if (FSClose(log.file) != noErr) {
+        ErrorAlert(run.platform, "pFSClose error: DumpErrorLog", "pFile would not close.");
+      }
+      log.open = false;
+    }
+  }
+  log.buffer.clear();
+  log.buffer.shrink_to_fit();
+  log.fill = 0;
+}
+
+void DeleteErrorLog(CompileRun& run) {
+  ErrorLog& log = run.errorLog;
+  if (!log.open) return;
+  if (FSClose(log.file) != noErr) {
+    ErrorAlert(run.platform, "pFSClose error: DeleteErrorLog", "pFile would not close.");
+  }
+  if (FSpDelete(log.spec) != noErr) {
+    ErrorAlert(run.platform, "pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.");
+  }
+  log.open = false;
+  log.fill = 0;
+}
+
+}  // namespace yl::run

@@ -1,0 +1,50 @@
+// The error log: recognition problems collected in a 1024-byte buffer and
+// written, three lines per entry, to a file the user names the first time
+// something has to be written.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "run/file_layer.h"
+
+namespace yl::run {
+
+struct CompileRun;
+
+enum ErrorKind : int {
+  kPlayerWithoutHash = 1,
+  kTeamNameChange = 2,
+  kFirstLine = 3,
+  kPlayHeader = 4,
+  kPlayDescription = 5,
+  kPlayGains = 6,
+  kPlayExtras = 7,
+};
+
+constexpr std::size_t kErrorLogSize = 1024;
+constexpr std::size_t kMaxOffendingText = 499;  // the longest line a transcript holds
+
+struct ErrorLog {
+  std::vector<char> buffer;  // empty until InitErrorLog
+  std::size_t fill = 0;
+  bool declined = false;  // the user cancelled the save dialog in this run
+  bool open = false;      // the log file is created and open
+  FSSpec spec;
+  OpenFile file;
+  std::int32_t entries = 0;  // entries logged in this run, dropped ones included
+};
+
+// The message an entry carries for its kind ("" for an unknown kind).
+std::string_view ErrorKindMessage(int kind);
+
+void InitErrorLog(CompileRun& run);
+// Adds one entry: name, the kind's message, the offending text (at most
+// 499 bytes of it), each followed by the run's line ending.
+void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::string_view text);
+void WriteErrorBuffer(CompileRun& run);
+void DumpErrorLog(CompileRun& run);
+void DeleteErrorLog(CompileRun& run);
+
+}  // namespace yl::run

@@ -1,0 +1,54 @@
+// Report files: named from the user's prefix and a suffix for the report
+// kind, numbered when the name is taken, renamed after the two teams of a
+// game in the separate-files mode, and listed so a stopped run can delete
+// every one of them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/file_layer.h"
+
+namespace yl::run {
+
+struct CompileRun;
+
+// What the prefix dialog gave: the full path the user named, and the prefix
+// (that file's name without folder and extension).
+struct PrefixReply {
+  std::string path;
+  std::string prefix;
+};
+
+PrefixReply MakePrefixReply(std::string_view path);
+
+struct SpecRecord {
+  std::string path;
+  std::string name;
+};
+
+constexpr std::size_t kMaxPrefix = 28;
+constexpr int kMaxRenameNumber = 1000;
+
+struct OutputFiles {
+  std::string filePrefix;  // at most 31 characters
+  FSSpec currentSpec;
+  OpenFile current;
+  std::vector<SpecRecord> specs;  // in creation order
+};
+
+// ".GS", ".CS", ".LL" or ".SD": the first report kind the options select.
+std::string_view ReportSuffix(const CompileRun& run);
+
+// A file name made from a team name: bytes the file system refuses or that
+// would change the folder become "_".
+std::string FileNameSafe(std::string_view text);
+
+void OpenNextStatFile(CompileRun& run, const PrefixReply& reply);
+void CloseStatFile(CompileRun& run);
+void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view home);
+void DeleteStatFiles(CompileRun& run);
+void FreeSpecList(CompileRun& run);
+
+}  // namespace yl::run

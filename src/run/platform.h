@@ -1,0 +1,45 @@
+// The small interface through which the engine reaches the user: the fatal
+// alert, the save-file question, progress and the yield between plays. Each
+// front end implements it; tests use a fake that records the calls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace yl::run {
+
+struct FSSpec {
+  std::string path;  // full path: folder and name
+  std::string name;  // last component of the path, extension included
+};
+
+struct SaveFileReply {
+  bool good = false;       // the user confirmed
+  bool replacing = false;  // always false: the dialog itself confirms a replacement
+  FSSpec spec;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Shows the fatal message (both texts already joined, without their hidden
+  // first characters).
+  virtual void ShowAlert(std::string_view message) = 0;
+  // Ends the program with the given status; never returns.
+  [[noreturn]] virtual void Terminate(int status) = 0;
+
+  // The save-file question; title and proposed name are already shown-form.
+  virtual bool AskSaveFile(std::string_view title, std::string_view proposedName,
+                           SaveFileReply& reply) = 0;
+
+  virtual void StartProgress(std::string_view firstName, int count) = 0;
+  virtual void StepProgress(int addDone, int addPercent, std::string_view name) = 0;
+  virtual void EndProgress() = 0;
+
+  // Called between plays before stopRequested is tested; a front end may
+  // handle pending user-interface events here.
+  virtual void YieldHook() = 0;
+};
+
+}  // namespace yl::run

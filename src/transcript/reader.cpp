@@ -1,0 +1,149 @@
+// The transcript reader.
+#include "transcript/reader.h"
+
+#include <new>
+
+#include "run/alert.h"
+#include "run/compile_run.h"
+#include "run/file_layer.h"
+
+namespace yl::transcript {
+
+namespace {
+
+bool IsTerminator(char c) {
+  return c == '\r' || c == '\n';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetterOrDigit(char c) {
+  return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+char FoldCase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// From `start`, finds the closing parenthesis of the first parenthesised
+// group that holds a digit, then the name before it: from `start` to the
+// nearest blank before that parenthesis. Returns the parenthesis' position,
+// or npos on failure.
+std::size_t TakeTeamName(std::string_view line, std::size_t start, std::string& name) {
+  bool open = false;
+  bool marked = false;
+  std::size_t close = std::string_view::npos;
+  for (std::size_t i = start; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '(') {
+      open = true;
+      marked = false;
+    } else if (c == ')' && open) {
+      open = false;
+      if (marked) {
+        close = i;
+        break;
+      }
+    } else if (open && IsDigit(c)) {
+      marked = true;
+    }
+  }
+  if (close == std::string_view::npos) return close;
+  const std::size_t length = line.substr(start, close - start).rfind(' ');
+  // No blank before the record, an empty name or one too long: refused.
+  if (length == std::string_view::npos || length == 0 || length > kMaxTeamNameOnFirstLine)
+    return std::string_view::npos;
+  name.assign(line.substr(start, length));
+  return close;
+}
+
+}  // namespace
+
+void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text) {
+  run::OpenFile file;
+  const run::FSSpec spec{record.path, run::NameOf(record.path)};
+  if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
+    run::ErrorAlert(run.platform, "pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+  }
+  std::int32_t length = 0;
+  if (run::GetEOF(file, length) != run::noErr) {
+    run::ErrorAlert(run.platform, "pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+  }
+  try {
+    text.text.assign(static_cast<std::size_t>(length), 0);
+  } catch (const std::bad_alloc&) {
+    run::ErrorAlert(run.platform, "pTranscript Error: Couldn't allocate memory for transcript.",
+                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
+  }
+  if (length > 0 && run::FSRead(file, length, text.text.data()) != run::noErr) {
+    run::ErrorAlert(run.platform, "pTranscript FSRead() Error", "pCouldn't read transcript.");
+  }
+  if (run::FSClose(file) != run::noErr) {
+    run::ErrorAlert(run.platform, "pTranscript FSClose() Error: Unexpected EOF");
+  }
+  text.position = -1;
+}
+
+std::size_t ReadLine(TranscriptText& text, LineState& state) {
+  const auto size = static_cast<std::int32_t>(text.text.size());
+  const char* bytes = text.text.data();
+  std::int32_t at = std::min(text.position + 1, size);
+  while (at < size && IsTerminator(bytes[at])) {
+    state.sawBlank = true;
+    ++at;
+  }
+  const std::int32_t start = at;
+  while (at < size && !IsTerminator(bytes[at]))
+    ++at;
+  state.atEnd = start >= size;
+  state.line = std::string_view(bytes + start, static_cast<std::size_t>(at - start));
+  // Rest on the terminator; on the LF of a CR LF pair.
+  if (at < size && bytes[at] == '\r' && at + 1 < size && bytes[at + 1] == '\n') ++at;
+  text.position = at;
+  state.indented = !state.line.empty() && state.line[0] == ' ';
+  return state.line.size();
+}
+
+bool MatchPhrase(std::string_view text, std::string_view phrase, bool caseSensitive,
+                 bool wholeString) {
+  if (wholeString && text.size() != phrase.size()) return false;
+  if (phrase.size() > text.size()) return false;
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    if (caseSensitive ? text[i] != phrase[i] : FoldCase(text[i]) != FoldCase(phrase[i]))
+      return false;
+  }
+  return true;
+}
+
+bool IsPlayHeader(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ')
+    ++i;
+  if (i == line.size() || line[i] != 'W') return false;
+  const std::size_t n = line.size();
+  return line[n - 1] != '.' || (n >= 2 && line[n - 2] == '.');
+}
+
+bool IsGameOver(std::string_view line) {
+  return MatchPhrase(line, "The game is over.", false, false);
+}
+
+bool ParseFirstLine(std::string_view line, std::string& visiting, std::string& home) {
+  std::size_t at = TakeTeamName(line, 0, visiting);
+  if (at == std::string_view::npos) return false;
+  // "vs", then the home name from its first letter or digit; a "v" there
+  // opens another "vs".
+  ++at;
+  bool sawVs = false;
+  while (true) {
+    while (at < line.size() && line[at] != 'v' && !(sawVs && IsLetterOrDigit(line[at])))
+      ++at;
+    if (at >= line.size()) return false;
+    if (line[at] != 'v') break;
+    if (at + 1 >= line.size() || line[at + 1] != 's') return false;
+    sawVs = true;
+    at += 2;
+  }
+  return TakeTeamName(line, at, home) != std::string_view::npos;
+}
+
+}  // namespace yl::transcript

@@ -1,0 +1,62 @@
+// The transcript reader: the whole file in memory, cut into lines, the first
+// line's two teams, the play-header test and the one text comparison that
+// every parser uses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/input_files.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::transcript {
+
+constexpr std::size_t kMaxLine = 499;  // longest line a parser accepts
+constexpr std::size_t kMaxTeamNameOnFirstLine = 32;
+constexpr std::uint8_t kEllipsis = 0xC9;  // Mac OS Roman horizontal ellipsis
+
+// The transcript text and the reading position over it.
+struct TranscriptText {
+  std::vector<char> text;      // the file's bytes, exactly as stored
+  std::int32_t position = -1;  // index of the last byte consumed
+};
+
+// The current line of a transcript and what ReadLine found around it.
+struct LineState {
+  std::string_view line;  // a view into the text; never past its end
+  bool sawBlank = false;  // an empty line was skipped before it (never cleared here)
+  bool indented = false;  // it begins with a blank
+  bool atEnd = false;     // no line was left to read
+  // Longer lines than a parser accepts are refused as not understood.
+  bool TooLong() const { return line.size() > kMaxLine; }
+};
+
+// Reads the whole file; a file that cannot be opened or closed is fatal.
+void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text);
+
+// Reads the next line: CR, LF and CR LF all end a line; extra terminators
+// (empty lines) set sawBlank. Returns the line's length.
+std::size_t ReadLine(TranscriptText& text, LineState& state);
+
+// Prefix test of phrase against text (wholeString: the lengths must match
+// too); without caseSensitive only ASCII letters fold.
+bool MatchPhrase(std::string_view text, std::string_view phrase, bool caseSensitive,
+                 bool wholeString);
+
+// First non-blank byte "W", and not ending in a single full stop.
+bool IsPlayHeader(std::string_view line);
+
+// True when the line is the game's end: "The game is over." in any case,
+// perhaps followed by more text.
+bool IsGameOver(std::string_view line);
+
+// "Visitor (3-2) vs Home (4-1)": a team's record is a parenthesised text
+// holding a digit; parentheses without a digit belong to the name.
+bool ParseFirstLine(std::string_view line, std::string& visiting, std::string& home);
+
+}  // namespace yl::transcript

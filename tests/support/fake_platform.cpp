@@ -1,0 +1,32 @@
+// The recording platform of the tests.
+#include "support/fake_platform.h"
+
+#include "run/file_layer.h"
+
+namespace yl::test {
+
+bool FakePlatform::AskSaveFile(std::string_view title, std::string_view proposedName,
+                               run::SaveFileReply& reply) {
+  ++saveQuestions;
+  lastSaveTitle = std::string(title);
+  lastSaveProposal = std::string(proposedName);
+  if (saveAnswer.empty()) return false;
+  reply.spec = run::FSSpec{saveAnswer, run::NameOf(saveAnswer)};
+  return true;
+}
+
+void FakePlatform::StartProgress(std::string_view firstName, int count) {
+  calls.push_back("StartProgress " + std::string(firstName) + " " + std::to_string(count));
+}
+
+void FakePlatform::StepProgress(int addDone, int addPercent, std::string_view name) {
+  calls.push_back("StepProgress " + std::to_string(addDone) + " " + std::to_string(addPercent) +
+                  " " + std::string(name));
+}
+
+void FakePlatform::YieldHook() {
+  ++yields;
+  if (onYield) onYield();
+}
+
+}  // namespace yl::test

@@ -1,0 +1,42 @@
+// A platform that records every call, for tests. Terminate throws
+// FakePlatform::Terminated so a test can observe a fatal alert.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "run/platform.h"
+
+namespace yl::test {
+
+class FakePlatform : public run::Platform {
+ public:
+  struct Terminated {
+    int status;
+  };
+
+  void ShowAlert(std::string_view message) override { alerts.emplace_back(message); }
+  [[noreturn]] void Terminate(int status) override { throw Terminated{status}; }
+  bool AskSaveFile(std::string_view title, std::string_view proposedName,
+                   run::SaveFileReply& reply) override;
+  void StartProgress(std::string_view firstName, int count) override;
+  void StepProgress(int addDone, int addPercent, std::string_view name) override;
+  void EndProgress() override { calls.push_back("EndProgress"); }
+  void YieldHook() override;
+
+  // The file the save question answers with; empty: the user cancels.
+  std::string saveAnswer;
+  int saveQuestions = 0;
+  std::string lastSaveTitle;
+  std::string lastSaveProposal;
+
+  // Runs at every YieldHook (for instance to press Stop).
+  std::function<void()> onYield;
+  int yields = 0;
+
+  std::vector<std::string> alerts;
+  std::vector<std::string> calls;  // progress calls, in order, as text
+};
+
+}  // namespace yl::test

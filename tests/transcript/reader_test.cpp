@@ -1,0 +1,152 @@
+// The transcript reader: lines, the play-header test, the phrase comparison
+// and the first line.
+#include "transcript/reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace yl::transcript {
+namespace {
+
+struct ReadResult {
+  std::vector<std::string> lines;
+  std::vector<bool> sawBlank;
+};
+
+// Reads every line, clearing sawBlank before each read as the game loop does
+// before a gains line.
+ReadResult ReadAll(std::string_view bytes) {
+  TranscriptText text;
+  text.text.assign(bytes.begin(), bytes.end());
+  LineState state;
+  ReadResult result;
+  while (true) {
+    state.sawBlank = false;
+    ReadLine(text, state);
+    if (state.atEnd) break;
+    result.lines.emplace_back(state.line);
+    result.sawBlank.push_back(state.sawBlank);
+  }
+  return result;
+}
+
+TEST(ReadLine, EveryTerminatorReadsTheSame) {
+  for (const std::string_view eol : {"\r", "\n", "\r\n"}) {
+    const std::string bytes = "one" + std::string(eol) + "two" + std::string(eol) +
+                              std::string(eol) + " three" + std::string(eol);
+    const ReadResult r = ReadAll(bytes);
+    ASSERT_EQ(r.lines, (std::vector<std::string>{"one", "two", " three"})) << int(eol[0]);
+    EXPECT_EQ(r.sawBlank, (std::vector<bool>{false, false, true}));
+  }
+}
+
+TEST(ReadLine, MixedTerminatorsAndIndentation) {
+  TranscriptText text;
+  const std::string bytes = "a\r\nb\rc\n\r\n\rd";
+  text.text.assign(bytes.begin(), bytes.end());
+  LineState state;
+  std::vector<std::string> lines;
+  for (int i = 0; i < 4; ++i) {
+    state.sawBlank = false;
+    ReadLine(text, state);
+    lines.emplace_back(state.line);
+    EXPECT_EQ(state.sawBlank, i == 3) << i;
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d"}));
+  ReadLine(text, state);
+  EXPECT_TRUE(state.atEnd);
+  EXPECT_TRUE(state.line.empty());
+  // Reading on at the end stays at the end and never reads past the text.
+  ReadLine(text, state);
+  EXPECT_TRUE(state.atEnd);
+  EXPECT_EQ(text.position, static_cast<std::int32_t>(bytes.size()));
+}
+
+TEST(ReadLine, IndentedAndTooLong) {
+  const std::string longLine(500, 'x');
+  TranscriptText text;
+  const std::string bytes = "  With\n" + longLine + "\n" + longLine.substr(1);
+  text.text.assign(bytes.begin(), bytes.end());
+  LineState state;
+  ReadLine(text, state);
+  EXPECT_TRUE(state.indented);
+  EXPECT_FALSE(state.TooLong());
+  ReadLine(text, state);
+  EXPECT_FALSE(state.indented);
+  EXPECT_TRUE(state.TooLong());
+  ReadLine(text, state);
+  EXPECT_FALSE(state.TooLong());
+  EXPECT_EQ(state.line.size(), 499u);
+}
+
+TEST(MatchPhrase, CasePrefixAndWholeString) {
+  EXPECT_TRUE(MatchPhrase("The game is over.", "The game is over.", true, true));
+  EXPECT_TRUE(MatchPhrase("THE GAME IS OVER. Thanks", "The game is over.", false, false));
+  EXPECT_FALSE(MatchPhrase("THE GAME IS OVER.", "The game is over.", true, false));
+  EXPECT_FALSE(MatchPhrase("The game is over. Now", "The game is over.", true, true));
+  EXPECT_FALSE(MatchPhrase("The game", "The game is over.", false, false));
+  EXPECT_TRUE(MatchPhrase("anything", "", true, false));
+  // Only ASCII letters fold: "[" and "{" are not the same letter.
+  EXPECT_FALSE(MatchPhrase("{", "[", false, false));
+  EXPECT_FALSE(MatchPhrase("\xe9", "\xc9", false, false));
+}
+
+TEST(IsPlayHeader, EllipsisAndFullStops) {
+  EXPECT_TRUE(IsPlayHeader("With the score 0 to 0 ... yard line..."));
+  EXPECT_TRUE(IsPlayHeader("   With the score 7 to 3 yard line\xc9"));
+  EXPECT_TRUE(IsPlayHeader("W"));
+  EXPECT_FALSE(IsPlayHeader("Whistled dead."));
+  EXPECT_FALSE(IsPlayHeader("with the score 0 to 0..."));
+  EXPECT_FALSE(IsPlayHeader("   "));
+  EXPECT_FALSE(IsPlayHeader(""));
+  EXPECT_TRUE(IsPlayHeader("W.."));
+  EXPECT_FALSE(IsPlayHeader("W."));
+}
+
+struct FirstLineCase {
+  const char* line;
+  bool ok;
+  const char* visiting;
+  const char* home;
+};
+
+class ParseFirstLineTest : public testing::TestWithParam<FirstLineCase> {};
+
+TEST_P(ParseFirstLineTest, Reads) {
+  const FirstLineCase& c = GetParam();
+  std::string visiting;
+  std::string home;
+  ASSERT_EQ(ParseFirstLine(c.line, visiting, home), c.ok) << c.line;
+  if (c.ok) {
+    EXPECT_EQ(visiting, c.visiting);
+    EXPECT_EQ(home, c.home);
+  }
+}
+
+const std::string k32(32, 'A');
+const std::string k33(33, 'A');
+const std::string kName32Line = k32 + " (1-0) vs Bears (0-1)";
+const std::string kName33Line = k33 + " (1-0) vs Bears (0-1)";
+const std::string kHome33Line = "Bears (1-0) vs " + k33 + " (0-1)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseFirstLineTest,
+    testing::Values(
+        FirstLineCase{"Eagles (3-2) vs Bears (4-1)", true, "Eagles", "Bears"},
+        FirstLineCase{"New York (Old) (3-2) vs Bears (4-1)", true, "New York (Old)", "Bears"},
+        FirstLineCase{"Eagles (3-2) vs  Fighting Irish (4-1) ", true, "Eagles", "Fighting Irish"},
+        FirstLineCase{"Eagles (3-2) versus Bears (4-1)", false, "", ""},
+        FirstLineCase{"Eagles (3-2) Bears (4-1)", false, "", ""},
+        FirstLineCase{"Eagles (3-2) vs vikings (4-1)", false, "", ""},
+        FirstLineCase{"Eagles (3-2) vs Vikings (4-1)", true, "Eagles", "Vikings"},
+        FirstLineCase{"Eagles (3-2) vs Bears", false, "", ""},
+        FirstLineCase{"Eagles(3-2) vs Bears (4-1)", false, "", ""},
+        FirstLineCase{"", false, "", ""},
+        FirstLineCase{kName32Line.c_str(), true, k32.c_str(), "Bears"},
+        FirstLineCase{kName33Line.c_str(), false, "", ""},
+        FirstLineCase{kHome33Line.c_str(), false, "", ""}));
+
+}  // namespace
+}  // namespace yl::transcript
