@@ -17,6 +17,7 @@ constexpr std::size_t kEntryReserve = 100;
 
 void Append(ErrorLog& log, std::string_view text) {
   const std::size_t take = std::min(text.size(), log.buffer.size() - log.fill);
+  if (take == 0) return;  // an empty text may have no bytes behind it at all
   std::memcpy(log.buffer.data() + log.fill, text.data(), take);
   log.fill += take;
 }

@@ -1,0 +1,150 @@
+// Team files: big-endian entries, the thirty used entries, short and long
+// files, and the same file twice.
+#include "league/team_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace yl::league {
+namespace {
+
+void Put16(std::string& bytes, std::size_t at, std::uint16_t value) {
+  bytes[at] = static_cast<char>(value >> 8);
+  bytes[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+// A team file whose entry i holds the name "P<i>", number i, position
+// i % 12, and a defense flag for entries above 25.
+std::string MakeTeamFile(std::size_t size = kTeamFileSize) {
+  std::string bytes(std::max<std::size_t>(size, kTeamFileSize), '\x7f');
+  for (int i = 0; i < kTeamFileEntries; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i) * kTeamFileEntrySize;
+    const std::string name = "P" + std::to_string(i);
+    Put16(bytes, at + 0, 0xBEEF);
+    Put16(bytes, at + 2, i > 25 ? 0x0100 : 0);
+    bytes[at + 4] = static_cast<char>(name.size());
+    bytes.replace(at + 5, name.size(), name);
+    Put16(bytes, at + 38, static_cast<std::uint16_t>(i % 12));
+    Put16(bytes, at + 40, static_cast<std::uint16_t>(i));
+  }
+  bytes.resize(size);
+  return bytes;
+}
+
+struct TeamFileFixture : testing::Test {
+  test::FakePlatform platform;
+  League league{platform};
+  test::TempDir dir;
+
+  void Read(const std::string& name, const std::string& bytes) {
+    const std::string path = dir.Write(name + ".fbt", bytes);
+    ReadTeamFile(league, run::MakeInputFileRecord(path));
+  }
+  std::vector<PlayerRecord*> Players() const {
+    std::vector<PlayerRecord*> list;
+    for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
+      list.push_back(p);
+    return list;
+  }
+};
+
+TEST_F(TeamFileFixture, ThirtyPlayersOfTheFileNamedTeam) {
+  Read("Bears", MakeTeamFile());
+  ASSERT_EQ(league.playerCount, 30);
+  ASSERT_EQ(league.teamCount, 1);
+  EXPECT_EQ(league.teams->name, "Bears");
+  EXPECT_EQ(league.teams->homeFlag, kNotInGame);
+  const std::vector<PlayerRecord*> players = Players();
+  // The list grows at the head: the last used entry (42) comes first.
+  EXPECT_EQ(players.front()->name, "P42");
+  EXPECT_EQ(players.back()->name, "P1");
+  std::vector<int> numbers;
+  for (PlayerRecord* p : players) {
+    numbers.push_back(p->number);
+    EXPECT_EQ(p->teamName, "Bears");
+    EXPECT_EQ(p->teamOpen, 0);
+    EXPECT_EQ(p->position, p->number % 12);
+    EXPECT_EQ(p->side, p->number > 25 ? kDefense : kOffense) << p->number;
+    EXPECT_EQ(p->name, "P" + std::to_string(p->number));
+    EXPECT_EQ(FindPlayerInHash(league, p->number % 100, p->name), p);
+  }
+  std::vector<int> expected(kUsedEntries.rbegin(), kUsedEntries.rend());
+  EXPECT_EQ(numbers, expected);
+}
+
+TEST_F(TeamFileFixture, SideFlagNamesAndLengthBytes) {
+  std::string bytes = MakeTeamFile();
+  const std::size_t entry1 = kTeamFileEntrySize;
+  Put16(bytes, entry1 + 2, 0x0001);  // any non-zero flag is defense
+  const std::size_t entry2 = 2 * kTeamFileEntrySize;
+  bytes[entry2 + 4] = 0;  // an empty name
+  const std::size_t entry3 = 3 * kTeamFileEntrySize;
+  bytes[entry3 + 4] = static_cast<char>(200);  // read as 31
+  bytes.replace(entry3 + 5, 31, std::string(31, 'L'));
+  Read("Lions", bytes);
+  EXPECT_EQ(FindPlayerInHash(league, 1, "P1")->side, kDefense);
+  EXPECT_NE(FindPlayerInHash(league, 2, ""), nullptr);
+  EXPECT_NE(FindPlayerInHash(league, 3, std::string(31, 'L')), nullptr);
+}
+
+TEST_F(TeamFileFixture, TheSameFileTwiceGivesTwoTeams) {
+  const std::string bytes = MakeTeamFile();
+  Read("Bears", bytes);
+  PlayerRecord* first = FindPlayerInHash(league, 7, "P7");
+  ReadTeamFile(league, run::MakeInputFileRecord(dir.File("Bears.fbt")));
+  EXPECT_EQ(league.playerCount, 60);
+  EXPECT_EQ(league.teamCount, 2);
+  EXPECT_EQ(league.teams->name, "Bears");
+  EXPECT_EQ(league.teams->next->name, "Bears");
+  // Lookups find the first-loaded player of a number and name.
+  EXPECT_EQ(FindPlayerInHash(league, 7, "P7"), first);
+  EXPECT_EQ(league.hash.buckets[7].size(), 2u);
+}
+
+TEST_F(TeamFileFixture, BytesAfterTheEntriesAreNotRead) {
+  std::string bytes = MakeTeamFile();
+  bytes += std::string(500, '\x01');
+  Read("Long", bytes);
+  EXPECT_EQ(league.playerCount, 30);
+}
+
+TEST_F(TeamFileFixture, AShortFileGivesOnlyItsWholeEntries) {
+  // Entries 0..20 are whole, entry 21 is cut in the middle.
+  Read("Short", MakeTeamFile(21 * kTeamFileEntrySize + 30));
+  EXPECT_EQ(league.playerCount, 20);  // used entries 1..20
+  EXPECT_EQ(league.teamCount, 1);
+  EXPECT_EQ(FindPlayerInHash(league, 21, "P21"), nullptr);
+  EXPECT_NE(FindPlayerInHash(league, 20, "P20"), nullptr);
+  // An empty file still makes its team, with no players.
+  Read("Empty", "");
+  EXPECT_EQ(league.playerCount, 20);
+  EXPECT_EQ(league.teams->name, "Empty");
+}
+
+TEST_F(TeamFileFixture, AMissingFileIsFatal) {
+  EXPECT_THROW(ReadTeamFile(league, run::MakeInputFileRecord(dir.File("None.fbt"))),
+               test::FakePlatform::Terminated);
+  EXPECT_EQ(platform.alerts, std::vector<std::string>{"Team File FSpOpenDF() Error"});
+}
+
+TEST(DecodeTeamFileEntry, BigEndianSignedFields) {
+  std::string bytes(kTeamFileEntrySize, '\0');
+  Put16(bytes, 38, 0xFFFE);
+  Put16(bytes, 40, 0x0102);
+  const auto entry = DecodeTeamFileEntry(reinterpret_cast<const unsigned char*>(bytes.data()));
+  EXPECT_EQ(entry.position, -2);
+  EXPECT_EQ(entry.number, 258);
+}
+
+TEST_F(TeamFileFixture, NumbersOutsideTheHashKeepThePlayerOutOfIt) {
+  std::string bytes = MakeTeamFile();
+  Put16(bytes, kTeamFileEntrySize + 40, 258);
+  Read("Odd", bytes);
+  EXPECT_EQ(league.playerCount, 30);
+  EXPECT_EQ(FindPlayerInHash(league, 258, "P1"), nullptr);
+}
+
+}  // namespace
+}  // namespace yl::league

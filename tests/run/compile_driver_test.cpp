@@ -1,0 +1,217 @@
+// The compile driver: files per mode, rejected transcripts, stopping, the
+// order of a run and the releases between games.
+#include "run/compile_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "run/compile_run.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "support/transcripts.h"
+
+namespace yl::run {
+namespace {
+
+struct DriverFixture : testing::Test {
+  test::FakePlatform platform;
+  options::OutputOptions options;
+  test::TempDir dir;
+  std::vector<TransRecord> transcripts;
+  std::vector<TeamFileRecord> teams;
+
+  DriverFixture() { options.fileFormat = options::kUnix; }
+
+  void AddGame(const std::string& name, const std::string& text) {
+    transcripts.push_back(MakeInputFileRecord(dir.Write(name + ".txt", text)));
+  }
+  void AddThreeGames() {
+    AddGame("G1", test::SmallGame("Bears", "Lions"));
+    AddGame("G2", test::SmallGame("Eagles", "Giants"));
+    AddGame("G3", test::SmallGame("Rams", "Jets"));
+  }
+  // Runs with the reports in dir/out and the error log answered as dir/out/log.
+  std::unique_ptr<CompileRun> Run() {
+    ::mkdir(dir.File("out").c_str(), 0755);
+    platform.saveAnswer = dir.File("out/log");
+    auto run = std::make_unique<CompileRun>(platform, options);
+    CompileStats(*run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+    return run;
+  }
+  std::vector<std::string> OutNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("out")))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(DriverFixture, GameModeOneFileHoldsEveryGame) {
+  AddThreeGames();
+  auto run = Run();
+  EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
+  // Each game: its name, an empty line, its reports, an empty line.
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\n\n\nG3\n\n\n\n");
+  EXPECT_EQ(run->gamesCompiled, 3);
+  EXPECT_EQ(run->gamesRejected, 0);
+  EXPECT_EQ(run->errorLog.entries, 0);
+  EXPECT_EQ(run->reportFiles, std::vector<std::string>{dir.File("out/week1.GS")});
+  EXPECT_EQ(platform.saveQuestions, 0);
+}
+
+TEST_F(DriverFixture, ProgressIsStartedSteppedAndEnded) {
+  AddThreeGames();
+  Run();
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"StartProgress G1 3", "StepProgress 1 25 G1",
+                                                      "StepProgress 1 25 G2",
+                                                      "StepProgress 1 25 G3", "EndProgress"}));
+}
+
+TEST_F(DriverFixture, SeparateFilesCarryTheTeamsAndLeaveNoEmptyFile) {
+  options.oneFile = 0;
+  options.separateFiles = 1;
+  AddThreeGames();
+  auto run = Run();
+  EXPECT_EQ(OutNames(),
+            (std::vector<std::string>{"week1.GS.Bea@Lio", "week1.GS.Eag@Gia", "week1.GS.Ram@Jet"}));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")), "G2\n\n\n\n");
+  EXPECT_EQ(run->reportFiles.size(), 3u);
+}
+
+TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  AddGame("G2", "This is no first line\nWith the score...\n");
+  AddGame("G3", test::SmallGame("Rams", "Jets"));
+  auto run = Run();
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\nG3\n\n\n\n");
+  EXPECT_EQ(run->gamesCompiled, 2);
+  EXPECT_EQ(run->gamesRejected, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
+            "G2\nDon't understand first line of transcript\n\n");
+}
+
+TEST_F(DriverFixture, AnEmptyTranscriptIsRejected) {
+  AddGame("Empty", "");
+  AddGame("G2", test::SmallGame("Bears", "Lions"));
+  auto run = Run();
+  EXPECT_EQ(run->gamesRejected, 1);
+  EXPECT_EQ(run->gamesCompiled, 1);
+}
+
+TEST_F(DriverFixture, TeamsOfARejectedGameAreNotInTheNextGame) {
+  // The second game is rejected after its first line: no header follows.
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  AddGame("G2", "Eagles (1-0) vs Giants (0-1)\nnot a header\nnor this\nnor this\nnor this\n");
+  AddGame("G3", test::SmallGame("Rams", "Jets"));
+  std::vector<std::string> inGame;
+  ::mkdir(dir.File("out").c_str(), 0755);
+  platform.saveAnswer = dir.File("out/log");
+  CompileRun run(platform, options);
+  platform.onYield = [&] {
+    if (run.currentTranscriptName != "G3") return;
+    for (league::TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+      if (t->homeFlag != league::kNotInGame)
+        inGame.push_back(t->name + (t->homeFlag == 1 ? " home" : " visiting"));
+    }
+  };
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  EXPECT_EQ(run.gamesRejected, 1);
+  ASSERT_FALSE(inGame.empty());
+  EXPECT_EQ(inGame, (std::vector<std::string>{"Rams visiting", "Jets home"}));
+}
+
+TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
+  options.gameStats = 0;
+  options.cumulativeStats = 1;
+  AddThreeGames();
+  AddGame("G4", test::SmallGame("Bears", "Rams"));
+  int teamsSeen = 0;
+  CompileRun* current = nullptr;
+  platform.onYield = [&] {
+    if (current != nullptr) teamsSeen = current->league.teamCount;
+  };
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  current = &run;
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  EXPECT_EQ(OutNames(), std::vector<std::string>{"season.CS"});
+  // Nothing is released between games: the fourth game met two known teams.
+  EXPECT_EQ(teamsSeen, 6);
+  EXPECT_EQ(run.gamesCompiled, 4);
+}
+
+TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
+  AddThreeGames();
+  std::vector<int> teamCounts;
+  CompileRun* current = nullptr;
+  platform.onYield = [&] {
+    if (current != nullptr) teamCounts.push_back(current->league.teamCount);
+  };
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  current = &run;
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  EXPECT_EQ(teamCounts, (std::vector<int>{2, 2, 2}));
+  EXPECT_EQ(run.league.playerCount, 0);
+  EXPECT_EQ(run.league.teamCount, 0);
+}
+
+TEST_F(DriverFixture, StopDuringTheSecondTranscriptDeletesTheRunsFiles) {
+  options.oneFile = 0;
+  options.separateFiles = 1;
+  AddGame("G1", "bad first line\n");  // an entry in the error log
+  AddGame("G2", test::SmallGame("Bears", "Lions"));
+  AddGame("G3", test::SmallGame("Eagles", "Giants"));
+  AddGame("G4", test::SmallGame("Rams", "Jets"));
+  dir.Write("keep.txt", "user data");
+  ::mkdir(dir.File("out").c_str(), 0755);
+  dir.Write("out/week1.GS", "the user's own file");
+  platform.saveAnswer = dir.File("out/log");
+  CompileRun run(platform, options);
+  // Force the log file into existence, then press Stop during G3.
+  platform.onYield = [&] {
+    if (run.currentTranscriptName == "G2") WriteErrorBuffer(run);
+    if (run.currentTranscriptName == "G3") run.stopRequested = true;
+  };
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  EXPECT_TRUE(run.stopRequested);
+  EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "the user's own file");
+  EXPECT_TRUE(run.reportFiles.empty());
+  EXPECT_EQ(platform.calls.back(), "EndProgress");
+}
+
+TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
+  std::string roster(2610, '\0');
+  for (int i = 1; i <= 25; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i) * 58;
+    roster[at + 4] = 1;
+    roster[at + 5] = static_cast<char>('A' + i);
+    roster[at + 41] = static_cast<char>(i);
+  }
+  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", roster)));
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  int players = -1;
+  int teamsSeen = -1;
+  CompileRun* current = nullptr;
+  platform.onYield = [&] {
+    if (current != nullptr && players < 0) {
+      players = current->league.playerCount;
+      teamsSeen = current->league.teamCount;
+    }
+  };
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  current = &run;
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  EXPECT_EQ(players, 30);
+  EXPECT_EQ(teamsSeen, 2);  // Lions from the file is found again by the first line
+}
+
+}  // namespace
+}  // namespace yl::run

@@ -1,0 +1,207 @@
+// The error log: entry bytes per line ending, the save question at the first
+// entry that does not fit, declining, stopping, and write failures.
+#include "run/error_log.h"
+
+#include <gtest/gtest.h>
+
+#include "run/alert.h"
+#include "run/compile_run.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+namespace yl::run {
+namespace {
+
+struct LogFixture {
+  explicit LogFixture(std::int32_t format = options::kWindows) : run(platform, Options(format)) {
+    InitErrorLog(run);
+  }
+  static options::OutputOptions Options(std::int32_t format) {
+    options::OutputOptions o;
+    o.fileFormat = format;
+    return o;
+  }
+  test::FakePlatform platform;
+  CompileRun run;
+};
+
+TEST(ErrorLog, NoEntriesNoQuestionNoFile) {
+  test::TempDir dir;
+  LogFixture f;
+  f.platform.saveAnswer = dir.File("ErrorLog");
+  DumpErrorLog(f.run);
+  EXPECT_EQ(f.platform.saveQuestions, 0);
+  EXPECT_TRUE(dir.Names().empty());
+}
+
+struct EndingCase {
+  std::int32_t format;
+  const char* end;
+};
+
+class ErrorLogEndings : public testing::TestWithParam<EndingCase> {};
+
+TEST_P(ErrorLogEndings, EntryIsThreeLines) {
+  test::TempDir dir;
+  LogFixture f(GetParam().format);
+  f.platform.saveAnswer = dir.File("ErrorLog");
+  LogTranscriptError(f.run, "Game1", kPlayHeader, "With the score oops");
+  LogTranscriptError(f.run, "Game1", kFirstLine, "");
+  LogTranscriptError(f.run, "Game1", 9, "x");
+  DumpErrorLog(f.run);
+  const std::string e = GetParam().end;
+  EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")),
+            "Game1" + e + "Don't understand play header" + e + "With the score oops" + e + "Game1" +
+                e + "Don't understand first line of transcript" + e + e + "Game1" + e + e + "x" +
+                e);
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  EXPECT_EQ(f.platform.lastSaveTitle, "Save Error Log As ");
+  EXPECT_EQ(f.platform.lastSaveProposal, "ErrorLog");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ErrorLogEndings,
+                         testing::Values(EndingCase{options::kMacintosh, "\r"},
+                                         EndingCase{options::kWindows, "\r\n"},
+                                         EndingCase{options::kUnix, "\n"}));
+
+TEST(ErrorLog, KindMessages) {
+  EXPECT_EQ(ErrorKindMessage(1), "Player doesn't start with a #");
+  EXPECT_EQ(ErrorKindMessage(2), "Tried to change team name of player");
+  EXPECT_EQ(ErrorKindMessage(5), "Don't understand play description");
+  EXPECT_EQ(ErrorKindMessage(6), "Don't understand play gains");
+  EXPECT_EQ(ErrorKindMessage(7), "Don't understand play extras");
+  EXPECT_EQ(ErrorKindMessage(0), "");
+}
+
+// Entries of a known size: name "G" (1), message of kind 4 (28), text, three
+// LF line ends: 32 + text bytes.
+TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
+  test::TempDir dir;
+  LogFixture f(options::kUnix);
+  f.platform.saveAnswer = dir.File("log");
+  const std::string text(268, 'a');  // entries of 300 bytes
+  for (int i = 0; i < 3; ++i)
+    LogTranscriptError(f.run, "G", kPlayHeader, text);
+  EXPECT_EQ(f.run.errorLog.fill, 900u);
+  EXPECT_EQ(f.platform.saveQuestions, 0);
+  // 1 + 900 + 20 + 100 = 1021 fits under 1023: no write yet.
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(20, 'b'));
+  EXPECT_EQ(f.platform.saveQuestions, 0);
+  EXPECT_EQ(f.run.errorLog.fill, 952u);
+  // 1 + 952 + 70 + 100 = 1123: the buffered entries are written first.
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(70, 'c'));
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("log")).size(), 952u);
+  EXPECT_EQ(f.run.errorLog.fill, 102u);
+  DumpErrorLog(f.run);
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  const std::string all = test::ReadFileBytes(dir.File("log"));
+  EXPECT_EQ(all.size(), 1054u);
+  EXPECT_EQ(all.substr(952), "G\nDon't understand play header\n" + std::string(70, 'c') + "\n");
+}
+
+TEST(ErrorLog, BoundaryAtExactly1023) {
+  LogFixture f(options::kUnix);
+  f.platform.saveAnswer.clear();
+  // fill 890 after three entries; 1 + 890 + 32 + 100 = 1023 does not exceed 1023.
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(258, 'a'));
+  ASSERT_EQ(f.run.errorLog.fill, 890u);
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(32, 'b'));
+  EXPECT_EQ(f.platform.saveQuestions, 0);
+  // The buffer now holds 954 bytes: a further entry does not fit.
+  LogTranscriptError(f.run, "G", kPlayHeader, std::string(1, 'c'));
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+}
+
+TEST(ErrorLog, DecliningDropsEverythingAndAsksOnce) {
+  test::TempDir dir;
+  LogFixture f;
+  for (int i = 0; i < 10; ++i)
+    LogTranscriptError(f.run, "Game", kPlayGains, std::string(200, 'x'));
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  EXPECT_TRUE(f.run.errorLog.declined);
+  EXPECT_EQ(f.run.errorLog.fill, 0u);
+  DumpErrorLog(f.run);
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  EXPECT_EQ(f.run.errorLog.entries, 10);
+}
+
+TEST(ErrorLog, LongTextsAreCutToTheLineBuffer) {
+  test::TempDir dir;
+  LogFixture f(options::kUnix);
+  f.platform.saveAnswer = dir.File("log");
+  LogTranscriptError(f.run, std::string(80, 'n'), kPlayExtras, std::string(5000, 'z'));
+  DumpErrorLog(f.run);
+  EXPECT_EQ(
+      test::ReadFileBytes(dir.File("log")),
+      std::string(63, 'n') + "\nDon't understand play extras\n" + std::string(499, 'z') + "\n");
+}
+
+TEST(ErrorLog, StopDeletesACreatedLog) {
+  test::TempDir dir;
+  LogFixture f;
+  f.platform.saveAnswer = dir.File("log");
+  LogTranscriptError(f.run, "G", kPlayHeader, "h");
+  WriteErrorBuffer(f.run);
+  ASSERT_TRUE(test::FileExists(dir.File("log")));
+  DeleteErrorLog(f.run);
+  EXPECT_FALSE(test::FileExists(dir.File("log")));
+  DumpErrorLog(f.run);
+  EXPECT_TRUE(dir.Names().empty());
+}
+
+TEST(ErrorLog, StopBeforeTheLogExistsStillOffersTheEntries) {
+  test::TempDir dir;
+  LogFixture f;
+  f.platform.saveAnswer = dir.File("log");
+  LogTranscriptError(f.run, "G", kPlayHeader, "h");
+  DeleteErrorLog(f.run);
+  EXPECT_EQ(f.platform.saveQuestions, 0);
+  DumpErrorLog(f.run);
+  EXPECT_EQ(f.platform.saveQuestions, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("log")), "G\r\nDon't understand play header\r\nh\r\n");
+}
+
+TEST(ErrorLog, AFailedWriteIsFatal) {
+  LogFixture f;
+  f.platform.saveAnswer = "/dev/full";
+  LogTranscriptError(f.run, "G", kPlayHeader, "h");
+  try {
+    DumpErrorLog(f.run);
+    FAIL() << "a failed write went unnoticed";
+  } catch (const test::FakePlatform::Terminated& t) {
+    EXPECT_EQ(t.status, 1);
+  }
+  ASSERT_EQ(f.platform.alerts.size(), 1u);
+  EXPECT_EQ(f.platform.alerts[0], "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
+}
+
+TEST(ErrorLog, AnUncreatableLogIsFatal) {
+  test::TempDir dir;
+  LogFixture f;
+  f.platform.saveAnswer = dir.File("no/such/folder/log");
+  LogTranscriptError(f.run, "G", kPlayHeader, "h");
+  EXPECT_THROW(DumpErrorLog(f.run), test::FakePlatform::Terminated);
+  EXPECT_EQ(f.platform.alerts.at(0),
+            "FSpCreate error: WriteErrorBuffer  Couldn't create new file.");
+}
+
+TEST(ErrorAlert, ShowsBothTextsWithoutTheirFirstCharacterAndFails) {
+  EXPECT_EQ(AlertMessage("pTeam File FSpOpenDF() Error", ""), "Team File FSpOpenDF() Error");
+  EXPECT_EQ(AlertMessage("pInitErrorLog Error: Couldn't allocate buffer for output.",
+                         "pTo fix allocate more memory to Yardledger in GetInfo in the Finder."),
+            "InitErrorLog Error: Couldn't allocate buffer for output.  To fix allocate more "
+            "memory to Yardledger in GetInfo in the Finder.");
+  test::FakePlatform platform;
+  try {
+    ErrorAlert(platform, "pA", "pB");
+  } catch (const test::FakePlatform::Terminated& t) {
+    EXPECT_EQ(t.status, 1);
+  }
+  EXPECT_EQ(platform.alerts, std::vector<std::string>{"A  B"});
+}
+
+}  // namespace
+}  // namespace yl::run

@@ -1,0 +1,18 @@
+// Small hand-written transcripts for the tests of the run and the reader.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace yl::test {
+
+// A whole game between the two teams: first line, three play blocks (one
+// without a gains line), "The game is over." and a team box, with the given
+// line ending.
+std::string SmallGame(std::string_view visiting, std::string_view home,
+                      std::string_view eol = "\n");
+
+// The team box that follows "The game is over.".
+std::string TeamBox(std::string_view visiting, std::string_view home, std::string_view eol);
+
+}  // namespace yl::test
