@@ -95,6 +95,15 @@ TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
             "G2\nDon't understand first line of transcript\n\n");
 }
 
+TEST_F(DriverFixture, LongTranscriptNamesAreCutTo63) {
+  const std::string name(70, 'n');
+  AddGame(name, "no first line here\n");
+  auto run = Run();
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
+            std::string(63, 'n') + "\nDon't understand first line of transcript\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), std::string(63, 'n') + "\n\n");
+}
+
 TEST_F(DriverFixture, AnEmptyTranscriptIsRejected) {
   AddGame("Empty", "");
   AddGame("G2", test::SmallGame("Bears", "Lions"));
