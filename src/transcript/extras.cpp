@@ -1,0 +1,352 @@
+// Extras lines: the game's table of extras texts, cutting a line into them,
+// and what each phrase says about the play.
+#include "transcript/extras.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "run/compile_run.h"
+#include "run/error_log.h"
+#include "transcript/reader.h"
+
+namespace yl::transcript {
+
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// An unsigned decimal digit run; longer numbers wrap as 16-bit arithmetic.
+std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
+  std::uint16_t value = 0;
+  while (p < line.size() && IsDigit(line[p])) {
+    value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[p] - '0'));
+    ++p;
+  }
+  return value;
+}
+
+void Append(std::array<char, kExtrasTextCapacity>& storage, std::size_t& length,
+            std::string_view text) {
+  const std::size_t take = std::min(text.size(), storage.size() - length);
+  std::memcpy(storage.data() + length, text.data(), take);
+  length += take;
+}
+
+// The first text in trial order that `text` begins with, letter case
+// ignored; -1 when none.
+int MatchExtrasText(const ExtrasTable& table, std::string_view text) {
+  for (int position = 0; position < kExtrasPhraseCount; ++position) {
+    if (MatchPhrase(text, table.TextAt(position), false, false)) return position;
+  }
+  return -1;
+}
+
+bool AppendCode(CurrentPlay& play, const ExtrasTable& table, int position) {
+  if (play.extrasCount >= kExtrasSlots) return false;
+  play.extrasCodes[play.extrasCount++] = table.positionToCode[position];
+  return true;
+}
+
+ExtrasValue* NextValue(CurrentPlay& play) {
+  if (play.extrasValueCount < 0 || play.extrasValueCount >= kExtrasSlots) return nullptr;
+  return &play.extrasValues[play.extrasValueCount++];
+}
+
+// A player token at p, ended by the phrase that follows it: the token runs to
+// the first "-" and up to 31 bytes beyond; every text is tried after every
+// token length from the longest down to 4. Returns 0, run::kPlayExtras when
+// nothing fits, or the kind of an error of the league model.
+int CutPlayerToken(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+                   std::size_t& p, CurrentPlay& play) {
+  const std::size_t n = line.size();
+  const std::size_t dash = line.find('-', p);
+  if (dash == std::string_view::npos || dash + 1 >= n) return run::kPlayExtras;
+  const std::size_t longest =
+      std::min(dash + 1 - p + std::min<std::size_t>(31, n - dash - 1), kMaxExtrasToken);
+  for (int position = 0; position < kExtrasPhraseCount; ++position) {
+    const std::string_view phrase = table.TextAt(position);
+    for (std::size_t t = longest; t >= 4; --t) {
+      if (!MatchPhrase(line.substr(p + t), phrase, false, false)) continue;
+      int error = league::kTokenOk;
+      league::PlayerRecord* player =
+          league::FindOrCreatePlayer(run.league, line.substr(p, t), error);
+      if (error != league::kTokenOk) return error;
+      if (player == nullptr) continue;
+      ExtrasValue* value = NextValue(play);
+      if (value == nullptr || !AppendCode(play, table, position)) return run::kPlayExtras;
+      *value = ExtrasValue{0, player};
+      p += t + phrase.size();
+      return 0;
+    }
+  }
+  return run::kPlayExtras;
+}
+
+// Returns 0 when the whole line was cut, else the error kind to log.
+int CutExtrasLine(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+                  CurrentPlay& play) {
+  const std::size_t n = line.size();
+  if (n > kMaxLine) return run::kPlayExtras;
+  int position = MatchExtrasText(table, line);
+  if (position < 0 || !AppendCode(play, table, position)) return run::kPlayExtras;
+  std::size_t p = table.TextAt(position).size();
+  while (p < n) {
+    if (IsDigit(line[p])) {
+      ExtrasValue* value = NextValue(play);
+      if (value == nullptr) return run::kPlayExtras;
+      *value = ExtrasValue{static_cast<std::int16_t>(ReadDigitRun(line, p)), nullptr};
+      if (p == n) return run::kPlayExtras;  // a line never ends in a number
+      position = MatchExtrasText(table, line.substr(p));
+      if (position < 0 || !AppendCode(play, table, position)) return run::kPlayExtras;
+      p += table.TextAt(position).size();
+    } else if (line[p] == '#') {
+      const int kind = CutPlayerToken(run, table, line, p, play);
+      if (kind != 0) return kind;
+    } else {
+      return run::kPlayExtras;
+    }
+  }
+  return 0;
+}
+
+enum class Effect : std::uint8_t {
+  kNothing,
+  kFoul,               // the player after the phrase fouled
+  kFormation,          // a penalty without a player
+  kPlacement,          // a decision on an automatic placement
+  kFirstDownDecision,  // a penalty accepted for an automatic first down
+  kYardsDecision,      // a decision on a penalty of so many yards
+  kAutomaticFirstDown,
+  kPeriodBreak,
+  kHalfOver,
+  kFromGoalLine,
+  kAssessedFrom,
+  kLossOfDown,
+  kGameOver,
+};
+
+struct ExtrasRule {
+  Effect effect;
+  std::int8_t penaltyKind;  // of a foul
+  std::int8_t side;         // of the fouler, -1 left as it is
+  std::uint8_t accepted;    // of a decision
+  bool homeDecides;         // the home team decides, so the visiting team fouled
+};
+
+constexpr ExtrasRule Foul(std::int8_t kind, std::int8_t side = -1) {
+  return {Effect::kFoul, kind, side, 0, false};
+}
+constexpr ExtrasRule Decision(Effect effect, bool accepted, bool homeDecides) {
+  return {effect, -1, -1, static_cast<std::uint8_t>(accepted ? 1 : 0), homeDecides};
+}
+constexpr ExtrasRule Plain(Effect effect) {
+  return {effect, -1, -1, 0, false};
+}
+
+constexpr std::array<ExtrasRule, kExtrasPhraseCount> kExtrasRules = {{
+    Foul(19, 0),                                        // 0 lineman as eligible receiver
+    {Effect::kFormation, 14, -1, 0, false},             // 1 fewer than seven men
+    {Effect::kFormation, 14, -1, 0, false},             // 2
+    Foul(1, 0),                                         // 3 kickoff short of 10 yards
+    Foul(1, 0),                                         // 4 kickoff out of bounds
+    Decision(Effect::kPlacement, true, true),           // 5
+    Decision(Effect::kPlacement, true, false),          // 6
+    Decision(Effect::kPlacement, false, true),          // 7
+    Decision(Effect::kPlacement, false, false),         // 8
+    Decision(Effect::kFirstDownDecision, true, true),   // 9
+    Decision(Effect::kFirstDownDecision, true, false),  // 10
+    Foul(5, 1),                                         // 11 defensive pass interference
+    Foul(9, 0),                                         // 12 offensive pass interference
+    Foul(7),                                            // 13 illegal use of the hands
+    Foul(11, 0),                                        // 14 ineligible man downfield
+    Foul(10),                                           // 15 unsportsmanlike conduct
+    Foul(15, 0),                                        // 16 fair-catch interference
+    Foul(2),                                            // 17 face mask
+    Foul(2),                                            // 18
+    Foul(17, 0),                                        // 19 intentional grounding
+    Foul(2),                                            // 20
+    Foul(20, 0),                                        // 21 illegal forward pass
+    Foul(8, 0),                                         // 22 ineligible receiver
+    Foul(16, 1),                                        // 23 roughing the kicker
+    Plain(Effect::kNothing),                            // 24
+    Plain(Effect::kPeriodBreak),                        // 25 another overtime
+    Foul(12, 0),                                        // 26 delay of game
+    Foul(4),                                            // 27 illegal block
+    Foul(6),                                            // 28 personal foul
+    Plain(Effect::kNothing),                            // 29
+    Foul(18, 0),                                        // 30 false start
+    Plain(Effect::kAutomaticFirstDown),                 // 31
+    Foul(13),                                           // 32 off sides
+    Plain(Effect::kNothing),                            // 33
+    Plain(Effect::kPeriodBreak),                        // 34 an overtime
+    Foul(0),                                            // 35 holding
+    Decision(Effect::kYardsDecision, true, true),       // 36
+    Decision(Effect::kYardsDecision, true, false),      // 37
+    Decision(Effect::kYardsDecision, false, true),      // 38
+    Decision(Effect::kYardsDecision, false, false),     // 39
+    Foul(3),                                            // 40 piling on
+    Plain(Effect::kFromGoalLine),                       // 41
+    Plain(Effect::kNothing),                            // 42
+    Plain(Effect::kNothing),                            // 43
+    Plain(Effect::kNothing),                            // 44
+    Plain(Effect::kNothing),                            // 45
+    Plain(Effect::kLossOfDown),                         // 46
+    Plain(Effect::kHalfOver),                           // 47
+    Plain(Effect::kAssessedFrom),                       // 48
+    Plain(Effect::kGameOver),                           // 49
+    Plain(Effect::kNothing),                            // 50 time out
+    Plain(Effect::kNothing),                            // 51 time out
+    Plain(Effect::kNothing),                            // 52
+    Plain(Effect::kNothing),                            // 53
+    Plain(Effect::kNothing),                            // 54
+}};
+
+// The team named before "accepted" or "declined" decides; the fouler belongs
+// to the other one.
+void AssignToFoulingTeam(run::CompileRun& run, CurrentPlay& play, bool homeDecides) {
+  const league::TeamRecord* team = homeDecides ? play.visitingTeam : play.homeTeam;
+  if (team != nullptr) AssignFoulerTeam(run, play, play.foulIndex, *team);
+}
+
+}  // namespace
+
+void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
+                          const league::TeamRecord& visiting) {
+  const std::string_view homeName =
+      std::string_view(home.name).substr(0, std::min(home.name.size(), league::kMaxTeamName));
+  const std::string_view visitingName =
+      std::string_view(visiting.name)
+          .substr(0, std::min(visiting.name.size(), league::kMaxTeamName));
+  for (const ExtrasPhraseEntry& entry : kExtrasPhrases) {
+    auto& storage = table.storage[static_cast<std::size_t>(entry.code)];
+    std::size_t length = 0;
+    switch (entry.team) {
+      case TeamText::kNone:
+        Append(storage, length, entry.text);
+        break;
+      case TeamText::kHomeBefore:
+      case TeamText::kVisitingBefore:
+        Append(storage, length, entry.team == TeamText::kHomeBefore ? homeName : visitingName);
+        Append(storage, length, entry.text);
+        break;
+      case TeamText::kHomeAfter:
+      case TeamText::kVisitingAfter:
+        Append(storage, length, entry.text);
+        Append(storage, length, entry.team == TeamText::kHomeAfter ? homeName : visitingName);
+        Append(storage, length, ".");
+        break;
+    }
+    table.lengths[static_cast<std::size_t>(entry.code)] = static_cast<std::uint8_t>(length);
+  }
+  // Longest first; a stable bubble sort, so equal lengths keep code order.
+  for (int k = 0; k < kExtrasPhraseCount; ++k) {
+    table.positionToCode[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
+  }
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (std::size_t k = 0; k + 1 < table.positionToCode.size(); ++k) {
+      if (table.TextAt(static_cast<int>(k + 1)).size() > table.TextAt(static_cast<int>(k)).size()) {
+        std::swap(table.positionToCode[k], table.positionToCode[k + 1]);
+        swapped = true;
+      }
+    }
+  }
+  for (int k = 0; k < kExtrasPhraseCount; ++k) {
+    table.codeToPosition[static_cast<std::size_t>(
+        table.positionToCode[static_cast<std::size_t>(k)])] = static_cast<std::int16_t>(k);
+  }
+}
+
+bool ParseExtras(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+                 CurrentPlay& play) {
+  const int kind = CutExtrasLine(run, table, line, play);
+  if (kind == 0) return true;
+  run::LogTranscriptError(run, run.currentTranscriptName, kind, line);
+  return false;
+}
+
+void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
+  const int count = std::clamp<int>(play.extrasCount, 0, kExtrasSlots);
+  for (int i = 0; i < count; ++i) {
+    const std::int16_t code = play.extrasCodes[static_cast<std::size_t>(i)];
+    if (code < 0 || code >= kExtrasPhraseCount) continue;
+    const ExtrasRule& rule = kExtrasRules[static_cast<std::size_t>(code)];
+    const auto index = static_cast<std::int16_t>(i);
+    switch (rule.effect) {
+      case Effect::kNothing:
+        break;
+      case Effect::kFoul: {
+        play.penalty = 1;
+        play.penaltyKind = rule.penaltyKind;
+        play.foulIndex = index;
+        // A penalty phrase at the end of a line names nobody.
+        league::PlayerRecord* fouler = play.extrasValues[static_cast<std::size_t>(i)].player;
+        if (fouler != nullptr) {
+          fouler->otherGroup = play.groupAtSnap;
+          if (rule.side >= 0) fouler->side = static_cast<std::uint16_t>(rule.side);
+        }
+        break;
+      }
+      case Effect::kFormation:
+        play.penalty = 1;
+        play.penaltyKind = rule.penaltyKind;
+        break;
+      case Effect::kPlacement:
+        play.penaltyAccepted = rule.accepted;
+        play.placementIndex = index;
+        AssignToFoulingTeam(run, play, rule.homeDecides);
+        break;
+      case Effect::kFirstDownDecision:
+        play.penaltyAccepted = 1;
+        play.automaticFirstDown = 1;
+        AssignToFoulingTeam(run, play, rule.homeDecides);
+        break;
+      case Effect::kYardsDecision:
+        play.penaltyAccepted = rule.accepted;
+        play.penaltyYardsIndex = index;
+        AssignToFoulingTeam(run, play, rule.homeDecides);
+        break;
+      case Effect::kAutomaticFirstDown:
+        play.automaticFirstDown = 1;
+        break;
+      case Effect::kPeriodBreak:
+        play.periodBreak = 1;
+        break;
+      case Effect::kHalfOver:
+        play.periodBreak = 1;
+        run.platform.StepProgress(0, 25, "");
+        break;
+      case Effect::kFromGoalLine:
+        play.assessedFromIndex = kExtrasSlots - 1;
+        play.extrasValues[kExtrasSlots - 1] = ExtrasValue{1, nullptr};
+        break;
+      case Effect::kAssessedFrom:
+        play.assessedFromIndex = index;
+        break;
+      case Effect::kLossOfDown:
+        play.lossOfDown = 1;
+        break;
+      case Effect::kGameOver:
+        play.gameOver = 1;
+        break;
+    }
+  }
+}
+
+void AssignFoulerTeam(run::CompileRun& run, const CurrentPlay& play, std::int16_t foulIndex,
+                      const league::TeamRecord& team) {
+  if (foulIndex < 0 || foulIndex >= kExtrasSlots) return;
+  league::PlayerRecord* player = play.extrasValues[static_cast<std::size_t>(foulIndex)].player;
+  if (player == nullptr) return;
+  if (!player->teamName.empty() && player->teamOpen == 0 &&
+      !league::CompareText(player->teamName, team.name, false, true)) {
+    run::LogTranscriptError(run, run.currentTranscriptName, run::kTeamNameChange, player->name);
+    return;
+  }
+  player->teamName = team.name;
+  player->teamOpen = 0;
+}
+
+}  // namespace yl::transcript

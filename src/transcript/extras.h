@@ -1,0 +1,71 @@
+// Extras lines: penalties and the decisions on them, time-outs, two-minute
+// warnings, period ends and the game's end. The extras table is specialised
+// with the two team names of each game; ParseExtras cuts a line into its
+// phrases, numbers and players; ResolveExtras turns them into the play's
+// penalty and period fields.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "league/league.h"
+#include "transcript/current_play.h"
+#include "transcript/extras_phrases.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::transcript {
+
+// Room for the longest phrase with a team name and a full stop.
+constexpr std::size_t kExtrasTextCapacity = kLongestExtrasPhrase + league::kMaxTeamName + 1;
+
+// Player tokens handed to the league model are at most this long.
+constexpr std::size_t kMaxExtrasToken = 35;
+
+// The extras phrases of one game. Texts are kept by code in fixed storage;
+// positionToCode gives the order of trial (longest first, equal lengths by
+// code) and codeToPosition its inverse.
+struct ExtrasTable {
+  std::array<std::array<char, kExtrasTextCapacity>, kExtrasPhraseCount> storage{};
+  std::array<std::uint8_t, kExtrasPhraseCount> lengths{};
+  std::array<std::int16_t, kExtrasPhraseCount> positionToCode{};
+  std::array<std::int16_t, kExtrasPhraseCount> codeToPosition{};
+
+  std::string_view TextOfCode(int code) const {
+    return {storage[static_cast<std::size_t>(code)].data(),
+            lengths[static_cast<std::size_t>(code)]};
+  }
+  std::string_view TextAt(int position) const {
+    return TextOfCode(positionToCode[static_cast<std::size_t>(position)]);
+  }
+};
+
+// Builds the table of a game: the fourteen team texts with the home and the
+// visiting team's names (cut to the length a team name holds), then the
+// order of trial.
+void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
+                          const league::TeamRecord& visiting);
+
+// Cuts one extras line into phrases (letter case ignored), numbers and player
+// tokens, appending to the play's codes and values. A line that cannot be
+// cut, or that would take the play past 10 phrases or values, is logged as
+// kind 7 (a refused player token with its own kind) and false is returned;
+// the caller marks the play failed.
+bool ParseExtras(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+                 CurrentPlay& play);
+
+// Walks every extras code of the play from the first and sets its penalty,
+// decision, period and game-end fields; the end of the first half also steps
+// the progress display.
+void ResolveExtras(run::CompileRun& run, CurrentPlay& play);
+
+// Gives the player in value slot foulIndex the team's name, unless he has
+// another team fixed already: then the conflict is logged (kind 2, with his
+// name). Nothing when foulIndex is -1 or the slot holds no player.
+void AssignFoulerTeam(run::CompileRun& run, const CurrentPlay& play, std::int16_t foulIndex,
+                      const league::TeamRecord& team);
+
+}  // namespace yl::transcript

@@ -1,0 +1,34 @@
+// The team box after "The game is over.": team totals and points by quarter,
+// read by position only and added to the two teams of the game.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "league/league.h"
+#include "transcript/reader.h"
+
+namespace yl::transcript {
+
+constexpr int kTeamBoxLines = 35;
+// The box is read through a 300-byte line buffer: longer lines are read only
+// up to their 299th byte.
+constexpr std::size_t kBoxLineLength = 299;
+
+// From position: a "-" anywhere makes the number negative; digits add up
+// (wrapping as 16-bit arithmetic); other bytes are skipped before the first
+// digit and end the number after it (position then stands after that byte).
+std::int16_t ReadBoxInteger(std::string_view line, std::size_t& position);
+
+// From position: a "-" makes the number negative; before a "." every digit
+// joins the whole part and other bytes are skipped; after it digits are the
+// fraction and the first other byte ends the number.
+double ReadBoxReal(std::string_view line, std::size_t& position);
+
+// Reads the 35 lines of the box from the text's reading position, adds the
+// counts to each team's totals and to the other team's opponent totals,
+// stores the averages, carries minutes out of seconds and settles the game's
+// result. A box cut short reads its missing lines as lines without digits.
+void ReadTeamBox(TranscriptText& text, league::TeamRecord& home, league::TeamRecord& visiting);
+
+}  // namespace yl::transcript

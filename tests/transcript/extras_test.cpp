@@ -1,0 +1,512 @@
+// Extras lines: the game's table, cutting lines into phrases, numbers and
+// players, what the phrases mean, fouler teams, and how bad lines are refused.
+#include "transcript/extras.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "run/compile_run.h"
+#include "support/fake_platform.h"
+
+namespace yl::transcript {
+namespace {
+
+class ExtrasTest : public ::testing::Test {
+ protected:
+  ExtrasTest() : run(platform, UnixOptions()) {
+    run::InitErrorLog(run);
+    SetTeams("Bears", "Mud Hens");
+  }
+
+  static options::OutputOptions UnixOptions() {
+    options::OutputOptions options;
+    options.fileFormat = options::kUnix;
+    return options;
+  }
+
+  void SetTeams(std::string_view homeName, std::string_view visitingName) {
+    home = league::FindOrCreateTeam(run.league, homeName);
+    visiting = league::FindOrCreateTeam(run.league, visitingName);
+    PrepareExtrasPhrases(table, *home, *visiting);
+    play = CurrentPlay{};
+    play.homeTeam = home;
+    play.visitingTeam = visiting;
+    play.groupAtSnap = 4;
+  }
+
+  // Reads the lines as the game loop does: parse, resolve, then one more
+  // value slot so that values stay paired with their phrases.
+  bool ReadExtras(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+      if (!ParseExtras(run, table, line, play)) return false;
+      ResolveExtras(run, play);
+      ++play.extrasValueCount;
+    }
+    return true;
+  }
+
+  std::vector<std::int16_t> Codes() const {
+    return {play.extrasCodes.begin(), play.extrasCodes.begin() + play.extrasCount};
+  }
+  std::string LogText() const { return std::string(run.errorLog.buffer.data(), run.errorLog.fill); }
+
+  test::FakePlatform platform;
+  run::CompileRun run;
+  league::TeamRecord* home = nullptr;
+  league::TeamRecord* visiting = nullptr;
+  ExtrasTable table;
+  CurrentPlay play;
+};
+
+TEST(ExtrasPhrases, StoredByDecreasingLengthThenAscendingBytes) {
+  ASSERT_EQ(kExtrasPhrases.size(), 55u);
+  int teamTexts = 0;
+  std::size_t longest = 0;
+  for (std::size_t k = 0; k < kExtrasPhrases.size(); ++k) {
+    EXPECT_EQ(kExtrasPhrases[k].code, static_cast<std::int16_t>(k));
+    if (kExtrasPhrases[k].team != TeamText::kNone) ++teamTexts;
+    longest = std::max(longest, kExtrasPhrases[k].text.size());
+    if (k == 0) continue;
+    const std::string_view a = kExtrasPhrases[k - 1].text;
+    const std::string_view b = kExtrasPhrases[k].text;
+    EXPECT_TRUE(b.size() < a.size() || (b.size() == a.size() && a <= b)) << k;
+  }
+  EXPECT_EQ(teamTexts, 14);
+  EXPECT_EQ(longest, kLongestExtrasPhrase);
+}
+
+TEST_F(ExtrasTest, TeamTextsCarryTheGamesNames) {
+  EXPECT_EQ(table.TextOfCode(1),
+            "Penalty on the play.  Illegal Formation.  Fewer than seven men on the line on Bears.");
+  EXPECT_EQ(table.TextOfCode(2),
+            "Penalty on the play.  Illegal Formation.  Fewer than seven men on the line on Mud "
+            "Hens.");
+  EXPECT_EQ(table.TextOfCode(5),
+            "Bears accepted the penalty which was automatic placement on the ");
+  EXPECT_EQ(table.TextOfCode(10),
+            "Mud Hens accepted the penalty which was an automatic first down.");
+  EXPECT_EQ(table.TextOfCode(39), "Mud Hens declined the penalty which was ");
+  EXPECT_EQ(table.TextOfCode(50), "Bears call time out.");
+  EXPECT_EQ(table.TextOfCode(51), "Mud Hens call time out.");
+  EXPECT_EQ(table.TextOfCode(54), ".");
+}
+
+TEST_F(ExtrasTest, TrialOrderIsLongestFirstStableByCode) {
+  for (int position = 0; position < kExtrasPhraseCount; ++position) {
+    const int code = table.positionToCode[static_cast<std::size_t>(position)];
+    EXPECT_EQ(table.codeToPosition[static_cast<std::size_t>(code)], position);
+    if (position == 0) continue;
+    const int before = table.positionToCode[static_cast<std::size_t>(position - 1)];
+    const std::size_t a = table.TextOfCode(before).size();
+    const std::size_t b = table.TextOfCode(code).size();
+    EXPECT_TRUE(b < a || (b == a && before < code)) << position;
+  }
+  // Names of different lengths put the two teams' texts apart.
+  EXPECT_LT(table.codeToPosition[51], table.codeToPosition[50]);
+  EXPECT_LT(table.codeToPosition[6], table.codeToPosition[5]);
+}
+
+TEST_F(ExtrasTest, EachGamesTableOwesNothingToTheLast) {
+  SetTeams("A Very Long Team Name Indeed", "X");
+  SetTeams("Bears", "Mud Hens");
+  ExtrasTable fresh;
+  PrepareExtrasPhrases(fresh, *home, *visiting);
+  EXPECT_EQ(table.positionToCode, fresh.positionToCode);
+  for (int code = 0; code < kExtrasPhraseCount; ++code)
+    EXPECT_EQ(table.TextOfCode(code), fresh.TextOfCode(code)) << code;
+}
+
+TEST_F(ExtrasTest, LongTeamNamesAreCutToWhatATeamNameHolds) {
+  const std::string longName(80, 'Z');
+  league::TeamRecord big;
+  big.name = longName;  // longer than a team record takes from a transcript
+  PrepareExtrasPhrases(table, big, big);
+  EXPECT_EQ(table.TextOfCode(1).size(), 78u + league::kMaxTeamName + 1);
+  EXPECT_EQ(table.TextOfCode(50), std::string(league::kMaxTeamName, 'Z') + " call time out.");
+}
+
+TEST_F(ExtrasTest, PenaltyAcceptedForYardsGivesTheFoulerTheOtherTeam) {
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
+                          "Bears accepted the penalty which was 10 yards."}));
+  EXPECT_EQ(Codes(), (std::vector<std::int16_t>{35, 54, 36, 53}));
+  league::PlayerRecord* smith = play.extrasValues[0].player;
+  ASSERT_NE(smith, nullptr);
+  EXPECT_EQ(smith->name, "Smith");
+  EXPECT_EQ(smith->number, 55);
+  EXPECT_EQ(play.penalty, 1);
+  EXPECT_EQ(play.penaltyKind, 0);
+  EXPECT_EQ(play.foulIndex, 0);
+  EXPECT_EQ(play.penaltyAccepted, 1);
+  EXPECT_EQ(play.penaltyYardsIndex, 2);
+  EXPECT_EQ(play.extrasValues[2].number, 10);
+  EXPECT_EQ(smith->otherGroup, 4);
+  EXPECT_EQ(smith->side, league::kUndecided);  // holding names no side
+  EXPECT_EQ(smith->teamName, "Mud Hens");
+  EXPECT_EQ(smith->teamOpen, 0);
+  EXPECT_EQ(run.errorLog.entries, 0);
+}
+
+TEST_F(ExtrasTest, PenaltyDeclinedByTheVisitorsGivesTheFoulerTheHomeTeam) {
+  ASSERT_TRUE(ReadExtras({"PENALTY ON THE PLAY.  DEFENSIVE PASS INTERFERENCE ON #21-Jones.",
+                          "MUD HENS declined the penalty which was 15 yards."}));
+  EXPECT_EQ(Codes(), (std::vector<std::int16_t>{11, 54, 39, 53}));
+  league::PlayerRecord* jones = play.extrasValues[0].player;
+  ASSERT_NE(jones, nullptr);
+  EXPECT_EQ(play.penaltyKind, 5);
+  EXPECT_EQ(jones->side, league::kDefense);
+  EXPECT_EQ(play.penaltyAccepted, 0);
+  EXPECT_EQ(play.penaltyYardsIndex, 2);
+  EXPECT_EQ(jones->teamName, "Bears");
+}
+
+struct DecisionCase {
+  std::string line;
+  std::int16_t code;
+  int accepted;
+  int placementIndex;
+  int penaltyYardsIndex;
+  int automaticFirstDown;
+  int lossOfDown;
+  int assessedFromIndex;
+  int assessedFrom;  // the value at assessedFromIndex
+  const char* foulerTeam;
+};
+
+std::ostream& operator<<(std::ostream& out, const DecisionCase& c) {
+  return out << '"' << c.line << '"';
+}
+
+class ExtrasDecisions : public ExtrasTest, public ::testing::WithParamInterface<DecisionCase> {};
+
+TEST_P(ExtrasDecisions, SetTheIndexesAndTheFoulersTeam) {
+  const DecisionCase& c = GetParam();
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  False start on #70-Brown.", c.line})) << c.line;
+  EXPECT_EQ(play.extrasCodes[2], c.code);
+  EXPECT_EQ(play.penaltyKind, 18);
+  EXPECT_EQ(play.extrasValues[0].player->side, league::kOffense);
+  EXPECT_EQ(play.penaltyAccepted, c.accepted);
+  EXPECT_EQ(play.placementIndex, c.placementIndex);
+  EXPECT_EQ(play.penaltyYardsIndex, c.penaltyYardsIndex);
+  EXPECT_EQ(play.automaticFirstDown, c.automaticFirstDown);
+  EXPECT_EQ(play.lossOfDown, c.lossOfDown);
+  EXPECT_EQ(play.assessedFromIndex, c.assessedFromIndex);
+  if (c.assessedFromIndex >= 0) {
+    EXPECT_EQ(play.extrasValues[static_cast<std::size_t>(c.assessedFromIndex)].number,
+              c.assessedFrom);
+  }
+  EXPECT_EQ(play.extrasValues[0].player->teamName, c.foulerTeam);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExtrasDecisions,
+    ::testing::Values(
+        DecisionCase{"Bears accepted the penalty which was automatic placement on the 20 yard line.",
+                     5, 1, 2, -1, 0, 0, -1, 0, "Mud Hens"},
+        DecisionCase{"Mud Hens accepted the penalty which was automatic placement on the 20 yard line.",
+                     6, 1, 2, -1, 0, 0, -1, 0, "Bears"},
+        DecisionCase{"bears declined the penalty which was automatic placement on the 20 yard line.",
+                     7, 0, 2, -1, 0, 0, -1, 0, "Mud Hens"},
+        DecisionCase{"Mud Hens declined the penalty which was automatic placement on the 20 yard line.",
+                     8, 0, 2, -1, 0, 0, -1, 0, "Bears"},
+        DecisionCase{"Bears accepted the penalty which was an automatic first down.",
+                     9, 1, -1, -1, 1, 0, -1, 0, "Mud Hens"},
+        DecisionCase{"Mud Hens accepted the penalty which was an automatic first down.",
+                     10, 1, -1, -1, 1, 0, -1, 0, "Bears"},
+        DecisionCase{"Bears accepted the penalty which was 15 yards and an automatic first down.",
+                     36, 1, -1, 2, 1, 0, -1, 0, "Mud Hens"},
+        DecisionCase{"Mud Hens accepted the penalty which was 5 yards and loss of down.",
+                     37, 1, -1, 2, 0, 1, -1, 0, "Bears"},
+        DecisionCase{"Bears declined the penalty which was 5 yards.",
+                     38, 0, -1, 2, 0, 0, -1, 0, "Mud Hens"},
+        // Placement from the goal line: value slot 9 holds 1.
+        DecisionCase{"Bears accepted the penalty which was 5 assessed from the goal line.",
+                     36, 1, -1, 2, 0, 0, 9, 1, "Mud Hens"},
+        DecisionCase{"Bears accepted the penalty which was 15 assessed from the 30 yard line.",
+                     36, 1, -1, 2, 0, 0, 3, 30, "Mud Hens"}));
+// clang-format on
+
+struct FoulCase {
+  std::int16_t code;
+  int penaltyKind;
+  int side;  // -1: left undecided
+};
+
+std::ostream& operator<<(std::ostream& out, const FoulCase& c) {
+  return out << "code " << c.code;
+}
+
+class ExtrasFouls : public ExtrasTest, public ::testing::WithParamInterface<FoulCase> {};
+
+TEST_P(ExtrasFouls, KindAndSideOfEveryPenaltySentence) {
+  const FoulCase& c = GetParam();
+  const std::string line =
+      std::string(kExtrasPhrases[static_cast<std::size_t>(c.code)].text) + "#33-Fouler Name.";
+  ASSERT_TRUE(ReadExtras({line})) << line;
+  EXPECT_EQ(Codes(), (std::vector<std::int16_t>{c.code, 54}));
+  ASSERT_NE(play.extrasValues[0].player, nullptr);
+  EXPECT_EQ(play.extrasValues[0].player->name, "Fouler Name");
+  EXPECT_EQ(play.penalty, 1);
+  EXPECT_EQ(play.penaltyKind, c.penaltyKind);
+  EXPECT_EQ(play.foulIndex, 0);
+  EXPECT_EQ(play.extrasValues[0].player->side,
+            c.side < 0 ? league::kUndecided : static_cast<std::uint16_t>(c.side));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, ExtrasFouls,
+    ::testing::Values(FoulCase{0, 19, 0}, FoulCase{3, 1, 0}, FoulCase{4, 1, 0}, FoulCase{11, 5, 1},
+                      FoulCase{12, 9, 0}, FoulCase{13, 7, -1}, FoulCase{14, 11, 0},
+                      FoulCase{15, 10, -1}, FoulCase{16, 15, 0}, FoulCase{17, 2, -1},
+                      FoulCase{18, 2, -1}, FoulCase{19, 17, 0}, FoulCase{20, 2, -1},
+                      FoulCase{21, 20, 0}, FoulCase{22, 8, 0}, FoulCase{23, 16, 1},
+                      FoulCase{26, 12, 0}, FoulCase{27, 4, -1}, FoulCase{28, 6, -1},
+                      FoulCase{30, 18, 0}, FoulCase{32, 13, -1}, FoulCase{35, 0, -1},
+                      FoulCase{40, 3, -1}));
+
+TEST_F(ExtrasTest, FormationPenaltyNamesATeamAndNoPlayer) {
+  ASSERT_TRUE(ReadExtras(
+      {"Penalty on the play.  Illegal Formation.  Fewer than seven men on the line on mud hens.",
+       "Bears accepted the penalty which was 5 yards."}));
+  EXPECT_EQ(Codes(), (std::vector<std::int16_t>{2, 36, 53}));
+  EXPECT_EQ(play.penalty, 1);
+  EXPECT_EQ(play.penaltyKind, 14);
+  EXPECT_EQ(play.foulIndex, -1);
+  EXPECT_EQ(play.penaltyYardsIndex, 1);
+  EXPECT_EQ(play.extrasValues[1].number, 5);
+}
+
+TEST_F(ExtrasTest, PenaltySentenceWithoutAPlayerNamesNobody) {
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on "}));
+  EXPECT_EQ(play.penalty, 1);
+  EXPECT_EQ(play.foulIndex, 0);
+  EXPECT_EQ(play.extrasValues[0].player, nullptr);
+  ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 10 yards."}));
+  EXPECT_EQ(play.penaltyYardsIndex, 1);
+}
+
+struct PeriodCase {
+  std::string line;
+  std::int16_t code;
+  int periodBreak;
+  int gameOver;
+  bool stepsProgress;
+};
+
+std::ostream& operator<<(std::ostream& out, const PeriodCase& c) {
+  return out << '"' << c.line << '"';
+}
+
+class ExtrasPeriods : public ExtrasTest, public ::testing::WithParamInterface<PeriodCase> {};
+
+TEST_P(ExtrasPeriods, TimeOutsWarningsAndPeriodEnds) {
+  const PeriodCase& c = GetParam();
+  ASSERT_TRUE(ReadExtras({c.line})) << c.line;
+  EXPECT_EQ(Codes(), std::vector<std::int16_t>{c.code});
+  EXPECT_EQ(play.periodBreak, c.periodBreak);
+  EXPECT_EQ(play.gameOver, c.gameOver);
+  EXPECT_EQ(play.penalty, 0);
+  const std::vector<std::string> steps =
+      c.stepsProgress ? std::vector<std::string>{"StepProgress 0 25 "} : std::vector<std::string>{};
+  EXPECT_EQ(platform.calls, steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExtrasPeriods,
+    ::testing::Values(PeriodCase{"Bears call time out.", 50, 0, 0, false},
+                      PeriodCase{"MUD HENS CALL TIME OUT.", 51, 0, 0, false},
+                      PeriodCase{"Two minutes left in the first half.", 33, 0, 0, false},
+                      PeriodCase{"Two minutes left in the fourth quarter.", 29, 0, 0, false},
+                      PeriodCase{"Two minutes left in the overtime period.", 24, 0, 0, false},
+                      PeriodCase{"The first quarter is over.", 44, 0, 0, false},
+                      PeriodCase{"The third quarter is over.", 45, 0, 0, false},
+                      PeriodCase{"The fourth quarter is over.", 43, 0, 0, false},
+                      PeriodCase{"The overtime period is over.", 42, 0, 0, false},
+                      PeriodCase{"The first half is over.", 47, 1, 0, true},
+                      PeriodCase{"An overtime period will be played.", 34, 1, 0, false},
+                      PeriodCase{"Another overtime period will be played.", 25, 1, 0, false},
+                      PeriodCase{"The game is over.", 49, 0, 1, false},
+                      PeriodCase{"THE GAME IS OVER.", 49, 0, 1, false}));
+
+TEST_F(ExtrasTest, TeamNamesThatArePrefixesOfEachOther) {
+  for (const bool homeShort : {true, false}) {
+    SetTeams(homeShort ? "Bear" : "Bears", homeShort ? "Bears" : "Bear");
+    const std::int16_t bearsCode = homeShort ? 51 : 50;
+    const std::int16_t bearCode = homeShort ? 50 : 51;
+    ASSERT_TRUE(ReadExtras({"Bears call time out.", "bear call time out."}));
+    EXPECT_EQ(Codes(), (std::vector<std::int16_t>{bearsCode, bearCode})) << homeShort;
+  }
+}
+
+TEST_F(ExtrasTest, DecisionOfTheTeamWhoseNameIsTheLongerPrefix) {
+  SetTeams("Bear", "Bears");
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
+                          "BEARS accepted the penalty which was 10 yards."}));
+  EXPECT_EQ(play.extrasCodes[2], 37);  // the visiting Bears decide
+  EXPECT_EQ(play.extrasValues[0].player->teamName, "Bear");
+}
+
+struct TokenCase {
+  std::string line;
+  std::string name;
+  int number;
+  int side;
+};
+
+std::ostream& operator<<(std::ostream& out, const TokenCase& c) {
+  return out << '"' << c.line << '"';
+}
+
+class ExtrasTokens : public ExtrasTest, public ::testing::WithParamInterface<TokenCase> {};
+
+TEST_P(ExtrasTokens, TokenEndsWhereAPhraseFollows) {
+  const TokenCase& c = GetParam();
+  ASSERT_TRUE(ReadExtras({c.line})) << c.line;
+  const league::PlayerRecord* player = play.extrasValues[0].player;
+  ASSERT_NE(player, nullptr);
+  EXPECT_EQ(player->name, c.name);
+  EXPECT_EQ(player->number, c.number);
+  EXPECT_EQ(player->side, c.side < 0 ? league::kUndecided : static_cast<std::uint16_t>(c.side));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExtrasTokens,
+    ::testing::Values(
+        TokenCase{"Penalty on the play.  Holding on #55-Smith-Jones.", "Smith-Jones", 55, -1},
+        TokenCase{"Penalty on the play.  Holding on #5-J.R. Smith.", "J.R. Smith", 5, -1},
+        TokenCase{"Penalty on the play.  Piling on #5 Jean-Luc.", "Jean-Luc", 5, -1},
+        // A marked token is an offense player.
+        TokenCase{"Penalty on the play.  Holding on #64-Carter*.", "Carter", 64, 0},
+        // The longest name a player holds.
+        TokenCase{"Penalty on the play.  Holding on #64-" + std::string(31, 'n') + ".",
+                  std::string(31, 'n'), 64, -1}));
+
+TEST_F(ExtrasTest, SamePlayerFoundAgainAcrossLines) {
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
+                          "Penalty on the play.  Personal foul on #55-Smith."}));
+  EXPECT_EQ(play.extrasValues[0].player, play.extrasValues[2].player);
+  EXPECT_EQ(play.foulIndex, 2);
+  EXPECT_EQ(play.penaltyKind, 6);
+  EXPECT_EQ(run.league.playerCount, 1);
+}
+
+TEST_F(ExtrasTest, NumbersWrapAsSixteenBits) {
+  ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 65541 yards."}));
+  EXPECT_EQ(play.extrasValues[0].number, 5);
+}
+
+// Phrases "." and numbers alternating: one code, then a value and a code per "1.".
+std::string Alternating(int repeats) {
+  std::string line = ".";
+  for (int k = 0; k < repeats; ++k)
+    line += "1.";
+  return line;
+}
+
+TEST_F(ExtrasTest, TenPhrasesFitAnEleventhIsRefused) {
+  ASSERT_TRUE(ParseExtras(run, table, Alternating(9), play));
+  EXPECT_EQ(play.extrasCount, 10);
+  EXPECT_EQ(play.extrasValueCount, 9);
+
+  CurrentPlay second;
+  EXPECT_FALSE(ParseExtras(run, table, Alternating(10), second));
+  EXPECT_EQ(second.extrasCount, 10);
+  EXPECT_EQ(run.errorLog.entries, 1);
+}
+
+TEST_F(ExtrasTest, PhrasesCountOverAllLinesOfAPlay) {
+  std::vector<std::string> lines(10, "The first quarter is over.");
+  ASSERT_TRUE(ReadExtras(lines));
+  EXPECT_EQ(play.extrasCount, 10);
+  EXPECT_FALSE(ReadExtras({"Bears call time out."}));
+  EXPECT_EQ(play.extrasCount, 10);
+  EXPECT_EQ(run.errorLog.entries, 1);
+}
+
+TEST_F(ExtrasTest, ValuesAreRefusedPastTheTenthSlot) {
+  // The game loop's one-slot step after every line leaves no room for more.
+  ASSERT_TRUE(ReadExtras(std::vector<std::string>(9, "The first quarter is over.")));
+  play.extrasValueCount = 10;
+  EXPECT_FALSE(ParseExtras(run, table, "Bears accepted the penalty which was 5 yards.", play));
+  EXPECT_EQ(play.extrasValueCount, 10);
+}
+
+TEST_F(ExtrasTest, LongestLineIsReadOneMoreIsRefused) {
+  const std::string fits = "." + std::string(497, '7') + ".";
+  ASSERT_EQ(fits.size(), 499u);
+  EXPECT_TRUE(ParseExtras(run, table, fits, play));
+  CurrentPlay second;
+  EXPECT_FALSE(ParseExtras(run, table, "." + std::string(498, '7') + ".", second));
+  EXPECT_EQ(run.errorLog.entries, 1);
+}
+
+class ExtrasRefused : public ExtrasTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ExtrasRefused, LoggedAsKindSevenWithTheLine) {
+  run.currentTranscriptName = "Week 3";
+  EXPECT_FALSE(ParseExtras(run, table, GetParam(), play));
+  EXPECT_EQ(run.errorLog.entries, 1);
+  EXPECT_EQ(LogText(), "Week 3\nDon't understand play extras\n" + GetParam() + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadLines, ExtrasRefused,
+    ::testing::Values("",                                               // shorter than every phrase
+                      "x",                                              // no first phrase
+                      "Lions call time out.",                           // not a team of this game
+                      "Penalty on the play.  Holding on #55 Smith.",    // no "-" in the rest
+                      "Penalty on the play.  Holding on #55-",          // ends right after the "-"
+                      "Penalty on the play.  Holding on #55-Smith",     // no phrase after the token
+                      "Penalty on the play.  Holding on #12-Jones#2.",  // names nobody
+                      "Penalty on the play.  Holding on Smith.",        // neither digit nor "#"
+                      "Bears accepted the penalty which was 10",        // ends in a number
+                      "Bears accepted the penalty which was 10 feet.",
+                      "The game is over.  Thanks for watching."));
+
+TEST_F(ExtrasTest, FoulerWithAnotherFixedTeamIsLoggedNotMoved) {
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));
+  league::PlayerRecord* smith = play.extrasValues[0].player;
+  smith->teamName = "Lions";
+  smith->teamOpen = 0;
+  run.currentTranscriptName = "Week 3";
+  ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 10 yards."}));
+  EXPECT_EQ(smith->teamName, "Lions");
+  EXPECT_EQ(LogText(), "Week 3\nTried to change team name of player\nSmith\n");
+  EXPECT_TRUE(play.penaltyAccepted);  // the play stays understood
+}
+
+TEST_F(ExtrasTest, AssignFoulerTeamRules) {
+  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));
+  league::PlayerRecord* smith = play.extrasValues[0].player;
+
+  // An open player takes any team, and then keeps it.
+  smith->teamName = "Lions";
+  AssignFoulerTeam(run, play, 0, *home);
+  EXPECT_EQ(smith->teamName, "Bears");
+  EXPECT_EQ(smith->teamOpen, 0);
+
+  // The same team in other letters is no conflict.
+  league::TeamRecord shouting;
+  shouting.name = "BEARS";
+  AssignFoulerTeam(run, play, 0, shouting);
+  EXPECT_EQ(smith->teamName, "BEARS");
+  EXPECT_EQ(run.errorLog.entries, 0);
+
+  // A fixed player without a team yet takes one.
+  smith->teamName.clear();
+  AssignFoulerTeam(run, play, 0, *visiting);
+  EXPECT_EQ(smith->teamName, "Mud Hens");
+
+  // No foul, or a slot without a player: nothing.
+  AssignFoulerTeam(run, play, -1, *home);
+  AssignFoulerTeam(run, play, 1, *home);
+  AssignFoulerTeam(run, play, 12, *home);
+  EXPECT_EQ(smith->teamName, "Mud Hens");
+  EXPECT_EQ(run.errorLog.entries, 0);
+}
+
+}  // namespace
+}  // namespace yl::transcript
