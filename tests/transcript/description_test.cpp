@@ -214,9 +214,10 @@ TEST_F(DescriptionTest, LinesUpTo499BytesOnly) {
   ASSERT_TRUE(Parse(LongDescription(0)));
   EXPECT_EQ(play.descPlayerCount, 9);
   play = CurrentPlay{};
-  run.league.playerCount = 0;
   EXPECT_FALSE(Parse(LongDescription(1)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, LongDescription(1).substr(0, 499))}));
+  EXPECT_EQ(play.descCount, 0);
+  EXPECT_EQ(run.league.playerCount, 9);  // those of the first line only
 }
 
 TEST_F(DescriptionTest, RecordsWhatWasReadBeforeAFailure) {
