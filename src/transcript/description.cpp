@@ -1,0 +1,182 @@
+// The play description.
+//
+// A description is a chain of phrases and player tokens. Every token begins
+// at a "#", so the line is cut at each "#" into segments; a segment holds a
+// token and the phrase after it, and that phrase must end exactly where the
+// segment ends. This is what lets a name contain phrase words: the token
+// runs from its "#" to the start of the phrase that closes the segment.
+#include "transcript/description.h"
+
+#include <array>
+#include <cstdint>
+
+#include "league/league.h"
+#include "run/compile_run.h"
+#include "run/error_log.h"
+#include "transcript/description_phrases.h"
+#include "transcript/reader.h"
+
+namespace yl::transcript {
+
+namespace {
+
+constexpr std::size_t kBlanksOfFinal = 2;
+// One code per segment, one player per token segment.
+static_assert(kMaxDescriptionSegments <= kDescSlots);
+
+enum class Outcome { kRead, kNotUnderstood, kTokenWithoutHash };
+
+struct Reading {
+  std::string_view text;     // the described part of the line
+  bool annotated = false;    // the line ends in an annotation, not read
+  bool quoteInside = false;  // a double quote stands before the annotation
+  std::array<std::size_t, kMaxDescriptionSegments + 1> bounds{};  // segment starts, then the end
+  std::size_t segments = 0;
+};
+
+// A line that ends in a double quote carries an annotation: nine bytes and
+// two quoted texts. The description ends nine bytes before the third quote
+// counted back from the last one. False when the line has too few quotes or
+// nothing before its annotation.
+bool CutAnnotation(Reading& reading) {
+  const std::string_view line = reading.text;
+  if (line.empty() || line.back() != '"') return true;
+  std::size_t found = 0;
+  std::size_t q = 0;
+  for (std::size_t i = line.size() - 1; i-- > 0;) {
+    if (line[i] == '"' && ++found == 3) {
+      q = i;
+      break;
+    }
+  }
+  if (found < 3 || q <= kAnnotationGap) return false;
+  reading.annotated = true;
+  reading.quoteInside = line.substr(1, q - 1).find('"') != std::string_view::npos;
+  reading.text = line.substr(0, q - kAnnotationGap);
+  return true;
+}
+
+// Segment starts: 0, then every "#" after the first byte. False when the line
+// holds more segments than a play can record.
+bool FindSegments(Reading& reading) {
+  const std::string_view text = reading.text;
+  std::size_t last = 0;
+  reading.bounds[0] = 0;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] != '#') continue;
+    if (last + 1 >= kMaxDescriptionSegments) return false;
+    reading.bounds[++last] = i;
+  }
+  reading.bounds[last + 1] = text.size();
+  reading.segments = last + 1;
+  return true;
+}
+
+// The first candidate (in trial order) for a text of `length` bytes, or -1.
+std::int16_t FirstCandidate(std::size_t length) {
+  if (length >= kLengthIndexSize) return -1;
+  return DescriptionLengthIndex()[length];
+}
+
+void Append(CurrentPlay& play, std::int16_t code, league::PlayerRecord* player) {
+  play.descCodes[static_cast<std::size_t>(play.descCount++)] = code;
+  if (player != nullptr)
+    play.descPlayers[static_cast<std::size_t>(play.descPlayerCount++)] = player;
+}
+
+// The leading phrase of a line that does not begin with a token: the first
+// candidate that is a prefix of the line. Its final blanks are required.
+Outcome ReadLeadingPhrase(const Reading& reading, CurrentPlay& play, std::size_t& at,
+                          bool& complete) {
+  const std::int16_t first = FirstCandidate(reading.bounds[1]);
+  if (first < 0) return Outcome::kNotUnderstood;
+  const std::span<const PhraseEntry> phrases = DescriptionPhrases();
+  for (std::size_t c = static_cast<std::size_t>(first); c < phrases.size(); ++c) {
+    if (!MatchPhrase(reading.text, phrases[c].text, true, false)) continue;
+    Append(play, phrases[c].code, nullptr);
+    at = phrases[c].text.size();
+    complete = IsFinalPhrase(phrases[c].text);
+    return Outcome::kRead;
+  }
+  return Outcome::kNotUnderstood;
+}
+
+// Segment j: the token from `at` and the phrase that ends the segment.
+// Candidates are tried longest first; a final phrase only in the last
+// segment, where, unless the line is annotated, it may also end without its
+// two closing blanks. With a quote inside an annotated line the last
+// segment's phrase may also end earlier (the annotation may have been cut in
+// the wrong place), so every earlier start is tried too.
+Outcome ReadSegment(run::CompileRun& run, const Reading& reading, std::size_t j, CurrentPlay& play,
+                    std::size_t& at, bool& complete) {
+  const std::size_t begin = reading.bounds[j];
+  const std::size_t end = reading.bounds[j + 1];
+  const bool last = j + 1 == reading.segments;
+  const bool sliding = last && reading.quoteInside;
+  const std::int16_t first = FirstCandidate(end - begin);
+  if (first < 0) return Outcome::kNotUnderstood;
+  const std::span<const PhraseEntry> phrases = DescriptionPhrases();
+  for (std::size_t c = static_cast<std::size_t>(first); c < phrases.size(); ++c) {
+    const PhraseEntry& entry = phrases[c];
+    const bool final = IsFinalPhrase(entry.text);
+    if (final && !last) continue;
+    const int forms = (final && !reading.annotated) ? 2 : 1;
+    for (int form = 0; form < forms; ++form) {
+      const std::string_view phrase =
+          form == 0 ? entry.text : entry.text.substr(0, entry.text.size() - kBlanksOfFinal);
+      if (phrase.size() > end - begin) continue;
+      for (std::size_t s = end - phrase.size();; --s) {
+        if (MatchPhrase(reading.text.substr(s), phrase, true, false)) {
+          const std::string_view token = reading.text.substr(at, s - at);
+          if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
+          if (token.size() <= kMaxTokenLength) {
+            int error = league::kTokenOk;
+            league::PlayerRecord* player = league::FindOrCreatePlayer(run.league, token, error);
+            if (error == league::kTokenNoHash) return Outcome::kTokenWithoutHash;
+            if (player != nullptr) {
+              Append(play, entry.code, player);
+              at = s + phrase.size();
+              complete = final;
+              return Outcome::kRead;
+            }
+          }
+        }
+        if (!sliding || s == begin) break;
+      }
+    }
+  }
+  return Outcome::kNotUnderstood;
+}
+
+Outcome ReadDescription(run::CompileRun& run, Reading& reading, CurrentPlay& play) {
+  if (reading.text.size() > kMaxLine || !CutAnnotation(reading)) return Outcome::kNotUnderstood;
+  if (reading.text.empty() || !FindSegments(reading)) return Outcome::kNotUnderstood;
+  std::size_t at = 0;
+  std::size_t j = 0;
+  bool complete = false;
+  if (reading.text[0] != '#') {
+    const Outcome outcome = ReadLeadingPhrase(reading, play, at, complete);
+    if (outcome != Outcome::kRead || complete) return outcome;
+    j = 1;
+  }
+  for (; j < reading.segments; ++j) {
+    const Outcome outcome = ReadSegment(run, reading, j, play, at, complete);
+    if (outcome != Outcome::kRead || complete) return outcome;
+  }
+  return Outcome::kNotUnderstood;  // no final phrase
+}
+
+}  // namespace
+
+bool ParseDescription(run::CompileRun& run, std::string_view line, CurrentPlay& play) {
+  Reading reading;
+  reading.text = line;
+  const Outcome outcome = ReadDescription(run, reading, play);
+  if (outcome == Outcome::kRead) return true;
+  const int kind =
+      outcome == Outcome::kTokenWithoutHash ? run::kPlayerWithoutHash : run::kPlayDescription;
+  run::LogTranscriptError(run, run.currentTranscriptName, kind, reading.text);
+  return false;
+}
+
+}  // namespace yl::transcript

@@ -1,0 +1,29 @@
+// The play description: phrase codes and the player tokens between them.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "transcript/current_play.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::transcript {
+
+// A description is cut at every "#" into at most nine segments: nine tokens
+// when it begins with one, else a leading phrase and eight tokens.
+constexpr std::size_t kMaxDescriptionSegments = 9;
+// The longest player token handed to the league model.
+constexpr std::size_t kMaxTokenLength = 35;
+// Bytes between a description and the first quote of its trailing annotation.
+constexpr std::size_t kAnnotationGap = 9;
+
+// Cuts a description line into phrase codes and players (found or created in
+// the league), filling descCodes and descPlayers. A line that cannot be read
+// is logged (as a description not understood, or as a player token without
+// "#") and false is returned.
+bool ParseDescription(run::CompileRun& run, std::string_view line, CurrentPlay& play);
+
+}  // namespace yl::transcript

@@ -1,0 +1,226 @@
+// The play header: reading phrases and numbers, which number is which, and
+// the headers that are refused.
+#include "transcript/header.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "transcript/line_parser_fixture.h"
+
+namespace yl::transcript {
+namespace {
+
+constexpr std::string_view kNotUnderstood = "Don't understand play header";
+
+// The value a resolved index points at, -1 for none.
+int ValueAt(const CurrentPlay& play, std::int16_t index) {
+  return index < 0 ? -1 : play.headerNumbers[static_cast<std::size_t>(index)];
+}
+
+// What a header says once resolved, -1 where it says nothing.
+struct Situation {
+  int startKind, quarter, minutes, seconds, visiting, home, down, distance, yardLine, inches,
+      ownSide;
+  bool operator==(const Situation&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Situation& s) {
+  return out << "start " << s.startKind << " q" << s.quarter << " " << s.minutes << ":" << s.seconds
+             << " score " << s.visiting << "-" << s.home << " down " << s.down << " dist "
+             << s.distance << " yard " << s.yardLine << " inches " << s.inches << " own "
+             << s.ownSide;
+}
+
+Situation Resolved(const CurrentPlay& play) {
+  return {play.startKind,
+          ValueAt(play, play.quarterIndex),
+          ValueAt(play, play.minutesIndex),
+          ValueAt(play, play.secondsIndex),
+          ValueAt(play, play.visitingScoreIndex),
+          ValueAt(play, play.homeScoreIndex),
+          ValueAt(play, play.downIndex),
+          ValueAt(play, play.distanceIndex),
+          ValueAt(play, play.yardLineIndex),
+          play.inches,
+          play.ownSide};
+}
+
+struct HeaderCase {
+  const char* name;
+  std::string line;
+  Situation expected;
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const std::string kScore = "With the score 14 to 7 in the 2nd quarter, 12:34 on the clock, and ";
+
+const HeaderCase kHeaderCases[] = {
+    {"KickOff",
+     "With the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off from the 35 "
+     "yard line...",
+     {3, 1, 15, 0, 0, 0, -1, -1, 35, 0, 0}},
+    {"KickOffFromOwn",
+     kScore + "kicking-off from their own 30 yard line\xC9",
+     {3, 2, 12, 34, 14, 7, -1, -1, 30, 0, 1}},
+    {"FreeKick",
+     kScore + "free kicking from their own 20 yard line...",
+     {8, 2, 12, 34, 14, 7, -1, -1, 20, 0, 1}},
+    {"Try",
+     kScore + "trying for an extra point from the 2 yard line...",
+     {0, 2, 12, 34, 14, 7, -1, -1, 2, 0, 0}},
+    {"FirstAndTenOwn",
+     kScore + "1st-and-10 to go from their own 35 yard line...",
+     {-1, 2, 12, 34, 14, 7, 1, 10, 35, 0, 1}},
+    {"ThirdAndSevenOther",
+     kScore + "3rd-and-7 to go from the 42 yard line\xC9",
+     {-1, 2, 12, 34, 14, 7, 3, 7, 42, 0, 0}},
+    {"FourthAndInchesOwn",
+     kScore + "4th-and-inches to go from their own 20 yard line\xC9",
+     {-1, 2, 12, 34, 14, 7, 4, 1, 20, 1, 1}},
+    {"SecondAndInchesOther",
+     kScore + "2nd-and-inches to go from the 45 yard line...",
+     {-1, 2, 12, 34, 14, 7, 2, 1, 45, 1, 0}},
+    {"InchesAtGoalLine",
+     kScore + "3rd-and-inches to go from the goal line\xC9",
+     {-1, 2, 12, 34, 14, 7, 3, 1, 1, 1, 0}},
+    {"GoalAtGoalLine",
+     kScore + "1st-and-goal to go from the goal line...",
+     {-1, 2, 12, 34, 14, 7, 1, 1, 1, 1, 0}},
+    {"GoalToGo",
+     kScore + "1st-and-goal to go from the 3 yard line...",
+     {-1, 2, 12, 34, 14, 7, 1, 3, 3, 0, 0}},
+    {"FromOwnGoalLine",
+     kScore + "2nd-and-12 to go from their own goal line\xC9",
+     {-1, 2, 12, 34, 14, 7, 2, 12, 1, 0, 1}},
+    {"Overtime",
+     "With the score 21 to 21 in the OT period, 9:05 on the clock, and 1st-and-10 to go from "
+     "their own 25 yard line...",
+     {-1, 5, 9, 5, 21, 21, 1, 10, 25, 0, 1}},
+};
+
+class HeaderCaseTest : public test::LineParserTest,
+                       public testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(HeaderCaseTest, ReadsAndResolves) {
+  ASSERT_TRUE(ParseExact(ParseHeader, GetParam().line));
+  ResolveHeader(play);
+  EXPECT_EQ(Resolved(play), GetParam().expected);
+  EXPECT_EQ(run.errorLog.entries, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, HeaderCaseTest, testing::ValuesIn(kHeaderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using HeaderTest = test::LineParserTest;
+
+TEST_F(HeaderTest, LongestPhraseWins) {
+  // "st-and-goal to go from the " must win over "st-and-" followed by text
+  // that no phrase reads.
+  ASSERT_TRUE(ParseExact(ParseHeader, kScore + "1st-and-goal to go from the 3 yard line..."));
+  const std::vector<int> codes(play.headerCodes.begin(),
+                               play.headerCodes.begin() + play.headerCount);
+  EXPECT_EQ(codes, (std::vector<int>{29, 40, 35, 31, 41, 26, 21, 34}));
+  const std::vector<int> numbers(play.headerNumbers.begin(),
+                                 play.headerNumbers.begin() + play.headerNumberCount);
+  EXPECT_EQ(numbers, (std::vector<int>{14, 7, 2, 12, 34, 1, 3}));
+}
+
+TEST_F(HeaderTest, EllipsisSpellingsReadAlike) {
+  const std::string tail = "th-and-goal to go from the goal line";
+  ASSERT_TRUE(ParseExact(ParseHeader, kScore + "4" + tail + "..."));
+  ResolveHeader(play);
+  const Situation dots = Resolved(play);
+  play = CurrentPlay{};
+  ASSERT_TRUE(ParseExact(ParseHeader, kScore + "4" + tail + "\xC9"));
+  ResolveHeader(play);
+  EXPECT_EQ(Resolved(play), dots);
+  EXPECT_EQ(play.headerCodes[6], 49);  // the twin of code 11
+}
+
+TEST_F(HeaderTest, LongNumbersWrapAsUnsigned16Bits) {
+  ASSERT_TRUE(ParseExact(ParseHeader,
+                         "With the score 70000 to 65537 in the 1st quarter, "
+                         "1234567:00 on the clock, and kicking-off from the 35 "
+                         "yard line..."));
+  EXPECT_EQ(play.headerNumbers[0], 70000 - 65536);
+  EXPECT_EQ(play.headerNumbers[1], 1);
+  EXPECT_EQ(static_cast<std::uint16_t>(play.headerNumbers[3]), 1234567 % 65536);
+}
+
+// "With the score 1:2:...:k yard line..." with k numbers, each `digits` long.
+std::string HeaderWithNumbers(int count, int digits) {
+  std::string line = "With the score ";
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) line += ":";
+    line += std::string(static_cast<std::size_t>(digits), '1');
+  }
+  return line + " yard line...";
+}
+
+TEST_F(HeaderTest, FourteenNumbersFitFifteenDoNot) {
+  ASSERT_TRUE(ParseExact(ParseHeader, HeaderWithNumbers(14, 1)));
+  EXPECT_EQ(play.headerNumberCount, 14);
+  EXPECT_EQ(play.headerCount, 15);
+  play = CurrentPlay{};
+  const std::string tooMany = HeaderWithNumbers(15, 1);
+  EXPECT_FALSE(ParseExact(ParseHeader, tooMany));
+  EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, tooMany)}));
+  // The constant slots stay untouched.
+  EXPECT_EQ(play.headerNumbers[kOvertimeSlot], -1);
+}
+
+TEST_F(HeaderTest, LinesUpTo499BytesOnly) {
+  // 41 bytes of phrases and 14 numbers: 13 of 32 digits and one of 42.
+  std::string line = HeaderWithNumbers(14, 32);
+  line.insert(15, 10, '2');
+  ASSERT_EQ(line.size(), 499u);
+  EXPECT_TRUE(ParseExact(ParseHeader, line));
+  play = CurrentPlay{};
+  line.insert(15, 1, '2');
+  EXPECT_FALSE(ParseExact(ParseHeader, line));
+  EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, line.substr(0, 499))}));
+}
+
+struct RefusedHeader {
+  const char* name;
+  std::string line;
+};
+
+void PrintTo(const RefusedHeader& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const RefusedHeader kRefusedHeaders[] = {
+    {"EndsWithNumber", "With the score 0 to 0"},
+    {"StartsWithNumber",
+     "7With the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off from the "
+     "35 yard line..."},
+    {"WordThatIsNoPhrase", kScore + "punting from the 35 yard line..."},
+    {"WrongCase",
+     "with the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off "
+     "from the 35 yard line..."},
+    {"NoNumber", "With the score "},
+    {"PhraseOnly", ":"},
+    {"Empty", ""},
+    {"BlankBeforeEnd", kScore + "1st-and-10 to go from the 35 yard line... "},
+    {"SegmentOver199", "With the score " + std::string(200, '1') + " to 0 yard line..."},
+};
+
+class RefusedHeaderTest : public test::LineParserTest,
+                          public testing::WithParamInterface<RefusedHeader> {};
+
+TEST_P(RefusedHeaderTest, LoggedAsNotUnderstood) {
+  EXPECT_FALSE(ParseExact(ParseHeader, GetParam().line));
+  EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, GetParam().line)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, RefusedHeaderTest, testing::ValuesIn(kRefusedHeaders),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace yl::transcript
