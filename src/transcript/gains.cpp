@@ -131,8 +131,8 @@ std::int16_t SlotIndex(CurrentPlay& play, Slot slot, int i) {
       play.gainsNumbers[kNoYardsSlot] = 0;
       return kNoYardsSlot;
     case Slot::kGoalLine:
-      play.gainsNumbers[kGoalLineSlot] = 1;
-      return kGoalLineSlot;
+      play.gainsNumbers[kGainsGoalLineSlot] = 1;
+      return kGainsGoalLineSlot;
     case Slot::kNone:
       break;
   }

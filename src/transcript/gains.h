@@ -17,7 +17,7 @@ namespace yl::transcript {
 // slot 8 is the constant of a play without yards, slot 9 the goal line's 1.
 constexpr int kMaxGainsNumbers = 8;
 constexpr int kNoYardsSlot = 8;
-constexpr int kGoalLineSlot = 9;
+constexpr int kGainsGoalLineSlot = 9;
 
 // Cuts the line into codes and numbers. A line that cannot be cut (or is
 // longer than a line holds, or has more than 8 numbers) is logged as kind 6

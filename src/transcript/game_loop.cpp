@@ -1,49 +1,142 @@
 // The game loop.
 #include "transcript/game_loop.h"
 
+#include <new>
+
 #include "league/league.h"
+#include "reports/report_buffer.h"
+#include "reports/report_driver.h"
+#include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
+#include "transcript/description.h"
+#include "transcript/description_phrases.h"
+#include "transcript/gains.h"
+#include "transcript/gains_phrases.h"
+#include "transcript/header.h"
+#include "transcript/header_phrases.h"
+#include "transcript/team_box.h"
 
 namespace yl::transcript {
 
 namespace {
 
-void LogLine(run::CompileRun& run, int kind, std::string_view line) {
-  run::LogTranscriptError(run, run.currentTranscriptName, kind, line);
-}
-
 void NextLine(GameState& game) {
   ReadLine(game.text, game.current);
 }
 
-// A play block's header line. Its phrases are not read yet: a line that is a
-// header and fits the line buffer is taken.
-bool ParseHeaderLine(run::CompileRun& run, GameState& game) {
-  std::string_view line = game.current.line;
-  if (game.current.indented) line.remove_prefix(line.find_first_not_of(' '));
-  if (IsPlayHeader(line) && !game.current.TooLong()) return true;
-  LogLine(run, run::kPlayHeader, line);
-  game.playError = true;
-  return false;
+// The record of the next attempt: the first record until a play has been
+// completed, then a new one linked after the last.
+CurrentPlay& NextRecord(run::CompileRun& run, GameState& game) {
+  if (game.plays == nullptr || game.playsCompleted > 0) {
+    CurrentPlay* play = nullptr;
+    try {
+      play = &game.playArena.emplace_back();
+    } catch (const std::bad_alloc&) {
+      run::ErrorAlert(run.platform, "pProcessTranscript Error: Couldn't allocate play record.",
+                      "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
+    }
+    if (game.plays == nullptr) {
+      game.plays = play;
+    } else {
+      game.last->next = play;
+      play->previous = game.last;
+    }
+    game.last = play;
+  }
+  CurrentPlay& play = *game.last;
+  CurrentPlay* previous = play.previous;
+  play = CurrentPlay();
+  play.previous = previous;
+  play.homeTeam = game.home;
+  play.visitingTeam = game.visiting;
+  play.groupAtSnap = game.possessionLabel;
+  return play;
 }
 
-// A line of the block that is not read yet: refused only when it is longer
-// than the line buffer.
-bool AcceptLine(run::CompileRun& run, GameState& game, int kind) {
-  if (!game.current.TooLong()) return true;
-  LogLine(run, kind, game.current.line);
-  game.playError = true;
-  return false;
+// Reads one play block into the play. False when the transcript ends here
+// (rejected by the header search).
+bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+  std::string_view header = game.current.line;
+  if (game.current.indented) {
+    const std::size_t first = header.find_first_not_of(' ');
+    header.remove_prefix(first == std::string_view::npos ? header.size() : first);
+  }
+  if (!ParseHeader(run, header, play)) {
+    game.playError = true;
+    NextLine(game);
+    NextLine(game);
+    if (!game.current.sawBlank) NextLine(game);
+    return HeaderSearch(game, play);
+  }
+  ResolveHeader(play);
+  // Possession: the header's scores name the groups (CarryPossession).
+  NextLine(game);
+  if (!ParseDescription(run, game.current.line, play)) {
+    game.playError = true;
+    NextLine(game);
+    if (!game.current.sawBlank) NextLine(game);
+    return HeaderSearch(game, play);
+  }
+  // Possession: a fumble on the previous play keeps its label on a later down.
+
+  game.current.sawBlank = false;
+  NextLine(game);
+  if (game.current.sawBlank) {
+    MarkNoGainsLine(play);
+  } else if (!ParseGains(run, game.current.line, play)) {
+    game.playError = true;
+    NextLine(game);
+    return HeaderSearch(game, play);
+  } else {
+    ResolveGains(play);
+    NextLine(game);
+  }
+
+  while (!play.gameOver && !IsPlayHeader(game.current.line)) {
+    if (game.current.atEnd || !ParseExtras(run, game.extras, game.current.line, play)) {
+      // The end of the text is no extras line either: the search rejects.
+      game.playError = true;
+      return HeaderSearch(game, play);
+    }
+    ResolveExtras(run, play);
+    ++play.extrasValueCount;  // value slot i stays paired with phrase i across lines
+    if (!play.gameOver) NextLine(game);
+  }
+
+  if (!game.playError) {
+    // Meaning: ResolveDescription gives the play its kind, result and roles.
+    play.groupAfter = game.possessionLabel;
+    ++game.playsCompleted;
+    // Possession: NextPossession decides who has the ball on the next play.
+  }
+  return true;
 }
+
+// Tests stopRequested before the first play and then before every ninth.
+class StopCountdown {
+ public:
+  bool Stopped(run::CompileRun& run) {
+    if (countdown_ != 0) {
+      --countdown_;
+      return false;
+    }
+    run.platform.YieldHook();
+    countdown_ = 8;
+    return run.stopRequested;
+  }
+
+ private:
+  int countdown_ = 0;
+};
 
 }  // namespace
 
-bool HeaderSearch(GameState& game) {
+bool HeaderSearch(GameState& game, CurrentPlay& play) {
   for (int tries = 0;; ++tries) {
     if (IsPlayHeader(game.current.line)) return true;
     if (IsGameOver(game.current.line)) {
-      game.gameOver = true;
+      play.gameOver = 1;
       return true;
     }
     if (tries == 3 || game.current.atEnd) return false;
@@ -53,78 +146,132 @@ bool HeaderSearch(GameState& game) {
 
 void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   run.transcriptRejected = false;
-  GameState game;
-  LoadTranscript(run, record, game.text);
-  NextLine(game);
+  auto game = std::make_unique<GameState>();
+  LoadTranscript(run, record, game->text);
+  NextLine(*game);
   std::string visiting;
   std::string home;
-  if (!ParseFirstLine(game.current.line, visiting, home)) {
-    LogLine(run, run::kFirstLine, std::string_view());
+  if (!ParseFirstLine(game->current.line, visiting, home)) {
+    run::LogTranscriptError(run, run.currentTranscriptName, run::kFirstLine, std::string_view());
     run.transcriptRejected = true;
     return;
   }
-  league::FindOrCreateTeam(run.league, home)->homeFlag = 1;
-  league::FindOrCreateTeam(run.league, visiting)->homeFlag = 0;
-  run.visitingTeamName = visiting;
-  run.homeTeamName = home;
-  NextLine(game);
+  game->home = league::FindOrCreateTeam(run.league, home);
+  game->home->homeFlag = 1;
+  game->visiting = league::FindOrCreateTeam(run.league, visiting);
+  game->visiting->homeFlag = 0;
+  run.visitingTeamName = game->visiting->name;
+  run.homeTeamName = game->home->name;
+  NextLine(*game);
+  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    p->teamGroup = 0;
+    p->otherGroup = 0;
+  }
+  PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
 
-  int countdown = 0;
-  const auto reject = [&] { run.transcriptRejected = true; };
-  while (!game.gameOver) {
-    if (game.playError) {
-      ++game.labelCounter;
-      game.possessionLabel = game.labelCounter;
-      game.playError = false;
+  StopCountdown countdown;
+  bool gameOver = false;
+  while (!gameOver) {
+    if (game->playError) {
+      ++game->labelCounter;
+      game->possessionLabel = game->labelCounter;
+      game->playError = false;
     }
-    if (countdown == 0) {
-      run.platform.YieldHook();
-      countdown = 8;
-      if (run.stopRequested) return;
-    } else {
-      --countdown;
+    if (countdown.Stopped(run)) return;
+    CurrentPlay& play = NextRecord(run, *game);
+    if (!ReadPlay(run, *game, play)) {
+      run.transcriptRejected = true;
+      return;
     }
-
-    if (!ParseHeaderLine(run, game)) {
-      NextLine(game);
-      NextLine(game);
-      if (!game.current.sawBlank) NextLine(game);
-      if (!HeaderSearch(game)) return reject();
-      continue;
-    }
-    NextLine(game);  // the description
-    if (!AcceptLine(run, game, run::kPlayDescription)) {
-      NextLine(game);
-      if (!game.current.sawBlank) NextLine(game);
-      if (!HeaderSearch(game)) return reject();
-      continue;
-    }
-    game.current.sawBlank = false;
-    NextLine(game);
-    if (!game.current.sawBlank) {  // a gains line
-      if (!AcceptLine(run, game, run::kPlayGains)) {
-        NextLine(game);
-        if (!HeaderSearch(game)) return reject();
-        continue;
-      }
-      NextLine(game);
-    }
-    // Extras lines, up to the next header or the game's end.
-    while (!game.gameOver && !IsPlayHeader(game.current.line)) {
-      if (IsGameOver(game.current.line)) {
-        game.gameOver = true;
-      } else if (game.current.atEnd || !AcceptLine(run, game, run::kPlayExtras)) {
-        game.playError = true;
-        if (!HeaderSearch(game)) return reject();
-        break;
-      } else {
-        NextLine(game);
-      }
-    }
-    if (!game.playError) ++game.playsCompleted;
+    gameOver = play.gameOver != 0;
   }
   if (run.stopRequested) return;
+
+  ReadTeamBox(game->text, *game->home, *game->visiting);
+  // Possession: the groups are named by the roster players, else by the punts.
   league::InferPositions(run.league);
+
+  StopCountdown creditCountdown;
+  for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
+    if (creditCountdown.Stopped(run)) break;
+    if (run.options.perPlayStats) {
+      EchoPlay(run, *game, *play);
+      reports::WriteReports(run);
+      league::ReleaseAllPlayerStats(run.league);
+    }
+  }
+}
+
+namespace {
+
+// Extras codes followed by a player, and by a number.
+constexpr bool ExtrasTakesPlayer(int code) {
+  return code == 0 || code == 3 || code == 4 || (code >= 11 && code <= 23) ||
+         (code >= 26 && code <= 28) || code == 30 || code == 32 || code == 35 || code == 40;
+}
+constexpr bool ExtrasTakesNumber(int code) {
+  return (code >= 5 && code <= 8) || (code >= 36 && code <= 39) || code == 48;
+}
+
+void WritePlayer(run::CompileRun& run, const league::PlayerRecord* player) {
+  if (player == nullptr) return;
+  reports::WriteString(run, "#");
+  reports::WriteString(run, std::to_string(player->number));
+  reports::WriteString(run, "-");
+  reports::WriteString(run, player->name);
+}
+
+}  // namespace
+
+void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& play) {
+  using reports::WriteString;
+  const std::string_view end = reports::LineEnding(run.options.fileFormat);
+  if (play.headerCount > 0) {
+    WriteString(run, end);
+    for (int i = 0; i < play.headerCount; ++i) {
+      const std::int16_t code = play.headerCodes[i];
+      WriteString(run, HeaderPhraseText(code));
+      if (i >= play.headerNumberCount) continue;
+      const int number = play.headerNumbers[i];
+      // The clock's seconds are written with two digits, as a clock shows them.
+      const bool seconds = play.headerCodes[i] == 41;
+      WriteString(run, (seconds && number >= 0 && number < 10 ? "0" : "") + std::to_string(number));
+    }
+    WriteString(run, end);
+  }
+  if (play.descCount > 0) {
+    WriteString(run, end);
+    const bool phraseFirst = play.descCount > play.descPlayerCount;
+    for (int i = 0; i < play.descCount; ++i) {
+      const league::PlayerRecord* player = i < play.descPlayerCount ? play.descPlayers[i] : nullptr;
+      if (!phraseFirst) WritePlayer(run, player);
+      WriteString(run, DescriptionPhraseText(play.descCodes[i]));
+      if (phraseFirst) WritePlayer(run, player);
+    }
+    WriteString(run, end);
+  }
+  if (play.gainsCount > 0) {
+    for (int i = 0; i < play.gainsCount; ++i) {
+      const std::int16_t code = play.gainsCodes[i];
+      if (code >= 0 && code < kGainsPhraseCount) WriteString(run, kGainsPhrases[code].text);
+      if (i < kGainsSlots && play.gainsNumbers[i] != 0)
+        WriteString(run, std::to_string(play.gainsNumbers[i]));
+    }
+    WriteString(run, end);
+  }
+  if (play.extrasCount > 0) {
+    WriteString(run, end);
+    for (int i = 0; i < play.extrasCount; ++i) {
+      const int code = play.extrasCodes[i];
+      if (code < 0 || code >= kExtrasPhraseCount) continue;
+      const std::string_view phrase = game.extras.TextOfCode(code);
+      WriteString(run, phrase);
+      if (ExtrasTakesPlayer(code)) WritePlayer(run, play.extrasValues[i].player);
+      if (ExtrasTakesNumber(code)) WriteString(run, std::to_string(play.extrasValues[i].number));
+      if (!phrase.empty() && phrase.back() == '.') WriteString(run, end);
+    }
+  }
+  WriteString(run, end);
 }
 
 }  // namespace yl::transcript

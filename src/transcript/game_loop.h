@@ -1,10 +1,15 @@
 // The game loop: one transcript from its first line to "The game is over.",
-// play block by play block.
+// play block by play block, then the team box and the crediting of plays.
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 
+#include "league/league.h"
 #include "run/input_files.h"
+#include "transcript/current_play.h"
+#include "transcript/extras.h"
 #include "transcript/reader.h"
 
 namespace yl::run {
@@ -18,9 +23,17 @@ struct GameState {
   TranscriptText text;
   LineState current;
   bool playError = false;  // the play being read could not be understood
-  bool gameOver = false;
   std::int16_t possessionLabel = 1;
   std::int16_t labelCounter = 1;
+
+  league::TeamRecord* home = nullptr;
+  league::TeamRecord* visiting = nullptr;
+  ExtrasTable extras;
+
+  // The game's plays in order; the arena owns them.
+  std::deque<CurrentPlay> playArena;
+  CurrentPlay* plays = nullptr;
+  CurrentPlay* last = nullptr;
   std::int32_t playsCompleted = 0;
 };
 
@@ -30,8 +43,11 @@ struct GameState {
 void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record);
 
 // After a line that could not be understood: the line in hand and up to
-// three more are tested for a play header or the game's end. False when
-// none is found (the transcript is then rejected).
-bool HeaderSearch(GameState& game);
+// three more are tested for a play header or the game's end (which sets the
+// play's gameOver). False when none is found: the transcript is rejected.
+bool HeaderSearch(GameState& game, CurrentPlay& play);
+
+// The re-rendered text of one play, for the per-play reports.
+void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& play);
 
 }  // namespace yl::transcript

@@ -129,13 +129,13 @@ bool ParseHeader(run::CompileRun& run, std::string_view line, CurrentPlay& play)
 void ResolveHeader(CurrentPlay& play) {
   // Slot i holds the number after phrase i, slot i - 1 the one before it.
   const auto distanceToGoal = [&play] {
-    play.distanceIndex = kInchesSlot;
-    play.headerNumbers[kInchesSlot] = 1;
+    play.distanceIndex = kHeaderInchesSlot;
+    play.headerNumbers[kHeaderInchesSlot] = 1;
     play.inches = 1;
   };
   const auto ballOnGoalLine = [&play] {
-    play.yardLineIndex = kGoalLineSlot;
-    play.headerNumbers[kGoalLineSlot] = 1;
+    play.yardLineIndex = kHeaderGoalLineSlot;
+    play.headerNumbers[kHeaderGoalLineSlot] = 1;
   };
   for (std::int16_t i = 0; i < play.headerCount && i < kHeaderSlots; ++i) {
     const std::int16_t code = play.headerCodes[static_cast<std::size_t>(i)];
@@ -202,8 +202,8 @@ void ResolveHeader(CurrentPlay& play) {
         play.yardLineIndex = i;
         break;
       case Effect::kOvertime:
-        play.quarterIndex = kOvertimeSlot;
-        play.headerNumbers[kOvertimeSlot] = 5;
+        play.quarterIndex = kHeaderOvertimeSlot;
+        play.headerNumbers[kHeaderOvertimeSlot] = 5;
         break;
       case Effect::kQuarter:
         play.quarterIndex = before;

@@ -14,9 +14,9 @@ namespace yl::transcript {
 // Number slots 14 to 16 hold the constants that some phrases imply, so a
 // header may carry at most 14 numbers of its own.
 constexpr int kMaxHeaderNumbers = 14;
-constexpr int kOvertimeSlot = 14;  // receives 5, the overtime period
-constexpr int kInchesSlot = 15;    // receives 1, a distance of inches or to the goal line
-constexpr int kGoalLineSlot = 16;  // receives 1, a ball on the goal line
+constexpr int kHeaderOvertimeSlot = 14;  // receives 5, the overtime period
+constexpr int kHeaderInchesSlot = 15;    // receives 1, a distance of inches or to the goal line
+constexpr int kHeaderGoalLineSlot = 16;  // receives 1, a ball on the goal line
 
 // Cuts a header line (leading blanks removed) into phrase codes and the
 // numbers between them, filling headerCodes and headerNumbers. A line that

@@ -64,6 +64,32 @@ TEST_F(DriverFixture, GameModeOneFileHoldsEveryGame) {
   EXPECT_EQ(platform.saveQuestions, 0);
 }
 
+TEST_F(DriverFixture, PerPlayModeEchoesEveryPlay) {
+  options.gameStats = 0;
+  options.perPlayStats = 1;
+  options.perPlayOneFile = 1;
+  options.perPlaySeparateFiles = 0;
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  auto run = Run();
+  EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.SD"});
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.SD")),
+            "G1\n\n"
+            "\nWith the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off from "
+            "their own 35 yard line...\n"
+            "\nThe kickoff was taken by #23-Morgan... #55-Hill took him down.  \n"
+            "That was a 62 yard kick.\n\n"
+            "\nWith the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go "
+            "from their own 25 yard line...\n"
+            "\n#33-Carter took the hand-off... #91-Brooks took him down.  \n"
+            "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n"
+            "\nThe first quarter is over.\n\n"
+            "\nWith the score 0 to 0 in the 2nd quarter, 15:00 on the clock, and 2nd-and-6 to go "
+            "from their own 29 yard line...\n"
+            "\n#7-Harris's pass was incomplete.  \n"
+            "\nThe game is over.\n\n"
+            "\n\n");
+}
+
 TEST_F(DriverFixture, ProgressIsStartedSteppedAndEnded) {
   AddThreeGames();
   Run();
@@ -122,7 +148,7 @@ TEST_F(DriverFixture, TeamsOfARejectedGameAreNotInTheNextGame) {
   platform.saveAnswer = dir.File("out/log");
   CompileRun run(platform, options);
   platform.onYield = [&] {
-    if (run.currentTranscriptName != "G3") return;
+    if (run.currentTranscriptName != "G3" || !inGame.empty()) return;
     for (league::TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
       if (t->homeFlag != league::kNotInGame)
         inGame.push_back(t->name + (t->homeFlag == 1 ? " home" : " visiting"));
@@ -158,8 +184,11 @@ TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   AddThreeGames();
   std::vector<int> teamCounts;
   CompileRun* current = nullptr;
+  std::string lastGame;
   platform.onYield = [&] {
-    if (current != nullptr) teamCounts.push_back(current->league.teamCount);
+    if (current == nullptr || current->currentTranscriptName == lastGame) return;
+    lastGame = current->currentTranscriptName;
+    teamCounts.push_back(current->league.teamCount);
   };
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);

@@ -21,7 +21,8 @@ std::string Join(const std::vector<std::string>& lines, std::string_view eol) {
 std::string TeamBox(std::string_view visiting, std::string_view home, std::string_view eol) {
   const std::string v(visiting);
   const std::string h(home);
-  return Join({"",
+  // ReadLine skips empty lines, so every row of the box holds text.
+  return Join({"Team statistics",
                "Rushing",
                "  Yards 104 121",
                "  Plays 25 28",
@@ -52,7 +53,7 @@ std::string TeamBox(std::string_view visiting, std::string_view home, std::strin
                "  Total Time 28:75 30:45",
                "  Total Yards 316 308",
                "  Points 17 24",
-               "",
+               "Score by quarter",
                "           1    2    3    4",
                v + "     3    7    0    7",
                h + "     7    3    7    7"},

@@ -57,10 +57,32 @@ TEST_F(LoopFixture, AWholeGameIsReadWithItsTeams) {
 }
 
 TEST_F(LoopFixture, TheGameEndsOnItsSentenceInAnyCase) {
-  Process(std::string(kFirst) + kKickOff + "THE GAME IS OVER. Thanks for watching\n" +
+  Process(std::string(kFirst) + kKickOff + "THE GAME IS OVER.\n" +
           test::TeamBox("Bears", "Lions", "\n"));
   EXPECT_FALSE(run->transcriptRejected);
   EXPECT_EQ(Log(), "");
+  EXPECT_EQ(league::FindOrCreateTeam(run->league, "Lions")->own.points, 24);
+  // More text after the sentence is no extras line, but it still ends the game.
+  Process(std::string(kFirst) + kKickOff + "The game is over. Thanks for watching\n" +
+          test::TeamBox("Bears", "Lions", "\n"));
+  EXPECT_FALSE(run->transcriptRejected);
+  EXPECT_EQ(Log(), "T\nDon't understand play extras\nThe game is over. Thanks for watching\n");
+  EXPECT_EQ(league::FindOrCreateTeam(run->league, "Lions")->own.points, 48);
+}
+
+TEST_F(LoopFixture, AnUnknownHeaderIsLoggedAndTheNextHeaderFound) {
+  Process(std::string(kFirst) + "Whatever happened next...\n" + "#1-A took the hand-off... \n" +
+          "Gain of 1 yard on the play.  \n" + kRun + "The game is over.\n" +
+          test::TeamBox("Bears", "Lions", "\n"));
+  EXPECT_FALSE(run->transcriptRejected);
+  EXPECT_EQ(Log(), "T\nDon't understand play header\nWhatever happened next...\n");
+}
+
+TEST_F(LoopFixture, AnExtrasLineThatIsNoPhraseStartsTheSearch) {
+  Process(std::string(kFirst) + kKickOff + "line one\nline two\nline three\nline four\n" + kRun +
+          "The game is over.\n");
+  EXPECT_TRUE(run->transcriptRejected);
+  EXPECT_EQ(Log(), "T\nDon't understand play extras\nline one\n");
 }
 
 TEST_F(LoopFixture, NoHeaderWithinThreeLinesRejectsTheTranscript) {
@@ -101,7 +123,8 @@ TEST_F(LoopFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
     text += kRun;
   text += "The game is over.\n";
   Process(text);
-  EXPECT_EQ(platform.yields, 3);  // plays 1, 10 and 19
+  // Reading: before plays 1, 10 and 19; crediting: the same over 20 records.
+  EXPECT_EQ(platform.yields, 6);
   platform.yields = 0;
   platform.onYield = [&] {
     if (platform.yields == 2) run->stopRequested = true;
@@ -109,6 +132,7 @@ TEST_F(LoopFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
   Process(text);
   EXPECT_EQ(platform.yields, 2);
   EXPECT_FALSE(run->transcriptRejected);
+  EXPECT_EQ(league::FindOrCreateTeam(run->league, "Lions")->gamesPlayed, 1);  // no team box
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ TEST_F(HeaderTest, FourteenNumbersFitFifteenDoNot) {
   EXPECT_FALSE(ParseExact(ParseHeader, tooMany));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, tooMany)}));
   // The constant slots stay untouched.
-  EXPECT_EQ(play.headerNumbers[kOvertimeSlot], -1);
+  EXPECT_EQ(play.headerNumbers[kHeaderOvertimeSlot], -1);
 }
 
 TEST_F(HeaderTest, LinesUpTo499BytesOnly) {
