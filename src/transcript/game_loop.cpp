@@ -235,7 +235,8 @@ void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& pl
       const int number = play.headerNumbers[i];
       // The clock's seconds are written with two digits, as a clock shows them.
       const bool seconds = play.headerCodes[i] == 41;
-      WriteString(run, (seconds && number >= 0 && number < 10 ? "0" : "") + std::to_string(number));
+      if (seconds && number >= 0 && number < 10) WriteString(run, "0");
+      WriteString(run, std::to_string(number));
     }
     WriteString(run, end);
   }
