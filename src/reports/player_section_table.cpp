@@ -1,6 +1,7 @@
 // The rows of the team player stat sections and the cell values they print.
 #include "reports/player_section_table.h"
 
+#include "reports/player_cells.h"
 #include "reports/report_text.h"
 #include "stats/stat_records.h"
 
@@ -8,6 +9,7 @@ namespace yl::reports {
 
 namespace {
 
+using namespace cells;
 using league::PlayerRecord;
 using stats::DefensiveRecord;
 using stats::EPKickingRecord;
@@ -24,72 +26,6 @@ using stats::RecoveryRecord;
 using stats::RushingRecord;
 using stats::SpecialTeamsRecord;
 using stats::TwoPointRecord;
-
-// A field of one of the player's records; 0 when the record does not exist.
-template <auto Slot, auto Field>
-std::int64_t Value(const PlayerRecord& p) {
-  const auto& record = p.*Slot;
-  return record ? static_cast<std::int64_t>((*record).*Field) : 0;
-}
-
-template <auto Slot>
-bool Has(const PlayerRecord& p) {
-  return p.*Slot != nullptr;
-}
-
-template <auto Slot, auto Field>
-std::string Count(const PlayerRecord& p) {
-  return IntegerText(Value<Slot, Field>(p));
-}
-
-// A longest play that was never set prints as 0.
-template <auto Slot, auto Field>
-std::string Longest(const PlayerRecord& p) {
-  const std::int64_t longest = Value<Slot, Field>(p);
-  return IntegerText(longest == stats::kNoLongest ? 0 : longest);
-}
-
-template <auto Slot, auto Yards, auto Divisor>
-std::string Average(const PlayerRecord& p) {
-  return RatioText(static_cast<double>(Value<Slot, Yards>(p)), Value<Slot, Divisor>(p), 2);
-}
-
-template <auto Slot, auto Part, auto Whole>
-std::string Percent(const PlayerRecord& p) {
-  return PercentText(Value<Slot, Part>(p), Value<Slot, Whole>(p));
-}
-
-template <auto Slot, auto Made, auto Attempted>
-std::string Pair(const PlayerRecord& p) {
-  return PairText(Value<Slot, Made>(p), Value<Slot, Attempted>(p));
-}
-
-// The slots, named once for the templates below.
-namespace slot {
-constexpr auto rushing = &PlayerRecord::rushing;
-constexpr auto passing = &PlayerRecord::passing;
-constexpr auto receiving = &PlayerRecord::receiving;
-constexpr auto fgKicking = &PlayerRecord::fgKicking;
-constexpr auto epKicking = &PlayerRecord::epKicking;
-constexpr auto twoPoint = &PlayerRecord::twoPoint;
-constexpr auto miscOff = &PlayerRecord::miscOff;
-constexpr auto punting = &PlayerRecord::punting;
-constexpr auto puntReturn = &PlayerRecord::puntReturn;
-constexpr auto kickReturn = &PlayerRecord::kickReturn;
-constexpr auto specialTeams = &PlayerRecord::specialTeams;
-constexpr auto defensive = &PlayerRecord::defensive;
-constexpr auto interception = &PlayerRecord::interception;
-constexpr auto recovery = &PlayerRecord::recovery;
-constexpr auto penalty = &PlayerRecord::penalty;
-}  // namespace slot
-
-std::string PassingRate(const PlayerRecord& p) {
-  const std::int64_t attempts = Value<slot::passing, &PassingRecord::attempts>(p);
-  if (attempts == 0 || !p.passing) return "0.00";
-  const PassingRecord& r = *p.passing;
-  return FormatDecimal(
-      stats::PasserRating(r.completions, r.attempts, r.yards, r.touchdowns, r.interceptions), 2);
-}
 
 std::int64_t TwoPointAttempts(const PlayerRecord& p) {
   return Value<slot::twoPoint, &TwoPointRecord::passAttempts>(p) +
@@ -111,28 +47,6 @@ std::string TwoPointPercent(const PlayerRecord& p) {
   return PercentText(TwoPointMade(p), TwoPointAttempts(p));
 }
 
-// Scoring: touchdowns by rushing and receiving, kicks, and two-point
-// conversions by rushing or receiving (a passer's two-point passes score
-// nothing for him).
-std::int64_t Touchdowns(const PlayerRecord& p) {
-  return Value<slot::rushing, &RushingRecord::touchdowns>(p) +
-         Value<slot::receiving, &ReceivingRecord::touchdowns>(p);
-}
-std::int64_t TwoPointConversions(const PlayerRecord& p) {
-  return Value<slot::twoPoint, &TwoPointRecord::rushMade>(p) +
-         Value<slot::twoPoint, &TwoPointRecord::receivingMade>(p);
-}
-std::string TouchdownsText(const PlayerRecord& p) {
-  return IntegerText(Touchdowns(p));
-}
-std::string TwoPointConversionsText(const PlayerRecord& p) {
-  return IntegerText(TwoPointConversions(p));
-}
-std::string Points(const PlayerRecord& p) {
-  return IntegerText(6 * Touchdowns(p) + 3 * Value<slot::fgKicking, &FGKickingRecord::made>(p) +
-                     Value<slot::epKicking, &EPKickingRecord::made>(p) +
-                     2 * TwoPointConversions(p));
-}
 bool HasScoringRecord(const PlayerRecord& p) {
   return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
 }

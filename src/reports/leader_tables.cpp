@@ -1,0 +1,193 @@
+// The league-leader writer: one measure pass, the title (with the minimum of
+// a rate table), the header, the sort, and the ranked rows cut after
+// leadersCount, for every table of the family.
+#include "reports/leader_tables.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "reports/report_buffer.h"
+#include "reports/report_text.h"
+#include "reports/table_layout.h"
+#include "run/compile_run.h"
+
+namespace yl::reports {
+
+namespace {
+
+using league::PlayerRecord;
+
+constexpr std::int64_t kNameMinimum = 11;  // "Player Name"
+constexpr std::int64_t kTeamMinimum = 4;   // "Team"
+constexpr std::int64_t kPositionWidth = 5;
+constexpr std::int64_t kGap = 2;
+constexpr std::int32_t kSeparator = 2;
+
+// One row: the player and, in a longest-play table, the yards of the entry.
+struct LeaderRow {
+  const PlayerRecord* player;
+  std::int16_t yards;
+};
+
+// The widths of the rank, name and team columns; the value columns are the
+// table layout's, after the whole prefix as its name column.
+struct LeaderWidths {
+  std::int64_t rank;
+  std::int64_t name = kNameMinimum;
+  std::int64_t team = kTeamMinimum;
+
+  std::int64_t Prefix() const {
+    return (rank + kGap) + (name + kGap) + kPositionWidth + (team + kGap);
+  }
+};
+
+std::int64_t Digits(std::int64_t value) {
+  return static_cast<std::int64_t>(IntegerText(value).size());
+}
+
+std::string CellText(const LeaderTable& table, std::size_t column, const LeaderRow& row) {
+  if (table.longest != nullptr) return IntegerText(row.yards);
+  return table.columns[column].value(*row.player);
+}
+
+void Measure(const LeaderTable& table, const LeaderRow& row, LeaderWidths& widths,
+             TableLayout& layout) {
+  widths.name = std::max<std::int64_t>(widths.name, row.player->name.size());
+  widths.team = std::max<std::int64_t>(widths.team, row.player->teamName.size());
+  for (std::size_t i = 0; i < table.columns.size(); ++i)
+    layout.MeasureValue(i, CellText(table, i, row));
+}
+
+// The entries of a longest-play list that a table of leadersCount rows may
+// show: at most the first leadersCount, never past the 50th, free ones left out.
+std::vector<LeaderRow> LongestRows(const std::optional<stats::LongestList>& list,
+                                   std::int32_t leadersCount) {
+  std::vector<LeaderRow> rows;
+  if (!list) return rows;
+  const std::size_t walked = std::min<std::size_t>(
+      {list->entries.size(), static_cast<std::size_t>(stats::kMaxLongestEntries),
+       static_cast<std::size_t>(leadersCount)});
+  for (std::size_t i = 0; i < walked; ++i) {
+    const stats::LongestRecord& entry = list->entries[i];
+    if (entry.player != nullptr) rows.push_back({entry.player, entry.yards});
+  }
+  return rows;
+}
+
+void WriteTitle(run::CompileRun& run, const LeaderTable& table, std::int64_t totalWidth,
+                const std::optional<double>& minimum) {
+  WriteString(run, table.title);
+  WriteDashes(run, totalWidth - static_cast<std::int64_t>(table.title.size()));
+  if (minimum) {
+    WriteString(run, "  ");
+    WriteString(run, IntegerText(static_cast<std::int64_t>(*minimum)));
+    WriteString(run, table.minimum->text);
+  }
+  EndLine(run);
+}
+
+// The text, then blanks up to the width.
+void AppendPadded(std::string& line, std::string_view text, std::int64_t width) {
+  line += text;
+  const auto length = static_cast<std::int64_t>(text.size());
+  if (width > length) line.append(static_cast<std::size_t>(width - length), ' ');
+}
+
+std::string PrefixHeader(const LeaderWidths& widths) {
+  std::string header;
+  AppendPadded(header, "", widths.rank + kGap);
+  AppendPadded(header, "Player Name", widths.name + kGap);
+  header += "Pos  ";
+  AppendPadded(header, "Team", widths.team + kGap);
+  return header;
+}
+
+std::string RowPrefix(const LeaderTable& table, const LeaderWidths& widths, std::int64_t rank,
+                      const PlayerRecord& player) {
+  std::string prefix;
+  AppendPadded(prefix, IntegerText(rank) + ".", widths.rank + kGap);
+  AppendPadded(prefix, player.name, widths.name + kGap);
+  prefix += LeaderPositionText(player, table.positions);
+  AppendPadded(prefix, player.teamName, widths.team + kGap);
+  return prefix;
+}
+
+}  // namespace
+
+std::string LeaderPositionText(const PlayerRecord& player, PositionTags positions) {
+  std::uint16_t side = league::kOffense;
+  if (positions == PositionTags::kDefensive ||
+      (positions == PositionTags::kBySide && player.side == league::kDefense))
+    side = league::kDefense;
+  std::string text(league::PositionText(player.position, side));
+  text.resize(kPositionWidth, ' ');
+  return text;
+}
+
+void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table) {
+  const std::int32_t leadersCount = run.options.leadersCount;
+  if (leadersCount <= 0) return;
+
+  std::vector<TableColumn> columns;
+  columns.reserve(table.columns.size());
+  for (const SectionColumn& column : table.columns)
+    columns.push_back(column.layout);
+  TableLayout layout("", 0, 0, columns, kSeparator);
+  LeaderWidths widths{.rank = std::max<std::int64_t>(2, Digits(leadersCount) + 1)};
+
+  // Measure pass: a count table over the players it lists, a rate table over
+  // every player with its record (the minimum is not known yet), a
+  // longest-play table over the entries it will show.
+  std::vector<LeaderRow> longestRows;
+  std::optional<double> minimum;
+  if (table.longest != nullptr) {
+    longestRows = LongestRows(run.stats.longest.*table.longest, leadersCount);
+    for (const LeaderRow& row : longestRows)
+      Measure(table, row, widths, layout);
+    if (longestRows.empty()) return;
+  } else {
+    std::int64_t players = 0;
+    double countSum = 0;
+    for (const PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+      if (!table.listed(*p)) continue;
+      ++players;
+      if (table.minimum != nullptr) countSum += static_cast<double>(table.minimum->count(*p));
+      Measure(table, {p, 0}, widths, layout);
+    }
+    if (players == 0) return;
+    if (table.minimum != nullptr) minimum = 0.5 * (countSum / static_cast<double>(players));
+  }
+  layout.MeasureName(widths.Prefix());
+
+  WriteTitle(run, table, layout.TotalWidth(), minimum);
+  layout.WriteHeader(run, PrefixHeader(widths));
+
+  std::int64_t rank = 1;
+  auto writeRow = [&](const LeaderRow& row) {
+    layout.WriteName(run, RowPrefix(table, widths, rank, *row.player));
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+      layout.WriteValue(run, i, CellText(table, i, row));
+    EndLine(run);
+    ++rank;
+  };
+  if (table.longest != nullptr) {
+    for (const LeaderRow& row : longestRows)
+      writeRow(row);
+  } else {
+    stats::SortPlayersByStats(run.league, table.key, true);
+    for (const PlayerRecord* p = run.league.players; p != nullptr && rank <= leadersCount;
+         p = p->next) {
+      if (!table.listed(*p)) continue;
+      if (minimum && static_cast<double>(table.minimum->count(*p)) < *minimum) continue;
+      writeRow({p, 0});
+    }
+  }
+  EndLine(run);
+}
+
+void WriteLeaderTables(run::CompileRun& run) {
+  for (const LeaderTable& table : LeaderTables())
+    WriteLeaderTable(run, table);
+}
+
+}  // namespace yl::reports

@@ -1,0 +1,62 @@
+// The 57 league-leader tables: per table its title, the sort key, which
+// players it lists (or which longest-play list it walks), the qualifying
+// minimum of the rate tables, the position texts and the value columns; and
+// the one writer that ranks the best leadersCount players of each.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "league/league.h"
+#include "reports/player_section_table.h"
+#include "stats/longest_lists.h"
+#include "stats/ranking.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::reports {
+
+// A rate table lists the players whose count (attempts, carries, ...) is at
+// least half the average count over the players that have its record.
+struct LeaderMinimum {
+  std::int64_t (*count)(const league::PlayerRecord& player);
+  std::string_view text;  // " Minimum Attempts", written after the minimum
+};
+
+struct LeaderTable {
+  std::string_view title;
+  stats::StatKey key;
+  // Count tables: the players listed. Rate tables: the players that have the
+  // record, over whom the widths and the minimum are measured.
+  bool (*listed)(const league::PlayerRecord& player);
+  const LeaderMinimum* minimum;  // none: a count table
+  // The longest-play tables walk their list instead of the players; their
+  // one column holds each entry's yards.
+  std::optional<stats::LongestList> stats::LongestLists::*longest;
+  PositionTags positions;  // by side: defensive texts for defense-side players
+  std::span<const SectionColumn> columns;
+};
+
+constexpr std::size_t kLeaderTableCount = 57;
+
+// The tables in report order: passing, rushing, receiving, scoring, fumbles
+// and penalties, kicking and punting, returns, defense.
+std::span<const LeaderTable> LeaderTables();
+
+// "QB   ", "LB   ", ...: the position in five characters, "??   " for a code
+// the list in use has no name for.
+std::string LeaderPositionText(const league::PlayerRecord& player, PositionTags positions);
+
+// One table ranked over leadersCount rows (which must be positive); writes
+// nothing when no player qualifies.
+void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table);
+
+// All 57 tables in order.
+void WriteLeaderTables(run::CompileRun& run);
+
+}  // namespace yl::reports
