@@ -1,6 +1,7 @@
 // The context of one compile run: the options it reads, the platform it
-// reports through, the league model, the error log, the report buffer and
-// report files, and the run-wide flags. Tests build a fresh run in one line.
+// reports through, the league model and its stats state, the error log, the
+// report buffer and report files, and the run-wide flags. Tests build a
+// fresh run in one line.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "run/error_log.h"
 #include "run/output_files.h"
 #include "run/platform.h"
+#include "stats/run_stats.h"
 
 namespace yl::run {
 
@@ -32,6 +34,7 @@ struct CompileRun {
   std::string currentTranscriptName;  // at most 63 characters
 
   league::League league;
+  stats::RunStats stats;  // scoring summary of the current game, longest-play lists
   ErrorLog errorLog;
   reports::ReportBuffer reportBuffer;
   OutputFiles outputFiles;

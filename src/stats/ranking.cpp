@@ -1,0 +1,455 @@
+// Ranking of players: the key table, the comparison every table sorts by,
+// and the quicksort that reorders the player list.
+#include "stats/ranking.h"
+
+#include <algorithm>
+#include <array>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "run/alert.h"
+
+namespace yl::stats {
+
+namespace {
+
+using league::PlayerRecord;
+
+using Presence = bool (*)(const PlayerRecord&);
+using Field = std::int64_t (*)(const PlayerRecord&);
+
+// How a term turns a player's record into something comparable.
+enum class Measure : std::uint8_t {
+  kNone,
+  kCount,       // numerator alone
+  kRatio,       // numerator / denominator in floating point
+  kWholeRatio,  // numerator / denominator in whole numbers
+  kRating,      // PasserRating of the passing record
+};
+
+enum class Order : std::uint8_t { kDescending, kAscending };
+
+struct Term {
+  Measure measure = Measure::kNone;
+  Order order = Order::kDescending;
+  Field numerator = nullptr;
+  Field denominator = nullptr;
+};
+
+struct KeyRule {
+  Presence has = nullptr;
+  // When set, two players of whom neither scored compare as equal before
+  // presence is looked at (the scoring key).
+  Presence scored = nullptr;
+  Term primary;
+  std::array<Term, 2> tieBreaks{};
+};
+
+template <auto Slot>
+bool Has(const PlayerRecord& p) {
+  return (p.*Slot) != nullptr;
+}
+
+template <auto Slot, auto Member>
+std::int64_t Value(const PlayerRecord& p) {
+  return (*(p.*Slot)).*Member;
+}
+
+template <auto Member>
+constexpr Field kRushing = &Value<&PlayerRecord::rushing, Member>;
+template <auto Member>
+constexpr Field kPassing = &Value<&PlayerRecord::passing, Member>;
+template <auto Member>
+constexpr Field kReceiving = &Value<&PlayerRecord::receiving, Member>;
+template <auto Member>
+constexpr Field kDefensive = &Value<&PlayerRecord::defensive, Member>;
+template <auto Member>
+constexpr Field kFGKicking = &Value<&PlayerRecord::fgKicking, Member>;
+
+template <typename Record>
+std::int64_t Counter(const std::unique_ptr<Record>& record, std::int32_t Record::*member) {
+  return record ? (*record).*member : 0;
+}
+
+std::int64_t TwoPointMade(const PlayerRecord& p) {
+  const TwoPointRecord& t = *p.twoPoint;
+  return std::int64_t{t.passMade} + t.rushMade + t.receivingMade;
+}
+
+std::int64_t TwoPointAttempts(const PlayerRecord& p) {
+  const TwoPointRecord& t = *p.twoPoint;
+  return std::int64_t{t.passAttempts} + t.rushAttempts + t.receivingAttempts;
+}
+
+std::int64_t FieldGoalsMissed(const PlayerRecord& p) {
+  return std::int64_t{p.fgKicking->attempts} - p.fgKicking->made;
+}
+
+std::int64_t LossOfYards(const PlayerRecord& p) {
+  return std::int64_t{p.defensive->stuffYards} + p.defensive->sackYards;
+}
+
+std::int64_t KicksBlocked(const PlayerRecord& p) {
+  return std::int64_t{p.defensive->fieldGoalsBlocked} + p.defensive->puntsBlocked;
+}
+
+// Scoring: touchdowns running and catching, kicks, and two-point
+// conversions by run or catch; return touchdowns and two-point passes do not
+// count.
+std::int64_t Points(const PlayerRecord& p) {
+  return 6 * Counter(p.rushing, &RushingRecord::touchdowns) +
+         6 * Counter(p.receiving, &ReceivingRecord::touchdowns) +
+         3 * Counter(p.fgKicking, &FGKickingRecord::made) +
+         Counter(p.epKicking, &EPKickingRecord::made) +
+         2 * (Counter(p.twoPoint, &TwoPointRecord::rushMade) +
+              Counter(p.twoPoint, &TwoPointRecord::receivingMade));
+}
+
+bool HasScored(const PlayerRecord& p) {
+  return Counter(p.rushing, &RushingRecord::touchdowns) > 0 ||
+         Counter(p.receiving, &ReceivingRecord::touchdowns) > 0 ||
+         Counter(p.fgKicking, &FGKickingRecord::made) > 0 ||
+         Counter(p.epKicking, &EPKickingRecord::made) > 0 ||
+         Counter(p.twoPoint, &TwoPointRecord::rushMade) > 0 ||
+         Counter(p.twoPoint, &TwoPointRecord::receivingMade) > 0;
+}
+
+bool HasScoringRecord(const PlayerRecord& p) {
+  return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
+}
+
+std::int64_t FumblesLostOf(const PlayerRecord& p) {
+  return Counter(p.receiving, &ReceivingRecord::fumblesLost) +
+         Counter(p.recovery, &RecoveryRecord::fumblesLost) +
+         Counter(p.interception, &InterceptionRecord::fumblesLost) +
+         Counter(p.puntReturn, &PuntReturnRecord::fumblesLost) +
+         Counter(p.kickReturn, &KickReturnRecord::fumblesLost) +
+         Counter(p.rushing, &RushingRecord::fumblesLost);
+}
+
+bool HasFumbleRecord(const PlayerRecord& p) {
+  return p.receiving || p.recovery || p.interception || p.puntReturn || p.kickReturn || p.rushing;
+}
+
+constexpr Term Desc(Field value) {
+  return {Measure::kCount, Order::kDescending, value, nullptr};
+}
+constexpr Term Asc(Field value) {
+  return {Measure::kCount, Order::kAscending, value, nullptr};
+}
+constexpr Term RatioDesc(Field numerator, Field denominator) {
+  return {Measure::kRatio, Order::kDescending, numerator, denominator};
+}
+constexpr Term RatioAsc(Field numerator, Field denominator) {
+  return {Measure::kRatio, Order::kAscending, numerator, denominator};
+}
+constexpr Term WholeRatioDesc(Field numerator, Field denominator) {
+  return {Measure::kWholeRatio, Order::kDescending, numerator, denominator};
+}
+constexpr Term RatingDesc() {
+  return {Measure::kRating, Order::kDescending, nullptr, nullptr};
+}
+
+constexpr Presence kHasRushing = &Has<&PlayerRecord::rushing>;
+constexpr Presence kHasPassing = &Has<&PlayerRecord::passing>;
+constexpr Presence kHasReceiving = &Has<&PlayerRecord::receiving>;
+constexpr Presence kHasDefensive = &Has<&PlayerRecord::defensive>;
+constexpr Presence kHasFGKicking = &Has<&PlayerRecord::fgKicking>;
+
+using R = RushingRecord;
+using P = PassingRecord;
+using C = ReceivingRecord;
+using D = DefensiveRecord;
+using F = FGKickingRecord;
+
+// Indexed by key; the final tie-break of every key is the name.
+constexpr std::array<KeyRule, kStatKeyCount + 1> kKeyRules = {{
+    {},
+    /* 1 */ {kHasRushing, nullptr, Desc(kRushing<&R::yards>), {Desc(kRushing<&R::attempts>)}},
+    /* 2 */
+    {kHasReceiving, nullptr, Desc(kReceiving<&C::yards>), {Desc(kReceiving<&C::receptions>)}},
+    /* 3 */ {kHasPassing, nullptr, RatingDesc(), {Desc(kPassing<&P::yards>)}},
+    /* 4 */
+    {kHasFGKicking,
+     nullptr,
+     RatioDesc(kFGKicking<&F::made>, kFGKicking<&F::attempts>),
+     {Desc(kFGKicking<&F::made>)}},
+    /* 5 */
+    {&Has<&PlayerRecord::epKicking>,
+     nullptr,
+     RatioDesc(&Value<&PlayerRecord::epKicking, &EPKickingRecord::made>,
+               &Value<&PlayerRecord::epKicking, &EPKickingRecord::attempts>),
+     {Desc(&Value<&PlayerRecord::epKicking, &EPKickingRecord::made>)}},
+    /* 6 */
+    {&Has<&PlayerRecord::kickReturn>, nullptr,
+     RatioDesc(&Value<&PlayerRecord::kickReturn, &KickReturnRecord::yards>,
+               &Value<&PlayerRecord::kickReturn, &KickReturnRecord::returns>)},
+    /* 7 */
+    {&Has<&PlayerRecord::puntReturn>, nullptr,
+     RatioDesc(&Value<&PlayerRecord::puntReturn, &PuntReturnRecord::yards>,
+               &Value<&PlayerRecord::puntReturn, &PuntReturnRecord::returns>)},
+    /* 8 */
+    {&Has<&PlayerRecord::punting>, nullptr,
+     Desc(&Value<&PlayerRecord::punting, &PuntingRecord::punts>)},
+    /* 9 */
+    {&Has<&PlayerRecord::interception>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::interception, &InterceptionRecord::interceptions>),
+     {Desc(&Value<&PlayerRecord::interception, &InterceptionRecord::returnYards>)}},
+    /* 10 */
+    {kHasDefensive, nullptr, Desc(kDefensive<&D::tackles>), {Asc(kDefensive<&D::tackleYards>)}},
+    /* 11 */
+    {&Has<&PlayerRecord::specialTeams>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::specialTeams, &SpecialTeamsRecord::tackles>),
+     {Asc(&Value<&PlayerRecord::specialTeams, &SpecialTeamsRecord::tackleYards>)}},
+    /* 12 */
+    {&Has<&PlayerRecord::recovery>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::recovery, &RecoveryRecord::recoveries>),
+     {Desc(&Value<&PlayerRecord::recovery, &RecoveryRecord::returnYards>)}},
+    /* 13 */
+    {&Has<&PlayerRecord::miscOff>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::miscOff, &MiscOffRecord::tackles>),
+     {Asc(&Value<&PlayerRecord::miscOff, &MiscOffRecord::tackleYards>)}},
+    /* 14 */
+    {&Has<&PlayerRecord::defSpecialTeams>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::defSpecialTeams, &SpecialTeamsRecord::tackles>),
+     {Asc(&Value<&PlayerRecord::defSpecialTeams, &SpecialTeamsRecord::tackleYards>)}},
+    /* 15 */
+    {&Has<&PlayerRecord::twoPoint>,
+     nullptr,
+     WholeRatioDesc(&TwoPointMade, &TwoPointAttempts),
+     {Desc(&TwoPointMade), Desc(&TwoPointAttempts)}},
+    /* 16 */
+    {&Has<&PlayerRecord::penalty>,
+     nullptr,
+     Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::accepted>),
+     {Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::yards>),
+      Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::flagged>)}},
+    /* 17 */ {&HasScoringRecord, &HasScored, Desc(&Points)},
+    /* 18 */ {kHasPassing, nullptr, Desc(kPassing<&P::yards>)},
+    /* 19 */ {kHasPassing, nullptr, Desc(kPassing<&P::attempts>)},
+    /* 20 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::yards>, kPassing<&P::attempts>)},
+    /* 21 */ {kHasPassing, nullptr, Desc(kPassing<&P::completions>)},
+    /* 22 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::completions>, kPassing<&P::attempts>)},
+    /* 23 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::firstDowns>, kPassing<&P::attempts>)},
+    /* 24 */ {kHasPassing, nullptr, Desc(kPassing<&P::touchdowns>)},
+    /* 25 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::touchdowns>, kPassing<&P::attempts>)},
+    /* 26 */ {kHasPassing, nullptr, Desc(kPassing<&P::interceptions>)},
+    /* 27 */
+    {kHasPassing, nullptr, RatioAsc(kPassing<&P::interceptions>, kPassing<&P::attempts>)},
+    /* 28 */ {kHasPassing, nullptr, Desc(kPassing<&P::sacks>)},
+    /* 29 */ {kHasPassing, nullptr, RatioAsc(kPassing<&P::sacks>, kPassing<&P::attempts>)},
+    /* 30 */ {kHasPassing, nullptr, Desc(kPassing<&P::bigPlays>)},
+    /* 31 */ {kHasRushing, nullptr, Desc(kRushing<&R::attempts>)},
+    /* 32 */ {kHasRushing, nullptr, RatioDesc(kRushing<&R::yards>, kRushing<&R::attempts>)},
+    /* 33 */ {kHasRushing, nullptr, RatioDesc(kRushing<&R::firstDowns>, kRushing<&R::attempts>)},
+    /* 34 */ {kHasRushing, nullptr, Desc(kRushing<&R::stuffs>)},
+    /* 35 */ {kHasRushing, nullptr, RatioAsc(kRushing<&R::stuffs>, kRushing<&R::attempts>)},
+    /* 36 */ {kHasRushing, nullptr, Desc(kRushing<&R::firstDowns>)},
+    /* 37 */ {kHasRushing, nullptr, Desc(kRushing<&R::touchdowns>)},
+    /* 38 */ {kHasRushing, nullptr, Desc(kRushing<&R::bigPlays>)},
+    /* 39 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::receptions>)},
+    /* 40 */
+    {kHasReceiving, nullptr, RatioDesc(kReceiving<&C::yards>, kReceiving<&C::receptions>)},
+    /* 41 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::touchdowns>)},
+    /* 42 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::firstDowns>)},
+    /* 43 */
+    {kHasReceiving, nullptr, RatioDesc(kReceiving<&C::firstDowns>, kReceiving<&C::receptions>)},
+    /* 44 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::bigPlays>)},
+    /* 45 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::drops>)},
+    /* 46 */ {&HasFumbleRecord, nullptr, Desc(&FumblesLostOf)},
+    /* 47 */ {kHasFGKicking, nullptr, Desc(&FieldGoalsMissed)},
+    /* 48 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::blocked>)},
+    /* 49 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::made>)},
+    /* 50 */
+    {kHasDefensive, nullptr, RatioAsc(kDefensive<&D::tackleYards>, kDefensive<&D::tackles>)},
+    /* 51 */
+    {kHasDefensive, nullptr, Desc(kDefensive<&D::sacks>), {Desc(kDefensive<&D::sackYards>)}},
+    /* 52 */
+    {kHasDefensive, nullptr, Desc(kDefensive<&D::stuffs>), {Desc(kDefensive<&D::stuffYards>)}},
+    /* 53 */ {kHasDefensive, nullptr, Desc(&LossOfYards)},
+    /* 54 */ {kHasDefensive, nullptr, Desc(kDefensive<&D::passesDefensed>)},
+    /* 55 */ {kHasDefensive, nullptr, Desc(&KicksBlocked)},
+}};
+
+// The outcome of one term: a decided order, a tie that passes to the next
+// term, or "equal" that ends the comparison without further tie-breaks.
+enum class Verdict : std::uint8_t { kBefore, kAfter, kTie, kEqual };
+
+template <typename T>
+Verdict Ordered(T a, T b, Order order) {
+  if (a == b) return Verdict::kTie;
+  const bool aSmaller = a < b;
+  const bool after = order == Order::kDescending ? aSmaller : !aSmaller;
+  return after ? Verdict::kAfter : Verdict::kBefore;
+}
+
+double RatingOf(const PlayerRecord& p) {
+  const PassingRecord& r = *p.passing;
+  return PasserRating(r.completions, r.attempts, r.yards, r.touchdowns, r.interceptions);
+}
+
+Verdict CompareTerm(const Term& term, const PlayerRecord& a, const PlayerRecord& b) {
+  switch (term.measure) {
+    case Measure::kNone:
+      return Verdict::kTie;
+    case Measure::kCount:
+      return Ordered(term.numerator(a), term.numerator(b), term.order);
+    case Measure::kRating:
+      return Ordered(RatingOf(a), RatingOf(b), term.order);
+    case Measure::kRatio:
+    case Measure::kWholeRatio: {
+      const std::int64_t denominatorA = term.denominator(a);
+      const std::int64_t denominatorB = term.denominator(b);
+      if (denominatorA == 0 && denominatorB == 0) return Verdict::kEqual;
+      if (denominatorA == 0) return Verdict::kAfter;
+      if (denominatorB == 0) return Verdict::kBefore;
+      if (term.measure == Measure::kWholeRatio)
+        return Ordered(term.numerator(a) / denominatorA, term.numerator(b) / denominatorB,
+                       term.order);
+      return Ordered(static_cast<double>(term.numerator(a)) / static_cast<double>(denominatorA),
+                     static_cast<double>(term.numerator(b)) / static_cast<double>(denominatorB),
+                     term.order);
+    }
+  }
+  return Verdict::kTie;
+}
+
+char FoldCase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+using PlayerArray = std::vector<PlayerRecord*>;
+
+// Insertion sort of a[lo..hi]: each element moves left past every element
+// that sorts after it.
+template <typename After>
+void InsertionSort(PlayerArray& a, int lo, int hi, const After& after) {
+  for (int k = lo + 1; k <= hi; ++k) {
+    PlayerRecord* moving = a[k];
+    int m = k;
+    while (m > lo && after(a[m - 1], moving)) {
+      a[m] = a[m - 1];
+      --m;
+    }
+    a[m] = moving;
+  }
+}
+
+// Quicksort of a[lo..hi] with the median of three as pivot; ranges of fewer
+// than 11 elements are left to the insertion sort.
+template <typename After>
+void QuickSort(PlayerArray& a, int lo, int hi, const After& after) {
+  while (lo + 10 <= hi) {
+    const int mid = (lo + hi) / 2;
+    if (after(a[lo], a[mid])) std::swap(a[lo], a[mid]);
+    if (after(a[lo], a[hi])) std::swap(a[lo], a[hi]);
+    if (after(a[mid], a[hi])) std::swap(a[mid], a[hi]);
+    std::swap(a[mid], a[hi - 1]);
+    PlayerRecord* const pivot = a[hi - 1];
+    int i = lo;
+    int j = hi - 1;
+    for (;;) {
+      // The pivot never sorts after itself, so i stops at hi - 1 at the
+      // latest. The scan of j stops at lo: the scoring key's comparison is
+      // not transitive, so a[lo] is not certain to stop it.
+      do {
+        ++i;
+      } while (after(pivot, a[i]));
+      do {
+        --j;
+      } while (j > lo && after(a[j], pivot));
+      if (i >= j) break;
+      std::swap(a[i], a[j]);
+    }
+    std::swap(a[i], a[hi - 1]);
+    QuickSort(a, lo, i - 1, after);
+    lo = i + 1;
+  }
+  InsertionSort(a, lo, hi, after);
+}
+
+}  // namespace
+
+double PasserRating(std::int32_t completions, std::int32_t attempts, std::int32_t yards,
+                    std::int32_t touchdowns, std::int32_t interceptions) {
+  if (attempts == 0) return 0.0;
+  const double n = attempts;
+  const auto clamp = [](double v) { return std::clamp(v, 0.0, 2.375); };
+  const double a = clamp((completions / n - 0.3) * 5.0);
+  const double b = clamp((yards / n - 3.0) * 0.25);
+  const double c = clamp((touchdowns / n) * 20.0);
+  const double d = clamp((0.095 - interceptions / n) * 25.0);
+  return (a + ((d + c) + b)) * 100.0 * 0.16666666666666666;
+}
+
+bool CompareNames(std::string_view a, std::string_view b) {
+  for (std::size_t i = 0;; ++i) {
+    if (i >= a.size()) return false;
+    if (i >= b.size()) return true;
+    const auto ca = static_cast<std::int8_t>(FoldCase(a[i]));
+    const auto cb = static_cast<std::int8_t>(FoldCase(b[i]));
+    if (ca != cb) return ca > cb;
+  }
+}
+
+bool PlayerSortsAfter(const PlayerRecord& a, const PlayerRecord& b, StatKey key, bool leagueWide) {
+  if (key < 1 || key > kStatKeyCount) return false;
+  const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
+
+  if (rule.scored != nullptr && !rule.scored(a) && !rule.scored(b)) return false;
+  const bool hasA = rule.has(a);
+  const bool hasB = rule.has(b);
+  if (!hasA) return hasB;
+  if (!hasB) return false;
+
+  if (!leagueWide) {
+    // std::string compares its bytes as unsigned characters.
+    const int team = a.teamName.compare(b.teamName);
+    if (team != 0) return team > 0;
+  }
+
+  for (const Term* term : {&rule.primary, &rule.tieBreaks[0], &rule.tieBreaks[1]}) {
+    switch (CompareTerm(*term, a, b)) {
+      case Verdict::kBefore:
+      case Verdict::kEqual:
+        return false;
+      case Verdict::kAfter:
+        return true;
+      case Verdict::kTie:
+        break;
+    }
+  }
+  return CompareNames(a.name, b.name);
+}
+
+void SortPlayersByStats(league::League& league, StatKey key, bool leagueWide) {
+  PlayerArray array;
+  try {
+    array.reserve(static_cast<std::size_t>(std::max(league.playerCount, 0)));
+    for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
+      array.push_back(p);
+  } catch (const std::bad_alloc&) {
+    run::ErrorAlert(league.platform, "pSortPlayersByStats Error: Couldn't allocate PlayerArray",
+                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
+  }
+  if (array.empty()) return;
+
+  const auto after = [key, leagueWide](const PlayerRecord* a, const PlayerRecord* b) {
+    return PlayerSortsAfter(*a, *b, key, leagueWide);
+  };
+  QuickSort(array, 0, static_cast<int>(array.size()) - 1, after);
+
+  for (std::size_t k = 0; k < array.size(); ++k) {
+    array[k]->previous = k == 0 ? nullptr : array[k - 1];
+    array[k]->next = k + 1 == array.size() ? nullptr : array[k + 1];
+  }
+  league.players = array.front();
+}
+
+}  // namespace yl::stats

@@ -1,0 +1,180 @@
+// The six longest-play lists: order, ties, capacity and the routines that
+// feed each list.
+#include "stats/longest_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "run/compile_run.h"
+#include "support/allocation_failure.h"
+#include "support/fake_platform.h"
+
+namespace yl::stats {
+namespace {
+
+using league::PlayerRecord;
+using Entry = std::pair<int, const PlayerRecord*>;
+
+// The list from the top down to its first free entry.
+std::vector<Entry> Entries(const std::optional<LongestList>& list) {
+  std::vector<Entry> entries;
+  if (!list) return entries;
+  for (const LongestRecord& e : list->entries) {
+    if (e.player == nullptr) break;
+    entries.emplace_back(e.yards, e.player);
+  }
+  return entries;
+}
+
+struct LongestListTest : testing::Test {
+  test::FakePlatform platform;
+  options::OutputOptions options;
+  std::optional<run::CompileRun> run;
+  PlayerRecord a, b, c, d;
+
+  void Start(std::int32_t leadersCount) {
+    options.leadersCount = leadersCount;
+    run.emplace(platform, options);
+  }
+  const std::optional<LongestList>& Rushes() { return run->stats.longest.longestRushes; }
+};
+
+TEST_F(LongestListTest, EqualYardsKeepTheEarlierPlayHigher) {
+  Start(3);
+  EnterLongestRush(*run, &a, 12);
+  EnterLongestRush(*run, &b, 40);
+  EnterLongestRush(*run, &c, 12);
+  EnterLongestRush(*run, &d, 40);
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{40, &b}, {40, &d}, {12, &a}}));
+  ASSERT_EQ(Rushes()->entries.size(), 3u);
+}
+
+TEST_F(LongestListTest, AShortPlayDoesNotEnterAFullList) {
+  Start(2);
+  EnterLongestRush(*run, &a, 30);
+  EnterLongestRush(*run, &b, 20);
+  EnterLongestRush(*run, &c, 20);  // equal to the last: stays out
+  EnterLongestRush(*run, &d, 5);
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{30, &a}, {20, &b}}));
+  EnterLongestRush(*run, &d, 25);
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{30, &a}, {25, &d}}));
+}
+
+TEST_F(LongestListTest, LossesEnterOnlyWhereThereIsRoomOrShorterPlays) {
+  Start(3);
+  EnterLongestRush(*run, &a, -8);
+  EnterLongestRush(*run, &b, 0);
+  EnterLongestRush(*run, &c, -3);
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{0, &b}, {-3, &c}, {-8, &a}}));
+  EnterLongestRush(*run, &d, -9);  // full, and every entry is longer
+  EnterLongestRush(*run, &d, -5);  // pushes out the -8
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{0, &b}, {-3, &c}, {-5, &d}}));
+}
+
+TEST_F(LongestListTest, APlayerMayHoldSeveralEntries) {
+  Start(5);
+  EnterLongestPass(*run, &a, 15);
+  EnterLongestPass(*run, &a, 55);
+  EnterLongestPass(*run, &b, 30);
+  EnterLongestPass(*run, &a, 30);
+  EXPECT_EQ(Entries(run->stats.longest.longestPasses),
+            (std::vector<Entry>{{55, &a}, {30, &b}, {30, &a}, {15, &a}}));
+}
+
+TEST_F(LongestListTest, ZeroLeadersKeepTheListsEmpty) {
+  Start(0);
+  EnterLongestRush(*run, &a, 80);
+  ASSERT_TRUE(Rushes().has_value());
+  EXPECT_TRUE(Rushes()->entries.empty());
+}
+
+TEST_F(LongestListTest, EightyLeadersHoldFiftyEntries) {
+  Start(80);
+  std::vector<PlayerRecord> players(60);
+  for (int k = 0; k < 60; ++k)
+    EnterLongestRush(*run, &players[static_cast<std::size_t>(k)], static_cast<std::int16_t>(k));
+  const std::vector<Entry> entries = Entries(Rushes());
+  ASSERT_EQ(entries.size(), 50u);
+  EXPECT_EQ(Rushes()->entries.size(), 50u);
+  EXPECT_EQ(entries.front(), Entry(59, &players[59]));
+  EXPECT_EQ(entries.back(), Entry(10, &players[10]));
+}
+
+TEST_F(LongestListTest, AnEmptyPlayerIsNotEntered) {
+  Start(3);
+  EnterLongestRush(*run, &a, 10);
+  EnterLongestRush(*run, nullptr, 90);
+  EnterLongestRush(*run, &b, 5);
+  EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{10, &a}, {5, &b}}));
+}
+
+TEST_F(LongestListTest, DisposalLetsTheNextEntryCreateTheListAgain) {
+  Start(2);
+  EnterLongestFG(*run, &a, 45);
+  DisposeLongestLists(run->stats.longest);
+  EXPECT_FALSE(run->stats.longest.longestFGs.has_value());
+  EnterLongestFG(*run, &b, 20);
+  EXPECT_EQ(Entries(run->stats.longest.longestFGs), (std::vector<Entry>{{20, &b}}));
+}
+
+TEST_F(LongestListTest, OutOfMemoryAtCreationAlerts) {
+  Start(3);
+  test::FailNextAllocation();
+  EXPECT_THROW(EnterLongestKickRet(*run, &a, 30), test::FakePlatform::Terminated);
+  ASSERT_EQ(platform.alerts.size(), 1u);
+  EXPECT_EQ(platform.alerts[0],
+            "EnterLongestKickRet Error: Couldn't allocate LongestRecord  To fix allocate more "
+            "memory to Yardledger in GetInfo in the Finder.");
+  EXPECT_FALSE(run->stats.longest.longestKickReturns.has_value());
+}
+
+TEST(LongestCapacity, IsLeadersCountWithinZeroToFiftyElseFifty) {
+  const std::pair<std::int32_t, std::int32_t> cases[] = {{-1, 50}, {-7, 50}, {0, 0},   {1, 1},
+                                                         {20, 20}, {50, 50}, {51, 50}, {80, 50}};
+  for (const auto& [leadersCount, capacity] : cases)
+    EXPECT_EQ(LongestCapacity(leadersCount), capacity) << leadersCount;
+}
+
+// Each routine feeds its own list and no other.
+struct RoutineCase {
+  const char* name;
+  void (*enter)(run::CompileRun&, PlayerRecord*, std::int16_t);
+  std::optional<LongestList> LongestLists::*list;
+};
+
+class LongestRoutineTest : public testing::TestWithParam<RoutineCase> {};
+
+TEST_P(LongestRoutineTest, FeedsItsOwnList) {
+  test::FakePlatform platform;
+  run::CompileRun run(platform, options::OutputOptions{});
+  PlayerRecord p;
+  GetParam().enter(run, &p, 33);
+  LongestLists& lists = run.stats.longest;
+  for (auto member : {&LongestLists::longestRushes, &LongestLists::longestPasses,
+                      &LongestLists::longestReceptions, &LongestLists::longestFGs,
+                      &LongestLists::longestPuntReturns, &LongestLists::longestKickReturns}) {
+    if (member == GetParam().list) {
+      EXPECT_EQ(Entries(lists.*member), (std::vector<Entry>{{33, &p}}));
+      EXPECT_EQ((lists.*member)->entries.size(), 20u);  // the default leadersCount
+    } else {
+      EXPECT_FALSE((lists.*member).has_value());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routines, LongestRoutineTest,
+    testing::Values(RoutineCase{"Rush", EnterLongestRush, &LongestLists::longestRushes},
+                    RoutineCase{"Pass", EnterLongestPass, &LongestLists::longestPasses},
+                    RoutineCase{"Reception", EnterLongestReception,
+                                &LongestLists::longestReceptions},
+                    RoutineCase{"FG", EnterLongestFG, &LongestLists::longestFGs},
+                    RoutineCase{"PuntRet", EnterLongestPuntRet, &LongestLists::longestPuntReturns},
+                    RoutineCase{"KickRet", EnterLongestKickRet, &LongestLists::longestKickReturns}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace yl::stats

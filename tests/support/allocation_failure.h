@@ -1,0 +1,17 @@
+// Makes one allocation fail on purpose, so that tests can follow the
+// out-of-memory path of a routine. The test binary replaces the global
+// operator new; it passes every request to malloc until armed.
+#pragma once
+
+namespace yl::test {
+
+// The next call of operator new throws std::bad_alloc; later calls succeed.
+void FailNextAllocation();
+
+// True while the armed failure has not happened yet.
+bool AllocationFailurePending();
+
+// Disarms a failure that did not happen.
+void CancelAllocationFailure();
+
+}  // namespace yl::test
