@@ -320,7 +320,8 @@ void Print(const Mode& mode, const Tally& t) {
                 t.rosterChanged);
   }
   long entries = 0;
-  for (const auto& [message, count] : t.logged) entries += count;
+  for (const auto& [message, count] : t.logged)
+    entries += count;
   std::printf("  error-log entries: %ld\n", entries);
   for (const auto& [message, count] : t.logged) {
     std::printf("    \"%s\": %ld\n", message.c_str(), count);
