@@ -107,7 +107,7 @@ void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int
   if (a == 0 || b == 0) return;
   const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
   const std::int16_t drop = keep == a ? b : a;
-  game.groupMap[drop] = keep;
+  game.groupMap.Merge(drop, keep);
   for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
     if (p->teamGroup == drop) {
       p->teamGroup = keep;
@@ -273,8 +273,8 @@ void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::T
   if (homePunts == visitingPunts) return;
   for (int label = 1; label <= game.labelCounter; ++label) {
     const auto k = static_cast<std::int16_t>(label);
-    const std::int32_t mine = game.puntsByGroup[k];
-    const std::int32_t theirs = game.puntsByGroup[Negate(k)];
+    const std::int32_t mine = game.puntsByGroup.Get(k);
+    const std::int32_t theirs = game.puntsByGroup.Get(Negate(k));
     if (mine == homePunts) {
       AssignTeamToGroup(run, game, k, home.name);
       AssignTeamToGroup(run, game, Negate(k), visiting.name);

@@ -25,27 +25,44 @@ struct GameState;
 // is this one again (a game would need tens of thousands of plays).
 constexpr std::int16_t kMaxLabel = 32767;
 
-// One slot for every 16-bit label, so that no label a game can produce
-// falls outside the table.
+// A value for every 16-bit label, so that no label a game can produce
+// falls outside the table. Slots are made when a label is first written;
+// a label never written reads as T{}.
 template <typename T>
 class LabelTable {
  public:
-  LabelTable() : slots_(kSlots) {}
-  T& operator[](std::int16_t label) { return slots_[Slot(label)]; }
-  const T& operator[](std::int16_t label) const { return slots_[Slot(label)]; }
+  T& operator[](std::int16_t label) {
+    std::vector<T>& half = label < 0 ? negative_ : positive_;
+    const std::size_t index = Index(label);
+    if (index >= half.size()) half.resize(index + 1, T{});
+    return half[index];
+  }
+  T Get(std::int16_t label) const {
+    const std::vector<T>& half = label < 0 ? negative_ : positive_;
+    const std::size_t index = Index(label);
+    return index < half.size() ? half[index] : T{};
+  }
 
  private:
-  static constexpr std::size_t kSlots = 65536;
-  static std::size_t Slot(std::int16_t label) { return static_cast<std::size_t>(label + 32768); }
-  std::vector<T> slots_;
+  static std::size_t Index(std::int16_t label) {
+    return static_cast<std::size_t>(label < 0 ? -static_cast<int>(label) : label);
+  }
+  std::vector<T> positive_;
+  std::vector<T> negative_;
 };
 
-// The label each label was merged into; the identity until a merge.
-struct GroupMap : LabelTable<std::int16_t> {
-  GroupMap() {
-    for (int label = -32768; label <= 32767; ++label)
-      (*this)[static_cast<std::int16_t>(label)] = static_cast<std::int16_t>(label);
+// The label each label was merged into; every label is itself until a
+// merge (no label is ever merged into 0, so 0 marks "itself").
+class GroupMap {
+ public:
+  std::int16_t operator[](std::int16_t label) const {
+    const std::int16_t merged = into_.Get(label);
+    return merged == 0 ? label : merged;
   }
+  void Merge(std::int16_t drop, std::int16_t keep) { into_[drop] = keep; }
+
+ private:
+  LabelTable<std::int16_t> into_;
 };
 
 // Hands out the next label (labelCounter + 1), stopping at kMaxLabel.
