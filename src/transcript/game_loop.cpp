@@ -15,6 +15,8 @@
 #include "transcript/gains_phrases.h"
 #include "transcript/header.h"
 #include "transcript/header_phrases.h"
+#include "transcript/meaning.h"
+#include "transcript/possession.h"
 #include "transcript/team_box.h"
 
 namespace yl::transcript {
@@ -70,7 +72,7 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
     return HeaderSearch(game, play);
   }
   ResolveHeader(play);
-  // Possession: the header's scores name the groups (CarryPossession).
+  CarryPossession(run, game, play);
   NextLine(game);
   if (!ParseDescription(run, game.current.line, play)) {
     game.playError = true;
@@ -78,7 +80,7 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
     if (!game.current.sawBlank) NextLine(game);
     return HeaderSearch(game, play);
   }
-  // Possession: a fumble on the previous play keeps its label on a later down.
+  CarryFumble(run, game, play);
 
   game.current.sawBlank = false;
   NextLine(game);
@@ -105,10 +107,10 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
   }
 
   if (!game.playError) {
-    // Meaning: ResolveDescription gives the play its kind, result and roles.
+    ResolveDescription(run, game, play);
     play.groupAfter = game.possessionLabel;
     ++game.playsCompleted;
-    // Possession: NextPossession decides who has the ball on the next play.
+    NextPossession(game, play);
   }
   return true;
 }
@@ -173,8 +175,7 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   bool gameOver = false;
   while (!gameOver) {
     if (game->playError) {
-      ++game->labelCounter;
-      game->possessionLabel = game->labelCounter;
+      game->possessionLabel = NewLabel(*game);
       game->playError = false;
     }
     if (countdown.Stopped(run)) return;
@@ -188,7 +189,10 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   if (run.stopRequested) return;
 
   ReadTeamBox(game->text, *game->home, *game->visiting);
-  // Possession: the groups are named by the roster players, else by the punts.
+  if (!ResolveGroupsByRoster(run, *game)) {
+    ResolveGroupsByPunts(run, *game, *game->home, *game->visiting);
+  }
+  ResolveDefenders(run, *game);
   league::InferPositions(run.league);
 
   StopCountdown creditCountdown;
