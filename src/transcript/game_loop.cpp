@@ -9,6 +9,7 @@
 #include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
+#include "stats/accumulate.h"
 #include "transcript/description.h"
 #include "transcript/description_phrases.h"
 #include "transcript/gains.h"
@@ -168,6 +169,7 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
     p->otherGroup = 0;
   }
   PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
+  if (run.options.gameStats) stats::ResetGameCredit(run);
 
   StopCountdown countdown;
   bool gameOver = false;
@@ -191,9 +193,11 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   // Possession: the groups are named by the roster players, else by the punts.
   league::InferPositions(run.league);
 
+  stats::GameCredit credit{run, {}};
   StopCountdown creditCountdown;
   for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
     if (creditCountdown.Stopped(run)) break;
+    if (!play->noPlay) stats::AccumulatePlay(credit, *play);
     if (run.options.perPlayStats) {
       EchoPlay(run, *game, *play);
       reports::WriteReports(run);
