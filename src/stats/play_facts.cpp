@@ -13,6 +13,19 @@ bool InRange(std::int16_t index, int size) {
 
 }  // namespace
 
+std::int16_t GameCredit::Group(std::int16_t label) const {
+  if (!groupMap) return label;
+  // A label merged with its own opposite can point back; no honest chain is
+  // anywhere near this long.
+  constexpr int kMaxSteps = 64;
+  for (int step = 0; step < kMaxSteps; ++step) {
+    const std::int16_t next = groupMap(label);
+    if (next == label) break;
+    label = next;
+  }
+  return label;
+}
+
 PlayerRecord* PlayerAt(const CurrentPlay& play, std::int16_t index) {
   return InRange(index, transcript::kDescSlots) ? play.descPlayers[index] : nullptr;
 }

@@ -54,7 +54,10 @@ struct GameCredit {
   run::CompileRun& run;
   GroupMapping groupMap;  // empty: no label has been merged
 
-  std::int16_t Group(std::int16_t label) const { return groupMap ? groupMap(label) : label; }
+  // The group a label stands for now. Merges can chain (5 into 2, later 2
+  // into -1) and the map records only each single step, so the steps are
+  // followed to the label still in use.
+  std::int16_t Group(std::int16_t label) const;
 };
 
 // The player a role or fumble slot names; nullptr for none or a bad index.

@@ -293,12 +293,39 @@ TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
   EXPECT_EQ(Entries()[0]->team, "Lions");
 }
 
+// Merges as the game recorded them: 3 into 1, 5 into 2 and later 2 into 1;
+// 7 and -7 were merged into each other.
+std::int16_t Merged(std::int16_t label) {
+  switch (label) {
+    case 3:
+    case 2:
+      return 1;
+    case 5:
+      return 2;
+    case 7:
+      return -7;
+    case -7:
+      return 7;
+    default:
+      return label;
+  }
+}
+
+TEST_F(PlayFixture, GroupsFollowChainedMergesAndStopOnALoop) {
+  game.groupMap = Merged;
+  EXPECT_EQ(game.Group(5), 1);
+  EXPECT_EQ(game.Group(3), 1);
+  EXPECT_EQ(game.Group(-1), -1);
+  const std::int16_t loop = game.Group(7);
+  EXPECT_TRUE(loop == 7 || loop == -7);
+}
+
 TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
-  game.groupMap = [](std::int16_t label) { return label == 3 ? std::int16_t{1} : label; };
+  game.groupMap = Merged;
   PlayerRecord* quarterback = Player("Young", 8, kOffense, 9);
   quarterback->otherGroup = 3;
   Player("Montana", 16, kDefense, 9);  // a defender with the same position code
-  CurrentPlay& play = Down();
+  CurrentPlay& play = Down(1, 10, 5);
   play.playKind = kind::kPass;
   play.result = result::kIncomplete;
   Credit();
