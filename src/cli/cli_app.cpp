@@ -102,8 +102,10 @@ int RunCli(int argc, char** argv) {
                  "PATH's folder; default ./Yardledger")
       ->type_name("PATH")
       ->check(kPrefixInFolder);
+  // One file per -t, so that the transcripts after it are not taken as teams.
   app.add_option("-t,--team", r.teams, "a team file (*.fbt); repeatable; read in the order given")
       ->type_name("FILE")
+      ->allow_extra_args(false)
       ->check(kReadableFile);
   app.add_option("-m,--mode", r.mode, "game | cumulative | league")
       ->type_name("MODE")

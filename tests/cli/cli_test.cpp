@@ -148,6 +148,17 @@ TEST_F(CliFixture, ModesAndSeparateFiles) {
   EXPECT_NE(r.err.find("1 game compiled, 0 rejected, 0 lines not understood\n"), std::string::npos);
 }
 
+TEST_F(CliFixture, EachTeamOptionTakesOneFile) {
+  dir.Write("g1.txt", test::SmallGame("Bears", "Lions"));
+  dir.Write("g2.txt", test::SmallGame("Eagles", "Giants"));
+  dir.Write("Lions.fbt", std::string(2610, '\0'));
+  dir.Write("Bears.fbt", std::string(2610, '\0'));
+  const CliResult r =
+      Run({"-q", "-o", "w", "-t", "Lions.fbt", "--team", "Bears.fbt", "g1.txt", "g2.txt"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("2 games compiled"), std::string::npos) << r.err;
+}
+
 TEST_F(CliFixture, AFatalAlertEndsWithStatusOne) {
   dir.Write("bad.txt", "nothing\n");
   const CliResult r = Run({"-q", "--error-log", "/dev/full", "bad.txt"});
