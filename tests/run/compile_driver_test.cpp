@@ -56,7 +56,10 @@ TEST_F(DriverFixture, GameModeOneFileHoldsEveryGame) {
   auto run = Run();
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
   // Each game: its name, an empty line, its reports, an empty line.
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\n\n\nG3\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\n" +
+                test::SmallGameReport("Eagles", "Giants") + "\n\nG3\n\n" +
+                test::SmallGameReport("Rams", "Jets") + "\n\n");
   EXPECT_EQ(run->gamesCompiled, 3);
   EXPECT_EQ(run->gamesRejected, 0);
   EXPECT_EQ(run->errorLog.entries, 0);
@@ -105,7 +108,8 @@ TEST_F(DriverFixture, SeparateFilesCarryTheTeamsAndLeaveNoEmptyFile) {
   auto run = Run();
   EXPECT_EQ(OutNames(),
             (std::vector<std::string>{"week1.GS.Bea@Lio", "week1.GS.Eag@Gia", "week1.GS.Ram@Jet"}));
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")), "G2\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")),
+            "G2\n\n" + test::SmallGameReport("Eagles", "Giants") + "\n\n");
   EXPECT_EQ(run->reportFiles.size(), 3u);
 }
 
@@ -114,7 +118,9 @@ TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
   AddGame("G2", "This is no first line\nWith the score...\n");
   AddGame("G3", test::SmallGame("Rams", "Jets"));
   auto run = Run();
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\nG3\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\nG3\n\n" +
+                test::SmallGameReport("Rams", "Jets") + "\n\n");
   EXPECT_EQ(run->gamesCompiled, 2);
   EXPECT_EQ(run->gamesRejected, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
