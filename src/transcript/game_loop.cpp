@@ -9,6 +9,7 @@
 #include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
+#include "stats/accumulate.h"
 #include "transcript/description.h"
 #include "transcript/description_phrases.h"
 #include "transcript/gains.h"
@@ -170,6 +171,7 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
     p->otherGroup = 0;
   }
   PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
+  if (run.options.gameStats) stats::ResetGameCredit(run);
 
   StopCountdown countdown;
   bool gameOver = false;
@@ -195,9 +197,11 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   ResolveDefenders(run, *game);
   league::InferPositions(run.league);
 
+  stats::GameCredit credit{run, {}};
   StopCountdown creditCountdown;
   for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
     if (creditCountdown.Stopped(run)) break;
+    if (!play->noPlay) stats::AccumulatePlay(credit, *play);
     if (run.options.perPlayStats) {
       EchoPlay(run, *game, *play);
       reports::WriteReports(run);

@@ -186,6 +186,22 @@ TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
   EXPECT_EQ(run.gamesCompiled, 4);
 }
 
+TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
+  options.gameStats = 0;
+  options.leagueStats = 1;
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  league::PlayerRecord* player = league::AddPlayer(run.league, "Carter", 33);
+  stats::EnterLongestRush(run, player, 12);
+  stats::LinkScoringDrive(run.stats.scoring,
+                          stats::CreateScoringDrive(platform, run.stats.scoring));
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
+  EXPECT_EQ(run.stats.scoring.head, nullptr);
+  EXPECT_TRUE(run.stats.scoring.entries.empty());
+}
+
 TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   AddThreeGames();
   std::vector<int> teamCounts;
