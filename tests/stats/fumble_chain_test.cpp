@@ -57,10 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PlayFixture, ACarrierWhoseTeammateRecoversGetsTheFumbleButNoYards) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* teammate = Player("Rice", 80, kOffense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
-  Fumbles(play, {{runner, teammate}});
-  Gain(play, 12);
+  Fumbles(Rush(runner, 12), {{runner, teammate}});
   Down();
   Credit();
   const RushingRecord& r = *runner->rushing;
@@ -76,10 +73,7 @@ TEST_F(PlayFixture, ACarrierWhoseTeammateRecoversGetsTheFumbleButNoYards) {
 
 TEST_F(PlayFixture, ACarrierWhoRecoversHisOwnFumbleKeepsThePlay) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
-  Fumbles(play, {{runner, runner}});
-  Gain(play, 4);
+  Fumbles(Rush(runner, 4), {{runner, runner}});
   Credit();
   EXPECT_EQ(runner->rushing->fumbles, 1);
   EXPECT_EQ(runner->rushing->yards, 4);
@@ -89,15 +83,13 @@ TEST_F(PlayFixture, ACarrierWhoRecoversHisOwnFumbleKeepsThePlay) {
 TEST_F(PlayFixture, AChainEndsAtItsFifthFumble) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* defender = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
+  CurrentPlay& play = Rush(runner, 20);
   play.result = result::kTouchdown;
   Fumbles(play, {{runner, defender},
                  {defender, runner},
                  {runner, defender},
                  {defender, runner},
                  {runner, defender}});
-  Gain(play, 20);
   Credit();
   EXPECT_EQ(runner->rushing->fumbles, 1);
   EXPECT_EQ(runner->rushing->fumblesLost, 1);
@@ -121,11 +113,9 @@ TEST_F(PlayFixture, AChainEndsAtItsFifthFumble) {
 TEST_F(PlayFixture, ARecovererWhoFumblesAndRecoversAgainIsCreditedOnce) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* defender = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
+  CurrentPlay& play = Rush(runner, 30);
   play.result = result::kTouchdown;
   Fumbles(play, {{runner, defender}, {defender, defender}});
-  Gain(play, 30);
   Credit();
   const RecoveryRecord& x = *defender->recovery;
   EXPECT_EQ(x.recoveries, 1);

@@ -222,10 +222,7 @@ TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
   run.options.gameStats = 0;
   run.options.leagueLeaders = 0;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
-  play.result = result::kTouchdown;
-  Gain(play, 5);
+  Rush(runner, 5).result = result::kTouchdown;
   Credit();
   EXPECT_EQ(runner->rushing->touchdowns, 1);
   EXPECT_EQ(run.stats.scoring.head, nullptr);

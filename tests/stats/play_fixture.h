@@ -99,6 +99,26 @@ class PlayFixture : public testing::Test {
     play.gainPositive = gain ? 1 : 0;
   }
 
+  // A run from first-and-10 that gained (or lost) the yards.
+  CurrentPlay& Rush(PlayerRecord* runner, std::int16_t yards, bool gain = true) {
+    CurrentPlay& play = Down();
+    play.rusher = Role(play, runner);
+    Gain(play, yards, gain);
+    return play;
+  }
+
+  // A pass from first-and-10, caught by the receiver (none: not caught).
+  CurrentPlay& Pass(PlayerRecord* passer, PlayerRecord* receiver, std::int16_t yards,
+                    transcript::PlayResult result = -1) {
+    CurrentPlay& play = Down();
+    play.playKind = kind::kPass;
+    play.result = result;
+    play.passer = Role(play, passer);
+    if (receiver != nullptr) play.receiver = Role(play, receiver);
+    Gain(play, yards);
+    return play;
+  }
+
   // A fumble chain: fumbler and recoverer of each fumble (nullptr: none).
   static void Fumbles(CurrentPlay& play,
                       std::initializer_list<std::pair<PlayerRecord*, PlayerRecord*>> chain) {

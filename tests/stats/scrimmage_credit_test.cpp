@@ -10,10 +10,8 @@ namespace {
 TEST_F(PlayFixture, AThreeYardLossAsTheOnlyRushIsTheLongest) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* tackler = Player("Brooks", 91, kDefense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
+  CurrentPlay& play = Rush(runner, 3, false);
   play.tackler = Role(play, tackler);
-  Gain(play, 3, false);
   Credit();
   const RushingRecord& r = *runner->rushing;
   EXPECT_EQ(r.attempts, 1);
@@ -47,10 +45,7 @@ TEST_P(RunFirstDowns, ExactDistanceWaitsForTheNextPlay) {
   const FirstDownCase& c = GetParam();
   game.groupMap = [](std::int16_t label) { return label == 4 ? std::int16_t{1} : label; };
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
-  play.periodBreak = c.periodBreak;
-  Gain(play, c.gained);
+  Rush(runner, c.gained).periodBreak = c.periodBreak;
   if (c.next) Down(c.nextDown, 10, c.nextGroup);
   Credit();
   EXPECT_EQ(runner->rushing->firstDowns, c.firstDowns);
@@ -69,14 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FirstDownCase{"ShortOfTheDistance", 9, true, 1, 1, false, 0}),
     [](const testing::TestParamInfo<FirstDownCase>& info) { return info.param.name; });
 
-TEST_F(PlayFixture, AnExactDistanceCatchMakesPasserAndReceiverPending) {
+TEST_F(PlayFixture, AnExactDistanceCatchConfirmsPasserAndReceiver) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
-  CurrentPlay& play = Down(3, 6);
-  play.passer = Role(play, passer);
-  play.receiver = Role(play, receiver);
-  play.playKind = kind::kPass;
-  Gain(play, 6);
+  Pass(passer, receiver, 10);
   Down();
   Credit();
   EXPECT_EQ(passer->passing->firstDowns, 1);
@@ -95,15 +86,11 @@ TEST_P(BigPlays, CountFromTenYardRunsAndTwentyFiveYardCatches) {
   const BigPlayCase& c = GetParam();
   PlayerRecord* ball = Player("Rice", 80, kOffense);
   PlayerRecord* passer = Player("Young", 8, kOffense);
-  CurrentPlay& play = Down(1, 99);
-  play.playKind = c.kind;
   if (c.kind == kind::kPass) {
-    play.passer = Role(play, passer);
-    play.receiver = Role(play, ball);
+    Pass(passer, ball, c.yards);
   } else {
-    play.rusher = Role(play, ball);
+    Rush(ball, c.yards);
   }
-  Gain(play, c.yards);
   Credit();
   if (c.kind == kind::kPass) {
     EXPECT_EQ(passer->passing->bigPlays, c.bigPlays);
@@ -121,10 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Table, BigPlays,
 
 TEST_F(PlayFixture, ATouchdownRunIsABigPlayButNoFirstDown) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  CurrentPlay& play = Down();
-  play.rusher = Role(play, runner);
-  play.result = result::kTouchdown;
-  Gain(play, 12);
+  Rush(runner, 12).result = result::kTouchdown;
   Down();  // even a first down by the same side cannot make it one
   Credit();
   const RushingRecord& r = *runner->rushing;
@@ -147,12 +131,7 @@ TEST_F(PlayFixture, ATouchdownRunIsABigPlayButNoFirstDown) {
 TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
-  CurrentPlay& play = Down();
-  play.playKind = kind::kPass;
-  play.passer = Role(play, passer);
-  play.receiver = Role(play, receiver);
-  play.result = result::kTouchdown;
-  Gain(play, 40);
+  Pass(passer, receiver, 40, result::kTouchdown);
   Credit();
   EXPECT_EQ(passer->passing->touchdowns, 1);
   EXPECT_EQ(receiver->receiving->touchdowns, 1);
@@ -168,12 +147,7 @@ TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
 TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* catcher = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Down();
-  play.playKind = kind::kPass;
-  play.passer = Role(play, passer);
-  play.receiver = Role(play, catcher);
-  play.result = result::kTouchdown;
-  Gain(play, 30);
+  Pass(passer, catcher, 30, result::kTouchdown);
   Credit();
   EXPECT_EQ(passer->passing->completions, 1);
   EXPECT_EQ(passer->passing->yards, 30);
@@ -191,12 +165,7 @@ TEST_F(PlayFixture, ACompletionFumbledToTheDefenceGainsNoYards) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
   PlayerRecord* defender = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Down();
-  play.playKind = kind::kPass;
-  play.passer = Role(play, passer);
-  play.receiver = Role(play, receiver);
-  Fumbles(play, {{receiver, defender}});
-  Gain(play, 15);
+  Fumbles(Pass(passer, receiver, 15), {{receiver, defender}});
   Credit();
   EXPECT_EQ(passer->passing->attempts, 1);
   EXPECT_EQ(passer->passing->completions, 1);
@@ -250,16 +219,10 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
   PlayerRecord* blocker = Player("White", 92, kDefense);
   PlayerRecord* undecided = Player("Nobody", 50, kUndecided);
   for (PlayerRecord* target : {dropper, covered, undecided}) {
-    CurrentPlay& play = Down();
-    play.playKind = kind::kPass;
-    play.result = result::kIncomplete;
-    play.passer = Role(play, passer);
+    CurrentPlay& play = Pass(passer, nullptr, 0, result::kIncomplete);
     play.target = Role(play, target);
   }
-  CurrentPlay& broken = Down();
-  broken.playKind = kind::kPass;
-  broken.result = result::kIncomplete;
-  broken.passer = Role(broken, passer);
+  CurrentPlay& broken = Pass(passer, nullptr, 0, result::kIncomplete);
   broken.defender = Role(broken, breaker);
   broken.blocker = Role(broken, blocker);
   Credit();
@@ -276,12 +239,8 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
 TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* interceptor = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Down();
-  play.playKind = kind::kPass;
-  play.passer = Role(play, passer);
+  CurrentPlay& play = Pass(passer, nullptr, 55, result::kTouchdown);
   play.interceptor = Role(play, interceptor);
-  play.result = result::kTouchdown;
-  Gain(play, 55);
   Credit();
   EXPECT_EQ(passer->passing->interceptions, 1);
   EXPECT_EQ(passer->passing->touchdowns, 0);
@@ -337,9 +296,7 @@ TEST_F(PlayFixture, APenaltyIsFlaggedAndWhenAcceptedWipesOutThePlay) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* fouler = Player("Brooks", 91, kDefense);
   for (const bool accepted : {false, true}) {
-    CurrentPlay& play = Down();
-    play.rusher = Role(play, runner);
-    Gain(play, 4);
+    CurrentPlay& play = Rush(runner, 4);
     play.penalty = 1;
     play.penaltyAccepted = accepted;
     play.foulIndex = 0;
@@ -398,10 +355,8 @@ TEST_F(PlayFixture, ATackleByAPlayerOfUndecidedSideCreatesNoRecord) {
   PlayerRecord* tackler = Player("Nobody", 50, kUndecided);
   PlayerRecord* teammate = Player("Rice", 80, kOffense);
   for (PlayerRecord* who : {tackler, teammate}) {
-    CurrentPlay& play = Down();
-    play.rusher = Role(play, runner);
+    CurrentPlay& play = Rush(runner, 5);
     play.tackler = Role(play, who);
-    Gain(play, 5);
   }
   Credit();
   EXPECT_EQ(tackler->defensive, nullptr);
