@@ -185,9 +185,13 @@ void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table) {
   EndLine(run);
 }
 
-void WriteLeaderTables(run::CompileRun& run) {
+void WriteLeagueLeaders(run::CompileRun& run) {
+  std::int32_t& leadersCount = run.options.leadersCount;
+  const std::int32_t chosen = leadersCount;
+  if (chosen < 0) leadersCount = run.league.playerCount;
   for (const LeaderTable& table : LeaderTables())
     WriteLeaderTable(run, table);
+  leadersCount = chosen;
 }
 
 }  // namespace yl::reports

@@ -56,7 +56,8 @@ std::string LeaderPositionText(const league::PlayerRecord& player, PositionTags 
 // nothing when no player qualifies.
 void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table);
 
-// All 57 tables in order.
-void WriteLeaderTables(run::CompileRun& run);
+// All 57 tables in order. A negative leadersCount lists every player: it
+// stands for playerCount while the tables are written and is restored after.
+void WriteLeagueLeaders(run::CompileRun& run);
 
 }  // namespace yl::reports

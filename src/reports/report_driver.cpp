@@ -3,6 +3,7 @@
 #include "reports/report_driver.h"
 
 #include "reports/game_report.h"
+#include "reports/leader_tables.h"
 #include "reports/player_sections.h"
 #include "reports/team_tables.h"
 #include "run/compile_run.h"
@@ -17,6 +18,7 @@ void WriteReports(run::CompileRun& run) {
   if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(run);
   if (o.leagueStats) {
     if (o.leagueTeamStats) WriteTeamTables(run);
+    if (o.leagueLeaders && o.leadersCount != 0) WriteLeagueLeaders(run);
   }
 }
 

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
+#include "reports/report_driver.h"
 #include "reports/report_fixture.h"
 
 namespace yl::reports {
@@ -147,6 +149,33 @@ TEST_F(LeaderTablesTest, TableStopsAfterLeadersCountRows) {
     EXPECT_EQ(row.substr(0, 4), std::to_string(rank) + ".  ");
     EXPECT_NE(row.find("Back" + std::to_string(13 - rank) + " "), std::string::npos) << row;
   }
+}
+
+TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayerAndReadsNegativeAfterwards) {
+  run->options.leadersCount = -1;
+  run->options.leagueTeamStats = 0;
+  for (int i = 1; i <= 25; ++i)
+    Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
+  WriteReports(*run);
+  EXPECT_EQ(run->options.leadersCount, -1);
+
+  const std::vector<std::string> lines = SplitLines(Output());
+  const auto title = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.starts_with("---Rushing Carries Leaders");
+  });
+  ASSERT_NE(title, lines.end());
+  const auto end = std::find(title, lines.end(), "");
+  ASSERT_EQ(end - title, 3 + 25);                    // more rows than the default count of 20
+  EXPECT_EQ(title[3].substr(0, 11), "1.   Back25");  // rank width 3 for 25 players
+  EXPECT_EQ(title[27].substr(0, 11), "25.  Back1 ");
+}
+
+TEST_F(LeaderTablesTest, ZeroCountWritesNoLeaderTable) {
+  run->options.leadersCount = 0;
+  run->options.leagueTeamStats = 0;
+  Rusher(22, "Jones", "Bears", 6, 20, 112);
+  WriteReports(*run);
+  EXPECT_EQ(Output(), "");
 }
 
 TEST_F(LeaderTablesTest, RankColumnIsOneWiderThanTheDigitsOfLeadersCount) {

@@ -80,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
                                  o.cumulativePlayerStats = 0;
                                },
                                false, kTeamTables},
+                    DriverCase{"LeagueLeadersInTheirOrder",
+                               [](options::OutputOptions& o) {
+                                 o.leagueStats = 1;
+                                 o.leagueTeamStats = 0;
+                               },
+                               false,
+                               {"---Rushing Yards Leaders", "---Rushing Carries Leaders",
+                                "---Rushing Yards/Carry Leaders", "---Rushing Stuffs/Carry Leaders",
+                                "---Rushing FDs/Carry Leaders", "---Penalty Stats"}},
                     DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
     [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 
