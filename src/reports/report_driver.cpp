@@ -1,11 +1,20 @@
-// The report driver. The report writers are not built yet: a run writes the
-// framing of its report files (game names and separating empty lines) only.
+// The report driver: the options decide which reports are written, in a fixed
+// order; each step's test stands on its own, so one call may write several.
 #include "reports/report_driver.h"
 
+#include "reports/game_report.h"
+#include "reports/player_sections.h"
 #include "run/compile_run.h"
 
 namespace yl::reports {
 
-void WriteReports(run::CompileRun&) {}
+void WriteReports(run::CompileRun& run) {
+  const options::OutputOptions& o = run.options;
+  if (o.gameStats) WriteGameStats(run);
+  if (o.gameStats || o.perPlayStats || (o.cumulativeStats && o.cumulativePlayerStats))
+    WritePlayerSections(run, nullptr);
+  // The team tables (cumulative mode) and the season reports and leader
+  // tables (league mode) follow here once their writers exist.
+}
 
 }  // namespace yl::reports

@@ -24,6 +24,7 @@ bool GameMode(const CompileRun& run) {
 // Everything a game leaves in the league model, in release order.
 void ReleaseGame(CompileRun& run) {
   league::League& league = run.league;
+  stats::DisposeScoringSummary(run.stats.scoring);
   league::ReleaseAllPlayerStats(league);
   league::ResetHomeFlags(league);
   league::ReleasePlayers(league);
@@ -41,9 +42,13 @@ void EndOfRun(CompileRun& run) {
   run.platform.EndProgress();
   league::ReleaseAllPlayerStats(run.league);
   league::ResetHomeFlags(run.league);
+  stats::DisposeScoringSummary(run.stats.scoring);
   league::ReleasePlayers(run.league);
   league::ReleaseHash(run.league);
   league::ReleaseTeams(run.league);
+  // The lists exist only when the league leaders were wanted; they refer to
+  // players that are gone now, so none may outlive the run.
+  stats::DisposeLongestLists(run.stats.longest);
 }
 
 void StopPath(CompileRun& run) {

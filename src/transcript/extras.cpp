@@ -13,20 +13,6 @@ namespace yl::transcript {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// An unsigned decimal digit run; longer numbers wrap as 16-bit arithmetic.
-std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
-  std::uint16_t value = 0;
-  while (p < line.size() && IsDigit(line[p])) {
-    value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[p] - '0'));
-    ++p;
-  }
-  return value;
-}
-
 void Append(std::array<char, kExtrasTextCapacity>& storage, std::size_t& length,
             std::string_view text) {
   const std::size_t take = std::min(text.size(), storage.size() - length);

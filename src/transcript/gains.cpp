@@ -14,20 +14,6 @@ namespace yl::transcript {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// An unsigned decimal digit run; longer numbers wrap as 16-bit arithmetic.
-std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
-  std::uint16_t value = 0;
-  while (p < line.size() && IsDigit(line[p])) {
-    value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[p] - '0'));
-    ++p;
-  }
-  return value;
-}
-
 // The first gains phrase, from position `start` of the trial order on, that
 // the text begins with (case counts); nullptr when none does.
 const PhraseEntry* MatchGainsPhrase(std::string_view text, int start) {

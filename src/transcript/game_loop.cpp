@@ -9,12 +9,15 @@
 #include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
+#include "stats/accumulate.h"
 #include "transcript/description.h"
 #include "transcript/description_phrases.h"
 #include "transcript/gains.h"
 #include "transcript/gains_phrases.h"
 #include "transcript/header.h"
 #include "transcript/header_phrases.h"
+#include "transcript/meaning.h"
+#include "transcript/possession.h"
 #include "transcript/team_box.h"
 
 namespace yl::transcript {
@@ -70,7 +73,7 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
     return HeaderSearch(game, play);
   }
   ResolveHeader(play);
-  // Possession: the header's scores name the groups (CarryPossession).
+  CarryPossession(run, game, play);
   NextLine(game);
   if (!ParseDescription(run, game.current.line, play)) {
     game.playError = true;
@@ -78,7 +81,7 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
     if (!game.current.sawBlank) NextLine(game);
     return HeaderSearch(game, play);
   }
-  // Possession: a fumble on the previous play keeps its label on a later down.
+  CarryFumble(run, game, play);
 
   game.current.sawBlank = false;
   NextLine(game);
@@ -105,10 +108,10 @@ bool ReadPlay(run::CompileRun& run, GameState& game, CurrentPlay& play) {
   }
 
   if (!game.playError) {
-    // Meaning: ResolveDescription gives the play its kind, result and roles.
+    ResolveDescription(run, game, play);
     play.groupAfter = game.possessionLabel;
     ++game.playsCompleted;
-    // Possession: NextPossession decides who has the ball on the next play.
+    NextPossession(game, play);
   }
   return true;
 }
@@ -168,13 +171,13 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
     p->otherGroup = 0;
   }
   PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
+  if (run.options.gameStats) stats::ResetGameCredit(run);
 
   StopCountdown countdown;
   bool gameOver = false;
   while (!gameOver) {
     if (game->playError) {
-      ++game->labelCounter;
-      game->possessionLabel = game->labelCounter;
+      game->possessionLabel = NewLabel(*game);
       game->playError = false;
     }
     if (countdown.Stopped(run)) return;
@@ -188,12 +191,18 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   if (run.stopRequested) return;
 
   ReadTeamBox(game->text, *game->home, *game->visiting);
-  // Possession: the groups are named by the roster players, else by the punts.
+  if (!ResolveGroupsByRoster(run, *game)) {
+    ResolveGroupsByPunts(run, *game, *game->home, *game->visiting);
+  }
+  ResolveDefenders(run, *game);
   league::InferPositions(run.league);
 
+  stats::GameCredit credit{
+      run, [&map = game->groupMap](std::int16_t label) { return map[label]; }};
   StopCountdown creditCountdown;
   for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
     if (creditCountdown.Stopped(run)) break;
+    if (!play->noPlay) stats::AccumulatePlay(credit, *play);
     if (run.options.perPlayStats) {
       EchoPlay(run, *game, *play);
       reports::WriteReports(run);

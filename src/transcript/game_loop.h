@@ -10,6 +10,7 @@
 #include "run/input_files.h"
 #include "transcript/current_play.h"
 #include "transcript/extras.h"
+#include "transcript/possession.h"
 #include "transcript/reader.h"
 
 namespace yl::run {
@@ -22,9 +23,11 @@ namespace yl::transcript {
 struct GameState {
   TranscriptText text;
   LineState current;
-  bool playError = false;  // the play being read could not be understood
-  std::int16_t possessionLabel = 1;
-  std::int16_t labelCounter = 1;
+  bool playError = false;            // the play being read could not be understood
+  std::int16_t possessionLabel = 1;  // the side in possession
+  std::int16_t labelCounter = 1;     // the last label handed out
+  GroupMap groupMap;
+  LabelTable<std::uint16_t> puntsByGroup;  // punts kicked by each label
 
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;

@@ -14,10 +14,6 @@ namespace yl::transcript {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Appends the first phrase (in trial order) that starts at `at`, among those
 // not longer than `room`, and moves `at` past it.
 bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, CurrentPlay& play) {
@@ -56,11 +52,7 @@ bool ReadHeader(std::string_view line, CurrentPlay& play) {
   // A phrase holds no digit, so the number read at step j starts at starts[j].
   for (std::size_t j = 1; j <= count; ++j) {
     if (at != starts[j]) return false;
-    std::uint16_t value = 0;  // long numbers wrap as 16-bit unsigned arithmetic
-    while (at < n && IsDigit(line[at])) {
-      value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[at] - '0'));
-      ++at;
-    }
+    const std::uint16_t value = ReadDigitRun(line, at);
     play.headerNumbers[static_cast<std::size_t>(play.headerNumberCount++)] =
         static_cast<std::int16_t>(value);
     if (at == n) return false;  // a header ends with a phrase

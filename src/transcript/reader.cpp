@@ -14,9 +14,6 @@ namespace {
 bool IsTerminator(char c) {
   return c == '\r' || c == '\n';
 }
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsLetterOrDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -57,6 +54,15 @@ std::size_t TakeTeamName(std::string_view line, std::size_t start, std::string& 
 }
 
 }  // namespace
+
+std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
+  std::uint16_t value = 0;
+  while (p < line.size() && IsDigit(line[p])) {
+    value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[p] - '0'));
+    ++p;
+  }
+  return value;
+}
 
 void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text) {
   run::OpenFile file;

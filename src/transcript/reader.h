@@ -36,6 +36,14 @@ struct LineState {
   bool TooLong() const { return line.size() > kMaxLine; }
 };
 
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The unsigned decimal digit run at p, p moved past it; longer numbers wrap
+// as 16-bit arithmetic.
+std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p);
+
 // Reads the whole file; a file that cannot be opened or closed is fatal.
 void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text);
 

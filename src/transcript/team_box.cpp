@@ -10,10 +10,6 @@ namespace {
 using league::TeamRecord;
 using league::TeamTotals;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Totals add up over a run; they wrap instead of overflowing.
 void Add(std::int32_t& total, std::int32_t value) {
   total = static_cast<std::int32_t>(static_cast<std::uint32_t>(total) +

@@ -56,7 +56,10 @@ TEST_F(DriverFixture, GameModeOneFileHoldsEveryGame) {
   auto run = Run();
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
   // Each game: its name, an empty line, its reports, an empty line.
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\n\n\nG3\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\n" +
+                test::SmallGameReport("Eagles", "Giants") + "\n\nG3\n\n" +
+                test::SmallGameReport("Rams", "Jets") + "\n\n");
   EXPECT_EQ(run->gamesCompiled, 3);
   EXPECT_EQ(run->gamesRejected, 0);
   EXPECT_EQ(run->errorLog.entries, 0);
@@ -77,16 +80,40 @@ TEST_F(DriverFixture, PerPlayModeEchoesEveryPlay) {
             "\nWith the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off from "
             "their own 35 yard line...\n"
             "\nThe kickoff was taken by #23-Morgan... #55-Hill took him down.  \n"
-            "That was a 62 yard kick.\n\n"
+            "That was a 62 yard kick.\n"
+            "\n---Kick Return Stats------------------------------\n"
+            "Player Name            RET YDS   AVG TD LG FUM LST\n"
+            "--------------------------------------------------\n"
+            "#23-Morgan [DB-?????]    1  62 62.00  0 62   0   0\n"
+            "\n---Special Teams Stats-----------\n"
+            "Player Name          TK YDS   AVG\n"
+            "---------------------------------\n"
+            "#55-Hill [OL-?????]   1  62 62.00\n\n"
             "\nWith the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go "
             "from their own 25 yard line...\n"
             "\n#33-Carter took the hand-off... #91-Brooks took him down.  \n"
             "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n"
-            "\nThe first quarter is over.\n\n"
+            "\nThe first quarter is over.\n"
+            "\n---Rushing Stats------------------------------------------------------\n"
+            "Player Name            ATT YDS  AVG TD LG 1ST 1ST% STF YDL BIG FUM LST\n"
+            "----------------------------------------------------------------------\n"
+            "#33-Carter [RB-?????]    1   4 4.00  0  4   0 0.00   0   0   0   0   0\n"
+            "\n---Scoring Stats-------------------------------------------------\n"
+            "Player Name            TDs  RushTDs  RecTDs  FGs  EPs  2PT  TOTAL\n"
+            "-----------------------------------------------------------------\n"
+            "#33-Carter [RB-?????]    0        0       0  0/0  0/0    0      0\n"
+            "\n---Defensive Stats-------------------------------------------------------\n"
+            "Player Name            TK YDS  AVG SAC SKYDS STF YDL TOTYL PD PTBLK FGBLK\n"
+            "-------------------------------------------------------------------------\n"
+            "#91-Brooks [DL-?????]   1   4 4.00   0     0   0   0     0  0     0     0\n\n"
             "\nWith the score 0 to 0 in the 2nd quarter, 15:00 on the clock, and 2nd-and-6 to go "
             "from their own 29 yard line...\n"
             "\n#7-Harris's pass was incomplete.  \n"
-            "\nThe game is over.\n\n"
+            "\nThe game is over.\n"
+            "\n---Passing Stats----------------------------------------------------------\n"
+            "Player Name           ATT COM YDS  PCT TD IN LG 1ST 1ST% BIG SAC YDL  RATE\n"
+            "--------------------------------------------------------------------------\n"
+            "#7-Harris [QB-?????]    1   0   0 0.00  0  0  0   0 0.00   0   0   0 39.58\n\n"
             "\n\n");
 }
 
@@ -105,7 +132,8 @@ TEST_F(DriverFixture, SeparateFilesCarryTheTeamsAndLeaveNoEmptyFile) {
   auto run = Run();
   EXPECT_EQ(OutNames(),
             (std::vector<std::string>{"week1.GS.Bea@Lio", "week1.GS.Eag@Gia", "week1.GS.Ram@Jet"}));
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")), "G2\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")),
+            "G2\n\n" + test::SmallGameReport("Eagles", "Giants") + "\n\n");
   EXPECT_EQ(run->reportFiles.size(), 3u);
 }
 
@@ -114,7 +142,9 @@ TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
   AddGame("G2", "This is no first line\nWith the score...\n");
   AddGame("G3", test::SmallGame("Rams", "Jets"));
   auto run = Run();
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "G1\n\n\n\nG2\n\nG3\n\n\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\nG3\n\n" +
+                test::SmallGameReport("Rams", "Jets") + "\n\n");
   EXPECT_EQ(run->gamesCompiled, 2);
   EXPECT_EQ(run->gamesRejected, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
@@ -178,6 +208,22 @@ TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
   // Nothing is released between games: the fourth game met two known teams.
   EXPECT_EQ(teamsSeen, 6);
   EXPECT_EQ(run.gamesCompiled, 4);
+}
+
+TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
+  options.gameStats = 0;
+  options.leagueStats = 1;
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  league::PlayerRecord* player = league::AddPlayer(run.league, "Carter", 33);
+  stats::EnterLongestRush(run, player, 12);
+  stats::LinkScoringDrive(run.stats.scoring,
+                          stats::CreateScoringDrive(platform, run.stats.scoring));
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
+  EXPECT_EQ(run.stats.scoring.head, nullptr);
+  EXPECT_TRUE(run.stats.scoring.entries.empty());
 }
 
 TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {

@@ -244,8 +244,9 @@ void MainDialogTest::ACompletedRunEmptiesBothLists() {
   QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kCompileStats), Qt::LeftButton);
   // The games in list order, in one file named after the prefix.
   QCOMPARE(OutNames(), QStringList({"week1.GS"}));
-  QCOMPARE(QString::fromStdString(yl::test::ReadFileBytes(dir_->File("out/week1.GS"))),
-           QStringLiteral("G1\n\n\n\nG2\n\n\n\n"));
+  QCOMPARE(yl::test::ReadFileBytes(dir_->File("out/week1.GS")),
+           "G1\n\n" + yl::test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\n" +
+               yl::test::SmallGameReport("Eagles", "Giants") + "\n\n");
   QVERIFY(Rows(MainDialog::kTranscriptList).isEmpty());
   QVERIFY(Rows(MainDialog::kTeamList).isEmpty());
   QVERIFY(!Find<QPushButton>(window_.get(), MainDialog::kCompileStats)->isEnabled());

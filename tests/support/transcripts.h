@@ -15,4 +15,10 @@ std::string SmallGame(std::string_view visiting, std::string_view home,
 // The team box that follows "The game is over.".
 std::string TeamBox(std::string_view visiting, std::string_view home, std::string_view eol);
 
+// The game-mode report of SmallGame: the score table and comparison of its
+// team box (no scoring play), then the sections of its four credited players,
+// whose teams stay unknown without team files. Names of at most 10 characters.
+std::string SmallGameReport(std::string_view visiting, std::string_view home,
+                            std::string_view eol = "\n");
+
 }  // namespace yl::test

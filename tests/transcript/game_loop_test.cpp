@@ -135,5 +135,14 @@ TEST_F(LoopFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
   EXPECT_EQ(league::FindOrCreateTeam(run->league, "Lions")->gamesPlayed, 1);  // no team box
 }
 
+TEST_F(LoopFixture, EveryGameStartsAnEmptyScoringSummary) {
+  stats::ScoringSummary& summary = run->stats.scoring;
+  stats::LinkScoringDrive(summary, stats::CreateScoringDrive(platform, summary));
+  summary.appendNext = false;
+  Process(test::SmallGame("Bears", "Lions"));
+  EXPECT_EQ(summary.head, nullptr);
+  EXPECT_TRUE(summary.appendNext);
+}
+
 }  // namespace
 }  // namespace yl::transcript

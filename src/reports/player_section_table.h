@@ -1,0 +1,70 @@
+// The sixteen team player stat sections as data: per section its title, the
+// record a player needs to be listed, the sort key, the position tags and the
+// columns with their header words, minimum widths and cell values.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "league/league.h"
+#include "reports/table_layout.h"
+#include "stats/ranking.h"
+
+namespace yl::reports {
+
+using PlayerCell = std::string (*)(const league::PlayerRecord& player);
+
+struct SectionColumn {
+  TableColumn layout;
+  PlayerCell value;
+};
+
+// Which position names the tag of the name cell shows.
+enum class PositionTags : std::uint8_t { kOffensive, kDefensive, kBySide };
+
+// A label centred over a run of adjacent columns (the group line).
+struct ColumnGroup {
+  std::string_view label;
+  std::size_t firstColumn;
+  std::size_t columnCount;
+};
+
+enum class SectionId : std::uint8_t {
+  kPassing,
+  kRushing,
+  kReceiving,
+  kFieldGoal,
+  kExtraPoint,
+  kTwoPoint,
+  kScoring,
+  kMiscOffensive,
+  kPunting,
+  kPuntReturn,
+  kKickReturn,
+  kSpecialTeams,
+  kDefensive,
+  kInterception,
+  kRecovery,
+  kPenalty,
+};
+
+constexpr std::size_t kSectionCount = 16;
+
+struct PlayerSection {
+  SectionId id;
+  std::string_view title;
+  stats::StatKey key;
+  bool (*listed)(const league::PlayerRecord& player);  // has the section's record(s)
+  PositionTags tags;
+  std::int32_t separator;  // blanks between value columns
+  std::span<const SectionColumn> columns;
+  std::span<const ColumnGroup> groups;  // empty: no group line
+  bool leftOutInGameMode;
+};
+
+// The sixteen sections in report order.
+std::span<const PlayerSection> PlayerSections();
+
+}  // namespace yl::reports

@@ -1,0 +1,123 @@
+// The team player stat sections.
+#include "reports/player_sections.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "reports/report_buffer.h"
+#include "reports/report_text.h"
+#include "reports/table_layout.h"
+#include "run/compile_run.h"
+#include "stats/ranking.h"
+
+namespace yl::reports {
+
+namespace {
+
+constexpr std::int32_t kNameMinimum = 13;
+constexpr std::int32_t kNameGap = 2;
+constexpr std::size_t kTeamCellWidth = 5;
+
+// The name column counts every tag as five characters.
+std::int64_t NameCellLength(const league::PlayerRecord& player) {
+  return kNameMinimum +
+         static_cast<std::int64_t>(IntegerText(player.number).size() + player.name.size());
+}
+
+bool Qualifies(const league::PlayerRecord& player, const PlayerSection& section,
+               const league::TeamRecord* team) {
+  if (!section.listed(player)) return false;
+  return team == nullptr || player.teamName == team->name;
+}
+
+// The label of each group starts where it is centred over the group's columns;
+// a label that would start before the end of the previous one follows it.
+void WriteGroupLine(run::CompileRun& run, const PlayerSection& section, const TableLayout& layout) {
+  std::int64_t written = 0;
+  for (const ColumnGroup& group : section.groups) {
+    const std::size_t last = group.firstColumn + group.columnCount - 1;
+    if (group.columnCount == 0 || last >= section.columns.size()) continue;
+    const std::int64_t first = layout.ColumnStart(group.firstColumn);
+    const std::int64_t span = layout.ColumnStart(last) + layout.ColumnWidth(last) - first;
+    const std::int64_t start = first + (span - static_cast<std::int64_t>(group.label.size())) / 2;
+    WriteBlanks(run, start - written);
+    WriteString(run, group.label);
+    written = std::max(written, start) + static_cast<std::int64_t>(group.label.size());
+  }
+  EndLine(run);
+}
+
+void SortForSection(run::CompileRun& run, const PlayerSection& section) {
+  const options::OutputOptions& o = run.options;
+  if (o.gameStats) {
+    stats::SortPlayersByStats(run.league, section.key, false);
+  } else if (o.cumulativeStats || o.leagueStats) {
+    stats::SortPlayersByStats(run.league, section.key, true);
+  }
+  // The per-play mode lists the players as they stand.
+}
+
+}  // namespace
+
+std::string PositionTag(std::int16_t position, std::uint16_t side, PositionTags tags) {
+  if (tags == PositionTags::kOffensive) side = league::kOffense;
+  if (tags == PositionTags::kDefensive) side = league::kDefense;
+  const std::string_view text = league::PositionText(position, side);
+  if (text == "??") return " [~";
+  return " [" + std::string(text) + "-";
+}
+
+std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags) {
+  std::string cell = "#" + IntegerText(player.number) + "-" + player.name;
+  cell += PositionTag(player.position, player.side, tags);
+  if (player.teamName.empty()) {
+    cell += "?????";
+  } else {
+    std::string team = player.teamName.substr(0, kTeamCellWidth);
+    team.resize(kTeamCellWidth, ' ');
+    cell += team;
+  }
+  cell += "]";
+  return cell;
+}
+
+void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
+                        const league::TeamRecord* team) {
+  std::vector<TableColumn> columns;
+  columns.reserve(section.columns.size());
+  for (const SectionColumn& column : section.columns)
+    columns.push_back(column.layout);
+  TableLayout layout("Player Name", kNameMinimum, kNameGap, columns, section.separator);
+
+  bool any = false;
+  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (!Qualifies(*p, section, team)) continue;
+    any = true;
+    layout.MeasureName(NameCellLength(*p));
+    for (std::size_t i = 0; i < section.columns.size(); ++i)
+      layout.MeasureValue(i, section.columns[i].value(*p));
+  }
+  if (!any) return;
+
+  layout.WriteTitle(run, section.title);
+  if (!section.groups.empty()) WriteGroupLine(run, section, layout);
+  layout.WriteHeader(run);
+  SortForSection(run, section);
+  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (!Qualifies(*p, section, team)) continue;
+    layout.WriteName(run, PlayerNameCell(*p, section.tags));
+    for (std::size_t i = 0; i < section.columns.size(); ++i)
+      layout.WriteValue(run, i, section.columns[i].value(*p));
+    EndLine(run);
+  }
+  EndLine(run);
+}
+
+void WritePlayerSections(run::CompileRun& run, const league::TeamRecord* team) {
+  for (const PlayerSection& section : PlayerSections()) {
+    if (section.leftOutInGameMode && run.options.gameStats) continue;
+    WritePlayerSection(run, section, team);
+  }
+}
+
+}  // namespace yl::reports

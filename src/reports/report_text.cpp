@@ -1,0 +1,118 @@
+// Value texts and alignment writers of the report tables.
+#include "reports/report_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "reports/report_buffer.h"
+#include "run/compile_run.h"
+
+namespace yl::reports {
+
+namespace {
+
+constexpr int kMaxDecimals = 255;  // one more digit is generated: at most 256
+
+// Adds one to the last digit of the text, walking left over 9s and the point;
+// a carry out of the first digit puts a "1" in front of the digits.
+void CarryOne(std::string& text, std::size_t firstDigit) {
+  for (std::size_t i = text.size(); i > firstDigit; --i) {
+    char& c = text[i - 1];
+    if (c == '.') continue;
+    if (c == '9') {
+      c = '0';
+      continue;
+    }
+    ++c;
+    return;
+  }
+  text.insert(firstDigit, 1, '1');
+}
+
+}  // namespace
+
+std::string FormatDecimal(double value, int decimals) {
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  // No report value is infinite or undefined; keep the digit loop defined anyway.
+  if (!std::isfinite(value)) value = 0.0;
+  const bool negative = value < 0.0;
+  const double magnitude = negative ? -value : value;
+  const double whole = std::trunc(magnitude);
+
+  std::string text;
+  if (negative) text += '-';
+  const std::size_t firstDigit = text.size();
+  char digits[400];
+  std::snprintf(digits, sizeof digits, "%.0f", whole);
+  text += digits;
+  text += '.';
+
+  double fraction = magnitude - whole;
+  for (int i = 0; i <= decimals; ++i) {
+    const double product = fraction * 10.0;
+    // A fraction just below 1 can round up to 10 when multiplied.
+    const int digit = std::min(static_cast<int>(product), 9);
+    text += static_cast<char>('0' + digit);
+    fraction = product - digit;
+  }
+  const char last = text.back();
+  text.pop_back();
+  if (last >= '5') CarryOne(text, firstDigit);
+  return text;
+}
+
+std::string IntegerText(std::int64_t value) {
+  return std::to_string(value);
+}
+
+std::string RatioText(double numerator, std::int64_t divisor, int decimals) {
+  if (divisor == 0) return decimals > 0 ? "0." + std::string(decimals, '0') : "0";
+  return FormatDecimal(numerator / static_cast<double>(divisor), decimals);
+}
+
+std::string PercentText(std::int64_t numerator, std::int64_t divisor) {
+  return RatioText(static_cast<double>(numerator) * 100.0, divisor, 2);
+}
+
+std::string PairText(std::int64_t first, std::int64_t second) {
+  return IntegerText(first) + "/" + IntegerText(second);
+}
+
+void WriteBlanks(run::CompileRun& run, std::int64_t count) {
+  static constexpr std::string_view kBlanks = "                                ";
+  while (count > 0) {
+    const auto take = std::min<std::int64_t>(count, kBlanks.size());
+    WriteString(run, kBlanks.substr(0, static_cast<std::size_t>(take)));
+    count -= take;
+  }
+}
+
+void WriteDashes(run::CompileRun& run, std::int64_t count) {
+  static constexpr std::string_view kDashes = "--------------------------------";
+  while (count > 0) {
+    const auto take = std::min<std::int64_t>(count, kDashes.size());
+    WriteString(run, kDashes.substr(0, static_cast<std::size_t>(take)));
+    count -= take;
+  }
+}
+
+void WriteRightAligned(run::CompileRun& run, std::string_view text, std::int64_t width) {
+  WriteBlanks(run, width - static_cast<std::int64_t>(text.size()));
+  WriteString(run, text);
+}
+
+void WriteLeftAligned(run::CompileRun& run, std::string_view text, std::int64_t width) {
+  WriteString(run, text);
+  WriteBlanks(run, width - static_cast<std::int64_t>(text.size()));
+}
+
+void EndLine(run::CompileRun& run) {
+  WriteString(run, LineEnding(run.options.fileFormat));
+}
+
+void EndLineTwice(run::CompileRun& run) {
+  WriteString(run, DoubleLineEnding(run.options.fileFormat));
+}
+
+}  // namespace yl::reports

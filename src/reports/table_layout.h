@@ -1,0 +1,65 @@
+// The shared layout of the report tables: a left-aligned name column and
+// right-aligned value columns whose widths are measured over the rows before
+// anything is written, a title lengthened with "-" to the table's width, a
+// header line, a rule, the rows and an empty line.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::reports {
+
+struct TableColumn {
+  // The header word followed by the table's separator as trailing blanks
+  // ("YDS "); the last column's word has none.
+  std::string_view header;
+  // As a rule the length of the word without its separator.
+  std::int32_t minimumWidth;
+};
+
+class TableLayout {
+ public:
+  // nameGap blanks follow the name column; `separator` blanks follow every
+  // value column but the last.
+  TableLayout(std::string_view nameHeader, std::int32_t nameMinimum, std::int32_t nameGap,
+              std::span<const TableColumn> columns, std::int32_t separator);
+
+  // Measure pass: widen the name column or a value column to fit.
+  void MeasureName(std::int64_t length);
+  void MeasureValue(std::size_t column, std::string_view text);
+
+  std::int64_t NameWidth() const { return nameWidth_; }
+  std::int64_t ColumnWidth(std::size_t column) const { return widths_[column]; }
+  // Where a value column starts on the line.
+  std::int64_t ColumnStart(std::size_t column) const;
+  std::int64_t TotalWidth() const;
+  std::int32_t Separator() const { return separator_; }
+
+  // The title, lengthened with "-" to the total width when that is longer.
+  void WriteTitle(run::CompileRun& run, std::string_view title) const;
+  // The header line, each word right-aligned over its column, and the rule.
+  void WriteHeader(run::CompileRun& run) const;
+  // The name cell as written, then blanks up to the first value column.
+  void WriteName(run::CompileRun& run, std::string_view cell) const;
+  // The value right-aligned in its column, then the separator unless last.
+  void WriteValue(run::CompileRun& run, std::size_t column, std::string_view text) const;
+
+ private:
+  std::string_view nameHeader_;
+  std::int64_t nameWidth_;
+  std::int32_t nameGap_;
+  std::span<const TableColumn> columns_;
+  std::vector<std::int64_t> widths_;
+  std::int32_t separator_;
+};
+
+// The length of a header word without its trailing separator blanks.
+std::size_t HeaderWordLength(std::string_view header);
+
+}  // namespace yl::reports

@@ -1,0 +1,93 @@
+// Play accumulation: which credits a play gets, by its start, kind and result.
+#include "stats/accumulate.h"
+
+#include <array>
+
+#include "run/compile_run.h"
+#include "stats/fumble_chain.h"
+#include "stats/kicking_credit.h"
+#include "stats/scoring_entry.h"
+#include "stats/scrimmage_credit.h"
+
+namespace yl::stats {
+
+namespace {
+
+using CreditStep = void (*)(GameCredit&, CurrentPlay&);
+
+void CreditFumbleRecoveryIfFumble(GameCredit& game, CurrentPlay& play) {
+  if (play.fumble) CreditFumbleRecovery(game, play);
+}
+
+void CreditInterceptionIfNamed(GameCredit& game, CurrentPlay& play) {
+  if (PlayerAt(play, play.interceptor) != nullptr) CreditInterceptionReturn(game, play);
+}
+
+void CreditTackleStep(GameCredit& game, CurrentPlay& play) {
+  CreditTackles(game, play);
+}
+
+// The credits of one kind of play, in order.
+struct DispatchRow {
+  transcript::PlayKind kind;
+  std::array<CreditStep, 5> steps;
+};
+
+constexpr DispatchRow kScrimmageCredits[] = {
+    {kind::kRush, {CreditRushing, CreditFumbleRecoveryIfFumble, CreditTackleStep}},
+    {kind::kPass,
+     {CreditPassing, CreditReceiving, CreditInterceptionIfNamed, CreditFumbleRecoveryIfFumble,
+      CreditTackleStep}},
+    {kind::kSack, {CreditSack, CreditTackleStep}},
+    {kind::kPunt, {CreditPuntPlay}},
+    {kind::kFieldGoal, {CreditFieldGoalPlay}},
+};
+
+// A conversion try: a run (a "sack" on a try is a run by the sacked player),
+// a pass or a kick.
+constexpr DispatchRow kTryCredits[] = {
+    {kind::kRush, {CreditTwoPointRun}},
+    {kind::kSack, {CreditTwoPointRun}},
+    {kind::kPass, {CreditTwoPointPass}},
+    {kind::kExtraPoint, {CreditExtraPointKick}},
+};
+
+template <std::size_t N>
+void RunCredits(const DispatchRow (&table)[N], GameCredit& game, CurrentPlay& play) {
+  for (const DispatchRow& row : table) {
+    if (row.kind != play.playKind) continue;
+    for (const CreditStep step : row.steps) {
+      if (step != nullptr) step(game, play);
+    }
+    return;
+  }
+}
+
+}  // namespace
+
+void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
+  const bool wipedOut = play.penaltyAccepted && play.assessedFromIndex == -1;
+  if (!wipedOut) {
+    switch (play.startKind) {
+      case transcript::kKickOff:
+      case transcript::kFreeKick:
+        CreditKickoffPlay(game, play);
+        break;
+      case transcript::kTry:
+        RunCredits(kTryCredits, game, play);
+        break;
+      default:
+        RunCredits(kScrimmageCredits, game, play);
+    }
+    if (play.result == result::kSafety) AddScoringEntry(game, play, kSafety, nullptr, true);
+  }
+  if (play.penalty) CreditPenalty(game, play);
+  ResolvePendingFirstDown(game, play);
+  CloseScoringEntry(game);
+}
+
+void ResetGameCredit(run::CompileRun& run) {
+  ResetScoringSummary(run.stats.scoring);
+}
+
+}  // namespace yl::stats

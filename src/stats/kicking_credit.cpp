@@ -1,0 +1,252 @@
+// Crediting kicks and conversion tries.
+#include "stats/kicking_credit.h"
+
+#include <iterator>
+#include <limits>
+
+#include "run/compile_run.h"
+#include "stats/fumble_chain.h"
+#include "stats/longest_lists.h"
+#include "stats/record_creation.h"
+#include "stats/scoring_entry.h"
+#include "stats/scrimmage_credit.h"
+
+namespace yl::stats {
+
+namespace {
+
+// Field-goal distance bands: the first whose bound lies above the distance.
+struct DistanceBand {
+  std::int16_t below;
+  std::int32_t FGKickingRecord::*attempts;
+  std::int32_t FGKickingRecord::*made;
+};
+constexpr DistanceBand kDistanceBands[] = {
+    {30, &FGKickingRecord::attempts1to29, &FGKickingRecord::made1to29},
+    {40, &FGKickingRecord::attempts30to39, &FGKickingRecord::made30to39},
+    {50, &FGKickingRecord::attempts40to49, &FGKickingRecord::made40to49},
+    {std::numeric_limits<std::int16_t>::max(), &FGKickingRecord::attempts50plus,
+     &FGKickingRecord::made50plus},
+};
+
+const DistanceBand& BandOf(std::int16_t distance) {
+  for (const DistanceBand& band : kDistanceBands) {
+    if (distance < band.below) return band;
+  }
+  return kDistanceBands[std::size(kDistanceBands) - 1];
+}
+
+bool CarrierKeptBall(const GameCredit& game, const CurrentPlay& play) {
+  return !play.fumble || OwnRecoveryWalk(game, play, 0).held;
+}
+
+// A two-point record for the last recoverer, when a teammate ended up
+// with the ball on a try.
+PlayerRecord* TwoPointRecoverer(GameCredit& game, const CurrentPlay& play) {
+  return Get2EPPlayer(game.run.platform, LastRecoverer(play));
+}
+
+}  // namespace
+
+bool PuntInside20(const GameCredit& game, const CurrentPlay& play) {
+  const CurrentPlay* next = play.next;
+  if (next == nullptr || play.periodBreak || !next->ownSide) return false;
+  // Without a ball-on line the punt cannot be placed: it never counts.
+  const auto ballOn = BallOnLine(play);
+  if (!ballOn || *ballOn >= 20) return false;
+  const bool returnFumbledAway = PlayerAt(play, play.returner) != nullptr && play.fumble &&
+                                 !TeamRecoveryWalk(game, play, 0).held;
+  return !returnFumbledAway;
+}
+
+void CreditPunting(GameCredit& game, const CurrentPlay& play) {
+  if (play.lossOfDown) return;
+  PlayerRecord* punter = GetPunter(game.run.platform, PlayerAt(play, play.kicker));
+  if (punter == nullptr) return;
+  PuntingRecord& record = *punter->punting;
+  if (PlayerAt(play, play.blocker) != nullptr) {
+    ++record.blocked;
+    return;
+  }
+  ++record.punts;
+  if (PlayerAt(play, play.returner) != nullptr && play.result != result::kFairCatch)
+    ++record.returned;
+  if (play.result == result::kTouchback) {
+    ++record.touchbacks;
+    return;
+  }
+  if (PuntInside20(game, play)) ++record.inside20;
+}
+
+void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* returner = GetPuntReturner(game.run.platform, PlayerAt(play, play.returner));
+  if (returner == nullptr) return;
+  PuntReturnRecord& record = *returner->puntReturn;
+  if (play.result == result::kFairCatch) {
+    ++record.fairCatches;
+    return;
+  }
+  ++record.returns;
+  if (!CarrierKeepsPlay(game, play, record.fumbles, record.fumblesLost)) return;
+  const std::int16_t yards = SignedYards(play);
+  record.yards += yards;
+  UpdateLongest(record.longest, yards);
+  if (ScoredOnGain(play)) {
+    ++record.touchdowns;
+    AddScoringEntry(game, play, kPuntReturnTouchdown, returner, true);
+  }
+  OfferLongest(game, EnterLongestPuntRet, returner, yards);
+}
+
+void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* returner = GetKickoffReturner(game.run.platform, PlayerAt(play, play.returner));
+  if (returner == nullptr) return;
+  KickReturnRecord& record = *returner->kickReturn;
+  ++record.returns;
+  if (!CarrierKeepsPlay(game, play, record.fumbles, record.fumblesLost)) return;
+  const std::int16_t yards = SignedYards(play);
+  record.yards += yards;
+  if (ScoredOnGain(play)) {
+    ++record.touchdowns;
+    AddScoringEntry(game, play, kKickoffReturnTouchdown, returner, true);
+  }
+  UpdateLongest(record.longest, yards);
+  OfferLongest(game, EnterLongestKickRet, returner, yards);
+}
+
+void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* kicker = GetFGKicker(game.run.platform, PlayerAt(play, play.kicker));
+  FGKickingRecord* record = kicker != nullptr ? kicker->fgKicking.get() : nullptr;
+  const std::int16_t distance = Yards(play);
+  if (record != nullptr) ++record->attempts;
+  if (PlayerAt(play, play.blocker) != nullptr) {
+    if (record != nullptr) ++record->blocked;
+    AddScoringEntry(game, play, kFieldGoalMissed, kicker, true);
+    return;
+  }
+  const DistanceBand& band = BandOf(distance);
+  if (record != nullptr) ++(record->*band.attempts);
+  if (play.result != result::kFieldGoalGood) {
+    AddScoringEntry(game, play, kFieldGoalMissed, kicker, true);
+    return;
+  }
+  AddScoringEntry(game, play, kFieldGoalGood, kicker, true);
+  if (record == nullptr) return;
+  ++record->made;
+  ++(record->*band.made);
+  UpdateLongest(record->longest, distance);
+  OfferLongest(game, EnterLongestFG, kicker, distance);
+}
+
+void CreditExtraPointKick(GameCredit& game, CurrentPlay& play) {
+  PlayerRecord* kicker = GetEPKicker(game.run.platform, PlayerAt(play, play.kicker));
+  if (kicker != nullptr) ++kicker->epKicking->attempts;
+  if (play.result == result::kExtraPointGood) {
+    if (kicker != nullptr) ++kicker->epKicking->made;
+    AddScoringEntry(game, play, kExtraPointGood, kicker, true);
+  } else {
+    AddScoringEntry(game, play, kExtraPointFailed, kicker, true);
+  }
+}
+
+void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
+  PlayerRecord* runner = PlayerAt(play, play.rusher);
+  if (runner == nullptr && play.playKind == kind::kSack) runner = PlayerAt(play, play.sacked);
+  if (runner == nullptr) runner = OffenseQuarterback(game, play);
+  const bool good = play.result == result::kTwoPointGood;
+  if (Get2EPPlayer(game.run.platform, runner) == nullptr) {
+    if (good) {
+      AddScoringEntry(game, play, kTwoPointRunGood, nullptr, true);
+    } else if (play.result == result::kTryNoGood) {
+      AddScoringEntry(game, play, kTwoPointRunFailed, nullptr, true);
+    }
+    return;
+  }
+  ++runner->twoPoint->rushAttempts;
+  if (CarrierKeptBall(game, play)) {
+    if (good) ++runner->twoPoint->rushMade;
+    AddScoringEntry(game, play, good ? kTwoPointRunGood : kTwoPointRunFailed, runner, true);
+    return;
+  }
+  if (!TeamRecoveryWalk(game, play, 0).held) return;
+  // A teammate recovered the fumble: the try is his.
+  PlayerRecord* recoverer = LastRecoverer(play);
+  if (good) {
+    if (TwoPointRecoverer(game, play) != nullptr) {
+      ++recoverer->twoPoint->rushAttempts;
+      ++recoverer->twoPoint->rushMade;
+    }
+    AddScoringEntry(game, play, kTwoPointRunGood, recoverer, true);
+  } else {
+    AddScoringEntry(game, play, kTwoPointRunFailed, recoverer, true);
+  }
+}
+
+void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
+  run::Platform& platform = game.run.platform;
+  PlayerRecord* passer = Get2EPPlayer(platform, PlayerOrQuarterback(game, play, play.passer));
+  if (passer != nullptr) ++passer->twoPoint->passAttempts;
+  PlayerRecord* receiver = Get2EPPlayer(platform, PlayerAt(play, play.receiver));
+  if (receiver == nullptr) {
+    AddScoringEntry(game, play, kTwoPointPassFailed, passer, true);
+    return;
+  }
+  ++receiver->twoPoint->receivingAttempts;
+  if (play.result != result::kTwoPointGood) {
+    AddScoringEntry(game, play, kTwoPointPassFailed, passer, false);
+    AddScoringEntry(game, play, kTwoPointPassFailed, receiver, true);
+    return;
+  }
+  if (passer != nullptr) ++passer->twoPoint->passMade;
+  AddScoringEntry(game, play, kTwoPointPassGood, passer, false);
+  if (CarrierKeptBall(game, play)) {
+    ++receiver->twoPoint->receivingMade;
+    AddScoringEntry(game, play, kTwoPointPassGood, receiver, true);
+  } else if (TeamRecoveryWalk(game, play, 0).held) {
+    PlayerRecord* recoverer = TwoPointRecoverer(game, play);
+    if (recoverer != nullptr) {
+      ++recoverer->twoPoint->receivingAttempts;
+      ++recoverer->twoPoint->receivingMade;
+    }
+    AddScoringEntry(game, play, kTwoPointPassGood, recoverer, true);
+  }
+}
+
+void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
+  CreditPunting(game, play);
+  if (PlayerAt(play, play.blocker) != nullptr) {
+    CreditFumbleRecovery(game, play);
+    CreditTackles(game, play);
+    return;
+  }
+  switch (play.result) {
+    case result::kTouchback:
+    case result::kPuntNotFielded:
+    case result::kPuntDowned:
+      return;
+    case result::kPuntTouchdown:
+      AddScoringEntry(game, play, kPuntTouchdown, nullptr, true);
+      return;
+    default:
+      CreditPuntReturn(game, play);
+      if (play.fumble) CreditFumbleRecovery(game, play);
+      CreditSpecialTeamsTackle(game, play);
+  }
+}
+
+void CreditKickoffPlay(GameCredit& game, CurrentPlay& play) {
+  if (play.result == result::kKickingTeamRecovered) return;
+  CreditKickoffReturn(game, play);
+  if (play.fumble) CreditFumbleRecovery(game, play);
+  CreditSpecialTeamsTackle(game, play);
+}
+
+void CreditFieldGoalPlay(GameCredit& game, CurrentPlay& play) {
+  CreditFieldGoal(game, play);
+  if (PlayerAt(play, play.blocker) != nullptr) {
+    CreditFumbleRecovery(game, play);
+    CreditTackles(game, play);
+  }
+}
+
+}  // namespace yl::stats

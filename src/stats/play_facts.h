@@ -1,0 +1,113 @@
+// What crediting reads from a parsed play besides its plain fields: the
+// players in its role slots, its yardage and header numbers, and the game's
+// possession groups, through which sides and teams are compared.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "league/league.h"
+#include "transcript/current_play.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::stats {
+
+using league::PlayerRecord;
+using transcript::CurrentPlay;
+
+// The play kinds and results crediting tells apart.
+namespace kind {
+constexpr transcript::PlayKind kExtraPoint = 1;
+constexpr transcript::PlayKind kPunt = 2;
+constexpr transcript::PlayKind kRush = 4;
+constexpr transcript::PlayKind kPass = 5;
+constexpr transcript::PlayKind kFieldGoal = 6;
+constexpr transcript::PlayKind kSack = 7;
+}  // namespace kind
+
+namespace result {
+constexpr transcript::PlayResult kPuntNotFielded = 0;
+constexpr transcript::PlayResult kKickingTeamRecovered = 2;
+constexpr transcript::PlayResult kTwoPointGood = 4;
+constexpr transcript::PlayResult kFairCatch = 6;
+constexpr transcript::PlayResult kTouchdown = 7;
+constexpr transcript::PlayResult kSafety = 10;
+constexpr transcript::PlayResult kExtraPointGood = 13;
+constexpr transcript::PlayResult kIncomplete = 14;
+constexpr transcript::PlayResult kFieldGoalGood = 15;
+constexpr transcript::PlayResult kPuntDowned = 16;
+constexpr transcript::PlayResult kTouchback = 17;
+constexpr transcript::PlayResult kTryNoGood = 19;
+constexpr transcript::PlayResult kPuntTouchdown = 20;
+}  // namespace result
+
+// Maps a possession label to the label it was merged into.
+using GroupMapping = std::function<std::int16_t(std::int16_t)>;
+
+// The game whose plays are being credited.
+struct GameCredit {
+  run::CompileRun& run;
+  GroupMapping groupMap;  // empty: no label has been merged
+
+  // The group a label stands for now. Merges can chain (5 into 2, later 2
+  // into -1) and the map records only each single step, so the steps are
+  // followed to the label still in use.
+  std::int16_t Group(std::int16_t label) const;
+};
+
+// The player a role or fumble slot names; nullptr for none or a bad index.
+PlayerRecord* PlayerAt(const CurrentPlay& play, std::int16_t index);
+PlayerRecord* Fumbler(const CurrentPlay& play, int fumble);
+PlayerRecord* Recoverer(const CurrentPlay& play, int fumble);
+
+// The play's yardage v (0 when it has none) and its signed form: +v for a
+// gain, -v for a loss.
+bool HasYardage(const CurrentPlay& play);
+std::int16_t Yards(const CurrentPlay& play);
+std::int16_t SignedYards(const CurrentPlay& play);
+bool IsLoss(const CurrentPlay& play);
+
+// The yard line the ball is on after the play, when the gains line says.
+std::optional<std::int16_t> BallOnLine(const CurrentPlay& play);
+
+// A header number by its index field (downIndex, quarterIndex, ...).
+std::optional<std::int16_t> HeaderNumber(const CurrentPlay& play, std::int16_t index);
+
+// The player of an extras value slot (the fouler), and a number slot.
+PlayerRecord* ExtrasPlayer(const CurrentPlay& play, std::int16_t index);
+std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t index);
+
+// The first player in the player list who played quarterback on offense for
+// the side that had the ball at the snap; nullptr when there is none.
+PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play);
+
+// The named player, or the offense's quarterback when the slot is empty.
+PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& play,
+                                  std::int16_t index);
+
+// The team name of the first player of the label's group that has one;
+// empty when no such player exists.
+std::string_view TeamNameOfGroup(const GameCredit& game, std::int16_t label);
+
+// The recoverer of the last recovery of the play's fumble chain.
+PlayerRecord* LastRecoverer(const CurrentPlay& play);
+
+// Offers a play to one longest-play list when the league leaders are wanted.
+using LongestEntry = void (*)(run::CompileRun&, PlayerRecord*, std::int16_t);
+void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, std::int16_t yards);
+
+// A gain that scored a touchdown.
+inline bool ScoredOnGain(const CurrentPlay& play) {
+  return play.gainPositive != 0 && play.result == result::kTouchdown;
+}
+
+inline void UpdateLongest(std::int16_t& longest, std::int16_t yards) {
+  if (yards > longest) longest = yards;
+}
+
+}  // namespace yl::stats

@@ -1,0 +1,79 @@
+// Filling the scoring summary.
+#include "stats/scoring_entry.h"
+
+#include <string>
+
+#include "run/compile_run.h"
+
+namespace yl::stats {
+
+namespace {
+
+// The team of an event without a named player: a punt touchdown goes to the
+// side that snapped the ball, a safety to the side that did not have it at
+// the end, anything else to the side that had it at the end.
+std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, ScoringKind kind) {
+  if (kind == kPuntTouchdown) return std::string(TeamNameOfGroup(game, play.groupAtSnap));
+  if (kind == kSafety) {
+    const std::string home = play.homeTeam != nullptr ? play.homeTeam->name : std::string();
+    if (home != TeamNameOfGroup(game, play.groupAfter)) return home;
+    return play.visitingTeam != nullptr ? play.visitingTeam->name : std::string();
+  }
+  return std::string(TeamNameOfGroup(game, play.groupAfter));
+}
+
+}  // namespace
+
+void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind,
+                     PlayerRecord* player, bool append) {
+  run::CompileRun& run = game.run;
+  if (!run.options.gameStats) return;
+  ScoringSummary& summary = run.stats.scoring;
+  if (summary.appendNext || summary.current == nullptr)
+    summary.current = CreateScoringDrive(run.platform, summary);
+  ScoringDriveRecord& entry = *summary.current;
+
+  if (const auto quarter = HeaderNumber(play, play.quarterIndex)) entry.quarter = *quarter;
+  const auto minutes = HeaderNumber(play, play.minutesIndex);
+  const auto seconds = HeaderNumber(play, play.secondsIndex);
+  if (minutes && seconds) {
+    // Time elapsed in a 15-minute quarter.
+    entry.minutes = static_cast<std::int16_t>(14 - *minutes);
+    entry.seconds = static_cast<std::int16_t>(60 - *seconds);
+    if (entry.seconds == 60) {
+      entry.seconds = 0;
+      ++entry.minutes;
+    }
+  }
+
+  if (player != nullptr) {
+    entry.team = player->teamName;
+    if (entry.player1.empty()) {
+      entry.player1 = player->name;
+      entry.number1 = player->number;
+    } else {
+      entry.player2 = player->name;
+      entry.number2 = player->number;
+    }
+  } else {
+    entry.team = TeamWithoutPlayer(game, play, kind);
+  }
+  entry.yards = Yards(play);
+  entry.kind = kind;
+
+  if (append) {
+    summary.appendNext = true;
+    LinkScoringDrive(summary, summary.current);
+  } else {
+    summary.appendNext = false;
+  }
+}
+
+void CloseScoringEntry(GameCredit& game) {
+  ScoringSummary& summary = game.run.stats.scoring;
+  if (summary.appendNext || summary.current == nullptr) return;
+  LinkScoringDrive(summary, summary.current);
+  summary.appendNext = true;
+}
+
+}  // namespace yl::stats

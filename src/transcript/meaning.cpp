@@ -1,0 +1,494 @@
+// The meaning of a play description: one table row of effects per phrase
+// code, applied in line order with the players on either side of the phrase.
+#include "transcript/meaning.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "league/league.h"
+#include "run/compile_run.h"
+#include "transcript/description_phrases.h"
+#include "transcript/game_loop.h"
+#include "transcript/possession.h"
+
+namespace yl::transcript {
+
+namespace {
+
+// What one step of a row does. The group operations move the possession
+// label L through the player: Own joins L, Opp joins the opponents of L and
+// leaves L, Take joins the opponents and gives them the ball, Kick joins L
+// and gives the ball away, New starts a new label with the player and gives
+// it the ball, Mark starts one without moving the ball.
+enum class Op : std::uint8_t {
+  kKind,
+  kResult,
+  kRole,            // the role field := the player
+  kFumbler,         // the player into the next free fumblers slot
+  kNextFumbleSlot,  // the fumblers position moves on
+  kFumbleFlag,      // fumble := 1
+  kOwn,
+  kOpp,
+  kTake,
+  kKick,
+  kNew,
+  kMark,
+  kTackle,     // against the ball carrier, side opposite to him
+  kSafetyHit,  // against the ball carrier, the label follows the tackle
+  kRecover,    // a fumble recovered
+  kPuntCount,  // one more punt for the kicking label
+  kSide,       // offense 0 or defense 1
+  kKicked,     // the kick mark
+  kReset,      // a completed action clears an earlier fumble
+  kNoPlay,
+  kPenalty,
+  kIntercepted,       // "... INTERCEPTED by ": a pass, or a kick recovered
+  kRecovered,         // "... recovered by " without a fumble of its own
+  kBackToSnap,        // the ball goes back to the side that snapped it
+  kCarrierScored,     // the side of the player before has the ball
+  kConversionNoGood,  // result 19 on a try
+};
+
+enum class Who : std::uint8_t { kNobody, kBefore, kAfter };
+constexpr Who B = Who::kBefore;
+constexpr Who A = Who::kAfter;
+
+using RoleField = std::int16_t CurrentPlay::*;
+
+struct Step {
+  Op op = Op::kKind;
+  Who who = Who::kNobody;
+  std::int16_t value = 0;
+  RoleField role = nullptr;
+};
+
+constexpr int kMaxSteps = 14;
+constexpr int kPartnerCodes = kFirstTwin;  // the codes with rows of their own
+
+struct Row {
+  std::array<Step, kMaxSteps> steps{};
+  std::uint8_t count = 0;
+  bool stamp = true;  // players it touches get otherGroup := groupAtSnap
+  bool defined = false;
+};
+
+struct EffectTable {
+  std::array<Row, kPartnerCodes> rows{};
+  bool valid = true;  // every code once, no row too long
+};
+
+constexpr Step Kind(std::int16_t kind) {
+  return {Op::kKind, Who::kNobody, kind};
+}
+constexpr Step Result(std::int16_t result) {
+  return {Op::kResult, Who::kNobody, result};
+}
+constexpr Step Role(RoleField role, Who who) {
+  return {Op::kRole, who, 0, role};
+}
+constexpr Step On(Op op, Who who = Who::kNobody) {
+  return {op, who};
+}
+constexpr Step Side(Who who, std::int16_t side) {
+  return {Op::kSide, who, side};
+}
+constexpr Step Fumble(Who who) {
+  return On(Op::kFumbler, who);
+}
+constexpr Step Own(Who who) {
+  return On(Op::kOwn, who);
+}
+constexpr Step Opp(Who who) {
+  return On(Op::kOpp, who);
+}
+constexpr Step Take(Who who) {
+  return On(Op::kTake, who);
+}
+constexpr Step Kick(Who who) {
+  return On(Op::kKick, who);
+}
+constexpr Step Kicked(Who who) {
+  return On(Op::kKicked, who);
+}
+constexpr Step kAdvanceF = On(Op::kNextFumbleSlot);
+constexpr Step kFumbleSet = On(Op::kFumbleFlag);
+constexpr Step kPuntCount = On(Op::kPuntCount);
+constexpr Step kReset = On(Op::kReset);
+
+constexpr RoleField kRusher = &CurrentPlay::rusher;
+constexpr RoleField kKicker = &CurrentPlay::kicker;
+constexpr RoleField kPasser = &CurrentPlay::passer;
+constexpr RoleField kReceiver = &CurrentPlay::receiver;
+constexpr RoleField kReturner = &CurrentPlay::returner;
+constexpr RoleField kBlocker = &CurrentPlay::blocker;
+constexpr RoleField kTackler = &CurrentPlay::tackler;
+
+constexpr bool kStamp = true;
+constexpr bool kNoStamp = false;
+
+constexpr void Add(EffectTable& table, std::initializer_list<int> codes, bool stamp,
+                   std::initializer_list<Step> steps) {
+  if (steps.size() > kMaxSteps) table.valid = false;
+  for (const int code : codes) {
+    if (code < 0 || code >= kPartnerCodes || table.rows[code].defined) {
+      table.valid = false;
+      continue;
+    }
+    Row& row = table.rows[code];
+    row.defined = true;
+    row.stamp = stamp;
+    for (const Step& step : steps) {
+      if (row.count < kMaxSteps) row.steps[row.count++] = step;
+    }
+  }
+}
+
+constexpr EffectTable BuildEffects() {
+  EffectTable t;
+  // Loose balls and fumbles out of bounds.
+  Add(t, {0, 1, 3}, kStamp,
+      {Kind(4), Result(1), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), kAdvanceF, kFumbleSet});
+  Add(t, {5, 6}, kStamp, {Result(1), Fumble(B), Own(B), kAdvanceF, kFumbleSet});
+  Add(t, {10}, kNoStamp, {Result(1)});
+  // Punts.
+  Add(t, {2, 4}, kStamp,
+      {Kind(2), Result(0), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
+  Add(t, {19}, kStamp,
+      {Kind(2), Result(17), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
+  Add(t, {28}, kStamp, {Kind(2), Result(10), Role(kKicker, B), kPuntCount, Kick(B), Side(B, 0)});
+  Add(t, {44}, kNoStamp, {Kind(2), On(Op::kPenalty)});
+  Add(t, {73}, kStamp,
+      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kReturner, A),
+       Take(A), kReset});
+  Add(t, {84}, kStamp,
+      {Kind(2), Result(20), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), kReset});
+  Add(t, {92}, kStamp,
+      {Kind(2), kReset, Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0),
+       Role(kReturner, A), Fumble(A), kAdvanceF, Take(A), Side(A, 1), kFumbleSet});
+  Add(t, {93}, kStamp,
+      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kBlocker, A),
+       Opp(A), Side(A, 1), kReset});
+  Add(t, {107}, kStamp,
+      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kReturner, A),
+       Take(A), Side(A, 1), kReset});
+  Add(t, {108}, kStamp,
+      {Kind(2), Result(16), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
+  // Kick-offs.
+  Add(t, {7}, kNoStamp, {Kind(3), Result(2)});
+  Add(t, {18}, kNoStamp, {Kind(3), Result(17)});
+  Add(t, {41}, kNoStamp, {Kind(3), Result(8), On(Op::kPenalty)});
+  Add(t, {60}, kStamp, {Kind(3), Role(kReturner, A), Take(A)});
+  Add(t, {81}, kStamp,
+      {Kind(3), Role(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
+  Add(t, {99}, kStamp, {Kind(3), Role(kReturner, A), Take(A), Side(A, 1)});
+  // Passes and laterals.
+  Add(t, {8, 46, 82}, kStamp,
+      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::interceptor, A), Take(A),
+       Side(A, 1), kReset});
+  Add(t, {100}, kStamp, {Kind(5), Result(14), Role(kPasser, B), Own(B), Side(B, 0), kReset});
+  Add(t, {101}, kStamp,
+      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::defender, A), Opp(A),
+       Side(A, 1), kReset});
+  Add(t, {113}, kStamp,
+      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::target, A),
+       On(Op::kMark, A), kReset});
+  Add(t, {114}, kStamp,
+      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A), Side(A, 1),
+       kReset});
+  Add(t, {118}, kStamp,
+      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(kReceiver, A), Own(A), Side(A, 0),
+       kReset});
+  Add(t, {145}, kStamp, {Kind(5), Role(&CurrentPlay::defender, A), Opp(A), Side(A, 1)});
+  Add(t, {149}, kStamp, {Role(&CurrentPlay::target, A), On(Op::kMark, A)});
+  Add(t, {152}, kStamp, {Kind(5), Role(kReceiver, A), On(Op::kNew, A)});
+  Add(t, {130}, kStamp, {On(Op::kIntercepted, A)});
+  Add(t, {140}, kNoStamp, {Result(14), On(Op::kBackToSnap)});
+  // Runs, snaps and laterals taken, dropped, blocked or recovered.
+  Add(t, {11, 17, 85, 98, 117}, kStamp, {Kind(4), Role(kRusher, A), Own(A), Side(A, 0)});
+  Add(t, {12, 16, 21, 24, 47, 48, 59}, kStamp,
+      {Kind(4), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), On(Op::kRecover, A)});
+  Add(t, {13, 14, 63, 80}, kStamp,
+      {Kind(4), Fumble(B), kAdvanceF, Own(B), Side(B, 0), Role(kBlocker, A), Opp(A), Side(A, 1),
+       kFumbleSet});
+  Add(t, {15, 65, 79, 110}, kStamp,
+      {Kind(4), Role(kRusher, A), Fumble(A), Own(A), Side(A, 0), kAdvanceF, kFumbleSet});
+  Add(t, {20, 127}, kStamp, {Kind(4), Result(4), Role(kRusher, B), Own(B), Side(B, 0)});
+  Add(t, {32, 138}, kNoStamp, {On(Op::kNoPlay)});
+  Add(t, {33}, kStamp,
+      {Kind(4), Result(10), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), kAdvanceF,
+       kFumbleSet});
+  Add(t, {42}, kStamp, {Kind(4), Result(7), Role(kRusher, B), Own(B), Side(B, 0)});
+  Add(t, {49}, kStamp,
+      {Kind(4), Result(10), Role(kRusher, B), Fumble(B), kAdvanceF, Own(B), kFumbleSet});
+  Add(t, {88, 119}, kStamp, {Kind(4), Fumble(B), Own(B), Side(B, 0), On(Op::kRecover, A)});
+  Add(t, {109}, kStamp, {Fumble(B), Own(B), On(Op::kRecover, A)});
+  Add(t, {116}, kStamp, {Fumble(B), kAdvanceF, Own(B), Result(17), kFumbleSet});
+  Add(t, {121}, kStamp, {Kind(4), Role(kRusher, B), Own(B), Side(B, 0)});
+  Add(t, {139}, kStamp, {On(Op::kRecovered, A)});
+  Add(t, {150}, kNoStamp, {Kind(4), Result(7), Role(kRusher, B)});
+  Add(t, {154}, kStamp,
+      {Kind(4), Result(5), Role(kTackler, B), Opp(B), Side(B, 1), Role(kRusher, A), Own(A),
+       Side(A, 0)});
+  Add(t, {155}, kStamp, {Kind(4), Result(10), Role(kRusher, B), Own(B), Side(B, 0)});
+  Add(t, {156}, kStamp,
+      {Kind(7), Result(18), Role(&CurrentPlay::sacker, B), Opp(B), Side(B, 1),
+       Role(&CurrentPlay::sacked, A), Own(A), Side(A, 0)});
+  // Extra points and field goals.
+  Add(t, {53}, kStamp,
+      {Kind(1), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A),
+       Side(A, 1)});
+  Add(t, {56}, kStamp, {Kind(1), Result(9), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
+  Add(t, {89}, kStamp, {Kind(1), Result(13), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
+  Add(t, {61}, kStamp,
+      {Kind(6), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A),
+       Side(A, 1)});
+  Add(t, {64, 68}, kStamp, {Kind(6), Result(11), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
+  Add(t, {102}, kStamp, {Kind(6), Result(15), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
+  Add(t, {120}, kStamp, {Result(4), Side(B, 0)});
+  Add(t, {151}, kNoStamp, {On(Op::kConversionNoGood)});
+  // Tackles by a named player, and those for a safety.
+  Add(t, {30,  69,  70,  71,  72,  83,  90,  103, 111, 115, 122, 123, 124,
+          125, 126, 128, 131, 132, 133, 134, 135, 136, 141, 142, 143, 144},
+      kStamp, {Result(5), Role(kTackler, B), On(Op::kTackle, B)});
+  Add(t, {36, 37, 38, 40, 43, 45, 54, 57, 66, 74, 75, 76, 77}, kStamp,
+      {Result(10), Role(kTackler, B), On(Op::kSafetyHit, B), Side(B, 1)});
+  Add(t, {29}, kStamp, {Result(6), Role(kReturner, B), Own(B), Side(B, 1)});
+  // Endings that name nobody.
+  Add(t, {62}, kNoStamp, {Result(8), On(Op::kPenalty)});
+  Add(t, {87}, kNoStamp, {Result(12)});
+  Add(t, {112, 153}, kNoStamp, {Result(10)});
+  Add(t, {147}, kNoStamp, {Result(7), On(Op::kCarrierScored, B)});
+  Add(t, {148}, kNoStamp, {Result(17)});
+  Add(t, {129, 137, 146, 157, 158, 159}, kNoStamp, {});
+  Add(t, {9,  22, 23, 25, 26, 27, 31, 34, 35, 39, 50,  51,  52,
+          55, 58, 67, 78, 86, 91, 94, 95, 96, 97, 104, 105, 106},
+      kNoStamp, {Result(5)});
+  for (const Row& row : t.rows) {
+    if (!row.defined) t.valid = false;
+  }
+  return t;
+}
+
+constexpr EffectTable kEffects = BuildEffects();
+static_assert(kEffects.valid, "every description code has exactly one row of effects");
+
+std::int16_t Negate(std::int16_t label) {
+  return static_cast<std::int16_t>(-label);
+}
+
+// One walk over a play's codes.
+class DescriptionWalk {
+ public:
+  DescriptionWalk(run::CompileRun& run, GameState& game, CurrentPlay& play)
+      : run_(run), game_(game), play_(play), label_(game.possessionLabel) {}
+
+  void Apply(const Row& row, int before, int after) {
+    stamp_ = row.stamp;
+    for (int s = 0; s < row.count; ++s) {
+      const Step& step = row.steps[static_cast<std::size_t>(s)];
+      Do(step, step.who == B ? before : step.who == A ? after : -1);
+    }
+  }
+
+  // The player index of a position in the line, -1 when nobody stands there.
+  int Index(int position) const {
+    if (position < 0 || position >= play_.descPlayerCount || position >= kDescSlots) return -1;
+    return play_.descPlayers[static_cast<std::size_t>(position)] != nullptr ? position : -1;
+  }
+
+ private:
+  league::PlayerRecord* Player(int index) const {
+    return index < 0 ? nullptr : play_.descPlayers[static_cast<std::size_t>(index)];
+  }
+
+  void Stamp(int index) {
+    league::PlayerRecord* player = Player(index);
+    if (stamp_ && player != nullptr) player->otherGroup = play_.groupAtSnap;
+  }
+
+  std::int16_t Join(std::int16_t label, int index) {
+    Stamp(index);
+    return JoinGroup(run_, game_, label, play_, index);
+  }
+
+  void PutFumbler(int index) {
+    if (f_ >= 0 && f_ < kFumbleSlots)
+      play_.fumblers[static_cast<std::size_t>(f_)] = static_cast<std::int16_t>(index);
+  }
+
+  void PutRecoverer(int index) {
+    if (r_ >= 0 && r_ < kFumbleSlots)
+      play_.recoverers[static_cast<std::size_t>(r_)] = static_cast<std::int16_t>(index);
+    ++r_;
+  }
+
+  // A recovery by a player of the side that ran or passed, with the ball
+  // still live at the spot: he is offense. Otherwise his side is unknown.
+  bool OffenseRecovers() const {
+    return play_.returnSpot == 0 && play_.startKind != kTry &&
+           (play_.playKind == 4 || play_.playKind == 5);
+  }
+
+  void RecoverBy(int index) {
+    if (OffenseRecovers()) {
+      SetSide(index, league::kOffense);
+      label_ = Join(play_.groupAtSnap, index);
+    } else {
+      label_ = Join(NewLabel(game_), index);
+    }
+  }
+
+  void SetSide(int index, std::uint16_t side) {
+    league::PlayerRecord* player = Player(index);
+    if (player != nullptr) player->side = side;
+  }
+
+  void Do(const Step& step, int x) {
+    switch (step.op) {
+      case Op::kKind:
+        play_.playKind = step.value;
+        break;
+      case Op::kResult:
+        play_.result = step.value;
+        break;
+      case Op::kRole:
+        play_.*step.role = static_cast<std::int16_t>(x);
+        Stamp(x);
+        break;
+      case Op::kFumbler:
+        PutFumbler(x);
+        Stamp(x);
+        break;
+      case Op::kNextFumbleSlot:
+        ++f_;
+        break;
+      case Op::kFumbleFlag:
+        play_.fumble = 1;
+        break;
+      case Op::kOwn:
+        label_ = Join(label_, x);
+        break;
+      case Op::kOpp:
+        label_ = Negate(Join(Negate(label_), x));
+        break;
+      case Op::kTake:
+        label_ = Join(Negate(label_), x);
+        break;
+      case Op::kKick:
+        label_ = Negate(Join(label_, x));
+        break;
+      case Op::kNew:
+        label_ = Join(NewLabel(game_), x);
+        break;
+      case Op::kMark:
+        Join(NewLabel(game_), x);
+        break;
+      case Op::kTackle:
+        Tackle(x);
+        break;
+      case Op::kSafetyHit:
+        Stamp(x);
+        label_ = JoinOpposingGroup(run_, game_, play_, x, Index(x - 1), label_);
+        break;
+      case Op::kRecover:
+        PutRecoverer(x);
+        RecoverBy(x);
+        ++f_;
+        play_.fumble = 1;
+        break;
+      case Op::kPuntCount:
+        if (play_.penaltyAccepted == 0 || play_.assessedFromIndex >= 0)
+          ++game_.puntsByGroup[label_];
+        break;
+      case Op::kSide:
+        SetSide(x, static_cast<std::uint16_t>(step.value));
+        break;
+      case Op::kKicked:
+        if (league::PlayerRecord* player = Player(x)) player->kicked = 1;
+        break;
+      case Op::kReset:
+        if (play_.fumble) {
+          play_.fumble = 0;
+          play_.fumblers.fill(-1);
+          play_.recoverers.fill(-1);
+          f_ = 0;
+          r_ = 0;
+        }
+        break;
+      case Op::kNoPlay:
+        play_.noPlay = 1;
+        break;
+      case Op::kPenalty:
+        play_.penalty = 1;
+        break;
+      case Op::kIntercepted:
+        if (play_.playKind != 2 && play_.playKind != 6) {
+          play_.playKind = 5;
+          play_.interceptor = static_cast<std::int16_t>(x);
+          label_ = Join(Negate(play_.groupAtSnap), x);
+          SetSide(x, league::kDefense);
+        } else {
+          PutRecoverer(x);
+          label_ = Join(Negate(play_.groupAtSnap), x);
+        }
+        break;
+      case Op::kRecovered:
+        PutRecoverer(x);
+        RecoverBy(x);
+        break;
+      case Op::kBackToSnap:
+        label_ = play_.groupAtSnap;
+        break;
+      case Op::kCarrierScored:
+        if (const league::PlayerRecord* player = Player(x)) label_ = player->teamGroup;
+        break;
+      case Op::kConversionNoGood:
+        if (play_.startKind == kTry) play_.result = 19;
+        break;
+    }
+  }
+
+  // The tackler goes against the player named before him, the ball carrier,
+  // and takes the side opposite to his.
+  void Tackle(int x) {
+    league::PlayerRecord* tackler = Player(x);
+    if (tackler == nullptr) return;
+    Stamp(x);
+    const int carrierIndex = Index(x - 1);
+    label_ = JoinOpposingGroup(run_, game_, play_, x, carrierIndex, label_);
+    const league::PlayerRecord* carrier = Player(carrierIndex);
+    if (carrier == nullptr || carrier->side == league::kOffense) {
+      tackler->side = league::kDefense;
+    } else if (carrier->side == league::kDefense) {
+      tackler->side = league::kOffense;
+    }
+  }
+
+  run::CompileRun& run_;
+  GameState& game_;
+  CurrentPlay& play_;
+  bool stamp_ = true;
+  int f_ = 0;            // next free fumblers slot
+  int r_ = 0;            // next free recoverers slot
+  std::int16_t& label_;  // L, the possession label
+};
+
+}  // namespace
+
+void ResolveDescription(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+  DescriptionWalk walk(run, game, play);
+  // A line that begins with a phrase has one code more than players: the
+  // phrase of code k then stands between players k-1 and k, else between
+  // players k and k+1.
+  const bool phraseFirst = play.descCount > play.descPlayerCount;
+  const int count = play.descCount < kDescSlots ? play.descCount : kDescSlots;
+  for (int k = 0; k < count; ++k) {
+    const std::int16_t code = PartnerCode(play.descCodes[static_cast<std::size_t>(k)]);
+    if (code < 0 || code >= kPartnerCodes) continue;
+    const int before = walk.Index(phraseFirst ? k - 1 : k);
+    const int after = walk.Index(phraseFirst ? k : k + 1);
+    walk.Apply(kEffects.rows[static_cast<std::size_t>(code)], before, after);
+  }
+}
+
+}  // namespace yl::transcript

@@ -1,0 +1,310 @@
+// Possession groups: the label operations, the carrying of possession from
+// play to play, and the naming of the groups at the end of a game.
+#include "transcript/possession.h"
+
+#include "run/compile_run.h"
+#include "run/error_log.h"
+#include "transcript/game_loop.h"
+
+namespace yl::transcript {
+
+namespace {
+
+league::PlayerRecord* PlayerAt(const CurrentPlay& play, int index) {
+  if (index < 0 || index >= play.descPlayerCount || index >= kDescSlots) return nullptr;
+  return play.descPlayers[static_cast<std::size_t>(index)];
+}
+
+std::int16_t Negate(std::int16_t label) {
+  return static_cast<std::int16_t>(-label);
+}
+
+std::int16_t Magnitude(std::int16_t label) {
+  return static_cast<std::int16_t>(label < 0 ? -label : label);
+}
+
+// A header number by its index; false when the index names no slot.
+bool HeaderNumber(const CurrentPlay& play, std::int16_t index, int& value) {
+  if (index < 0 || index >= kHeaderSlots) return false;
+  value = play.headerNumbers[static_cast<std::size_t>(index)];
+  return true;
+}
+
+bool GainsNumber(const CurrentPlay& play, std::int16_t index, int& value) {
+  if (index < 0 || index >= kGainsSlots) return false;
+  value = play.gainsNumbers[static_cast<std::size_t>(index)];
+  return true;
+}
+
+// Names the side that scored (label) and its opponents.
+void AssignScore(run::CompileRun& run, GameState& game, std::int16_t label,
+                 const league::TeamRecord* scorer, const league::TeamRecord* other) {
+  if (scorer != nullptr) AssignTeamToGroup(run, game, label, scorer->name);
+  if (other != nullptr) AssignTeamToGroup(run, game, Negate(label), other->name);
+}
+
+}  // namespace
+
+std::int16_t NewLabel(GameState& game) {
+  if (game.labelCounter < kMaxLabel) ++game.labelCounter;
+  return game.labelCounter;
+}
+
+std::int16_t JoinGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+                       const CurrentPlay& play, int playerIndex) {
+  league::PlayerRecord* player = PlayerAt(play, playerIndex);
+  if (player == nullptr) return label;
+  const std::int16_t group = player->teamGroup;
+  if (group == Negate(label)) {
+    // He is known to play against this side: the label cannot be his.
+    player->teamGroup = NewLabel(game);
+    return player->teamGroup;
+  }
+  if (group == label) return label;
+  if (group == 0) {
+    player->teamGroup = label;
+    return label;
+  }
+  MergeGroups(run, game, label, group);
+  MergeGroups(run, game, Negate(label), Negate(group));
+  return player->teamGroup;
+}
+
+std::int16_t JoinOpposingGroup(run::CompileRun& run, GameState& game, const CurrentPlay& play,
+                               int tacklerIndex, int carrierIndex, std::int16_t label) {
+  league::PlayerRecord* tackler = PlayerAt(play, tacklerIndex);
+  if (tackler == nullptr) return label;
+  if (play.blocker >= 0 && play.recoverers[0] < 0 && play.interceptor < 0) {
+    // A blocked kick: the tackler's side follows from whether it was returned.
+    tackler->teamGroup = play.returnSpot ? play.groupAtSnap : Negate(play.groupAtSnap);
+    return label;
+  }
+  league::PlayerRecord* carrier = PlayerAt(play, carrierIndex);
+  if (carrier == nullptr) {
+    tackler->teamGroup = Negate(play.groupAtSnap);
+    return label;
+  }
+  const std::int16_t a = tackler->teamGroup;
+  const std::int16_t b = carrier->teamGroup;
+  if (a == b) {
+    // A tackler already on the carrier's side: he gets a label of his own.
+    tackler->teamGroup = NewLabel(game);
+    return tackler->teamGroup;
+  }
+  if (a == Negate(b)) return b;
+  if (a == 0) {
+    tackler->teamGroup = Negate(b);
+    return b;
+  }
+  MergeGroups(run, game, Negate(b), a);
+  MergeGroups(run, game, b, Negate(tackler->teamGroup));
+  return carrier->teamGroup;
+}
+
+void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int16_t b) {
+  // Label 0 is no group: merging into it would strip a whole side of its
+  // label, merging it away would give a label to every ungrouped player.
+  if (a == 0 || b == 0) return;
+  const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
+  const std::int16_t drop = keep == a ? b : a;
+  game.groupMap.Merge(drop, keep);
+  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (p->teamGroup == drop) {
+      p->teamGroup = keep;
+    } else if (p->otherGroup == drop) {
+      p->otherGroup = keep;
+    }
+  }
+}
+
+void AssignTeamToGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+                       std::string_view teamName) {
+  const std::int16_t group = game.groupMap[label];
+  if (group == 0) return;  // would name every player not yet in a group
+  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (p->teamGroup != group) continue;
+    if (p->teamName.empty() || p->teamOpen != 0 ||
+        league::CompareText(p->teamName, teamName, false, true)) {
+      p->teamName = std::string(teamName.substr(0, league::kMaxTeamName));
+      p->teamOpen = 0;
+    } else {
+      run::LogTranscriptError(run, run.currentTranscriptName, run::kTeamNameChange, p->name);
+    }
+  }
+}
+
+bool TeamOfGroup(run::CompileRun& run, const GameState& game, std::int16_t label,
+                 std::string& teamName) {
+  const std::int16_t group = game.groupMap[label];
+  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (p->teamGroup == group) {
+      teamName = p->teamName;
+      return true;
+    }
+  }
+  return false;
+}
+
+void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+  const CurrentPlay* previous = play.previous;
+  if (previous == nullptr) return;
+  int visitingNow = 0;
+  int visitingBefore = 0;
+  int homeNow = 0;
+  int homeBefore = 0;
+  const bool safety = previous->result == 10;
+  const std::int16_t scorer = safety ? Negate(previous->groupAfter) : previous->groupAfter;
+  if (HeaderNumber(play, play.visitingScoreIndex, visitingNow) &&
+      HeaderNumber(*previous, previous->visitingScoreIndex, visitingBefore) &&
+      visitingNow != visitingBefore) {
+    AssignScore(run, game, scorer, play.visitingTeam, play.homeTeam);
+  } else if (HeaderNumber(play, play.homeScoreIndex, homeNow) &&
+             HeaderNumber(*previous, previous->homeScoreIndex, homeBefore) &&
+             homeNow != homeBefore) {
+    AssignScore(run, game, scorer, play.homeTeam, play.visitingTeam);
+  }
+}
+
+void CarryFumble(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+  const CurrentPlay* previous = play.previous;
+  int down = 0;
+  if (previous == nullptr || previous->fumble == 0 || !HeaderNumber(play, play.downIndex, down) ||
+      down <= 1) {
+    return;
+  }
+  MergeGroups(run, game, play.groupAtSnap, previous->groupAtSnap);
+  MergeGroups(run, game, Negate(play.groupAtSnap), Negate(previous->groupAtSnap));
+  play.groupAtSnap = previous->groupAtSnap;
+}
+
+namespace {
+
+// The label of the next play when no penalty was accepted.
+std::int16_t AfterPlay(GameState& game, const CurrentPlay& play) {
+  const std::int16_t snap = play.groupAtSnap;
+  const std::int16_t after = play.groupAfter;
+  switch (play.result) {
+    case 10:  // safety
+      return after != 0 ? after : snap;
+    case 7:  // touchdown
+      return after;
+    case 0:   // punt not fielded
+    case 1:   // loose ball out of bounds
+    case 17:  // touchback
+      return NewLabel(game);
+    case 15:  // field goal good
+      return snap;
+    case 11:  // field goal no good
+      return Negate(snap);
+    default:
+      break;
+  }
+  if (play.startKind == kTry) return snap;
+  if ((play.playKind == 2 || play.playKind == 6) && play.blocker >= 0) return NewLabel(game);
+  int down = 0;
+  if (!HeaderNumber(play, play.downIndex, down) || down != 4) return game.possessionLabel;
+  // Fourth down: did the offense keep the ball?
+  if (play.returnSpot) return play.playKind == 2 ? game.possessionLabel : after;
+  if (play.playKind == 2) return game.possessionLabel;
+  if (play.gainPositive == 0) return Negate(snap);
+  if (play.shortGain && play.inches) return NewLabel(game);
+  int gained = 0;
+  int distance = 0;
+  // Without both numbers the outcome is as undecided as an exact gain.
+  if (!GainsNumber(play, play.gainIndex, gained) ||
+      !HeaderNumber(play, play.distanceIndex, distance)) {
+    return NewLabel(game);
+  }
+  if (gained > distance) return snap;
+  if (gained < distance) return Negate(snap);
+  return NewLabel(game);
+}
+
+// The label of the next play after an accepted penalty.
+std::int16_t AfterPenalty(const CurrentPlay& play) {
+  const std::int16_t snap = play.groupAtSnap;
+  const std::int16_t after = play.groupAfter;
+  switch (play.penaltyKind) {
+    case 3:   // piling on
+    case 2:   // face mask
+    case 6:   // personal foul
+    case 10:  // unsportsmanlike conduct
+      return after;
+    case 1:   // illegal kick
+    case 15:  // fair-catch interference
+      return Negate(snap);
+    case 4:  // illegal block: on a kick the receiving side keeps the ball
+      if (play.playKind == 2 || play.startKind == kKickOff || play.startKind == kFreeKick)
+        return after;
+      return snap;
+    default:
+      return snap;
+  }
+}
+
+}  // namespace
+
+void NextPossession(GameState& game, const CurrentPlay& play) {
+  game.possessionLabel =
+      play.penalty && play.penaltyAccepted ? AfterPenalty(play) : AfterPlay(game, play);
+  if (play.extrasCodes[0] == 47) {
+    game.possessionLabel = -1;  // the second half opens with the other kick-off
+  } else if (play.extrasCodes[1] == 25 || play.extrasCodes[1] == 34) {
+    game.possessionLabel = NewLabel(game);  // an overtime period
+  }
+}
+
+bool ResolveGroupsByRoster(run::CompileRun& run, GameState& game) {
+  bool any = false;
+  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (p->teamName.empty() || p->teamOpen != 0 || p->teamGroup == 0) continue;
+    any = true;
+    // A copy: the walk below may rewrite this player's own name.
+    const std::string name = p->teamName;
+    AssignTeamToGroup(run, game, p->teamGroup, name);
+  }
+  return any;
+}
+
+void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::TeamRecord& home,
+                          const league::TeamRecord& visiting) {
+  const std::int32_t homePunts = home.own.punts;
+  const std::int32_t visitingPunts = visiting.own.punts;
+  if (homePunts == visitingPunts) return;
+  for (int label = 1; label <= game.labelCounter; ++label) {
+    const auto k = static_cast<std::int16_t>(label);
+    const std::int32_t mine = game.puntsByGroup.Get(k);
+    const std::int32_t theirs = game.puntsByGroup.Get(Negate(k));
+    if (mine == homePunts) {
+      AssignTeamToGroup(run, game, k, home.name);
+      AssignTeamToGroup(run, game, Negate(k), visiting.name);
+      return;
+    }
+    if (mine == visitingPunts) {
+      AssignTeamToGroup(run, game, k, visiting.name);
+      AssignTeamToGroup(run, game, Negate(k), home.name);
+      return;
+    }
+    if (theirs == homePunts) {
+      AssignTeamToGroup(run, game, Negate(k), home.name);
+      AssignTeamToGroup(run, game, k, visiting.name);
+      return;
+    }
+    if (theirs == visitingPunts) {
+      AssignTeamToGroup(run, game, Negate(k), visiting.name);
+      AssignTeamToGroup(run, game, k, home.name);
+      return;
+    }
+  }
+}
+
+void ResolveDefenders(run::CompileRun& run, const GameState& game) {
+  std::string offenseTeam;
+  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    if (p->side != league::kUndecided || p->otherGroup == 0 || p->teamName.empty()) continue;
+    if (!TeamOfGroup(run, game, p->otherGroup, offenseTeam) || offenseTeam.empty()) continue;
+    p->side = offenseTeam == p->teamName ? league::kOffense : league::kDefense;
+  }
+}
+
+}  // namespace yl::transcript

@@ -1,0 +1,124 @@
+// Possession groups: signed labels that tie the players of one game to a
+// side. Label -g stands for the opponents of label g; players who act for the
+// side in possession join its label, players who act against it join the
+// opposite. Merges, the header scores and, at the end of the game, the
+// roster players or the punt counts tie the labels to the two teams.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "league/league.h"
+#include "transcript/current_play.h"
+
+namespace yl::run {
+struct CompileRun;
+}
+
+namespace yl::transcript {
+
+struct GameState;
+
+// The highest label a game hands out; once reached, every further new label
+// is this one again (a game would need tens of thousands of plays).
+constexpr std::int16_t kMaxLabel = 32767;
+
+// A value for every 16-bit label, so that no label a game can produce
+// falls outside the table. Slots are made when a label is first written;
+// a label never written reads as T{}.
+template <typename T>
+class LabelTable {
+ public:
+  T& operator[](std::int16_t label) {
+    std::vector<T>& half = label < 0 ? negative_ : positive_;
+    const std::size_t index = Index(label);
+    if (index >= half.size()) half.resize(index + 1, T{});
+    return half[index];
+  }
+  T Get(std::int16_t label) const {
+    const std::vector<T>& half = label < 0 ? negative_ : positive_;
+    const std::size_t index = Index(label);
+    return index < half.size() ? half[index] : T{};
+  }
+
+ private:
+  static std::size_t Index(std::int16_t label) {
+    return static_cast<std::size_t>(label < 0 ? -static_cast<int>(label) : label);
+  }
+  std::vector<T> positive_;
+  std::vector<T> negative_;
+};
+
+// The label each label was merged into; every label is itself until a
+// merge (no label is ever merged into 0, so 0 marks "itself").
+class GroupMap {
+ public:
+  std::int16_t operator[](std::int16_t label) const {
+    const std::int16_t merged = into_.Get(label);
+    return merged == 0 ? label : merged;
+  }
+  void Merge(std::int16_t drop, std::int16_t keep) { into_[drop] = keep; }
+
+ private:
+  LabelTable<std::int16_t> into_;
+};
+
+// Hands out the next label (labelCounter + 1), stopping at kMaxLabel.
+std::int16_t NewLabel(GameState& game);
+
+// Puts descPlayers[playerIndex] into the side `label` and returns the label
+// that now stands for that side (a new one when he is known to be against it,
+// the merged one when he already had another label). -1: nobody, label back.
+std::int16_t JoinGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+                       const CurrentPlay& play, int playerIndex);
+
+// Puts a tackler against the ball carrier (the player named before him);
+// returns the label of the side in possession as the tackle shows it.
+std::int16_t JoinOpposingGroup(run::CompileRun& run, GameState& game, const CurrentPlay& play,
+                               int tacklerIndex, int carrierIndex, std::int16_t label);
+
+// Merges two labels into the one of smaller magnitude: its players and the
+// players whose otherGroup is the dropped label move over, and the map
+// records the merge (one step deep: earlier merges into the dropped label
+// are not followed).
+void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int16_t b);
+
+// Gives every player of the label's group the team's name, unless his team
+// is fixed to another one (then the conflict is logged as kind 2 with his
+// name). The label 0, no group, names nobody.
+void AssignTeamToGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+                       std::string_view teamName);
+
+// The team name of the first player of the label's group; false when the
+// group has no player.
+bool TeamOfGroup(run::CompileRun& run, const GameState& game, std::int16_t label,
+                 std::string& teamName);
+
+// A changed score in this play's header names the side that had the ball at
+// the end of the previous play (the other side after a safety).
+void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play);
+
+// After a fumble on the previous play, a header with a down above 1 shows
+// that the offense kept the ball: its label and this play's are one side.
+void CarryFumble(run::CompileRun& run, GameState& game, CurrentPlay& play);
+
+// Sets possessionLabel for the next play from how this one ended.
+void NextPossession(GameState& game, const CurrentPlay& play);
+
+// At the end of a game: every player with a fixed team names his group.
+// True when any player did.
+bool ResolveGroupsByRoster(run::CompileRun& run, GameState& game);
+
+// At the end of a game without such players: the label whose punt count
+// equals one team's punts in the team box (when the two teams' differ) is
+// that team.
+void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::TeamRecord& home,
+                          const league::TeamRecord& visiting);
+
+// Decides the side of players still undecided: offense when their team is
+// the team of the label that had the ball in their last play, else defense.
+void ResolveDefenders(run::CompileRun& run, const GameState& game);
+
+}  // namespace yl::transcript

@@ -1,0 +1,78 @@
+// The report driver: which reports the options select, and their order.
+#include "reports/report_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "reports/report_fixture.h"
+
+namespace yl::reports {
+namespace {
+
+struct DriverCase {
+  const char* name;
+  void (*set)(options::OutputOptions& o);
+  bool gameReport;
+  std::vector<std::string> sections;
+};
+
+class ReportDriverTest : public test::ReportFixture,
+                         public testing::WithParamInterface<DriverCase> {};
+
+TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
+  options::OutputOptions options;
+  options.fileFormat = options::kUnix;
+  options.gameStats = 0;
+  GetParam().set(options);
+  Start(options);
+  Team("Eagles", 0);
+  Team("Bears", 1);
+  Player(66, "Guard", "Bears", 2).penalty.reset(new stats::PenaltyRecord{.flagged = 1});
+  Player(55, "Hill", "Bears", 4).miscOff.reset(new stats::MiscOffRecord{.tackles = 1});
+  Player(22, "Jones", "Eagles", 6).rushing.reset(new stats::RushingRecord{.attempts = 1});
+  WriteReports(*run);
+
+  const std::string output = Output();
+  EXPECT_EQ(output.rfind("Eagles 0 @ Bears 0\n", 0) == 0, GetParam().gameReport) << output;
+  std::vector<std::string> titles;
+  std::istringstream lines(output);
+  for (std::string line; std::getline(lines, line);) {
+    // Section titles, not the rules of the game report.
+    if (line.size() > 3 && line.rfind("---", 0) == 0 && line[3] != '-')
+      titles.push_back(line.substr(0, line.find("Stats") + 5));
+  }
+  EXPECT_EQ(titles, GetParam().sections);
+}
+
+const std::vector<std::string> kAllSections = {"---Rushing Stats", "---Scoring Stats",
+                                               "---Misc Offensive Stats", "---Penalty Stats"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ReportDriverTest,
+    testing::Values(DriverCase{"GameModeLeavesOutScoringAndMiscOffensive",
+                               [](options::OutputOptions& o) { o.gameStats = 1; },
+                               true,
+                               {"---Rushing Stats", "---Penalty Stats"}},
+                    DriverCase{"PerPlayModeHasNoGameReport",
+                               [](options::OutputOptions& o) { o.perPlayStats = 1; }, false,
+                               kAllSections},
+                    DriverCase{"CumulativePlayerStats",
+                               [](options::OutputOptions& o) {
+                                 o.cumulativeStats = 1;
+                                 o.cumulativeTeamStats = 0;
+                               },
+                               false, kAllSections},
+                    DriverCase{"CumulativeWithoutPlayerStats",
+                               [](options::OutputOptions& o) {
+                                 o.cumulativeStats = 1;
+                                 o.cumulativePlayerStats = 0;
+                                 o.cumulativeTeamStats = 0;
+                               },
+                               false,
+                               {}},
+                    DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
+    [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace yl::reports

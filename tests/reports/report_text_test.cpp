@@ -1,0 +1,63 @@
+// Report value texts: FormatDecimal's rounding on the generated digit, zero
+// divisors, and the report buffer's block boundary.
+#include "reports/report_text.h"
+
+#include <gtest/gtest.h>
+
+#include "reports/report_fixture.h"
+
+namespace yl::reports {
+namespace {
+
+struct DecimalCase {
+  double value;
+  int decimals;
+  const char* text;
+};
+
+class FormatDecimalTest : public testing::TestWithParam<DecimalCase> {};
+
+TEST_P(FormatDecimalTest, RoundsHalfUpOnTheGeneratedDigit) {
+  EXPECT_EQ(FormatDecimal(GetParam().value, GetParam().decimals), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FormatDecimalTest,
+                         testing::Values(
+                             // Carries through 9s and into a new leading 1.
+                             DecimalCase{0.9996, 3, "1.000"}, DecimalCase{9.996, 2, "10.00"},
+                             DecimalCase{99.96, 1, "100.0"}, DecimalCase{-9.96, 1, "-10.0"},
+                             // The double nearest 0.995 lies below it: the generated digit is 4.
+                             DecimalCase{0.995, 2, "0.99"},
+                             // 0.15 * 10 is exactly 1.5 in double precision; printf would give 0.1.
+                             DecimalCase{0.15, 1, "0.2"}, DecimalCase{0.125, 2, "0.13"},
+                             DecimalCase{41.25, 1, "41.3"}, DecimalCase{2.0 / 3.0, 2, "0.67"},
+                             // Negative values keep their sign in front of the whole part.
+                             DecimalCase{-2.5, 1, "-2.5"}, DecimalCase{-0.25, 1, "-0.3"},
+                             DecimalCase{-0.25, 2, "-0.25"},
+                             // Exactly the asked number of digits.
+                             DecimalCase{0.5, 2, "0.50"}, DecimalCase{12.345, 1, "12.3"},
+                             DecimalCase{0.0, 2, "0.00"}, DecimalCase{7.0, 3, "7.000"}));
+
+TEST(RatioText, AZeroDivisorGivesTheFixedTextWithoutDividing) {
+  EXPECT_EQ(RatioText(45.0, 0, 2), "0.00");
+  EXPECT_EQ(RatioText(-7.0, 0, 1), "0.0");
+  EXPECT_EQ(PercentText(5, 0), "0.00");
+  EXPECT_EQ(RatioText(-3.0, 2, 1), "-1.5");
+  // A 62.5 percent rate prints as 62.50, not 0.63.
+  EXPECT_EQ(PercentText(5, 8), "62.50");
+}
+
+using ReportBufferTest = test::ReportFixture;
+
+TEST_F(ReportBufferTest, ATextThatWouldFillTheBlockGoesToTheNextOne) {
+  const std::string held(1020, 'a');
+  WriteString(*run, held);
+  WriteString(*run, "0123456789");
+  // The 1020 held bytes went out first; the 10 bytes start the next block.
+  EXPECT_EQ(test::ReadFileBytes(run->outputFiles.currentSpec.path), held);
+  EXPECT_EQ(run->reportBuffer.fill, 10u);
+  EXPECT_EQ(Output(), held + "0123456789");
+}
+
+}  // namespace
+}  // namespace yl::reports

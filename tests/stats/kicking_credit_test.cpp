@@ -1,0 +1,234 @@
+// Crediting kicks and tries: punts inside the 20, fair catches and returns,
+// field goals by distance and blocked, kick-offs, extra points and two-point
+// tries, and the team of a safety.
+#include "stats/kicking_credit.h"
+
+#include "stats/play_fixture.h"
+
+namespace yl::stats::test {
+namespace {
+
+struct Inside20Case {
+  const char* name;
+  transcript::PlayResult result;
+  std::int16_t ballOn;  // -1: the gains line gives none
+  bool nextOwnSide;
+  bool periodBreak;
+  bool returnLost;  // returned, and fumbled to the kicking team
+  std::int32_t inside20;
+};
+
+class PuntInside20s : public PlayFixture, public testing::WithParamInterface<Inside20Case> {};
+
+TEST_P(PuntInside20s, CountOnlyWhenTheReceiversStartInsideTheirTwenty) {
+  const Inside20Case& c = GetParam();
+  PlayerRecord* punter = Player("Camarillo", 3, kOffense);
+  PlayerRecord* returner = Player("Bell", 25, kDefense);
+  PlayerRecord* coverer = Player("Rice", 80, kOffense);
+  CurrentPlay& play = Down(4, 8);
+  play.playKind = kind::kPunt;
+  play.result = c.result;
+  play.kicker = Role(play, punter);
+  play.periodBreak = c.periodBreak;
+  if (c.ballOn >= 0) {
+    play.gainsNumbers[1] = c.ballOn;
+    play.ballOnIndex = 1;
+  }
+  if (c.returnLost) {
+    play.returner = Role(play, returner);
+    Fumbles(play, {{returner, coverer}});
+  }
+  Down(1, 10, -1).ownSide = c.nextOwnSide;
+  Credit();
+  EXPECT_EQ(punter->punting->punts, 1);
+  EXPECT_EQ(punter->punting->inside20, c.inside20);
+  EXPECT_EQ(punter->punting->touchbacks, c.result == result::kTouchback ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PuntInside20s,
+    testing::Values(Inside20Case{"DownedAtTheFifteen", 16, 15, true, false, false, 1},
+                    Inside20Case{"DownedAtTheTwenty", 16, 20, true, false, false, 0},
+                    Inside20Case{"Touchback", 17, 15, true, false, false, 0},
+                    Inside20Case{"NoBallOnLine", 16, -1, true, false, false, 0},
+                    Inside20Case{"NextPlayInTheOtherHalf", 16, 15, false, false, false, 0},
+                    Inside20Case{"EndOfHalf", 16, 15, true, true, false, 0},
+                    Inside20Case{"ReturnFumbledAway", 5, 15, true, false, true, 0}),
+    [](const testing::TestParamInfo<Inside20Case>& info) { return info.param.name; });
+
+TEST_F(PlayFixture, AFairCatchIsNoReturn) {
+  PlayerRecord* punter = Player("Camarillo", 3, kOffense);
+  PlayerRecord* returner = Player("Bell", 25, kDefense);
+  CurrentPlay& play = Down(4, 8);
+  play.playKind = kind::kPunt;
+  play.result = result::kFairCatch;
+  play.kicker = Role(play, punter);
+  play.returner = Role(play, returner);
+  Credit();
+  EXPECT_EQ(punter->punting->punts, 1);
+  EXPECT_EQ(punter->punting->returned, 0);
+  EXPECT_EQ(returner->puntReturn->fairCatches, 1);
+  EXPECT_EQ(returner->puntReturn->returns, 0);
+  EXPECT_EQ(run.stats.longest.longestPuntReturns, std::nullopt);
+}
+
+TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
+  PlayerRecord* punter = Player("Camarillo", 3, kOffense);
+  PlayerRecord* returner = Player("Bell", 25, kDefense);
+  PlayerRecord* coverer = Player("Rice", 80, kOffense);
+  CurrentPlay& play = Down(4, 8);
+  play.playKind = kind::kPunt;
+  play.result = 5;
+  play.kicker = Role(play, punter);
+  play.returner = Role(play, returner);
+  play.tackler = Role(play, coverer);
+  Gain(play, 12);
+  Credit();
+  EXPECT_EQ(punter->punting->returned, 1);
+  EXPECT_EQ(returner->puntReturn->returns, 1);
+  EXPECT_EQ(returner->puntReturn->yards, 12);
+  EXPECT_EQ(returner->puntReturn->longest, 12);
+  EXPECT_EQ(coverer->specialTeams->tackles, 1);
+  EXPECT_EQ(coverer->specialTeams->tackleYards, 12);
+  EXPECT_EQ(coverer->defSpecialTeams, nullptr);
+  ASSERT_TRUE(run.stats.longest.longestPuntReturns);
+  EXPECT_EQ(run.stats.longest.longestPuntReturns->entries[0].player, returner);
+}
+
+TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
+  PlayerRecord* kicker = Player("Andersen", 5, kOffense);
+  PlayerRecord* blocker = Player("White", 92, kDefense);
+  CurrentPlay& play = Down(4, 5);
+  play.playKind = kind::kFieldGoal;
+  play.kicker = Role(play, kicker);
+  play.blocker = Role(play, blocker);
+  Gain(play, 35);
+  Credit();
+  const FGKickingRecord& k = *kicker->fgKicking;
+  EXPECT_EQ(k.attempts, 1);
+  EXPECT_EQ(k.blocked, 1);
+  EXPECT_EQ(k.attempts1to29 + k.attempts30to39 + k.attempts40to49 + k.attempts50plus, 0);
+  EXPECT_EQ(k.made, 0);
+  EXPECT_EQ(blocker->defensive->fieldGoalsBlocked, 1);
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries()[0]->kind, kFieldGoalMissed);
+}
+
+TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
+  PlayerRecord* kicker = Player("Andersen", 5, kOffense);
+  for (const std::int16_t distance : {29, 30, 49, 50, 44}) {
+    CurrentPlay& play = Down(4, 5);
+    play.playKind = kind::kFieldGoal;
+    play.result = distance == 44 ? 11 : result::kFieldGoalGood;
+    play.kicker = Role(play, kicker);
+    Gain(play, distance);
+  }
+  Credit();
+  const FGKickingRecord& k = *kicker->fgKicking;
+  EXPECT_EQ(k.attempts, 5);
+  EXPECT_EQ(k.attempts1to29, 1);
+  EXPECT_EQ(k.attempts30to39, 1);
+  EXPECT_EQ(k.attempts40to49, 2);
+  EXPECT_EQ(k.attempts50plus, 1);
+  EXPECT_EQ(k.made, 4);
+  EXPECT_EQ(k.made1to29, 1);
+  EXPECT_EQ(k.made30to39, 1);
+  EXPECT_EQ(k.made40to49, 1);
+  EXPECT_EQ(k.made50plus, 1);
+  EXPECT_EQ(k.longest, 50);
+  ASSERT_EQ(Entries().size(), 5u);
+  EXPECT_EQ(Entries()[4]->kind, kFieldGoalMissed);
+  EXPECT_EQ(run.stats.longest.longestFGs->entries[0].yards, 50);
+}
+
+TEST_F(PlayFixture, AKickoffReturnTouchdownAtTheOpeningKick) {
+  PlayerRecord* returner = Player("Bell", 25, kDefense);
+  CurrentPlay& kick = Kick(transcript::kKickOff, 3);
+  kick.returner = Role(kick, returner);
+  kick.result = result::kTouchdown;
+  kick.headerNumbers[kick.minutesIndex] = 15;
+  kick.headerNumbers[kick.secondsIndex] = 0;
+  Gain(kick, 100);
+  CurrentPlay& recovered = Kick(transcript::kKickOff, 3);
+  recovered.returner = Role(recovered, returner);
+  recovered.result = result::kKickingTeamRecovered;
+  Credit();
+  EXPECT_EQ(returner->kickReturn->returns, 1);
+  EXPECT_EQ(returner->kickReturn->touchdowns, 1);
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries()[0]->kind, kKickoffReturnTouchdown);
+  EXPECT_EQ(Entries()[0]->minutes, 0);
+  EXPECT_EQ(Entries()[0]->seconds, 0);
+}
+
+TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
+  PlayerRecord* kicker = Player("Andersen", 5, kOffense);
+  PlayerRecord* passer = Player("Young", 8, kOffense);
+  PlayerRecord* receiver = Player("Rice", 80, kOffense);
+  PlayerRecord* sacked = Player("Carter", 33, kOffense);
+  CurrentPlay& kickGood = Kick(transcript::kTry, kind::kExtraPoint);
+  kickGood.kicker = Role(kickGood, kicker);
+  kickGood.result = result::kExtraPointGood;
+  CurrentPlay& kickMissed = Kick(transcript::kTry, kind::kExtraPoint);
+  kickMissed.kicker = Role(kickMissed, kicker);
+  kickMissed.result = 9;
+  CurrentPlay& pass = Kick(transcript::kTry, kind::kPass);
+  pass.passer = Role(pass, passer);
+  pass.receiver = Role(pass, receiver);
+  pass.result = result::kTwoPointGood;
+  // On a try a "sack" is a run by the player named as sacked.
+  CurrentPlay& run2 = Kick(transcript::kTry, kind::kSack);
+  run2.sacked = Role(run2, sacked);
+  run2.result = result::kTryNoGood;
+  Credit();
+  EXPECT_EQ(kicker->epKicking->attempts, 2);
+  EXPECT_EQ(kicker->epKicking->made, 1);
+  EXPECT_EQ(passer->twoPoint->passMade, 1);
+  EXPECT_EQ(receiver->twoPoint->receivingMade, 1);
+  EXPECT_EQ(sacked->twoPoint->rushAttempts, 1);
+  EXPECT_EQ(sacked->twoPoint->rushMade, 0);
+  const auto entries = Entries();
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0]->kind, kExtraPointGood);
+  EXPECT_EQ(entries[1]->kind, kExtraPointFailed);
+  EXPECT_EQ(entries[2]->kind, kTwoPointPassGood);
+  EXPECT_EQ(entries[2]->player1, "Young");
+  EXPECT_EQ(entries[2]->player2, "Rice");
+  EXPECT_EQ(entries[3]->kind, kTwoPointRunFailed);
+  EXPECT_EQ(entries[3]->player1, "Carter");
+}
+
+TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
+  league::TeamRecord* lions = league::AddTeam(run.league, "Lions");
+  league::TeamRecord* bears = league::AddTeam(run.league, "Bears");
+  Player("Carter", 33, kOffense);
+  Player("Brooks", 91, kDefense);
+  for (const std::int16_t after : {1, -1}) {
+    CurrentPlay& play = Down();
+    play.homeTeam = lions;
+    play.visitingTeam = bears;
+    play.result = result::kSafety;
+    play.groupAfter = after;
+  }
+  Credit();
+  const auto entries = Entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0]->kind, kSafety);
+  EXPECT_EQ(entries[0]->team, "Lions");
+  EXPECT_EQ(entries[1]->team, "Bears");
+}
+
+TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
+  run.options.gameStats = 0;
+  run.options.leagueLeaders = 0;
+  PlayerRecord* runner = Player("Carter", 33, kOffense);
+  Rush(runner, 5).result = result::kTouchdown;
+  Credit();
+  EXPECT_EQ(runner->rushing->touchdowns, 1);
+  EXPECT_EQ(run.stats.scoring.head, nullptr);
+  EXPECT_TRUE(run.stats.scoring.entries.empty());
+  EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
+}
+
+}  // namespace
+}  // namespace yl::stats::test

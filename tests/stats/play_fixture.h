@@ -1,0 +1,149 @@
+// Hand-built plays for the crediting tests. Players get the sides, groups
+// and teams that the meaning step and the team inference would leave: the
+// Bears have the ball (label 1), the Lions defend (label -1).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "run/compile_run.h"
+#include "stats/accumulate.h"
+#include "support/fake_platform.h"
+
+namespace yl::stats::test {
+
+using league::kDefense;
+using league::kOffense;
+using league::kUndecided;
+
+class PlayFixture : public testing::Test {
+ protected:
+  static options::OutputOptions LeagueOptions() {
+    options::OutputOptions o;
+    o.gameStats = 1;
+    o.leagueStats = 1;
+    o.leagueLeaders = 1;
+    o.leadersCount = 10;
+    return o;
+  }
+
+  yl::test::FakePlatform platform;
+  run::CompileRun run{platform, LeagueOptions()};
+  GameCredit game{run, {}};
+  std::deque<CurrentPlay> plays;
+
+  PlayerRecord* Player(std::string_view name, std::int16_t number, std::uint16_t side,
+                       std::int16_t position = 0) {
+    PlayerRecord* p = league::AddPlayer(run.league, name, number);
+    p->side = side;
+    p->position = position;
+    p->teamName = side == kDefense ? "Lions" : "Bears";
+    p->teamGroup = side == kDefense ? -1 : 1;
+    p->otherGroup = 1;
+    return p;
+  }
+
+  // A scrimmage down by the Bears from their own 30, 1st quarter, 12:05 on
+  // the clock, linked after the previous play.
+  CurrentPlay& Down(std::int16_t down = 1, std::int16_t distance = 10, std::int16_t group = 1) {
+    CurrentPlay& play = plays.emplace_back();
+    if (plays.size() > 1) {
+      play.previous = &plays[plays.size() - 2];
+      play.previous->next = &play;
+    }
+    play.headerNumbers[2] = 1;
+    play.headerNumbers[3] = 12;
+    play.headerNumbers[4] = 5;
+    play.headerNumbers[5] = down;
+    play.headerNumbers[6] = distance;
+    play.headerNumbers[7] = 30;
+    play.quarterIndex = 2;
+    play.minutesIndex = 3;
+    play.secondsIndex = 4;
+    play.downIndex = 5;
+    play.distanceIndex = 6;
+    play.yardLineIndex = 7;
+    play.ownSide = 1;
+    play.groupAtSnap = group;
+    play.groupAfter = group;
+    return play;
+  }
+
+  // A kick-off, free kick or try: no down and distance.
+  CurrentPlay& Kick(std::int16_t startKind, transcript::PlayKind kind) {
+    CurrentPlay& play = Down();
+    play.downIndex = -1;
+    play.distanceIndex = -1;
+    play.startKind = startKind;
+    play.playKind = kind;
+    return play;
+  }
+
+  // The player's index in the description, added on first use.
+  static std::int16_t Role(CurrentPlay& play, PlayerRecord* player) {
+    for (std::int16_t i = 0; i < play.descPlayerCount; ++i) {
+      if (play.descPlayers[i] == player) return i;
+    }
+    play.descPlayers[play.descPlayerCount] = player;
+    return play.descPlayerCount++;
+  }
+
+  static void Gain(CurrentPlay& play, std::int16_t yards, bool gain = true) {
+    play.gainsNumbers[0] = yards;
+    play.gainIndex = 0;
+    play.gainPositive = gain ? 1 : 0;
+  }
+
+  // A run from first-and-10 that gained (or lost) the yards.
+  CurrentPlay& Rush(PlayerRecord* runner, std::int16_t yards, bool gain = true) {
+    CurrentPlay& play = Down();
+    play.rusher = Role(play, runner);
+    Gain(play, yards, gain);
+    return play;
+  }
+
+  // A pass from first-and-10, caught by the receiver (none: not caught).
+  CurrentPlay& Pass(PlayerRecord* passer, PlayerRecord* receiver, std::int16_t yards,
+                    transcript::PlayResult result = -1) {
+    CurrentPlay& play = Down();
+    play.playKind = kind::kPass;
+    play.result = result;
+    play.passer = Role(play, passer);
+    if (receiver != nullptr) play.receiver = Role(play, receiver);
+    Gain(play, yards);
+    return play;
+  }
+
+  // A fumble chain: fumbler and recoverer of each fumble (nullptr: none).
+  static void Fumbles(CurrentPlay& play,
+                      std::initializer_list<std::pair<PlayerRecord*, PlayerRecord*>> chain) {
+    play.fumble = 1;
+    int i = 0;
+    for (const auto& [fumbler, recoverer] : chain) {
+      if (fumbler != nullptr) play.fumblers[i] = Role(play, fumbler);
+      if (recoverer != nullptr) play.recoverers[i] = Role(play, recoverer);
+      ++i;
+    }
+  }
+
+  void Credit() {
+    for (CurrentPlay& play : plays) {
+      if (!play.noPlay) AccumulatePlay(game, play);
+    }
+  }
+
+  std::vector<const ScoringDriveRecord*> Entries() const {
+    std::vector<const ScoringDriveRecord*> entries;
+    for (const ScoringDriveRecord* e = run.stats.scoring.head; e != nullptr && entries.size() < 50;
+         e = e->next)
+      entries.push_back(e);
+    return entries;
+  }
+};
+
+}  // namespace yl::stats::test

@@ -1,0 +1,393 @@
+// The meaning of descriptions: kinds, results, roles, fumble lists, sides,
+// kick marks and groups for the rows of the effects table where a slip is
+// easy, each description read as it would be from a transcript, and the same
+// descriptions written with the ellipsis byte.
+#include "transcript/meaning.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "transcript/description.h"
+#include "transcript/game_loop.h"
+#include "transcript/line_parser_fixture.h"
+
+namespace yl::transcript {
+namespace {
+
+struct Roles {
+  int blocker = -1;
+  int kicker = -1;
+  int rusher = -1;
+  int passer = -1;
+  int receiver = -1;
+  int target = -1;
+  int defender = -1;
+  int interceptor = -1;
+  int sacker = -1;
+  int sacked = -1;
+  int tackler = -1;
+  int returner = -1;
+  bool operator==(const Roles&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Roles& r) {
+  return out << "blocker " << r.blocker << " kicker " << r.kicker << " rusher " << r.rusher
+             << " passer " << r.passer << " receiver " << r.receiver << " target " << r.target
+             << " defender " << r.defender << " interceptor " << r.interceptor << " sacker "
+             << r.sacker << " sacked " << r.sacked << " tackler " << r.tackler << " returner "
+             << r.returner;
+}
+
+Roles RolesOf(const CurrentPlay& p) {
+  return {p.blocker,  p.kicker,      p.rusher, p.passer, p.receiver, p.target,
+          p.defender, p.interceptor, p.sacker, p.sacked, p.tackler,  p.returner};
+}
+
+constexpr int U = -1;  // side undecided
+
+// The rarer expectations and start values of a case.
+struct More {
+  std::vector<int> startGroups = {};  // teamGroups given before the walk
+  int labelCounter = 1;               // before the walk
+  int labelCounterAfter = -1;         // -1: unchanged
+  bool returnSpot = false;
+  int puntsAtOne = 0;  // puntsByGroup[1] afterwards
+  std::vector<int> kicked = {};
+  int penalty = 0;
+  int noPlay = 0;
+};
+
+// A player afterwards: teamGroup, otherGroup, side (U undecided).
+struct After {
+  int group;
+  int other;
+  int side;
+};
+
+// The play starts with possession label 1 (its groupAtSnap) and label
+// counter 1 unless the case says otherwise; the players are new.
+struct MeaningCase {
+  const char* name;
+  std::string line;
+  int kind;
+  int result;
+  Roles roles;
+  std::vector<After> players;  // in line order
+  int labelAfter;              // possessionLabel afterwards
+  std::vector<int> fumblers = {};
+  std::vector<int> recoverers = {};
+  int fumble = 0;
+  More more = {};
+};
+
+void PrintTo(const MeaningCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+// clang-format off
+const MeaningCase kCases[] = {
+    {"CaughtPass", "#7-Harris's pass was caught by #80-Jones.  ", 5, -1,
+     Roles{.passer = 0, .receiver = 1}, {{1, 1, 0}, {1, 1, 0}}, 1},
+    // The recovery makes a fumble; the catch that follows clears the lists.
+    {"CaughtPassAfterRecoveryClearsFumble",
+     "#1-Ames took the hand-off... FUMBLED... recovered by #7-Harris's pass was caught by #80-Jones.  ",
+     5, -1, Roles{.rusher = 0, .passer = 1, .receiver = 2}, {{1, 1, 0}, {1, 1, 0}, {1, 1, 0}}, 1},
+    {"Interception", "#7-Harris's pass was INTERCEPTED by #24-Reed.  ", 5, -1,
+     Roles{.passer = 0, .interceptor = 1}, {{1, 1, 0}, {-1, 1, 1}}, -1},
+    {"TackleAfterHandOff", "#33-Carter took the hand-off... #91-Brooks took him down.  ", 4, 5,
+     Roles{.rusher = 0, .tackler = 1}, {{1, 1, 0}, {-1, 1, 1}}, 1},
+    {"Sack", "#91-Brooks sacked #7-Harris.  ", 7, 18,
+     Roles{.sacker = 0, .sacked = 1}, {{-1, 1, 1}, {1, 1, 0}}, 1},
+    {"TackledCarrier", "#91-Brooks tackled #33-Carter.  ", 4, 5,
+     Roles{.rusher = 1, .tackler = 0}, {{-1, 1, 1}, {1, 1, 0}}, 1},
+    // The returner takes the ball; his tackler plays for the kicking side,
+    // on offense because the returner is defense.
+    {"PuntReturnedAndTackled", "#4-Punter... the punt was taken by #30-Ret... #55-Cov took him down.  ",
+     2, 5, Roles{.kicker = 0, .tackler = 2, .returner = 1},
+     {{1, 1, 0}, {-1, 1, 1}, {1, 1, 0}}, -1, {}, {}, 0,
+     More{.puntsAtOne = 1, .kicked = {1, 0, 0}}},
+    {"PuntDowned", "#4-Punter... the punt was downed.  ", 2, 16,
+     Roles{.kicker = 0}, {{1, 1, 0}}, -1, {}, {}, 0, More{.puntsAtOne = 1, .kicked = {1}}},
+    {"PuntTouchbackKeepsItsResult", "#4-Punter... the punt was not fielded... touchback.  ", 2, 17,
+     Roles{.kicker = 0}, {{1, 1, 0}}, -1, {}, {}, 0, More{.puntsAtOne = 1, .kicked = {1}}},
+    // The kicker of a punt that ends in a safety is not marked as kicking.
+    {"PuntSafety", "#4-Punter... the punt was not fielded... SAFETY!  ", 2, 10,
+     Roles{.kicker = 0}, {{1, 1, 0}}, -1, {}, {}, 0, More{.puntsAtOne = 1, .kicked = {0}}},
+    // A blocked punt: the man who falls on it is against the kicking side.
+    {"BlockedPuntTackler", "#4-Punter... the punt was BLOCKED by #90-Big... #30-Ret took him down.  ",
+     2, 5, Roles{.blocker = 1, .kicker = 0, .tackler = 2},
+     {{1, 1, 0}, {-1, 1, 1}, {-1, 1, 0}}, 1, {}, {}, 0,
+     More{.puntsAtOne = 1, .kicked = {1, 0, 0}}},
+    {"PuntDroppedByReturner", "#4-Punter... the punt was dropped by #30-Ret.  ", 2, -1,
+     Roles{.kicker = 0, .returner = 1}, {{1, 1, 0}, {-1, 1, 1}}, -1, {1}, {}, 1,
+     More{.puntsAtOne = 1, .kicked = {1, 0}}},
+    {"FieldGoalGood", "#3-Kick's field goal was GOOD!  ", 6, 15,
+     Roles{.kicker = 0}, {{1, 1, 0}}, 1, {}, {}, 0, More{.kicked = {1}}},
+    {"FieldGoalBlocked", "#3-Kick's field goal was BLOCKED by #90-Big.  ", 6, -1,
+     Roles{.blocker = 1, .kicker = 0}, {{1, 1, 0}, {-1, 1, 1}}, 1, {}, {}, 0,
+     More{.kicked = {1, 0}}},
+    // After a blocked kick the interception is a recovery, not a pass.
+    {"BlockedFieldGoalPickedOff",
+     "#3-Kick's field goal was BLOCKED by #90-Big... INTERCEPTED by #24-Reed.  ", 6, -1,
+     Roles{.blocker = 1, .kicker = 0}, {{1, 1, 0}, {-1, 1, 1}, {-1, 1, U}}, -1, {}, {2}, 0,
+     More{.kicked = {1, 0, 0}}},
+    {"DeflectedPassIntercepted",
+     "#7-Harris's pass was broken-up by #24-Reed... INTERCEPTED by #25-Bell.  ", 5, -1,
+     Roles{.passer = 0, .defender = 1, .interceptor = 2},
+     {{1, 1, 0}, {-1, 1, 1}, {-1, 1, 1}}, -1},
+    {"ExtraPointBlocked", "#3-Kick's extra point was BLOCKED by #90-Big.  ", 1, -1,
+     Roles{.blocker = 1, .kicker = 0}, {{1, 1, 0}, {-1, 1, 1}}, 1, {}, {}, 0,
+     More{.kicked = {1, 0}}},
+    {"KickOffTakenAndTackled", "The kickoff was taken by #23-Morgan... #55-Hill took him down.  ",
+     3, 5, Roles{.tackler = 1, .returner = 0}, {{-1, 1, 1}, {1, 1, 0}}, -1},
+    // The kick-off returner who drops the ball starts a label of his own.
+    {"KickOffDropped", "The kickoff was dropped by #23-Morgan.  ", 3, -1,
+     Roles{.returner = 0}, {{2, 1, U}}, 2, {0}, {}, 1, More{.labelCounterAfter = 2}},
+    {"KickOffRecoveredByKickers", "The kickoff was RECOVERED by the kicking team!  ", 3, 2,
+     Roles{}, {}, 1},
+    {"FumbleOutOfBounds",
+     "#33-Carter took the hand-off... FUMBLED... not fielded... the ball went out of bounds.  ",
+     4, 1, Roles{.rusher = 0}, {{1, 1, 0}}, 1, {0}, {}, 1},
+    // Recovered at the spot on a run: the offense kept it.
+    {"FumbleRecoveredByOffense", "#33-Carter took the hand-off... FUMBLED... recovered by #20-Cole.  ",
+     4, -1, Roles{.rusher = 0}, {{1, 1, 0}, {1, 1, 0}}, 1, {0}, {1}, 1},
+    // Returned after the recovery: the recoverer's side is not known.
+    {"FumbleRecoveredAndReturned", "#33-Carter took the hand-off... FUMBLED... recovered by #91-Brooks.  ",
+     4, -1, Roles{.rusher = 0}, {{1, 1, 0}, {2, 1, U}}, 2, {0}, {1}, 1,
+     More{.labelCounterAfter = 2, .returnSpot = true}},
+    // "... recovered by " alone records no fumble.
+    {"RecoveredWithoutFumble", "#7-Harris's pass was caught by #80-Jones... recovered by #24-Reed.  ",
+     5, -1, Roles{.passer = 0, .receiver = 1}, {{1, 1, 0}, {1, 1, 0}, {1, 1, 0}}, 1, {}, {2}, 0},
+    {"LateralDropped", "#7-Harris... under pressure... #8-Lee... the lateral was dropped by #9-Dee.  ",
+     4, -1, Roles{.rusher = 2}, {{0, 0, U}, {0, 0, U}, {1, 1, 0}}, 1, {2}, {}, 1},
+    {"SafetyTackle", "#33-Carter took the hand-off... #91-Brooks tackled him for a SAFETY!  ", 4, 10,
+     Roles{.rusher = 0, .tackler = 1}, {{1, 1, 0}, {-1, 1, 1}}, 1},
+    {"FairCatch", "#30-Ret... he downed it after a FAIR CATCH.  ", 4, 6,
+     Roles{.returner = 0}, {{1, 1, 1}}, 1},
+    {"PassDroppedMarksTheTarget", "#7-Harris's pass was dropped by #80-Jones.  ", 5, -1,
+     Roles{.passer = 0, .target = 1}, {{1, 1, 0}, {2, 1, U}}, 1, {}, {}, 0,
+     More{.labelCounterAfter = 2}},
+    // Rows without the stamp: nobody gets otherGroup, nobody a group.
+    {"WhistledDeadAlone", "The play was whistled dead.  ", 4, 8,
+     Roles{}, {}, 1, {}, {}, 0, More{.penalty = 1}},
+    {"SomebodyTackledHim", "#33-Carter... somebody tackled him.  ", 4, 5,
+     Roles{}, {{0, 0, U}}, 1},
+    {"TouchdownWithoutHandOff", "#22-Baker TOUCHDOWN!  ", 4, 7,
+     Roles{.rusher = 0}, {{0, 0, U}}, 1},
+    {"HandOffWhistledDead", "#33-Carter took the hand-off... whistled dead.  ", 4, -1,
+     Roles{}, {{0, 0, U}}, 1, {}, {}, 0, More{.noPlay = 1}},
+    // The scorer's group has the ball, whatever the label was before.
+    {"TouchdownGivesTheScorersSide", "#24-Reed... TOUCHDOWN!  ", 4, 7,
+     Roles{}, {{-3, 0, U}}, -3, {}, {}, 0, More{.startGroups = {-3}, .labelCounter = 3}},
+    // Already in the carrier's group: the tackler gets a label of his own,
+    // and it becomes the possession label.
+    {"TacklerInCarriersGroup", "#33-Carter took the hand-off... #91-Brooks took him down.  ", 4, 5,
+     Roles{.rusher = 0, .tackler = 1}, {{1, 1, 0}, {2, 1, 1}}, 2, {}, {}, 0,
+     More{.startGroups = {0, 1}, .labelCounterAfter = 2}},
+    // A tackler from another group: his group goes over to the carrier's opponents.
+    {"TacklerFromAnotherGroupMerges", "#33-Carter took the hand-off... #91-Brooks took him down.  ", 4, 5,
+     Roles{.rusher = 0, .tackler = 1}, {{1, 1, 0}, {-1, 1, 1}}, 1, {}, {}, 0,
+     More{.startGroups = {0, 3}, .labelCounter = 3}},
+    // A rusher known to be against the offense's label starts a new one.
+    {"RusherAgainstTheLabel", "#33-Carter took the hand-off... #91-Brooks took him down.  ", 4, 5,
+     Roles{.rusher = 0, .tackler = 1}, {{2, 1, 0}, {-2, 1, 1}}, 2, {}, {}, 0,
+     More{.startGroups = {-1, 0}, .labelCounterAfter = 2}},
+    {"RusherOfAnotherGroupMerges", "#33-Carter took the hand-off... #91-Brooks took him down.  ", 4, 5,
+     Roles{.rusher = 0, .tackler = 1}, {{1, 1, 0}, {-1, 1, 1}}, 1, {}, {}, 0,
+     More{.startGroups = {5, 0}, .labelCounter = 5}},
+};
+// clang-format on
+
+class MeaningTest : public test::LineParserTest, public testing::WithParamInterface<MeaningCase> {
+ protected:
+  MeaningTest() : game(std::make_unique<GameState>()) {}
+
+  void Resolve(const MeaningCase& c, std::string_view line) {
+    play = CurrentPlay();
+    play.groupAtSnap = game->possessionLabel;
+    play.returnSpot = c.more.returnSpot ? 1 : 0;
+    ASSERT_TRUE(ParseExact(ParseDescription, line)) << line;
+    for (std::size_t i = 0; i < c.more.startGroups.size(); ++i) {
+      play.descPlayers[i]->teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
+    }
+    game->labelCounter = static_cast<std::int16_t>(c.more.labelCounter);
+    ResolveDescription(run, *game, play);
+  }
+
+  void Check(const MeaningCase& c) {
+    EXPECT_EQ(play.playKind, c.kind);
+    EXPECT_EQ(play.result, c.result);
+    EXPECT_EQ(RolesOf(play), c.roles);
+    ASSERT_EQ(play.descPlayerCount, static_cast<int>(c.players.size()));
+    for (std::size_t i = 0; i < c.players.size(); ++i) {
+      const league::PlayerRecord& p = *play.descPlayers[i];
+      const After& want = c.players[i];
+      EXPECT_EQ(p.teamGroup, want.group) << "player " << i;
+      EXPECT_EQ(p.otherGroup, want.other) << "player " << i;
+      EXPECT_EQ(p.side, want.side == U ? league::kUndecided : want.side) << "player " << i;
+      if (i < c.more.kicked.size()) {
+        EXPECT_EQ(p.kicked, c.more.kicked[i]) << "player " << i;
+      }
+    }
+    EXPECT_EQ(game->possessionLabel, c.labelAfter);
+    EXPECT_EQ(game->labelCounter,
+              c.more.labelCounterAfter < 0 ? c.more.labelCounter : c.more.labelCounterAfter);
+    std::vector<int> fumblers;
+    std::vector<int> recoverers;
+    for (int k = 0; k < kFumbleSlots; ++k) {
+      if (play.fumblers[k] >= 0) fumblers.push_back(play.fumblers[k]);
+      if (play.recoverers[k] >= 0) recoverers.push_back(play.recoverers[k]);
+    }
+    EXPECT_EQ(fumblers, c.fumblers);
+    EXPECT_EQ(recoverers, c.recoverers);
+    EXPECT_EQ(play.fumble, c.fumble);
+    EXPECT_EQ(game->puntsByGroup[1], c.more.puntsAtOne);
+    EXPECT_EQ(play.penalty, c.more.penalty);
+    EXPECT_EQ(play.noPlay, c.more.noPlay);
+  }
+
+  std::unique_ptr<GameState> game;
+};
+
+TEST_P(MeaningTest, EffectsOfTheDescription) {
+  const MeaningCase& c = GetParam();
+  Resolve(c, c.line);
+  Check(c);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, MeaningTest, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<MeaningCase> CasesWithEllipsis() {
+  std::vector<MeaningCase> cases;
+  for (const MeaningCase& c : kCases) {
+    if (c.line.find("...") != std::string::npos) cases.push_back(c);
+  }
+  return cases;
+}
+
+class TwinMeaningTest : public MeaningTest {};
+
+// Every "..." written as the ellipsis byte gives the twin codes, which act
+// exactly as their partners.
+TEST_P(TwinMeaningTest, TwinsActAsTheirPartners) {
+  const MeaningCase& c = GetParam();
+  std::string line = c.line;
+  for (std::size_t at = line.find("..."); at != std::string::npos; at = line.find("...", at)) {
+    line.replace(at, 3, "\xC9");
+  }
+  Resolve(c, line);
+  bool twin = false;
+  for (int k = 0; k < play.descCount; ++k)
+    twin = twin || play.descCodes[k] >= 160;
+  EXPECT_TRUE(twin);
+  Check(c);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TwinMeaningTest, testing::ValuesIn(CasesWithEllipsis()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Plays built by hand: codes whose lines the description reader would cut
+// differently, and the fields the walk reads besides the codes.
+class HandBuiltMeaningTest : public test::LineParserTest {
+ protected:
+  HandBuiltMeaningTest() : game(std::make_unique<GameState>()) { play.groupAtSnap = 1; }
+
+  league::PlayerRecord* Add(const char* name, int number) {
+    league::PlayerRecord* p =
+        league::AddPlayer(run.league, name, static_cast<std::int16_t>(number));
+    play.descPlayers[play.descPlayerCount++] = p;
+    return p;
+  }
+  void Codes(std::initializer_list<int> codes) {
+    for (const int code : codes)
+      play.descCodes[play.descCount++] = static_cast<std::int16_t>(code);
+  }
+
+  std::unique_ptr<GameState> game;
+};
+
+TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
+  for (const std::int16_t start : {kTry, kScrimmage}) {
+    play = CurrentPlay();
+    play.groupAtSnap = 1;
+    play.startKind = start;
+    Add("Baker", 22);
+    Codes({151});
+    ResolveDescription(run, *game, play);
+    EXPECT_EQ(play.result, start == kTry ? 19 : -1);
+  }
+}
+
+// "... incomplete.  " gives the ball back to the side that snapped it.
+TEST_F(HandBuiltMeaningTest, IncompleteReturnsTheLabelToTheSnap) {
+  league::PlayerRecord* harris = Add("Harris", 7);
+  league::PlayerRecord* reed = Add("Reed", 24);
+  Codes({82, 140});  // intercepted, then incomplete
+  ResolveDescription(run, *game, play);
+  EXPECT_EQ(play.result, 14);
+  EXPECT_EQ(game->possessionLabel, 1);
+  EXPECT_EQ(harris->teamGroup, 1);
+  EXPECT_EQ(reed->teamGroup, -1);
+}
+
+// A recovery on a try, or on a kick, is no offensive recovery at the spot.
+TEST_F(HandBuiltMeaningTest, RecoveryOnATryStartsANewLabel) {
+  Add("Carter", 33);
+  league::PlayerRecord* cole = Add("Cole", 20);
+  Codes({16, 157});
+  play.startKind = kTry;
+  ResolveDescription(run, *game, play);
+  EXPECT_EQ(cole->teamGroup, 2);
+  EXPECT_EQ(cole->side, league::kUndecided);
+  EXPECT_EQ(game->possessionLabel, 2);
+  EXPECT_EQ(play.fumble, 1);
+}
+
+// A punt counts for the kicking label unless a penalty on it was accepted
+// (and then only when it was assessed from a spot).
+TEST_F(HandBuiltMeaningTest, AcceptedPenaltyTakesThePuntOffTheCount) {
+  struct Case {
+    int accepted;
+    int assessedFrom;
+    int counted;
+  };
+  for (const Case c : {Case{0, -1, 1}, Case{1, -1, 0}, Case{1, 3, 1}}) {
+    game = std::make_unique<GameState>();
+    play = CurrentPlay();
+    play.groupAtSnap = 1;
+    Add("Punter", 4);
+    Codes({108});
+    play.penaltyAccepted = static_cast<std::uint8_t>(c.accepted);
+    play.assessedFromIndex = static_cast<std::int16_t>(c.assessedFrom);
+    ResolveDescription(run, *game, play);
+    EXPECT_EQ(game->puntsByGroup[1], c.counted) << c.accepted << " " << c.assessedFrom;
+  }
+}
+
+// A fumble record holds five fumbles; later ones are not written anywhere.
+TEST_F(HandBuiltMeaningTest, MoreFumblesThanSlotsStayInTheRecord) {
+  for (int i = 0; i < 7; ++i)
+    Add("Runner", 30 + i);
+  Codes({5, 5, 5, 5, 5, 5, 5});
+  ResolveDescription(run, *game, play);
+  for (int k = 0; k < kFumbleSlots; ++k)
+    EXPECT_EQ(play.fumblers[k], k);
+  EXPECT_EQ(play.fumble, 1);
+}
+
+TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
+  for (int i = 0; i < 3; ++i)
+    Add("Nobody", 40 + i);
+  league::PlayerRecord* carter = Add("Carter", 33);
+  Codes({-1, 245, 1000, 121});
+  ResolveDescription(run, *game, play);
+  EXPECT_EQ(play.rusher, 3);
+  EXPECT_EQ(carter->teamGroup, 1);
+}
+
+}  // namespace
+}  // namespace yl::transcript

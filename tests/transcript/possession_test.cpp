@@ -1,0 +1,497 @@
+// Possession groups: the label operations, the label of the next play, the
+// naming of groups by scores, rosters and punts, the sides of undecided
+// players, and labels far beyond the first hundred.
+#include "transcript/possession.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "transcript/game_loop.h"
+#include "transcript/line_parser_fixture.h"
+
+namespace yl::transcript {
+namespace {
+
+class PossessionTest : public test::LineParserTest {
+ protected:
+  PossessionTest() : game(std::make_unique<GameState>()) {
+    home = league::FindOrCreateTeam(run.league, "Lions");
+    visiting = league::FindOrCreateTeam(run.league, "Bears");
+  }
+
+  league::PlayerRecord* Player(const char* name, int group, std::string team = "",
+                               bool open = true) {
+    league::PlayerRecord* p =
+        league::AddPlayer(run.league, name, static_cast<std::int16_t>(10 + run.league.playerCount));
+    p->teamGroup = static_cast<std::int16_t>(group);
+    p->teamName = std::move(team);
+    p->teamOpen = open ? 1 : 0;
+    return p;
+  }
+
+  std::unique_ptr<GameState> game;
+  league::TeamRecord* home = nullptr;
+  league::TeamRecord* visiting = nullptr;
+};
+
+// --- The label of the next play ---
+
+struct NextCase {
+  const char* name;
+  CurrentPlay play;
+  int expected;
+};
+
+void PrintTo(const NextCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+// G (groupAtSnap) 5, A (groupAfter) 7, L (possessionLabel) 8, counter 9:
+// a new label is 10.
+CurrentPlay Play(std::int16_t result = -1) {
+  CurrentPlay p;
+  p.groupAtSnap = 5;
+  p.groupAfter = 7;
+  p.result = result;
+  return p;
+}
+
+CurrentPlay Down(int down, CurrentPlay p = Play()) {
+  p.headerNumbers[0] = static_cast<std::int16_t>(down);
+  p.downIndex = 0;
+  return p;
+}
+
+CurrentPlay FourthDown(int gained, int distance) {
+  CurrentPlay p = Down(4);
+  p.headerNumbers[1] = static_cast<std::int16_t>(distance);
+  p.distanceIndex = 1;
+  p.gainsNumbers[0] = static_cast<std::int16_t>(gained);
+  p.gainIndex = 0;
+  return p;
+}
+
+CurrentPlay With(CurrentPlay p, auto CurrentPlay::*field, int value) {
+  p.*field = static_cast<std::remove_reference_t<decltype(p.*field)>>(value);
+  return p;
+}
+
+CurrentPlay Penalty(int kind, CurrentPlay p = Play()) {
+  p.penalty = 1;
+  p.penaltyAccepted = 1;
+  p.penaltyKind = static_cast<std::int16_t>(kind);
+  return p;
+}
+
+CurrentPlay Extras(int first, int second, CurrentPlay p = Play()) {
+  p.extrasCodes[0] = static_cast<std::int16_t>(first);
+  p.extrasCodes[1] = static_cast<std::int16_t>(second);
+  return p;
+}
+
+const NextCase kNextCases[] = {
+    {"SafetyGivesTheSideAfter", Play(10), 7},
+    {"SafetyWithoutSideAfterGivesTheSnap", With(Play(10), &CurrentPlay::groupAfter, 0), 5},
+    {"Touchdown", Play(7), 7},
+    {"PuntNotFieldedIsUndecided", Play(0), 10},
+    {"LooseBallOutIsUndecided", Play(1), 10},
+    {"TouchbackIsUndecided", Play(17), 10},
+    {"FieldGoalGoodKeepsTheSnap", Play(15), 5},
+    {"FieldGoalMissedGoesOver", Play(11), -5},
+    {"TryKeepsTheSnap", With(Play(), &CurrentPlay::startKind, kTry), 5},
+    {"BlockedPuntIsUndecided",
+     With(With(Down(4), &CurrentPlay::playKind, 2), &CurrentPlay::blocker, 1), 10},
+    {"BlockedFieldGoalIsUndecided",
+     With(With(Play(), &CurrentPlay::playKind, 6), &CurrentPlay::blocker, 0), 10},
+    {"BlockedRunIsNoBlockedKick", With(Down(2), &CurrentPlay::blocker, 0), 8},
+    {"NoDownKeepsTheLabel", Play(5), 8},
+    {"ThirdDownKeepsTheLabel", Down(3), 8},
+    {"FourthDownReturnGivesTheSideAfter", With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), 7},
+    {"FourthDownPuntReturnKeepsTheLabel",
+     With(With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), &CurrentPlay::playKind, 2), 8},
+    {"FourthDownPuntKeepsTheLabel", With(FourthDown(40, 5), &CurrentPlay::playKind, 2), 8},
+    {"FourthDownLossGoesOver", With(FourthDown(9, 5), &CurrentPlay::gainPositive, 0), -5},
+    {"FourthDownShortGainOnInchesIsUndecided",
+     With(With(FourthDown(0, 1), &CurrentPlay::shortGain, 1), &CurrentPlay::inches, 1), 10},
+    {"FourthDownShortGainOnYardsFallsShort", With(FourthDown(0, 1), &CurrentPlay::shortGain, 1),
+     -5},
+    {"FourthDownMoreThanTheDistanceKeepsTheSnap", FourthDown(4, 3), 5},
+    {"FourthDownLessThanTheDistanceGoesOver", FourthDown(2, 3), -5},
+    {"FourthDownExactlyTheDistanceIsUndecided", FourthDown(3, 3), 10},
+    {"FourthDownWithoutYardsIsUndecided", With(FourthDown(3, 5), &CurrentPlay::gainIndex, -1), 10},
+    {"PilingOnGivesTheSideAfter", Penalty(3), 7},
+    {"FaceMaskGivesTheSideAfter", Penalty(2), 7},
+    {"PersonalFoulGivesTheSideAfter", Penalty(6), 7},
+    {"UnsportsmanlikeGivesTheSideAfter", Penalty(10), 7},
+    {"IllegalKickGoesOver", Penalty(1), -5},
+    {"FairCatchInterferenceGoesOver", Penalty(15), -5},
+    {"IllegalBlockOnAPuntGivesTheSideAfter", Penalty(4, With(Play(), &CurrentPlay::playKind, 2)),
+     7},
+    {"IllegalBlockOnAKickOffGivesTheSideAfter",
+     Penalty(4, With(Play(), &CurrentPlay::startKind, kKickOff)), 7},
+    {"IllegalBlockOnAFreeKickGivesTheSideAfter",
+     Penalty(4, With(Play(), &CurrentPlay::startKind, kFreeKick)), 7},
+    {"IllegalBlockOnARunKeepsTheSnap", Penalty(4), 5},
+    {"HoldingKeepsTheSnap", Penalty(0, Play(7)), 5},
+    {"DeclinedPenaltyCountsThePlay", With(Penalty(0, Play(7)), &CurrentPlay::penaltyAccepted, 0),
+     7},
+    {"FirstHalfOverGivesTheSecondHalfKickOff", Extras(47, -1, Play(7)), -1},
+    {"AnotherOvertimeIsUndecided", Extras(44, 25), 10},
+    {"AnOvertimeIsUndecided", Extras(43, 34), 10},
+    {"OvertimeAnnouncedFirstChangesNothing", Extras(34, -1), 8},
+};
+
+class NextPossessionTest : public PossessionTest, public testing::WithParamInterface<NextCase> {};
+
+TEST_P(NextPossessionTest, LabelOfTheNextPlay) {
+  game->possessionLabel = 8;
+  game->labelCounter = 9;
+  NextPossession(*game, GetParam().play);
+  EXPECT_EQ(game->possessionLabel, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, NextPossessionTest, testing::ValuesIn(kNextCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Group operations ---
+
+TEST_F(PossessionTest, MergeKeepsTheSmallerMagnitudeAndMovesOtherGroups) {
+  league::PlayerRecord* a = Player("A", 6);
+  league::PlayerRecord* b = Player("B", -4);
+  league::PlayerRecord* c = Player("C", 2);
+  c->otherGroup = -4;
+  league::PlayerRecord* d = Player("D", -4);
+  d->otherGroup = -4;
+  MergeGroups(run, *game, 6, -4);
+  EXPECT_EQ(a->teamGroup, -4);
+  EXPECT_EQ(b->teamGroup, -4);
+  EXPECT_EQ(game->groupMap[6], -4);
+  EXPECT_EQ(game->groupMap[-4], -4);
+  EXPECT_EQ(c->otherGroup, -4);
+  // Merging -4 away: the teamGroup moves; a player whose teamGroup moved
+  // keeps his otherGroup.
+  MergeGroups(run, *game, -4, 3);
+  EXPECT_EQ(b->teamGroup, 3);
+  EXPECT_EQ(c->otherGroup, 3);
+  EXPECT_EQ(d->teamGroup, 3);
+  EXPECT_EQ(d->otherGroup, -4);
+}
+
+// The map is one step deep: a label merged twice still points at the label
+// of its first merge, whose players have moved on.
+TEST_F(PossessionTest, TheMapIsFollowedOneStepOnly) {
+  league::PlayerRecord* a = Player("A", 5);
+  MergeGroups(run, *game, 3, 5);
+  MergeGroups(run, *game, 2, 3);
+  EXPECT_EQ(a->teamGroup, 2);
+  EXPECT_EQ(game->groupMap[5], 3);
+  AssignTeamToGroup(run, *game, 5, "Bears");
+  EXPECT_EQ(a->teamName, "");
+  AssignTeamToGroup(run, *game, 3, "Bears");
+  EXPECT_EQ(a->teamName, "Bears");
+}
+
+TEST_F(PossessionTest, MergingWithNoGroupChangesNothing) {
+  league::PlayerRecord* a = Player("A", 4);
+  league::PlayerRecord* none = Player("None", 0);
+  MergeGroups(run, *game, 0, 4);
+  MergeGroups(run, *game, 4, 0);
+  EXPECT_EQ(a->teamGroup, 4);
+  EXPECT_EQ(none->teamGroup, 0);
+  EXPECT_EQ(game->groupMap[4], 4);
+  EXPECT_EQ(game->groupMap[0], 0);
+}
+
+TEST_F(PossessionTest, AssigningATeamNamesTheGroupAndLogsAFixedOtherTeam) {
+  league::PlayerRecord* fresh = Player("Fresh", 3);
+  league::PlayerRecord* same = Player("Same", 3, "BEARS", false);
+  league::PlayerRecord* open = Player("Open", 3, "Lions", true);
+  league::PlayerRecord* fixed = Player("Fixed", 3, "Lions", false);
+  league::PlayerRecord* elsewhere = Player("Elsewhere", -3);
+  AssignTeamToGroup(run, *game, 3, "Bears");
+  EXPECT_EQ(fresh->teamName, "Bears");
+  EXPECT_EQ(fresh->teamOpen, 0);
+  EXPECT_EQ(same->teamName, "Bears");
+  EXPECT_EQ(open->teamName, "Bears");
+  EXPECT_EQ(open->teamOpen, 0);
+  EXPECT_EQ(fixed->teamName, "Lions");
+  EXPECT_EQ(elsewhere->teamName, "");
+  EXPECT_EQ(Logged(), std::vector{Entry("Tried to change team name of player", "Fixed")});
+}
+
+// Label 0 is no group: naming it would name every player who has none yet,
+// players of earlier games included.
+TEST_F(PossessionTest, NamingNoGroupNamesNobody) {
+  league::PlayerRecord* none = Player("None", 0);
+  league::PlayerRecord* fixed = Player("Fixed", 0, "Lions", false);
+  AssignTeamToGroup(run, *game, 0, "Bears");
+  EXPECT_EQ(none->teamName, "");
+  EXPECT_EQ(fixed->teamName, "Lions");
+  EXPECT_TRUE(Logged().empty());
+}
+
+TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsFirstPlayer) {
+  Player("Later", 2, "Lions");
+  Player("First", 2, "");  // the head of the list: created last
+  std::string name = "unchanged";
+  EXPECT_TRUE(TeamOfGroup(run, *game, 2, name));
+  EXPECT_EQ(name, "");
+  MergeGroups(run, *game, 2, 9);
+  EXPECT_TRUE(TeamOfGroup(run, *game, 9, name));
+  EXPECT_FALSE(TeamOfGroup(run, *game, -2, name));
+}
+
+TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
+  CurrentPlay play;
+  play.groupAtSnap = 4;
+  play.blocker = 0;
+  league::PlayerRecord* blocker = Player("Blocker", -4);
+  league::PlayerRecord* tackler = Player("Tackler", 0);
+  play.descPlayers[0] = blocker;
+  play.descPlayers[1] = tackler;
+  play.descPlayerCount = 2;
+  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), 6);
+  EXPECT_EQ(tackler->teamGroup, -4);
+  play.returnSpot = 1;
+  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), 6);
+  EXPECT_EQ(tackler->teamGroup, 4);
+  // A recovery or an interception makes it a tackle like any other.
+  play.recoverers[0] = 0;
+  tackler->teamGroup = 0;
+  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), -4);
+  EXPECT_EQ(tackler->teamGroup, 4);
+}
+
+TEST_F(PossessionTest, ATacklerWithoutCarrierIsAgainstTheSnap) {
+  CurrentPlay play;
+  play.groupAtSnap = 4;
+  league::PlayerRecord* tackler = Player("Tackler", 7);
+  play.descPlayers[0] = tackler;
+  play.descPlayerCount = 1;
+  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 0, -1, 6), 6);
+  EXPECT_EQ(tackler->teamGroup, -4);
+}
+
+// --- Labels beyond the first hundred ---
+
+TEST_F(PossessionTest, EveryLabelHasItsSlots) {
+  for (const std::int16_t label :
+       {std::int16_t{101}, std::int16_t{-101}, kMaxLabel, static_cast<std::int16_t>(-kMaxLabel)}) {
+    EXPECT_EQ(game->groupMap[label], label);
+    EXPECT_EQ(game->puntsByGroup[label], 0);
+  }
+  league::PlayerRecord* a = Player("A", 3000);
+  MergeGroups(run, *game, 3000, -31000);
+  EXPECT_EQ(game->groupMap[-31000], 3000);
+  ++game->puntsByGroup[-31000];
+  EXPECT_EQ(game->puntsByGroup[-31000], 1);
+  EXPECT_EQ(game->puntsByGroup[31000], 0);
+  EXPECT_EQ(a->teamGroup, 3000);
+}
+
+TEST_F(PossessionTest, NewLabelsStopAtTheLimit) {
+  game->labelCounter = kMaxLabel - 1;
+  EXPECT_EQ(NewLabel(*game), kMaxLabel);
+  EXPECT_EQ(NewLabel(*game), kMaxLabel);
+  EXPECT_EQ(game->labelCounter, kMaxLabel);
+}
+
+// --- Naming the groups ---
+
+struct ScoreCase {
+  const char* name;
+  int previousResult;
+  int visitingBefore, homeBefore, visitingNow, homeNow;
+  const char* sideAfterTeam;  // the team of the side that had the ball
+  const char* otherTeam;
+};
+
+void PrintTo(const ScoreCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const ScoreCase kScoreCases[] = {
+    {"VisitingScores", 7, 0, 0, 6, 0, "Bears", "Lions"},
+    {"HomeScores", 7, 0, 0, 0, 6, "Lions", "Bears"},
+    {"VisitingGetsTheSafety", 10, 0, 0, 2, 0, "Lions", "Bears"},
+    {"HomeGetsTheSafety", 10, 3, 0, 3, 2, "Bears", "Lions"},
+    // Both scores changed: the visiting score decides.
+    {"BothChangedVisitingDecides", 7, 0, 0, 7, 3, "Bears", "Lions"},
+    {"NoChangeNamesNobody", 7, 3, 3, 3, 3, "", ""},
+};
+
+class CarryPossessionTest : public PossessionTest, public testing::WithParamInterface<ScoreCase> {};
+
+CurrentPlay Scores(int visitingScore, int homeScore) {
+  CurrentPlay p;
+  p.headerNumbers[0] = static_cast<std::int16_t>(visitingScore);
+  p.headerNumbers[1] = static_cast<std::int16_t>(homeScore);
+  p.visitingScoreIndex = 0;
+  p.homeScoreIndex = 1;
+  return p;
+}
+
+TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
+  const ScoreCase& c = GetParam();
+  league::PlayerRecord* withBall = Player("WithBall", 3);
+  league::PlayerRecord* against = Player("Against", -3);
+  CurrentPlay previous = Scores(c.visitingBefore, c.homeBefore);
+  previous.result = static_cast<std::int16_t>(c.previousResult);
+  previous.groupAfter = 3;
+  CurrentPlay play = Scores(c.visitingNow, c.homeNow);
+  play.previous = &previous;
+  play.homeTeam = home;
+  play.visitingTeam = visiting;
+  CarryPossession(run, *game, play);
+  EXPECT_EQ(withBall->teamName, c.sideAfterTeam);
+  EXPECT_EQ(against->teamName, c.otherTeam);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scores, CarryPossessionTest, testing::ValuesIn(kScoreCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The record of a failed play has no side after it, and a header that
+// failed has no scores: neither names anybody.
+TEST_F(PossessionTest, AFailedPreviousPlayNamesNobody) {
+  league::PlayerRecord* none = Player("None", 0);
+  CurrentPlay failed = Scores(0, 0);
+  CurrentPlay play = Scores(6, 0);
+  play.previous = &failed;
+  play.homeTeam = home;
+  play.visitingTeam = visiting;
+  CarryPossession(run, *game, play);
+  EXPECT_EQ(none->teamName, "");
+  CurrentPlay noHeader;
+  play.previous = &noHeader;
+  CarryPossession(run, *game, play);
+  EXPECT_EQ(none->teamName, "");
+}
+
+TEST_F(PossessionTest, AFumbleFollowedByALaterDownJoinsTheLabels) {
+  league::PlayerRecord* offense = Player("Offense", 2);
+  league::PlayerRecord* recoverer = Player("Recoverer", 6);
+  league::PlayerRecord* tackler = Player("Tackler", -6);
+  CurrentPlay previous;
+  previous.groupAtSnap = 2;
+  previous.fumble = 1;
+  for (const int down : {1, 2}) {
+    CurrentPlay play = Down(down);
+    play.groupAtSnap = 6;
+    play.previous = &previous;
+    CarryFumble(run, *game, play);
+    EXPECT_EQ(play.groupAtSnap, down == 1 ? 6 : 2);
+    EXPECT_EQ(recoverer->teamGroup, down == 1 ? 6 : 2);
+    EXPECT_EQ(tackler->teamGroup, down == 1 ? -6 : -2);
+  }
+  EXPECT_EQ(offense->teamGroup, 2);
+}
+
+TEST_F(PossessionTest, RosterPlayersNameTheirGroups) {
+  league::PlayerRecord* rostered = Player("Rostered", 4, "Lions", false);
+  league::PlayerRecord* mate = Player("Mate", 4);
+  league::PlayerRecord* opponent = Player("Opponent", -4);
+  league::PlayerRecord* absent = Player("Absent", 0, "Bears", false);
+  EXPECT_TRUE(ResolveGroupsByRoster(run, *game));
+  EXPECT_EQ(mate->teamName, "Lions");
+  EXPECT_EQ(opponent->teamName, "");  // only the player's own group is named
+  EXPECT_EQ(rostered->teamName, "Lions");
+  EXPECT_EQ(absent->teamGroup, 0);
+}
+
+TEST_F(PossessionTest, PlayersWithoutAFixedTeamInTheGameNameNothing) {
+  Player("Absent", 0, "Bears", false);
+  Player("Open", 3, "Bears", true);
+  Player("Unnamed", 3);
+  EXPECT_FALSE(ResolveGroupsByRoster(run, *game));
+}
+
+struct PuntCase {
+  const char* name;
+  int homePunts;
+  int visitingPunts;
+  std::vector<std::pair<int, int>> punts;  // label, count
+  const char* teamOfThree;                 // the team label 3 gets
+  const char* teamOfMinusThree;
+};
+
+void PrintTo(const PuntCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const PuntCase kPuntCases[] = {
+    {"EqualPuntsDecideNothing", 4, 4, {{3, 4}}, "", ""},
+    {"HomePuntsMatch", 4, 5, {{3, 4}}, "Lions", "Bears"},
+    {"VisitingPuntsMatch", 4, 5, {{3, 5}}, "Bears", "Lions"},
+    {"OpponentsLabelMatchesHome", 4, 5, {{-3, 4}}, "Bears", "Lions"},
+    {"OpponentsLabelMatchesVisiting", 4, 5, {{-3, 5}}, "Lions", "Bears"},
+    // Labels are tried from 1 up: a label without punts matches a team
+    // without punts before label 3 is reached.
+    {"ALabelWithoutPuntsMatchesATeamWithout", 0, 5, {{3, 5}}, "", ""},
+    {"TheFirstLabelThatMatchesDecides", 4, 5, {{2, 5}, {3, 5}}, "", ""},
+    {"ALabelPastOneHundred", 4, 5, {{-150, 4}}, "", ""},
+};
+
+class PuntsTest : public PossessionTest, public testing::WithParamInterface<PuntCase> {};
+
+TEST_P(PuntsTest, PuntCountsNameTheGroups) {
+  const PuntCase& c = GetParam();
+  league::PlayerRecord* three = Player("Three", 3);
+  league::PlayerRecord* minusThree = Player("MinusThree", -3);
+  game->labelCounter = 200;
+  for (const auto& [label, count] : c.punts) {
+    game->puntsByGroup[static_cast<std::int16_t>(label)] = static_cast<std::uint16_t>(count);
+  }
+  home->own.punts = c.homePunts;
+  visiting->own.punts = c.visitingPunts;
+  ResolveGroupsByPunts(run, *game, *home, *visiting);
+  EXPECT_EQ(three->teamName, c.teamOfThree);
+  EXPECT_EQ(minusThree->teamName, c.teamOfMinusThree);
+}
+
+INSTANTIATE_TEST_SUITE_P(Punts, PuntsTest, testing::ValuesIn(kPuntCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PossessionTest, APuntCountPastOneHundredNamesItsLabel) {
+  league::PlayerRecord* kicker = Player("Kicker", -150);
+  league::PlayerRecord* receiver = Player("Receiver", 150);
+  game->labelCounter = 150;
+  game->puntsByGroup[-150] = 4;
+  home->own.punts = 4;
+  visiting->own.punts = 5;
+  ResolveGroupsByPunts(run, *game, *home, *visiting);
+  EXPECT_EQ(kicker->teamName, "Lions");
+  EXPECT_EQ(receiver->teamName, "Bears");
+}
+
+TEST_F(PossessionTest, UndecidedPlayersTakeTheirSideFromTheirLastPlay) {
+  Player("NamelessOffense", 5, "");
+  league::PlayerRecord* carrier = Player("Carrier", 2, "Bears");
+  carrier->otherGroup = 2;
+  league::PlayerRecord* tackler = Player("Tackler", -2, "Lions");
+  tackler->otherGroup = 2;
+  league::PlayerRecord* caseDiffers = Player("CaseDiffers", 2, "BEARS");
+  caseDiffers->otherGroup = 2;
+  league::PlayerRecord* decided = Player("Decided", -2, "Lions");
+  decided->otherGroup = 2;
+  decided->side = league::kOffense;
+  league::PlayerRecord* noPlay = Player("NoPlay", -2, "Lions");
+  league::PlayerRecord* unnamedGroup = Player("UnnamedGroup", -5, "Lions");
+  unnamedGroup->otherGroup = 5;
+  league::PlayerRecord* noTeam = Player("NoTeam", -2, "");
+  noTeam->otherGroup = 2;
+  Player("Offense", 2, "Bears");  // the head of the list: his team is group 2's
+  ResolveDefenders(run, *game);
+  EXPECT_EQ(carrier->side, league::kOffense);
+  EXPECT_EQ(tackler->side, league::kDefense);
+  EXPECT_EQ(caseDiffers->side, league::kDefense);  // names compared exactly
+  EXPECT_EQ(decided->side, league::kOffense);
+  EXPECT_EQ(noPlay->side, league::kUndecided);
+  EXPECT_EQ(unnamedGroup->side, league::kUndecided);
+  EXPECT_EQ(noTeam->side, league::kUndecided);
+}
+
+}  // namespace
+}  // namespace yl::transcript

@@ -1,0 +1,379 @@
+// yardledger-inference: measures team inference on simulated seasons. Each
+// season folder written by yardledger-sim is compiled game by game through
+// the engine's transcript reader, without team files and with them, in the
+// per-game way (the league emptied after every game) and the cumulative way
+// (kept, every team opened again after each game). After each game every
+// player of that game is compared with the simulator's truth: his team and
+// his offense/defense side.
+//
+//   yardledger-inference [--misses N] SEASON_DIR...
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "json_reader.h"
+#include "league/league.h"
+#include "league/team_file.h"
+#include "run/compile_run.h"
+#include "run/error_log.h"
+#include "run/platform.h"
+#include "transcript/game_loop.h"
+
+namespace yl::inference {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The engine's platform for a batch tool: no dialogs, no progress; the error
+// log goes to a file named by the tool.
+class ToolPlatform : public run::Platform {
+ public:
+  std::string logPath;
+
+  void ShowAlert(std::string_view message) override {
+    std::fprintf(stderr, "alert: %.*s\n", static_cast<int>(message.size()), message.data());
+  }
+  [[noreturn]] void Terminate(int status) override { std::exit(status == 0 ? 3 : status); }
+  bool AskSaveFile(std::string_view, std::string_view, run::SaveFileReply& reply) override {
+    reply.spec = run::FSSpec{logPath, fs::path(logPath).filename().string()};
+    return true;
+  }
+  void StartProgress(std::string_view, int) override {}
+  void StepProgress(int, int, std::string_view) override {}
+  void EndProgress() override {}
+  void YieldHook() override {}
+};
+
+struct TruthPlayer {
+  std::string team;
+  bool defense = false;
+};
+
+struct TruthGame {
+  std::string file;
+  std::string visiting;
+  std::string home;
+};
+
+struct Truth {
+  std::vector<std::string> teamFiles;
+  std::vector<TruthGame> games;
+  // (number, name) to every player of the season with that token.
+  std::map<std::pair<int, std::string>, std::vector<TruthPlayer>> players;
+};
+
+bool LoadTruth(const fs::path& dir, Truth& truth) {
+  std::ifstream in(dir / "truth.json", std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  JsonValue doc;
+  std::string error;
+  if (!in || !ParseJson(bytes.str(), doc, error)) {
+    std::fprintf(stderr, "%s: truth.json not read: %s\n", dir.c_str(), error.c_str());
+    return false;
+  }
+  for (const JsonValue& team : doc["teams"].items) {
+    truth.teamFiles.push_back((dir / team["file"].text).string());
+  }
+  for (const JsonValue& game : doc["games"].items) {
+    truth.games.push_back(
+        {(dir / game["file"].text).string(), game["visiting"].text, game["home"].text});
+  }
+  for (const JsonValue& p : doc["players"].items) {
+    truth.players[{static_cast<int>(p["number"].number), p["name"].text}].push_back(
+        {p["team"].text, p["side"].text == "defense"});
+  }
+  return !truth.games.empty();
+}
+
+// What one mode found over the games it measured.
+struct Tally {
+  long players = 0;            // player-games measured
+  long right = 0;              // team as the simulator's
+  long wrong = 0;              // the other team of the game
+  long unnamed = 0;            // no team at all
+  long wrongNamedHere = 0;     // named in this game, but for the other team
+  long wrongInMixedGroup = 0;  // ... because his group held players of both teams
+  long missNotNamedHere = 0;   // not named in this game (name empty or from an earlier game)
+  long missWithoutGroup = 0;   // ... having no group at all
+  long ambiguous = 0;          // two players of the two teams share number and name
+  long unknown = 0;            // a player the simulator never had
+  long sideRight = 0;
+  long sideWrong = 0;
+  long sideUndecided = 0;
+  long rosterPlayers = 0;              // with team files: roster players before the first game
+  long rosterChanged = 0;              // ... whose team changed in it
+  std::map<std::string, long> logged;  // error-log entries by message
+
+  void Add(const Tally& t) {
+    players += t.players;
+    right += t.right;
+    wrong += t.wrong;
+    unnamed += t.unnamed;
+    wrongNamedHere += t.wrongNamedHere;
+    wrongInMixedGroup += t.wrongInMixedGroup;
+    missNotNamedHere += t.missNotNamedHere;
+    missWithoutGroup += t.missWithoutGroup;
+    ambiguous += t.ambiguous;
+    unknown += t.unknown;
+    sideRight += t.sideRight;
+    sideWrong += t.sideWrong;
+    sideUndecided += t.sideUndecided;
+    rosterPlayers += t.rosterPlayers;
+    rosterChanged += t.rosterChanged;
+    for (const auto& [message, count] : t.logged)
+      logged[message] += count;
+  }
+};
+
+struct Mode {
+  const char* name;
+  bool cumulative;
+  bool teamFiles;
+  bool firstGameOnly;
+};
+
+constexpr Mode kModes[] = {
+    {"per-game, no team files", false, false, false},
+    {"cumulative, no team files", true, false, false},
+    {"per-game, team files (first game)", false, true, true},
+    {"cumulative, team files", true, true, false},
+};
+
+struct Measurer {
+  const Truth& truth;
+  int missesToShow = 0;
+  int missesShown = 0;
+
+  // The truth of a player of a game between the two teams; null when the
+  // simulator has no such player, ambiguous set when two have his token.
+  const TruthPlayer* Find(const league::PlayerRecord& p, const TruthGame& game,
+                          bool& ambiguous) const {
+    ambiguous = false;
+    const auto found = truth.players.find({p.number, p.name});
+    if (found == truth.players.end()) return nullptr;
+    const TruthPlayer* match = nullptr;
+    for (const TruthPlayer& t : found->second) {
+      if (t.team != game.visiting && t.team != game.home) continue;
+      if (match != nullptr) ambiguous = true;
+      match = &t;
+    }
+    return match;
+  }
+
+  void MeasureGame(run::CompileRun& run, const TruthGame& game, int number,
+                   const league::PlayerRecord* oldHead, Tally& tally) {
+    // The players of the game: those it created and those it grouped.
+    std::vector<const league::PlayerRecord*> players;
+    bool created = true;
+    for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+      if (p == oldHead) created = false;
+      if (created || p->teamGroup != 0 || p->otherGroup != 0) players.push_back(p);
+    }
+    // Which groups hold players of both teams.
+    std::map<int, std::set<std::string>> teamsOfGroup;
+    for (const league::PlayerRecord* p : players) {
+      bool ambiguous = false;
+      const TruthPlayer* t = Find(*p, game, ambiguous);
+      if (t != nullptr && !ambiguous && p->teamGroup != 0)
+        teamsOfGroup[p->teamGroup].insert(t->team);
+    }
+    for (const league::PlayerRecord* p : players) {
+      bool ambiguous = false;
+      const TruthPlayer* t = Find(*p, game, ambiguous);
+      if (t == nullptr) {
+        ++tally.unknown;
+        std::fprintf(stderr, "game %d: player #%d %s is not in the truth\n", number, p->number,
+                     p->name.c_str());
+        continue;
+      }
+      if (ambiguous) {
+        ++tally.ambiguous;
+        continue;
+      }
+      ++tally.players;
+      const bool namedHere = p->teamOpen == 0;
+      if (league::CompareText(p->teamName, t->team, false, true)) {
+        ++tally.right;
+      } else {
+        if (p->teamName.empty()) {
+          ++tally.unnamed;
+        } else {
+          ++tally.wrong;
+        }
+        if (namedHere && !p->teamName.empty()) {
+          ++tally.wrongNamedHere;
+          if (teamsOfGroup[p->teamGroup].size() > 1) ++tally.wrongInMixedGroup;
+        } else {
+          ++tally.missNotNamedHere;
+          if (p->teamGroup == 0) ++tally.missWithoutGroup;
+        }
+        if (missesShown < missesToShow) {
+          ++missesShown;
+          std::printf("  miss: game %d (%s) #%d %s of %s: team \"%s\", group %d%s%s\n", number,
+                      fs::path(game.file).filename().c_str(), p->number, p->name.c_str(),
+                      t->team.c_str(), p->teamName.c_str(), p->teamGroup,
+                      namedHere ? ", named in this game" : ", not named in this game",
+                      teamsOfGroup[p->teamGroup].size() > 1 ? ", group mixed" : "");
+        }
+      }
+      if (p->side == league::kUndecided) {
+        ++tally.sideUndecided;
+      } else if ((p->side == league::kDefense) == t->defense) {
+        ++tally.sideRight;
+      } else {
+        ++tally.sideWrong;
+      }
+    }
+  }
+
+  Tally RunMode(const Mode& mode, const fs::path& workDir) {
+    ToolPlatform platform;
+    platform.logPath = (workDir / "errors.log").string();
+    fs::remove(platform.logPath);
+    options::OutputOptions options;
+    options.fileFormat = options::kUnix;
+    options.cumulativeStats = mode.cumulative;
+    options.gameStats = !mode.cumulative;
+    auto run = std::make_unique<run::CompileRun>(platform, options);
+    run::InitErrorLog(*run);
+    Tally tally;
+    // The roster players and their teams, to see whether the first game
+    // changes any of them.
+    std::vector<std::pair<const league::PlayerRecord*, std::string>> roster;
+    if (mode.teamFiles) {
+      for (const std::string& file : truth.teamFiles) {
+        league::ReadTeamFile(run->league, run::MakeInputFileRecord(file));
+      }
+      for (const league::PlayerRecord* p = run->league.players; p != nullptr; p = p->next) {
+        roster.emplace_back(p, p->teamName);
+      }
+      tally.rosterPlayers = static_cast<long>(roster.size());
+    }
+    const std::size_t count = mode.firstGameOnly ? 1 : truth.games.size();
+    for (std::size_t g = 0; g < count; ++g) {
+      const TruthGame& game = truth.games[g];
+      const run::TransRecord record = run::MakeInputFileRecord(game.file);
+      run->currentTranscriptName = record.name.substr(0, run::kMaxTranscriptName);
+      const league::PlayerRecord* oldHead = run->league.players;
+      transcript::ProcessTranscript(*run, record);
+      if (run->transcriptRejected) {
+        std::fprintf(stderr, "%s: rejected\n", game.file.c_str());
+        continue;
+      }
+      MeasureGame(*run, game, static_cast<int>(g + 1), oldHead, tally);
+      if (g == 0) {
+        for (const auto& [player, team] : roster) {
+          if (player->teamName != team) ++tally.rosterChanged;
+        }
+      }
+      if (mode.cumulative) {
+        league::OpenAllTeams(run->league);
+      } else {
+        league::ReleaseAllPlayerStats(run->league);
+        league::ResetHomeFlags(run->league);
+        league::ReleasePlayers(run->league);
+        league::ReleaseHash(run->league);
+        league::ReleaseTeams(run->league);
+      }
+    }
+    run::DumpErrorLog(*run);
+    std::ifstream log(platform.logPath);
+    std::string line;
+    for (int i = 0; std::getline(log, line); ++i) {
+      if (i % 3 == 1) ++tally.logged[line];
+    }
+    return tally;
+  }
+};
+
+double Share(long part, long whole) {
+  return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+void Print(const Mode& mode, const Tally& t) {
+  std::printf("%s\n", mode.name);
+  std::printf("  players of games measured: %ld (ambiguous tokens skipped: %ld, unknown: %ld)\n",
+              t.players, t.ambiguous, t.unknown);
+  std::printf("  team right: %ld (%.2f%%)  wrong: %ld (%.2f%%)  none: %ld (%.2f%%)\n", t.right,
+              Share(t.right, t.players), t.wrong, Share(t.wrong, t.players), t.unnamed,
+              Share(t.unnamed, t.players));
+  std::printf(
+      "  misses named in the game for the other team: %ld (in a group holding both teams: %ld);"
+      " not named in the game: %ld (without any group: %ld)\n",
+      t.wrongNamedHere, t.wrongInMixedGroup, t.missNotNamedHere, t.missWithoutGroup);
+  const long sides = t.sideRight + t.sideWrong + t.sideUndecided;
+  std::printf("  side right: %ld (%.2f%%)  wrong: %ld (%.2f%%)  undecided: %ld (%.2f%%)\n",
+              t.sideRight, Share(t.sideRight, sides), t.sideWrong, Share(t.sideWrong, sides),
+              t.sideUndecided, Share(t.sideUndecided, sides));
+  if (t.rosterPlayers > 0) {
+    std::printf("  roster players: %ld, team changed in the first game: %ld\n", t.rosterPlayers,
+                t.rosterChanged);
+  }
+  long entries = 0;
+  for (const auto& [message, count] : t.logged)
+    entries += count;
+  std::printf("  error-log entries: %ld\n", entries);
+  for (const auto& [message, count] : t.logged) {
+    std::printf("    \"%s\": %ld\n", message.c_str(), count);
+  }
+}
+
+}  // namespace
+}  // namespace yl::inference
+
+int main(int argc, char** argv) {
+  using namespace yl::inference;
+  int misses = 0;
+  std::vector<fs::path> seasons;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--misses" && i + 1 < argc) {
+      misses = std::atoi(argv[++i]);
+    } else if (!arg.empty() && arg[0] == '-') {
+      std::fprintf(stderr, "usage: yardledger-inference [--misses N] SEASON_DIR...\n");
+      return 2;
+    } else {
+      seasons.emplace_back(arg);
+    }
+  }
+  if (seasons.empty()) {
+    std::fprintf(stderr, "usage: yardledger-inference [--misses N] SEASON_DIR...\n");
+    return 2;
+  }
+  Tally totals[std::size(kModes)];
+  int failures = 0;
+  for (const fs::path& dir : seasons) {
+    Truth truth;
+    if (!LoadTruth(dir, truth)) return 1;
+    std::printf("== %s: %zu games\n", dir.c_str(), truth.games.size());
+    const fs::path work = fs::temp_directory_path() / ("yl-inference-" + std::to_string(getpid()));
+    fs::create_directories(work);
+    for (std::size_t m = 0; m < std::size(kModes); ++m) {
+      Measurer measurer{truth, misses};
+      const Tally tally = measurer.RunMode(kModes[m], work);
+      Print(kModes[m], tally);
+      totals[m].Add(tally);
+      if (kModes[m].teamFiles && tally.rosterChanged > 0 && kModes[m].firstGameOnly) ++failures;
+      if (tally.unknown > 0) ++failures;
+    }
+    fs::remove_all(work);
+  }
+  if (seasons.size() > 1) {
+    std::printf("== all %zu seasons\n", seasons.size());
+    for (std::size_t m = 0; m < std::size(kModes); ++m)
+      Print(kModes[m], totals[m]);
+  }
+  // A roster player whose team changed in the first game, or a player the
+  // simulator never had, is a fault, not a miss of the rules.
+  return failures == 0 ? 0 : 1;
+}
