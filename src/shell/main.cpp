@@ -1,0 +1,42 @@
+// yardledger: the desktop program. Loads the stored output options and runs
+// the main window; when it closes, the program ends.
+#include <QApplication>
+
+#include "options/settings_store.h"
+#include "shell/dialogs.h"
+#include "shell/main_dialog.h"
+#include "shell/program.h"
+#include "shell/shell_platform.h"
+
+namespace {
+
+// With no home folder there is nowhere to keep the options: they are the
+// defaults, and storing them fails.
+class NoSettingsStore : public yl::options::SettingsStore {
+ public:
+  std::optional<std::string> ReadOptions() override { return std::nullopt; }
+  bool WriteOptions(std::string_view) override { return false; }
+  bool DeleteOptions() override { return true; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("yardledger"));
+  QApplication::setWindowIcon(yl::shell::ProgramIcon());
+
+  const std::string settingsPath = yl::options::DefaultSettingsPath();
+  yl::options::IniSettingsStore iniStore(settingsPath);
+  NoSettingsStore noStore;
+  yl::options::SettingsStore& store =
+      settingsPath.empty() ? static_cast<yl::options::SettingsStore&>(noStore) : iniStore;
+  yl::options::OutputOptions options;
+  yl::options::LoadOptions(store, options);
+
+  yl::shell::QtDialogs dialogs;
+  yl::shell::ShellPlatform platform(dialogs);
+  yl::shell::MainDialog window(platform, dialogs, options, store);
+  window.exec();
+  return 0;
+}

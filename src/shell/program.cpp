@@ -1,0 +1,69 @@
+// The program's icon, drawn at run time so that no picture file ships with
+// it, and the About dialog.
+#include "shell/program.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "run/version.h"
+#include "shell/dialog_layout.h"
+
+namespace yl::shell {
+
+namespace {
+
+QPixmap DrawIcon(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / 64.0, size / 64.0);
+
+  // The field: a rounded green square with white yard lines.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x2e, 0x7d, 0x32));
+  painter.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+  painter.setPen(QPen(QColor(255, 255, 255, 170), 2));
+  for (int x = 14; x <= 50; x += 12)
+    painter.drawLine(QPointF(x, 6), QPointF(x, 58));
+
+  // The ball: a brown ellipse tilted across the field, with its lacing.
+  painter.translate(32, 32);
+  painter.rotate(-35);
+  painter.setPen(QPen(QColor(0x3e, 0x1f, 0x0d), 2));
+  painter.setBrush(QColor(0x8b, 0x45, 0x13));
+  painter.drawEllipse(QRectF(-25, -14, 50, 28));
+  painter.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(QPointF(-10, 0), QPointF(10, 0));
+  for (int x = -6; x <= 6; x += 4)
+    painter.drawLine(QPointF(x, -4), QPointF(x, 4));
+  return pixmap;
+}
+
+}  // namespace
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128})
+    icon.addPixmap(DrawIcon(size));
+  return icon;
+}
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+  const DialogUnits units(font());
+  setWindowTitle(QStringLiteral("About Yardledger"));
+  setFixedSize(units.X(160), units.Y(52));
+  auto* icon = new QLabel(this);
+  icon->setPixmap(ProgramIcon().pixmap(32, 32));
+  icon->setGeometry(QRect(QPoint(units.X(10), units.Y(10)), QSize(32, 32)));
+  PlaceAt(new QLabel(QStringLiteral("Yardledger Version %1").arg(run::kVersion), this), units, 40,
+          14);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setDefault(true);
+  Place(ok, units, 100, 32, 50, 14);
+  connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
+}
+
+}  // namespace yl::shell

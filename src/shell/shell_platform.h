@@ -1,0 +1,47 @@
+// The desktop shell's side of the engine's platform interface: the fatal
+// alert as a warning box, the error log's save dialog, the progress dialog,
+// and pending events handled between plays so that Stop is seen.
+#pragma once
+
+#include <QPointer>
+
+#include "run/platform.h"
+#include "shell/progress_dialog.h"
+
+class QWidget;
+
+namespace yl::shell {
+
+class Dialogs;
+
+class ShellPlatform : public run::Platform {
+ public:
+  explicit ShellPlatform(Dialogs& dialogs) : dialogs_(dialogs) {}
+  ~ShellPlatform() override;
+  ShellPlatform(const ShellPlatform&) = delete;
+  ShellPlatform& operator=(const ShellPlatform&) = delete;
+
+  // The window that owns the dialogs.
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  // The stop flag of the run under way (nullptr between runs); Stop sets it.
+  void SetStopFlag(bool* stopFlag) { stopFlag_ = stopFlag; }
+  // The progress dialog while a run lasts, else nullptr.
+  CompileProgressDialog* progressDialog() const { return progress_; }
+
+  void ShowAlert(std::string_view message) override;
+  [[noreturn]] void Terminate(int status) override;
+  bool AskSaveFile(std::string_view title, std::string_view proposedName,
+                   run::SaveFileReply& reply) override;
+  void StartProgress(std::string_view firstName, int count) override;
+  void StepProgress(int addDone, int addPercent, std::string_view name) override;
+  void EndProgress() override;
+  void YieldHook() override;
+
+ private:
+  Dialogs& dialogs_;
+  QPointer<QWidget> owner_;
+  bool* stopFlag_ = nullptr;
+  QPointer<CompileProgressDialog> progress_;
+};
+
+}  // namespace yl::shell

@@ -1,0 +1,48 @@
+// Helpers of the GUI tests: the offscreen main, and answering the modal
+// dialog that a call is about to open.
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+#include <functional>
+
+#include "shell/dialog_layout.h"
+
+namespace yl::test {
+
+// Runs `answer` on the first modal dialog of type Dialog that opens from now
+// on (it must close the dialog). Call it before the call that opens one.
+template <typename Dialog>
+void AnswerNextModal(std::function<void(Dialog*)> answer) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    answer(dialog);
+  });
+  poll->start();
+}
+
+// The control, which must exist.
+template <typename Control>
+Control* Find(const QWidget* dialog, int id) {
+  auto* control = shell::FindControl<Control>(dialog, id);
+  if (control == nullptr) qFatal("no control %d of the expected kind", id);
+  return control;
+}
+
+}  // namespace yl::test
+
+// A Qt Test main that runs offscreen unless told otherwise.
+#define YL_GUI_TEST_MAIN(TestClass)                                                              \
+  int main(int argc, char** argv) {                                                              \
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
+    QApplication application(argc, argv);                                                        \
+    TestClass test;                                                                              \
+    return QTest::qExec(&test, argc, argv);                                                      \
+  }

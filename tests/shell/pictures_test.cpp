@@ -1,0 +1,180 @@
+// Pictures of the windows for a person to look at (PNG files in the build
+// folder), and the check that every text fits its control and every control
+// its window.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "gui_support.h"
+#include "options/settings_store.h"
+#include "scripted_dialogs.h"
+#include "shell/main_dialog.h"
+#include "shell/options_dialog.h"
+#include "shell/program.h"
+#include "shell/shell_platform.h"
+#include "support/temp_dir.h"
+
+using yl::shell::MainDialog;
+using yl::test::Find;
+
+namespace {
+
+class PicturesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void TheWindowsAreDrawn_data();
+  void TheWindowsAreDrawn();
+  void ControlsFitTheirTextsAndDoNotOverlap_data();
+  void ControlsFitTheirTextsAndDoNotOverlap();
+
+ private:
+  // The window of the row's name, shown and laid out as the user sees it.
+  QWidget* Window(const QString& name);
+
+  std::unique_ptr<yl::test::TempDir> dir_;
+  std::unique_ptr<yl::options::IniSettingsStore> store_;
+  yl::options::OutputOptions options_;
+  yl::test::ScriptedDialogs dialogs_;
+  std::unique_ptr<yl::shell::ShellPlatform> platform_;
+  std::unique_ptr<MainDialog> main_;
+  std::unique_ptr<QDialog> other_;
+};
+
+void PicturesTest::init() {
+  dir_ = std::make_unique<yl::test::TempDir>();
+  store_ = std::make_unique<yl::options::IniSettingsStore>(dir_->File("yardledger.conf"));
+  platform_ = std::make_unique<yl::shell::ShellPlatform>(dialogs_);
+  main_ = std::make_unique<MainDialog>(*platform_, dialogs_, options_, *store_);
+}
+
+void PicturesTest::cleanup() {
+  other_.reset();
+  platform_->EndProgress();
+  main_.reset();
+  platform_.reset();
+}
+
+QWidget* PicturesTest::Window(const QString& name) {
+  const QStringList games = {"/home/coach/league/2024/Week 1 - Bears at Lions.txt",
+                             "/home/coach/league/2024/Week 1 - Eagles at Giants.txt",
+                             "/home/coach/league/2024/Week 1 - Rams at Jets.txt"};
+  dialogs_.openAnswers = {games, {"/home/coach/league/teams/Lions.fbt"}};
+  QTest::mouseClick(Find<QPushButton>(main_.get(), MainDialog::kAddTranscripts), Qt::LeftButton);
+  Find<QListWidget>(main_.get(), MainDialog::kTranscriptList)->item(1)->setSelected(true);
+  if (name == "main-expanded") {
+    Find<QCheckBox>(main_.get(), MainDialog::kAddTeams)->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(main_.get(), MainDialog::kAddTeamFiles), Qt::LeftButton);
+  }
+  main_->show();
+  if (name.startsWith("main")) return main_.get();
+  if (name == "about") {
+    other_ = std::make_unique<yl::shell::AboutDialog>(main_.get());
+  } else if (name == "options") {
+    other_ =
+        std::make_unique<yl::shell::OutputOptionsDialog>(options_, *store_, dialogs_, main_.get());
+  } else {
+    platform_->StartProgress("Week 1 - Eagles at Giants", 3);
+    platform_->StepProgress(1, 25, "Week 1 - Bears at Lions");
+    platform_->StepProgress(0, 25, "");
+    platform_->StepProgress(1, 25, "Week 1 - Eagles at Giants");
+    return platform_->progressDialog();
+  }
+  other_->show();
+  return other_.get();
+}
+
+void PicturesTest::TheWindowsAreDrawn_data() {
+  QTest::addColumn<QString>("name");
+  for (const char* name : {"main-collapsed", "main-expanded", "options", "progress", "about"})
+    QTest::newRow(name) << QString(name);
+}
+
+void PicturesTest::TheWindowsAreDrawn() {
+  QFETCH(QString, name);
+  QWidget* window = Window(name);
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  const QImage picture = window->grab().toImage();
+  QCOMPARE(picture.size(), window->size());
+  // Something is drawn: the picture is not one flat colour.
+  bool varied = false;
+  for (int y = 0; y < picture.height() && !varied; ++y)
+    for (int x = 0; x < picture.width() && !varied; ++x)
+      varied = picture.pixel(x, y) != picture.pixel(0, 0);
+  QVERIFY(varied);
+  QVERIFY(QDir().mkpath(YL_PICTURES_DIR));
+  const QString path = QStringLiteral(YL_PICTURES_DIR "/%1.png").arg(name);
+  QVERIFY(picture.save(path));
+  qInfo("%s", qPrintable(path));
+}
+
+void PicturesTest::ControlsFitTheirTextsAndDoNotOverlap_data() {
+  TheWindowsAreDrawn_data();
+}
+
+// The window's controls: the children of the window and of plain pages in
+// it, without frames, lines and group boxes, which surround others.
+void CollectControls(QWidget* parent, QList<QWidget*>& controls) {
+  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow() || !child->isVisible()) continue;
+    const QByteArray kind = child->metaObject()->className();
+    if (kind == "QWidget")
+      CollectControls(child, controls);
+    else if (kind != "QFrame" && kind != "QGroupBox")
+      controls << child;
+  }
+}
+
+QString Describe(const QWidget* control) {
+  return QStringLiteral("a %1 (id %2)")
+      .arg(control->metaObject()->className())
+      .arg(control->property("controlId").toInt());
+}
+
+void PicturesTest::ControlsFitTheirTextsAndDoNotOverlap() {
+  QFETCH(QString, name);
+  QWidget* window = Window(name);
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QList<QWidget*> controls;
+  CollectControls(window, controls);
+  const auto place = [window](const QWidget* control) {
+    return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+  };
+  for (int i = 0; i < controls.size(); ++i) {
+    for (int j = i + 1; j < controls.size(); ++j) {
+      if (place(controls[i]).intersects(place(controls[j])))
+        QFAIL(qPrintable(Describe(controls[i]) + " overlaps " + Describe(controls[j])));
+    }
+  }
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    if (control->window() != window || !control->isVisible()) continue;
+    if (!window->rect().contains(place(control)))
+      QFAIL(qPrintable(Describe(control) + " lies outside its window"));
+    QString text;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    if (text.isEmpty()) continue;
+    const int needed = control->fontMetrics().horizontalAdvance(text);
+    if (control->sizeHint().width() > control->width() || needed > control->width() ||
+        control->fontMetrics().height() > control->height()) {
+      QFAIL(qPrintable(QStringLiteral("\"%1\" does not fit: %2 wide, needs %3")
+                           .arg(text)
+                           .arg(control->width())
+                           .arg(qMax(needed, control->sizeHint().width()))));
+    }
+  }
+}
+
+}  // namespace
+
+YL_GUI_TEST_MAIN(PicturesTest)
+
+#include "pictures_test.moc"

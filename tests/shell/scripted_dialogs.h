@@ -1,0 +1,42 @@
+// Dialogs answered by the test: queued answers for the file dialogs, and a
+// record of every question and message box.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "shell/dialogs.h"
+
+namespace yl::test {
+
+class ScriptedDialogs : public shell::Dialogs {
+ public:
+  struct SaveQuestion {
+    QString title;
+    QString proposedName;
+    bool confirmReplace;
+  };
+  struct Warning {
+    QString title;
+    QString text;
+  };
+
+  QStringList AskOpenFiles(QWidget* parent, const QString& filter) override;
+  QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
+                      bool confirmReplace) override;
+  void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
+
+  // Each open dialog takes the first answer; none left: cancelled.
+  QList<QStringList> openAnswers;
+  // Each save dialog takes the first answer; "" or none left: cancelled.
+  QStringList saveAnswers;
+
+  QStringList openFilters;
+  QList<SaveQuestion> saveQuestions;
+  QList<Warning> warnings;
+  std::function<void(const Warning&)> onWarning;
+};
+
+}  // namespace yl::test
