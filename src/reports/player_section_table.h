@@ -24,13 +24,6 @@ struct SectionColumn {
 // Which position names the tag of the name cell shows.
 enum class PositionTags : std::uint8_t { kOffensive, kDefensive, kBySide };
 
-// A label centred over a run of adjacent columns (the group line).
-struct ColumnGroup {
-  std::string_view label;
-  std::size_t firstColumn;
-  std::size_t columnCount;
-};
-
 enum class SectionId : std::uint8_t {
   kPassing,
   kRushing,

@@ -1,7 +1,6 @@
 // The team player stat sections.
 #include "reports/player_sections.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "reports/report_buffer.h"
@@ -28,23 +27,6 @@ bool Qualifies(const league::PlayerRecord& player, const PlayerSection& section,
                const league::TeamRecord* team) {
   if (!section.listed(player)) return false;
   return team == nullptr || player.teamName == team->name;
-}
-
-// The label of each group starts where it is centred over the group's columns;
-// a label that would start before the end of the previous one follows it.
-void WriteGroupLine(run::CompileRun& run, const PlayerSection& section, const TableLayout& layout) {
-  std::int64_t written = 0;
-  for (const ColumnGroup& group : section.groups) {
-    const std::size_t last = group.firstColumn + group.columnCount - 1;
-    if (group.columnCount == 0 || last >= section.columns.size()) continue;
-    const std::int64_t first = layout.ColumnStart(group.firstColumn);
-    const std::int64_t span = layout.ColumnStart(last) + layout.ColumnWidth(last) - first;
-    const std::int64_t start = first + (span - static_cast<std::int64_t>(group.label.size())) / 2;
-    WriteBlanks(run, start - written);
-    WriteString(run, group.label);
-    written = std::max(written, start) + static_cast<std::int64_t>(group.label.size());
-  }
-  EndLine(run);
 }
 
 void SortForSection(run::CompileRun& run, const PlayerSection& section) {
@@ -100,7 +82,7 @@ void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
   if (!any) return;
 
   layout.WriteTitle(run, section.title);
-  if (!section.groups.empty()) WriteGroupLine(run, section, layout);
+  if (!section.groups.empty()) layout.WriteGroupLine(run, section.groups);
   layout.WriteHeader(run);
   SortForSection(run, section);
   for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {

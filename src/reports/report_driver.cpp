@@ -4,6 +4,7 @@
 
 #include "reports/game_report.h"
 #include "reports/player_sections.h"
+#include "reports/team_tables.h"
 #include "run/compile_run.h"
 
 namespace yl::reports {
@@ -13,8 +14,10 @@ void WriteReports(run::CompileRun& run) {
   if (o.gameStats) WriteGameStats(run);
   if (o.gameStats || o.perPlayStats || (o.cumulativeStats && o.cumulativePlayerStats))
     WritePlayerSections(run, nullptr);
-  // The team tables (cumulative mode) and the season reports and leader
-  // tables (league mode) follow here once their writers exist.
+  if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(run);
+  if (o.leagueStats) {
+    if (o.leagueTeamStats) WriteTeamTables(run);
+  }
 }
 
 }  // namespace yl::reports

@@ -54,8 +54,27 @@ void TableLayout::WriteTitle(run::CompileRun& run, std::string_view title) const
   EndLine(run);
 }
 
+void TableLayout::WriteGroupLine(run::CompileRun& run, std::span<const ColumnGroup> groups) const {
+  std::int64_t written = 0;
+  for (const ColumnGroup& group : groups) {
+    const std::size_t last = group.firstColumn + group.columnCount - 1;
+    if (group.columnCount == 0 || last >= widths_.size()) continue;
+    const std::int64_t first = ColumnStart(group.firstColumn);
+    const std::int64_t span = ColumnStart(last) + widths_[last] - first;
+    const std::int64_t start = first + (span - static_cast<std::int64_t>(group.label.size())) / 2;
+    WriteBlanks(run, start - written);
+    WriteString(run, group.label);
+    written = std::max(written, start) + static_cast<std::int64_t>(group.label.size());
+  }
+  EndLine(run);
+}
+
 void TableLayout::WriteHeader(run::CompileRun& run) const {
-  WriteLeftAligned(run, nameHeader_, nameWidth_ + nameGap_);
+  WriteHeader(run, nameHeader_);
+}
+
+void TableLayout::WriteHeader(run::CompileRun& run, std::string_view nameHeader) const {
+  WriteLeftAligned(run, nameHeader, nameWidth_ + nameGap_);
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     // The word is aligned without its separator, which then follows it.
     WriteBlanks(run, widths_[i] - static_cast<std::int64_t>(HeaderWordLength(columns_[i].header)));

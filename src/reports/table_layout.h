@@ -23,6 +23,13 @@ struct TableColumn {
   std::int32_t minimumWidth;
 };
 
+// A label centred over a run of adjacent value columns (the group line).
+struct ColumnGroup {
+  std::string_view label;
+  std::size_t firstColumn;
+  std::size_t columnCount;
+};
+
 class TableLayout {
  public:
   // nameGap blanks follow the name column; `separator` blanks follow every
@@ -43,8 +50,15 @@ class TableLayout {
 
   // The title, lengthened with "-" to the total width when that is longer.
   void WriteTitle(run::CompileRun& run, std::string_view title) const;
+  // The group line: each label starts where it is centred over its group's
+  // columns and separators (the remainder dropped); a label that would start
+  // before the end of the previous one follows it.
+  void WriteGroupLine(run::CompileRun& run, std::span<const ColumnGroup> groups) const;
   // The header line, each word right-aligned over its column, and the rule.
   void WriteHeader(run::CompileRun& run) const;
+  // The same with a name-column header built by the caller (blanks pad it to
+  // the first value column).
+  void WriteHeader(run::CompileRun& run, std::string_view nameHeader) const;
   // The name cell as written, then blanks up to the first value column.
   void WriteName(run::CompileRun& run, std::string_view cell) const;
   // The value right-aligned in its column, then the separator unless last.

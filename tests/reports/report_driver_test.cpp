@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "reports/report_fixture.h"
@@ -38,15 +39,17 @@ TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   std::vector<std::string> titles;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {
-    // Section titles, not the rules of the game report.
+    // Table titles without their "-" fill, not the rules of the game report.
     if (line.size() > 3 && line.rfind("---", 0) == 0 && line[3] != '-')
-      titles.push_back(line.substr(0, line.find("Stats") + 5));
+      titles.push_back(line.substr(0, std::min(line.find("--", 3), line.find("  ", 3))));
   }
   EXPECT_EQ(titles, GetParam().sections);
 }
 
 const std::vector<std::string> kAllSections = {"---Rushing Stats", "---Scoring Stats",
                                                "---Misc Offensive Stats", "---Penalty Stats"};
+const std::vector<std::string> kTeamTables = {"---Team Offensive Stats", "---Team Defensive Stats",
+                                              "---Team Take-Away/Give-Away Stats"};
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ReportDriverTest,
@@ -71,6 +74,12 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                false,
                                {}},
+                    DriverCase{"CumulativeTeamStatsOnly",
+                               [](options::OutputOptions& o) {
+                                 o.cumulativeStats = 1;
+                                 o.cumulativePlayerStats = 0;
+                               },
+                               false, kTeamTables},
                     DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
     [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 

@@ -1,0 +1,169 @@
+// The team stat tables: three rows of one table of tables, one writer.
+#include "reports/team_tables.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/report_text.h"
+#include "reports/table_layout.h"
+#include "run/compile_run.h"
+#include "stats/team_ranking.h"
+
+namespace yl::reports {
+
+namespace {
+
+using league::TeamRecord;
+using league::TeamTotals;
+
+using TeamCell = std::string (*)(const TeamRecord& team);
+
+struct TeamColumn {
+  TableColumn layout;
+  TeamCell value;
+};
+
+struct TeamTable {
+  std::string_view title;
+  std::span<const TeamColumn> columns;
+  std::span<const ColumnGroup> groups;
+  stats::TeamSortKey key;
+};
+
+// The name column is at least as wide as "TEAM" with its two blanks, so the
+// header word never runs into the first value column's.
+constexpr std::int32_t kNameMinimum = 2;
+constexpr std::int32_t kSeparator = 2;
+
+template <auto Block, auto Field>
+std::int64_t Value(const TeamRecord& team) {
+  return (team.*Block).*Field;
+}
+
+template <auto Block, auto Field>
+std::string Total(const TeamRecord& team) {
+  return IntegerText(Value<Block, Field>(team));
+}
+
+// Per game played, "0.00" for a team without games.
+template <auto Block, auto Field>
+std::string PerGame(const TeamRecord& team) {
+  return RatioText(static_cast<double>(Value<Block, Field>(team)), team.gamesPlayed, 2);
+}
+
+constexpr auto own = &TeamRecord::own;
+constexpr auto opponents = &TeamRecord::opponents;
+
+std::int64_t TakeAways(const TeamRecord& t) {
+  return Value<opponents, &TeamTotals::intercepted>(t) +
+         Value<opponents, &TeamTotals::fumblesLost>(t);
+}
+std::int64_t GiveAways(const TeamRecord& t) {
+  return Value<own, &TeamTotals::intercepted>(t) + Value<own, &TeamTotals::fumblesLost>(t);
+}
+std::string TakeAwaysText(const TeamRecord& t) {
+  return IntegerText(TakeAways(t));
+}
+std::string GiveAwaysText(const TeamRecord& t) {
+  return IntegerText(GiveAways(t));
+}
+std::string Difference(const TeamRecord& t) {
+  return IntegerText(TakeAways(t) - GiveAways(t));
+}
+
+constexpr ColumnGroup kYardageGroups[] = {
+    {"Total Yardage", 0, 3},
+    {"Average Per Game", 3, 3},
+};
+
+constexpr TeamColumn kOffensiveColumns[] = {
+    {{"TOTAL  ", 5}, Total<own, &TeamTotals::netYards>},
+    {{"RUSHING  ", 7}, Total<own, &TeamTotals::rushingYards>},
+    {{"PASSING  ", 7}, Total<own, &TeamTotals::passingYards>},
+    {{"TOTAL  ", 5}, PerGame<own, &TeamTotals::netYards>},
+    {{"RUSHING  ", 7}, PerGame<own, &TeamTotals::rushingYards>},
+    {{"PASSING", 7}, PerGame<own, &TeamTotals::passingYards>},
+};
+
+constexpr TeamColumn kDefensiveColumns[] = {
+    {{"TOTAL  ", 5}, Total<opponents, &TeamTotals::netYards>},
+    {{"RUSHING  ", 7}, Total<opponents, &TeamTotals::rushingYards>},
+    {{"PASSING  ", 7}, Total<opponents, &TeamTotals::passingYards>},
+    {{"TOTAL  ", 5}, PerGame<opponents, &TeamTotals::netYards>},
+    {{"RUSHING  ", 7}, PerGame<opponents, &TeamTotals::rushingYards>},
+    {{"PASSING", 7}, PerGame<opponents, &TeamTotals::passingYards>},
+};
+
+constexpr ColumnGroup kTurnoverGroups[] = {
+    {"Take-Aways", 0, 3},
+    {"Give-Aways", 3, 3},
+};
+
+constexpr TeamColumn kTurnoverColumns[] = {
+    {{"INT  ", 3}, Total<opponents, &TeamTotals::intercepted>},
+    {{"FUM  ", 3}, Total<opponents, &TeamTotals::fumblesLost>},
+    {{"TOTAL  ", 5}, TakeAwaysText},
+    {{"INT  ", 3}, Total<own, &TeamTotals::intercepted>},
+    {{"FUM  ", 3}, Total<own, &TeamTotals::fumblesLost>},
+    {{"TOTAL  ", 5}, GiveAwaysText},
+    {{"DIFF", 4}, Difference},
+};
+
+constexpr TeamTable kOffensive = {"---Team Offensive Stats", kOffensiveColumns, kYardageGroups,
+                                  stats::kOffenseNetYards};
+constexpr TeamTable kDefensive = {"---Team Defensive Stats", kDefensiveColumns, kYardageGroups,
+                                  stats::kDefenseNetYards};
+constexpr TeamTable kTurnovers = {"---Team Take-Away/Give-Away Stats", kTurnoverColumns,
+                                  kTurnoverGroups, stats::kTakeawayGiveaway};
+
+// A run without teams has nothing to compare: the table is left out.
+void WriteTeamTable(run::CompileRun& run, const TeamTable& table) {
+  if (run.league.teams == nullptr) return;
+  std::vector<TableColumn> columns;
+  columns.reserve(table.columns.size());
+  for (const TeamColumn& column : table.columns)
+    columns.push_back(column.layout);
+  TableLayout layout("TEAM", kNameMinimum, kSeparator, columns, kSeparator);
+  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+    layout.MeasureName(static_cast<std::int64_t>(t->name.size()));
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+      layout.MeasureValue(i, table.columns[i].value(*t));
+  }
+
+  layout.WriteTitle(run, table.title);
+  layout.WriteGroupLine(run, table.groups);
+  layout.WriteHeader(run);
+  stats::SortTeamsByName(run.league);
+  stats::SortTeamsByStats(run.league, table.key);
+  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+    layout.WriteName(run, t->name);
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+      layout.WriteValue(run, i, table.columns[i].value(*t));
+    EndLine(run);
+  }
+  EndLine(run);
+}
+
+}  // namespace
+
+void WriteTeamOffensiveStats(run::CompileRun& run) {
+  WriteTeamTable(run, kOffensive);
+}
+
+void WriteTeamDefensiveStats(run::CompileRun& run) {
+  WriteTeamTable(run, kDefensive);
+}
+
+void WriteTeamTakeawayStats(run::CompileRun& run) {
+  WriteTeamTable(run, kTurnovers);
+}
+
+void WriteTeamTables(run::CompileRun& run) {
+  WriteTeamOffensiveStats(run);
+  WriteTeamDefensiveStats(run);
+  WriteTeamTakeawayStats(run);
+}
+
+}  // namespace yl::reports
