@@ -4,6 +4,7 @@
 
 #include "reports/game_report.h"
 #include "reports/player_sections.h"
+#include "reports/team_season_report.h"
 #include "reports/team_tables.h"
 #include "run/compile_run.h"
 
@@ -16,7 +17,10 @@ void WriteReports(run::CompileRun& run) {
     WritePlayerSections(run, nullptr);
   if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(run);
   if (o.leagueStats) {
-    if (o.leagueTeamStats) WriteTeamTables(run);
+    if (o.leagueTeamStats) {
+      WriteTeamSeasonReports(run);
+      WriteTeamTables(run);
+    }
   }
 }
 
