@@ -5,6 +5,7 @@
 #include "reports/game_report.h"
 #include "reports/leader_tables.h"
 #include "reports/player_sections.h"
+#include "reports/team_season_report.h"
 #include "reports/team_tables.h"
 #include "run/compile_run.h"
 
@@ -17,7 +18,10 @@ void WriteReports(run::CompileRun& run) {
     WritePlayerSections(run, nullptr);
   if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(run);
   if (o.leagueStats) {
-    if (o.leagueTeamStats) WriteTeamTables(run);
+    if (o.leagueTeamStats) {
+      WriteTeamSeasonReports(run);
+      WriteTeamTables(run);
+    }
     if (o.leagueLeaders && o.leadersCount != 0) WriteLeagueLeaders(run);
   }
 }

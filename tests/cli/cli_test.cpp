@@ -169,6 +169,44 @@ TEST_F(CliFixture, AFatalAlertEndsWithStatusOne) {
       << r.err;
 }
 
+// The golden season through the command line: league mode with its team
+// files, and cumulative mode with the team tables alone.
+TEST_F(CliFixture, CompilesTheGoldenSeasonInLeagueAndCumulativeMode) {
+  const std::string season = std::string(YL_SOURCE_DIR) + "/tests/golden/season/";
+  std::vector<std::string> inputs;
+  for (const char* team : {"Bears", "Owls", "Rams", "Thunderbirds"}) {
+    inputs.push_back("-t");
+    inputs.push_back(season + team + ".fbt");
+  }
+  for (const char* game :
+       {"1-Owls-at-Bears", "2-Thunderbirds-at-Owls", "3-Rams-at-Thunderbirds", "4-Owls-at-Rams"})
+    inputs.push_back(season + game + ".txt");
+  const auto run = [&](std::vector<std::string> args) {
+    args.insert(args.end(), inputs.begin(), inputs.end());
+    return Run(args);
+  };
+  const std::string tables = test::ReadFileBytes(season + "expected-team-tables.txt");
+  const std::string owls = test::ReadFileBytes(season + "expected-Owls-season.txt");
+
+  CliResult r = run({"-q", "-o", "s", "--format", "unix", "-m", "league", "--no-leaders"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "s.LL\n");
+  EXPECT_NE(r.err.find("4 games compiled, 0 rejected, 0 lines not understood\n"), std::string::npos)
+      << r.err;
+  const std::string league = test::ReadFileBytes(dir.File("s.LL"));
+  const std::size_t owlsAt = league.find("Owls      1-1-1      .333\n");
+  ASSERT_NE(owlsAt, std::string::npos);
+  EXPECT_EQ(league.substr(owlsAt, owls.size()), owls);
+  EXPECT_EQ(league.compare(owlsAt + owls.size(), 27, "Rams      2-0-0      1.000\n"), 0);
+  ASSERT_GT(league.size(), tables.size());
+  EXPECT_EQ(league.substr(league.size() - tables.size()), tables);
+
+  r = run({"-q", "-o", "s", "--format", "unix", "-m", "cumulative", "--no-player-stats"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "s.CS\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("s.CS")), tables);
+}
+
 TEST(ApplyRequest, LaysTheCommandLineOverTheStoredOptions) {
   options::OutputOptions stored;
   stored.oneFile = 0;

@@ -50,6 +50,14 @@ const std::vector<std::string> kAllSections = {"---Rushing Stats", "---Scoring S
                                                "---Misc Offensive Stats", "---Penalty Stats"};
 const std::vector<std::string> kTeamTables = {"---Team Offensive Stats", "---Team Defensive Stats",
                                               "---Team Take-Away/Give-Away Stats"};
+// Bears (Hill, Guard) before Eagles (Jones), each report with its own sections.
+const std::vector<std::string> kSeasonThenTeamTables = {"---Misc Offensive Stats",
+                                                        "---Penalty Stats",
+                                                        "---Rushing Stats",
+                                                        "---Scoring Stats",
+                                                        "---Team Offensive Stats",
+                                                        "---Team Defensive Stats",
+                                                        "---Team Take-Away/Give-Away Stats"};
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ReportDriverTest,
@@ -89,6 +97,20 @@ INSTANTIATE_TEST_SUITE_P(
                                {"---Rushing Yards Leaders", "---Rushing Carries Leaders",
                                 "---Rushing Yards/Carry Leaders", "---Rushing Stuffs/Carry Leaders",
                                 "---Rushing FDs/Carry Leaders", "---Penalty Stats"}},
+                    DriverCase{"LeagueSeasonReportsByTeamNameThenTeamTables",
+                               [](options::OutputOptions& o) {
+                                 o.leagueStats = 1;
+                                 o.leagueLeaders = 0;
+                               },
+                               false, kSeasonThenTeamTables},
+                    DriverCase{"LeagueWithoutTeamStats",
+                               [](options::OutputOptions& o) {
+                                 o.leagueStats = 1;
+                                 o.leagueTeamStats = 0;
+                                 o.leagueLeaders = 0;
+                               },
+                               false,
+                               {}},
                     DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
     [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 

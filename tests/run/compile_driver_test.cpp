@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "run/compile_run.h"
@@ -295,6 +296,39 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
   CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
   EXPECT_EQ(players, 30);
   EXPECT_EQ(teamsSeen, 2);  // Lions from the file is found again by the first line
+}
+
+// Between the games of a league run every player's team is opened again,
+// those from team files too, so that the next game may give him another.
+TEST_F(DriverFixture, LeagueModeReopensEveryPlayersTeamAfterEachGame) {
+  options.gameStats = 0;
+  options.leagueStats = 1;
+  std::string roster(2610, '\0');
+  for (int i = 1; i <= 25; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i) * 58;
+    roster[at + 4] = 1;
+    roster[at + 5] = static_cast<char>('A' + i);
+    roster[at + 41] = static_cast<char>(i);
+  }
+  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", roster)));
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  AddGame("G2", test::SmallGame("Eagles", "Giants"));
+  // Closed roster players at the first pause of each game.
+  std::map<std::string, int> closed;
+  CompileRun* current = nullptr;
+  platform.onYield = [&] {
+    if (current == nullptr || closed.count(current->currentTranscriptName) != 0) return;
+    int count = 0;
+    for (const league::PlayerRecord* p = current->league.players; p != nullptr; p = p->next)
+      count += p->teamName == "Lions" && p->teamOpen == 0;
+    closed[current->currentTranscriptName] = count;
+  };
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  current = &run;
+  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  EXPECT_EQ(closed, (std::map<std::string, int>{{"G1", 30}, {"G2", 0}}));
+  EXPECT_EQ(OutNames(), std::vector<std::string>{"season.LL"});
 }
 
 }  // namespace

@@ -1,14 +1,21 @@
-// Simulated seasons through the compiler: every line is understood, and the
-// team totals read from the boxes equal the simulator's truth.
+// Simulated seasons through the compiler: every line is understood, the team
+// totals read from the boxes equal the simulator's truth, and the league
+// report's record lines give every team its true record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <regex>
+#include <sstream>
 
 #include "league/league.h"
+#include "run/compile_driver.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
 #include "sim_support.h"
 #include "support/fake_platform.h"
+#include "support/temp_dir.h"
 #include "transcript/game_loop.h"
 
 namespace yl::simtest {
@@ -99,6 +106,78 @@ INSTANTIATE_TEST_SUITE_P(
                     SeasonCase{12, sim::EllipsisForm::kByte, sim::LineEnd::kCr},
                     SeasonCase{13, sim::EllipsisForm::kMixed, sim::LineEnd::kMixed},
                     SeasonCase{14, sim::EllipsisForm::kByte, sim::LineEnd::kCrLf}));
+
+// The main job end to end: a season of eight teams over seven weeks, compiled
+// in league mode with its team files; each team's season report opens with
+// its record, which must be the one the simulator played.
+TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
+  sim::SeasonOptions options;
+  options.seed = 5;
+  options.teams = 8;
+  options.weeks = 7;
+  const std::unique_ptr<SampleSeason> season = WriteSampleSeason(options);
+
+  std::vector<run::TransRecord> transcripts;
+  for (const JsonValue& game : season->truth["games"].items)
+    transcripts.push_back(run::MakeInputFileRecord(season->Path(game["file"].text)));
+  std::vector<run::TeamFileRecord> teamFiles;
+  for (const auto& entry : std::filesystem::directory_iterator(season->Path("teams")))
+    teamFiles.push_back(run::MakeInputFileRecord(entry.path().string()));
+  std::sort(teamFiles.begin(), teamFiles.end(),
+            [](const auto& a, const auto& b) { return a.path < b.path; });
+
+  test::FakePlatform platform;
+  options::OutputOptions output;
+  output.gameStats = 0;
+  output.leagueStats = 1;
+  output.fileFormat = options::kUnix;
+  run::CompileRun run(platform, output);
+  run::CompileStats(run, transcripts, teamFiles, run::MakePrefixReply(season->Path("Season")));
+  EXPECT_EQ(run.gamesCompiled, static_cast<int>(transcripts.size()));
+  EXPECT_EQ(run.errorLog.entries, 0);
+  ASSERT_EQ(run.reportFiles.size(), 1u);
+
+  // Per team, in report order: its record line "Name      W-L-T      .pct" and
+  // its own season total and per-game average of plays.
+  struct Printed {
+    std::string record;
+    double plays = 0;
+    double playsPerGame = 0;
+  };
+  const std::regex recordLine(R"((.+?)      (\d+-\d+-\d+)      (1\.000|\.\d{3}))");
+  const std::regex playsLine(R"(Total Plays +\d+ +[\d.]+ +(\d+) +([\d.]+))");
+  std::vector<std::string> names;
+  std::map<std::string, Printed> printed;
+  std::istringstream report(test::ReadFileBytes(run.reportFiles.front()));
+  std::smatch match;
+  for (std::string line; std::getline(report, line);) {
+    if (std::regex_match(line, match, recordLine)) {
+      names.push_back(match[1]);
+      printed[names.back()].record = match[2];
+    } else if (!names.empty() && std::regex_match(line, match, playsLine)) {
+      printed[names.back()].plays = std::stod(match[1]);
+      printed[names.back()].playsPerGame = std::stod(match[2]);
+    }
+  }
+
+  std::vector<std::string> expectedNames;
+  for (const JsonValue& team : season->truth["teams"].items) {
+    const std::string& name = team["name"].text;
+    SCOPED_TRACE(name);
+    expectedNames.push_back(name);
+    EXPECT_EQ(printed[name].record, std::to_string(team["wins"].Int()) + "-" +
+                                        std::to_string(team["losses"].Int()) + "-" +
+                                        std::to_string(team["ties"].Int()));
+    int games = 0;
+    for (const JsonValue& game : season->truth["games"].items)
+      games += game["home"].text == name || game["visiting"].text == name;
+    ASSERT_GT(games, 0);
+    // The average is divided by the games the team played.
+    EXPECT_NEAR(printed[name].playsPerGame, printed[name].plays / games, 0.05 + 1e-9);
+  }
+  std::sort(expectedNames.begin(), expectedNames.end());
+  EXPECT_EQ(names, expectedNames);
+}
 
 }  // namespace
 }  // namespace yl::simtest

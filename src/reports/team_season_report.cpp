@@ -1,0 +1,221 @@
+// The team season report.
+#include "reports/team_season_report.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "reports/player_sections.h"
+#include "reports/report_buffer.h"
+#include "reports/report_text.h"
+#include "run/compile_run.h"
+#include "stats/team_ranking.h"
+
+namespace yl::reports {
+
+namespace {
+
+using league::TeamRecord;
+using league::TeamTotals;
+using Field = std::int32_t TeamTotals::*;
+
+std::int64_t Length(std::string_view text) {
+  return static_cast<std::int64_t>(text.size());
+}
+
+std::string TwoDigits(std::int64_t value) {
+  return (value < 10 ? "0" : "") + IntegerText(value);
+}
+
+void WriteRecordLine(run::CompileRun& run, const TeamRecord& team) {
+  WriteString(run, team.name);
+  WriteBlanks(run, 6);
+  WriteString(
+      run, IntegerText(team.wins) + "-" + IntegerText(team.losses) + "-" + IntegerText(team.ties));
+  WriteBlanks(run, 6);
+  WriteString(run, WinningPercentage(team));
+  EndLineTwice(run);
+}
+
+// ---- Quarter table ----
+
+void WriteQuarterRow(run::CompileRun& run, std::string_view name, const TeamTotals& totals,
+                     std::int64_t nameWidth) {
+  WriteLeftAligned(run, name, nameWidth);
+  for (const std::int32_t points : totals.quarterPoints)
+    WriteRightAligned(run, IntegerText(points), 6);
+  if (totals.overtimePoints != -1) WriteRightAligned(run, IntegerText(totals.overtimePoints), 6);
+  WriteRightAligned(run, IntegerText(totals.points), 8);
+  EndLine(run);
+}
+
+void WriteQuarterTable(run::CompileRun& run, const TeamRecord& team) {
+  const std::int64_t nameWidth = std::max<std::int64_t>(9, Length(team.name));
+  const bool overtime = team.own.overtimePoints != -1;
+  const std::int64_t total = nameWidth + (overtime ? 38 : 32);
+  WriteDashes(run, total);
+  EndLine(run);
+  WriteBlanks(run, nameWidth);
+  WriteString(run, "   1st   2nd   3rd   4th");
+  if (overtime) WriteString(run, "    OT");
+  WriteString(run, "   Final");
+  EndLine(run);
+  WriteQuarterRow(run, "Opponents", team.opponents, nameWidth);
+  WriteQuarterRow(run, team.name, team.own, nameWidth);
+  WriteDashes(run, total);
+  EndLineTwice(run);
+}
+
+// ---- Comparison table ----
+
+enum class RowKind : std::uint8_t {
+  kCount,  // season total and its average per game
+  kPair,   // two totals and their two averages, each joined by "/"
+  kRate,   // one ratio of two totals, under the averages
+  kTime,   // time of possession
+};
+
+struct SeasonRow {
+  std::string_view label;  // padded to 24 characters when written
+  RowKind kind;
+  Field first;
+  Field second;  // the second count of a pair, the divisor of a rate
+  int decimals;  // of a rate
+  bool emptyLineAfter;
+};
+
+constexpr std::int64_t kLabelWidth = 24;
+constexpr std::int64_t kAverageWidth = 10;
+constexpr std::string_view kGap = "   ";
+
+constexpr SeasonRow Count(std::string_view label, Field field, bool emptyLineAfter = false) {
+  return {label, RowKind::kCount, field, nullptr, 0, emptyLineAfter};
+}
+constexpr SeasonRow Pair(std::string_view label, Field first, Field second) {
+  return {label, RowKind::kPair, first, second, 0, false};
+}
+constexpr SeasonRow Rate(std::string_view label, Field numerator, Field divisor, int decimals) {
+  return {label, RowKind::kRate, numerator, divisor, decimals, false};
+}
+
+constexpr SeasonRow kSeasonRows[] = {
+    Count("Rushing Yards", &TeamTotals::rushingYards),
+    Count("Rushing Plays", &TeamTotals::rushingPlays),
+    Rate("Yards Per Rush", &TeamTotals::rushingYards, &TeamTotals::rushingPlays, 1),
+    Count("Passing Yards", &TeamTotals::passingYards),
+    Count("Passing Plays", &TeamTotals::passingPlays),
+    Rate("Yards Per Pass", &TeamTotals::passingYards, &TeamTotals::passingPlays, 1),
+    Pair("Passes (Comp/Atts)", &TeamTotals::completions, &TeamTotals::attempts),
+    Rate("Completion Percentage", &TeamTotals::completions, &TeamTotals::attempts, 2),
+    Count("Sacked", &TeamTotals::timesSacked),
+    Count("Intercepted", &TeamTotals::intercepted),
+    Pair("Fumbles (No/Lost)", &TeamTotals::fumbles, &TeamTotals::fumblesLost),
+    Count("First Downs", &TeamTotals::firstDowns),
+    Count("Punts", &TeamTotals::punts),
+    Count("Net Yards", &TeamTotals::netYards, true),
+    Count("Touchdowns", &TeamTotals::touchdowns),
+    Count("Extra Points", &TeamTotals::extraPoints),
+    Pair("Field Goals (No/Atts)", &TeamTotals::fieldGoalsMade, &TeamTotals::fieldGoalsAttempted),
+    Count("Safeties", &TeamTotals::safeties),
+    Pair("Penalties (No/Yards)", &TeamTotals::penalties, &TeamTotals::penaltyYards),
+    Count("Total Plays", &TeamTotals::totalPlays),
+    {"Total Time", RowKind::kTime, nullptr, nullptr, 0, true},
+    Count("Total Yards", &TeamTotals::totalYards, true),
+};
+
+// The total and the per-game average of one side for a count, pair or time
+// row.
+struct Cells {
+  std::string total;
+  std::string average;
+};
+
+Cells RowCells(const SeasonRow& row, const TeamTotals& totals, std::int32_t games) {
+  switch (row.kind) {
+    case RowKind::kCount:
+      return {IntegerText(totals.*row.first), RatioText(totals.*row.first, games, 1)};
+    case RowKind::kPair:
+      return {
+          PairText(totals.*row.first, totals.*row.second),
+          RatioText(totals.*row.first, games, 1) + "/" + RatioText(totals.*row.second, games, 1)};
+    case RowKind::kTime:
+      return {SeasonTimeText(totals.timeMinutes, totals.timeSeconds),
+              PerGameTimeText(totals.timeMinutes, totals.timeSeconds, games)};
+    case RowKind::kRate:
+      break;
+  }
+  return {};
+}
+
+void WriteSeasonRow(run::CompileRun& run, const SeasonRow& row, const TeamRecord& team,
+                    std::int64_t width) {
+  WriteLeftAligned(run, row.label, kLabelWidth);
+  if (row.kind == RowKind::kRate) {
+    WriteBlanks(run, width + Length(kGap));
+    WriteRightAligned(
+        run, RatioText(team.opponents.*row.first, team.opponents.*row.second, row.decimals),
+        kAverageWidth);
+    WriteBlanks(run, width + 2 * Length(kGap));
+    WriteRightAligned(run, RatioText(team.own.*row.first, team.own.*row.second, row.decimals),
+                      kAverageWidth);
+  } else {
+    const Cells opponents = RowCells(row, team.opponents, team.gamesPlayed);
+    const Cells own = RowCells(row, team.own, team.gamesPlayed);
+    WriteRightAligned(run, opponents.total, width);
+    WriteString(run, kGap);
+    WriteRightAligned(run, opponents.average, kAverageWidth);
+    WriteString(run, kGap);
+    WriteRightAligned(run, own.total, width);
+    WriteString(run, kGap);
+    WriteRightAligned(run, own.average, kAverageWidth);
+  }
+  if (row.emptyLineAfter) {
+    EndLineTwice(run);
+  } else {
+    EndLine(run);
+  }
+}
+
+void WriteComparisonTable(run::CompileRun& run, const TeamRecord& team) {
+  const std::int64_t width = std::max<std::int64_t>(10, Length(team.name));
+  WriteBlanks(run, kLabelWidth);
+  WriteRightAligned(run, "Opponents", width);
+  WriteString(run, "      Average   ");
+  WriteRightAligned(run, team.name, width);
+  WriteString(run, "      Average");
+  EndLineTwice(run);
+  for (const SeasonRow& row : kSeasonRows)
+    WriteSeasonRow(run, row, team, width);
+}
+
+}  // namespace
+
+std::string WinningPercentage(const TeamRecord& team) {
+  std::string text = RatioText(team.wins, team.gamesPlayed, 3);
+  if (text.front() == '0') text.erase(0, 1);
+  return text;
+}
+
+std::string SeasonTimeText(std::int32_t minutes, std::int32_t seconds) {
+  return IntegerText(minutes / 60) + ":" + TwoDigits(minutes % 60) + ":" + TwoDigits(seconds);
+}
+
+std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int32_t games) {
+  if (games == 0) return "0:00";
+  const std::int64_t perGame = (static_cast<std::int64_t>(minutes) * 60 + seconds) / games;
+  return IntegerText(perGame / 60) + ":" + TwoDigits(perGame % 60);
+}
+
+void WriteTeamSeasonReport(run::CompileRun& run, const TeamRecord& team) {
+  WriteRecordLine(run, team);
+  WriteQuarterTable(run, team);
+  WriteComparisonTable(run, team);
+  WritePlayerSections(run, &team);
+}
+
+void WriteTeamSeasonReports(run::CompileRun& run) {
+  stats::SortTeamsByName(run.league);
+  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next)
+    WriteTeamSeasonReport(run, *t);
+}
+
+}  // namespace yl::reports
