@@ -35,7 +35,8 @@ class QuietPlatform : public yl::run::Platform {
 
 std::string GamePath() {
   const char* path = std::getenv("YL_BENCH_GAME");
-  if (path == nullptr || path[0] == 0) throw std::runtime_error("set YL_BENCH_GAME to a transcript");
+  if (path == nullptr || path[0] == 0)
+    throw std::runtime_error("set YL_BENCH_GAME to a transcript");
   return path;
 }
 

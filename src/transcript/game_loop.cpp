@@ -197,8 +197,7 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   ResolveDefenders(run, *game);
   league::InferPositions(run.league);
 
-  stats::GameCredit credit{
-      run, [&map = game->groupMap](std::int16_t label) { return map[label]; }};
+  stats::GameCredit credit{run, [&map = game->groupMap](std::int16_t label) { return map[label]; }};
   StopCountdown creditCountdown;
   for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
     if (creditCountdown.Stopped(run)) break;

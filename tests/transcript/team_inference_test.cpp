@@ -262,7 +262,6 @@ TEST_F(InferenceTest, APlayNotUnderstoodStartsAFreshLabel) {
   EXPECT_EQ(Log(), "T\nDon't understand play description\n#10-Able did something unheard of\n");
 }
 
-
 // The sack comes on a drive whose label (3, after the touchback) is merged
 // into the passer's label 2 only by the sack itself; his last play is on
 // label 2. Crediting must read the merged labels to find him.
