@@ -197,7 +197,10 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   ResolveDefenders(run, *game);
   league::InferPositions(run.league);
 
-  stats::GameCredit credit{run, {}};
+  // Crediting compares possession labels through the game's merges (the
+  // quarterback of a play's offense, pending first downs, fumble walks).
+  const GroupMap& groupMap = game->groupMap;
+  stats::GameCredit credit{run, [&groupMap](std::int16_t label) { return groupMap[label]; }};
   StopCountdown creditCountdown;
   for (CurrentPlay* play = game->plays; play != nullptr; play = play->next) {
     if (creditCountdown.Stopped(run)) break;
