@@ -147,6 +147,13 @@ TEST_F(CliFixture, ModesAndSeparateFiles) {
   r = Run({"-q", "-o", "w", "-m", "game", "g1.txt"});
   EXPECT_EQ(r.out, "w.GS\n");
   EXPECT_NE(r.err.find("1 game compiled, 0 rejected, 0 lines not understood\n"), std::string::npos);
+  r = Run({"-q", "-o", "w", "--per-play", "--separate-files", "g1.txt", "g2.txt"});
+  EXPECT_EQ(r.out, "w.SD.Bea@Lio\nw.SD.Eag@Gia\n");
+  // Each game's name, then the echo of its first play.
+  const std::string start = "g2\r\n\r\n\r\nWith the score 0 to 0 in the 1st quarter";
+  EXPECT_EQ(test::ReadFileBytes(dir.File("w.SD.Eag@Gia")).substr(0, start.size()), start);
+  r = Run({"-q", "-o", "w", "--per-play", "g1.txt", "g2.txt"});
+  EXPECT_EQ(r.out, "w.SD\n");
 }
 
 TEST_F(CliFixture, EachTeamOptionTakesOneFile) {

@@ -1,10 +1,11 @@
 // Report value texts: FormatDecimal's rounding on the generated digit, zero
-// divisors, and the report buffer's block boundary.
+// divisors, the report buffer's block boundary and a failed write.
 #include "reports/report_text.h"
 
 #include <gtest/gtest.h>
 
 #include "reports/report_fixture.h"
+#include "run/file_layer.h"
 
 namespace yl::reports {
 namespace {
@@ -57,6 +58,16 @@ TEST_F(ReportBufferTest, ATextThatWouldFillTheBlockGoesToTheNextOne) {
   EXPECT_EQ(test::ReadFileBytes(run->outputFiles.currentSpec.path), held);
   EXPECT_EQ(run->reportBuffer.fill, 10u);
   EXPECT_EQ(Output(), held + "0123456789");
+}
+
+TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {
+  // The report file reopened for reading only: writing to it fails.
+  ASSERT_EQ(run::FSpOpenDF(run->outputFiles.currentSpec, run::fsRdPerm, run->outputFiles.current),
+            run::noErr);
+  WriteString(*run, "a block of the report");
+  EXPECT_THROW(FlushWriteBuffer(*run), test::FakePlatform::Terminated);
+  ASSERT_EQ(platform.alerts.size(), 1u);
+  EXPECT_EQ(platform.alerts[0], "FSWrite error: WriteGameStats  Couldn't write to file.");
 }
 
 }  // namespace

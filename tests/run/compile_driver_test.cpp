@@ -169,10 +169,19 @@ TEST_F(DriverFixture, AnEmptyTranscriptIsRejected) {
   EXPECT_EQ(run->gamesCompiled, 1);
 }
 
-TEST_F(DriverFixture, TeamsOfARejectedGameAreNotInTheNextGame) {
-  // The second game is rejected after its first line: no header follows.
+// The second of three games is rejected: right after its first line, or
+// after two plays have been read, when no header follows a line that is not
+// understood.
+class RejectedGameTest : public DriverFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(RejectedGameTest, TeamsOfARejectedGameAreNotInTheNextGame) {
+  std::string second = "Eagles (1-0) vs Giants (0-1)\n";
+  if (GetParam()) {
+    const std::string game = test::SmallGame("Eagles", "Giants");
+    second = game.substr(0, game.find("The first quarter is over."));
+  }
   AddGame("G1", test::SmallGame("Bears", "Lions"));
-  AddGame("G2", "Eagles (1-0) vs Giants (0-1)\nnot a header\nnor this\nnor this\nnor this\n");
+  AddGame("G2", second + "not a header\nnor this\nnor this\nnor this\n");
   AddGame("G3", test::SmallGame("Rams", "Jets"));
   std::vector<std::string> inGame;
   ::mkdir(dir.File("out").c_str(), 0755);
@@ -189,7 +198,13 @@ TEST_F(DriverFixture, TeamsOfARejectedGameAreNotInTheNextGame) {
   EXPECT_EQ(run.gamesRejected, 1);
   ASSERT_FALSE(inGame.empty());
   EXPECT_EQ(inGame, (std::vector<std::string>{"Rams visiting", "Jets home"}));
+  // The third game's report names its own teams.
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\nG3\n\n" +
+                test::SmallGameReport("Rams", "Jets") + "\n\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(AfterTheFirstLineOrAfterPlays, RejectedGameTest, testing::Bool());
 
 TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
   options.gameStats = 0;
@@ -246,29 +261,56 @@ TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   EXPECT_EQ(run.league.teamCount, 0);
 }
 
-TEST_F(DriverFixture, StopDuringTheSecondTranscriptDeletesTheRunsFiles) {
+TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
   options.oneFile = 0;
   options.separateFiles = 1;
   AddGame("G1", "bad first line\n");  // an entry in the error log
   AddGame("G2", test::SmallGame("Bears", "Lions"));
   AddGame("G3", test::SmallGame("Eagles", "Giants"));
   AddGame("G4", test::SmallGame("Rams", "Jets"));
+  AddGame("G5", test::SmallGame("Colts", "Bills"));
   dir.Write("keep.txt", "user data");
   ::mkdir(dir.File("out").c_str(), 0755);
   dir.Write("out/week1.GS", "the user's own file");
   platform.saveAnswer = dir.File("out/log");
   CompileRun run(platform, options);
-  // Force the log file into existence, then press Stop during G3.
+  // Force the log file into existence, then press Stop during G4.
+  std::vector<std::string> beforeStop;
   platform.onYield = [&] {
     if (run.currentTranscriptName == "G2") WriteErrorBuffer(run);
-    if (run.currentTranscriptName == "G3") run.stopRequested = true;
+    if (run.currentTranscriptName == "G4" && !run.stopRequested) {
+      beforeStop = OutNames();
+      run.stopRequested = true;
+    }
   };
   CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
   EXPECT_TRUE(run.stopRequested);
+  EXPECT_EQ(beforeStop, (std::vector<std::string>{"log", "week1.GS", "week1.GS.1",
+                                                  "week1.GS.Bea@Lio", "week1.GS.Eag@Gia"}));
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "the user's own file");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("keep.txt")), "user data");
   EXPECT_TRUE(run.reportFiles.empty());
   EXPECT_EQ(platform.calls.back(), "EndProgress");
+}
+
+TEST_F(DriverFixture, ARunNumbersItsFilesAroundTheUsersFiles) {
+  options.oneFile = 0;
+  options.separateFiles = 1;
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  AddGame("G2", test::SmallGame("Eagles", "Giants"));
+  ::mkdir(dir.File("out").c_str(), 0755);
+  dir.Write("out/week1.GS", "mine");
+  dir.Write("out/week1.GS.Bea@Lio", "mine too");
+  auto run = Run();
+  EXPECT_EQ(OutNames(), (std::vector<std::string>{"week1.GS", "week1.GS.Bea@Lio",
+                                                  "week1.GS.Bea@Lio.1", "week1.GS.Eag@Gia"}));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "mine");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Bea@Lio")), "mine too");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Bea@Lio.1")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
+  EXPECT_EQ(run->reportFiles, (std::vector<std::string>{dir.File("out/week1.GS.Bea@Lio.1"),
+                                                        dir.File("out/week1.GS.Eag@Gia")}));
 }
 
 TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {

@@ -90,6 +90,20 @@ TEST_F(FilesFixture, TeamNamesThatAreNoFileNames) {
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"w.GS..._@Ye"});  // ".._" stays in the folder
 }
 
+TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
+  dir.Write("w.GS.Bea@Lio", "the user's");
+  for (int n = 1; n <= kMaxRenameNumber; ++n)
+    dir.Write("w.GS.Bea@Lio." + std::to_string(n), "the user's");
+  CompileRun run(platform, options);
+  OpenNextStatFile(run, MakePrefixReply(dir.File("w")));
+  CloseStatFile(run);
+  EXPECT_THROW(RenameGameFile(run, "Bears", "Lions"), test::FakePlatform::Terminated);
+  ASSERT_EQ(platform.alerts.size(), 1u);
+  EXPECT_EQ(platform.alerts[0], "FSpRename error: RenameGameFile  Couldn't rename file.");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
+  EXPECT_TRUE(test::FileExists(dir.File("w.GS")));
+}
+
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
   CompileRun run(platform, options);
   const std::string typed(28, 'p');

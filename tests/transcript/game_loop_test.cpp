@@ -144,5 +144,27 @@ TEST_F(LoopFixture, EveryGameStartsAnEmptyScoringSummary) {
   EXPECT_TRUE(summary.appendNext);
 }
 
+TEST_F(LoopFixture, CreditingFollowsTheLabelMergesOfTheGame) {
+  // A fourth down gained exactly gives the sack play the new label 2, which
+  // the sacker's known label then merges into 1; Cole's last play is read
+  // under 1. The sack still goes to Cole, the quarterback of that group.
+  const std::string header = "With the score 0 to 0 in the 1st quarter, 14:00 on the clock, and ";
+  Process(std::string(kFirst) + header + "4th-and-4 to go from their own 30 yard line...\n" +
+          "#33-Bell took the hand-off... #91-Nash tackled him.  \n" +
+          "Gain of 4 yards on the play.  The ball is on the 34 yard line.  \n" + header +
+          "1st-and-10 to go from their own 34 yard line...\n#91-Nash sacked #12-Cole.  \n" +
+          "Loss of 6 yards on the play.  The ball is on the 28 yard line.  \n" + header +
+          "2nd-and-16 to go from their own 28 yard line...\n#12-Cole's pass was incomplete.  \n" +
+          "No gain on the play.  The ball is on the 28 yard line.  \nThe game is over.\n" +
+          test::TeamBox("Bears", "Lions", "\n"));
+  ASSERT_EQ(Log(), "");
+  league::PlayerRecord* cole = league::FindPlayerInHash(run->league, 12, "Cole");
+  ASSERT_NE(cole, nullptr);
+  ASSERT_TRUE(cole->passing);
+  EXPECT_EQ(cole->passing->attempts, 1);
+  EXPECT_EQ(cole->passing->sacks, 1);
+  EXPECT_EQ(cole->passing->sackYards, 6);
+}
+
 }  // namespace
 }  // namespace yl::transcript

@@ -262,23 +262,5 @@ TEST_F(InferenceTest, APlayNotUnderstoodStartsAFreshLabel) {
   EXPECT_EQ(Log(), "T\nDon't understand play description\n#10-Able did something unheard of\n");
 }
 
-// The sack comes on a drive whose label (3, after the touchback) is merged
-// into the passer's label 2 only by the sack itself; his last play is on
-// label 2. Crediting must read the merged labels to find him.
-TEST_F(InferenceTest, ASackOnAMergedLabelIsCreditedToThePasser) {
-  Process(std::string(kFirstLine) +
-          Play(Header(0, 0, kKickOff), "The kickoff was not fielded... touchback.  ") +
-          Play(Header(0, 0, Down(1, 10)), "#7-Harris's pass was incomplete.  ") +
-          Play(Header(0, 0, kKickOff), "The kickoff was not fielded... touchback.  ") +
-          Play(Header(0, 0, Down(1, 10)), "#56-Fleard sacked #7-Harris.  ",
-               "Loss of 6 yards on the play.  The ball is on the 24 yard line.  \n") +
-          Play(Header(0, 0, Down(2, 16)), "#7-Harris's pass was incomplete.  ") + End(0, 0));
-  const league::PlayerRecord& harris = Named(7, "Harris");
-  ASSERT_NE(harris.passing, nullptr);
-  EXPECT_EQ(harris.passing->sacks, 1);
-  EXPECT_EQ(harris.passing->sackYards, 6);
-  EXPECT_EQ(harris.passing->attempts, 2);
-}
-
 }  // namespace
 }  // namespace yl::transcript
