@@ -51,31 +51,11 @@ void WriteTitleLine(run::CompileRun& run, const GameTeams& teams) {
 
 // ---- Quarter table ----
 
-void WriteQuarterRow(run::CompileRun& run, const TeamRecord& team, std::int64_t nameWidth) {
-  WriteLeftAligned(run, team.name, nameWidth);
-  for (const std::int32_t points : team.own.quarterPoints)
-    WriteRightAligned(run, IntegerText(points), 6);
-  if (team.own.overtimePoints != -1)
-    WriteRightAligned(run, IntegerText(team.own.overtimePoints), 6);
-  WriteRightAligned(run, IntegerText(team.own.points), 8);
-  EndLine(run);
-}
-
-void WriteQuarterTable(run::CompileRun& run, const GameTeams& teams) {
+void WriteGameQuarterTable(run::CompileRun& run, const GameTeams& teams) {
   const std::int64_t nameWidth = std::max(Length(teams.visiting->name), Length(teams.home->name));
-  const bool overtime = teams.home->own.overtimePoints != -1;
-  const std::int64_t total = nameWidth + (overtime ? 38 : 32);
-  WriteDashes(run, total);
-  EndLine(run);
-  WriteBlanks(run, nameWidth);
-  WriteString(run, "   1st   2nd   3rd   4th");
-  if (overtime) WriteString(run, "    OT");
-  WriteString(run, "   Final");
-  EndLine(run);
-  WriteQuarterRow(run, *teams.visiting, nameWidth);
-  WriteQuarterRow(run, *teams.home, nameWidth);
-  WriteDashes(run, total);
-  EndLine(run);
+  WriteQuarterTable(
+      run, nameWidth, teams.home->own.overtimePoints != -1,
+      {{teams.visiting->name, teams.visiting->own}, {teams.home->name, teams.home->own}});
 }
 
 // ---- Scoring summary ----
@@ -255,11 +235,34 @@ std::string ScoringPhrase(const stats::ScoringDriveRecord& entry) {
   return text;
 }
 
+void WriteQuarterTable(run::CompileRun& run, std::int64_t nameWidth, bool overtime,
+                       std::initializer_list<QuarterRow> rows) {
+  const std::int64_t total = nameWidth + (overtime ? 38 : 32);
+  WriteDashes(run, total);
+  EndLine(run);
+  WriteBlanks(run, nameWidth);
+  WriteString(run, "   1st   2nd   3rd   4th");
+  if (overtime) WriteString(run, "    OT");
+  WriteString(run, "   Final");
+  EndLine(run);
+  for (const QuarterRow& row : rows) {
+    WriteLeftAligned(run, row.name, nameWidth);
+    for (const std::int32_t points : row.totals.quarterPoints)
+      WriteRightAligned(run, IntegerText(points), 6);
+    if (row.totals.overtimePoints != -1)
+      WriteRightAligned(run, IntegerText(row.totals.overtimePoints), 6);
+    WriteRightAligned(run, IntegerText(row.totals.points), 8);
+    EndLine(run);
+  }
+  WriteDashes(run, total);
+  EndLine(run);
+}
+
 void WriteGameStats(run::CompileRun& run) {
   const GameTeams teams = FindGameTeams(run);
   WriteTitleLine(run, teams);
   EndLine(run);
-  WriteQuarterTable(run, teams);
+  WriteGameQuarterTable(run, teams);
   EndLine(run);
   WriteScoringSummary(run, teams);
   EndLine(run);

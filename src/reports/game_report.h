@@ -3,8 +3,12 @@
 // of the two teams.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
+#include "league/league.h"
 #include "stats/scoring_summary.h"
 
 namespace yl::run {
@@ -15,6 +19,18 @@ namespace yl::reports {
 
 // The text of a scoring entry after its time: "#32 Smith 4 yard TD RUN".
 std::string ScoringPhrase(const stats::ScoringDriveRecord& entry);
+
+// One row of a quarter table: the name in front and the points behind it.
+struct QuarterRow {
+  std::string_view name;
+  const league::TeamTotals& totals;
+};
+
+// A quarter-by-quarter score table between two rules: the names padded to
+// nameWidth, an "OT" column when `overtime` (a row shows its overtime points
+// only when it has them), then the final points.
+void WriteQuarterTable(run::CompileRun& run, std::int64_t nameWidth, bool overtime,
+                       std::initializer_list<QuarterRow> rows);
 
 // The report of the game just read; the fatal alert when the team list holds
 // no home or no visiting team.

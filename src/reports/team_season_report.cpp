@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "reports/game_report.h"
 #include "reports/player_sections.h"
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
@@ -38,31 +39,11 @@ void WriteRecordLine(run::CompileRun& run, const TeamRecord& team) {
 
 // ---- Quarter table ----
 
-void WriteQuarterRow(run::CompileRun& run, std::string_view name, const TeamTotals& totals,
-                     std::int64_t nameWidth) {
-  WriteLeftAligned(run, name, nameWidth);
-  for (const std::int32_t points : totals.quarterPoints)
-    WriteRightAligned(run, IntegerText(points), 6);
-  if (totals.overtimePoints != -1) WriteRightAligned(run, IntegerText(totals.overtimePoints), 6);
-  WriteRightAligned(run, IntegerText(totals.points), 8);
+void WriteSeasonQuarterTable(run::CompileRun& run, const TeamRecord& team) {
+  WriteQuarterTable(run, std::max<std::int64_t>(9, Length(team.name)),
+                    team.own.overtimePoints != -1,
+                    {{"Opponents", team.opponents}, {team.name, team.own}});
   EndLine(run);
-}
-
-void WriteQuarterTable(run::CompileRun& run, const TeamRecord& team) {
-  const std::int64_t nameWidth = std::max<std::int64_t>(9, Length(team.name));
-  const bool overtime = team.own.overtimePoints != -1;
-  const std::int64_t total = nameWidth + (overtime ? 38 : 32);
-  WriteDashes(run, total);
-  EndLine(run);
-  WriteBlanks(run, nameWidth);
-  WriteString(run, "   1st   2nd   3rd   4th");
-  if (overtime) WriteString(run, "    OT");
-  WriteString(run, "   Final");
-  EndLine(run);
-  WriteQuarterRow(run, "Opponents", team.opponents, nameWidth);
-  WriteQuarterRow(run, team.name, team.own, nameWidth);
-  WriteDashes(run, total);
-  EndLineTwice(run);
 }
 
 // ---- Comparison table ----
@@ -207,7 +188,7 @@ std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int
 
 void WriteTeamSeasonReport(run::CompileRun& run, const TeamRecord& team) {
   WriteRecordLine(run, team);
-  WriteQuarterTable(run, team);
+  WriteSeasonQuarterTable(run, team);
   WriteComparisonTable(run, team);
   WritePlayerSections(run, &team);
 }
