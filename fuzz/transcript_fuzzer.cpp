@@ -1,8 +1,9 @@
 // Fuzz target: one input is one transcript, compiled by a fresh compile run
 // from the game loop through crediting to the report files and the error
-// log. YL_FUZZ_MODE picks the report mode: 0 game reports, 1 league mode
-// (the input compiled twice, as two weeks of one season, so that players
-// and teams carry over), 2 the per-play reports with their echo.
+// log. YL_FUZZ_MODE picks the report mode: 0 game reports in a file of
+// their own, renamed after the two teams; 1 league mode (the input compiled
+// twice, as two weeks of one season, so that players and teams carry over);
+// 2 the per-play reports with their echo, in Windows line ends.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -26,6 +27,8 @@ yl::options::OutputOptions ModeOptions() {
   options.gameStats = 0;
   if (YL_FUZZ_MODE == 0) {
     options.gameStats = 1;
+    options.oneFile = 0;
+    options.separateFiles = 1;
   } else if (YL_FUZZ_MODE == 1) {
     options.leagueStats = 1;
     options.leadersCount = -1;  // every player in every leader table
@@ -33,6 +36,7 @@ yl::options::OutputOptions ModeOptions() {
     options.perPlayStats = 1;
     options.perPlayOneFile = 1;
     options.perPlaySeparateFiles = 0;
+    options.fileFormat = yl::options::kWindows;
   }
   return options;
 }
