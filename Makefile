@@ -2,9 +2,11 @@
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build asan demo test test-normal test-asan bench clean
+.PHONY: all deps configure build asan demo test test-normal test-asan bench fuzz clean
 
 all: build
 
@@ -40,5 +42,14 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	./scripts/bench build-bench
 
+# The libFuzzer targets: a clang build of their own, then each target runs for
+# FUZZ_SECONDS (not part of `make test`).
+fuzz:
+	./scripts/install-deps clang libclang-rt-dev
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DYL_BUILD_FUZZ=ON -DYL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench $(FUZZ_BUILD)

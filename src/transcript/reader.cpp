@@ -149,7 +149,10 @@ bool ParseFirstLine(std::string_view line, std::string& visiting, std::string& h
     sawVs = true;
     at += 2;
   }
-  return TakeTeamName(line, at, home) != std::string_view::npos;
+  if (TakeTeamName(line, at, home) == std::string_view::npos) return false;
+  // Teams are found by name with letter case ignored: a team named twice
+  // would be both the home and the visiting team of its game.
+  return !MatchPhrase(visiting, home, false, true);
 }
 
 }  // namespace yl::transcript

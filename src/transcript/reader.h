@@ -64,7 +64,8 @@ bool IsPlayHeader(std::string_view line);
 bool IsGameOver(std::string_view line);
 
 // "Visitor (3-2) vs Home (4-1)": a team's record is a parenthesised text
-// holding a digit; parentheses without a digit belong to the name.
+// holding a digit; parentheses without a digit belong to the name. A line
+// that names the same team twice (letter case ignored) is refused.
 bool ParseFirstLine(std::string_view line, std::string& visiting, std::string& home);
 
 }  // namespace yl::transcript

@@ -152,6 +152,19 @@ TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
             "G2\nDon't understand first line of transcript\n\n");
 }
 
+TEST_F(DriverFixture, AGameOfATeamAgainstItselfIsRejectedNotFatal) {
+  // The one team would be both home and visiting team: its game report
+  // could not find the two teams.
+  AddGame("G1", test::SmallGame("Bears", "bears"));
+  AddGame("G2", test::SmallGame("Rams", "Jets"));
+  auto run = Run();
+  EXPECT_TRUE(platform.alerts.empty());
+  EXPECT_EQ(run->gamesCompiled, 1);
+  EXPECT_EQ(run->gamesRejected, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
+            "G1\nDon't understand first line of transcript\n\n");
+}
+
 TEST_F(DriverFixture, LongTranscriptNamesAreCutTo63) {
   const std::string name(70, 'n');
   AddGame(name, "no first line here\n");

@@ -146,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         FirstLineCase{"", false, "", ""},
         FirstLineCase{kName32Line.c_str(), true, k32.c_str(), "Bears"},
         FirstLineCase{kName33Line.c_str(), false, "", ""},
-        FirstLineCase{kHome33Line.c_str(), false, "", ""}));
+        FirstLineCase{kHome33Line.c_str(), false, "", ""},
+        FirstLineCase{"Bears (3-2) vs bears (4-1)", false, "", ""}));
 
 }  // namespace
 }  // namespace yl::transcript
