@@ -326,7 +326,9 @@ TEST_F(DriverFixture, ARunNumbersItsFilesAroundTheUsersFiles) {
                                                         dir.File("out/week1.GS.Eag@Gia")}));
 }
 
-TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
+// A team file of 2610 bytes whose entries 1 to 25 hold players named by one
+// letter, numbered 1 to 25.
+std::string LionsRoster() {
   std::string roster(2610, '\0');
   for (int i = 1; i <= 25; ++i) {
     const std::size_t at = static_cast<std::size_t>(i) * 58;
@@ -334,7 +336,11 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
     roster[at + 5] = static_cast<char>('A' + i);
     roster[at + 41] = static_cast<char>(i);
   }
-  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", roster)));
+  return roster;
+}
+
+TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
+  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   int players = -1;
   int teamsSeen = -1;
@@ -358,14 +364,7 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
 TEST_F(DriverFixture, LeagueModeReopensEveryPlayersTeamAfterEachGame) {
   options.gameStats = 0;
   options.leagueStats = 1;
-  std::string roster(2610, '\0');
-  for (int i = 1; i <= 25; ++i) {
-    const std::size_t at = static_cast<std::size_t>(i) * 58;
-    roster[at + 4] = 1;
-    roster[at + 5] = static_cast<char>('A' + i);
-    roster[at + 41] = static_cast<char>(i);
-  }
-  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", roster)));
+  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   AddGame("G2", test::SmallGame("Eagles", "Giants"));
   // Closed roster players at the first pause of each game.
