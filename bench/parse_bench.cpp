@@ -23,7 +23,6 @@ class QuietPlatform : public yl::run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
   }
-  [[noreturn]] void Terminate(int status) override { std::exit(status); }
   bool AskSaveFile(std::string_view, std::string_view, yl::run::SaveFileReply&) override {
     return false;
   }

@@ -19,15 +19,6 @@ void RemoveScratchFolder() {
 
 }  // namespace
 
-void FuzzPlatform::ShowAlert(std::string_view message) {
-  alert_ = std::string(message);
-}
-
-void FuzzPlatform::Terminate(int status) {
-  std::fprintf(stderr, "fatal alert (status %d): %s\n", status, alert_.c_str());
-  std::abort();
-}
-
 bool FuzzPlatform::AskSaveFile(std::string_view, std::string_view, run::SaveFileReply& reply) {
   const std::string path = ScratchFolder() + "/ErrorLog";
   reply.spec = run::FSSpec{path, run::NameOf(path)};

@@ -1,6 +1,8 @@
-// What every fuzz target shares: a platform that answers without a user and
-// treats a fatal alert as a fault, and a scratch folder for the files a
-// compile run reads and writes, emptied after each input.
+// What every fuzz target shares: a platform that answers without a user, and
+// a scratch folder for the files a compile run reads and writes, emptied
+// after each input. No input the fuzzer writes can make a file operation
+// fail, so a fatal alert is a fault: the targets let it escape, which aborts,
+// and libFuzzer keeps the input.
 #pragma once
 
 #include <cstddef>
@@ -14,10 +16,7 @@ namespace yl::fuzz {
 
 class FuzzPlatform : public run::Platform {
  public:
-  void ShowAlert(std::string_view message) override;
-  // No input the fuzzer writes can make a file operation fail, so a fatal
-  // alert is a fault: it aborts, and libFuzzer keeps the input.
-  [[noreturn]] void Terminate(int status) override;
+  void ShowAlert(std::string_view) override {}
   // The error log goes to ErrorLog in the scratch folder.
   bool AskSaveFile(std::string_view title, std::string_view proposedName,
                    run::SaveFileReply& reply) override;
@@ -25,9 +24,6 @@ class FuzzPlatform : public run::Platform {
   void StepProgress(int, int, std::string_view) override {}
   void EndProgress() override {}
   void YieldHook() override {}
-
- private:
-  std::string alert_;
 };
 
 // The scratch folder of this process, made at the first call and removed at

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "league/league.h"
-#include "run/platform.h"
 #include "transcript/description_phrases.h"
 #include "transcript/extras.h"
 #include "transcript/gains_phrases.h"
@@ -28,19 +27,6 @@ void WriteEntry(std::string_view text) {
   std::puts("\"");
 }
 
-class SilentPlatform : public yl::run::Platform {
- public:
-  void ShowAlert(std::string_view) override {}
-  [[noreturn]] void Terminate(int status) override { std::exit(status); }
-  bool AskSaveFile(std::string_view, std::string_view, yl::run::SaveFileReply&) override {
-    return false;
-  }
-  void StartProgress(std::string_view, int) override {}
-  void StepProgress(int, int, std::string_view) override {}
-  void EndProgress() override {}
-  void YieldHook() override {}
-};
-
 }  // namespace
 
 int main() {
@@ -51,8 +37,7 @@ int main() {
     WriteEntry(entry.text);
   for (const PhraseEntry& entry : kGainsPhrases)
     WriteEntry(entry.text);
-  SilentPlatform platform;
-  yl::league::League league(platform);
+  yl::league::League league;
   ExtrasTable extras;
   PrepareExtrasPhrases(extras, *yl::league::FindOrCreateTeam(league, "Bears"),
                        *yl::league::FindOrCreateTeam(league, "Eagles"));

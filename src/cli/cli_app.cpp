@@ -9,6 +9,7 @@
 
 #include "cli/cli_platform.h"
 #include "options/settings_store.h"
+#include "run/alert.h"
 #include "run/compile_driver.h"
 #include "run/compile_run.h"
 #include "run/file_layer.h"
@@ -175,7 +176,13 @@ int RunCli(int argc, char** argv) {
   for (const std::string& path : r.teams)
     teams.push_back(run::MakeInputFileRecord(path));
 
-  run::CompileStats(compile, transcripts, teams, reply);
+  try {
+    run::CompileStats(compile, transcripts, teams, reply);
+  } catch (const run::FatalAlert& alert) {
+    platform.ShowAlert(alert.Message());
+    run::AbandonRun(compile);
+    return 1;
+  }
 
   for (const std::string& path : compile.reportFiles)
     std::printf("%s\n", path.c_str());

@@ -2,7 +2,6 @@
 #include "cli/cli_platform.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "run/file_layer.h"
 
@@ -15,12 +14,6 @@ constexpr int kBarWidth = 30;
 void CliPlatform::ShowAlert(std::string_view message) {
   if (drawn_) std::fputc('\n', stderr);
   std::fprintf(stderr, "yardledger-cli: %.*s\n", static_cast<int>(message.size()), message.data());
-}
-
-void CliPlatform::Terminate(int status) {
-  std::fflush(stdout);
-  std::fflush(stderr);
-  std::exit(status);
 }
 
 bool CliPlatform::AskSaveFile(std::string_view, std::string_view proposedName,

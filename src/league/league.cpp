@@ -30,8 +30,7 @@ PlayerRecord* CreatePlayerRecord(League& league) {
   try {
     return &league.playerArena.emplace_back();
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(league.platform,
-                    "pCreatePlayerRecord Error: Not enough memory for player record.", kRemedyFix);
+    run::ErrorAlert("pCreatePlayerRecord Error: Not enough memory for player record.", kRemedyFix);
   }
 }
 
@@ -77,7 +76,7 @@ void EnterPlayerInHash(League& league, int number, PlayerRecord* player) {
   try {
     league.hash.buckets[number].push_back(player);
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(league.platform, "pCreatePlayerHash Error: Out of memory!", kRemedyfix);
+    run::ErrorAlert("pCreatePlayerHash Error: Out of memory!", kRemedyfix);
   }
 }
 
@@ -134,8 +133,7 @@ TeamRecord* AddTeam(League& league, std::string_view name) {
   try {
     team = &league.teamArena.emplace_back();
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(league.platform, "pCreateTeamRecord: Not enough memory for team record.",
-                    kRemedyFix);
+    run::ErrorAlert("pCreateTeamRecord: Not enough memory for team record.", kRemedyFix);
   }
   team->name = std::string(Cut(name, kMaxTeamName));
   team->next = league.teams;

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "run/platform.h"
 #include "stats/stat_records.h"
 
 namespace yl::league {
@@ -113,11 +112,10 @@ struct PlayerHash {
 // The league model of one run. Records live in the arenas (stable addresses);
 // the lists give their order.
 struct League {
-  explicit League(run::Platform& platform) : platform(platform) {}
+  League() = default;
   League(const League&) = delete;
   League& operator=(const League&) = delete;
 
-  run::Platform& platform;
   PlayerRecord* players = nullptr;  // most recently created first
   std::int32_t playerCount = 0;
   TeamRecord* teams = nullptr;  // most recently created first

@@ -50,11 +50,11 @@ void ReadTeamFile(League& league, const run::TeamFileRecord& record) {
   run::OpenFile file;
   run::FSSpec spec{record.path, run::NameOf(record.path)};
   if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::ErrorAlert(league.platform, "pTeam File FSpOpenDF() Error");
+    run::ErrorAlert("pTeam File FSpOpenDF() Error");
   }
   std::int32_t length = 0;
   if (run::GetEOF(file, length) != run::noErr) {
-    run::ErrorAlert(league.platform, "pTeam File FSRead() Error");
+    run::ErrorAlert("pTeam File FSRead() Error");
   }
   std::array<TeamFileEntry, kTeamFileEntries> entries;
   unsigned char bytes[kTeamFileEntrySize];
@@ -62,12 +62,12 @@ void ReadTeamFile(League& league, const run::TeamFileRecord& record) {
     // An entry that does not lie wholly inside the file is absent.
     if (static_cast<std::int64_t>(i + 1) * kTeamFileEntrySize > length) break;
     if (run::FSRead(file, kTeamFileEntrySize, bytes) != run::noErr) {
-      run::ErrorAlert(league.platform, "pTeam File FSRead() Error");
+      run::ErrorAlert("pTeam File FSRead() Error");
     }
     entries[i] = DecodeTeamFileEntry(bytes);
   }
   if (run::FSClose(file) != run::noErr) {
-    run::ErrorAlert(league.platform, "pTeam File FSClose() Error");
+    run::ErrorAlert("pTeam File FSClose() Error");
   }
   BuildRoster(league, record.name, entries);
 }

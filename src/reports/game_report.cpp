@@ -30,7 +30,7 @@ GameTeams FindGameTeams(run::CompileRun& run) {
     if (t->homeFlag == 0) teams.visiting = t;
   }
   if (teams.home == nullptr || teams.visiting == nullptr)
-    run::ErrorAlert(run.platform, "pWriteGameStats: Couldn't find visiting or home team");
+    run::ErrorAlert("pWriteGameStats: Couldn't find visiting or home team");
   return teams;
 }
 

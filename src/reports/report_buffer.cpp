@@ -35,7 +35,7 @@ void InitWriteBuffer(run::CompileRun& run) {
   try {
     run.reportBuffer.bytes.assign(kReportBufferSize, 0);
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(run.platform, "pInitWriteBuffer Error: Couldn't allocate buffer for output.",
+    run::ErrorAlert("pInitWriteBuffer Error: Couldn't allocate buffer for output.",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   run.reportBuffer.fill = 0;
@@ -61,7 +61,7 @@ void FlushWriteBuffer(run::CompileRun& run) {
   buffer.fill = 0;
   // A lost block would silently garble the report: a failed write is fatal.
   if (run::FSWrite(run.outputFiles.current, count, buffer.bytes.data()) != run::noErr) {
-    run::ErrorAlert(run.platform, "pFSWrite error: WriteGameStats", "pCouldn't write to file.");
+    run::ErrorAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.");
   }
 }
 

@@ -1,9 +1,6 @@
 // The fatal alert.
 #include "run/alert.h"
 
-#include <cstdlib>
-#include <string>
-
 namespace yl::run {
 
 namespace {
@@ -21,11 +18,11 @@ std::string AlertMessage(std::string_view text1, std::string_view text2) {
   return message;
 }
 
-void ErrorAlert(Platform& platform, std::string_view text1, std::string_view text2) {
-  platform.ShowAlert(AlertMessage(text1, text2));
-  // A fatal condition is a failure: the process must not report success.
-  platform.Terminate(1);
-  std::abort();  // a front end's Terminate never returns
+FatalAlert::FatalAlert(std::string_view text1, std::string_view text2)
+    : std::runtime_error(AlertMessage(text1, text2)), text1_(text1), text2_(text2) {}
+
+void ErrorAlert(std::string_view text1, std::string_view text2) {
+  throw FatalAlert(text1, text2);
 }
 
 }  // namespace yl::run

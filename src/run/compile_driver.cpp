@@ -130,4 +130,12 @@ void CompileStats(CompileRun& run, const std::vector<TransRecord>& transcripts,
   EndOfRun(run);
 }
 
+void AbandonRun(CompileRun& run) {
+  // Closing by assignment reports nothing: the run has failed already.
+  run.outputFiles.current = OpenFile();
+  run.errorLog.file = OpenFile();
+  run.errorLog.open = false;
+  run.platform.EndProgress();
+}
+
 }  // namespace yl::run

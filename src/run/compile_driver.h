@@ -17,4 +17,8 @@ struct CompileRun;
 void CompileStats(CompileRun& run, const std::vector<TransRecord>& transcripts,
                   const std::vector<TeamFileRecord>& teamFiles, const PrefixReply& reply);
 
+// After a fatal alert has ended CompileStats: closes the files the run holds
+// open and ends the progress display. The files written so far stay.
+void AbandonRun(CompileRun& run);
+
 }  // namespace yl::run

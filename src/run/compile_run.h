@@ -22,7 +22,7 @@ constexpr std::size_t kMaxTranscriptName = 63;
 
 struct CompileRun {
   CompileRun(Platform& platform, const options::OutputOptions& options)
-      : platform(platform), options(options), league(platform) {}
+      : platform(platform), options(options) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 

@@ -52,7 +52,7 @@ void InitErrorLog(CompileRun& run) {
   try {
     log.buffer.assign(kErrorLogSize, 0);
   } catch (const std::bad_alloc&) {
-    ErrorAlert(run.platform, "pInitErrorLog Error: Couldn't allocate buffer for output.",
+    ErrorAlert("pInitErrorLog Error: Couldn't allocate buffer for output.",
                "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   log.fill = 0;
@@ -90,12 +90,11 @@ void WriteErrorBuffer(CompileRun& run) {
       return;
     }
     if (FSpCreate(reply.spec) != noErr) {
-      ErrorAlert(run.platform, "pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.");
+      ErrorAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.");
     }
     log.spec = reply.spec;
     if (FSpOpenDF(log.spec, fsRdWrPerm, log.file) != noErr) {
-      ErrorAlert(run.platform, "pFSpOpenDF error: WriteErrorBuffer",
-                 "pCouldn't open created file.");
+      ErrorAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.");
     }
     log.open = true;
   }
@@ -104,7 +103,7 @@ void WriteErrorBuffer(CompileRun& run) {
   if (count == 0) return;
   // A silently truncated log loses the user's diagnostics: a failed write is fatal.
   if (FSWrite(log.file, count, log.buffer.data()) != noErr) {
-    ErrorAlert(run.platform, "pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.");
+    ErrorAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.");
   }
 }
 
@@ -114,7 +113,7 @@ void DumpErrorLog(CompileRun& run) {
     WriteErrorBuffer(run);
     if (log.open) {
       if (FSClose(log.file) != noErr) {
-        ErrorAlert(run.platform, "pFSClose error: DumpErrorLog", "pFile would not close.");
+        ErrorAlert("pFSClose error: DumpErrorLog", "pFile would not close.");
       }
       log.open = false;
     }
@@ -128,10 +127,10 @@ void DeleteErrorLog(CompileRun& run) {
   ErrorLog& log = run.errorLog;
   if (!log.open) return;
   if (FSClose(log.file) != noErr) {
-    ErrorAlert(run.platform, "pFSClose error: DeleteErrorLog", "pFile would not close.");
+    ErrorAlert("pFSClose error: DeleteErrorLog", "pFile would not close.");
   }
   if (FSpDelete(log.spec) != noErr) {
-    ErrorAlert(run.platform, "pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.");
+    ErrorAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.");
   }
   log.open = false;
   log.fill = 0;

@@ -53,16 +53,16 @@ void OpenNextStatFile(CompileRun& run, const PrefixReply& reply) {
     candidate = files.filePrefix + stem + number;
   }
   if (FSpCreate(spec) != noErr) {
-    ErrorAlert(run.platform, "pFSpCreate error: WriteGameStats", "pCouldn't create new file.");
+    ErrorAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.");
   }
   try {
     files.specs.push_back(SpecRecord{spec.path, spec.name});
   } catch (const std::bad_alloc&) {
-    ErrorAlert(run.platform, "pCreateFSSpecList Error: Couldn't allocate SpecRecord record",
+    ErrorAlert("pCreateFSSpecList Error: Couldn't allocate SpecRecord record",
                "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   if (FSpOpenDF(spec, fsRdWrPerm, files.current) != noErr) {
-    ErrorAlert(run.platform, "pFSpOpenDF error: WriteGameStats", "pCouldn't open created file.");
+    ErrorAlert("pFSpOpenDF error: WriteGameStats", "pCouldn't open created file.");
   }
   files.currentSpec = spec;
 }
@@ -70,7 +70,7 @@ void OpenNextStatFile(CompileRun& run, const PrefixReply& reply) {
 void CloseStatFile(CompileRun& run) {
   if (!run.outputFiles.current.IsOpen()) return;
   if (FSClose(run.outputFiles.current) != noErr) {
-    ErrorAlert(run.platform, "pFSClose error: WriteGameStats", "pFile would not close.");
+    ErrorAlert("pFSClose error: WriteGameStats", "pFile would not close.");
   }
 }
 
@@ -88,7 +88,7 @@ void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view
   // being taken must not loop for ever.
   for (int n = 1; FSpRename(closed, candidate) != noErr; ++n) {
     if (n > kMaxRenameNumber) {
-      ErrorAlert(run.platform, "pFSpRename error: RenameGameFile", "pCouldn't rename file.");
+      ErrorAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.");
     }
     const std::string number = std::to_string(n);
     files.filePrefix = Cut(files.filePrefix,
@@ -102,7 +102,7 @@ void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view
 void DeleteStatFiles(CompileRun& run) {
   for (const SpecRecord& record : run.outputFiles.specs) {
     if (FSpDelete(FSSpec{record.path, record.name}) != noErr) {
-      ErrorAlert(run.platform, "pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.");
+      ErrorAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.");
     }
   }
   run.outputFiles.specs.clear();

@@ -1,6 +1,7 @@
 // The small interface through which the engine reaches the user: the fatal
-// alert, the save-file question, progress and the yield between plays. Each
-// front end implements it; tests use a fake that records the calls.
+// alert's message, the save-file question, progress and the yield between
+// plays. Each front end implements it; tests use a fake that records the
+// calls.
 #pragma once
 
 #include <string>
@@ -23,11 +24,10 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Shows the fatal message (both texts already joined, without their hidden
-  // first characters).
+  // Shows the message of a fatal alert (both texts already joined, without
+  // their hidden first characters). The front end calls it when it has
+  // caught the alert.
   virtual void ShowAlert(std::string_view message) = 0;
-  // Ends the program with the given status; never returns.
-  [[noreturn]] virtual void Terminate(int status) = 0;
 
   // The save-file question; title and proposed name are already shown-form.
   virtual bool AskSaveFile(std::string_view title, std::string_view proposedName,

@@ -38,5 +38,5 @@ int main(int argc, char** argv) {
   yl::shell::ShellPlatform platform(dialogs);
   yl::shell::MainDialog window(platform, dialogs, options, store);
   window.exec();
-  return 0;
+  return window.exitStatus();
 }

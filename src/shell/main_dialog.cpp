@@ -196,23 +196,34 @@ void MainDialog::CompileStats() {
   if (path.isEmpty()) return;
   lastReply_ = run::MakePrefixReply(ToNative(path));
 
-  std::vector<run::TransRecord> transcripts;
-  std::vector<run::TeamFileRecord> teams;
+  std::unique_ptr<run::CompileRun> compile;
   try {
-    transcripts = Records(transcripts_);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert(platform_, "pCreateTransRecord Error: Out of memory!", kMoreMemory);
+    std::vector<run::TransRecord> transcripts;
+    std::vector<run::TeamFileRecord> teams;
+    try {
+      transcripts = Records(transcripts_);
+    } catch (const std::bad_alloc&) {
+      run::ErrorAlert("pCreateTransRecord Error: Out of memory!", kMoreMemory);
+    }
+    try {
+      teams = Records(teams_);
+    } catch (const std::bad_alloc&) {
+      run::ErrorAlert("pCreateTeamFileRecord Error: Out of memory!", kMoreMemory);
+    }
+    compile = std::make_unique<run::CompileRun>(platform_, options_);
+    SetRunning(true);
+    platform_.SetStopFlag(&compile->stopRequested);
+    run::CompileStats(*compile, transcripts, teams, lastReply_);
+  } catch (const run::FatalAlert& alert) {
+    // A fatal alert ends the program with status 1 once it has been shown.
+    platform_.SetStopFlag(nullptr);
+    platform_.ShowAlert(alert.Message());
+    if (compile) run::AbandonRun(*compile);
+    exitStatus_ = 1;
+    running_ = false;
+    done(QDialog::Rejected);
+    return;
   }
-  try {
-    teams = Records(teams_);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert(platform_, "pCreateTeamFileRecord Error: Out of memory!", kMoreMemory);
-  }
-
-  auto compile = std::make_unique<run::CompileRun>(platform_, options_);
-  SetRunning(true);
-  platform_.SetStopFlag(&compile->stopRequested);
-  run::CompileStats(*compile, transcripts, teams, lastReply_);
   platform_.SetStopFlag(nullptr);
   SetRunning(false);
 

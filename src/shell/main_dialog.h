@@ -48,6 +48,9 @@ class MainDialog : public QDialog {
   int collapsedHeight() const { return collapsedHeight_; }
   int fullHeight() const { return fullHeight_; }
   bool running() const { return running_; }
+  // The program's exit status once the window has closed: 1 after a fatal
+  // alert, else 0.
+  int exitStatus() const { return exitStatus_; }
   // "About Yardledger...", offered by the window's context menu.
   QAction* aboutAction() const { return about_; }
 
@@ -83,6 +86,7 @@ class MainDialog : public QDialog {
   int collapsedHeight_ = 0;
   int fullHeight_ = 0;
   bool running_ = false;
+  int exitStatus_ = 0;
   run::PrefixReply lastReply_;
 };
 

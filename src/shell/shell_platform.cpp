@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstdlib>
 
 #include "run/file_layer.h"
 #include "shell/dialogs.h"
@@ -18,11 +17,6 @@ ShellPlatform::~ShellPlatform() {
 
 void ShellPlatform::ShowAlert(std::string_view message) {
   dialogs_.ShowWarning(owner_, ProgramTitle(), FromNative(message));
-}
-
-void ShellPlatform::Terminate(int status) {
-  std::fflush(nullptr);
-  std::exit(status);
 }
 
 bool ShellPlatform::AskSaveFile(std::string_view title, std::string_view proposedName,

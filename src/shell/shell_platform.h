@@ -29,7 +29,6 @@ class ShellPlatform : public run::Platform {
   CompileProgressDialog* progressDialog() const { return progress_; }
 
   void ShowAlert(std::string_view message) override;
-  [[noreturn]] void Terminate(int status) override;
   bool AskSaveFile(std::string_view title, std::string_view proposedName,
                    run::SaveFileReply& reply) override;
   void StartProgress(std::string_view firstName, int count) override;

@@ -23,8 +23,8 @@ void CreditInterceptionIfNamed(GameCredit& game, CurrentPlay& play) {
   if (PlayerAt(play, play.interceptor) != nullptr) CreditInterceptionReturn(game, play);
 }
 
-void CreditTackleStep(GameCredit& game, CurrentPlay& play) {
-  CreditTackles(game, play);
+void CreditTackleStep(GameCredit&, CurrentPlay& play) {
+  CreditTackles(play);
 }
 
 // The credits of one kind of play, in order.
@@ -81,7 +81,7 @@ void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
     }
     if (play.result == result::kSafety) AddScoringEntry(game, play, kSafety, nullptr, true);
   }
-  if (play.penalty) CreditPenalty(game, play);
+  if (play.penalty) CreditPenalty(play);
   ResolvePendingFirstDown(game, play);
   CloseScoringEntry(game);
 }

@@ -52,8 +52,8 @@ void CreditRecoveryReturn(GameCredit& game, const CurrentPlay& play, PlayerRecor
   }
 }
 
-PlayerRecord* CountRecovery(GameCredit& game, PlayerRecord* recoverer) {
-  if (GetRecoverer(game.run.platform, recoverer) == nullptr) return nullptr;
+PlayerRecord* CountRecovery(PlayerRecord* recoverer) {
+  if (GetRecoverer(recoverer) == nullptr) return nullptr;
   ++recoverer->recovery->recoveries;
   return recoverer;
 }
@@ -96,7 +96,7 @@ void CreditFumbleRecovery(GameCredit& game, const CurrentPlay& play) {
   while (i < kFumbleSlots && Recoverer(play, i) != nullptr && Recoverer(play, i) == carrier)
     ++i;
   if (i == kFumbleSlots || Recoverer(play, i) == nullptr) return;
-  PlayerRecord* current = CountRecovery(game, Recoverer(play, i));
+  PlayerRecord* current = CountRecovery(Recoverer(play, i));
 
   while (current != nullptr) {
     RecoveryRecord& record = *current->recovery;
@@ -122,7 +122,7 @@ void CreditFumbleRecovery(GameCredit& game, const CurrentPlay& play) {
       record.fumbles += own.count;
     }
     i = next;
-    current = CountRecovery(game, Recoverer(play, i));
+    current = CountRecovery(Recoverer(play, i));
   }
 }
 

@@ -42,8 +42,8 @@ bool CarrierKeptBall(const GameCredit& game, const CurrentPlay& play) {
 
 // A two-point record for the last recoverer, when a teammate ended up
 // with the ball on a try.
-PlayerRecord* TwoPointRecoverer(GameCredit& game, const CurrentPlay& play) {
-  return Get2EPPlayer(game.run.platform, LastRecoverer(play));
+PlayerRecord* TwoPointRecoverer(const CurrentPlay& play) {
+  return Get2EPPlayer(LastRecoverer(play));
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ bool PuntInside20(const GameCredit& game, const CurrentPlay& play) {
 
 void CreditPunting(GameCredit& game, const CurrentPlay& play) {
   if (play.lossOfDown) return;
-  PlayerRecord* punter = GetPunter(game.run.platform, PlayerAt(play, play.kicker));
+  PlayerRecord* punter = GetPunter(PlayerAt(play, play.kicker));
   if (punter == nullptr) return;
   PuntingRecord& record = *punter->punting;
   if (PlayerAt(play, play.blocker) != nullptr) {
@@ -79,7 +79,7 @@ void CreditPunting(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* returner = GetPuntReturner(game.run.platform, PlayerAt(play, play.returner));
+  PlayerRecord* returner = GetPuntReturner(PlayerAt(play, play.returner));
   if (returner == nullptr) return;
   PuntReturnRecord& record = *returner->puntReturn;
   if (play.result == result::kFairCatch) {
@@ -99,7 +99,7 @@ void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* returner = GetKickoffReturner(game.run.platform, PlayerAt(play, play.returner));
+  PlayerRecord* returner = GetKickoffReturner(PlayerAt(play, play.returner));
   if (returner == nullptr) return;
   KickReturnRecord& record = *returner->kickReturn;
   ++record.returns;
@@ -115,7 +115,7 @@ void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* kicker = GetFGKicker(game.run.platform, PlayerAt(play, play.kicker));
+  PlayerRecord* kicker = GetFGKicker(PlayerAt(play, play.kicker));
   FGKickingRecord* record = kicker != nullptr ? kicker->fgKicking.get() : nullptr;
   const std::int16_t distance = Yards(play);
   if (record != nullptr) ++record->attempts;
@@ -139,7 +139,7 @@ void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditExtraPointKick(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* kicker = GetEPKicker(game.run.platform, PlayerAt(play, play.kicker));
+  PlayerRecord* kicker = GetEPKicker(PlayerAt(play, play.kicker));
   if (kicker != nullptr) ++kicker->epKicking->attempts;
   if (play.result == result::kExtraPointGood) {
     if (kicker != nullptr) ++kicker->epKicking->made;
@@ -154,7 +154,7 @@ void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
   if (runner == nullptr && play.playKind == kind::kSack) runner = PlayerAt(play, play.sacked);
   if (runner == nullptr) runner = OffenseQuarterback(game, play);
   const bool good = play.result == result::kTwoPointGood;
-  if (Get2EPPlayer(game.run.platform, runner) == nullptr) {
+  if (Get2EPPlayer(runner) == nullptr) {
     if (good) {
       AddScoringEntry(game, play, kTwoPointRunGood, nullptr, true);
     } else if (play.result == result::kTryNoGood) {
@@ -172,7 +172,7 @@ void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
   // A teammate recovered the fumble: the try is his.
   PlayerRecord* recoverer = LastRecoverer(play);
   if (good) {
-    if (TwoPointRecoverer(game, play) != nullptr) {
+    if (TwoPointRecoverer(play) != nullptr) {
       ++recoverer->twoPoint->rushAttempts;
       ++recoverer->twoPoint->rushMade;
     }
@@ -183,10 +183,9 @@ void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
-  run::Platform& platform = game.run.platform;
-  PlayerRecord* passer = Get2EPPlayer(platform, PlayerOrQuarterback(game, play, play.passer));
+  PlayerRecord* passer = Get2EPPlayer(PlayerOrQuarterback(game, play, play.passer));
   if (passer != nullptr) ++passer->twoPoint->passAttempts;
-  PlayerRecord* receiver = Get2EPPlayer(platform, PlayerAt(play, play.receiver));
+  PlayerRecord* receiver = Get2EPPlayer(PlayerAt(play, play.receiver));
   if (receiver == nullptr) {
     AddScoringEntry(game, play, kTwoPointPassFailed, passer, true);
     return;
@@ -203,7 +202,7 @@ void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
     ++receiver->twoPoint->receivingMade;
     AddScoringEntry(game, play, kTwoPointPassGood, receiver, true);
   } else if (TeamRecoveryWalk(game, play, 0).held) {
-    PlayerRecord* recoverer = TwoPointRecoverer(game, play);
+    PlayerRecord* recoverer = TwoPointRecoverer(play);
     if (recoverer != nullptr) {
       ++recoverer->twoPoint->receivingAttempts;
       ++recoverer->twoPoint->receivingMade;
@@ -216,7 +215,7 @@ void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
   CreditPunting(game, play);
   if (PlayerAt(play, play.blocker) != nullptr) {
     CreditFumbleRecovery(game, play);
-    CreditTackles(game, play);
+    CreditTackles(play);
     return;
   }
   switch (play.result) {
@@ -230,7 +229,7 @@ void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
     default:
       CreditPuntReturn(game, play);
       if (play.fumble) CreditFumbleRecovery(game, play);
-      CreditSpecialTeamsTackle(game, play);
+      CreditSpecialTeamsTackle(play);
   }
 }
 
@@ -238,14 +237,14 @@ void CreditKickoffPlay(GameCredit& game, CurrentPlay& play) {
   if (play.result == result::kKickingTeamRecovered) return;
   CreditKickoffReturn(game, play);
   if (play.fumble) CreditFumbleRecovery(game, play);
-  CreditSpecialTeamsTackle(game, play);
+  CreditSpecialTeamsTackle(play);
 }
 
 void CreditFieldGoalPlay(GameCredit& game, CurrentPlay& play) {
   CreditFieldGoal(game, play);
   if (PlayerAt(play, play.blocker) != nullptr) {
     CreditFumbleRecovery(game, play);
-    CreditTackles(game, play);
+    CreditTackles(play);
   }
 }
 

@@ -19,7 +19,7 @@ void EnterLongest(run::CompileRun& run, std::optional<LongestList>& list,
       created.entries.resize(static_cast<std::size_t>(LongestCapacity(run.options.leadersCount)));
       list = std::move(created);
     } catch (const std::bad_alloc&) {
-      run::ErrorAlert(run.platform, message,
+      run::ErrorAlert(message,
                       "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
     }
   }

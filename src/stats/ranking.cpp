@@ -435,7 +435,7 @@ void SortPlayersByStats(league::League& league, StatKey key, bool leagueWide) {
     for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
       array.push_back(p);
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(league.platform, "pSortPlayersByStats Error: Couldn't allocate PlayerArray",
+    run::ErrorAlert("pSortPlayersByStats Error: Couldn't allocate PlayerArray",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   if (array.empty()) return;

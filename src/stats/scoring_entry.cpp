@@ -30,7 +30,7 @@ void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind
   if (!run.options.gameStats) return;
   ScoringSummary& summary = run.stats.scoring;
   if (summary.appendNext || summary.current == nullptr)
-    summary.current = CreateScoringDrive(run.platform, summary);
+    summary.current = CreateScoringDrive(summary);
   ScoringDriveRecord& entry = *summary.current;
 
   if (const auto quarter = HeaderNumber(play, play.quarterIndex)) entry.quarter = *quarter;

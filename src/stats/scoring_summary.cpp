@@ -7,11 +7,11 @@
 
 namespace yl::stats {
 
-ScoringDriveRecord* CreateScoringDrive(run::Platform& platform, ScoringSummary& summary) {
+ScoringDriveRecord* CreateScoringDrive(ScoringSummary& summary) {
   try {
     return &summary.entries.emplace_back();
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(platform, "pCreateScoringDrive Error: Couldn't allocate SD record",
+    run::ErrorAlert("pCreateScoringDrive Error: Couldn't allocate SD record",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
 }

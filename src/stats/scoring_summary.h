@@ -8,8 +8,6 @@
 #include <list>
 #include <string>
 
-#include "run/platform.h"
-
 namespace yl::stats {
 
 enum ScoringKind : std::int16_t {
@@ -57,7 +55,7 @@ struct ScoringSummary {
 };
 
 // A new blank entry, owned by the summary but not yet linked.
-ScoringDriveRecord* CreateScoringDrive(run::Platform& platform, ScoringSummary& summary);
+ScoringDriveRecord* CreateScoringDrive(ScoringSummary& summary);
 
 // Links the entry at the tail of the summary (it becomes the head of an
 // empty one). An entry that is already the tail is not linked again.

@@ -28,13 +28,13 @@ constexpr BlockCredit kBlockCredits[] = {
     {kind::kFieldGoal, kAnyResult, &DefensiveRecord::fieldGoalsBlocked},
 };
 
-void CreditBlock(GameCredit& game, const CurrentPlay& play) {
+void CreditBlock(const CurrentPlay& play) {
   PlayerRecord* blocker = PlayerAt(play, play.blocker);
   if (blocker == nullptr) return;
   for (const BlockCredit& credit : kBlockCredits) {
     if (credit.kind != play.playKind) continue;
     if (credit.result != kAnyResult && credit.result != play.result) continue;
-    GetDefensiveStats(game.run.platform, blocker);
+    GetDefensiveStats(blocker);
     ++(*blocker->defensive.*credit.counter);
   }
 }
@@ -71,7 +71,7 @@ constexpr PlacementRule kOtherPlacement[2] = {{-1, 0, 80}, {1, 0, -20}};
 }  // namespace
 
 void CreditRushing(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* runner = GetRusher(game.run.platform, PlayerOrQuarterback(game, play, play.rusher));
+  PlayerRecord* runner = GetRusher(PlayerOrQuarterback(game, play, play.rusher));
   if (runner == nullptr) return;
   RushingRecord& record = *runner->rushing;
   ++record.attempts;
@@ -96,7 +96,7 @@ void CreditRushing(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditPassing(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* passer = GetPasser(game.run.platform, PlayerOrQuarterback(game, play, play.passer));
+  PlayerRecord* passer = GetPasser(PlayerOrQuarterback(game, play, play.passer));
   if (passer == nullptr) return;
   PassingRecord& record = *passer->passing;
   ++record.attempts;
@@ -125,10 +125,9 @@ void CreditPassing(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditReceiving(GameCredit& game, CurrentPlay& play) {
-  run::Platform& platform = game.run.platform;
   bool defense = false;
   if (PlayerRecord* receiver = PlayerAt(play, play.receiver)) {
-    if (GetReciever(platform, receiver, defense) == nullptr || defense) {
+    if (GetReciever(receiver, defense) == nullptr || defense) {
       // A receiver who is not on offense gets no reception; he still names
       // the catcher of a touchdown pass whose entry waits for him.
       if (play.result == result::kTouchdown && !game.run.stats.scoring.appendNext)
@@ -155,7 +154,7 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
     return;
   }
   // An incomplete pass aimed at a player: dropped, or defended.
-  PlayerRecord* target = GetReciever(platform, PlayerAt(play, play.target), defense);
+  PlayerRecord* target = GetReciever(PlayerAt(play, play.target), defense);
   if (target == nullptr) return;
   if (defense) {
     ++target->defensive->passesDefensed;
@@ -165,7 +164,7 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditInterceptionReturn(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* interceptor = GetIntercepter(game.run.platform, PlayerAt(play, play.interceptor));
+  PlayerRecord* interceptor = GetIntercepter(PlayerAt(play, play.interceptor));
   if (interceptor == nullptr) return;
   InterceptionRecord& record = *interceptor->interception;
   ++record.interceptions;
@@ -179,17 +178,16 @@ void CreditInterceptionReturn(GameCredit& game, CurrentPlay& play) {
 
 void CreditSack(GameCredit& game, CurrentPlay& play) {
   // Charged to the offense's quarterback, whoever the sentence names.
-  PlayerRecord* passer = GetPasser(game.run.platform, OffenseQuarterback(game, play));
+  PlayerRecord* passer = GetPasser(OffenseQuarterback(game, play));
   if (passer == nullptr) return;
   ++passer->passing->sacks;
   passer->passing->sackYards += Yards(play);
 }
 
-void CreditTackles(GameCredit& game, const CurrentPlay& play) {
-  run::Platform& platform = game.run.platform;
+void CreditTackles(const CurrentPlay& play) {
   if (PlayerRecord* tackler = PlayerAt(play, play.tackler)) {
     bool defense = false;
-    if (GetTackler(platform, tackler, defense) != nullptr) {
+    if (GetTackler(tackler, defense) != nullptr) {
       if (defense) {
         DefensiveRecord& record = *tackler->defensive;
         ++record.tackles;
@@ -203,20 +201,19 @@ void CreditTackles(GameCredit& game, const CurrentPlay& play) {
         tackler->miscOff->tackleYards += SignedYards(play);
       }
     }
-  } else if (PlayerRecord* sacker = GetDefensiveStats(platform, PlayerAt(play, play.sacker))) {
+  } else if (PlayerRecord* sacker = GetDefensiveStats(PlayerAt(play, play.sacker))) {
     ++sacker->defensive->sacks;
     sacker->defensive->sackYards += Yards(play);
   } else if (play.result == result::kIncomplete) {
-    if (PlayerRecord* defender = GetDefensiveStats(platform, PlayerAt(play, play.defender)))
+    if (PlayerRecord* defender = GetDefensiveStats(PlayerAt(play, play.defender)))
       ++defender->defensive->passesDefensed;
   }
-  CreditBlock(game, play);
+  CreditBlock(play);
 }
 
-void CreditSpecialTeamsTackle(GameCredit& game, const CurrentPlay& play) {
+void CreditSpecialTeamsTackle(const CurrentPlay& play) {
   bool defense = false;
-  PlayerRecord* tackler =
-      GetSpecialTackler(game.run.platform, PlayerAt(play, play.tackler), defense);
+  PlayerRecord* tackler = GetSpecialTackler(PlayerAt(play, play.tackler), defense);
   if (tackler == nullptr) return;
   SpecialTeamsRecord& record = defense ? *tackler->defSpecialTeams : *tackler->specialTeams;
   ++record.tackles;
@@ -270,8 +267,8 @@ std::int32_t PenaltyYards(const CurrentPlay& play) {
   return rule.placement * *placement + rule.snap * *snap + rule.constant;
 }
 
-void CreditPenalty(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* fouler = GetFouler(game.run.platform, ExtrasPlayer(play, play.foulIndex));
+void CreditPenalty(const CurrentPlay& play) {
+  PlayerRecord* fouler = GetFouler(ExtrasPlayer(play, play.foulIndex));
   if (fouler == nullptr) return;
   PenaltyRecord& record = *fouler->penalty;
   ++record.flagged;

@@ -18,10 +18,10 @@ void CreditSack(GameCredit& game, CurrentPlay& play);
 
 // The tackle of a scrimmage down (or a sack or pass defence when no tackler
 // is named) and any block.
-void CreditTackles(GameCredit& game, const CurrentPlay& play);
+void CreditTackles(const CurrentPlay& play);
 
 // The tackle of a kick-off or punt return.
-void CreditSpecialTeamsTackle(GameCredit& game, const CurrentPlay& play);
+void CreditSpecialTeamsTackle(const CurrentPlay& play);
 
 // A gain that did not score: more than the distance is a first down; exactly
 // the distance makes the player pending until the next play confirms it.
@@ -34,7 +34,7 @@ void ResolvePendingFirstDown(GameCredit& game, CurrentPlay& play);
 
 // The penalised player: flagged, and when accepted the yards, stated or
 // worked out from an automatic placement.
-void CreditPenalty(GameCredit& game, const CurrentPlay& play);
+void CreditPenalty(const CurrentPlay& play);
 
 // The yards an accepted penalty is worth (0 when they cannot be told).
 std::int32_t PenaltyYards(const CurrentPlay& play);

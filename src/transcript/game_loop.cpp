@@ -30,13 +30,13 @@ void NextLine(GameState& game) {
 
 // The record of the next attempt: the first record until a play has been
 // completed, then a new one linked after the last.
-CurrentPlay& NextRecord(run::CompileRun& run, GameState& game) {
+CurrentPlay& NextRecord(GameState& game) {
   if (game.plays == nullptr || game.playsCompleted > 0) {
     CurrentPlay* play = nullptr;
     try {
       play = &game.playArena.emplace_back();
     } catch (const std::bad_alloc&) {
-      run::ErrorAlert(run.platform, "pProcessTranscript Error: Couldn't allocate play record.",
+      run::ErrorAlert("pProcessTranscript Error: Couldn't allocate play record.",
                       "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
     }
     if (game.plays == nullptr) {
@@ -150,7 +150,7 @@ bool HeaderSearch(GameState& game, CurrentPlay& play) {
 void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
   run.transcriptRejected = false;
   auto game = std::make_unique<GameState>();
-  LoadTranscript(run, record, game->text);
+  LoadTranscript(record, game->text);
   NextLine(*game);
   std::string visiting;
   std::string home;
@@ -181,7 +181,7 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
       game->playError = false;
     }
     if (countdown.Stopped(run)) return;
-    CurrentPlay& play = NextRecord(run, *game);
+    CurrentPlay& play = NextRecord(*game);
     if (!ReadPlay(run, *game, play)) {
       run.transcriptRejected = true;
       return;

@@ -4,7 +4,6 @@
 #include <new>
 
 #include "run/alert.h"
-#include "run/compile_run.h"
 #include "run/file_layer.h"
 
 namespace yl::transcript {
@@ -64,27 +63,27 @@ std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
   return value;
 }
 
-void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text) {
+void LoadTranscript(const run::TransRecord& record, TranscriptText& text) {
   run::OpenFile file;
   const run::FSSpec spec{record.path, run::NameOf(record.path)};
   if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::ErrorAlert(run.platform, "pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+    run::ErrorAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
   }
   std::int32_t length = 0;
   if (run::GetEOF(file, length) != run::noErr) {
-    run::ErrorAlert(run.platform, "pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+    run::ErrorAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
   }
   try {
     text.text.assign(static_cast<std::size_t>(length), 0);
   } catch (const std::bad_alloc&) {
-    run::ErrorAlert(run.platform, "pTranscript Error: Couldn't allocate memory for transcript.",
+    run::ErrorAlert("pTranscript Error: Couldn't allocate memory for transcript.",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   if (length > 0 && run::FSRead(file, length, text.text.data()) != run::noErr) {
-    run::ErrorAlert(run.platform, "pTranscript FSRead() Error", "pCouldn't read transcript.");
+    run::ErrorAlert("pTranscript FSRead() Error", "pCouldn't read transcript.");
   }
   if (run::FSClose(file) != run::noErr) {
-    run::ErrorAlert(run.platform, "pTranscript FSClose() Error: Unexpected EOF");
+    run::ErrorAlert("pTranscript FSClose() Error: Unexpected EOF");
   }
   text.position = -1;
 }

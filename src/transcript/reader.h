@@ -45,7 +45,7 @@ constexpr bool IsDigit(char c) {
 std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p);
 
 // Reads the whole file; a file that cannot be opened or closed is fatal.
-void LoadTranscript(run::CompileRun& run, const run::TransRecord& record, TranscriptText& text);
+void LoadTranscript(const run::TransRecord& record, TranscriptText& text);
 
 // Reads the next line: CR, LF and CR LF all end a line; extra terminators
 // (empty lines) set sawBlank. Returns the line's length.

@@ -10,7 +10,7 @@ namespace {
 
 struct LeagueFixture : testing::Test {
   test::FakePlatform platform;
-  League league{platform};
+  League league;
 
   PlayerRecord* Token(std::string_view token, int expectedError = kTokenOk) {
     int error = -1;
@@ -137,7 +137,7 @@ class InferPositionsTest : public testing::TestWithParam<InferCase> {};
 
 TEST_P(InferPositionsTest, BySideAndNumber) {
   test::FakePlatform platform;
-  League league(platform);
+  League league;
   PlayerRecord* p = AddPlayer(league, "P", GetParam().number);
   p->side = GetParam().side;
   p->kicked = GetParam().kicked;
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InferPositions, KeepsAKnownPosition) {
   test::FakePlatform platform;
-  League league(platform);
+  League league;
   PlayerRecord* p = AddPlayer(league, "P", 85);
   p->side = kOffense;
   p->position = 4;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
+#include "support/fatal_alert.h"
 #include "support/temp_dir.h"
 
 namespace yl::league {
@@ -35,7 +36,7 @@ std::string MakeTeamFile(std::size_t size = kTeamFileSize) {
 
 struct TeamFileFixture : testing::Test {
   test::FakePlatform platform;
-  League league{platform};
+  League league;
   test::TempDir dir;
 
   void Read(const std::string& name, const std::string& bytes) {
@@ -124,9 +125,9 @@ TEST_F(TeamFileFixture, AShortFileGivesOnlyItsWholeEntries) {
 }
 
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {
-  EXPECT_THROW(ReadTeamFile(league, run::MakeInputFileRecord(dir.File("None.fbt"))),
-               test::FakePlatform::Terminated);
-  EXPECT_EQ(platform.alerts, std::vector<std::string>{"Team File FSpOpenDF() Error"});
+  EXPECT_EQ(test::FatalMessage(
+                [&] { ReadTeamFile(league, run::MakeInputFileRecord(dir.File("None.fbt"))); }),
+            "Team File FSpOpenDF() Error");
 }
 
 TEST(DecodeTeamFileEntry, BigEndianSignedFields) {

@@ -86,7 +86,7 @@ struct ReportFixture : testing::Test {
                                    int kind, int number1 = -1, std::string_view player1 = {},
                                    int yards = 0, int number2 = -1, std::string_view player2 = {}) {
     stats::ScoringSummary& summary = run->stats.scoring;
-    stats::ScoringDriveRecord* e = stats::CreateScoringDrive(platform, summary);
+    stats::ScoringDriveRecord* e = stats::CreateScoringDrive(summary);
     e->quarter = static_cast<std::int16_t>(quarter);
     e->minutes = static_cast<std::int16_t>(minutes);
     e->seconds = static_cast<std::int16_t>(seconds);

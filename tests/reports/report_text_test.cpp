@@ -6,6 +6,7 @@
 
 #include "reports/report_fixture.h"
 #include "run/file_layer.h"
+#include "support/fatal_alert.h"
 
 namespace yl::reports {
 namespace {
@@ -65,9 +66,8 @@ TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {
   ASSERT_EQ(run::FSpOpenDF(run->outputFiles.currentSpec, run::fsRdPerm, run->outputFiles.current),
             run::noErr);
   WriteString(*run, "a block of the report");
-  EXPECT_THROW(FlushWriteBuffer(*run), test::FakePlatform::Terminated);
-  ASSERT_EQ(platform.alerts.size(), 1u);
-  EXPECT_EQ(platform.alerts[0], "FSWrite error: WriteGameStats  Couldn't write to file.");
+  EXPECT_EQ(test::FatalMessage([&] { FlushWriteBuffer(*run); }),
+            "FSWrite error: WriteGameStats  Couldn't write to file.");
 }
 
 }  // namespace

@@ -158,7 +158,6 @@ TEST_F(DriverFixture, AGameOfATeamAgainstItselfIsRejectedNotFatal) {
   AddGame("G1", test::SmallGame("Bears", "bears"));
   AddGame("G2", test::SmallGame("Rams", "Jets"));
   auto run = Run();
-  EXPECT_TRUE(platform.alerts.empty());
   EXPECT_EQ(run->gamesCompiled, 1);
   EXPECT_EQ(run->gamesRejected, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
@@ -247,8 +246,7 @@ TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
   CompileRun run(platform, options);
   league::PlayerRecord* player = league::AddPlayer(run.league, "Carter", 33);
   stats::EnterLongestRush(run, player, 12);
-  stats::LinkScoringDrive(run.stats.scoring,
-                          stats::CreateScoringDrive(platform, run.stats.scoring));
+  stats::LinkScoringDrive(run.stats.scoring, stats::CreateScoringDrive(run.stats.scoring));
   CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
   EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
   EXPECT_EQ(run.stats.scoring.head, nullptr);

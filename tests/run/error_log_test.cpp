@@ -7,6 +7,7 @@
 #include "run/alert.h"
 #include "run/compile_run.h"
 #include "support/fake_platform.h"
+#include "support/fatal_alert.h"
 #include "support/temp_dir.h"
 
 namespace yl::run {
@@ -168,14 +169,8 @@ TEST(ErrorLog, AFailedWriteIsFatal) {
   LogFixture f;
   f.platform.saveAnswer = "/dev/full";
   LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  try {
-    DumpErrorLog(f.run);
-    FAIL() << "a failed write went unnoticed";
-  } catch (const test::FakePlatform::Terminated& t) {
-    EXPECT_EQ(t.status, 1);
-  }
-  ASSERT_EQ(f.platform.alerts.size(), 1u);
-  EXPECT_EQ(f.platform.alerts[0], "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
+  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.run); }),
+            "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
 }
 
 TEST(ErrorLog, AnUncreatableLogIsFatal) {
@@ -183,24 +178,17 @@ TEST(ErrorLog, AnUncreatableLogIsFatal) {
   LogFixture f;
   f.platform.saveAnswer = dir.File("no/such/folder/log");
   LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  EXPECT_THROW(DumpErrorLog(f.run), test::FakePlatform::Terminated);
-  EXPECT_EQ(f.platform.alerts.at(0),
+  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.run); }),
             "FSpCreate error: WriteErrorBuffer  Couldn't create new file.");
 }
 
-TEST(ErrorAlert, ShowsBothTextsWithoutTheirFirstCharacterAndFails) {
+TEST(ErrorAlert, RaisesBothTextsShownWithoutTheirFirstCharacter) {
   EXPECT_EQ(AlertMessage("pTeam File FSpOpenDF() Error", ""), "Team File FSpOpenDF() Error");
   EXPECT_EQ(AlertMessage("pInitErrorLog Error: Couldn't allocate buffer for output.",
                          "pTo fix allocate more memory to Yardledger in GetInfo in the Finder."),
             "InitErrorLog Error: Couldn't allocate buffer for output.  To fix allocate more "
             "memory to Yardledger in GetInfo in the Finder.");
-  test::FakePlatform platform;
-  try {
-    ErrorAlert(platform, "pA", "pB");
-  } catch (const test::FakePlatform::Terminated& t) {
-    EXPECT_EQ(t.status, 1);
-  }
-  EXPECT_EQ(platform.alerts, std::vector<std::string>{"A  B"});
+  EXPECT_EQ(test::FatalMessage([] { ErrorAlert("pA", "pB"); }), "A  B");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "run/compile_run.h"
 #include "support/fake_platform.h"
+#include "support/fatal_alert.h"
 #include "support/temp_dir.h"
 
 namespace yl::run {
@@ -97,9 +98,8 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
   CompileRun run(platform, options);
   OpenNextStatFile(run, MakePrefixReply(dir.File("w")));
   CloseStatFile(run);
-  EXPECT_THROW(RenameGameFile(run, "Bears", "Lions"), test::FakePlatform::Terminated);
-  ASSERT_EQ(platform.alerts.size(), 1u);
-  EXPECT_EQ(platform.alerts[0], "FSpRename error: RenameGameFile  Couldn't rename file.");
+  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(run, "Bears", "Lions"); }),
+            "FSpRename error: RenameGameFile  Couldn't rename file.");
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
   EXPECT_TRUE(test::FileExists(dir.File("w.GS")));
 }
@@ -134,9 +134,9 @@ TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
 
 TEST_F(FilesFixture, AnUncreatableFileIsFatal) {
   CompileRun run(platform, options);
-  EXPECT_THROW(OpenNextStatFile(run, MakePrefixReply(dir.File("no/such/week1"))),
-               test::FakePlatform::Terminated);
-  EXPECT_EQ(platform.alerts.at(0), "FSpCreate error: WriteGameStats  Couldn't create new file.");
+  EXPECT_EQ(test::FatalMessage(
+                [&] { OpenNextStatFile(run, MakePrefixReply(dir.File("no/such/week1"))); }),
+            "FSpCreate error: WriteGameStats  Couldn't create new file.");
 }
 
 }  // namespace

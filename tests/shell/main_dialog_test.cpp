@@ -334,12 +334,16 @@ void MainDialogTest::StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLi
 }
 
 void MainDialogTest::TheFatalAlertIsAWarningThenExitStatusOne() {
+  // The child runs the window as the program does and compiles into a folder
+  // that does not exist: the report file cannot be created.
+  const QString game = WriteGame("G1", "Bears", "Lions");
   QProcess child;
-  child.start(QCoreApplication::applicationFilePath(), {"--child", "alert"});
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--child", "alert", game, QString::fromStdString(dir_->File("missing/w"))});
   QVERIFY(child.waitForFinished(60000));
   const QString shown = QString::fromUtf8(child.readAllStandardOutput());
-  QCOMPARE(shown, QStringLiteral("icon %1, title Yardledger, text Team File FSRead() Error  "
-                                 "To fix allocate more memory.\n")
+  QCOMPARE(shown, QStringLiteral("icon %1, title Yardledger, text FSpCreate error: WriteGameStats  "
+                                 "Couldn't create new file.\n")
                       .arg(int(QMessageBox::Warning)));
   QCOMPARE(child.exitStatus(), QProcess::NormalExit);
   QCOMPARE(child.exitCode(), 1);
@@ -389,16 +393,31 @@ int RunChild(const QStringList& args) {
     std::fputs(text.toUtf8().constData(), stdout);
     std::fflush(stdout);
   };
-  if (args.value(0) == "alert") {
-    yl::shell::QtDialogs real;
-    yl::shell::ShellPlatform platform(real);
+  if (args.value(0) == "alert" && args.size() == 3) {
+    // Files are answered by the script, the warning is the real message box.
+    struct RealWarning : yl::test::ScriptedDialogs {
+      void ShowWarning(QWidget* parent, const QString& title, const QString& text) override {
+        real.ShowWarning(parent, title, text);
+      }
+      yl::shell::QtDialogs real;
+    } dialogs;
+    dialogs.openAnswers = {{args[1]}};
+    dialogs.saveAnswers = {args[2]};
     yl::test::AnswerNextModal<QMessageBox>([&](QMessageBox* box) {
       print(QStringLiteral("icon %1, title %2, text %3\n")
                 .arg(int(box->icon()))
                 .arg(box->windowTitle(), box->text()));
       box->accept();
     });
-    yl::run::ErrorAlert(platform, "pTeam File FSRead() Error", "pTo fix allocate more memory.");
+    yl::options::OutputOptions options;
+    yl::options::IniSettingsStore store(yl::shell::ToNative(args[2] + ".conf"));
+    yl::shell::ShellPlatform platform(dialogs);
+    MainDialog window(platform, dialogs, options, store);
+    Find<QPushButton>(&window, MainDialog::kAddTranscripts)->click();
+    QTimer::singleShot(0, Find<QPushButton>(&window, MainDialog::kCompileStats),
+                       &QPushButton::click);
+    window.exec();
+    return window.exitStatus();
   }
   if (args.value(0) == "hidden-team" && args.size() == 4) {
     yl::test::ScriptedDialogs dialogs;
@@ -420,6 +439,7 @@ int RunChild(const QStringList& args) {
     if (Find<QListWidget>(&window, MainDialog::kTeamList)->isVisible()) return 3;
     QFile::remove(args[2]);
     Find<QPushButton>(&window, MainDialog::kCompileStats)->click();
+    if (window.exitStatus() != 0) return window.exitStatus();
     print("the compile ended without reading the team file\n");
     return 0;
   }

@@ -88,7 +88,7 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
     const std::string path = season_->Path(team["file"].text);
     ASSERT_EQ(test::ReadFileBytes(path).size(), static_cast<std::size_t>(league::kTeamFileSize));
     test::FakePlatform platform;
-    league::League league(platform);
+    league::League league;
     league::ReadTeamFile(league, run::MakeInputFileRecord(path));
     ASSERT_EQ(league.teamCount, 1);
     EXPECT_EQ(league.teams->name, team["name"].text);
@@ -110,7 +110,6 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
       ++matched;
     }
     EXPECT_EQ(matched, 30);
-    EXPECT_TRUE(platform.alerts.empty());
   }
 }
 

@@ -494,7 +494,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TieBreakTest, testing::ValuesIn(kTieBreakCases));
 
 struct SortTest : testing::Test {
   test::FakePlatform platform;
-  league::League league{platform};
+  league::League league;
 
   // Adds players so that the list reads them in the order given.
   std::vector<PlayerRecord*> AddInListOrder(int count) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "support/allocation_failure.h"
-#include "support/fake_platform.h"
+#include "support/fatal_alert.h"
 
 namespace yl::stats {
 namespace {
@@ -61,7 +61,7 @@ enum Slot {
 
 struct SimpleCase {
   const char* routine;
-  PlayerRecord* (*get)(run::Platform&, PlayerRecord*);
+  PlayerRecord* (*get)(PlayerRecord*);
   int slot;
   const char* failure;
 };
@@ -94,7 +94,6 @@ constexpr const char* kRemedyShown =
 
 class SimpleGetTest : public testing::TestWithParam<SimpleCase> {
  protected:
-  test::FakePlatform platform;
   PlayerRecord player;
 };
 
@@ -103,29 +102,26 @@ TEST_P(SimpleGetTest, CreatesItsRecordOnceWhateverTheSide) {
   for (std::uint16_t side : {kOffense, kDefense, kUndecided}) {
     PlayerRecord p;
     p.side = side;
-    EXPECT_EQ(c.get(platform, &p), &p);
+    EXPECT_EQ(c.get(&p), &p);
     EXPECT_EQ(FilledSlots(p), Only(c.slot)) << side;
   }
   // A second call keeps the record that is there.
-  ASSERT_EQ(c.get(platform, &player), &player);
+  ASSERT_EQ(c.get(&player), &player);
   const void* record = Records(player)[static_cast<std::size_t>(c.slot)];
-  EXPECT_EQ(c.get(platform, &player), &player);
+  EXPECT_EQ(c.get(&player), &player);
   EXPECT_EQ(Records(player)[static_cast<std::size_t>(c.slot)], record);
-  EXPECT_TRUE(platform.alerts.empty());
 }
 
 TEST_P(SimpleGetTest, AnEmptyPlayerGivesNothing) {
-  EXPECT_EQ(GetParam().get(platform, nullptr), nullptr);
-  EXPECT_TRUE(platform.alerts.empty());
+  EXPECT_EQ(GetParam().get(nullptr), nullptr);
 }
 
 TEST_P(SimpleGetTest, OutOfMemoryAlertsAndLeavesTheSlotEmpty) {
   const SimpleCase& c = GetParam();
   test::FailNextAllocation();
-  EXPECT_THROW(c.get(platform, &player), test::FakePlatform::Terminated);
+  const auto message = test::FatalMessage([&] { c.get(&player); });
+  EXPECT_EQ(message, std::string(c.failure) + kRemedyShown);
   EXPECT_FALSE(test::AllocationFailurePending());
-  ASSERT_EQ(platform.alerts.size(), 1u);
-  EXPECT_EQ(platform.alerts[0], std::string(c.failure) + kRemedyShown);
   EXPECT_EQ(FilledSlots(player), std::string(16, '0'));
 }
 
@@ -134,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Routines, SimpleGetTest, testing::ValuesIn(kSimpleCases
 
 struct SideCase {
   const char* name;
-  PlayerRecord* (*get)(run::Platform&, PlayerRecord*, bool&);
+  PlayerRecord* (*get)(PlayerRecord*, bool&);
   std::uint16_t side;
   int slot;  // -1: nothing is created
   bool defenseRecord;
@@ -163,7 +159,6 @@ const SideCase kSideCases[] = {
 
 class SideGetTest : public testing::TestWithParam<SideCase> {
  protected:
-  test::FakePlatform platform;
 };
 
 TEST_P(SideGetTest, PicksTheRecordBySide) {
@@ -171,7 +166,7 @@ TEST_P(SideGetTest, PicksTheRecordBySide) {
   PlayerRecord p;
   p.side = c.side;
   bool defenseRecord = !c.defenseRecord;
-  PlayerRecord* result = c.get(platform, &p, defenseRecord);
+  PlayerRecord* result = c.get(&p, defenseRecord);
   EXPECT_EQ(defenseRecord, c.defenseRecord);
   if (c.slot < 0) {
     EXPECT_EQ(result, nullptr);
@@ -181,7 +176,7 @@ TEST_P(SideGetTest, PicksTheRecordBySide) {
     EXPECT_EQ(FilledSlots(p), Only(c.slot));
   }
   defenseRecord = true;
-  EXPECT_EQ(c.get(platform, nullptr, defenseRecord), nullptr);
+  EXPECT_EQ(c.get(nullptr, defenseRecord), nullptr);
   EXPECT_FALSE(defenseRecord);
 }
 
@@ -193,15 +188,13 @@ TEST_P(SideGetTest, OutOfMemoryAlertsWithTheRecordOfTheSide) {
   test::FailNextAllocation();
   if (c.failure == nullptr) {
     // An undecided side allocates nothing, so nothing can fail.
-    EXPECT_EQ(c.get(platform, &p, defenseRecord), nullptr);
+    EXPECT_EQ(c.get(&p, defenseRecord), nullptr);
     EXPECT_TRUE(test::AllocationFailurePending());
     test::CancelAllocationFailure();
-    EXPECT_TRUE(platform.alerts.empty());
     return;
   }
-  EXPECT_THROW(c.get(platform, &p, defenseRecord), test::FakePlatform::Terminated);
-  ASSERT_EQ(platform.alerts.size(), 1u);
-  EXPECT_EQ(platform.alerts[0], std::string(c.failure) + kRemedyShown);
+  const auto message = test::FatalMessage([&] { c.get(&p, defenseRecord); });
+  EXPECT_EQ(message, std::string(c.failure) + kRemedyShown);
   EXPECT_EQ(FilledSlots(p), std::string(16, '0'));
 }
 
@@ -209,16 +202,15 @@ INSTANTIATE_TEST_SUITE_P(Routines, SideGetTest, testing::ValuesIn(kSideCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StatRecords, NewRecordsAreZeroWithNoLongestPlay) {
-  test::FakePlatform platform;
   PlayerRecord p;
   p.side = kOffense;
   bool defenseRecord = false;
-  GetRusher(platform, &p);
-  GetPasser(platform, &p);
-  GetReciever(platform, &p, defenseRecord);
-  GetPuntReturner(platform, &p);
-  GetKickoffReturner(platform, &p);
-  GetFGKicker(platform, &p);
+  GetRusher(&p);
+  GetPasser(&p);
+  GetReciever(&p, defenseRecord);
+  GetPuntReturner(&p);
+  GetKickoffReturner(&p);
+  GetFGKicker(&p);
   EXPECT_EQ(p.rushing->longest, -101);
   EXPECT_EQ(p.passing->longest, -101);
   EXPECT_EQ(p.receiving->longest, -101);
@@ -231,18 +223,17 @@ TEST(StatRecords, NewRecordsAreZeroWithNoLongestPlay) {
 }
 
 TEST(DisposeStatRecords, LeavesEverySlotOfEveryPlayerEmpty) {
-  test::FakePlatform platform;
-  league::League league(platform);
+  league::League league;
   for (int n = 1; n <= 3; ++n) {
     PlayerRecord* p = league::AddPlayer(league, "Player", static_cast<std::int16_t>(n));
     bool defenseRecord = false;
     for (const SimpleCase& c : kSimpleCases)
-      c.get(platform, p);
+      c.get(p);
     for (std::uint16_t side : {kOffense, kDefense}) {
       p->side = side;
-      GetReciever(platform, p, defenseRecord);
-      GetTackler(platform, p, defenseRecord);
-      GetSpecialTackler(platform, p, defenseRecord);
+      GetReciever(p, defenseRecord);
+      GetTackler(p, defenseRecord);
+      GetSpecialTackler(p, defenseRecord);
     }
     ASSERT_EQ(FilledSlots(*p), std::string(16, '1'));
   }
@@ -252,7 +243,7 @@ TEST(DisposeStatRecords, LeavesEverySlotOfEveryPlayerEmpty) {
     EXPECT_EQ(FilledSlots(*p), std::string(16, '0'));
   EXPECT_EQ(players, 3);
   // The next game starts from fresh records.
-  GetRusher(platform, league.players);
+  GetRusher(league.players);
   EXPECT_EQ(league.players->rushing->attempts, 0);
 }
 

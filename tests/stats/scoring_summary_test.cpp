@@ -8,6 +8,7 @@
 
 #include "support/allocation_failure.h"
 #include "support/fake_platform.h"
+#include "support/fatal_alert.h"
 
 namespace yl::stats {
 namespace {
@@ -27,7 +28,7 @@ struct ScoringSummaryTest : testing::Test {
 
 TEST_F(ScoringSummaryTest, ANewEntryIsBlankAndNotLinked) {
   EXPECT_TRUE(summary.appendNext);
-  ScoringDriveRecord* e = CreateScoringDrive(platform, summary);
+  ScoringDriveRecord* e = CreateScoringDrive(summary);
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(static_cast<std::uint16_t>(e->quarter), 0xFFFF);
   EXPECT_EQ(static_cast<std::uint16_t>(e->minutes), 0xFFFF);
@@ -43,9 +44,9 @@ TEST_F(ScoringSummaryTest, ANewEntryIsBlankAndNotLinked) {
 }
 
 TEST_F(ScoringSummaryTest, LinkedEntriesKeepEventOrder) {
-  ScoringDriveRecord* a = CreateScoringDrive(platform, summary);
-  ScoringDriveRecord* unlinked = CreateScoringDrive(platform, summary);
-  ScoringDriveRecord* b = CreateScoringDrive(platform, summary);
+  ScoringDriveRecord* a = CreateScoringDrive(summary);
+  ScoringDriveRecord* unlinked = CreateScoringDrive(summary);
+  ScoringDriveRecord* b = CreateScoringDrive(summary);
   LinkScoringDrive(summary, a);
   LinkScoringDrive(summary, b);
   // Linking the tail again must not make a cycle.
@@ -56,7 +57,7 @@ TEST_F(ScoringSummaryTest, LinkedEntriesKeepEventOrder) {
 }
 
 TEST_F(ScoringSummaryTest, ResetStartsAnEmptySummaryThatAppends) {
-  ScoringDriveRecord* a = CreateScoringDrive(platform, summary);
+  ScoringDriveRecord* a = CreateScoringDrive(summary);
   LinkScoringDrive(summary, a);
   summary.current = a;
   summary.appendNext = false;
@@ -67,15 +68,15 @@ TEST_F(ScoringSummaryTest, ResetStartsAnEmptySummaryThatAppends) {
   EXPECT_TRUE(summary.appendNext);
   EXPECT_TRUE(summary.entries.empty());
   // The next game's first entry becomes the head.
-  ScoringDriveRecord* b = CreateScoringDrive(platform, summary);
+  ScoringDriveRecord* b = CreateScoringDrive(summary);
   LinkScoringDrive(summary, b);
   EXPECT_EQ(Walk(summary), (std::vector<const ScoringDriveRecord*>{b}));
 }
 
 TEST_F(ScoringSummaryTest, DisposalFreesEveryEntryLinkedOrNot) {
   for (int k = 0; k < 3; ++k)
-    LinkScoringDrive(summary, CreateScoringDrive(platform, summary));
-  summary.current = CreateScoringDrive(platform, summary);  // filled, never linked
+    LinkScoringDrive(summary, CreateScoringDrive(summary));
+  summary.current = CreateScoringDrive(summary);  // filled, never linked
   DisposeScoringSummary(summary);
   EXPECT_EQ(summary.head, nullptr);
   EXPECT_EQ(summary.tail, nullptr);
@@ -85,9 +86,8 @@ TEST_F(ScoringSummaryTest, DisposalFreesEveryEntryLinkedOrNot) {
 
 TEST_F(ScoringSummaryTest, OutOfMemoryAlerts) {
   test::FailNextAllocation();
-  EXPECT_THROW(CreateScoringDrive(platform, summary), test::FakePlatform::Terminated);
-  ASSERT_EQ(platform.alerts.size(), 1u);
-  EXPECT_EQ(platform.alerts[0],
+  const auto message = test::FatalMessage([&] { CreateScoringDrive(summary); });
+  EXPECT_EQ(message,
             "CreateScoringDrive Error: Couldn't allocate SD record  To fix allocate more memory "
             "to Yardledger in GetInfo in the Finder.");
   EXPECT_TRUE(summary.entries.empty());

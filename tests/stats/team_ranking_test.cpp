@@ -15,7 +15,7 @@ using league::TeamRecord;
 
 struct TeamSortTest : testing::Test {
   test::FakePlatform platform;
-  league::League league{platform};
+  league::League league;
 
   // Adds teams so that the list reads them in the order given.
   std::vector<TeamRecord*> Teams(const std::vector<const char*>& names) {

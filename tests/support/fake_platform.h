@@ -1,5 +1,4 @@
-// A platform that records every call, for tests. Terminate throws
-// FakePlatform::Terminated so a test can observe a fatal alert.
+// A platform that records every call, for tests.
 #pragma once
 
 #include <functional>
@@ -12,12 +11,7 @@ namespace yl::test {
 
 class FakePlatform : public run::Platform {
  public:
-  struct Terminated {
-    int status;
-  };
-
   void ShowAlert(std::string_view message) override { alerts.emplace_back(message); }
-  [[noreturn]] void Terminate(int status) override { throw Terminated{status}; }
   bool AskSaveFile(std::string_view title, std::string_view proposedName,
                    run::SaveFileReply& reply) override;
   void StartProgress(std::string_view firstName, int count) override;

@@ -137,7 +137,7 @@ TEST_F(LoopFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
 
 TEST_F(LoopFixture, EveryGameStartsAnEmptyScoringSummary) {
   stats::ScoringSummary& summary = run->stats.scoring;
-  stats::LinkScoringDrive(summary, stats::CreateScoringDrive(platform, summary));
+  stats::LinkScoringDrive(summary, stats::CreateScoringDrive(summary));
   summary.appendNext = false;
   Process(test::SmallGame("Bears", "Lions"));
   EXPECT_EQ(summary.head, nullptr);

@@ -23,6 +23,7 @@
 #include "json_reader.h"
 #include "league/league.h"
 #include "league/team_file.h"
+#include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
 #include "run/platform.h"
@@ -42,7 +43,6 @@ class ToolPlatform : public run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "alert: %.*s\n", static_cast<int>(message.size()), message.data());
   }
-  [[noreturn]] void Terminate(int status) override { std::exit(status == 0 ? 3 : status); }
   bool AskSaveFile(std::string_view, std::string_view, run::SaveFileReply& reply) override {
     reply.spec = run::FSSpec{logPath, fs::path(logPath).filename().string()};
     return true;
@@ -331,7 +331,9 @@ void Print(const Mode& mode, const Tally& t) {
 }  // namespace
 }  // namespace yl::inference
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   using namespace yl::inference;
   int misses = 0;
   std::vector<fs::path> seasons;
@@ -376,4 +378,15 @@ int main(int argc, char** argv) {
   // A roster player whose team changed in the first game, or a player the
   // simulator never had, is a fault, not a miss of the rules.
   return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const yl::run::FatalAlert& alert) {
+    std::fprintf(stderr, "alert: %s\n", alert.what());
+    return 1;
+  }
 }

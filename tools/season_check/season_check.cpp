@@ -18,6 +18,7 @@
 #include "league/team_file.h"
 #include "random.h"
 #include "roster.h"
+#include "run/alert.h"
 #include "run/compile_run.h"
 #include "run/error_log.h"
 #include "schedule.h"
@@ -36,7 +37,6 @@ class CheckPlatform : public yl::run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "alert: %.*s\n", static_cast<int>(message.size()), message.data());
   }
-  [[noreturn]] void Terminate(int) override { std::exit(2); }
   bool AskSaveFile(std::string_view, std::string_view, yl::run::SaveFileReply&) override {
     return false;
   }
@@ -222,7 +222,7 @@ void ComparePlayers(const Settings& settings, const std::string& name,
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int Check(int argc, char** argv) {
   Settings settings;
   // Rare enough that many games have neither a fumble nor a penalty.
   settings.game.penaltyRate = 0.003;
@@ -316,4 +316,13 @@ int main(int argc, char** argv) {
       counts.games, counts.compiled, counts.rejected, counts.loggedErrors, counts.matching,
       counts.players, counts.players > 0 ? 100.0 * counts.matching / counts.players : 0.0);
   return counts.matching == counts.players && counts.rejected == 0 ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Check(argc, argv);
+  } catch (const yl::run::FatalAlert& alert) {
+    std::fprintf(stderr, "alert: %s\n", alert.what());
+    return 2;
+  }
 }
