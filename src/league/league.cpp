@@ -168,22 +168,22 @@ void InferPositions(League& league) {
     if (p->side == kOffense) {
       if (n < 0) continue;
       if (n <= 19) {
-        p->position = p->kicked ? 8 : 9;
+        p->position = p->kicked ? offense::kKicker : offense::kQuarterback;
       } else if (n <= 49) {
-        p->position = 11;
+        p->position = offense::kRunningBack;
       } else if (n <= 79) {
-        p->position = 10;
+        p->position = offense::kOffensiveLine;
       } else {
-        p->position = 5;
+        p->position = offense::kWideReceiver;
       }
     } else if (p->side == kDefense) {
       if (n < 20) continue;
       if (n <= 49) {
-        p->position = 9;
+        p->position = defense::kDefensiveBack;
       } else if (n <= 59) {
-        p->position = 4;
+        p->position = defense::kLinebacker;
       } else {
-        p->position = 8;
+        p->position = defense::kDefensiveLine;
       }
     }
   }

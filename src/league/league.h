@@ -22,6 +22,21 @@ constexpr std::size_t kMaxPlayerName = 31;
 constexpr std::size_t kMaxTeamName = 63;
 constexpr int kHashBuckets = 100;
 
+// Position codes: a code names an offensive or a defensive position by the
+// player's side; 0 is none.
+namespace offense {
+constexpr std::int16_t kWideReceiver = 5;
+constexpr std::int16_t kKicker = 8;
+constexpr std::int16_t kQuarterback = 9;
+constexpr std::int16_t kOffensiveLine = 10;
+constexpr std::int16_t kRunningBack = 11;
+}  // namespace offense
+namespace defense {
+constexpr std::int16_t kLinebacker = 4;
+constexpr std::int16_t kDefensiveLine = 8;
+constexpr std::int16_t kDefensiveBack = 9;
+}  // namespace defense
+
 struct PlayerRecord {
   std::string name;  // at most 31 characters
   std::int16_t number = 0;

@@ -221,9 +221,10 @@ void WriteComparisonTable(run::CompileRun& run, const GameTeams& teams) {
 }  // namespace
 
 std::string ScoringPhrase(const stats::ScoringDriveRecord& entry) {
-  if (entry.kind < 1 || entry.kind >= static_cast<std::int16_t>(kKindPhrases.size())) return {};
-  const KindPhrase* phrase = &kKindPhrases[entry.kind];
-  if (entry.kind == stats::kTwoPointPassFailed && entry.player2.empty())
+  const auto kind = static_cast<std::int16_t>(entry.kind);
+  if (kind < 1 || kind >= static_cast<std::int16_t>(kKindPhrases.size())) return {};
+  const KindPhrase* phrase = &kKindPhrases[static_cast<std::size_t>(kind)];
+  if (entry.kind == stats::ScoringKind::kTwoPointPassFailed && entry.player2.empty())
     phrase = &kPassFailedWithoutReceiver;
   const std::string player = PlayerText(entry.number1, entry.player1);
   std::string text;

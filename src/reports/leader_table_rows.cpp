@@ -33,10 +33,8 @@ bool NonZero(const PlayerRecord& p) {
   return p.*Slot && Value<Slot, Field>(p) != 0;
 }
 
-constexpr std::int16_t kQuarterback = 9;
-
 bool Quarterback(const PlayerRecord& p) {
-  return p.passing && p.position == kQuarterback;
+  return p.passing && p.position == league::offense::kQuarterback;
 }
 
 bool MissedFieldGoals(const PlayerRecord& p) {

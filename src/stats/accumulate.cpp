@@ -34,22 +34,22 @@ struct DispatchRow {
 };
 
 constexpr DispatchRow kScrimmageCredits[] = {
-    {kind::kRush, {CreditRushing, CreditFumbleRecoveryIfFumble, CreditTackleStep}},
-    {kind::kPass,
+    {PlayKind::kRush, {CreditRushing, CreditFumbleRecoveryIfFumble, CreditTackleStep}},
+    {PlayKind::kPass,
      {CreditPassing, CreditReceiving, CreditInterceptionIfNamed, CreditFumbleRecoveryIfFumble,
       CreditTackleStep}},
-    {kind::kSack, {CreditSack, CreditTackleStep}},
-    {kind::kPunt, {CreditPuntPlay}},
-    {kind::kFieldGoal, {CreditFieldGoalPlay}},
+    {PlayKind::kSack, {CreditSack, CreditTackleStep}},
+    {PlayKind::kPunt, {CreditPuntPlay}},
+    {PlayKind::kFieldGoal, {CreditFieldGoalPlay}},
 };
 
 // A conversion try: a run (a "sack" on a try is a run by the sacked player),
 // a pass or a kick.
 constexpr DispatchRow kTryCredits[] = {
-    {kind::kRush, {CreditTwoPointRun}},
-    {kind::kSack, {CreditTwoPointRun}},
-    {kind::kPass, {CreditTwoPointPass}},
-    {kind::kExtraPoint, {CreditExtraPointKick}},
+    {PlayKind::kRush, {CreditTwoPointRun}},
+    {PlayKind::kSack, {CreditTwoPointRun}},
+    {PlayKind::kPass, {CreditTwoPointPass}},
+    {PlayKind::kExtraPoint, {CreditExtraPointKick}},
 };
 
 template <std::size_t N>
@@ -69,17 +69,18 @@ void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
   const bool wipedOut = play.penaltyAccepted && play.assessedFromIndex == -1;
   if (!wipedOut) {
     switch (play.startKind) {
-      case transcript::kKickOff:
-      case transcript::kFreeKick:
+      case transcript::StartKind::kKickOff:
+      case transcript::StartKind::kFreeKick:
         CreditKickoffPlay(game, play);
         break;
-      case transcript::kTry:
+      case transcript::StartKind::kTry:
         RunCredits(kTryCredits, game, play);
         break;
       default:
         RunCredits(kScrimmageCredits, game, play);
     }
-    if (play.result == result::kSafety) AddScoringEntry(game, play, kSafety, nullptr, true);
+    if (play.result == PlayResult::kSafety)
+      AddScoringEntry(game, play, ScoringKind::kSafety, nullptr, true);
   }
   if (play.penalty) CreditPenalty(play);
   ResolvePendingFirstDown(game, play);

@@ -46,9 +46,9 @@ WalkResult RecoveryWalk(const GameCredit& game, const CurrentPlay& play, int sta
 void CreditRecoveryReturn(GameCredit& game, const CurrentPlay& play, PlayerRecord* recoverer) {
   RecoveryRecord& record = *recoverer->recovery;
   record.returnYards += SignedYards(play);
-  if (!IsLoss(play) && play.result == 7) {
+  if (!IsLoss(play) && play.result == PlayResult::kTouchdown) {
     ++record.touchdowns;
-    AddScoringEntry(game, play, kFumbleRecoveryTouchdown, recoverer, true);
+    AddScoringEntry(game, play, ScoringKind::kFumbleRecoveryTouchdown, recoverer, true);
   }
 }
 

@@ -69,9 +69,9 @@ void CreditPunting(GameCredit& game, const CurrentPlay& play) {
     return;
   }
   ++record.punts;
-  if (PlayerAt(play, play.returner) != nullptr && play.result != result::kFairCatch)
+  if (PlayerAt(play, play.returner) != nullptr && play.result != PlayResult::kFairCatch)
     ++record.returned;
-  if (play.result == result::kTouchback) {
+  if (play.result == PlayResult::kTouchback) {
     ++record.touchbacks;
     return;
   }
@@ -82,7 +82,7 @@ void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
   PlayerRecord* returner = GetPuntReturner(PlayerAt(play, play.returner));
   if (returner == nullptr) return;
   PuntReturnRecord& record = *returner->puntReturn;
-  if (play.result == result::kFairCatch) {
+  if (play.result == PlayResult::kFairCatch) {
     ++record.fairCatches;
     return;
   }
@@ -93,7 +93,7 @@ void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
   UpdateLongest(record.longest, yards);
   if (ScoredOnGain(play)) {
     ++record.touchdowns;
-    AddScoringEntry(game, play, kPuntReturnTouchdown, returner, true);
+    AddScoringEntry(game, play, ScoringKind::kPuntReturnTouchdown, returner, true);
   }
   OfferLongest(game, EnterLongestPuntRet, returner, yards);
 }
@@ -108,7 +108,7 @@ void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
   record.yards += yards;
   if (ScoredOnGain(play)) {
     ++record.touchdowns;
-    AddScoringEntry(game, play, kKickoffReturnTouchdown, returner, true);
+    AddScoringEntry(game, play, ScoringKind::kKickoffReturnTouchdown, returner, true);
   }
   UpdateLongest(record.longest, yards);
   OfferLongest(game, EnterLongestKickRet, returner, yards);
@@ -121,16 +121,16 @@ void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
   if (record != nullptr) ++record->attempts;
   if (PlayerAt(play, play.blocker) != nullptr) {
     if (record != nullptr) ++record->blocked;
-    AddScoringEntry(game, play, kFieldGoalMissed, kicker, true);
+    AddScoringEntry(game, play, ScoringKind::kFieldGoalMissed, kicker, true);
     return;
   }
   const DistanceBand& band = BandOf(distance);
   if (record != nullptr) ++(record->*band.attempts);
-  if (play.result != result::kFieldGoalGood) {
-    AddScoringEntry(game, play, kFieldGoalMissed, kicker, true);
+  if (play.result != PlayResult::kFieldGoalGood) {
+    AddScoringEntry(game, play, ScoringKind::kFieldGoalMissed, kicker, true);
     return;
   }
-  AddScoringEntry(game, play, kFieldGoalGood, kicker, true);
+  AddScoringEntry(game, play, ScoringKind::kFieldGoalGood, kicker, true);
   if (record == nullptr) return;
   ++record->made;
   ++(record->*band.made);
@@ -141,31 +141,33 @@ void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
 void CreditExtraPointKick(GameCredit& game, CurrentPlay& play) {
   PlayerRecord* kicker = GetEPKicker(PlayerAt(play, play.kicker));
   if (kicker != nullptr) ++kicker->epKicking->attempts;
-  if (play.result == result::kExtraPointGood) {
+  if (play.result == PlayResult::kExtraPointGood) {
     if (kicker != nullptr) ++kicker->epKicking->made;
-    AddScoringEntry(game, play, kExtraPointGood, kicker, true);
+    AddScoringEntry(game, play, ScoringKind::kExtraPointGood, kicker, true);
   } else {
-    AddScoringEntry(game, play, kExtraPointFailed, kicker, true);
+    AddScoringEntry(game, play, ScoringKind::kExtraPointFailed, kicker, true);
   }
 }
 
 void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
   PlayerRecord* runner = PlayerAt(play, play.rusher);
-  if (runner == nullptr && play.playKind == kind::kSack) runner = PlayerAt(play, play.sacked);
+  if (runner == nullptr && play.playKind == PlayKind::kSack) runner = PlayerAt(play, play.sacked);
   if (runner == nullptr) runner = OffenseQuarterback(game, play);
-  const bool good = play.result == result::kTwoPointGood;
+  const bool good = play.result == PlayResult::kTwoPointGood;
   if (Get2EPPlayer(runner) == nullptr) {
     if (good) {
-      AddScoringEntry(game, play, kTwoPointRunGood, nullptr, true);
-    } else if (play.result == result::kTryNoGood) {
-      AddScoringEntry(game, play, kTwoPointRunFailed, nullptr, true);
+      AddScoringEntry(game, play, ScoringKind::kTwoPointRunGood, nullptr, true);
+    } else if (play.result == PlayResult::kTryNoGood) {
+      AddScoringEntry(game, play, ScoringKind::kTwoPointRunFailed, nullptr, true);
     }
     return;
   }
   ++runner->twoPoint->rushAttempts;
   if (CarrierKeptBall(game, play)) {
     if (good) ++runner->twoPoint->rushMade;
-    AddScoringEntry(game, play, good ? kTwoPointRunGood : kTwoPointRunFailed, runner, true);
+    AddScoringEntry(game, play,
+                    good ? ScoringKind::kTwoPointRunGood : ScoringKind::kTwoPointRunFailed, runner,
+                    true);
     return;
   }
   if (!TeamRecoveryWalk(game, play, 0).held) return;
@@ -176,9 +178,9 @@ void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
       ++recoverer->twoPoint->rushAttempts;
       ++recoverer->twoPoint->rushMade;
     }
-    AddScoringEntry(game, play, kTwoPointRunGood, recoverer, true);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointRunGood, recoverer, true);
   } else {
-    AddScoringEntry(game, play, kTwoPointRunFailed, recoverer, true);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointRunFailed, recoverer, true);
   }
 }
 
@@ -187,27 +189,27 @@ void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
   if (passer != nullptr) ++passer->twoPoint->passAttempts;
   PlayerRecord* receiver = Get2EPPlayer(PlayerAt(play, play.receiver));
   if (receiver == nullptr) {
-    AddScoringEntry(game, play, kTwoPointPassFailed, passer, true);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointPassFailed, passer, true);
     return;
   }
   ++receiver->twoPoint->receivingAttempts;
-  if (play.result != result::kTwoPointGood) {
-    AddScoringEntry(game, play, kTwoPointPassFailed, passer, false);
-    AddScoringEntry(game, play, kTwoPointPassFailed, receiver, true);
+  if (play.result != PlayResult::kTwoPointGood) {
+    AddScoringEntry(game, play, ScoringKind::kTwoPointPassFailed, passer, false);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointPassFailed, receiver, true);
     return;
   }
   if (passer != nullptr) ++passer->twoPoint->passMade;
-  AddScoringEntry(game, play, kTwoPointPassGood, passer, false);
+  AddScoringEntry(game, play, ScoringKind::kTwoPointPassGood, passer, false);
   if (CarrierKeptBall(game, play)) {
     ++receiver->twoPoint->receivingMade;
-    AddScoringEntry(game, play, kTwoPointPassGood, receiver, true);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointPassGood, receiver, true);
   } else if (TeamRecoveryWalk(game, play, 0).held) {
     PlayerRecord* recoverer = TwoPointRecoverer(play);
     if (recoverer != nullptr) {
       ++recoverer->twoPoint->receivingAttempts;
       ++recoverer->twoPoint->receivingMade;
     }
-    AddScoringEntry(game, play, kTwoPointPassGood, recoverer, true);
+    AddScoringEntry(game, play, ScoringKind::kTwoPointPassGood, recoverer, true);
   }
 }
 
@@ -219,12 +221,12 @@ void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
     return;
   }
   switch (play.result) {
-    case result::kTouchback:
-    case result::kPuntNotFielded:
-    case result::kPuntDowned:
+    case PlayResult::kTouchback:
+    case PlayResult::kPuntNotFielded:
+    case PlayResult::kPuntDowned:
       return;
-    case result::kPuntTouchdown:
-      AddScoringEntry(game, play, kPuntTouchdown, nullptr, true);
+    case PlayResult::kPuntTouchdown:
+      AddScoringEntry(game, play, ScoringKind::kPuntTouchdown, nullptr, true);
       return;
     default:
       CreditPuntReturn(game, play);
@@ -234,7 +236,7 @@ void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditKickoffPlay(GameCredit& game, CurrentPlay& play) {
-  if (play.result == result::kKickingTeamRecovered) return;
+  if (play.result == PlayResult::kKickingTeamRecovered) return;
   CreditKickoffReturn(game, play);
   if (play.fumble) CreditFumbleRecovery(game, play);
   CreditSpecialTeamsTackle(play);

@@ -77,10 +77,9 @@ std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t i
 }
 
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play) {
-  constexpr std::int16_t kQuarterback = 9;
   const std::int16_t offense = game.Group(play.groupAtSnap);
   for (PlayerRecord* p = game.run.league.players; p != nullptr; p = p->next) {
-    if (p->position == kQuarterback && p->side == league::kOffense &&
+    if (p->position == league::offense::kQuarterback && p->side == league::kOffense &&
         game.Group(p->otherGroup) == offense)
       return p;
   }

@@ -20,31 +20,10 @@ namespace yl::stats {
 using league::PlayerRecord;
 using transcript::CurrentPlay;
 
-// The play kinds and results crediting tells apart.
-namespace kind {
-constexpr transcript::PlayKind kExtraPoint = 1;
-constexpr transcript::PlayKind kPunt = 2;
-constexpr transcript::PlayKind kRush = 4;
-constexpr transcript::PlayKind kPass = 5;
-constexpr transcript::PlayKind kFieldGoal = 6;
-constexpr transcript::PlayKind kSack = 7;
-}  // namespace kind
-
-namespace result {
-constexpr transcript::PlayResult kPuntNotFielded = 0;
-constexpr transcript::PlayResult kKickingTeamRecovered = 2;
-constexpr transcript::PlayResult kTwoPointGood = 4;
-constexpr transcript::PlayResult kFairCatch = 6;
-constexpr transcript::PlayResult kTouchdown = 7;
-constexpr transcript::PlayResult kSafety = 10;
-constexpr transcript::PlayResult kExtraPointGood = 13;
-constexpr transcript::PlayResult kIncomplete = 14;
-constexpr transcript::PlayResult kFieldGoalGood = 15;
-constexpr transcript::PlayResult kPuntDowned = 16;
-constexpr transcript::PlayResult kTouchback = 17;
-constexpr transcript::PlayResult kTryNoGood = 19;
-constexpr transcript::PlayResult kPuntTouchdown = 20;
-}  // namespace result
+using transcript::PenaltyKind;
+using transcript::PlayKind;
+using transcript::PlayResult;
+using transcript::StartKind;
 
 // Maps a possession label to the label it was merged into.
 using GroupMapping = std::function<std::int16_t(std::int16_t)>;
@@ -103,7 +82,7 @@ void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, st
 
 // A gain that scored a touchdown.
 inline bool ScoredOnGain(const CurrentPlay& play) {
-  return play.gainPositive != 0 && play.result == result::kTouchdown;
+  return play.gainPositive != 0 && play.result == PlayResult::kTouchdown;
 }
 
 inline void UpdateLongest(std::int16_t& longest, std::int16_t yards) {

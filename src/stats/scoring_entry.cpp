@@ -13,8 +13,9 @@ namespace {
 // side that snapped the ball, a safety to the side that did not have it at
 // the end, anything else to the side that had it at the end.
 std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, ScoringKind kind) {
-  if (kind == kPuntTouchdown) return std::string(TeamNameOfGroup(game, play.groupAtSnap));
-  if (kind == kSafety) {
+  if (kind == ScoringKind::kPuntTouchdown)
+    return std::string(TeamNameOfGroup(game, play.groupAtSnap));
+  if (kind == ScoringKind::kSafety) {
     const std::string home = play.homeTeam != nullptr ? play.homeTeam->name : std::string();
     if (home != TeamNameOfGroup(game, play.groupAfter)) return home;
     return play.visitingTeam != nullptr ? play.visitingTeam->name : std::string();

@@ -10,7 +10,8 @@
 
 namespace yl::stats {
 
-enum ScoringKind : std::int16_t {
+enum class ScoringKind : std::int16_t {
+  kNone = -1,
   kPuntTouchdown = 1,  // no player named
   kSafety = 2,         // no player named
   kTwoPointRunGood = 3,
@@ -41,7 +42,7 @@ struct ScoringDriveRecord {
   std::string player2;
   std::int16_t number2 = kNotSet;
   std::int16_t yards = kNotSet;
-  std::int16_t kind = kNotSet;  // a ScoringKind
+  ScoringKind kind = ScoringKind::kNone;
   ScoringDriveRecord* next = nullptr;
 };
 

@@ -1,6 +1,8 @@
 // Crediting the players of a scrimmage down.
 #include "stats/scrimmage_credit.h"
 
+#include <optional>
+
 #include "run/compile_run.h"
 #include "stats/fumble_chain.h"
 #include "stats/longest_lists.h"
@@ -11,21 +13,19 @@ namespace yl::stats {
 
 namespace {
 
-constexpr transcript::PenaltyKind kDefensivePassInterference = 5;
 constexpr std::int16_t kBigRush = 10;
 constexpr std::int16_t kBigPass = 25;
 
 // The blocks, by the kind of play blocked.
-constexpr transcript::PlayResult kAnyResult = -2;
 struct BlockCredit {
-  transcript::PlayKind kind;
-  transcript::PlayResult result;  // kAnyResult: whatever the result
+  PlayKind kind;
+  std::optional<PlayResult> result;  // none: whatever the result
   std::int32_t DefensiveRecord::*counter;
 };
 constexpr BlockCredit kBlockCredits[] = {
-    {kind::kPass, result::kIncomplete, &DefensiveRecord::passesDefensed},
-    {kind::kPunt, kAnyResult, &DefensiveRecord::puntsBlocked},
-    {kind::kFieldGoal, kAnyResult, &DefensiveRecord::fieldGoalsBlocked},
+    {PlayKind::kPass, PlayResult::kIncomplete, &DefensiveRecord::passesDefensed},
+    {PlayKind::kPunt, std::nullopt, &DefensiveRecord::puntsBlocked},
+    {PlayKind::kFieldGoal, std::nullopt, &DefensiveRecord::fieldGoalsBlocked},
 };
 
 void CreditBlock(const CurrentPlay& play) {
@@ -33,7 +33,7 @@ void CreditBlock(const CurrentPlay& play) {
   if (blocker == nullptr) return;
   for (const BlockCredit& credit : kBlockCredits) {
     if (credit.kind != play.playKind) continue;
-    if (credit.result != kAnyResult && credit.result != play.result) continue;
+    if (credit.result && *credit.result != play.result) continue;
     GetDefensiveStats(blocker);
     ++(*blocker->defensive.*credit.counter);
   }
@@ -81,9 +81,9 @@ void CreditRushing(GameCredit& game, CurrentPlay& play) {
   record.yards += yards;
   UpdateLongest(record.longest, yards);
   if (!IsLoss(play)) {
-    if (play.result == result::kTouchdown) {
+    if (play.result == PlayResult::kTouchdown) {
       ++record.touchdowns;
-      AddScoringEntry(game, play, kRushingTouchdown, runner, true);
+      AddScoringEntry(game, play, ScoringKind::kRushingTouchdown, runner, true);
     } else {
       ApplyFirstDownRule(play, runner, kPendingRushing, record.firstDowns);
     }
@@ -112,10 +112,10 @@ void CreditPassing(GameCredit& game, CurrentPlay& play) {
   record.yards += yards;
   UpdateLongest(record.longest, yards);
   if (!IsLoss(play)) {
-    if (play.result == result::kTouchdown) {
+    if (play.result == PlayResult::kTouchdown) {
       ++record.touchdowns;
       // The receiver completes the entry.
-      AddScoringEntry(game, play, kPassingTouchdown, passer, false);
+      AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, passer, false);
     } else {
       ApplyFirstDownRule(play, passer, kPendingPassing, record.firstDowns);
     }
@@ -130,8 +130,8 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
     if (GetReciever(receiver, defense) == nullptr || defense) {
       // A receiver who is not on offense gets no reception; he still names
       // the catcher of a touchdown pass whose entry waits for him.
-      if (play.result == result::kTouchdown && !game.run.stats.scoring.appendNext)
-        AddScoringEntry(game, play, kPassingTouchdown, receiver, true);
+      if (play.result == PlayResult::kTouchdown && !game.run.stats.scoring.appendNext)
+        AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, receiver, true);
       return;
     }
     ReceivingRecord& record = *receiver->receiving;
@@ -143,9 +143,9 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
     UpdateLongest(record.longest, yards);
     if (!IsLoss(play)) {
       if (v >= kBigPass) ++record.bigPlays;
-      if (play.result == result::kTouchdown) {
+      if (play.result == PlayResult::kTouchdown) {
         ++record.touchdowns;
-        AddScoringEntry(game, play, kPassingTouchdown, receiver, true);
+        AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, receiver, true);
       } else {
         ApplyFirstDownRule(play, receiver, kPendingReceiving, record.firstDowns);
       }
@@ -172,7 +172,7 @@ void CreditInterceptionReturn(GameCredit& game, CurrentPlay& play) {
   record.returnYards += SignedYards(play);
   if (ScoredOnGain(play)) {
     ++record.touchdowns;
-    AddScoringEntry(game, play, kInterceptionReturnTouchdown, interceptor, true);
+    AddScoringEntry(game, play, ScoringKind::kInterceptionReturnTouchdown, interceptor, true);
   }
 }
 
@@ -192,7 +192,7 @@ void CreditTackles(const CurrentPlay& play) {
         DefensiveRecord& record = *tackler->defensive;
         ++record.tackles;
         record.tackleYards += SignedYards(play);
-        if (IsLoss(play) && play.playKind == kind::kRush && !play.fumble) {
+        if (IsLoss(play) && play.playKind == PlayKind::kRush && !play.fumble) {
           ++record.stuffs;
           record.stuffYards += Yards(play);
         }
@@ -204,7 +204,7 @@ void CreditTackles(const CurrentPlay& play) {
   } else if (PlayerRecord* sacker = GetDefensiveStats(PlayerAt(play, play.sacker))) {
     ++sacker->defensive->sacks;
     sacker->defensive->sackYards += Yards(play);
-  } else if (play.result == result::kIncomplete) {
+  } else if (play.result == PlayResult::kIncomplete) {
     if (PlayerRecord* defender = GetDefensiveStats(PlayerAt(play, play.defender)))
       ++defender->defensive->passesDefensed;
   }
@@ -261,7 +261,7 @@ std::int32_t PenaltyYards(const CurrentPlay& play) {
   if (!placement || !snap || play.next == nullptr) return 0;
   const int ownHalf = play.ownSide ? 1 : 0;
   const int nextOwnHalf = play.next->ownSide ? 1 : 0;
-  const PlacementRule& rule = play.penaltyKind == kDefensivePassInterference
+  const PlacementRule& rule = play.penaltyKind == PenaltyKind::kDefensivePassInterference
                                   ? kInterferencePlacement[ownHalf][nextOwnHalf]
                                   : kOtherPlacement[nextOwnHalf];
   return rule.placement * *placement + rule.snap * *snap + rule.constant;

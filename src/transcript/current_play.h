@@ -8,23 +8,9 @@
 #include <cstdint>
 
 #include "league/league.h"
+#include "transcript/play_codes.h"
 
 namespace yl::transcript {
-
-// The kind of start of a play (from its header).
-enum StartKind : std::int16_t {
-  kScrimmage = -1,
-  kTry = 0,
-  kKickOff = 3,
-  kFreeKick = 8,
-};
-
-// PlayKind: 1 extra-point kick, 2 punt, 3 kick-off, 4 rush, 5 pass,
-// 6 field goal, 7 sack. PlayResult: 0..20, -1 none. PenaltyKind: 0..20,
-// -1 none. Kept as plain 16-bit codes, as the tables use them.
-using PlayKind = std::int16_t;
-using PlayResult = std::int16_t;
-using PenaltyKind = std::int16_t;
 
 constexpr int kHeaderSlots = 20;
 constexpr int kDescSlots = 10;
@@ -68,14 +54,14 @@ struct CurrentPlay {
   std::uint8_t ownSide = 0;
   std::uint8_t returnSpot = 0;
   std::int16_t yardLineIndex = -1;
-  std::int16_t startKind = kScrimmage;
+  StartKind startKind = StartKind::kScrimmage;
 
-  PlayKind playKind = 4;
+  PlayKind playKind = PlayKind::kRush;
 
   // Penalties and extras.
   std::uint8_t penalty = 0;
   std::uint8_t penaltyAccepted = 0;
-  PenaltyKind penaltyKind = -1;
+  PenaltyKind penaltyKind = PenaltyKind::kNone;
   std::uint8_t lossOfDown = 0;
   std::int16_t extrasCount = 0;
   std::int16_t extrasValueCount = 0;
@@ -109,7 +95,7 @@ struct CurrentPlay {
   std::int16_t sacked = -1;
   std::int16_t tackler = -1;
   std::int16_t returner = -1;
-  PlayResult result = -1;
+  PlayResult result = PlayResult::kNone;
 
   // Gains.
   std::int16_t gainsCount = 0;

@@ -113,66 +113,78 @@ enum class Effect : std::uint8_t {
   kGameOver,
 };
 
+// The side a foul tells of the fouler.
+enum class FoulerSide : std::uint8_t { kUnchanged, kOffense, kDefense };
+
 struct ExtrasRule {
   Effect effect;
-  std::int8_t penaltyKind;  // of a foul
-  std::int8_t side;         // of the fouler, -1 left as it is
+  PenaltyKind penaltyKind;  // of a foul
+  FoulerSide side;          // of the fouler
   std::uint8_t accepted;    // of a decision
   bool homeDecides;         // the home team decides, so the visiting team fouled
 };
 
-constexpr ExtrasRule Foul(std::int8_t kind, std::int8_t side = -1) {
+constexpr ExtrasRule Foul(PenaltyKind kind, FoulerSide side = FoulerSide::kUnchanged) {
   return {Effect::kFoul, kind, side, 0, false};
 }
+constexpr ExtrasRule Formation() {
+  return {Effect::kFormation, PenaltyKind::kFewerThanSevenOnTheLine, FoulerSide::kUnchanged, 0,
+          false};
+}
 constexpr ExtrasRule Decision(Effect effect, bool accepted, bool homeDecides) {
-  return {effect, -1, -1, static_cast<std::uint8_t>(accepted ? 1 : 0), homeDecides};
+  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged,
+          static_cast<std::uint8_t>(accepted ? 1 : 0), homeDecides};
 }
 constexpr ExtrasRule Plain(Effect effect) {
-  return {effect, -1, -1, 0, false};
+  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged, 0, false};
 }
 
+using enum PenaltyKind;
+constexpr FoulerSide kOffense = FoulerSide::kOffense;
+constexpr FoulerSide kDefense = FoulerSide::kDefense;
+
 constexpr std::array<ExtrasRule, kExtrasPhraseCount> kExtrasRules = {{
-    Foul(19, 0),                                        // 0 lineman as eligible receiver
-    {Effect::kFormation, 14, -1, 0, false},             // 1 fewer than seven men
-    {Effect::kFormation, 14, -1, 0, false},             // 2
-    Foul(1, 0),                                         // 3 kickoff short of 10 yards
-    Foul(1, 0),                                         // 4 kickoff out of bounds
+    Foul(kLinemanEligible, kOffense),                   // 0 lineman as eligible receiver
+    Formation(),                                        // 1 fewer than seven men
+    Formation(),                                        // 2
+    Foul(kIllegalKick, kOffense),                       // 3 kickoff short of 10 yards
+    Foul(kIllegalKick, kOffense),                       // 4 kickoff out of bounds
     Decision(Effect::kPlacement, true, true),           // 5
     Decision(Effect::kPlacement, true, false),          // 6
     Decision(Effect::kPlacement, false, true),          // 7
     Decision(Effect::kPlacement, false, false),         // 8
     Decision(Effect::kFirstDownDecision, true, true),   // 9
     Decision(Effect::kFirstDownDecision, true, false),  // 10
-    Foul(5, 1),                                         // 11 defensive pass interference
-    Foul(9, 0),                                         // 12 offensive pass interference
-    Foul(7),                                            // 13 illegal use of the hands
-    Foul(11, 0),                                        // 14 ineligible man downfield
-    Foul(10),                                           // 15 unsportsmanlike conduct
-    Foul(15, 0),                                        // 16 fair-catch interference
-    Foul(2),                                            // 17 face mask
-    Foul(2),                                            // 18
-    Foul(17, 0),                                        // 19 intentional grounding
-    Foul(2),                                            // 20
-    Foul(20, 0),                                        // 21 illegal forward pass
-    Foul(8, 0),                                         // 22 ineligible receiver
-    Foul(16, 1),                                        // 23 roughing the kicker
+    Foul(kDefensivePassInterference, kDefense),         // 11 defensive pass interference
+    Foul(kOffensivePassInterference, kOffense),         // 12 offensive pass interference
+    Foul(kIllegalUseOfHands),                           // 13 illegal use of the hands
+    Foul(kIneligibleManDownfield, kOffense),            // 14 ineligible man downfield
+    Foul(kUnsportsmanlikeConduct),                      // 15 unsportsmanlike conduct
+    Foul(kFairCatchInterference, kOffense),             // 16 fair-catch interference
+    Foul(kFaceMask),                                    // 17 face mask
+    Foul(kFaceMask),                                    // 18
+    Foul(kIntentionalGrounding, kOffense),              // 19 intentional grounding
+    Foul(kFaceMask),                                    // 20
+    Foul(kIllegalForwardPass, kOffense),                // 21 illegal forward pass
+    Foul(kIneligibleReceiver, kOffense),                // 22 ineligible receiver
+    Foul(kRoughingTheKicker, kDefense),                 // 23 roughing the kicker
     Plain(Effect::kNothing),                            // 24
     Plain(Effect::kPeriodBreak),                        // 25 another overtime
-    Foul(12, 0),                                        // 26 delay of game
-    Foul(4),                                            // 27 illegal block
-    Foul(6),                                            // 28 personal foul
+    Foul(kDelayOfGame, kOffense),                       // 26 delay of game
+    Foul(kIllegalBlock),                                // 27 illegal block
+    Foul(kPersonalFoul),                                // 28 personal foul
     Plain(Effect::kNothing),                            // 29
-    Foul(18, 0),                                        // 30 false start
+    Foul(kFalseStart, kOffense),                        // 30 false start
     Plain(Effect::kAutomaticFirstDown),                 // 31
-    Foul(13),                                           // 32 off sides
+    Foul(kOffSides),                                    // 32 off sides
     Plain(Effect::kNothing),                            // 33
     Plain(Effect::kPeriodBreak),                        // 34 an overtime
-    Foul(0),                                            // 35 holding
+    Foul(kHolding),                                     // 35 holding
     Decision(Effect::kYardsDecision, true, true),       // 36
     Decision(Effect::kYardsDecision, true, false),      // 37
     Decision(Effect::kYardsDecision, false, true),      // 38
     Decision(Effect::kYardsDecision, false, false),     // 39
-    Foul(3),                                            // 40 piling on
+    Foul(kPilingOn),                                    // 40 piling on
     Plain(Effect::kFromGoalLine),                       // 41
     Plain(Effect::kNothing),                            // 42
     Plain(Effect::kNothing),                            // 43
@@ -271,7 +283,8 @@ void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
         league::PlayerRecord* fouler = play.extrasValues[static_cast<std::size_t>(i)].player;
         if (fouler != nullptr) {
           fouler->otherGroup = play.groupAtSnap;
-          if (rule.side >= 0) fouler->side = static_cast<std::uint16_t>(rule.side);
+          if (rule.side == FoulerSide::kOffense) fouler->side = league::kOffense;
+          if (rule.side == FoulerSide::kDefense) fouler->side = league::kDefense;
         }
         break;
       }

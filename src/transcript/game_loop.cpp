@@ -212,15 +212,6 @@ void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record) {
 
 namespace {
 
-// Extras codes followed by a player, and by a number.
-constexpr bool ExtrasTakesPlayer(int code) {
-  return code == 0 || code == 3 || code == 4 || (code >= 11 && code <= 23) ||
-         (code >= 26 && code <= 28) || code == 30 || code == 32 || code == 35 || code == 40;
-}
-constexpr bool ExtrasTakesNumber(int code) {
-  return (code >= 5 && code <= 8) || (code >= 36 && code <= 39) || code == 48;
-}
-
 void WritePlayer(run::CompileRun& run, const league::PlayerRecord* player) {
   if (player == nullptr) return;
   reports::WriteString(run, "#");
@@ -242,7 +233,7 @@ void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& pl
       if (i >= play.headerNumberCount) continue;
       const int number = play.headerNumbers[i];
       // The clock's seconds are written with two digits, as a clock shows them.
-      const bool seconds = play.headerCodes[i] == 41;
+      const bool seconds = play.headerCodes[i] == kClockCode;
       if (seconds && number >= 0 && number < 10) WriteString(run, "0");
       WriteString(run, std::to_string(number));
     }
@@ -275,8 +266,10 @@ void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& pl
       if (code < 0 || code >= kExtrasPhraseCount) continue;
       const std::string_view phrase = game.extras.TextOfCode(code);
       WriteString(run, phrase);
-      if (ExtrasTakesPlayer(code)) WritePlayer(run, play.extrasValues[i].player);
-      if (ExtrasTakesNumber(code)) WriteString(run, std::to_string(play.extrasValues[i].number));
+      const ExtrasArgument argument = kExtrasPhrases[static_cast<std::size_t>(code)].argument;
+      if (argument == ExtrasArgument::kPlayer) WritePlayer(run, play.extrasValues[i].player);
+      if (argument == ExtrasArgument::kNumber)
+        WriteString(run, std::to_string(play.extrasValues[i].number));
       if (!phrase.empty() && phrase.back() == '.') WriteString(run, end);
     }
   }

@@ -106,7 +106,7 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
   set(30, 33, Effect::kQuarter);
   set(36, 39, Effect::kDownAndDistance);
   set(40, 40, Effect::kScores);
-  set(41, 41, Effect::kClock);
+  set(kClockCode, kClockCode, Effect::kClock);
   return effects;  // 26, 29, 34, 35 and 51 tell nothing
 }();
 
@@ -135,22 +135,22 @@ void ResolveHeader(CurrentPlay& play) {
     const auto before = static_cast<std::int16_t>(i - 1);
     switch (kEffects[static_cast<std::size_t>(code)]) {
       case Effect::kTry:
-        play.startKind = kTry;
+        play.startKind = StartKind::kTry;
         play.ownSide = 0;
         play.yardLineIndex = i;
         break;
       case Effect::kFreeKick:
-        play.startKind = kFreeKick;
+        play.startKind = StartKind::kFreeKick;
         play.ownSide = 1;
         play.yardLineIndex = i;
         break;
       case Effect::kKickOffFromOwn:
-        play.startKind = kKickOff;
+        play.startKind = StartKind::kKickOff;
         play.ownSide = 1;
         play.yardLineIndex = i;
         break;
       case Effect::kKickOffFromOther:
-        play.startKind = kKickOff;
+        play.startKind = StartKind::kKickOff;
         play.ownSide = 0;
         play.yardLineIndex = i;
         break;

@@ -10,6 +10,8 @@
 namespace yl::transcript {
 
 constexpr int kHeaderPhraseCount = 52;
+// ":", the phrase between the minutes and the seconds of the clock.
+constexpr std::int16_t kClockCode = 41;
 
 // The header phrases in the order they are tried: decreasing length, equal
 // lengths by ascending code.

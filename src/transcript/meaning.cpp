@@ -58,7 +58,7 @@ using RoleField = std::int16_t CurrentPlay::*;
 struct Step {
   Op op = Op::kKind;
   Who who = Who::kNobody;
-  std::int16_t value = 0;
+  std::int16_t value = 0;  // the code of a kind or a result, or a side
   RoleField role = nullptr;
 };
 
@@ -77,11 +77,16 @@ struct EffectTable {
   bool valid = true;  // every code once, no row too long
 };
 
-constexpr Step Kind(std::int16_t kind) {
-  return {Op::kKind, Who::kNobody, kind};
+using K = PlayKind;
+using R = PlayResult;
+constexpr std::uint16_t kOffense = league::kOffense;
+constexpr std::uint16_t kDefense = league::kDefense;
+
+constexpr Step Kind(PlayKind kind) {
+  return {Op::kKind, Who::kNobody, CodeValue(kind)};
 }
-constexpr Step Result(std::int16_t result) {
-  return {Op::kResult, Who::kNobody, result};
+constexpr Step Result(PlayResult result) {
+  return {Op::kResult, Who::kNobody, CodeValue(result)};
 }
 constexpr Step Role(RoleField role, Who who) {
   return {Op::kRole, who, 0, role};
@@ -89,8 +94,8 @@ constexpr Step Role(RoleField role, Who who) {
 constexpr Step On(Op op, Who who = Who::kNobody) {
   return {op, who};
 }
-constexpr Step Side(Who who, std::int16_t side) {
-  return {Op::kSide, who, side};
+constexpr Step Side(Who who, std::uint16_t side) {
+  return {Op::kSide, who, static_cast<std::int16_t>(side)};
 }
 constexpr Step Fumble(Who who) {
   return On(Op::kFumbler, who);
@@ -147,122 +152,149 @@ constexpr EffectTable BuildEffects() {
   EffectTable t;
   // Loose balls and fumbles out of bounds.
   Add(t, {0, 1, 3}, kStamp,
-      {Kind(4), Result(1), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), kAdvanceF, kFumbleSet});
-  Add(t, {5, 6}, kStamp, {Result(1), Fumble(B), Own(B), kAdvanceF, kFumbleSet});
-  Add(t, {10}, kNoStamp, {Result(1)});
+      {Kind(K::kRush), Result(R::kLooseBallOutOfBounds), Role(kRusher, B), Fumble(B), Own(B),
+       Side(B, kOffense), kAdvanceF, kFumbleSet});
+  Add(t, {5, 6}, kStamp,
+      {Result(R::kLooseBallOutOfBounds), Fumble(B), Own(B), kAdvanceF, kFumbleSet});
+  Add(t, {10}, kNoStamp, {Result(R::kLooseBallOutOfBounds)});
   // Punts.
   Add(t, {2, 4}, kStamp,
-      {Kind(2), Result(0), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
+      {Kind(K::kPunt), Result(R::kPuntNotFielded), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
+       Side(B, kOffense), kReset});
   Add(t, {19}, kStamp,
-      {Kind(2), Result(17), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
-  Add(t, {28}, kStamp, {Kind(2), Result(10), Role(kKicker, B), kPuntCount, Kick(B), Side(B, 0)});
-  Add(t, {44}, kNoStamp, {Kind(2), On(Op::kPenalty)});
+      {Kind(K::kPunt), Result(R::kTouchback), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
+       Side(B, kOffense), kReset});
+  Add(t, {28}, kStamp,
+      {Kind(K::kPunt), Result(R::kSafety), Role(kKicker, B), kPuntCount, Kick(B),
+       Side(B, kOffense)});
+  Add(t, {44}, kNoStamp, {Kind(K::kPunt), On(Op::kPenalty)});
   Add(t, {73}, kStamp,
-      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kReturner, A),
-       Take(A), kReset});
+      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Role(kReturner, A), Take(A), kReset});
   Add(t, {84}, kStamp,
-      {Kind(2), Result(20), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), kReset});
+      {Kind(K::kPunt), Result(R::kPuntTouchdown), Role(kKicker, B), Kicked(B), kPuntCount, Own(B),
+       Side(B, kOffense), kReset});
   Add(t, {92}, kStamp,
-      {Kind(2), kReset, Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0),
-       Role(kReturner, A), Fumble(A), kAdvanceF, Take(A), Side(A, 1), kFumbleSet});
+      {Kind(K::kPunt), kReset, Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Role(kReturner, A), Fumble(A), kAdvanceF, Take(A), Side(A, kDefense), kFumbleSet});
   Add(t, {93}, kStamp,
-      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kBlocker, A),
-       Opp(A), Side(A, 1), kReset});
+      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Role(kBlocker, A), Opp(A), Side(A, kDefense), kReset});
   Add(t, {107}, kStamp,
-      {Kind(2), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, 0), Role(kReturner, A),
-       Take(A), Side(A, 1), kReset});
+      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Role(kReturner, A), Take(A), Side(A, kDefense), kReset});
   Add(t, {108}, kStamp,
-      {Kind(2), Result(16), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B), Side(B, 0), kReset});
+      {Kind(K::kPunt), Result(R::kPuntDowned), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
+       Side(B, kOffense), kReset});
   // Kick-offs.
-  Add(t, {7}, kNoStamp, {Kind(3), Result(2)});
-  Add(t, {18}, kNoStamp, {Kind(3), Result(17)});
-  Add(t, {41}, kNoStamp, {Kind(3), Result(8), On(Op::kPenalty)});
-  Add(t, {60}, kStamp, {Kind(3), Role(kReturner, A), Take(A)});
+  Add(t, {7}, kNoStamp, {Kind(K::kKickOff), Result(R::kKickingTeamRecovered)});
+  Add(t, {18}, kNoStamp, {Kind(K::kKickOff), Result(R::kTouchback)});
+  Add(t, {41}, kNoStamp, {Kind(K::kKickOff), Result(R::kWhistledDead), On(Op::kPenalty)});
+  Add(t, {60}, kStamp, {Kind(K::kKickOff), Role(kReturner, A), Take(A)});
   Add(t, {81}, kStamp,
-      {Kind(3), Role(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
-  Add(t, {99}, kStamp, {Kind(3), Role(kReturner, A), Take(A), Side(A, 1)});
+      {Kind(K::kKickOff), Role(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
+  Add(t, {99}, kStamp, {Kind(K::kKickOff), Role(kReturner, A), Take(A), Side(A, kDefense)});
   // Passes and laterals.
   Add(t, {8, 46, 82}, kStamp,
-      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::interceptor, A), Take(A),
-       Side(A, 1), kReset});
-  Add(t, {100}, kStamp, {Kind(5), Result(14), Role(kPasser, B), Own(B), Side(B, 0), kReset});
+      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense),
+       Role(&CurrentPlay::interceptor, A), Take(A), Side(A, kDefense), kReset});
+  Add(t, {100}, kStamp,
+      {Kind(K::kPass), Result(R::kIncomplete), Role(kPasser, B), Own(B), Side(B, kOffense),
+       kReset});
   Add(t, {101}, kStamp,
-      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::defender, A), Opp(A),
-       Side(A, 1), kReset});
+      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(&CurrentPlay::defender, A),
+       Opp(A), Side(A, kDefense), kReset});
   Add(t, {113}, kStamp,
-      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(&CurrentPlay::target, A),
+      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(&CurrentPlay::target, A),
        On(Op::kMark, A), kReset});
   Add(t, {114}, kStamp,
-      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A), Side(A, 1),
-       kReset});
+      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(kBlocker, A), Opp(A),
+       Side(A, kDefense), kReset});
   Add(t, {118}, kStamp,
-      {Kind(5), Role(kPasser, B), Own(B), Side(B, 0), Role(kReceiver, A), Own(A), Side(A, 0),
-       kReset});
-  Add(t, {145}, kStamp, {Kind(5), Role(&CurrentPlay::defender, A), Opp(A), Side(A, 1)});
+      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(kReceiver, A), Own(A),
+       Side(A, kOffense), kReset});
+  Add(t, {145}, kStamp,
+      {Kind(K::kPass), Role(&CurrentPlay::defender, A), Opp(A), Side(A, kDefense)});
   Add(t, {149}, kStamp, {Role(&CurrentPlay::target, A), On(Op::kMark, A)});
-  Add(t, {152}, kStamp, {Kind(5), Role(kReceiver, A), On(Op::kNew, A)});
+  Add(t, {152}, kStamp, {Kind(K::kPass), Role(kReceiver, A), On(Op::kNew, A)});
   Add(t, {130}, kStamp, {On(Op::kIntercepted, A)});
-  Add(t, {140}, kNoStamp, {Result(14), On(Op::kBackToSnap)});
+  Add(t, {140}, kNoStamp, {Result(R::kIncomplete), On(Op::kBackToSnap)});
   // Runs, snaps and laterals taken, dropped, blocked or recovered.
-  Add(t, {11, 17, 85, 98, 117}, kStamp, {Kind(4), Role(kRusher, A), Own(A), Side(A, 0)});
+  Add(t, {11, 17, 85, 98, 117}, kStamp,
+      {Kind(K::kRush), Role(kRusher, A), Own(A), Side(A, kOffense)});
   Add(t, {12, 16, 21, 24, 47, 48, 59}, kStamp,
-      {Kind(4), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), On(Op::kRecover, A)});
+      {Kind(K::kRush), Role(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
+       On(Op::kRecover, A)});
   Add(t, {13, 14, 63, 80}, kStamp,
-      {Kind(4), Fumble(B), kAdvanceF, Own(B), Side(B, 0), Role(kBlocker, A), Opp(A), Side(A, 1),
-       kFumbleSet});
+      {Kind(K::kRush), Fumble(B), kAdvanceF, Own(B), Side(B, kOffense), Role(kBlocker, A), Opp(A),
+       Side(A, kDefense), kFumbleSet});
   Add(t, {15, 65, 79, 110}, kStamp,
-      {Kind(4), Role(kRusher, A), Fumble(A), Own(A), Side(A, 0), kAdvanceF, kFumbleSet});
-  Add(t, {20, 127}, kStamp, {Kind(4), Result(4), Role(kRusher, B), Own(B), Side(B, 0)});
+      {Kind(K::kRush), Role(kRusher, A), Fumble(A), Own(A), Side(A, kOffense), kAdvanceF,
+       kFumbleSet});
+  Add(t, {20, 127}, kStamp,
+      {Kind(K::kRush), Result(R::kTwoPointGood), Role(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {32, 138}, kNoStamp, {On(Op::kNoPlay)});
   Add(t, {33}, kStamp,
-      {Kind(4), Result(10), Role(kRusher, B), Fumble(B), Own(B), Side(B, 0), kAdvanceF,
-       kFumbleSet});
-  Add(t, {42}, kStamp, {Kind(4), Result(7), Role(kRusher, B), Own(B), Side(B, 0)});
+      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
+       kAdvanceF, kFumbleSet});
+  Add(t, {42}, kStamp,
+      {Kind(K::kRush), Result(R::kTouchdown), Role(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {49}, kStamp,
-      {Kind(4), Result(10), Role(kRusher, B), Fumble(B), kAdvanceF, Own(B), kFumbleSet});
-  Add(t, {88, 119}, kStamp, {Kind(4), Fumble(B), Own(B), Side(B, 0), On(Op::kRecover, A)});
+      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Fumble(B), kAdvanceF, Own(B),
+       kFumbleSet});
+  Add(t, {88, 119}, kStamp,
+      {Kind(K::kRush), Fumble(B), Own(B), Side(B, kOffense), On(Op::kRecover, A)});
   Add(t, {109}, kStamp, {Fumble(B), Own(B), On(Op::kRecover, A)});
-  Add(t, {116}, kStamp, {Fumble(B), kAdvanceF, Own(B), Result(17), kFumbleSet});
-  Add(t, {121}, kStamp, {Kind(4), Role(kRusher, B), Own(B), Side(B, 0)});
+  Add(t, {116}, kStamp, {Fumble(B), kAdvanceF, Own(B), Result(R::kTouchback), kFumbleSet});
+  Add(t, {121}, kStamp, {Kind(K::kRush), Role(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {139}, kStamp, {On(Op::kRecovered, A)});
-  Add(t, {150}, kNoStamp, {Kind(4), Result(7), Role(kRusher, B)});
+  Add(t, {150}, kNoStamp, {Kind(K::kRush), Result(R::kTouchdown), Role(kRusher, B)});
   Add(t, {154}, kStamp,
-      {Kind(4), Result(5), Role(kTackler, B), Opp(B), Side(B, 1), Role(kRusher, A), Own(A),
-       Side(A, 0)});
-  Add(t, {155}, kStamp, {Kind(4), Result(10), Role(kRusher, B), Own(B), Side(B, 0)});
+      {Kind(K::kRush), Result(R::kTackled), Role(kTackler, B), Opp(B), Side(B, kDefense),
+       Role(kRusher, A), Own(A), Side(A, kOffense)});
+  Add(t, {155}, kStamp,
+      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {156}, kStamp,
-      {Kind(7), Result(18), Role(&CurrentPlay::sacker, B), Opp(B), Side(B, 1),
-       Role(&CurrentPlay::sacked, A), Own(A), Side(A, 0)});
+      {Kind(K::kSack), Result(R::kSack), Role(&CurrentPlay::sacker, B), Opp(B), Side(B, kDefense),
+       Role(&CurrentPlay::sacked, A), Own(A), Side(A, kOffense)});
   // Extra points and field goals.
   Add(t, {53}, kStamp,
-      {Kind(1), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A),
-       Side(A, 1)});
-  Add(t, {56}, kStamp, {Kind(1), Result(9), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
-  Add(t, {89}, kStamp, {Kind(1), Result(13), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
+      {Kind(K::kExtraPoint), Role(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
+       Role(kBlocker, A), Opp(A), Side(A, kDefense)});
+  Add(t, {56}, kStamp,
+      {Kind(K::kExtraPoint), Result(R::kExtraPointNoGood), Role(kKicker, B), Kicked(B), Own(B),
+       Side(B, kOffense)});
+  Add(t, {89}, kStamp,
+      {Kind(K::kExtraPoint), Result(R::kExtraPointGood), Role(kKicker, B), Kicked(B), Own(B),
+       Side(B, kOffense)});
   Add(t, {61}, kStamp,
-      {Kind(6), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0), Role(kBlocker, A), Opp(A),
-       Side(A, 1)});
-  Add(t, {64, 68}, kStamp, {Kind(6), Result(11), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
-  Add(t, {102}, kStamp, {Kind(6), Result(15), Role(kKicker, B), Kicked(B), Own(B), Side(B, 0)});
-  Add(t, {120}, kStamp, {Result(4), Side(B, 0)});
+      {Kind(K::kFieldGoal), Role(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
+       Role(kBlocker, A), Opp(A), Side(A, kDefense)});
+  Add(t, {64, 68}, kStamp,
+      {Kind(K::kFieldGoal), Result(R::kFieldGoalNoGood), Role(kKicker, B), Kicked(B), Own(B),
+       Side(B, kOffense)});
+  Add(t, {102}, kStamp,
+      {Kind(K::kFieldGoal), Result(R::kFieldGoalGood), Role(kKicker, B), Kicked(B), Own(B),
+       Side(B, kOffense)});
+  Add(t, {120}, kStamp, {Result(R::kTwoPointGood), Side(B, kOffense)});
   Add(t, {151}, kNoStamp, {On(Op::kConversionNoGood)});
   // Tackles by a named player, and those for a safety.
   Add(t, {30,  69,  70,  71,  72,  83,  90,  103, 111, 115, 122, 123, 124,
           125, 126, 128, 131, 132, 133, 134, 135, 136, 141, 142, 143, 144},
-      kStamp, {Result(5), Role(kTackler, B), On(Op::kTackle, B)});
+      kStamp, {Result(R::kTackled), Role(kTackler, B), On(Op::kTackle, B)});
   Add(t, {36, 37, 38, 40, 43, 45, 54, 57, 66, 74, 75, 76, 77}, kStamp,
-      {Result(10), Role(kTackler, B), On(Op::kSafetyHit, B), Side(B, 1)});
-  Add(t, {29}, kStamp, {Result(6), Role(kReturner, B), Own(B), Side(B, 1)});
+      {Result(R::kSafety), Role(kTackler, B), On(Op::kSafetyHit, B), Side(B, kDefense)});
+  Add(t, {29}, kStamp, {Result(R::kFairCatch), Role(kReturner, B), Own(B), Side(B, kDefense)});
   // Endings that name nobody.
-  Add(t, {62}, kNoStamp, {Result(8), On(Op::kPenalty)});
-  Add(t, {87}, kNoStamp, {Result(12)});
-  Add(t, {112, 153}, kNoStamp, {Result(10)});
-  Add(t, {147}, kNoStamp, {Result(7), On(Op::kCarrierScored, B)});
-  Add(t, {148}, kNoStamp, {Result(17)});
+  Add(t, {62}, kNoStamp, {Result(R::kWhistledDead), On(Op::kPenalty)});
+  Add(t, {87}, kNoStamp, {Result(R::kOutOfBounds)});
+  Add(t, {112, 153}, kNoStamp, {Result(R::kSafety)});
+  Add(t, {147}, kNoStamp, {Result(R::kTouchdown), On(Op::kCarrierScored, B)});
+  Add(t, {148}, kNoStamp, {Result(R::kTouchback)});
   Add(t, {129, 137, 146, 157, 158, 159}, kNoStamp, {});
   Add(t, {9,  22, 23, 25, 26, 27, 31, 34, 35, 39, 50,  51,  52,
           55, 58, 67, 78, 86, 91, 94, 95, 96, 97, 104, 105, 106},
-      kNoStamp, {Result(5)});
+      kNoStamp, {Result(R::kTackled)});
   for (const Row& row : t.rows) {
     if (!row.defined) t.valid = false;
   }
@@ -325,8 +357,8 @@ class DescriptionWalk {
   // A recovery by a player of the side that ran or passed, with the ball
   // still live at the spot: he is offense. Otherwise his side is unknown.
   bool OffenseRecovers() const {
-    return play_.returnSpot == 0 && play_.startKind != kTry &&
-           (play_.playKind == 4 || play_.playKind == 5);
+    return play_.returnSpot == 0 && play_.startKind != StartKind::kTry &&
+           (play_.playKind == PlayKind::kRush || play_.playKind == PlayKind::kPass);
   }
 
   void RecoverBy(int index) {
@@ -346,10 +378,10 @@ class DescriptionWalk {
   void Do(const Step& step, int x) {
     switch (step.op) {
       case Op::kKind:
-        play_.playKind = step.value;
+        play_.playKind = static_cast<PlayKind>(step.value);
         break;
       case Op::kResult:
-        play_.result = step.value;
+        play_.result = static_cast<PlayResult>(step.value);
         break;
       case Op::kRole:
         play_.*step.role = static_cast<std::int16_t>(x);
@@ -422,8 +454,8 @@ class DescriptionWalk {
         play_.penalty = 1;
         break;
       case Op::kIntercepted:
-        if (play_.playKind != 2 && play_.playKind != 6) {
-          play_.playKind = 5;
+        if (play_.playKind != PlayKind::kPunt && play_.playKind != PlayKind::kFieldGoal) {
+          play_.playKind = PlayKind::kPass;
           play_.interceptor = static_cast<std::int16_t>(x);
           label_ = Join(Negate(play_.groupAtSnap), x);
           SetSide(x, league::kDefense);
@@ -443,7 +475,7 @@ class DescriptionWalk {
         if (const league::PlayerRecord* player = Player(x)) label_ = player->teamGroup;
         break;
       case Op::kConversionNoGood:
-        if (play_.startKind == kTry) play_.result = 19;
+        if (play_.startKind == StartKind::kTry) play_.result = PlayResult::kTryNoGood;
         break;
     }
   }

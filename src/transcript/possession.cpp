@@ -4,6 +4,7 @@
 
 #include "run/compile_run.h"
 #include "run/error_log.h"
+#include "transcript/extras_phrases.h"
 #include "transcript/game_loop.h"
 
 namespace yl::transcript {
@@ -152,7 +153,7 @@ void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play) {
   int visitingBefore = 0;
   int homeNow = 0;
   int homeBefore = 0;
-  const bool safety = previous->result == 10;
+  const bool safety = previous->result == PlayResult::kSafety;
   const std::int16_t scorer = safety ? Negate(previous->groupAfter) : previous->groupAfter;
   if (HeaderNumber(play, play.visitingScoreIndex, visitingNow) &&
       HeaderNumber(*previous, previous->visitingScoreIndex, visitingBefore) &&
@@ -184,28 +185,30 @@ std::int16_t AfterPlay(GameState& game, const CurrentPlay& play) {
   const std::int16_t snap = play.groupAtSnap;
   const std::int16_t after = play.groupAfter;
   switch (play.result) {
-    case 10:  // safety
+    case PlayResult::kSafety:
       return after != 0 ? after : snap;
-    case 7:  // touchdown
+    case PlayResult::kTouchdown:
       return after;
-    case 0:   // punt not fielded
-    case 1:   // loose ball out of bounds
-    case 17:  // touchback
+    case PlayResult::kPuntNotFielded:
+    case PlayResult::kLooseBallOutOfBounds:
+    case PlayResult::kTouchback:
       return NewLabel(game);
-    case 15:  // field goal good
+    case PlayResult::kFieldGoalGood:
       return snap;
-    case 11:  // field goal no good
+    case PlayResult::kFieldGoalNoGood:
       return Negate(snap);
     default:
       break;
   }
-  if (play.startKind == kTry) return snap;
-  if ((play.playKind == 2 || play.playKind == 6) && play.blocker >= 0) return NewLabel(game);
+  if (play.startKind == StartKind::kTry) return snap;
+  if ((play.playKind == PlayKind::kPunt || play.playKind == PlayKind::kFieldGoal) &&
+      play.blocker >= 0)
+    return NewLabel(game);
   int down = 0;
   if (!HeaderNumber(play, play.downIndex, down) || down != 4) return game.possessionLabel;
   // Fourth down: did the offense keep the ball?
-  if (play.returnSpot) return play.playKind == 2 ? game.possessionLabel : after;
-  if (play.playKind == 2) return game.possessionLabel;
+  if (play.returnSpot) return play.playKind == PlayKind::kPunt ? game.possessionLabel : after;
+  if (play.playKind == PlayKind::kPunt) return game.possessionLabel;
   if (play.gainPositive == 0) return Negate(snap);
   if (play.shortGain && play.inches) return NewLabel(game);
   int gained = 0;
@@ -225,16 +228,17 @@ std::int16_t AfterPenalty(const CurrentPlay& play) {
   const std::int16_t snap = play.groupAtSnap;
   const std::int16_t after = play.groupAfter;
   switch (play.penaltyKind) {
-    case 3:   // piling on
-    case 2:   // face mask
-    case 6:   // personal foul
-    case 10:  // unsportsmanlike conduct
+    case PenaltyKind::kPilingOn:
+    case PenaltyKind::kFaceMask:
+    case PenaltyKind::kPersonalFoul:
+    case PenaltyKind::kUnsportsmanlikeConduct:
       return after;
-    case 1:   // illegal kick
-    case 15:  // fair-catch interference
+    case PenaltyKind::kIllegalKick:
+    case PenaltyKind::kFairCatchInterference:
       return Negate(snap);
-    case 4:  // illegal block: on a kick the receiving side keeps the ball
-      if (play.playKind == 2 || play.startKind == kKickOff || play.startKind == kFreeKick)
+    case PenaltyKind::kIllegalBlock:  // on a kick the receiving side keeps the ball
+      if (play.playKind == PlayKind::kPunt || play.startKind == StartKind::kKickOff ||
+          play.startKind == StartKind::kFreeKick)
         return after;
       return snap;
     default:
@@ -247,9 +251,9 @@ std::int16_t AfterPenalty(const CurrentPlay& play) {
 void NextPossession(GameState& game, const CurrentPlay& play) {
   game.possessionLabel =
       play.penalty && play.penaltyAccepted ? AfterPenalty(play) : AfterPlay(game, play);
-  if (play.extrasCodes[0] == 47) {
+  if (play.extrasCodes[0] == kFirstHalfOverCode) {
     game.possessionLabel = -1;  // the second half opens with the other kick-off
-  } else if (play.extrasCodes[1] == 25 || play.extrasCodes[1] == 34) {
+  } else if (play.extrasCodes[1] == kAnotherOvertimeCode || play.extrasCodes[1] == kOvertimeCode) {
     game.possessionLabel = NewLabel(game);  // an overtime period
   }
 }

@@ -33,9 +33,9 @@ struct GameReportTest : test::ReportFixture {
         .timeSeconds = 55, .totalYards = 200, .points = 3, .quarterPoints = {0, 0, 0, 3}};
     // clang-format on
     Team("Giants", league::kNotInGame);  // not in this game
-    Score(1, 3, 12, "Eagles", stats::kRushingTouchdown, 22, "Jones", 5);
-    Score(1, 3, 12, "Eagles", stats::kExtraPointGood, 3, "Kick");
-    Score(4, 0, 7, "Bears", stats::kFieldGoalGood, 4, "Boot", 45);
+    Score(1, 3, 12, "Eagles", stats::ScoringKind::kRushingTouchdown, 22, "Jones", 5);
+    Score(1, 3, 12, "Eagles", stats::ScoringKind::kExtraPointGood, 3, "Kick");
+    Score(4, 0, 7, "Bears", stats::ScoringKind::kFieldGoalGood, 4, "Boot", 45);
   }
 };
 
@@ -122,24 +122,26 @@ TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
   mountaineers.points = 26;
   mountaineers.quarterPoints = {6, 2, 0, 18};
   mountaineers.overtimePoints = 0;
-  Score(1, 2, 0, "Mountaineers", stats::kPuntTouchdown);
-  Score(1, 2, 0, "Mountaineers", stats::kExtraPointFailed, 9, "Toe");
-  Score(1, 9, 45, "Rams", stats::kFieldGoalGood, 2, "Leg", 41);
-  Score(2, 0, 5, "Mountaineers", stats::kSafety);
-  Score(2, 8, 30, "Mountaineers", stats::kFieldGoalMissed, 9, "Toe", 52);
-  Score(4, 1, 1, "Mountaineers", stats::kPuntReturnTouchdown, 21, "Quick", 70);
-  Score(4, 1, 1, "Mountaineers", stats::kTwoPointRunFailed, 21, "Quick");
-  Score(4, 4, 44, "Rams", stats::kPassingTouchdown, 11, "Gun", 12, 80, "Long");
-  Score(4, 4, 44, "Rams", stats::kTwoPointPassGood, 11, "Gun", 0, 80, "Long");
-  Score(4, 7, 30, "Mountaineers", stats::kInterceptionReturnTouchdown, 24, "Hawk", 40);
-  Score(4, 7, 30, "Mountaineers", stats::kTwoPointPassFailed, 10, "Arm", 0, 88, "Tight");
-  Score(4, 11, 0, "Rams", stats::kRushingTouchdown, 30, "Bull", 2);
-  Score(4, 11, 0, "Rams", stats::kExtraPointGood, 2, "Leg");
-  Score(4, 13, 0, "Mountaineers", stats::kFumbleRecoveryTouchdown, 90, "Big", 3);
-  Score(4, 13, 0, "Mountaineers", stats::kTwoPointPassFailed, 10, "Arm");  // no receiver
-  Score(4, 14, 59, "Rams", stats::kKickoffReturnTouchdown, 29, "Burner", 99);
-  Score(4, 14, 59, "Rams", stats::kTwoPointRunGood, 29, "Burner");
-  Score(5, 3, 3, "Rams", stats::kFieldGoalGood, 2, "Leg", 33);
+  Score(1, 2, 0, "Mountaineers", stats::ScoringKind::kPuntTouchdown);
+  Score(1, 2, 0, "Mountaineers", stats::ScoringKind::kExtraPointFailed, 9, "Toe");
+  Score(1, 9, 45, "Rams", stats::ScoringKind::kFieldGoalGood, 2, "Leg", 41);
+  Score(2, 0, 5, "Mountaineers", stats::ScoringKind::kSafety);
+  Score(2, 8, 30, "Mountaineers", stats::ScoringKind::kFieldGoalMissed, 9, "Toe", 52);
+  Score(4, 1, 1, "Mountaineers", stats::ScoringKind::kPuntReturnTouchdown, 21, "Quick", 70);
+  Score(4, 1, 1, "Mountaineers", stats::ScoringKind::kTwoPointRunFailed, 21, "Quick");
+  Score(4, 4, 44, "Rams", stats::ScoringKind::kPassingTouchdown, 11, "Gun", 12, 80, "Long");
+  Score(4, 4, 44, "Rams", stats::ScoringKind::kTwoPointPassGood, 11, "Gun", 0, 80, "Long");
+  Score(4, 7, 30, "Mountaineers", stats::ScoringKind::kInterceptionReturnTouchdown, 24, "Hawk", 40);
+  Score(4, 7, 30, "Mountaineers", stats::ScoringKind::kTwoPointPassFailed, 10, "Arm", 0, 88,
+        "Tight");
+  Score(4, 11, 0, "Rams", stats::ScoringKind::kRushingTouchdown, 30, "Bull", 2);
+  Score(4, 11, 0, "Rams", stats::ScoringKind::kExtraPointGood, 2, "Leg");
+  Score(4, 13, 0, "Mountaineers", stats::ScoringKind::kFumbleRecoveryTouchdown, 90, "Big", 3);
+  Score(4, 13, 0, "Mountaineers", stats::ScoringKind::kTwoPointPassFailed, 10,
+        "Arm");  // no receiver
+  Score(4, 14, 59, "Rams", stats::ScoringKind::kKickoffReturnTouchdown, 29, "Burner", 99);
+  Score(4, 14, 59, "Rams", stats::ScoringKind::kTwoPointRunGood, 29, "Burner");
+  Score(5, 3, 3, "Rams", stats::ScoringKind::kFieldGoalGood, 2, "Leg", 33);
   WriteGameStats(*run);
   const std::string expected = Lines({
       "Rams 29 @ Mountaineers 26",

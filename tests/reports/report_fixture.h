@@ -83,15 +83,16 @@ struct ReportFixture : testing::Test {
 
   // A scoring entry linked at the end of the game's summary.
   stats::ScoringDriveRecord& Score(int quarter, int minutes, int seconds, std::string_view team,
-                                   int kind, int number1 = -1, std::string_view player1 = {},
-                                   int yards = 0, int number2 = -1, std::string_view player2 = {}) {
+                                   stats::ScoringKind kind, int number1 = -1,
+                                   std::string_view player1 = {}, int yards = 0, int number2 = -1,
+                                   std::string_view player2 = {}) {
     stats::ScoringSummary& summary = run->stats.scoring;
     stats::ScoringDriveRecord* e = stats::CreateScoringDrive(summary);
     e->quarter = static_cast<std::int16_t>(quarter);
     e->minutes = static_cast<std::int16_t>(minutes);
     e->seconds = static_cast<std::int16_t>(seconds);
     e->team = team;
-    e->kind = static_cast<std::int16_t>(kind);
+    e->kind = kind;
     e->number1 = static_cast<std::int16_t>(number1);
     e->player1 = player1;
     e->yards = static_cast<std::int16_t>(yards);

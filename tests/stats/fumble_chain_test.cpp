@@ -84,7 +84,7 @@ TEST_F(PlayFixture, AChainEndsAtItsFifthFumble) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* defender = Player("Lott", 42, kDefense);
   CurrentPlay& play = Rush(runner, 20);
-  play.result = result::kTouchdown;
+  play.result = PlayResult::kTouchdown;
   Fumbles(play, {{runner, defender},
                  {defender, runner},
                  {runner, defender},
@@ -106,7 +106,7 @@ TEST_F(PlayFixture, AChainEndsAtItsFifthFumble) {
   EXPECT_EQ(x.returnYards, 20);
   EXPECT_EQ(x.touchdowns, 1);
   ASSERT_EQ(Entries().size(), 1u);
-  EXPECT_EQ(Entries()[0]->kind, kFumbleRecoveryTouchdown);
+  EXPECT_EQ(Entries()[0]->kind, ScoringKind::kFumbleRecoveryTouchdown);
   EXPECT_EQ(Entries()[0]->team, "Lions");
 }
 
@@ -114,7 +114,7 @@ TEST_F(PlayFixture, ARecovererWhoFumblesAndRecoversAgainIsCreditedOnce) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* defender = Player("Lott", 42, kDefense);
   CurrentPlay& play = Rush(runner, 30);
-  play.result = result::kTouchdown;
+  play.result = PlayResult::kTouchdown;
   Fumbles(play, {{runner, defender}, {defender, defender}});
   Credit();
   const RecoveryRecord& x = *defender->recovery;

@@ -26,7 +26,7 @@ TEST_P(PuntInside20s, CountOnlyWhenTheReceiversStartInsideTheirTwenty) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   PlayerRecord* coverer = Player("Rice", 80, kOffense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = kind::kPunt;
+  play.playKind = PlayKind::kPunt;
   play.result = c.result;
   play.kicker = Role(play, punter);
   play.periodBreak = c.periodBreak;
@@ -42,26 +42,27 @@ TEST_P(PuntInside20s, CountOnlyWhenTheReceiversStartInsideTheirTwenty) {
   Credit();
   EXPECT_EQ(punter->punting->punts, 1);
   EXPECT_EQ(punter->punting->inside20, c.inside20);
-  EXPECT_EQ(punter->punting->touchbacks, c.result == result::kTouchback ? 1 : 0);
+  EXPECT_EQ(punter->punting->touchbacks, c.result == PlayResult::kTouchback ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PuntInside20s,
-    testing::Values(Inside20Case{"DownedAtTheFifteen", 16, 15, true, false, false, 1},
-                    Inside20Case{"DownedAtTheTwenty", 16, 20, true, false, false, 0},
-                    Inside20Case{"Touchback", 17, 15, true, false, false, 0},
-                    Inside20Case{"NoBallOnLine", 16, -1, true, false, false, 0},
-                    Inside20Case{"NextPlayInTheOtherHalf", 16, 15, false, false, false, 0},
-                    Inside20Case{"EndOfHalf", 16, 15, true, true, false, 0},
-                    Inside20Case{"ReturnFumbledAway", 5, 15, true, false, true, 0}),
+    testing::Values(
+        Inside20Case{"DownedAtTheFifteen", PlayResult::kPuntDowned, 15, true, false, false, 1},
+        Inside20Case{"DownedAtTheTwenty", PlayResult::kPuntDowned, 20, true, false, false, 0},
+        Inside20Case{"Touchback", PlayResult::kTouchback, 15, true, false, false, 0},
+        Inside20Case{"NoBallOnLine", PlayResult::kPuntDowned, -1, true, false, false, 0},
+        Inside20Case{"NextPlayInTheOtherHalf", PlayResult::kPuntDowned, 15, false, false, false, 0},
+        Inside20Case{"EndOfHalf", PlayResult::kPuntDowned, 15, true, true, false, 0},
+        Inside20Case{"ReturnFumbledAway", PlayResult::kTackled, 15, true, false, true, 0}),
     [](const testing::TestParamInfo<Inside20Case>& info) { return info.param.name; });
 
 TEST_F(PlayFixture, AFairCatchIsNoReturn) {
   PlayerRecord* punter = Player("Camarillo", 3, kOffense);
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = kind::kPunt;
-  play.result = result::kFairCatch;
+  play.playKind = PlayKind::kPunt;
+  play.result = PlayResult::kFairCatch;
   play.kicker = Role(play, punter);
   play.returner = Role(play, returner);
   Credit();
@@ -77,8 +78,8 @@ TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   PlayerRecord* coverer = Player("Rice", 80, kOffense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = kind::kPunt;
-  play.result = 5;
+  play.playKind = PlayKind::kPunt;
+  play.result = PlayResult::kTackled;
   play.kicker = Role(play, punter);
   play.returner = Role(play, returner);
   play.tackler = Role(play, coverer);
@@ -99,7 +100,7 @@ TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
   PlayerRecord* kicker = Player("Andersen", 5, kOffense);
   PlayerRecord* blocker = Player("White", 92, kDefense);
   CurrentPlay& play = Down(4, 5);
-  play.playKind = kind::kFieldGoal;
+  play.playKind = PlayKind::kFieldGoal;
   play.kicker = Role(play, kicker);
   play.blocker = Role(play, blocker);
   Gain(play, 35);
@@ -111,15 +112,15 @@ TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
   EXPECT_EQ(k.made, 0);
   EXPECT_EQ(blocker->defensive->fieldGoalsBlocked, 1);
   ASSERT_EQ(Entries().size(), 1u);
-  EXPECT_EQ(Entries()[0]->kind, kFieldGoalMissed);
+  EXPECT_EQ(Entries()[0]->kind, ScoringKind::kFieldGoalMissed);
 }
 
 TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   PlayerRecord* kicker = Player("Andersen", 5, kOffense);
   for (const std::int16_t distance : {29, 30, 49, 50, 44}) {
     CurrentPlay& play = Down(4, 5);
-    play.playKind = kind::kFieldGoal;
-    play.result = distance == 44 ? 11 : result::kFieldGoalGood;
+    play.playKind = PlayKind::kFieldGoal;
+    play.result = distance == 44 ? PlayResult::kFieldGoalNoGood : PlayResult::kFieldGoalGood;
     play.kicker = Role(play, kicker);
     Gain(play, distance);
   }
@@ -137,26 +138,26 @@ TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   EXPECT_EQ(k.made50plus, 1);
   EXPECT_EQ(k.longest, 50);
   ASSERT_EQ(Entries().size(), 5u);
-  EXPECT_EQ(Entries()[4]->kind, kFieldGoalMissed);
+  EXPECT_EQ(Entries()[4]->kind, ScoringKind::kFieldGoalMissed);
   EXPECT_EQ(run.stats.longest.longestFGs->entries[0].yards, 50);
 }
 
 TEST_F(PlayFixture, AKickoffReturnTouchdownAtTheOpeningKick) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
-  CurrentPlay& kick = Kick(transcript::kKickOff, 3);
+  CurrentPlay& kick = Kick(transcript::StartKind::kKickOff, PlayKind::kKickOff);
   kick.returner = Role(kick, returner);
-  kick.result = result::kTouchdown;
+  kick.result = PlayResult::kTouchdown;
   kick.headerNumbers[kick.minutesIndex] = 15;
   kick.headerNumbers[kick.secondsIndex] = 0;
   Gain(kick, 100);
-  CurrentPlay& recovered = Kick(transcript::kKickOff, 3);
+  CurrentPlay& recovered = Kick(transcript::StartKind::kKickOff, PlayKind::kKickOff);
   recovered.returner = Role(recovered, returner);
-  recovered.result = result::kKickingTeamRecovered;
+  recovered.result = PlayResult::kKickingTeamRecovered;
   Credit();
   EXPECT_EQ(returner->kickReturn->returns, 1);
   EXPECT_EQ(returner->kickReturn->touchdowns, 1);
   ASSERT_EQ(Entries().size(), 1u);
-  EXPECT_EQ(Entries()[0]->kind, kKickoffReturnTouchdown);
+  EXPECT_EQ(Entries()[0]->kind, ScoringKind::kKickoffReturnTouchdown);
   EXPECT_EQ(Entries()[0]->minutes, 0);
   EXPECT_EQ(Entries()[0]->seconds, 0);
 }
@@ -166,20 +167,20 @@ TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
   PlayerRecord* sacked = Player("Carter", 33, kOffense);
-  CurrentPlay& kickGood = Kick(transcript::kTry, kind::kExtraPoint);
+  CurrentPlay& kickGood = Kick(transcript::StartKind::kTry, PlayKind::kExtraPoint);
   kickGood.kicker = Role(kickGood, kicker);
-  kickGood.result = result::kExtraPointGood;
-  CurrentPlay& kickMissed = Kick(transcript::kTry, kind::kExtraPoint);
+  kickGood.result = PlayResult::kExtraPointGood;
+  CurrentPlay& kickMissed = Kick(transcript::StartKind::kTry, PlayKind::kExtraPoint);
   kickMissed.kicker = Role(kickMissed, kicker);
-  kickMissed.result = 9;
-  CurrentPlay& pass = Kick(transcript::kTry, kind::kPass);
+  kickMissed.result = PlayResult::kExtraPointNoGood;
+  CurrentPlay& pass = Kick(transcript::StartKind::kTry, PlayKind::kPass);
   pass.passer = Role(pass, passer);
   pass.receiver = Role(pass, receiver);
-  pass.result = result::kTwoPointGood;
+  pass.result = PlayResult::kTwoPointGood;
   // On a try a "sack" is a run by the player named as sacked.
-  CurrentPlay& run2 = Kick(transcript::kTry, kind::kSack);
+  CurrentPlay& run2 = Kick(transcript::StartKind::kTry, PlayKind::kSack);
   run2.sacked = Role(run2, sacked);
-  run2.result = result::kTryNoGood;
+  run2.result = PlayResult::kTryNoGood;
   Credit();
   EXPECT_EQ(kicker->epKicking->attempts, 2);
   EXPECT_EQ(kicker->epKicking->made, 1);
@@ -189,12 +190,12 @@ TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
   EXPECT_EQ(sacked->twoPoint->rushMade, 0);
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(entries[0]->kind, kExtraPointGood);
-  EXPECT_EQ(entries[1]->kind, kExtraPointFailed);
-  EXPECT_EQ(entries[2]->kind, kTwoPointPassGood);
+  EXPECT_EQ(entries[0]->kind, ScoringKind::kExtraPointGood);
+  EXPECT_EQ(entries[1]->kind, ScoringKind::kExtraPointFailed);
+  EXPECT_EQ(entries[2]->kind, ScoringKind::kTwoPointPassGood);
   EXPECT_EQ(entries[2]->player1, "Young");
   EXPECT_EQ(entries[2]->player2, "Rice");
-  EXPECT_EQ(entries[3]->kind, kTwoPointRunFailed);
+  EXPECT_EQ(entries[3]->kind, ScoringKind::kTwoPointRunFailed);
   EXPECT_EQ(entries[3]->player1, "Carter");
 }
 
@@ -207,13 +208,13 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
     CurrentPlay& play = Down();
     play.homeTeam = lions;
     play.visitingTeam = bears;
-    play.result = result::kSafety;
+    play.result = PlayResult::kSafety;
     play.groupAfter = after;
   }
   Credit();
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0]->kind, kSafety);
+  EXPECT_EQ(entries[0]->kind, ScoringKind::kSafety);
   EXPECT_EQ(entries[0]->team, "Lions");
   EXPECT_EQ(entries[1]->team, "Bears");
 }
@@ -222,7 +223,7 @@ TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
   run.options.gameStats = 0;
   run.options.leagueLeaders = 0;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  Rush(runner, 5).result = result::kTouchdown;
+  Rush(runner, 5).result = PlayResult::kTouchdown;
   Credit();
   EXPECT_EQ(runner->rushing->touchdowns, 1);
   EXPECT_EQ(run.stats.scoring.head, nullptr);

@@ -75,7 +75,7 @@ class PlayFixture : public testing::Test {
   }
 
   // A kick-off, free kick or try: no down and distance.
-  CurrentPlay& Kick(std::int16_t startKind, transcript::PlayKind kind) {
+  CurrentPlay& Kick(transcript::StartKind startKind, transcript::PlayKind kind) {
     CurrentPlay& play = Down();
     play.downIndex = -1;
     play.distanceIndex = -1;
@@ -109,9 +109,9 @@ class PlayFixture : public testing::Test {
 
   // A pass from first-and-10, caught by the receiver (none: not caught).
   CurrentPlay& Pass(PlayerRecord* passer, PlayerRecord* receiver, std::int16_t yards,
-                    transcript::PlayResult result = -1) {
+                    transcript::PlayResult result = transcript::PlayResult::kNone) {
     CurrentPlay& play = Down();
-    play.playKind = kind::kPass;
+    play.playKind = PlayKind::kPass;
     play.result = result;
     play.passer = Role(play, passer);
     if (receiver != nullptr) play.receiver = Role(play, receiver);

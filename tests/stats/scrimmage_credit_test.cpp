@@ -86,13 +86,13 @@ TEST_P(BigPlays, CountFromTenYardRunsAndTwentyFiveYardCatches) {
   const BigPlayCase& c = GetParam();
   PlayerRecord* ball = Player("Rice", 80, kOffense);
   PlayerRecord* passer = Player("Young", 8, kOffense);
-  if (c.kind == kind::kPass) {
+  if (c.kind == PlayKind::kPass) {
     Pass(passer, ball, c.yards);
   } else {
     Rush(ball, c.yards);
   }
   Credit();
-  if (c.kind == kind::kPass) {
+  if (c.kind == PlayKind::kPass) {
     EXPECT_EQ(passer->passing->bigPlays, c.bigPlays);
     EXPECT_EQ(ball->receiving->bigPlays, c.bigPlays);
   } else {
@@ -101,14 +101,14 @@ TEST_P(BigPlays, CountFromTenYardRunsAndTwentyFiveYardCatches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BigPlays,
-                         testing::Values(BigPlayCase{kind::kRush, 9, 0},
-                                         BigPlayCase{kind::kRush, 10, 1},
-                                         BigPlayCase{kind::kPass, 24, 0},
-                                         BigPlayCase{kind::kPass, 25, 1}));
+                         testing::Values(BigPlayCase{PlayKind::kRush, 9, 0},
+                                         BigPlayCase{PlayKind::kRush, 10, 1},
+                                         BigPlayCase{PlayKind::kPass, 24, 0},
+                                         BigPlayCase{PlayKind::kPass, 25, 1}));
 
 TEST_F(PlayFixture, ATouchdownRunIsABigPlayButNoFirstDown) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  Rush(runner, 12).result = result::kTouchdown;
+  Rush(runner, 12).result = PlayResult::kTouchdown;
   Down();  // even a first down by the same side cannot make it one
   Credit();
   const RushingRecord& r = *runner->rushing;
@@ -117,7 +117,7 @@ TEST_F(PlayFixture, ATouchdownRunIsABigPlayButNoFirstDown) {
   EXPECT_EQ(r.firstDowns, 0);
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0]->kind, kRushingTouchdown);
+  EXPECT_EQ(entries[0]->kind, ScoringKind::kRushingTouchdown);
   EXPECT_EQ(entries[0]->team, "Bears");
   EXPECT_EQ(entries[0]->player1, "Carter");
   EXPECT_EQ(entries[0]->number1, 33);
@@ -131,13 +131,13 @@ TEST_F(PlayFixture, ATouchdownRunIsABigPlayButNoFirstDown) {
 TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
-  Pass(passer, receiver, 40, result::kTouchdown);
+  Pass(passer, receiver, 40, PlayResult::kTouchdown);
   Credit();
   EXPECT_EQ(passer->passing->touchdowns, 1);
   EXPECT_EQ(receiver->receiving->touchdowns, 1);
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0]->kind, kPassingTouchdown);
+  EXPECT_EQ(entries[0]->kind, ScoringKind::kPassingTouchdown);
   EXPECT_EQ(entries[0]->player1, "Young");
   EXPECT_EQ(entries[0]->player2, "Rice");
   EXPECT_EQ(entries[0]->number2, 80);
@@ -147,7 +147,7 @@ TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
 TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* catcher = Player("Lott", 42, kDefense);
-  Pass(passer, catcher, 30, result::kTouchdown);
+  Pass(passer, catcher, 30, PlayResult::kTouchdown);
   Credit();
   EXPECT_EQ(passer->passing->completions, 1);
   EXPECT_EQ(passer->passing->yards, 30);
@@ -189,7 +189,7 @@ TEST_F(PlayFixture, ASackGoesToTheTacklerWhenOneIsNamedElseToTheSacker) {
     PlayerRecord* sacker = Player("Taylor", 56, kDefense);
     PlayerRecord* tackler = Player("Brooks", 91, kDefense);
     CurrentPlay& play = Down();
-    play.playKind = kind::kSack;
+    play.playKind = PlayKind::kSack;
     play.sacker = Role(play, sacker);
     play.sacked = Role(play, sacked);
     if (named) play.tackler = Role(play, tackler);
@@ -219,10 +219,10 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
   PlayerRecord* blocker = Player("White", 92, kDefense);
   PlayerRecord* undecided = Player("Nobody", 50, kUndecided);
   for (PlayerRecord* target : {dropper, covered, undecided}) {
-    CurrentPlay& play = Pass(passer, nullptr, 0, result::kIncomplete);
+    CurrentPlay& play = Pass(passer, nullptr, 0, PlayResult::kIncomplete);
     play.target = Role(play, target);
   }
-  CurrentPlay& broken = Pass(passer, nullptr, 0, result::kIncomplete);
+  CurrentPlay& broken = Pass(passer, nullptr, 0, PlayResult::kIncomplete);
   broken.defender = Role(broken, breaker);
   broken.blocker = Role(broken, blocker);
   Credit();
@@ -239,7 +239,7 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
 TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* interceptor = Player("Lott", 42, kDefense);
-  CurrentPlay& play = Pass(passer, nullptr, 55, result::kTouchdown);
+  CurrentPlay& play = Pass(passer, nullptr, 55, PlayResult::kTouchdown);
   play.interceptor = Role(play, interceptor);
   Credit();
   EXPECT_EQ(passer->passing->interceptions, 1);
@@ -248,7 +248,7 @@ TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
   EXPECT_EQ(interceptor->interception->returnYards, 55);
   EXPECT_EQ(interceptor->interception->touchdowns, 1);
   ASSERT_EQ(Entries().size(), 1u);
-  EXPECT_EQ(Entries()[0]->kind, kInterceptionReturnTouchdown);
+  EXPECT_EQ(Entries()[0]->kind, ScoringKind::kInterceptionReturnTouchdown);
   EXPECT_EQ(Entries()[0]->team, "Lions");
 }
 
@@ -285,8 +285,8 @@ TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
   quarterback->otherGroup = 3;
   Player("Montana", 16, kDefense, 9);  // a defender with the same position code
   CurrentPlay& play = Down(1, 10, 5);
-  play.playKind = kind::kPass;
-  play.result = result::kIncomplete;
+  play.playKind = PlayKind::kPass;
+  play.result = PlayResult::kIncomplete;
   Credit();
   ASSERT_NE(quarterback->passing, nullptr);
   EXPECT_EQ(quarterback->passing->attempts, 1);
@@ -342,13 +342,16 @@ TEST_P(Placement, YardsFollowTheHalvesOfSnapAndNextPlay) {
   EXPECT_EQ(fouler->penalty->yards, c.yards);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Placement,
-                         testing::Values(PlacementCase{5, true, true, 30, 45, 15},      // P - B
-                                         PlacementCase{5, false, false, 40, 25, 15},    // B - P
-                                         PlacementCase{5, true, false, 40, 35, 25},     // 100-P-B
-                                         PlacementCase{5, false, true, 45, 40, -15},    // B+P-100
-                                         PlacementCase{16, true, true, 30, 35, 15},     // P - 20
-                                         PlacementCase{16, true, false, 30, 30, 50}));  // 80 - P
+INSTANTIATE_TEST_SUITE_P(
+    Table, Placement,
+    testing::Values(
+        PlacementCase{PenaltyKind::kDefensivePassInterference, true, true, 30, 45, 15},    // P - B
+        PlacementCase{PenaltyKind::kDefensivePassInterference, false, false, 40, 25, 15},  // B - P
+        PlacementCase{PenaltyKind::kDefensivePassInterference, true, false, 40, 35, 25},  // 100-P-B
+        PlacementCase{PenaltyKind::kDefensivePassInterference, false, true, 45, 40,
+                      -15},                                                         // B+P-100
+        PlacementCase{PenaltyKind::kRoughingTheKicker, true, true, 30, 35, 15},     // P - 20
+        PlacementCase{PenaltyKind::kRoughingTheKicker, true, false, 30, 30, 50}));  // 80 - P
 
 TEST_F(PlayFixture, ATackleByAPlayerOfUndecidedSideCreatesNoRecord) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);

@@ -137,7 +137,7 @@ TEST_F(ExtrasTest, PenaltyAcceptedForYardsGivesTheFoulerTheOtherTeam) {
   EXPECT_EQ(smith->name, "Smith");
   EXPECT_EQ(smith->number, 55);
   EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.penaltyKind, 0);
+  EXPECT_EQ(play.penaltyKind, PenaltyKind::kHolding);
   EXPECT_EQ(play.foulIndex, 0);
   EXPECT_EQ(play.penaltyAccepted, 1);
   EXPECT_EQ(play.penaltyYardsIndex, 2);
@@ -155,7 +155,7 @@ TEST_F(ExtrasTest, PenaltyDeclinedByTheVisitorsGivesTheFoulerTheHomeTeam) {
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{11, 54, 39, 53}));
   league::PlayerRecord* jones = play.extrasValues[0].player;
   ASSERT_NE(jones, nullptr);
-  EXPECT_EQ(play.penaltyKind, 5);
+  EXPECT_EQ(play.penaltyKind, PenaltyKind::kDefensivePassInterference);
   EXPECT_EQ(jones->side, league::kDefense);
   EXPECT_EQ(play.penaltyAccepted, 0);
   EXPECT_EQ(play.penaltyYardsIndex, 2);
@@ -185,7 +185,7 @@ TEST_P(ExtrasDecisions, SetTheIndexesAndTheFoulersTeam) {
   const DecisionCase& c = GetParam();
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  False start on #70-Brown.", c.line})) << c.line;
   EXPECT_EQ(play.extrasCodes[2], c.code);
-  EXPECT_EQ(play.penaltyKind, 18);
+  EXPECT_EQ(play.penaltyKind, PenaltyKind::kFalseStart);
   EXPECT_EQ(play.extrasValues[0].player->side, league::kOffense);
   EXPECT_EQ(play.penaltyAccepted, c.accepted);
   EXPECT_EQ(play.placementIndex, c.placementIndex);
@@ -250,7 +250,7 @@ TEST_P(ExtrasFouls, KindAndSideOfEveryPenaltySentence) {
   ASSERT_NE(play.extrasValues[0].player, nullptr);
   EXPECT_EQ(play.extrasValues[0].player->name, "Fouler Name");
   EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.penaltyKind, c.penaltyKind);
+  EXPECT_EQ(CodeValue(play.penaltyKind), c.penaltyKind);
   EXPECT_EQ(play.foulIndex, 0);
   EXPECT_EQ(play.extrasValues[0].player->side,
             c.side < 0 ? league::kUndecided : static_cast<std::uint16_t>(c.side));
@@ -273,7 +273,7 @@ TEST_F(ExtrasTest, FormationPenaltyNamesATeamAndNoPlayer) {
        "Bears accepted the penalty which was 5 yards."}));
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{2, 36, 53}));
   EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.penaltyKind, 14);
+  EXPECT_EQ(play.penaltyKind, PenaltyKind::kFewerThanSevenOnTheLine);
   EXPECT_EQ(play.foulIndex, -1);
   EXPECT_EQ(play.penaltyYardsIndex, 1);
   EXPECT_EQ(play.extrasValues[1].number, 5);
@@ -389,7 +389,7 @@ TEST_F(ExtrasTest, SamePlayerFoundAgainAcrossLines) {
                           "Penalty on the play.  Personal foul on #55-Smith."}));
   EXPECT_EQ(play.extrasValues[0].player, play.extrasValues[2].player);
   EXPECT_EQ(play.foulIndex, 2);
-  EXPECT_EQ(play.penaltyKind, 6);
+  EXPECT_EQ(play.penaltyKind, PenaltyKind::kPersonalFoul);
   EXPECT_EQ(run.league.playerCount, 1);
 }
 

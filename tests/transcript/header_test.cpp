@@ -34,7 +34,7 @@ std::ostream& operator<<(std::ostream& out, const Situation& s) {
 }
 
 Situation Resolved(const CurrentPlay& play) {
-  return {play.startKind,
+  return {CodeValue(play.startKind),
           ValueAt(play, play.quarterIndex),
           ValueAt(play, play.minutesIndex),
           ValueAt(play, play.secondsIndex),

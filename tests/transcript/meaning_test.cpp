@@ -218,8 +218,8 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
   }
 
   void Check(const MeaningCase& c) {
-    EXPECT_EQ(play.playKind, c.kind);
-    EXPECT_EQ(play.result, c.result);
+    EXPECT_EQ(CodeValue(play.playKind), c.kind);
+    EXPECT_EQ(CodeValue(play.result), c.result);
     EXPECT_EQ(RolesOf(play), c.roles);
     ASSERT_EQ(play.descPlayerCount, static_cast<int>(c.players.size()));
     for (std::size_t i = 0; i < c.players.size(); ++i) {
@@ -311,14 +311,14 @@ class HandBuiltMeaningTest : public test::LineParserTest {
 };
 
 TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
-  for (const std::int16_t start : {kTry, kScrimmage}) {
+  for (const StartKind start : {StartKind::kTry, StartKind::kScrimmage}) {
     play = CurrentPlay();
     play.groupAtSnap = 1;
     play.startKind = start;
     Add("Baker", 22);
     Codes({151});
     ResolveDescription(run, *game, play);
-    EXPECT_EQ(play.result, start == kTry ? 19 : -1);
+    EXPECT_EQ(play.result, start == StartKind::kTry ? PlayResult::kTryNoGood : PlayResult::kNone);
   }
 }
 
@@ -328,7 +328,7 @@ TEST_F(HandBuiltMeaningTest, IncompleteReturnsTheLabelToTheSnap) {
   league::PlayerRecord* reed = Add("Reed", 24);
   Codes({82, 140});  // intercepted, then incomplete
   ResolveDescription(run, *game, play);
-  EXPECT_EQ(play.result, 14);
+  EXPECT_EQ(play.result, PlayResult::kIncomplete);
   EXPECT_EQ(game->possessionLabel, 1);
   EXPECT_EQ(harris->teamGroup, 1);
   EXPECT_EQ(reed->teamGroup, -1);
@@ -339,7 +339,7 @@ TEST_F(HandBuiltMeaningTest, RecoveryOnATryStartsANewLabel) {
   Add("Carter", 33);
   league::PlayerRecord* cole = Add("Cole", 20);
   Codes({16, 157});
-  play.startKind = kTry;
+  play.startKind = StartKind::kTry;
   ResolveDescription(run, *game, play);
   EXPECT_EQ(cole->teamGroup, 2);
   EXPECT_EQ(cole->side, league::kUndecided);

@@ -51,7 +51,7 @@ void PrintTo(const NextCase& c, std::ostream* out) {
 
 // G (groupAtSnap) 5, A (groupAfter) 7, L (possessionLabel) 8, counter 9:
 // a new label is 10.
-CurrentPlay Play(std::int16_t result = -1) {
+CurrentPlay Play(PlayResult result = PlayResult::kNone) {
   CurrentPlay p;
   p.groupAtSnap = 5;
   p.groupAfter = 7;
@@ -74,15 +74,15 @@ CurrentPlay FourthDown(int gained, int distance) {
   return p;
 }
 
-CurrentPlay With(CurrentPlay p, auto CurrentPlay::*field, int value) {
+CurrentPlay With(CurrentPlay p, auto CurrentPlay::*field, auto value) {
   p.*field = static_cast<std::remove_reference_t<decltype(p.*field)>>(value);
   return p;
 }
 
-CurrentPlay Penalty(int kind, CurrentPlay p = Play()) {
+CurrentPlay Penalty(PenaltyKind kind, CurrentPlay p = Play()) {
   p.penalty = 1;
   p.penaltyAccepted = 1;
-  p.penaltyKind = static_cast<std::int16_t>(kind);
+  p.penaltyKind = kind;
   return p;
 }
 
@@ -93,26 +93,31 @@ CurrentPlay Extras(int first, int second, CurrentPlay p = Play()) {
 }
 
 const NextCase kNextCases[] = {
-    {"SafetyGivesTheSideAfter", Play(10), 7},
-    {"SafetyWithoutSideAfterGivesTheSnap", With(Play(10), &CurrentPlay::groupAfter, 0), 5},
-    {"Touchdown", Play(7), 7},
-    {"PuntNotFieldedIsUndecided", Play(0), 10},
-    {"LooseBallOutIsUndecided", Play(1), 10},
-    {"TouchbackIsUndecided", Play(17), 10},
-    {"FieldGoalGoodKeepsTheSnap", Play(15), 5},
-    {"FieldGoalMissedGoesOver", Play(11), -5},
-    {"TryKeepsTheSnap", With(Play(), &CurrentPlay::startKind, kTry), 5},
+    {"SafetyGivesTheSideAfter", Play(PlayResult::kSafety), 7},
+    {"SafetyWithoutSideAfterGivesTheSnap",
+     With(Play(PlayResult::kSafety), &CurrentPlay::groupAfter, 0), 5},
+    {"Touchdown", Play(PlayResult::kTouchdown), 7},
+    {"PuntNotFieldedIsUndecided", Play(PlayResult::kPuntNotFielded), 10},
+    {"LooseBallOutIsUndecided", Play(PlayResult::kLooseBallOutOfBounds), 10},
+    {"TouchbackIsUndecided", Play(PlayResult::kTouchback), 10},
+    {"FieldGoalGoodKeepsTheSnap", Play(PlayResult::kFieldGoalGood), 5},
+    {"FieldGoalMissedGoesOver", Play(PlayResult::kFieldGoalNoGood), -5},
+    {"TryKeepsTheSnap", With(Play(), &CurrentPlay::startKind, StartKind::kTry), 5},
     {"BlockedPuntIsUndecided",
-     With(With(Down(4), &CurrentPlay::playKind, 2), &CurrentPlay::blocker, 1), 10},
+     With(With(Down(4), &CurrentPlay::playKind, PlayKind::kPunt), &CurrentPlay::blocker, 1), 10},
     {"BlockedFieldGoalIsUndecided",
-     With(With(Play(), &CurrentPlay::playKind, 6), &CurrentPlay::blocker, 0), 10},
+     With(With(Play(), &CurrentPlay::playKind, PlayKind::kFieldGoal), &CurrentPlay::blocker, 0),
+     10},
     {"BlockedRunIsNoBlockedKick", With(Down(2), &CurrentPlay::blocker, 0), 8},
-    {"NoDownKeepsTheLabel", Play(5), 8},
+    {"NoDownKeepsTheLabel", Play(PlayResult::kTackled), 8},
     {"ThirdDownKeepsTheLabel", Down(3), 8},
     {"FourthDownReturnGivesTheSideAfter", With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), 7},
     {"FourthDownPuntReturnKeepsTheLabel",
-     With(With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), &CurrentPlay::playKind, 2), 8},
-    {"FourthDownPuntKeepsTheLabel", With(FourthDown(40, 5), &CurrentPlay::playKind, 2), 8},
+     With(With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), &CurrentPlay::playKind,
+          PlayKind::kPunt),
+     8},
+    {"FourthDownPuntKeepsTheLabel",
+     With(FourthDown(40, 5), &CurrentPlay::playKind, PlayKind::kPunt), 8},
     {"FourthDownLossGoesOver", With(FourthDown(9, 5), &CurrentPlay::gainPositive, 0), -5},
     {"FourthDownShortGainOnInchesIsUndecided",
      With(With(FourthDown(0, 1), &CurrentPlay::shortGain, 1), &CurrentPlay::inches, 1), 10},
@@ -122,23 +127,29 @@ const NextCase kNextCases[] = {
     {"FourthDownLessThanTheDistanceGoesOver", FourthDown(2, 3), -5},
     {"FourthDownExactlyTheDistanceIsUndecided", FourthDown(3, 3), 10},
     {"FourthDownWithoutYardsIsUndecided", With(FourthDown(3, 5), &CurrentPlay::gainIndex, -1), 10},
-    {"PilingOnGivesTheSideAfter", Penalty(3), 7},
-    {"FaceMaskGivesTheSideAfter", Penalty(2), 7},
-    {"PersonalFoulGivesTheSideAfter", Penalty(6), 7},
-    {"UnsportsmanlikeGivesTheSideAfter", Penalty(10), 7},
-    {"IllegalKickGoesOver", Penalty(1), -5},
-    {"FairCatchInterferenceGoesOver", Penalty(15), -5},
-    {"IllegalBlockOnAPuntGivesTheSideAfter", Penalty(4, With(Play(), &CurrentPlay::playKind, 2)),
-     7},
+    {"PilingOnGivesTheSideAfter", Penalty(PenaltyKind::kPilingOn), 7},
+    {"FaceMaskGivesTheSideAfter", Penalty(PenaltyKind::kFaceMask), 7},
+    {"PersonalFoulGivesTheSideAfter", Penalty(PenaltyKind::kPersonalFoul), 7},
+    {"UnsportsmanlikeGivesTheSideAfter", Penalty(PenaltyKind::kUnsportsmanlikeConduct), 7},
+    {"IllegalKickGoesOver", Penalty(PenaltyKind::kIllegalKick), -5},
+    {"FairCatchInterferenceGoesOver", Penalty(PenaltyKind::kFairCatchInterference), -5},
+    {"IllegalBlockOnAPuntGivesTheSideAfter",
+     Penalty(PenaltyKind::kIllegalBlock, With(Play(), &CurrentPlay::playKind, PlayKind::kPunt)), 7},
     {"IllegalBlockOnAKickOffGivesTheSideAfter",
-     Penalty(4, With(Play(), &CurrentPlay::startKind, kKickOff)), 7},
-    {"IllegalBlockOnAFreeKickGivesTheSideAfter",
-     Penalty(4, With(Play(), &CurrentPlay::startKind, kFreeKick)), 7},
-    {"IllegalBlockOnARunKeepsTheSnap", Penalty(4), 5},
-    {"HoldingKeepsTheSnap", Penalty(0, Play(7)), 5},
-    {"DeclinedPenaltyCountsThePlay", With(Penalty(0, Play(7)), &CurrentPlay::penaltyAccepted, 0),
+     Penalty(PenaltyKind::kIllegalBlock,
+             With(Play(), &CurrentPlay::startKind, StartKind::kKickOff)),
      7},
-    {"FirstHalfOverGivesTheSecondHalfKickOff", Extras(47, -1, Play(7)), -1},
+    {"IllegalBlockOnAFreeKickGivesTheSideAfter",
+     Penalty(PenaltyKind::kIllegalBlock,
+             With(Play(), &CurrentPlay::startKind, StartKind::kFreeKick)),
+     7},
+    {"IllegalBlockOnARunKeepsTheSnap", Penalty(PenaltyKind::kIllegalBlock), 5},
+    {"HoldingKeepsTheSnap", Penalty(PenaltyKind::kHolding, Play(PlayResult::kTouchdown)), 5},
+    {"DeclinedPenaltyCountsThePlay",
+     With(Penalty(PenaltyKind::kHolding, Play(PlayResult::kTouchdown)),
+          &CurrentPlay::penaltyAccepted, 0),
+     7},
+    {"FirstHalfOverGivesTheSecondHalfKickOff", Extras(47, -1, Play(PlayResult::kTouchdown)), -1},
     {"AnotherOvertimeIsUndecided", Extras(44, 25), 10},
     {"AnOvertimeIsUndecided", Extras(43, 34), 10},
     {"OvertimeAnnouncedFirstChangesNothing", Extras(34, -1), 8},
@@ -339,7 +350,7 @@ TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
   league::PlayerRecord* withBall = Player("WithBall", 3);
   league::PlayerRecord* against = Player("Against", -3);
   CurrentPlay previous = Scores(c.visitingBefore, c.homeBefore);
-  previous.result = static_cast<std::int16_t>(c.previousResult);
+  previous.result = static_cast<PlayResult>(c.previousResult);
   previous.groupAfter = 3;
   CurrentPlay play = Scores(c.visitingNow, c.homeNow);
   play.previous = &previous;
