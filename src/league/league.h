@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/stat_records.h"
+#include "league/stat_records.h"
 
 namespace yl::league {
 
@@ -48,22 +48,22 @@ struct PlayerRecord {
   std::uint8_t kicked = 0;
   std::uint8_t teamOpen = 1;
 
-  std::unique_ptr<stats::RushingRecord> rushing;
-  std::unique_ptr<stats::FGKickingRecord> fgKicking;
-  std::unique_ptr<stats::EPKickingRecord> epKicking;
-  std::unique_ptr<stats::TwoPointRecord> twoPoint;
-  std::unique_ptr<stats::KickReturnRecord> kickReturn;
-  std::unique_ptr<stats::PuntReturnRecord> puntReturn;
-  std::unique_ptr<stats::PuntingRecord> punting;
-  std::unique_ptr<stats::InterceptionRecord> interception;
-  std::unique_ptr<stats::DefensiveRecord> defensive;
-  std::unique_ptr<stats::SpecialTeamsRecord> specialTeams;
-  std::unique_ptr<stats::RecoveryRecord> recovery;
-  std::unique_ptr<stats::ReceivingRecord> receiving;
-  std::unique_ptr<stats::PassingRecord> passing;
-  std::unique_ptr<stats::MiscOffRecord> miscOff;
-  std::unique_ptr<stats::SpecialTeamsRecord> defSpecialTeams;
-  std::unique_ptr<stats::PenaltyRecord> penalty;
+  std::unique_ptr<RushingRecord> rushing;
+  std::unique_ptr<FGKickingRecord> fgKicking;
+  std::unique_ptr<EPKickingRecord> epKicking;
+  std::unique_ptr<TwoPointRecord> twoPoint;
+  std::unique_ptr<KickReturnRecord> kickReturn;
+  std::unique_ptr<PuntReturnRecord> puntReturn;
+  std::unique_ptr<PuntingRecord> punting;
+  std::unique_ptr<InterceptionRecord> interception;
+  std::unique_ptr<DefensiveRecord> defensive;
+  std::unique_ptr<SpecialTeamsRecord> specialTeams;
+  std::unique_ptr<RecoveryRecord> recovery;
+  std::unique_ptr<ReceivingRecord> receiving;
+  std::unique_ptr<PassingRecord> passing;
+  std::unique_ptr<MiscOffRecord> miscOff;
+  std::unique_ptr<SpecialTeamsRecord> defSpecialTeams;
+  std::unique_ptr<PenaltyRecord> penalty;
 
   PlayerRecord* previous = nullptr;
   PlayerRecord* next = nullptr;

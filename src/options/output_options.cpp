@@ -37,6 +37,28 @@ constexpr std::array<std::size_t, 6> kReservedOffsets = {2, 3, 4, 14, 15, 23};
 
 }  // namespace
 
+std::string_view LineEnding(std::int32_t fileFormat) {
+  switch (fileFormat) {
+    case kMacintosh:
+      return "\r";
+    case kUnix:
+      return "\n";
+    default:
+      return "\r\n";
+  }
+}
+
+std::string_view DoubleLineEnding(std::int32_t fileFormat) {
+  switch (fileFormat) {
+    case kMacintosh:
+      return "\r\r";
+    case kUnix:
+      return "\n\n";
+    default:
+      return "\r\n\r\n";
+  }
+}
+
 void SetDefaultOptions(OutputOptions& options) {
   options = OutputOptions();
 }

@@ -37,6 +37,12 @@ struct OutputOptions {
 
 void SetDefaultOptions(OutputOptions& options);
 
+// The line end of a file format: "\r", "\r\n" or "\n" for kMacintosh,
+// kWindows, kUnix (Windows for anything else).
+std::string_view LineEnding(std::int32_t fileFormat);
+// The same terminator twice: ends a line and leaves one empty line.
+std::string_view DoubleLineEnding(std::int32_t fileFormat);
+
 std::array<std::uint8_t, kOptionsBytes> EncodeOptionBytes(const OutputOptions& options);
 OutputOptions DecodeOptionBytes(const std::array<std::uint8_t, kOptionsBytes>& bytes);
 

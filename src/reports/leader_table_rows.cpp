@@ -2,29 +2,29 @@
 // minimum, its position texts and its value columns.
 #include "reports/leader_tables.h"
 
+#include "league/stat_records.h"
 #include "reports/player_cells.h"
 #include "reports/report_text.h"
-#include "stats/stat_records.h"
 
 namespace yl::reports {
 
 namespace {
 
 using namespace cells;
+using league::DefensiveRecord;
+using league::EPKickingRecord;
+using league::FGKickingRecord;
+using league::InterceptionRecord;
+using league::KickReturnRecord;
+using league::PassingRecord;
+using league::PenaltyRecord;
 using league::PlayerRecord;
-using stats::DefensiveRecord;
-using stats::EPKickingRecord;
-using stats::FGKickingRecord;
-using stats::InterceptionRecord;
-using stats::KickReturnRecord;
-using stats::PassingRecord;
-using stats::PenaltyRecord;
-using stats::PuntingRecord;
-using stats::PuntReturnRecord;
-using stats::ReceivingRecord;
-using stats::RecoveryRecord;
-using stats::RushingRecord;
-using stats::SpecialTeamsRecord;
+using league::PuntingRecord;
+using league::PuntReturnRecord;
+using league::ReceivingRecord;
+using league::RecoveryRecord;
+using league::RushingRecord;
+using league::SpecialTeamsRecord;
 
 // ---- Who is listed ----
 
@@ -41,22 +41,8 @@ bool MissedFieldGoals(const PlayerRecord& p) {
   return p.fgKicking && p.fgKicking->attempts != p.fgKicking->made;
 }
 
-bool HasScored(const PlayerRecord& p) {
-  return Touchdowns(p) > 0 || Value<slot::fgKicking, &FGKickingRecord::made>(p) > 0 ||
-         Value<slot::epKicking, &EPKickingRecord::made>(p) > 0 || TwoPointConversions(p) > 0;
-}
-
-std::int64_t FumblesLost(const PlayerRecord& p) {
-  return Value<slot::rushing, &RushingRecord::fumblesLost>(p) +
-         Value<slot::receiving, &ReceivingRecord::fumblesLost>(p) +
-         Value<slot::interception, &InterceptionRecord::fumblesLost>(p) +
-         Value<slot::recovery, &RecoveryRecord::fumblesLost>(p) +
-         Value<slot::kickReturn, &KickReturnRecord::fumblesLost>(p) +
-         Value<slot::puntReturn, &PuntReturnRecord::fumblesLost>(p);
-}
-
 bool LostFumbles(const PlayerRecord& p) {
-  return FumblesLost(p) != 0;
+  return stats::FumblesLost(p) != 0;
 }
 
 bool SacksOrStuffs(const PlayerRecord& p) {
@@ -75,7 +61,7 @@ bool BlockedKicks(const PlayerRecord& p) {
 // ---- Values ----
 
 std::string FumblesLostText(const PlayerRecord& p) {
-  return IntegerText(FumblesLost(p));
+  return IntegerText(stats::FumblesLost(p));
 }
 
 std::string MissedText(const PlayerRecord& p) {
@@ -194,7 +180,7 @@ constexpr SectionColumn kScoringColumns[] = {
     {{"FGs  ", 3}, Pair<slot::fgKicking, &FGKickingRecord::made, &FGKickingRecord::attempts>},
     {{"EPs  ", 3}, Pair<slot::epKicking, &EPKickingRecord::made, &EPKickingRecord::attempts>},
     {{"2PT  ", 3}, TwoPointConversionsText},
-    {{"TOTAL", 5}, Points},
+    {{"TOTAL", 5}, PointsText},
 };
 
 constexpr SectionColumn kPenaltyColumns[] = {
@@ -383,7 +369,7 @@ constexpr LeaderTable kLeaderTables[] = {
     CountTable("---Receiving Drops Leaders", kReceivingDrops, NonZero<slot::receiving, &C::drops>,
                kOff, kDropsColumn),
 
-    CountTable("---Scoring Stats", kScoring, HasScored, kOff, kScoringColumns),
+    CountTable("---Scoring Stats", kScoring, stats::HasScored, kOff, kScoringColumns),
     CountTable("---Fumbles Lost Leaders", kFumblesLost, LostFumbles, kBySide, kFumblesLostColumn),
     CountTable("---Penalty Stats", kPenalties, Has<slot::penalty>, kBySide, kPenaltyColumns),
 

@@ -8,9 +8,10 @@
 #include <string>
 
 #include "league/league.h"
+#include "league/stat_records.h"
 #include "reports/report_text.h"
+#include "stats/derived.h"
 #include "stats/ranking.h"
-#include "stats/stat_records.h"
 
 namespace yl::reports::cells {
 
@@ -37,7 +38,7 @@ std::string Count(const PlayerRecord& p) {
 template <auto Slot, auto Field>
 std::string Longest(const PlayerRecord& p) {
   const std::int64_t longest = Value<Slot, Field>(p);
-  return IntegerText(longest == stats::kNoLongest ? 0 : longest);
+  return IntegerText(longest == league::kNoLongest ? 0 : longest);
 }
 
 // Two decimals, "0.00" when the divisor is 0.
@@ -78,32 +79,20 @@ constexpr auto penalty = &PlayerRecord::penalty;
 // PasserRating with 2 decimals, "0.00" without attempts.
 inline std::string PassingRate(const PlayerRecord& p) {
   if (!p.passing || p.passing->attempts == 0) return "0.00";
-  const stats::PassingRecord& r = *p.passing;
+  const league::PassingRecord& r = *p.passing;
   return FormatDecimal(
       stats::PasserRating(r.completions, r.attempts, r.yards, r.touchdowns, r.interceptions), 2);
 }
 
-// Scoring: touchdowns by rushing and receiving, kicks, and two-point
-// conversions by rushing or receiving (a passer's two-point passes score
-// nothing for him).
-inline std::int64_t Touchdowns(const PlayerRecord& p) {
-  return Value<slot::rushing, &stats::RushingRecord::touchdowns>(p) +
-         Value<slot::receiving, &stats::ReceivingRecord::touchdowns>(p);
-}
-inline std::int64_t TwoPointConversions(const PlayerRecord& p) {
-  return Value<slot::twoPoint, &stats::TwoPointRecord::rushMade>(p) +
-         Value<slot::twoPoint, &stats::TwoPointRecord::receivingMade>(p);
-}
+// The scoring columns.
 inline std::string TouchdownsText(const PlayerRecord& p) {
-  return IntegerText(Touchdowns(p));
+  return IntegerText(stats::Touchdowns(p));
 }
 inline std::string TwoPointConversionsText(const PlayerRecord& p) {
-  return IntegerText(TwoPointConversions(p));
+  return IntegerText(stats::TwoPointConversions(p));
 }
-inline std::string Points(const PlayerRecord& p) {
-  return IntegerText(
-      6 * Touchdowns(p) + 3 * Value<slot::fgKicking, &stats::FGKickingRecord::made>(p) +
-      Value<slot::epKicking, &stats::EPKickingRecord::made>(p) + 2 * TwoPointConversions(p));
+inline std::string PointsText(const PlayerRecord& p) {
+  return IntegerText(stats::Points(p));
 }
 
 }  // namespace yl::reports::cells

@@ -1,31 +1,31 @@
 // The rows of the team player stat sections and the cell values they print.
 #include "reports/player_section_table.h"
 
+#include "league/stat_records.h"
 #include "reports/player_cells.h"
 #include "reports/report_text.h"
-#include "stats/stat_records.h"
 
 namespace yl::reports {
 
 namespace {
 
 using namespace cells;
+using league::DefensiveRecord;
+using league::EPKickingRecord;
+using league::FGKickingRecord;
+using league::InterceptionRecord;
+using league::KickReturnRecord;
+using league::MiscOffRecord;
+using league::PassingRecord;
+using league::PenaltyRecord;
 using league::PlayerRecord;
-using stats::DefensiveRecord;
-using stats::EPKickingRecord;
-using stats::FGKickingRecord;
-using stats::InterceptionRecord;
-using stats::KickReturnRecord;
-using stats::MiscOffRecord;
-using stats::PassingRecord;
-using stats::PenaltyRecord;
-using stats::PuntingRecord;
-using stats::PuntReturnRecord;
-using stats::ReceivingRecord;
-using stats::RecoveryRecord;
-using stats::RushingRecord;
-using stats::SpecialTeamsRecord;
-using stats::TwoPointRecord;
+using league::PuntingRecord;
+using league::PuntReturnRecord;
+using league::ReceivingRecord;
+using league::RecoveryRecord;
+using league::RushingRecord;
+using league::SpecialTeamsRecord;
+using league::TwoPointRecord;
 
 std::int64_t TwoPointAttempts(const PlayerRecord& p) {
   return Value<slot::twoPoint, &TwoPointRecord::passAttempts>(p) +
@@ -150,7 +150,7 @@ constexpr SectionColumn kScoringColumns[] = {
     {{"FGs  ", 3}, Pair<slot::fgKicking, &FGKickingRecord::made, &FGKickingRecord::attempts>},
     {{"EPs  ", 3}, Pair<slot::epKicking, &EPKickingRecord::made, &EPKickingRecord::attempts>},
     {{"2PT  ", 3}, TwoPointConversionsText},
-    {{"TOTAL", 5}, Points},
+    {{"TOTAL", 5}, PointsText},
 };
 
 constexpr SectionColumn kMiscOffensiveColumns[] = {

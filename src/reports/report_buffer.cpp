@@ -9,28 +9,6 @@
 
 namespace yl::reports {
 
-std::string_view LineEnding(std::int32_t fileFormat) {
-  switch (fileFormat) {
-    case 0:
-      return "\r";
-    case 2:
-      return "\n";
-    default:
-      return "\r\n";
-  }
-}
-
-std::string_view DoubleLineEnding(std::int32_t fileFormat) {
-  switch (fileFormat) {
-    case 0:
-      return "\r\r";
-    case 2:
-      return "\n\n";
-    default:
-      return "\r\n\r\n";
-  }
-}
-
 void InitWriteBuffer(run::CompileRun& run) {
   try {
     run.reportBuffer.bytes.assign(kReportBufferSize, 0);

@@ -19,11 +19,6 @@ struct ReportBuffer {
   std::size_t fill = 0;
 };
 
-// "\r", "\r\n" or "\n" for fileFormat 0, 1, 2 (Windows for anything else).
-std::string_view LineEnding(std::int32_t fileFormat);
-// The same terminator twice: ends a line and leaves one empty line.
-std::string_view DoubleLineEnding(std::int32_t fileFormat);
-
 void InitWriteBuffer(run::CompileRun& run);
 // Appends text, writing the held bytes out first when they would reach 1024.
 void WriteString(run::CompileRun& run, std::string_view text);

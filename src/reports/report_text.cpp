@@ -108,11 +108,11 @@ void WriteLeftAligned(run::CompileRun& run, std::string_view text, std::int64_t 
 }
 
 void EndLine(run::CompileRun& run) {
-  WriteString(run, LineEnding(run.options.fileFormat));
+  WriteString(run, options::LineEnding(run.options.fileFormat));
 }
 
 void EndLineTwice(run::CompileRun& run) {
-  WriteString(run, DoubleLineEnding(run.options.fileFormat));
+  WriteString(run, options::DoubleLineEnding(run.options.fileFormat));
 }
 
 }  // namespace yl::reports

@@ -9,6 +9,7 @@
 #include "reports/report_text.h"
 #include "reports/table_layout.h"
 #include "run/compile_run.h"
+#include "stats/derived.h"
 #include "stats/team_ranking.h"
 
 namespace yl::reports {
@@ -56,21 +57,14 @@ std::string PerGame(const TeamRecord& team) {
 constexpr auto own = &TeamRecord::own;
 constexpr auto opponents = &TeamRecord::opponents;
 
-std::int64_t TakeAways(const TeamRecord& t) {
-  return Value<opponents, &TeamTotals::intercepted>(t) +
-         Value<opponents, &TeamTotals::fumblesLost>(t);
-}
-std::int64_t GiveAways(const TeamRecord& t) {
-  return Value<own, &TeamTotals::intercepted>(t) + Value<own, &TeamTotals::fumblesLost>(t);
-}
 std::string TakeAwaysText(const TeamRecord& t) {
-  return IntegerText(TakeAways(t));
+  return IntegerText(stats::Takeaways(t));
 }
 std::string GiveAwaysText(const TeamRecord& t) {
-  return IntegerText(GiveAways(t));
+  return IntegerText(stats::Giveaways(t));
 }
 std::string Difference(const TeamRecord& t) {
-  return IntegerText(TakeAways(t) - GiveAways(t));
+  return IntegerText(stats::Takeaways(t) - stats::Giveaways(t));
 }
 
 constexpr ColumnGroup kYardageGroups[] = {

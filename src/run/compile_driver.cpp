@@ -13,7 +13,6 @@ namespace yl::run {
 
 namespace {
 
-using reports::DoubleLineEnding;
 using reports::FlushWriteBuffer;
 using reports::WriteString;
 
@@ -72,7 +71,7 @@ void CompileStats(CompileRun& run, const std::vector<TransRecord>& transcripts,
   run.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
                              static_cast<int>(transcripts.size()));
 
-  const std::string_view doubleEnd = DoubleLineEnding(o.fileFormat);
+  const std::string_view doubleEnd = options::DoubleLineEnding(o.fileFormat);
   for (std::size_t i = 0; i < transcripts.size(); ++i) {
     const TransRecord& record = transcripts[i];
     const bool last = i + 1 == transcripts.size();

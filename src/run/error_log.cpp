@@ -4,7 +4,6 @@
 #include <cstring>
 #include <new>
 
-#include "reports/report_buffer.h"
 #include "run/alert.h"
 #include "run/compile_run.h"
 
@@ -69,7 +68,7 @@ void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::s
     WriteErrorBuffer(run);
     if (log.declined) return;
   }
-  const std::string_view end = reports::LineEnding(run.options.fileFormat);
+  const std::string_view end = options::LineEnding(run.options.fileFormat);
   Append(log, name);
   Append(log, end);
   Append(log, ErrorKindMessage(kind));

@@ -18,6 +18,8 @@ struct CompileRun;
 namespace yl::stats {
 
 using league::PlayerRecord;
+// Crediting fills the stat records of the model.
+using namespace league::records;
 using transcript::CurrentPlay;
 
 using transcript::PenaltyKind;

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "run/alert.h"
+#include "stats/derived.h"
 
 namespace yl::stats {
 
 namespace {
 
 using league::PlayerRecord;
+using namespace league::records;
 
 using Presence = bool (*)(const PlayerRecord&);
 using Field = std::int64_t (*)(const PlayerRecord&);
@@ -67,11 +69,6 @@ constexpr Field kDefensive = &Value<&PlayerRecord::defensive, Member>;
 template <auto Member>
 constexpr Field kFGKicking = &Value<&PlayerRecord::fgKicking, Member>;
 
-template <typename Record>
-std::int64_t Counter(const std::unique_ptr<Record>& record, std::int32_t Record::*member) {
-  return record ? (*record).*member : 0;
-}
-
 std::int64_t TwoPointMade(const PlayerRecord& p) {
   const TwoPointRecord& t = *p.twoPoint;
   return std::int64_t{t.passMade} + t.rushMade + t.receivingMade;
@@ -94,38 +91,8 @@ std::int64_t KicksBlocked(const PlayerRecord& p) {
   return std::int64_t{p.defensive->fieldGoalsBlocked} + p.defensive->puntsBlocked;
 }
 
-// Scoring: touchdowns running and catching, kicks, and two-point
-// conversions by run or catch; return touchdowns and two-point passes do not
-// count.
-std::int64_t Points(const PlayerRecord& p) {
-  return 6 * Counter(p.rushing, &RushingRecord::touchdowns) +
-         6 * Counter(p.receiving, &ReceivingRecord::touchdowns) +
-         3 * Counter(p.fgKicking, &FGKickingRecord::made) +
-         Counter(p.epKicking, &EPKickingRecord::made) +
-         2 * (Counter(p.twoPoint, &TwoPointRecord::rushMade) +
-              Counter(p.twoPoint, &TwoPointRecord::receivingMade));
-}
-
-bool HasScored(const PlayerRecord& p) {
-  return Counter(p.rushing, &RushingRecord::touchdowns) > 0 ||
-         Counter(p.receiving, &ReceivingRecord::touchdowns) > 0 ||
-         Counter(p.fgKicking, &FGKickingRecord::made) > 0 ||
-         Counter(p.epKicking, &EPKickingRecord::made) > 0 ||
-         Counter(p.twoPoint, &TwoPointRecord::rushMade) > 0 ||
-         Counter(p.twoPoint, &TwoPointRecord::receivingMade) > 0;
-}
-
 bool HasScoringRecord(const PlayerRecord& p) {
   return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
-}
-
-std::int64_t FumblesLostOf(const PlayerRecord& p) {
-  return Counter(p.receiving, &ReceivingRecord::fumblesLost) +
-         Counter(p.recovery, &RecoveryRecord::fumblesLost) +
-         Counter(p.interception, &InterceptionRecord::fumblesLost) +
-         Counter(p.puntReturn, &PuntReturnRecord::fumblesLost) +
-         Counter(p.kickReturn, &KickReturnRecord::fumblesLost) +
-         Counter(p.rushing, &RushingRecord::fumblesLost);
 }
 
 bool HasFumbleRecord(const PlayerRecord& p) {
@@ -262,7 +229,7 @@ constexpr std::array<KeyRule, kStatKeyCount + 1> kKeyRules = {{
     {kHasReceiving, nullptr, RatioDesc(kReceiving<&C::firstDowns>, kReceiving<&C::receptions>)},
     /* 44 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::bigPlays>)},
     /* 45 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::drops>)},
-    /* 46 */ {&HasFumbleRecord, nullptr, Desc(&FumblesLostOf)},
+    /* 46 */ {&HasFumbleRecord, nullptr, Desc(&FumblesLost)},
     /* 47 */ {kHasFGKicking, nullptr, Desc(&FieldGoalsMissed)},
     /* 48 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::blocked>)},
     /* 49 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::made>)},

@@ -2,6 +2,7 @@
 // teams out of order until a pass swaps none.
 #include "stats/team_ranking.h"
 
+#include "stats/derived.h"
 #include "stats/ranking.h"
 
 namespace yl::stats {
@@ -42,14 +43,6 @@ void SortTeams(league::League& league, const After& sortsAfter) {
       }
     }
   }
-}
-
-std::int64_t Takeaways(const TeamRecord& t) {
-  return std::int64_t{t.opponents.intercepted} + t.opponents.fumblesLost;
-}
-
-std::int64_t Giveaways(const TeamRecord& t) {
-  return std::int64_t{t.own.intercepted} + t.own.fumblesLost;
 }
 
 // The team's value under the key, arranged so that the larger value comes

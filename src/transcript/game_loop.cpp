@@ -224,7 +224,7 @@ void WritePlayer(run::CompileRun& run, const league::PlayerRecord* player) {
 
 void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& play) {
   using reports::WriteString;
-  const std::string_view end = reports::LineEnding(run.options.fileFormat);
+  const std::string_view end = options::LineEnding(run.options.fileFormat);
   if (play.headerCount > 0) {
     WriteString(run, end);
     for (int i = 0; i < play.headerCount; ++i) {

@@ -176,7 +176,7 @@ TEST(InferPositions, KeepsAKnownPosition) {
 
 TEST_F(LeagueFixture, ReleasesEmptyTheModel) {
   PlayerRecord* p = Token("#5 A");
-  p->rushing = std::make_unique<stats::RushingRecord>();
+  p->rushing = std::make_unique<league::RushingRecord>();
   FindOrCreateTeam(league, "T")->homeFlag = 1;
   ReleaseAllPlayerStats(league);
   EXPECT_EQ(p->rushing, nullptr);

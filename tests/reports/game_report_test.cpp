@@ -107,7 +107,7 @@ TEST_P(GameReportLineEndTest, WithoutOvertimeUnderEachLineEnding) {
   run->options.fileFormat = GetParam();
   EaglesAtBears();
   WriteGameStats(*run);
-  EXPECT_EQ(Output(), test::WithLineEnd(kEaglesAtBears, LineEnding(GetParam())));
+  EXPECT_EQ(Output(), test::WithLineEnd(kEaglesAtBears, options::LineEnding(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GameReportLineEndTest,

@@ -60,10 +60,10 @@ using PlayerSectionTest = test::ReportFixture;
 
 TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
   Player(55, "Hill", "Mountaineers", 4)
-      .specialTeams.reset(new stats::SpecialTeamsRecord{.tackles = 3, .tackleYards = 45});
+      .specialTeams.reset(new league::SpecialTeamsRecord{.tackles = 3, .tackleYards = 45});
   Player(23, "Morgan", "Jets", 11)
-      .specialTeams.reset(new stats::SpecialTeamsRecord{.tackles = 1, .tackleYards = -2});
-  Player(7, "Lee", "", 0).specialTeams.reset(new stats::SpecialTeamsRecord{});
+      .specialTeams.reset(new league::SpecialTeamsRecord{.tackles = 1, .tackleYards = -2});
+  Player(7, "Lee", "", 0).specialTeams.reset(new league::SpecialTeamsRecord{});
   Player(90, "Nobody", "Jets", 1);  // no record: not listed
   WritePlayerSection(*run, Section(SectionId::kSpecialTeams), nullptr);
   EXPECT_EQ(Output(), test::Lines({
@@ -81,19 +81,19 @@ TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
   run->options.gameStats = 0;
   run->options.cumulativeStats = 1;
   Player(5, "Backup", "Bears", 0)
-      .passing.reset(new stats::PassingRecord{.sacks = 1, .sackYards = 7});
+      .passing.reset(new league::PassingRecord{.sacks = 1, .sackYards = 7});
   // Rating: a 1.625, b 1.59375, c 2.5 capped at 2.375, d 0.8125: 6.40625 / 6 * 100.
   Player(12, "Smith", "Bears", 9)
-      .passing.reset(new stats::PassingRecord{.attempts = 16,
-                                              .completions = 10,
-                                              .yards = 150,
-                                              .touchdowns = 2,
-                                              .longest = 45,
-                                              .firstDowns = 6,
-                                              .bigPlays = 1,
-                                              .interceptions = 1,
-                                              .sacks = 2,
-                                              .sackYards = 13});
+      .passing.reset(new league::PassingRecord{.attempts = 16,
+                                               .completions = 10,
+                                               .yards = 150,
+                                               .touchdowns = 2,
+                                               .longest = 45,
+                                               .firstDowns = 6,
+                                               .bigPlays = 1,
+                                               .interceptions = 1,
+                                               .sacks = 2,
+                                               .sackYards = 13});
   WritePlayerSection(*run, Section(SectionId::kPassing), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
@@ -108,11 +108,11 @@ TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
 
 TEST_F(PlayerSectionTest, TwoPointConversionsCarryTheGroupLine) {
   Player(22, "Jones", "Bears", 6)
-      .twoPoint.reset(new stats::TwoPointRecord{.rushAttempts = 1, .rushMade = 0});
+      .twoPoint.reset(new league::TwoPointRecord{.rushAttempts = 1, .rushMade = 0});
   Player(12, "Smith", "Bears", 9)
-      .twoPoint.reset(new stats::TwoPointRecord{.passAttempts = 2, .passMade = 1});
+      .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 2, .passMade = 1});
   Player(81, "Wide", "Bears", 5)
-      .twoPoint.reset(new stats::TwoPointRecord{.receivingAttempts = 1, .receivingMade = 1});
+      .twoPoint.reset(new league::TwoPointRecord{.receivingAttempts = 1, .receivingMade = 1});
   WritePlayerSection(*run, Section(SectionId::kTwoPoint), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
@@ -131,15 +131,15 @@ TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
   run->options.gameStats = 0;
   run->options.cumulativeStats = 1;
   league::PlayerRecord& kicker = Player(3, "Kick", "Bears", 8);
-  kicker.fgKicking.reset(new stats::FGKickingRecord{.attempts = 3, .made = 2});
-  kicker.epKicking.reset(new stats::EPKickingRecord{.attempts = 3, .made = 3});
+  kicker.fgKicking.reset(new league::FGKickingRecord{.attempts = 3, .made = 2});
+  kicker.epKicking.reset(new league::EPKickingRecord{.attempts = 3, .made = 3});
   league::PlayerRecord& back = Player(22, "Jones", "Bears", 6);
-  back.rushing.reset(new stats::RushingRecord{.touchdowns = 1});
-  back.receiving.reset(new stats::ReceivingRecord{.touchdowns = 1});
-  back.twoPoint.reset(new stats::TwoPointRecord{.rushAttempts = 1, .rushMade = 1});
+  back.rushing.reset(new league::RushingRecord{.touchdowns = 1});
+  back.receiving.reset(new league::ReceivingRecord{.touchdowns = 1});
+  back.twoPoint.reset(new league::TwoPointRecord{.rushAttempts = 1, .rushMade = 1});
   // A two-point pass scores nothing for the passer.
   Player(12, "Smith", "Bears", 9)
-      .twoPoint.reset(new stats::TwoPointRecord{.passAttempts = 1, .passMade = 1});
+      .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 1, .passMade = 1});
   WritePlayerSection(*run, Section(SectionId::kScoring), nullptr);
   EXPECT_EQ(Output(), test::Lines({
                           "---Scoring Stats------------------------------------------------",
@@ -158,11 +158,11 @@ struct PenaltyFixture : test::ReportFixture {
     run->options.gameStats = 0;
     run->options.cumulativeStats = 1;
     Player(66, "Guard", "Jets", 2, kOffense)
-        .penalty.reset(new stats::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15});
+        .penalty.reset(new league::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15});
     Player(54, "Backer", "Bears", 4, kDefense)
-        .penalty.reset(new stats::PenaltyRecord{.flagged = 2, .accepted = 2, .yards = 25});
+        .penalty.reset(new league::PenaltyRecord{.flagged = 2, .accepted = 2, .yards = 25});
     Player(99, "Odd", "Bears", 3, kUndecided)
-        .penalty.reset(new stats::PenaltyRecord{.flagged = 1, .accepted = 1, .yards = 5});
+        .penalty.reset(new league::PenaltyRecord{.flagged = 1, .accepted = 1, .yards = 5});
   }
 };
 

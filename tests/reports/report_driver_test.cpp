@@ -29,9 +29,9 @@ TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   Start(options);
   Team("Eagles", 0);
   Team("Bears", 1);
-  Player(66, "Guard", "Bears", 2).penalty.reset(new stats::PenaltyRecord{.flagged = 1});
-  Player(55, "Hill", "Bears", 4).miscOff.reset(new stats::MiscOffRecord{.tackles = 1});
-  Player(22, "Jones", "Eagles", 6).rushing.reset(new stats::RushingRecord{.attempts = 1});
+  Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
+  Player(55, "Hill", "Bears", 4).miscOff.reset(new league::MiscOffRecord{.tackles = 1});
+  Player(22, "Jones", "Eagles", 6).rushing.reset(new league::RushingRecord{.attempts = 1});
   WriteReports(*run);
 
   const std::string output = Output();

@@ -220,9 +220,9 @@ TEST(SeasonTime, HoursMinutesSecondsAndTheWholeSecondsPerGame) {
 TEST_F(TeamSeasonReportTest, ReportsFollowTheTeamNamesAndListOnlyTheTeamsPlayers) {
   league::TeamRecord& owls = Team("Owls", league::kNotInGame);
   Team("Bears", league::kNotInGame);
-  Player(22, "Jones", "Owls", 11).rushing.reset(new stats::RushingRecord{.attempts = 3});
-  Player(30, "Kent", "Bears", 11).rushing.reset(new stats::RushingRecord{.attempts = 9});
-  Player(66, "Guard", "Bears", 2).penalty.reset(new stats::PenaltyRecord{.flagged = 1});
+  Player(22, "Jones", "Owls", 11).rushing.reset(new league::RushingRecord{.attempts = 3});
+  Player(30, "Kent", "Bears", 11).rushing.reset(new league::RushingRecord{.attempts = 9});
+  Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
   WriteTeamSeasonReports(*run);
   const std::string out = Output();
   const auto bears = out.find("Bears      0-0-0      .000\n");

@@ -17,6 +17,7 @@ namespace yl::stats {
 namespace {
 
 using league::PlayerRecord;
+using namespace league::records;
 using PR = league::PlayerRecord;
 
 TEST(PasserRating, PerfectSeasonIsTheMaximum) {

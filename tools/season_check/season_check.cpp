@@ -31,6 +31,7 @@ namespace fs = std::filesystem;
 namespace sim = yl::sim;
 using yl::league::PlayerRecord;
 using namespace yl::stats;
+using namespace yl::league::records;
 
 class CheckPlatform : public yl::run::Platform {
  public:

@@ -1,11 +1,13 @@
-// The sixteen per-category stat records of a player. A record exists only
-// once its player has been credited in that category; `longest` fields start
-// at -101, a value no play can have.
+// The sixteen per-category stat records of a player: plain counters of the
+// model, filled by the crediting of plays. A record exists only once its
+// player has been credited in that category; `longest` fields start at -101,
+// a value no play can have.
 #pragma once
 
 #include <cstdint>
 
-namespace yl::stats {
+namespace yl::league {
+inline namespace records {
 
 constexpr std::int16_t kNoLongest = -101;
 
@@ -149,4 +151,5 @@ struct PenaltyRecord {
   std::int32_t yards = 0;
 };
 
-}  // namespace yl::stats
+}  // namespace records
+}  // namespace yl::league
