@@ -1,5 +1,6 @@
-// Micro-benchmarks of transcript parsing: one whole game read through the
-// game loop (lines, headers, descriptions, gains, extras and the team box).
+// Micro-benchmarks of transcript parsing: one whole game read by the game
+// reader (lines, headers, descriptions, gains, extras and the team box) and
+// credited.
 // The game is the file named by YL_BENCH_GAME (scripts/bench simulates one).
 #include <benchmark/benchmark.h>
 
@@ -10,10 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "run/compile_run.h"
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "run/error_log.h"
 #include "run/input_files.h"
-#include "transcript/game_loop.h"
 
 namespace {
 
@@ -39,17 +40,16 @@ std::string GamePath() {
   return path;
 }
 
-void BM_ProcessTranscript(benchmark::State& state) {
+void BM_CompileTranscript(benchmark::State& state) {
   const yl::run::TransRecord record = yl::run::MakeInputFileRecord(GamePath());
   QuietPlatform platform;
   yl::options::OutputOptions options;
   std::int64_t bytes = 0;
   for (auto _ : state) {
-    yl::run::CompileRun run(platform, options);
-    yl::run::InitErrorLog(run);
-    run.currentTranscriptName = record.name;
-    yl::transcript::ProcessTranscript(run, record);
-    if (run.transcriptRejected || run.errorLog.entries != 0) {
+    yl::compile::CompileRun run(platform, options);
+    yl::run::InitErrorLog(run.errorLog);
+    const auto compiled = yl::compile::CompileTranscript(run, record);
+    if (compiled.outcome != yl::transcript::ReadOutcome::kRead || run.errorLog.entries != 0) {
       state.SkipWithError("the game was not read cleanly");
       break;
     }
@@ -59,7 +59,7 @@ void BM_ProcessTranscript(benchmark::State& state) {
   bytes = static_cast<std::int64_t>(in.tellg());
   state.SetBytesProcessed(state.iterations() * bytes);
 }
-BENCHMARK(BM_ProcessTranscript)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompileTranscript)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

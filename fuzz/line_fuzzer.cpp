@@ -15,12 +15,11 @@
 #include "fuzz_support.h"
 #include "league/league.h"
 #include "options/output_options.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/description.h"
 #include "transcript/extras.h"
 #include "transcript/gains.h"
-#include "transcript/game_loop.h"
+#include "transcript/game_reader.h"
 #include "transcript/header.h"
 #include "transcript/meaning.h"
 #include "transcript/reader.h"
@@ -49,14 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FuzzPlatform platform;
   options::OutputOptions options;
   options.fileFormat = options::kUnix;
-  run::CompileRun run(platform, options);
-  run::InitErrorLog(run);
-  run.currentTranscriptName = "Line";
+  league::League league;
+  run::ErrorLog log(platform, options.fileFormat);
+  run::InitErrorLog(log);
+  ReadContext context{league, log, "Line"};
 
   GameState game;
-  game.home = league::FindOrCreateTeam(run.league, "Bears");
+  game.home = league::FindOrCreateTeam(league, "Bears");
   game.home->homeFlag = 1;
-  game.visiting = league::FindOrCreateTeam(run.league, "Eagles");
+  game.visiting = league::FindOrCreateTeam(league, "Eagles");
   game.visiting->homeFlag = 0;
   PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
   CurrentPlay play;
@@ -72,16 +72,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 1:
-      if (ParseHeader(run, line, play)) ResolveHeader(play);
+      if (ParseHeader(context, line, play)) ResolveHeader(play);
       break;
     case 2:
-      if (ParseDescription(run, line, play)) ResolveDescription(run, game, play);
+      if (ParseDescription(context, line, play)) ResolveDescription(league, game, play);
       break;
     case 3:
-      if (ParseGains(run, line, play)) ResolveGains(play);
+      if (ParseGains(context, line, play)) ResolveGains(play);
       break;
     case 4:
-      if (ParseExtras(run, game.extras, line, play)) ResolveExtras(run, play);
+      if (ParseExtras(context, game.extras, line, play)) ResolveExtras(context, play);
       break;
     case 5:
       game.text.text.assign(rest.begin(), rest.end());

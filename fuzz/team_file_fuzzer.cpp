@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "fuzz_support.h"
 #include "options/output_options.h"
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
 #include "run/input_files.h"
 #include "run/output_files.h"
 
@@ -87,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.gameStats = 0;
     options.leagueStats = 1;
     options.leadersCount = -1;
-    run::CompileRun run(platform, options);
-    run::CompileStats(run, {run::MakeInputFileRecord(game)}, {run::MakeInputFileRecord(team)},
-                      run::MakePrefixReply(fuzz::ScratchFolder() + "/Stats"));
+    compile::CompileRun run(platform, options);
+    compile::CompileStats(run, {run::MakeInputFileRecord(game)}, {run::MakeInputFileRecord(team)},
+                          run::MakePrefixReply(fuzz::ScratchFolder() + "/Stats"));
   }
   fuzz::ClearScratchFolder();
   return 0;

@@ -1,5 +1,5 @@
 // Fuzz target: one input is one transcript, compiled by a fresh compile run
-// from the game loop through crediting to the report files and the error
+// from the game reader through crediting to the report files and the error
 // log. YL_FUZZ_MODE picks the report mode: 0 game reports in a file of
 // their own, renamed after the two teams; 1 league mode (the input compiled
 // twice, as two weeks of one season, so that players and teams carry over);
@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "fuzz_support.h"
 #include "options/output_options.h"
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
 #include "run/input_files.h"
 #include "run/output_files.h"
 
@@ -48,10 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = fuzz::WriteScratchFile("Game.txt", data, size);
   {
     fuzz::FuzzPlatform platform;
-    run::CompileRun run(platform, ModeOptions());
+    compile::CompileRun run(platform, ModeOptions());
     std::vector<run::TransRecord> transcripts{run::MakeInputFileRecord(path)};
     if (YL_FUZZ_MODE == 1) transcripts.push_back(transcripts.front());
-    run::CompileStats(run, transcripts, {}, run::MakePrefixReply(fuzz::ScratchFolder() + "/Stats"));
+    compile::CompileStats(run, transcripts, {},
+                          run::MakePrefixReply(fuzz::ScratchFolder() + "/Stats"));
   }
   fuzz::ClearScratchFolder();
   return 0;

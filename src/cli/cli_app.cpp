@@ -8,10 +8,10 @@
 #include <fstream>
 
 #include "cli/cli_platform.h"
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "options/settings_store.h"
 #include "run/alert.h"
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
 #include "run/file_layer.h"
 #include "run/version.h"
 
@@ -168,7 +168,7 @@ int RunCli(int argc, char** argv) {
   const run::PrefixReply reply = run::MakePrefixReply(r.prefix);
   CliPlatform platform(r.errorLog, run::FolderOf(r.prefix),
                        !r.quiet && ::isatty(STDERR_FILENO) != 0);
-  run::CompileRun compile(platform, chosen);
+  compile::CompileRun compile(platform, chosen);
   std::vector<run::TransRecord> transcripts;
   for (const std::string& path : r.transcripts)
     transcripts.push_back(run::MakeInputFileRecord(path));
@@ -177,10 +177,10 @@ int RunCli(int argc, char** argv) {
     teams.push_back(run::MakeInputFileRecord(path));
 
   try {
-    run::CompileStats(compile, transcripts, teams, reply);
+    compile::CompileStats(compile, transcripts, teams, reply);
   } catch (const run::FatalAlert& alert) {
     platform.ShowAlert(alert.Message());
-    run::AbandonRun(compile);
+    compile::AbandonRun(compile);
     return 1;
   }
 

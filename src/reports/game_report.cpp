@@ -8,7 +8,6 @@
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
@@ -23,9 +22,9 @@ struct GameTeams {
 };
 
 // The last team of the list flagged home and the last flagged visiting.
-GameTeams FindGameTeams(run::CompileRun& run) {
+GameTeams FindGameTeams(const league::League& league) {
   GameTeams teams;
-  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+  for (const TeamRecord* t = league.teams; t != nullptr; t = t->next) {
     if (t->homeFlag == 1) teams.home = t;
     if (t->homeFlag == 0) teams.visiting = t;
   }
@@ -38,23 +37,23 @@ std::int64_t Length(std::string_view text) {
   return static_cast<std::int64_t>(text.size());
 }
 
-void WriteTitleLine(run::CompileRun& run, const GameTeams& teams) {
-  WriteString(run, teams.visiting->name);
-  WriteString(run, " ");
-  WriteString(run, IntegerText(teams.visiting->own.points));
-  WriteString(run, " @ ");
-  WriteString(run, teams.home->name);
-  WriteString(run, " ");
-  WriteString(run, IntegerText(teams.home->own.points));
-  EndLine(run);
+void WriteTitleLine(ReportOutput& out, const GameTeams& teams) {
+  WriteString(out, teams.visiting->name);
+  WriteString(out, " ");
+  WriteString(out, IntegerText(teams.visiting->own.points));
+  WriteString(out, " @ ");
+  WriteString(out, teams.home->name);
+  WriteString(out, " ");
+  WriteString(out, IntegerText(teams.home->own.points));
+  EndLine(out);
 }
 
 // ---- Quarter table ----
 
-void WriteGameQuarterTable(run::CompileRun& run, const GameTeams& teams) {
+void WriteGameQuarterTable(ReportOutput& out, const GameTeams& teams) {
   const std::int64_t nameWidth = std::max(Length(teams.visiting->name), Length(teams.home->name));
   WriteQuarterTable(
-      run, nameWidth, teams.home->own.overtimePoints != -1,
+      out, nameWidth, teams.home->own.overtimePoints != -1,
       {{teams.visiting->name, teams.visiting->own}, {teams.home->name, teams.home->own}});
 }
 
@@ -98,42 +97,43 @@ std::string PlayerText(std::int16_t number, const std::string& name) {
   return "#" + IntegerText(number) + " " + name;
 }
 
-void WriteSummaryHeading(run::CompileRun& run, int quarter) {
+void WriteSummaryHeading(ReportOutput& out, int quarter) {
   static constexpr std::array<std::string_view, 6> kHeadings = {
       "", "First Quarter", "Second Quarter", "Third Quarter", "Fourth Quarter", "Overtime"};
-  if (quarter > 1) EndLine(run);
-  WriteString(run, kHeadings[quarter]);
-  EndLine(run);
-  WriteDashes(run, Length(kHeadings[quarter]));
-  EndLine(run);
+  if (quarter > 1) EndLine(out);
+  WriteString(out, kHeadings[quarter]);
+  EndLine(out);
+  WriteDashes(out, Length(kHeadings[quarter]));
+  EndLine(out);
 }
 
-void WriteScoringLine(run::CompileRun& run, const stats::ScoringDriveRecord& entry) {
-  WriteString(run, entry.team);
-  WriteString(run, "--(");
-  WriteString(run, IntegerText(entry.minutes));
-  WriteString(run, ":");
-  if (entry.seconds < 10) WriteString(run, "0");
-  WriteString(run, IntegerText(entry.seconds));
-  WriteString(run, ")--");
-  WriteString(run, ScoringPhrase(entry));
-  EndLine(run);
+void WriteScoringLine(ReportOutput& out, const stats::ScoringDriveRecord& entry) {
+  WriteString(out, entry.team);
+  WriteString(out, "--(");
+  WriteString(out, IntegerText(entry.minutes));
+  WriteString(out, ":");
+  if (entry.seconds < 10) WriteString(out, "0");
+  WriteString(out, IntegerText(entry.seconds));
+  WriteString(out, ")--");
+  WriteString(out, ScoringPhrase(entry));
+  EndLine(out);
 }
 
 // One cursor walks the entries once, quarter by quarter; the overtime part is
 // there only when the game went to overtime.
-void WriteScoringSummary(run::CompileRun& run, const GameTeams& teams) {
-  const stats::ScoringDriveRecord* cursor = run.stats.scoring.head;
+void WriteScoringSummary(ReportOutput& out, const GameTeams& teams,
+                         const stats::ScoringSummary& scoring) {
+  const stats::ScoringDriveRecord* cursor = scoring.head;
   for (int quarter = 1; quarter <= 5; ++quarter) {
     if (quarter == 5 && teams.home->own.overtimePoints == -1) return;
-    WriteSummaryHeading(run, quarter);
+    WriteSummaryHeading(out, quarter);
     if (cursor == nullptr || cursor->quarter != quarter) {
-      WriteString(run, "No Scoring");
-      EndLine(run);
+      WriteString(out, "No Scoring");
+      EndLine(out);
       continue;
     }
     for (; cursor != nullptr && cursor->quarter == quarter; cursor = cursor->next)
-      WriteScoringLine(run, *cursor);
+      WriteScoringLine(out, *cursor);
   }
 }
 
@@ -197,23 +197,23 @@ constexpr ComparisonRow kComparisonRows[] = {
     {"Total Yards", [](const TeamTotals& t) { return IntegerText(t.totalYards); }, false},
 };
 
-void WriteComparisonTable(run::CompileRun& run, const GameTeams& teams) {
+void WriteComparisonTable(ReportOutput& out, const GameTeams& teams) {
   const std::int64_t width =
       std::max({std::int64_t{10}, Length(teams.visiting->name), Length(teams.home->name)});
-  WriteBlanks(run, kLabelWidth);
-  WriteRightAligned(run, teams.visiting->name, width);
-  WriteString(run, "   ");
-  WriteRightAligned(run, teams.home->name, width);
-  EndLineTwice(run);
+  WriteBlanks(out, kLabelWidth);
+  WriteRightAligned(out, teams.visiting->name, width);
+  WriteString(out, "   ");
+  WriteRightAligned(out, teams.home->name, width);
+  EndLineTwice(out);
   for (const ComparisonRow& row : kComparisonRows) {
-    WriteLeftAligned(run, row.label, kLabelWidth);
-    WriteRightAligned(run, row.value(teams.visiting->own), width);
-    WriteString(run, "   ");
-    WriteRightAligned(run, row.value(teams.home->own), width);
+    WriteLeftAligned(out, row.label, kLabelWidth);
+    WriteRightAligned(out, row.value(teams.visiting->own), width);
+    WriteString(out, "   ");
+    WriteRightAligned(out, row.value(teams.home->own), width);
     if (row.emptyLineAfter) {
-      EndLineTwice(run);
+      EndLineTwice(out);
     } else {
-      EndLine(run);
+      EndLine(out);
     }
   }
 }
@@ -236,39 +236,40 @@ std::string ScoringPhrase(const stats::ScoringDriveRecord& entry) {
   return text;
 }
 
-void WriteQuarterTable(run::CompileRun& run, std::int64_t nameWidth, bool overtime,
+void WriteQuarterTable(ReportOutput& out, std::int64_t nameWidth, bool overtime,
                        std::initializer_list<QuarterRow> rows) {
   const std::int64_t total = nameWidth + (overtime ? 38 : 32);
-  WriteDashes(run, total);
-  EndLine(run);
-  WriteBlanks(run, nameWidth);
-  WriteString(run, "   1st   2nd   3rd   4th");
-  if (overtime) WriteString(run, "    OT");
-  WriteString(run, "   Final");
-  EndLine(run);
+  WriteDashes(out, total);
+  EndLine(out);
+  WriteBlanks(out, nameWidth);
+  WriteString(out, "   1st   2nd   3rd   4th");
+  if (overtime) WriteString(out, "    OT");
+  WriteString(out, "   Final");
+  EndLine(out);
   for (const QuarterRow& row : rows) {
-    WriteLeftAligned(run, row.name, nameWidth);
+    WriteLeftAligned(out, row.name, nameWidth);
     for (const std::int32_t points : row.totals.quarterPoints)
-      WriteRightAligned(run, IntegerText(points), 6);
+      WriteRightAligned(out, IntegerText(points), 6);
     if (row.totals.overtimePoints != -1)
-      WriteRightAligned(run, IntegerText(row.totals.overtimePoints), 6);
-    WriteRightAligned(run, IntegerText(row.totals.points), 8);
-    EndLine(run);
+      WriteRightAligned(out, IntegerText(row.totals.overtimePoints), 6);
+    WriteRightAligned(out, IntegerText(row.totals.points), 8);
+    EndLine(out);
   }
-  WriteDashes(run, total);
-  EndLine(run);
+  WriteDashes(out, total);
+  EndLine(out);
 }
 
-void WriteGameStats(run::CompileRun& run) {
-  const GameTeams teams = FindGameTeams(run);
-  WriteTitleLine(run, teams);
-  EndLine(run);
-  WriteGameQuarterTable(run, teams);
-  EndLine(run);
-  WriteScoringSummary(run, teams);
-  EndLine(run);
-  WriteComparisonTable(run, teams);
-  EndLine(run);
+void WriteGameStats(ReportOutput& out, const league::League& league,
+                    const stats::ScoringSummary& scoring) {
+  const GameTeams teams = FindGameTeams(league);
+  WriteTitleLine(out, teams);
+  EndLine(out);
+  WriteGameQuarterTable(out, teams);
+  EndLine(out);
+  WriteScoringSummary(out, teams, scoring);
+  EndLine(out);
+  WriteComparisonTable(out, teams);
+  EndLine(out);
 }
 
 }  // namespace yl::reports

@@ -9,11 +9,8 @@
 #include <string_view>
 
 #include "league/league.h"
+#include "reports/report_buffer.h"
 #include "stats/scoring_summary.h"
-
-namespace yl::run {
-struct CompileRun;
-}
 
 namespace yl::reports {
 
@@ -29,11 +26,13 @@ struct QuarterRow {
 // A quarter-by-quarter score table between two rules: the names padded to
 // nameWidth, an "OT" column when `overtime` (a row shows its overtime points
 // only when it has them), then the final points.
-void WriteQuarterTable(run::CompileRun& run, std::int64_t nameWidth, bool overtime,
+void WriteQuarterTable(ReportOutput& out, std::int64_t nameWidth, bool overtime,
                        std::initializer_list<QuarterRow> rows);
 
-// The report of the game just read; the fatal alert when the team list holds
-// no home or no visiting team.
-void WriteGameStats(run::CompileRun& run);
+// The report of the game just read, from its two teams and its scoring
+// summary; the fatal alert when the team list holds no home or no visiting
+// team.
+void WriteGameStats(ReportOutput& out, const league::League& league,
+                    const stats::ScoringSummary& scoring);
 
 }  // namespace yl::reports

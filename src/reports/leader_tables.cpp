@@ -9,7 +9,6 @@
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
 #include "reports/table_layout.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
@@ -74,16 +73,16 @@ std::vector<LeaderRow> LongestRows(const std::optional<stats::LongestList>& list
   return rows;
 }
 
-void WriteTitle(run::CompileRun& run, const LeaderTable& table, std::int64_t totalWidth,
+void WriteTitle(ReportOutput& out, const LeaderTable& table, std::int64_t totalWidth,
                 const std::optional<double>& minimum) {
-  WriteString(run, table.title);
-  WriteDashes(run, totalWidth - static_cast<std::int64_t>(table.title.size()));
+  WriteString(out, table.title);
+  WriteDashes(out, totalWidth - static_cast<std::int64_t>(table.title.size()));
   if (minimum) {
-    WriteString(run, "  ");
-    WriteString(run, IntegerText(static_cast<std::int64_t>(*minimum)));
-    WriteString(run, table.minimum->text);
+    WriteString(out, "  ");
+    WriteString(out, IntegerText(static_cast<std::int64_t>(*minimum)));
+    WriteString(out, table.minimum->text);
   }
-  EndLine(run);
+  EndLine(out);
 }
 
 // The text, then blanks up to the width.
@@ -124,8 +123,9 @@ std::string LeaderPositionText(const PlayerRecord& player, PositionTags position
   return text;
 }
 
-void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table) {
-  const std::int32_t leadersCount = run.options.leadersCount;
+void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
+                      const stats::LongestLists& longest, std::int32_t leadersCount,
+                      const LeaderTable& table) {
   if (leadersCount <= 0) return;
 
   std::vector<TableColumn> columns;
@@ -141,57 +141,56 @@ void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table) {
   std::vector<LeaderRow> longestRows;
   std::optional<double> minimum;
   if (table.longest != nullptr) {
-    longestRows = LongestRows(run.stats.longest.*table.longest, leadersCount);
+    longestRows = LongestRows(longest.*table.longest, leadersCount);
     for (const LeaderRow& row : longestRows)
       Measure(table, row, widths, layout);
     if (longestRows.empty()) return;
   } else {
-    std::int64_t players = 0;
+    std::int64_t listed = 0;
     double countSum = 0;
-    for (const PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+    for (const PlayerRecord* p : players) {
       if (!table.listed(*p)) continue;
-      ++players;
+      ++listed;
       if (table.minimum != nullptr) countSum += static_cast<double>(table.minimum->count(*p));
       Measure(table, {p, 0}, widths, layout);
     }
-    if (players == 0) return;
-    if (table.minimum != nullptr) minimum = 0.5 * (countSum / static_cast<double>(players));
+    if (listed == 0) return;
+    if (table.minimum != nullptr) minimum = 0.5 * (countSum / static_cast<double>(listed));
   }
   layout.MeasureName(widths.Prefix());
 
-  WriteTitle(run, table, layout.TotalWidth(), minimum);
-  layout.WriteHeader(run, PrefixHeader(widths));
+  WriteTitle(out, table, layout.TotalWidth(), minimum);
+  layout.WriteHeader(out, PrefixHeader(widths));
 
   std::int64_t rank = 1;
   auto writeRow = [&](const LeaderRow& row) {
-    layout.WriteName(run, RowPrefix(table, widths, rank, *row.player));
+    layout.WriteName(out, RowPrefix(table, widths, rank, *row.player));
     for (std::size_t i = 0; i < table.columns.size(); ++i)
-      layout.WriteValue(run, i, CellText(table, i, row));
-    EndLine(run);
+      layout.WriteValue(out, i, CellText(table, i, row));
+    EndLine(out);
     ++rank;
   };
   if (table.longest != nullptr) {
     for (const LeaderRow& row : longestRows)
       writeRow(row);
   } else {
-    stats::SortPlayersByStats(run.league, table.key, true);
-    for (const PlayerRecord* p = run.league.players; p != nullptr && rank <= leadersCount;
-         p = p->next) {
+    stats::SortPlayersByStats(players, table.key, true);
+    for (const PlayerRecord* p : players) {
+      if (rank > leadersCount) break;
       if (!table.listed(*p)) continue;
       if (minimum && static_cast<double>(table.minimum->count(*p)) < *minimum) continue;
       writeRow({p, 0});
     }
   }
-  EndLine(run);
+  EndLine(out);
 }
 
-void WriteLeagueLeaders(run::CompileRun& run) {
-  std::int32_t& leadersCount = run.options.leadersCount;
-  const std::int32_t chosen = leadersCount;
-  if (chosen < 0) leadersCount = run.league.playerCount;
+void WriteLeagueLeaders(ReportOutput& out, stats::PlayerOrder& players,
+                        const stats::LongestLists& longest, std::int32_t leadersCount) {
+  // A negative count lists every player of the run.
+  if (leadersCount < 0) leadersCount = static_cast<std::int32_t>(players.size());
   for (const LeaderTable& table : LeaderTables())
-    WriteLeaderTable(run, table);
-  leadersCount = chosen;
+    WriteLeaderTable(out, players, longest, leadersCount, table);
 }
 
 }  // namespace yl::reports

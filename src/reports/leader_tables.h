@@ -12,12 +12,9 @@
 
 #include "league/league.h"
 #include "reports/player_section_table.h"
+#include "reports/report_buffer.h"
 #include "stats/longest_lists.h"
 #include "stats/ranking.h"
-
-namespace yl::run {
-struct CompileRun;
-}
 
 namespace yl::reports {
 
@@ -52,12 +49,15 @@ std::span<const LeaderTable> LeaderTables();
 // the list in use has no name for.
 std::string LeaderPositionText(const league::PlayerRecord& player, PositionTags positions);
 
-// One table ranked over leadersCount rows (which must be positive); writes
-// nothing when no player qualifies.
-void WriteLeaderTable(run::CompileRun& run, const LeaderTable& table);
+// One table ranked over leadersCount rows (none unless positive), from the
+// players in their order (sorted for the table) or from its longest-play
+// list; writes nothing when no player qualifies.
+void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
+                      const stats::LongestLists& longest, std::int32_t leadersCount,
+                      const LeaderTable& table);
 
-// All 57 tables in order. A negative leadersCount lists every player: it
-// stands for playerCount while the tables are written and is restored after.
-void WriteLeagueLeaders(run::CompileRun& run);
+// All 57 tables in order. A negative leadersCount lists every player.
+void WriteLeagueLeaders(ReportOutput& out, stats::PlayerOrder& players,
+                        const stats::LongestLists& longest, std::int32_t leadersCount);
 
 }  // namespace yl::reports

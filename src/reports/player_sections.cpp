@@ -6,7 +6,6 @@
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
 #include "reports/table_layout.h"
-#include "run/compile_run.h"
 #include "stats/ranking.h"
 
 namespace yl::reports {
@@ -29,12 +28,12 @@ bool Qualifies(const league::PlayerRecord& player, const PlayerSection& section,
   return team == nullptr || player.teamName == team->name;
 }
 
-void SortForSection(run::CompileRun& run, const PlayerSection& section) {
-  const options::OutputOptions& o = run.options;
+void SortForSection(stats::PlayerOrder& players, const options::OutputOptions& o,
+                    const PlayerSection& section) {
   if (o.gameStats) {
-    stats::SortPlayersByStats(run.league, section.key, false);
+    stats::SortPlayersByStats(players, section.key, false);
   } else if (o.cumulativeStats || o.leagueStats) {
-    stats::SortPlayersByStats(run.league, section.key, true);
+    stats::SortPlayersByStats(players, section.key, true);
   }
   // The per-play mode lists the players as they stand.
 }
@@ -63,7 +62,8 @@ std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags
   return cell;
 }
 
-void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
+void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
+                        const options::OutputOptions& options, const PlayerSection& section,
                         const league::TeamRecord* team) {
   std::vector<TableColumn> columns;
   columns.reserve(section.columns.size());
@@ -72,7 +72,7 @@ void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
   TableLayout layout("Player Name", kNameMinimum, kNameGap, columns, section.separator);
 
   bool any = false;
-  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+  for (const league::PlayerRecord* p : players) {
     if (!Qualifies(*p, section, team)) continue;
     any = true;
     layout.MeasureName(NameCellLength(*p));
@@ -81,24 +81,25 @@ void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
   }
   if (!any) return;
 
-  layout.WriteTitle(run, section.title);
-  if (!section.groups.empty()) layout.WriteGroupLine(run, section.groups);
-  layout.WriteHeader(run);
-  SortForSection(run, section);
-  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+  layout.WriteTitle(out, section.title);
+  if (!section.groups.empty()) layout.WriteGroupLine(out, section.groups);
+  layout.WriteHeader(out);
+  SortForSection(players, options, section);
+  for (const league::PlayerRecord* p : players) {
     if (!Qualifies(*p, section, team)) continue;
-    layout.WriteName(run, PlayerNameCell(*p, section.tags));
+    layout.WriteName(out, PlayerNameCell(*p, section.tags));
     for (std::size_t i = 0; i < section.columns.size(); ++i)
-      layout.WriteValue(run, i, section.columns[i].value(*p));
-    EndLine(run);
+      layout.WriteValue(out, i, section.columns[i].value(*p));
+    EndLine(out);
   }
-  EndLine(run);
+  EndLine(out);
 }
 
-void WritePlayerSections(run::CompileRun& run, const league::TeamRecord* team) {
+void WritePlayerSections(ReportOutput& out, stats::PlayerOrder& players,
+                         const options::OutputOptions& options, const league::TeamRecord* team) {
   for (const PlayerSection& section : PlayerSections()) {
-    if (section.leftOutInGameMode && run.options.gameStats) continue;
-    WritePlayerSection(run, section, team);
+    if (section.leftOutInGameMode && options.gameStats) continue;
+    WritePlayerSection(out, players, options, section, team);
   }
 }
 

@@ -8,11 +8,10 @@
 #include <string_view>
 
 #include "league/league.h"
+#include "options/output_options.h"
 #include "reports/player_section_table.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "reports/report_buffer.h"
+#include "stats/ranking.h"
 
 namespace yl::reports {
 
@@ -25,13 +24,16 @@ std::string PositionTag(std::int16_t position, std::uint16_t side, PositionTags 
 std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags);
 
 // One section over the players that have its record, and, when a team is
-// given, play for it. Writes nothing when no player qualifies.
-void WritePlayerSection(run::CompileRun& run, const PlayerSection& section,
+// given, play for it, in the order the mode asks for (the players' order is
+// sorted for it). Writes nothing when no player qualifies.
+void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
+                        const options::OutputOptions& options, const PlayerSection& section,
                         const league::TeamRecord* team);
 
 // The sections in report order: offense (Passing to 2 Point Conversion, then
 // Scoring and Misc Offensive unless in game mode, then Punting), returns and
 // defense, then Recovery and Penalty.
-void WritePlayerSections(run::CompileRun& run, const league::TeamRecord* team);
+void WritePlayerSections(ReportOutput& out, stats::PlayerOrder& players,
+                         const options::OutputOptions& options, const league::TeamRecord* team);
 
 }  // namespace yl::reports

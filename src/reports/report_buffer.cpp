@@ -1,30 +1,36 @@
-// The report buffer.
+// The report output.
 #include "reports/report_buffer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
+#include "options/output_options.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
-void InitWriteBuffer(run::CompileRun& run) {
+ReportOutput::ReportOutput(run::OpenFile& file, std::int32_t fileFormat)
+    : file(file),
+      lineEnd(options::LineEnding(fileFormat)),
+      doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
+
+void InitWriteBuffer(ReportOutput& out) {
   try {
-    run.reportBuffer.bytes.assign(kReportBufferSize, 0);
+    out.buffer.bytes.assign(kReportBufferSize, 0);
   } catch (const std::bad_alloc&) {
     run::ErrorAlert("pInitWriteBuffer Error: Couldn't allocate buffer for output.",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
-  run.reportBuffer.fill = 0;
+  out.buffer.fill = 0;
 }
 
-void WriteString(run::CompileRun& run, std::string_view text) {
-  ReportBuffer& buffer = run.reportBuffer;
+void WriteString(ReportOutput& out, std::string_view text) {
+  ReportBuffer& buffer = out.buffer;
   if (buffer.bytes.empty()) return;
   // Report pieces are short; a longer text is written through in blocks.
   while (!text.empty()) {
-    if (buffer.fill + text.size() >= kReportBufferSize) FlushWriteBuffer(run);
+    if (buffer.fill + text.size() >= kReportBufferSize) FlushWriteBuffer(out);
     const std::size_t take = std::min(text.size(), kReportBufferSize - 1 - buffer.fill);
     std::memcpy(buffer.bytes.data() + buffer.fill, text.data(), take);
     buffer.fill += take;
@@ -32,21 +38,21 @@ void WriteString(run::CompileRun& run, std::string_view text) {
   }
 }
 
-void FlushWriteBuffer(run::CompileRun& run) {
-  ReportBuffer& buffer = run.reportBuffer;
+void FlushWriteBuffer(ReportOutput& out) {
+  ReportBuffer& buffer = out.buffer;
   if (buffer.fill == 0) return;
   const auto count = static_cast<std::int32_t>(buffer.fill);
   buffer.fill = 0;
   // A lost block would silently garble the report: a failed write is fatal.
-  if (run::FSWrite(run.outputFiles.current, count, buffer.bytes.data()) != run::noErr) {
+  if (run::FSWrite(out.file, count, buffer.bytes.data()) != run::noErr) {
     run::ErrorAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.");
   }
 }
 
-void DisposeWriteBuffer(run::CompileRun& run) {
-  run.reportBuffer.bytes.clear();
-  run.reportBuffer.bytes.shrink_to_fit();
-  run.reportBuffer.fill = 0;
+void DisposeWriteBuffer(ReportOutput& out) {
+  out.buffer.bytes.clear();
+  out.buffer.bytes.shrink_to_fit();
+  out.buffer.fill = 0;
 }
 
 }  // namespace yl::reports

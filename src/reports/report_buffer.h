@@ -1,14 +1,12 @@
-// The report buffer: every report text goes through one 1024-byte block to
-// the current report file. Line ends follow the chosen file format.
+// The report output: every report text goes through one 1024-byte block to
+// the current report file, with the line ends of the chosen file format.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-namespace yl::run {
-struct CompileRun;
-}
+#include "run/file_layer.h"
 
 namespace yl::reports {
 
@@ -19,11 +17,26 @@ struct ReportBuffer {
   std::size_t fill = 0;
 };
 
-void InitWriteBuffer(run::CompileRun& run);
+// Where the report writers write: the buffer, the file it is flushed to (the
+// run's current report file, which changes from game to game in the
+// separate-files layout) and the line ends.
+struct ReportOutput {
+  ReportOutput(run::OpenFile& file, std::int32_t fileFormat);
+  ReportOutput(const ReportOutput&) = delete;
+  ReportOutput& operator=(const ReportOutput&) = delete;
+
+  run::OpenFile& file;
+  std::string_view lineEnd;
+  std::string_view doubleLineEnd;
+  ReportBuffer buffer;
+};
+
+void InitWriteBuffer(ReportOutput& out);
 // Appends text, writing the held bytes out first when they would reach 1024.
-void WriteString(run::CompileRun& run, std::string_view text);
+// Nothing is written before InitWriteBuffer or after DisposeWriteBuffer.
+void WriteString(ReportOutput& out, std::string_view text);
 // Writes the held bytes to the current report file; a failed write is fatal.
-void FlushWriteBuffer(run::CompileRun& run);
-void DisposeWriteBuffer(run::CompileRun& run);
+void FlushWriteBuffer(ReportOutput& out);
+void DisposeWriteBuffer(ReportOutput& out);
 
 }  // namespace yl::reports

@@ -7,22 +7,25 @@
 #include "reports/player_sections.h"
 #include "reports/team_season_report.h"
 #include "reports/team_tables.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
-void WriteReports(run::CompileRun& run) {
-  const options::OutputOptions& o = run.options;
-  if (o.gameStats) WriteGameStats(run);
+void WriteReports(ReportOutput& out, const ReportSource& source, const options::OutputOptions& o) {
+  // One order of the players and one of the teams serve every table of the
+  // call: each table sorts the order the one before it left.
+  stats::PlayerOrder players = stats::PlayersInListOrder(source.league);
+  stats::TeamOrder teams = stats::TeamsInListOrder(source.league);
+  if (o.gameStats) WriteGameStats(out, source.league, source.scoring);
   if (o.gameStats || o.perPlayStats || (o.cumulativeStats && o.cumulativePlayerStats))
-    WritePlayerSections(run, nullptr);
-  if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(run);
+    WritePlayerSections(out, players, o, nullptr);
+  if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(out, teams);
   if (o.leagueStats) {
     if (o.leagueTeamStats) {
-      WriteTeamSeasonReports(run);
-      WriteTeamTables(run);
+      WriteTeamSeasonReports(out, teams, players, o);
+      WriteTeamTables(out, teams);
     }
-    if (o.leagueLeaders && o.leadersCount != 0) WriteLeagueLeaders(run);
+    if (o.leagueLeaders && o.leadersCount != 0)
+      WriteLeagueLeaders(out, players, source.longest, o.leadersCount);
   }
 }
 

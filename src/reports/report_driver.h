@@ -1,12 +1,24 @@
 // The report driver: which reports are written at a moment of the run.
 #pragma once
 
-namespace yl::run {
-struct CompileRun;
-}
+#include "league/league.h"
+#include "options/output_options.h"
+#include "reports/report_buffer.h"
+#include "stats/longest_lists.h"
+#include "stats/scoring_summary.h"
 
 namespace yl::reports {
 
-void WriteReports(run::CompileRun& run);
+// What the reports read: the league model, the scoring summary of the game
+// just read and the run's longest-play lists. Nothing here is changed by
+// writing; the tables sort orders of their own.
+struct ReportSource {
+  const league::League& league;
+  const stats::ScoringSummary& scoring;
+  const stats::LongestLists& longest;
+};
+
+void WriteReports(ReportOutput& out, const ReportSource& source,
+                  const options::OutputOptions& options);
 
 }  // namespace yl::reports

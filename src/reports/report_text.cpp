@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "reports/report_buffer.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
@@ -79,40 +78,40 @@ std::string PairText(std::int64_t first, std::int64_t second) {
   return IntegerText(first) + "/" + IntegerText(second);
 }
 
-void WriteBlanks(run::CompileRun& run, std::int64_t count) {
+void WriteBlanks(ReportOutput& out, std::int64_t count) {
   static constexpr std::string_view kBlanks = "                                ";
   while (count > 0) {
     const auto take = std::min<std::int64_t>(count, kBlanks.size());
-    WriteString(run, kBlanks.substr(0, static_cast<std::size_t>(take)));
+    WriteString(out, kBlanks.substr(0, static_cast<std::size_t>(take)));
     count -= take;
   }
 }
 
-void WriteDashes(run::CompileRun& run, std::int64_t count) {
+void WriteDashes(ReportOutput& out, std::int64_t count) {
   static constexpr std::string_view kDashes = "--------------------------------";
   while (count > 0) {
     const auto take = std::min<std::int64_t>(count, kDashes.size());
-    WriteString(run, kDashes.substr(0, static_cast<std::size_t>(take)));
+    WriteString(out, kDashes.substr(0, static_cast<std::size_t>(take)));
     count -= take;
   }
 }
 
-void WriteRightAligned(run::CompileRun& run, std::string_view text, std::int64_t width) {
-  WriteBlanks(run, width - static_cast<std::int64_t>(text.size()));
-  WriteString(run, text);
+void WriteRightAligned(ReportOutput& out, std::string_view text, std::int64_t width) {
+  WriteBlanks(out, width - static_cast<std::int64_t>(text.size()));
+  WriteString(out, text);
 }
 
-void WriteLeftAligned(run::CompileRun& run, std::string_view text, std::int64_t width) {
-  WriteString(run, text);
-  WriteBlanks(run, width - static_cast<std::int64_t>(text.size()));
+void WriteLeftAligned(ReportOutput& out, std::string_view text, std::int64_t width) {
+  WriteString(out, text);
+  WriteBlanks(out, width - static_cast<std::int64_t>(text.size()));
 }
 
-void EndLine(run::CompileRun& run) {
-  WriteString(run, options::LineEnding(run.options.fileFormat));
+void EndLine(ReportOutput& out) {
+  WriteString(out, out.lineEnd);
 }
 
-void EndLineTwice(run::CompileRun& run) {
-  WriteString(run, options::DoubleLineEnding(run.options.fileFormat));
+void EndLineTwice(ReportOutput& out) {
+  WriteString(out, out.doubleLineEnd);
 }
 
 }  // namespace yl::reports

@@ -7,9 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace yl::run {
-struct CompileRun;
-}
+#include "reports/report_buffer.h"
 
 namespace yl::reports {
 
@@ -32,14 +30,14 @@ std::string PercentText(std::int64_t numerator, std::int64_t divisor);
 // Two counts joined by "/" ("12/20").
 std::string PairText(std::int64_t first, std::int64_t second);
 
-void WriteBlanks(run::CompileRun& run, std::int64_t count);
-void WriteDashes(run::CompileRun& run, std::int64_t count);
+void WriteBlanks(ReportOutput& out, std::int64_t count);
+void WriteDashes(ReportOutput& out, std::int64_t count);
 // (width − length) blanks, then the text.
-void WriteRightAligned(run::CompileRun& run, std::string_view text, std::int64_t width);
+void WriteRightAligned(ReportOutput& out, std::string_view text, std::int64_t width);
 // The text, then blanks up to the width.
-void WriteLeftAligned(run::CompileRun& run, std::string_view text, std::int64_t width);
+void WriteLeftAligned(ReportOutput& out, std::string_view text, std::int64_t width);
 // The line end of the run's file format, once or twice.
-void EndLine(run::CompileRun& run);
-void EndLineTwice(run::CompileRun& run);
+void EndLine(ReportOutput& out);
+void EndLineTwice(ReportOutput& out);
 
 }  // namespace yl::reports

@@ -5,7 +5,6 @@
 
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
-#include "run/compile_run.h"
 
 namespace yl::reports {
 
@@ -48,13 +47,13 @@ std::int64_t TableLayout::TotalWidth() const {
   return ColumnStart(widths_.size() - 1) + widths_.back();
 }
 
-void TableLayout::WriteTitle(run::CompileRun& run, std::string_view title) const {
-  WriteString(run, title);
-  WriteDashes(run, TotalWidth() - static_cast<std::int64_t>(title.size()));
-  EndLine(run);
+void TableLayout::WriteTitle(ReportOutput& out, std::string_view title) const {
+  WriteString(out, title);
+  WriteDashes(out, TotalWidth() - static_cast<std::int64_t>(title.size()));
+  EndLine(out);
 }
 
-void TableLayout::WriteGroupLine(run::CompileRun& run, std::span<const ColumnGroup> groups) const {
+void TableLayout::WriteGroupLine(ReportOutput& out, std::span<const ColumnGroup> groups) const {
   std::int64_t written = 0;
   for (const ColumnGroup& group : groups) {
     const std::size_t last = group.firstColumn + group.columnCount - 1;
@@ -62,38 +61,37 @@ void TableLayout::WriteGroupLine(run::CompileRun& run, std::span<const ColumnGro
     const std::int64_t first = ColumnStart(group.firstColumn);
     const std::int64_t span = ColumnStart(last) + widths_[last] - first;
     const std::int64_t start = first + (span - static_cast<std::int64_t>(group.label.size())) / 2;
-    WriteBlanks(run, start - written);
-    WriteString(run, group.label);
+    WriteBlanks(out, start - written);
+    WriteString(out, group.label);
     written = std::max(written, start) + static_cast<std::int64_t>(group.label.size());
   }
-  EndLine(run);
+  EndLine(out);
 }
 
-void TableLayout::WriteHeader(run::CompileRun& run) const {
-  WriteHeader(run, nameHeader_);
+void TableLayout::WriteHeader(ReportOutput& out) const {
+  WriteHeader(out, nameHeader_);
 }
 
-void TableLayout::WriteHeader(run::CompileRun& run, std::string_view nameHeader) const {
-  WriteLeftAligned(run, nameHeader, nameWidth_ + nameGap_);
+void TableLayout::WriteHeader(ReportOutput& out, std::string_view nameHeader) const {
+  WriteLeftAligned(out, nameHeader, nameWidth_ + nameGap_);
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     // The word is aligned without its separator, which then follows it.
-    WriteBlanks(run, widths_[i] - static_cast<std::int64_t>(HeaderWordLength(columns_[i].header)));
-    WriteString(run, columns_[i].header);
+    WriteBlanks(out, widths_[i] - static_cast<std::int64_t>(HeaderWordLength(columns_[i].header)));
+    WriteString(out, columns_[i].header);
   }
-  EndLine(run);
-  WriteDashes(run, TotalWidth());
-  EndLine(run);
+  EndLine(out);
+  WriteDashes(out, TotalWidth());
+  EndLine(out);
 }
 
-void TableLayout::WriteName(run::CompileRun& run, std::string_view cell) const {
-  WriteLeftAligned(run, cell, nameWidth_ + nameGap_);
+void TableLayout::WriteName(ReportOutput& out, std::string_view cell) const {
+  WriteLeftAligned(out, cell, nameWidth_ + nameGap_);
 }
 
-void TableLayout::WriteValue(run::CompileRun& run, std::size_t column,
-                             std::string_view text) const {
+void TableLayout::WriteValue(ReportOutput& out, std::size_t column, std::string_view text) const {
   if (column >= widths_.size()) return;
-  WriteRightAligned(run, text, widths_[column]);
-  if (column + 1 < widths_.size()) WriteBlanks(run, separator_);
+  WriteRightAligned(out, text, widths_[column]);
+  if (column + 1 < widths_.size()) WriteBlanks(out, separator_);
 }
 
 }  // namespace yl::reports

@@ -9,9 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace yl::run {
-struct CompileRun;
-}
+#include "reports/report_buffer.h"
 
 namespace yl::reports {
 
@@ -49,20 +47,20 @@ class TableLayout {
   std::int32_t Separator() const { return separator_; }
 
   // The title, lengthened with "-" to the total width when that is longer.
-  void WriteTitle(run::CompileRun& run, std::string_view title) const;
+  void WriteTitle(ReportOutput& out, std::string_view title) const;
   // The group line: each label starts where it is centred over its group's
   // columns and separators (the remainder dropped); a label that would start
   // before the end of the previous one follows it.
-  void WriteGroupLine(run::CompileRun& run, std::span<const ColumnGroup> groups) const;
+  void WriteGroupLine(ReportOutput& out, std::span<const ColumnGroup> groups) const;
   // The header line, each word right-aligned over its column, and the rule.
-  void WriteHeader(run::CompileRun& run) const;
+  void WriteHeader(ReportOutput& out) const;
   // The same with a name-column header built by the caller (blanks pad it to
   // the first value column).
-  void WriteHeader(run::CompileRun& run, std::string_view nameHeader) const;
+  void WriteHeader(ReportOutput& out, std::string_view nameHeader) const;
   // The name cell as written, then blanks up to the first value column.
-  void WriteName(run::CompileRun& run, std::string_view cell) const;
+  void WriteName(ReportOutput& out, std::string_view cell) const;
   // The value right-aligned in its column, then the separator unless last.
-  void WriteValue(run::CompileRun& run, std::size_t column, std::string_view text) const;
+  void WriteValue(ReportOutput& out, std::size_t column, std::string_view text) const;
 
  private:
   std::string_view nameHeader_;

@@ -8,7 +8,6 @@
 #include "reports/player_sections.h"
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
-#include "run/compile_run.h"
 #include "stats/team_ranking.h"
 
 namespace yl::reports {
@@ -27,23 +26,23 @@ std::string TwoDigits(std::int64_t value) {
   return (value < 10 ? "0" : "") + IntegerText(value);
 }
 
-void WriteRecordLine(run::CompileRun& run, const TeamRecord& team) {
-  WriteString(run, team.name);
-  WriteBlanks(run, 6);
+void WriteRecordLine(ReportOutput& out, const TeamRecord& team) {
+  WriteString(out, team.name);
+  WriteBlanks(out, 6);
   WriteString(
-      run, IntegerText(team.wins) + "-" + IntegerText(team.losses) + "-" + IntegerText(team.ties));
-  WriteBlanks(run, 6);
-  WriteString(run, WinningPercentage(team));
-  EndLineTwice(run);
+      out, IntegerText(team.wins) + "-" + IntegerText(team.losses) + "-" + IntegerText(team.ties));
+  WriteBlanks(out, 6);
+  WriteString(out, WinningPercentage(team));
+  EndLineTwice(out);
 }
 
 // ---- Quarter table ----
 
-void WriteSeasonQuarterTable(run::CompileRun& run, const TeamRecord& team) {
-  WriteQuarterTable(run, std::max<std::int64_t>(9, Length(team.name)),
+void WriteSeasonQuarterTable(ReportOutput& out, const TeamRecord& team) {
+  WriteQuarterTable(out, std::max<std::int64_t>(9, Length(team.name)),
                     team.own.overtimePoints != -1,
                     {{"Opponents", team.opponents}, {team.name, team.own}});
-  EndLine(run);
+  EndLine(out);
 }
 
 // ---- Comparison table ----
@@ -127,45 +126,45 @@ Cells RowCells(const SeasonRow& row, const TeamTotals& totals, std::int32_t game
   return {};
 }
 
-void WriteSeasonRow(run::CompileRun& run, const SeasonRow& row, const TeamRecord& team,
+void WriteSeasonRow(ReportOutput& out, const SeasonRow& row, const TeamRecord& team,
                     std::int64_t width) {
-  WriteLeftAligned(run, row.label, kLabelWidth);
+  WriteLeftAligned(out, row.label, kLabelWidth);
   if (row.kind == RowKind::kRate) {
-    WriteBlanks(run, width + Length(kGap));
+    WriteBlanks(out, width + Length(kGap));
     WriteRightAligned(
-        run, RatioText(team.opponents.*row.first, team.opponents.*row.second, row.decimals),
+        out, RatioText(team.opponents.*row.first, team.opponents.*row.second, row.decimals),
         kAverageWidth);
-    WriteBlanks(run, width + 2 * Length(kGap));
-    WriteRightAligned(run, RatioText(team.own.*row.first, team.own.*row.second, row.decimals),
+    WriteBlanks(out, width + 2 * Length(kGap));
+    WriteRightAligned(out, RatioText(team.own.*row.first, team.own.*row.second, row.decimals),
                       kAverageWidth);
   } else {
     const Cells opponents = RowCells(row, team.opponents, team.gamesPlayed);
     const Cells own = RowCells(row, team.own, team.gamesPlayed);
-    WriteRightAligned(run, opponents.total, width);
-    WriteString(run, kGap);
-    WriteRightAligned(run, opponents.average, kAverageWidth);
-    WriteString(run, kGap);
-    WriteRightAligned(run, own.total, width);
-    WriteString(run, kGap);
-    WriteRightAligned(run, own.average, kAverageWidth);
+    WriteRightAligned(out, opponents.total, width);
+    WriteString(out, kGap);
+    WriteRightAligned(out, opponents.average, kAverageWidth);
+    WriteString(out, kGap);
+    WriteRightAligned(out, own.total, width);
+    WriteString(out, kGap);
+    WriteRightAligned(out, own.average, kAverageWidth);
   }
   if (row.emptyLineAfter) {
-    EndLineTwice(run);
+    EndLineTwice(out);
   } else {
-    EndLine(run);
+    EndLine(out);
   }
 }
 
-void WriteComparisonTable(run::CompileRun& run, const TeamRecord& team) {
+void WriteComparisonTable(ReportOutput& out, const TeamRecord& team) {
   const std::int64_t width = std::max<std::int64_t>(10, Length(team.name));
-  WriteBlanks(run, kLabelWidth);
-  WriteRightAligned(run, "Opponents", width);
-  WriteString(run, "      Average   ");
-  WriteRightAligned(run, team.name, width);
-  WriteString(run, "      Average");
-  EndLineTwice(run);
+  WriteBlanks(out, kLabelWidth);
+  WriteRightAligned(out, "Opponents", width);
+  WriteString(out, "      Average   ");
+  WriteRightAligned(out, team.name, width);
+  WriteString(out, "      Average");
+  EndLineTwice(out);
   for (const SeasonRow& row : kSeasonRows)
-    WriteSeasonRow(run, row, team, width);
+    WriteSeasonRow(out, row, team, width);
 }
 
 }  // namespace
@@ -186,17 +185,19 @@ std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int
   return IntegerText(perGame / 60) + ":" + TwoDigits(perGame % 60);
 }
 
-void WriteTeamSeasonReport(run::CompileRun& run, const TeamRecord& team) {
-  WriteRecordLine(run, team);
-  WriteSeasonQuarterTable(run, team);
-  WriteComparisonTable(run, team);
-  WritePlayerSections(run, &team);
+void WriteTeamSeasonReport(ReportOutput& out, stats::PlayerOrder& players,
+                           const options::OutputOptions& options, const TeamRecord& team) {
+  WriteRecordLine(out, team);
+  WriteSeasonQuarterTable(out, team);
+  WriteComparisonTable(out, team);
+  WritePlayerSections(out, players, options, &team);
 }
 
-void WriteTeamSeasonReports(run::CompileRun& run) {
-  stats::SortTeamsByName(run.league);
-  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next)
-    WriteTeamSeasonReport(run, *t);
+void WriteTeamSeasonReports(ReportOutput& out, stats::TeamOrder& teams, stats::PlayerOrder& players,
+                            const options::OutputOptions& options) {
+  stats::SortTeamsByName(teams);
+  for (const TeamRecord* t : teams)
+    WriteTeamSeasonReport(out, players, options, *t);
 }
 
 }  // namespace yl::reports

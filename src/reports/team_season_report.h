@@ -6,10 +6,10 @@
 #include <string>
 
 #include "league/league.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "options/output_options.h"
+#include "reports/report_buffer.h"
+#include "stats/ranking.h"
+#include "stats/team_ranking.h"
 
 namespace yl::reports {
 
@@ -23,10 +23,13 @@ std::string WinningPercentage(const league::TeamRecord& team);
 std::string SeasonTimeText(std::int32_t minutes, std::int32_t seconds);
 std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int32_t games);
 
-// One team's report, its player sections included.
-void WriteTeamSeasonReport(run::CompileRun& run, const league::TeamRecord& team);
+// One team's report, its player sections included (the players' order is
+// sorted for them).
+void WriteTeamSeasonReport(ReportOutput& out, stats::PlayerOrder& players,
+                           const options::OutputOptions& options, const league::TeamRecord& team);
 
-// Every team's report, teams ordered by name (the team list is reordered).
-void WriteTeamSeasonReports(run::CompileRun& run);
+// Every team's report, teams ordered by name (the teams' order is sorted).
+void WriteTeamSeasonReports(ReportOutput& out, stats::TeamOrder& teams, stats::PlayerOrder& players,
+                            const options::OutputOptions& options);
 
 }  // namespace yl::reports

@@ -8,7 +8,6 @@
 
 #include "reports/report_text.h"
 #include "reports/table_layout.h"
-#include "run/compile_run.h"
 #include "stats/derived.h"
 #include "stats/team_ranking.h"
 
@@ -113,51 +112,51 @@ constexpr TeamTable kTurnovers = {"---Team Take-Away/Give-Away Stats", kTurnover
                                   kTurnoverGroups, stats::kTakeawayGiveaway};
 
 // A run without teams has nothing to compare: the table is left out.
-void WriteTeamTable(run::CompileRun& run, const TeamTable& table) {
-  if (run.league.teams == nullptr) return;
+void WriteTeamTable(ReportOutput& out, stats::TeamOrder& teams, const TeamTable& table) {
+  if (teams.empty()) return;
   std::vector<TableColumn> columns;
   columns.reserve(table.columns.size());
   for (const TeamColumn& column : table.columns)
     columns.push_back(column.layout);
   TableLayout layout("TEAM", kNameMinimum, kSeparator, columns, kSeparator);
-  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+  for (const TeamRecord* t : teams) {
     layout.MeasureName(static_cast<std::int64_t>(t->name.size()));
     for (std::size_t i = 0; i < table.columns.size(); ++i)
       layout.MeasureValue(i, table.columns[i].value(*t));
   }
 
-  layout.WriteTitle(run, table.title);
-  layout.WriteGroupLine(run, table.groups);
-  layout.WriteHeader(run);
-  stats::SortTeamsByName(run.league);
-  stats::SortTeamsByStats(run.league, table.key);
-  for (const TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
-    layout.WriteName(run, t->name);
+  layout.WriteTitle(out, table.title);
+  layout.WriteGroupLine(out, table.groups);
+  layout.WriteHeader(out);
+  stats::SortTeamsByName(teams);
+  stats::SortTeamsByStats(teams, table.key);
+  for (const TeamRecord* t : teams) {
+    layout.WriteName(out, t->name);
     for (std::size_t i = 0; i < table.columns.size(); ++i)
-      layout.WriteValue(run, i, table.columns[i].value(*t));
-    EndLine(run);
+      layout.WriteValue(out, i, table.columns[i].value(*t));
+    EndLine(out);
   }
-  EndLine(run);
+  EndLine(out);
 }
 
 }  // namespace
 
-void WriteTeamOffensiveStats(run::CompileRun& run) {
-  WriteTeamTable(run, kOffensive);
+void WriteTeamOffensiveStats(ReportOutput& out, stats::TeamOrder& teams) {
+  WriteTeamTable(out, teams, kOffensive);
 }
 
-void WriteTeamDefensiveStats(run::CompileRun& run) {
-  WriteTeamTable(run, kDefensive);
+void WriteTeamDefensiveStats(ReportOutput& out, stats::TeamOrder& teams) {
+  WriteTeamTable(out, teams, kDefensive);
 }
 
-void WriteTeamTakeawayStats(run::CompileRun& run) {
-  WriteTeamTable(run, kTurnovers);
+void WriteTeamTakeawayStats(ReportOutput& out, stats::TeamOrder& teams) {
+  WriteTeamTable(out, teams, kTurnovers);
 }
 
-void WriteTeamTables(run::CompileRun& run) {
-  WriteTeamOffensiveStats(run);
-  WriteTeamDefensiveStats(run);
-  WriteTeamTakeawayStats(run);
+void WriteTeamTables(ReportOutput& out, stats::TeamOrder& teams) {
+  WriteTeamOffensiveStats(out, teams);
+  WriteTeamDefensiveStats(out, teams);
+  WriteTeamTakeawayStats(out, teams);
 }
 
 }  // namespace yl::reports

@@ -2,22 +2,21 @@
 // team: yards gained, yards allowed, and take-aways against give-aways.
 #pragma once
 
-namespace yl::run {
-struct CompileRun;
-}
+#include "reports/report_buffer.h"
+#include "stats/team_ranking.h"
 
 namespace yl::reports {
 
 // "---Team Offensive Stats": own net, rushing and passing yards, season
 // totals and per-game averages, most net yards first.
-void WriteTeamOffensiveStats(run::CompileRun& run);
+void WriteTeamOffensiveStats(ReportOutput& out, stats::TeamOrder& teams);
 // "---Team Defensive Stats": the same of the opponents, fewest net yards first.
-void WriteTeamDefensiveStats(run::CompileRun& run);
+void WriteTeamDefensiveStats(ReportOutput& out, stats::TeamOrder& teams);
 // "---Team Take-Away/Give-Away Stats": interceptions and fumbles lost by the
 // opponents and by the team, and their difference, largest first.
-void WriteTeamTakeawayStats(run::CompileRun& run);
+void WriteTeamTakeawayStats(ReportOutput& out, stats::TeamOrder& teams);
 
-// The three in report order. Each reorders the team list.
-void WriteTeamTables(run::CompileRun& run);
+// The three in report order. Each sorts the teams' order for its rows.
+void WriteTeamTables(ReportOutput& out, stats::TeamOrder& teams);
 
 }  // namespace yl::reports

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "options/output_options.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 
 namespace yl::run {
 
@@ -44,8 +44,10 @@ std::string_view ErrorKindMessage(int kind) {
   }
 }
 
-void InitErrorLog(CompileRun& run) {
-  ErrorLog& log = run.errorLog;
+ErrorLog::ErrorLog(Platform& platform, std::int32_t fileFormat)
+    : platform(platform), lineEnd(options::LineEnding(fileFormat)) {}
+
+void InitErrorLog(ErrorLog& log) {
   log.declined = false;
   log.open = false;
   try {
@@ -58,17 +60,16 @@ void InitErrorLog(CompileRun& run) {
   log.entries = 0;
 }
 
-void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::string_view text) {
-  ErrorLog& log = run.errorLog;
+void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::string_view text) {
   ++log.entries;
   if (log.declined || log.buffer.empty()) return;
   if (name.size() > 63) name = name.substr(0, 63);
   if (text.size() > kMaxOffendingText) text = text.substr(0, kMaxOffendingText);
   if (name.size() + log.fill + text.size() + kEntryReserve > kErrorLogSize - 1) {
-    WriteErrorBuffer(run);
+    WriteErrorBuffer(log);
     if (log.declined) return;
   }
-  const std::string_view end = options::LineEnding(run.options.fileFormat);
+  const std::string_view end = log.lineEnd;
   Append(log, name);
   Append(log, end);
   Append(log, ErrorKindMessage(kind));
@@ -77,12 +78,11 @@ void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::s
   Append(log, end);
 }
 
-void WriteErrorBuffer(CompileRun& run) {
-  ErrorLog& log = run.errorLog;
+void WriteErrorBuffer(ErrorLog& log) {
   if (!log.open) {
     if (log.declined) return;
     SaveFileReply reply;
-    AskSaveFile(run.platform, "pSave Error Log As:", "pErrorLog", reply);
+    AskSaveFile(log.platform, "pSave Error Log As:", "pErrorLog", reply);
     if (!reply.good) {
       log.declined = true;
       log.fill = 0;
@@ -106,10 +106,9 @@ void WriteErrorBuffer(CompileRun& run) {
   }
 }
 
-void DumpErrorLog(CompileRun& run) {
-  ErrorLog& log = run.errorLog;
+void DumpErrorLog(ErrorLog& log) {
   if (!log.declined && (log.open || log.fill > 0)) {
-    WriteErrorBuffer(run);
+    WriteErrorBuffer(log);
     if (log.open) {
       if (FSClose(log.file) != noErr) {
         ErrorAlert("pFSClose error: DumpErrorLog", "pFile would not close.");
@@ -122,8 +121,7 @@ void DumpErrorLog(CompileRun& run) {
   log.fill = 0;
 }
 
-void DeleteErrorLog(CompileRun& run) {
-  ErrorLog& log = run.errorLog;
+void DeleteErrorLog(ErrorLog& log) {
   if (!log.open) return;
   if (FSClose(log.file) != noErr) {
     ErrorAlert("pFSClose error: DeleteErrorLog", "pFile would not close.");
@@ -133,6 +131,11 @@ void DeleteErrorLog(CompileRun& run) {
   }
   log.open = false;
   log.fill = 0;
+}
+
+void AbandonErrorLog(ErrorLog& log) {
+  log.file = OpenFile();
+  log.open = false;
 }
 
 }  // namespace yl::run

@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "run/file_layer.h"
+#include "run/platform.h"
 
 namespace yl::run {
-
-struct CompileRun;
 
 enum ErrorKind : int {
   kPlayerWithoutHash = 1,
@@ -26,7 +25,15 @@ enum ErrorKind : int {
 constexpr std::size_t kErrorLogSize = 1024;
 constexpr std::size_t kMaxOffendingText = 499;  // the longest line a transcript holds
 
+// The log of one run: it writes its line ends and asks for its file through
+// the run's platform.
 struct ErrorLog {
+  ErrorLog(Platform& platform, std::int32_t fileFormat);
+  ErrorLog(const ErrorLog&) = delete;
+  ErrorLog& operator=(const ErrorLog&) = delete;
+
+  Platform& platform;
+  std::string_view lineEnd;
   std::vector<char> buffer;  // empty until InitErrorLog
   std::size_t fill = 0;
   bool declined = false;  // the user cancelled the save dialog in this run
@@ -39,12 +46,15 @@ struct ErrorLog {
 // The message an entry carries for its kind ("" for an unknown kind).
 std::string_view ErrorKindMessage(int kind);
 
-void InitErrorLog(CompileRun& run);
+void InitErrorLog(ErrorLog& log);
 // Adds one entry: name, the kind's message, the offending text (at most
-// 499 bytes of it), each followed by the run's line ending.
-void LogTranscriptError(CompileRun& run, std::string_view name, int kind, std::string_view text);
-void WriteErrorBuffer(CompileRun& run);
-void DumpErrorLog(CompileRun& run);
-void DeleteErrorLog(CompileRun& run);
+// 499 bytes of it), each followed by the log's line ending.
+void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::string_view text);
+void WriteErrorBuffer(ErrorLog& log);
+void DumpErrorLog(ErrorLog& log);
+void DeleteErrorLog(ErrorLog& log);
+// After a fatal alert: closes the log's file without writing or reporting
+// anything.
+void AbandonErrorLog(ErrorLog& log);
 
 }  // namespace yl::run

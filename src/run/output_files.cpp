@@ -4,7 +4,6 @@
 #include <new>
 
 #include "run/alert.h"
-#include "run/compile_run.h"
 
 namespace yl::run {
 
@@ -21,8 +20,7 @@ PrefixReply MakePrefixReply(std::string_view path) {
   return PrefixReply{std::string(path), NameWithoutExtension(path)};
 }
 
-std::string_view ReportSuffix(const CompileRun& run) {
-  const options::OutputOptions& o = run.options;
+std::string_view ReportSuffix(const options::OutputOptions& o) {
   if (o.gameStats) return ".GS";
   if (o.cumulativeStats) return ".CS";
   if (o.leagueStats) return ".LL";
@@ -40,10 +38,10 @@ std::string FileNameSafe(std::string_view text) {
   return safe;
 }
 
-void OpenNextStatFile(CompileRun& run, const PrefixReply& reply) {
-  OutputFiles& files = run.outputFiles;
+void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
+                      const PrefixReply& reply) {
   files.filePrefix = Cut(reply.prefix, kMaxPrefix);
-  const std::string suffix(ReportSuffix(run));
+  const std::string suffix(ReportSuffix(options));
   const std::string stem = suffix + ".";
   std::string candidate = files.filePrefix + suffix;
   FSSpec spec;
@@ -67,20 +65,20 @@ void OpenNextStatFile(CompileRun& run, const PrefixReply& reply) {
   files.currentSpec = spec;
 }
 
-void CloseStatFile(CompileRun& run) {
-  if (!run.outputFiles.current.IsOpen()) return;
-  if (FSClose(run.outputFiles.current) != noErr) {
+void CloseStatFile(OutputFiles& files) {
+  if (!files.current.IsOpen()) return;
+  if (FSClose(files.current) != noErr) {
     ErrorAlert("pFSClose error: WriteGameStats", "pFile would not close.");
   }
 }
 
-void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view home) {
-  OutputFiles& files = run.outputFiles;
+void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
+                    std::string_view visiting, std::string_view home) {
   if (files.specs.empty()) return;
   SpecRecord& last = files.specs.back();
   const std::string teams =
       FileNameSafe(visiting.substr(0, 3)) + "@" + FileNameSafe(home.substr(0, 3));
-  const std::string stem = run.options.gameStats ? ".GS." : ".SD.";
+  const std::string stem = options.gameStats ? ".GS." : ".SD.";
   const FSSpec closed{last.path, last.name};
   files.filePrefix = Cut(files.filePrefix, 30 - static_cast<long>(stem.size() + teams.size()));
   std::string candidate = files.filePrefix + stem + teams;
@@ -99,17 +97,21 @@ void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view
   last.path = FolderOf(closed.path) + candidate;
 }
 
-void DeleteStatFiles(CompileRun& run) {
-  for (const SpecRecord& record : run.outputFiles.specs) {
+void DeleteStatFiles(OutputFiles& files) {
+  for (const SpecRecord& record : files.specs) {
     if (FSpDelete(FSSpec{record.path, record.name}) != noErr) {
       ErrorAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.");
     }
   }
-  run.outputFiles.specs.clear();
+  files.specs.clear();
 }
 
-void FreeSpecList(CompileRun& run) {
-  run.outputFiles.specs.clear();
+void FreeSpecList(OutputFiles& files) {
+  files.specs.clear();
+}
+
+void AbandonStatFile(OutputFiles& files) {
+  files.current = OpenFile();
 }
 
 }  // namespace yl::run

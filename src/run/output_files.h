@@ -8,11 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "options/output_options.h"
 #include "run/file_layer.h"
 
 namespace yl::run {
-
-struct CompileRun;
 
 // What the prefix dialog gave: the full path the user named, and the prefix
 // (that file's name without folder and extension).
@@ -39,16 +38,20 @@ struct OutputFiles {
 };
 
 // ".GS", ".CS", ".LL" or ".SD": the first report kind the options select.
-std::string_view ReportSuffix(const CompileRun& run);
+std::string_view ReportSuffix(const options::OutputOptions& options);
 
 // A file name made from a team name: bytes the file system refuses or that
 // would change the folder become "_".
 std::string FileNameSafe(std::string_view text);
 
-void OpenNextStatFile(CompileRun& run, const PrefixReply& reply);
-void CloseStatFile(CompileRun& run);
-void RenameGameFile(CompileRun& run, std::string_view visiting, std::string_view home);
-void DeleteStatFiles(CompileRun& run);
-void FreeSpecList(CompileRun& run);
+void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
+                      const PrefixReply& reply);
+void CloseStatFile(OutputFiles& files);
+void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
+                    std::string_view visiting, std::string_view home);
+void DeleteStatFiles(OutputFiles& files);
+void FreeSpecList(OutputFiles& files);
+// After a fatal alert: closes the current file without reporting anything.
+void AbandonStatFile(OutputFiles& files);
 
 }  // namespace yl::run

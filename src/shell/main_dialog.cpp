@@ -14,9 +14,9 @@
 #include <new>
 #include <vector>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "run/alert.h"
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
 #include "run/input_files.h"
 #include "shell/dialog_layout.h"
 #include "shell/dialogs.h"
@@ -196,7 +196,7 @@ void MainDialog::CompileStats() {
   if (path.isEmpty()) return;
   lastReply_ = run::MakePrefixReply(ToNative(path));
 
-  std::unique_ptr<run::CompileRun> compile;
+  std::unique_ptr<compile::CompileRun> compile;
   try {
     std::vector<run::TransRecord> transcripts;
     std::vector<run::TeamFileRecord> teams;
@@ -210,15 +210,15 @@ void MainDialog::CompileStats() {
     } catch (const std::bad_alloc&) {
       run::ErrorAlert("pCreateTeamFileRecord Error: Out of memory!", kMoreMemory);
     }
-    compile = std::make_unique<run::CompileRun>(platform_, options_);
+    compile = std::make_unique<compile::CompileRun>(platform_, options_);
     SetRunning(true);
-    platform_.SetStopFlag(&compile->stopRequested);
-    run::CompileStats(*compile, transcripts, teams, lastReply_);
+    platform_.SetStopFlag(&compile->control.stopRequested);
+    compile::CompileStats(*compile, transcripts, teams, lastReply_);
   } catch (const run::FatalAlert& alert) {
     // A fatal alert ends the program with status 1 once it has been shown.
     platform_.SetStopFlag(nullptr);
     platform_.ShowAlert(alert.Message());
-    if (compile) run::AbandonRun(*compile);
+    if (compile) compile::AbandonRun(*compile);
     exitStatus_ = 1;
     running_ = false;
     done(QDialog::Rejected);
@@ -228,7 +228,7 @@ void MainDialog::CompileStats() {
   SetRunning(false);
 
   // After a stop the user can start again with the same lists.
-  if (!compile->stopRequested) {
+  if (!compile->control.stopRequested) {
     transcripts_->clear();
     teams_->clear();
     compile_->setEnabled(false);

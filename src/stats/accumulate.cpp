@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "run/compile_run.h"
 #include "stats/fumble_chain.h"
 #include "stats/kicking_credit.h"
 #include "stats/scoring_entry.h"
@@ -85,10 +84,6 @@ void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
   if (play.penalty) CreditPenalty(play);
   ResolvePendingFirstDown(game, play);
   CloseScoringEntry(game);
-}
-
-void ResetGameCredit(run::CompileRun& run) {
-  ResetScoringSummary(run.stats.scoring);
 }
 
 }  // namespace yl::stats

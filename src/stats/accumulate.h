@@ -1,18 +1,15 @@
 // Play accumulation: crediting one parsed play to the players named in it,
-// the scoring summary and the longest-play lists. The game loop hands every
-// play of a game to AccumulatePlay in order, once the whole game has been
-// read, so a play can look at the one that follows it.
+// the scoring summary and the longest-play lists. The crediting pass hands
+// every play of a game to AccumulatePlay in order, once the whole game has
+// been read, so a play can look at the one that follows it.
 #pragma once
 
 #include "stats/play_facts.h"
 
 namespace yl::stats {
 
-// Credits one play (the game loop skips plays whistled dead). A play wiped
-// out by an accepted penalty credits the penalty only.
+// Credits one play (the crediting pass skips plays whistled dead). A play
+// wiped out by an accepted penalty credits the penalty only.
 void AccumulatePlay(GameCredit& game, CurrentPlay& play);
-
-// Start of a game: an empty scoring summary.
-void ResetGameCredit(run::CompileRun& run);
 
 }  // namespace yl::stats

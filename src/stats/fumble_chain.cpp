@@ -1,7 +1,6 @@
 // The fumble chain of a play.
 #include "stats/fumble_chain.h"
 
-#include "run/compile_run.h"
 #include "stats/record_creation.h"
 #include "stats/scoring_entry.h"
 

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <limits>
 
-#include "run/compile_run.h"
 #include "stats/fumble_chain.h"
 #include "stats/longest_lists.h"
 #include "stats/record_creation.h"

@@ -5,18 +5,17 @@
 #include <string_view>
 
 #include "run/alert.h"
-#include "run/compile_run.h"
 
 namespace yl::stats {
 
 namespace {
 
-void EnterLongest(run::CompileRun& run, std::optional<LongestList>& list,
+void EnterLongest(std::optional<LongestList>& list, std::int32_t leadersCount,
                   league::PlayerRecord* player, std::int16_t yards, std::string_view message) {
   if (!list) {
     try {
       LongestList created;
-      created.entries.resize(static_cast<std::size_t>(LongestCapacity(run.options.leadersCount)));
+      created.entries.resize(static_cast<std::size_t>(LongestCapacity(leadersCount)));
       list = std::move(created);
     } catch (const std::bad_alloc&) {
       run::ErrorAlert(message,
@@ -45,33 +44,39 @@ std::int32_t LongestCapacity(std::int32_t leadersCount) {
                                                                    : kMaxLongestEntries;
 }
 
-void EnterLongestRush(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestRushes, player, yards,
+void EnterLongestRush(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                      std::int16_t yards) {
+  EnterLongest(lists.longestRushes, leadersCount, player, yards,
                "pEnterLongestRush Error: Couldn't allocate LongestRecord");
 }
 
-void EnterLongestPass(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestPasses, player, yards,
+void EnterLongestPass(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                      std::int16_t yards) {
+  EnterLongest(lists.longestPasses, leadersCount, player, yards,
                "pEnterLongestPass Error: Couldn't allocate LongestRecord");
 }
 
-void EnterLongestReception(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestReceptions, player, yards,
+void EnterLongestReception(LongestLists& lists, std::int32_t leadersCount,
+                           league::PlayerRecord* player, std::int16_t yards) {
+  EnterLongest(lists.longestReceptions, leadersCount, player, yards,
                "pEnterLongestReception Error: Couldn't allocate LongestRecord");
 }
 
-void EnterLongestFG(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestFGs, player, yards,
+void EnterLongestFG(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                    std::int16_t yards) {
+  EnterLongest(lists.longestFGs, leadersCount, player, yards,
                "pEnterLongestFG Error: Couldn't allocate LongestRecord");
 }
 
-void EnterLongestPuntRet(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestPuntReturns, player, yards,
+void EnterLongestPuntRet(LongestLists& lists, std::int32_t leadersCount,
+                         league::PlayerRecord* player, std::int16_t yards) {
+  EnterLongest(lists.longestPuntReturns, leadersCount, player, yards,
                "pEnterLongestPuntRet Error: Couldn't allocate LongestRecord");
 }
 
-void EnterLongestKickRet(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards) {
-  EnterLongest(run, run.stats.longest.longestKickReturns, player, yards,
+void EnterLongestKickRet(LongestLists& lists, std::int32_t leadersCount,
+                         league::PlayerRecord* player, std::int16_t yards) {
+  EnterLongest(lists.longestKickReturns, leadersCount, player, yards,
                "pEnterLongestKickRet Error: Couldn't allocate LongestRecord");
 }
 

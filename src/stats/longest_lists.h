@@ -12,9 +12,6 @@
 namespace yl::league {
 struct PlayerRecord;
 }
-namespace yl::run {
-struct CompileRun;
-}
 
 namespace yl::stats {
 
@@ -40,14 +37,21 @@ struct LongestLists {
 
 std::int32_t LongestCapacity(std::int32_t leadersCount);
 
-// Enters one play. Among equal yardages the earlier play stays higher; a
+// Enters one play, creating the list at its first entry with the capacity
+// leadersCount gives. Among equal yardages the earlier play stays higher; a
 // play too short for a full list is dropped. An empty player is not entered.
-void EnterLongestRush(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
-void EnterLongestPass(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
-void EnterLongestReception(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
-void EnterLongestFG(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
-void EnterLongestPuntRet(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
-void EnterLongestKickRet(run::CompileRun& run, league::PlayerRecord* player, std::int16_t yards);
+void EnterLongestRush(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                      std::int16_t yards);
+void EnterLongestPass(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                      std::int16_t yards);
+void EnterLongestReception(LongestLists& lists, std::int32_t leadersCount,
+                           league::PlayerRecord* player, std::int16_t yards);
+void EnterLongestFG(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
+                    std::int16_t yards);
+void EnterLongestPuntRet(LongestLists& lists, std::int32_t leadersCount,
+                         league::PlayerRecord* player, std::int16_t yards);
+void EnterLongestKickRet(LongestLists& lists, std::int32_t leadersCount,
+                         league::PlayerRecord* player, std::int16_t yards);
 
 // Frees a list; the next entry creates it again.
 void DisposeLongestList(std::optional<LongestList>& list);

@@ -1,8 +1,6 @@
 // Reading a parsed play for crediting.
 #include "stats/play_facts.h"
 
-#include "run/compile_run.h"
-
 namespace yl::stats {
 
 namespace {
@@ -14,12 +12,12 @@ bool InRange(std::int16_t index, int size) {
 }  // namespace
 
 std::int16_t GameCredit::Group(std::int16_t label) const {
-  if (!groupMap) return label;
+  if (groupMap == nullptr) return label;
   // A label merged with its own opposite can point back; no honest chain is
   // anywhere near this long.
   constexpr int kMaxSteps = 64;
   for (int step = 0; step < kMaxSteps; ++step) {
-    const std::int16_t next = groupMap(label);
+    const std::int16_t next = (*groupMap)[label];
     if (next == label) break;
     label = next;
   }
@@ -78,7 +76,7 @@ std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t i
 
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play) {
   const std::int16_t offense = game.Group(play.groupAtSnap);
-  for (PlayerRecord* p = game.run.league.players; p != nullptr; p = p->next) {
+  for (PlayerRecord* p = game.league.players; p != nullptr; p = p->next) {
     if (p->position == league::offense::kQuarterback && p->side == league::kOffense &&
         game.Group(p->otherGroup) == offense)
       return p;
@@ -94,10 +92,7 @@ PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& pla
 
 std::string_view TeamNameOfGroup(const GameCredit& game, std::int16_t label) {
   const std::int16_t group = game.Group(label);
-  for (const PlayerRecord* p = game.run.league.players; p != nullptr; p = p->next) {
-    if (p->teamGroup == group && !p->teamName.empty()) return p->teamName;
-  }
-  return {};
+  return transcript::TeamOfGroup(game.league, group, transcript::GroupNamer::kFirstWithTeam);
 }
 
 PlayerRecord* LastRecoverer(const CurrentPlay& play) {
@@ -108,8 +103,9 @@ PlayerRecord* LastRecoverer(const CurrentPlay& play) {
 }
 
 void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, std::int16_t yards) {
-  const options::OutputOptions& o = game.run.options;
-  if (o.leagueStats && o.leagueLeaders && player != nullptr) enter(game.run, player, yards);
+  const options::OutputOptions& o = game.options;
+  if (o.leagueStats && o.leagueLeaders && player != nullptr)
+    enter(game.stats.longest, o.leadersCount, player, yards);
 }
 
 }  // namespace yl::stats

@@ -4,16 +4,14 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string_view>
 
 #include "league/league.h"
+#include "options/output_options.h"
+#include "stats/run_stats.h"
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/possession.h"
 
 namespace yl::stats {
 
@@ -27,13 +25,14 @@ using transcript::PlayKind;
 using transcript::PlayResult;
 using transcript::StartKind;
 
-// Maps a possession label to the label it was merged into.
-using GroupMapping = std::function<std::int16_t(std::int16_t)>;
-
-// The game whose plays are being credited.
+// The game whose plays are being credited: the model its players are in,
+// the run's stats state (scoring summary, longest-play lists), the options
+// that say which of them are kept, and the game's label merges.
 struct GameCredit {
-  run::CompileRun& run;
-  GroupMapping groupMap;  // empty: no label has been merged
+  league::League& league;
+  RunStats& stats;
+  const options::OutputOptions& options;
+  const transcript::GroupMap* groupMap = nullptr;  // none: no label has been merged
 
   // The group a label stands for now. Merges can chain (5 into 2, later 2
   // into -1) and the map records only each single step, so the steps are
@@ -79,7 +78,7 @@ std::string_view TeamNameOfGroup(const GameCredit& game, std::int16_t label);
 PlayerRecord* LastRecoverer(const CurrentPlay& play);
 
 // Offers a play to one longest-play list when the league leaders are wanted.
-using LongestEntry = void (*)(run::CompileRun&, PlayerRecord*, std::int16_t);
+using LongestEntry = void (*)(LongestLists&, std::int32_t, PlayerRecord*, std::int16_t);
 void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, std::int16_t yards);
 
 // A gain that scored a touchdown.

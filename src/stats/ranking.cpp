@@ -1,5 +1,5 @@
 // Ranking of players: the key table, the comparison every table sorts by,
-// and the quicksort that reorders the player list.
+// and the quicksort that orders the players of a table.
 #include "stats/ranking.h"
 
 #include <algorithm>
@@ -291,14 +291,12 @@ char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-using PlayerArray = std::vector<PlayerRecord*>;
-
 // Insertion sort of a[lo..hi]: each element moves left past every element
 // that sorts after it.
 template <typename After>
-void InsertionSort(PlayerArray& a, int lo, int hi, const After& after) {
+void InsertionSort(PlayerOrder& a, int lo, int hi, const After& after) {
   for (int k = lo + 1; k <= hi; ++k) {
-    PlayerRecord* moving = a[k];
+    const PlayerRecord* moving = a[k];
     int m = k;
     while (m > lo && after(a[m - 1], moving)) {
       a[m] = a[m - 1];
@@ -311,14 +309,14 @@ void InsertionSort(PlayerArray& a, int lo, int hi, const After& after) {
 // Quicksort of a[lo..hi] with the median of three as pivot; ranges of fewer
 // than 11 elements are left to the insertion sort.
 template <typename After>
-void QuickSort(PlayerArray& a, int lo, int hi, const After& after) {
+void QuickSort(PlayerOrder& a, int lo, int hi, const After& after) {
   while (lo + 10 <= hi) {
     const int mid = (lo + hi) / 2;
     if (after(a[lo], a[mid])) std::swap(a[lo], a[mid]);
     if (after(a[lo], a[hi])) std::swap(a[lo], a[hi]);
     if (after(a[mid], a[hi])) std::swap(a[mid], a[hi]);
     std::swap(a[mid], a[hi - 1]);
-    PlayerRecord* const pivot = a[hi - 1];
+    const PlayerRecord* const pivot = a[hi - 1];
     int i = lo;
     int j = hi - 1;
     for (;;) {
@@ -395,28 +393,25 @@ bool PlayerSortsAfter(const PlayerRecord& a, const PlayerRecord& b, StatKey key,
   return CompareNames(a.name, b.name);
 }
 
-void SortPlayersByStats(league::League& league, StatKey key, bool leagueWide) {
-  PlayerArray array;
+PlayerOrder PlayersInListOrder(const league::League& league) {
+  PlayerOrder players;
   try {
-    array.reserve(static_cast<std::size_t>(std::max(league.playerCount, 0)));
-    for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
-      array.push_back(p);
+    players.reserve(static_cast<std::size_t>(std::max(league.playerCount, 0)));
+    for (const PlayerRecord* p = league.players; p != nullptr; p = p->next)
+      players.push_back(p);
   } catch (const std::bad_alloc&) {
     run::ErrorAlert("pSortPlayersByStats Error: Couldn't allocate PlayerArray",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
-  if (array.empty()) return;
+  return players;
+}
 
+void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
+  if (players.empty()) return;
   const auto after = [key, leagueWide](const PlayerRecord* a, const PlayerRecord* b) {
     return PlayerSortsAfter(*a, *b, key, leagueWide);
   };
-  QuickSort(array, 0, static_cast<int>(array.size()) - 1, after);
-
-  for (std::size_t k = 0; k < array.size(); ++k) {
-    array[k]->previous = k == 0 ? nullptr : array[k - 1];
-    array[k]->next = k + 1 == array.size() ? nullptr : array[k + 1];
-  }
-  league.players = array.front();
+  QuickSort(players, 0, static_cast<int>(players.size()) - 1, after);
 }
 
 }  // namespace yl::stats

@@ -1,10 +1,11 @@
 // Ranking of players: the 55 sort keys of the player tables and leader
-// tables, the passer rating, name order, and the sort that reorders the
-// player list for a table.
+// tables, the passer rating, name order, and the sort that orders the
+// players for a table.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "league/league.h"
 
@@ -85,9 +86,17 @@ bool CompareNames(std::string_view a, std::string_view b);
 bool PlayerSortsAfter(const league::PlayerRecord& a, const league::PlayerRecord& b, StatKey key,
                       bool leagueWide);
 
-// Reorders the player list by the key. The sort is not stable: players that
+// An order of the league's players for the tables of a report. Each table
+// sorts the order the one before it left, never the league's list, so the
+// order of players that compare equal is carried from table to table.
+using PlayerOrder = std::vector<const league::PlayerRecord*>;
+
+// The players in the order of the league's list.
+PlayerOrder PlayersInListOrder(const league::League& league);
+
+// Reorders the players by the key. The sort is not stable: players that
 // compare equal keep no particular order, but always the same one for the
-// same list.
-void SortPlayersByStats(league::League& league, StatKey key, bool leagueWide);
+// same order.
+void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide);
 
 }  // namespace yl::stats

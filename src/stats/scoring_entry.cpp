@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "run/compile_run.h"
-
 namespace yl::stats {
 
 namespace {
@@ -27,9 +25,8 @@ std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, S
 
 void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind,
                      PlayerRecord* player, bool append) {
-  run::CompileRun& run = game.run;
-  if (!run.options.gameStats) return;
-  ScoringSummary& summary = run.stats.scoring;
+  if (!game.options.gameStats) return;
+  ScoringSummary& summary = game.stats.scoring;
   if (summary.appendNext || summary.current == nullptr)
     summary.current = CreateScoringDrive(summary);
   ScoringDriveRecord& entry = *summary.current;
@@ -71,7 +68,7 @@ void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind
 }
 
 void CloseScoringEntry(GameCredit& game) {
-  ScoringSummary& summary = game.run.stats.scoring;
+  ScoringSummary& summary = game.stats.scoring;
   if (summary.appendNext || summary.current == nullptr) return;
   LinkScoringDrive(summary, summary.current);
   summary.appendNext = true;

@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "run/compile_run.h"
 #include "stats/fumble_chain.h"
 #include "stats/longest_lists.h"
 #include "stats/record_creation.h"
@@ -130,7 +129,7 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
     if (GetReciever(receiver, defense) == nullptr || defense) {
       // A receiver who is not on offense gets no reception; he still names
       // the catcher of a touchdown pass whose entry waits for him.
-      if (play.result == PlayResult::kTouchdown && !game.run.stats.scoring.appendNext)
+      if (play.result == PlayResult::kTouchdown && !game.stats.scoring.appendNext)
         AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, receiver, true);
       return;
     }

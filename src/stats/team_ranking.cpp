@@ -1,6 +1,7 @@
-// Ranking of teams: repeated passes over the team list that swap adjacent
-// teams out of order until a pass swaps none.
+// Ranking of teams by name and by the keys of the team tables.
 #include "stats/team_ranking.h"
+
+#include <utility>
 
 #include "stats/derived.h"
 #include "stats/ranking.h"
@@ -11,35 +12,17 @@ namespace {
 
 using league::TeamRecord;
 
-// Swaps t with the team after it.
-void SwapWithNext(league::League& league, TeamRecord* t) {
-  TeamRecord* u = t->next;
-  TeamRecord* before = t->previous;
-  TeamRecord* after = u->next;
-  if (before != nullptr) {
-    before->next = u;
-  } else {
-    league.teams = u;
-  }
-  u->previous = before;
-  u->next = t;
-  t->previous = u;
-  t->next = after;
-  if (after != nullptr) after->previous = t;
-}
-
+// Passes over the order that swap adjacent teams out of order until a pass
+// swaps none.
 template <typename After>
-void SortTeams(league::League& league, const After& sortsAfter) {
+void SortTeams(TeamOrder& teams, const After& sortsAfter) {
   bool swapped = true;
   while (swapped) {
     swapped = false;
-    TeamRecord* t = league.teams;
-    while (t != nullptr && t->next != nullptr) {
-      if (sortsAfter(*t, *t->next)) {
-        SwapWithNext(league, t);  // t moved one place on; compare it again there
+    for (std::size_t i = 0; i + 1 < teams.size(); ++i) {
+      if (sortsAfter(*teams[i], *teams[i + 1])) {
+        std::swap(teams[i], teams[i + 1]);  // the team moved on: compared again there
         swapped = true;
-      } else {
-        t = t->next;
       }
     }
   }
@@ -61,14 +44,21 @@ std::int64_t RankValue(const TeamRecord& t, TeamSortKey key) {
 
 }  // namespace
 
-void SortTeamsByName(league::League& league) {
-  SortTeams(league,
+TeamOrder TeamsInListOrder(const league::League& league) {
+  TeamOrder teams;
+  for (const TeamRecord* t = league.teams; t != nullptr; t = t->next)
+    teams.push_back(t);
+  return teams;
+}
+
+void SortTeamsByName(TeamOrder& teams) {
+  SortTeams(teams,
             [](const TeamRecord& t, const TeamRecord& u) { return CompareNames(t.name, u.name); });
 }
 
-void SortTeamsByStats(league::League& league, TeamSortKey key) {
+void SortTeamsByStats(TeamOrder& teams, TeamSortKey key) {
   if (key != kOffenseNetYards && key != kDefenseNetYards && key != kTakeawayGiveaway) return;
-  SortTeams(league, [key](const TeamRecord& t, const TeamRecord& u) {
+  SortTeams(teams, [key](const TeamRecord& t, const TeamRecord& u) {
     const std::int64_t a = RankValue(t, key);
     const std::int64_t b = RankValue(u, key);
     if (a != b) return a < b;

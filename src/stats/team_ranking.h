@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "league/league.h"
 
@@ -14,8 +15,15 @@ enum TeamSortKey : std::int32_t {
   kTakeawayGiveaway = 3,  // take-aways minus give-aways, most first
 };
 
-void SortTeamsByName(league::League& league);
-// Ties are broken by team name; any other key leaves the list as it is.
-void SortTeamsByStats(league::League& league, TeamSortKey key);
+// An order of the league's teams for a report; sorting reorders it, never the
+// league's list.
+using TeamOrder = std::vector<const league::TeamRecord*>;
+
+// The teams in the order of the league's list.
+TeamOrder TeamsInListOrder(const league::League& league);
+
+void SortTeamsByName(TeamOrder& teams);
+// Ties are broken by team name; any other key leaves the order as it is.
+void SortTeamsByStats(TeamOrder& teams, TeamSortKey key);
 
 }  // namespace yl::stats

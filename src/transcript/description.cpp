@@ -11,7 +11,6 @@
 #include <cstdint>
 
 #include "league/league.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/description_phrases.h"
 #include "transcript/reader.h"
@@ -107,7 +106,7 @@ Outcome ReadLeadingPhrase(const Reading& reading, CurrentPlay& play, std::size_t
 // two closing blanks. With a quote inside an annotated line the last
 // segment's phrase may also end earlier (the annotation may have been cut in
 // the wrong place), so every earlier start is tried too.
-Outcome ReadSegment(run::CompileRun& run, const Reading& reading, std::size_t j, CurrentPlay& play,
+Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j, CurrentPlay& play,
                     std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
@@ -131,7 +130,7 @@ Outcome ReadSegment(run::CompileRun& run, const Reading& reading, std::size_t j,
           if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
           if (token.size() <= kMaxTokenLength) {
             int error = league::kTokenOk;
-            league::PlayerRecord* player = league::FindOrCreatePlayer(run.league, token, error);
+            league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token, error);
             if (error == league::kTokenNoHash) return Outcome::kTokenWithoutHash;
             if (player != nullptr) {
               Append(play, entry.code, player);
@@ -148,7 +147,7 @@ Outcome ReadSegment(run::CompileRun& run, const Reading& reading, std::size_t j,
   return Outcome::kNotUnderstood;
 }
 
-Outcome ReadDescription(run::CompileRun& run, Reading& reading, CurrentPlay& play) {
+Outcome ReadDescription(ReadContext& context, Reading& reading, CurrentPlay& play) {
   if (reading.text.size() > kMaxLine || !CutAnnotation(reading)) return Outcome::kNotUnderstood;
   if (reading.text.empty() || !FindSegments(reading)) return Outcome::kNotUnderstood;
   std::size_t at = 0;
@@ -160,7 +159,7 @@ Outcome ReadDescription(run::CompileRun& run, Reading& reading, CurrentPlay& pla
     j = 1;
   }
   for (; j < reading.segments; ++j) {
-    const Outcome outcome = ReadSegment(run, reading, j, play, at, complete);
+    const Outcome outcome = ReadSegment(context, reading, j, play, at, complete);
     if (outcome != Outcome::kRead || complete) return outcome;
   }
   return Outcome::kNotUnderstood;  // no final phrase
@@ -168,14 +167,14 @@ Outcome ReadDescription(run::CompileRun& run, Reading& reading, CurrentPlay& pla
 
 }  // namespace
 
-bool ParseDescription(run::CompileRun& run, std::string_view line, CurrentPlay& play) {
+bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play) {
   Reading reading;
   reading.text = line;
-  const Outcome outcome = ReadDescription(run, reading, play);
+  const Outcome outcome = ReadDescription(context, reading, play);
   if (outcome == Outcome::kRead) return true;
   const int kind =
       outcome == Outcome::kTokenWithoutHash ? run::kPlayerWithoutHash : run::kPlayDescription;
-  run::LogTranscriptError(run, run.currentTranscriptName, kind, reading.text);
+  LogNotUnderstood(context, kind, reading.text);
   return false;
 }
 

@@ -5,10 +5,7 @@
 #include <string_view>
 
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/reader.h"
 
 namespace yl::transcript {
 
@@ -24,6 +21,6 @@ constexpr std::size_t kAnnotationGap = 9;
 // the league), filling descCodes and descPlayers. A line that cannot be read
 // is logged (as a description not understood, or as a player token without
 // "#") and false is returned.
-bool ParseDescription(run::CompileRun& run, std::string_view line, CurrentPlay& play);
+bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play);
 
 }  // namespace yl::transcript

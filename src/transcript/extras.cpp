@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/reader.h"
 
@@ -44,7 +43,7 @@ ExtrasValue* NextValue(CurrentPlay& play) {
 // the first "-" and up to 31 bytes beyond; every text is tried after every
 // token length from the longest down to 4. Returns 0, run::kPlayExtras when
 // nothing fits, or the kind of an error of the league model.
-int CutPlayerToken(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+int CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_view line,
                    std::size_t& p, CurrentPlay& play) {
   const std::size_t n = line.size();
   const std::size_t dash = line.find('-', p);
@@ -57,7 +56,7 @@ int CutPlayerToken(run::CompileRun& run, const ExtrasTable& table, std::string_v
       if (!MatchPhrase(line.substr(p + t), phrase, false, false)) continue;
       int error = league::kTokenOk;
       league::PlayerRecord* player =
-          league::FindOrCreatePlayer(run.league, line.substr(p, t), error);
+          league::FindOrCreatePlayer(context.league, line.substr(p, t), error);
       if (error != league::kTokenOk) return error;
       if (player == nullptr) continue;
       ExtrasValue* value = NextValue(play);
@@ -71,7 +70,7 @@ int CutPlayerToken(run::CompileRun& run, const ExtrasTable& table, std::string_v
 }
 
 // Returns 0 when the whole line was cut, else the error kind to log.
-int CutExtrasLine(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+int CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_view line,
                   CurrentPlay& play) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return run::kPlayExtras;
@@ -88,7 +87,7 @@ int CutExtrasLine(run::CompileRun& run, const ExtrasTable& table, std::string_vi
       if (position < 0 || !AppendCode(play, table, position)) return run::kPlayExtras;
       p += table.TextAt(position).size();
     } else if (line[p] == '#') {
-      const int kind = CutPlayerToken(run, table, line, p, play);
+      const int kind = CutPlayerToken(context, table, line, p, play);
       if (kind != 0) return kind;
     } else {
       return run::kPlayExtras;
@@ -203,9 +202,9 @@ constexpr std::array<ExtrasRule, kExtrasPhraseCount> kExtrasRules = {{
 
 // The team named before "accepted" or "declined" decides; the fouler belongs
 // to the other one.
-void AssignToFoulingTeam(run::CompileRun& run, CurrentPlay& play, bool homeDecides) {
+void AssignToFoulingTeam(ReadContext& context, CurrentPlay& play, bool homeDecides) {
   const league::TeamRecord* team = homeDecides ? play.visitingTeam : play.homeTeam;
-  if (team != nullptr) AssignFoulerTeam(run, play, play.foulIndex, *team);
+  if (team != nullptr) AssignFoulerTeam(context, play, play.foulIndex, *team);
 }
 
 }  // namespace
@@ -257,15 +256,16 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
   }
 }
 
-bool ParseExtras(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play) {
-  const int kind = CutExtrasLine(run, table, line, play);
+  const int kind = CutExtrasLine(context, table, line, play);
   if (kind == 0) return true;
-  run::LogTranscriptError(run, run.currentTranscriptName, kind, line);
+  LogNotUnderstood(context, kind, line);
   return false;
 }
 
-void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
+int ResolveExtras(ReadContext& context, CurrentPlay& play) {
+  int halvesOver = 0;
   const int count = std::clamp<int>(play.extrasCount, 0, kExtrasSlots);
   for (int i = 0; i < count; ++i) {
     const std::int16_t code = play.extrasCodes[static_cast<std::size_t>(i)];
@@ -295,17 +295,17 @@ void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
       case Effect::kPlacement:
         play.penaltyAccepted = rule.accepted;
         play.placementIndex = index;
-        AssignToFoulingTeam(run, play, rule.homeDecides);
+        AssignToFoulingTeam(context, play, rule.homeDecides);
         break;
       case Effect::kFirstDownDecision:
         play.penaltyAccepted = 1;
         play.automaticFirstDown = 1;
-        AssignToFoulingTeam(run, play, rule.homeDecides);
+        AssignToFoulingTeam(context, play, rule.homeDecides);
         break;
       case Effect::kYardsDecision:
         play.penaltyAccepted = rule.accepted;
         play.penaltyYardsIndex = index;
-        AssignToFoulingTeam(run, play, rule.homeDecides);
+        AssignToFoulingTeam(context, play, rule.homeDecides);
         break;
       case Effect::kAutomaticFirstDown:
         play.automaticFirstDown = 1;
@@ -315,7 +315,7 @@ void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
         break;
       case Effect::kHalfOver:
         play.periodBreak = 1;
-        run.platform.StepProgress(0, 25, "");
+        ++halvesOver;
         break;
       case Effect::kFromGoalLine:
         play.assessedFromIndex = kExtrasSlots - 1;
@@ -332,16 +332,17 @@ void ResolveExtras(run::CompileRun& run, CurrentPlay& play) {
         break;
     }
   }
+  return halvesOver;
 }
 
-void AssignFoulerTeam(run::CompileRun& run, const CurrentPlay& play, std::int16_t foulIndex,
+void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_t foulIndex,
                       const league::TeamRecord& team) {
   if (foulIndex < 0 || foulIndex >= kExtrasSlots) return;
   league::PlayerRecord* player = play.extrasValues[static_cast<std::size_t>(foulIndex)].player;
   if (player == nullptr) return;
   if (!player->teamName.empty() && player->teamOpen == 0 &&
       !league::CompareText(player->teamName, team.name, false, true)) {
-    run::LogTranscriptError(run, run.currentTranscriptName, run::kTeamNameChange, player->name);
+    LogNotUnderstood(context, run::kTeamNameChange, player->name);
     return;
   }
   player->teamName = team.name;

@@ -12,10 +12,7 @@
 #include "league/league.h"
 #include "transcript/current_play.h"
 #include "transcript/extras_phrases.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/reader.h"
 
 namespace yl::transcript {
 
@@ -54,18 +51,18 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
 // cut, or that would take the play past 10 phrases or values, is logged as
 // kind 7 (a refused player token with its own kind) and false is returned;
 // the caller marks the play failed.
-bool ParseExtras(run::CompileRun& run, const ExtrasTable& table, std::string_view line,
+bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play);
 
 // Walks every extras code of the play from the first and sets its penalty,
-// decision, period and game-end fields; the end of the first half also steps
-// the progress display.
-void ResolveExtras(run::CompileRun& run, CurrentPlay& play);
+// decision, period and game-end fields. Returns how many of the walked codes
+// end the first half (the reader steps the progress display for each).
+int ResolveExtras(ReadContext& context, CurrentPlay& play);
 
 // Gives the player in value slot foulIndex the team's name, unless he has
 // another team fixed already: then the conflict is logged (kind 2, with his
 // name). Nothing when foulIndex is -1 or the slot holds no player.
-void AssignFoulerTeam(run::CompileRun& run, const CurrentPlay& play, std::int16_t foulIndex,
+void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_t foulIndex,
                       const league::TeamRecord& team);
 
 }  // namespace yl::transcript

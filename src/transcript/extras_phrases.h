@@ -112,7 +112,7 @@ constexpr std::array<ExtrasPhraseEntry, kExtrasPhraseCount> kExtrasPhrases = {{
     {".", 54, TeamText::kNone, ExtrasArgument::kNone},
 }};
 
-// The codes whose phrases the game loop and the possession rules look for.
+// The codes whose phrases the game reader and the possession rules look for.
 constexpr std::int16_t kAnotherOvertimeCode = 25;  // "Another overtime period will be played."
 constexpr std::int16_t kOvertimeCode = 34;         // "An overtime period will be played."
 constexpr std::int16_t kFirstHalfOverCode = 47;    // "The first half is over."

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/gains_phrases.h"
 #include "transcript/reader.h"
@@ -127,9 +126,9 @@ std::int16_t SlotIndex(CurrentPlay& play, Slot slot, int i) {
 
 }  // namespace
 
-bool ParseGains(run::CompileRun& run, std::string_view line, CurrentPlay& play) {
+bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (CutGainsLine(line, play)) return true;
-  run::LogTranscriptError(run, run.currentTranscriptName, run::kPlayGains, line);
+  LogNotUnderstood(context, run::kPlayGains, line);
   return false;
 }
 

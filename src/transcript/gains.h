@@ -6,10 +6,7 @@
 #include <string_view>
 
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/reader.h"
 
 namespace yl::transcript {
 
@@ -22,7 +19,7 @@ constexpr int kGainsGoalLineSlot = 9;
 // Cuts the line into codes and numbers. A line that cannot be cut (or is
 // longer than a line holds, or has more than 8 numbers) is logged as kind 6
 // with the line and false is returned; the caller marks the play failed.
-bool ParseGains(run::CompileRun& run, std::string_view line, CurrentPlay& play);
+bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play);
 
 // Sets gainPositive, gainIndex, ballOnIndex, shortGain, returnSpot and
 // turnedOver from the codes, in line order.

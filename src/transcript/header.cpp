@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/header_phrases.h"
 #include "transcript/reader.h"
@@ -112,9 +111,9 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
 
 }  // namespace
 
-bool ParseHeader(run::CompileRun& run, std::string_view line, CurrentPlay& play) {
+bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (ReadHeader(line, play)) return true;
-  run::LogTranscriptError(run, run.currentTranscriptName, run::kPlayHeader, line);
+  LogNotUnderstood(context, run::kPlayHeader, line);
   return false;
 }
 

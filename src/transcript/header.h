@@ -4,10 +4,7 @@
 #include <string_view>
 
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/reader.h"
 
 namespace yl::transcript {
 
@@ -22,7 +19,7 @@ constexpr int kHeaderGoalLineSlot = 16;  // receives 1, a ball on the goal line
 // numbers between them, filling headerCodes and headerNumbers. A line that
 // does not read as phrase, number, phrase, ..., phrase is logged as a play
 // header not understood and false is returned.
-bool ParseHeader(run::CompileRun& run, std::string_view line, CurrentPlay& play);
+bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play);
 
 // Sets the index fields, startKind, inches and ownSide from the codes.
 void ResolveHeader(CurrentPlay& play);

@@ -6,9 +6,8 @@
 #include <initializer_list>
 
 #include "league/league.h"
-#include "run/compile_run.h"
 #include "transcript/description_phrases.h"
-#include "transcript/game_loop.h"
+#include "transcript/game_reader.h"
 #include "transcript/possession.h"
 
 namespace yl::transcript {
@@ -311,8 +310,8 @@ std::int16_t Negate(std::int16_t label) {
 // One walk over a play's codes.
 class DescriptionWalk {
  public:
-  DescriptionWalk(run::CompileRun& run, GameState& game, CurrentPlay& play)
-      : run_(run), game_(game), play_(play), label_(game.possessionLabel) {}
+  DescriptionWalk(league::League& league, GameState& game, CurrentPlay& play)
+      : league_(league), game_(game), play_(play), label_(game.possessionLabel) {}
 
   void Apply(const Row& row, int before, int after) {
     stamp_ = row.stamp;
@@ -340,7 +339,7 @@ class DescriptionWalk {
 
   std::int16_t Join(std::int16_t label, int index) {
     Stamp(index);
-    return JoinGroup(run_, game_, label, play_, index);
+    return JoinGroup(league_, game_, label, play_, index);
   }
 
   void PutFumbler(int index) {
@@ -420,7 +419,7 @@ class DescriptionWalk {
         break;
       case Op::kSafetyHit:
         Stamp(x);
-        label_ = JoinOpposingGroup(run_, game_, play_, x, Index(x - 1), label_);
+        label_ = JoinOpposingGroup(league_, game_, play_, x, Index(x - 1), label_);
         break;
       case Op::kRecover:
         PutRecoverer(x);
@@ -487,7 +486,7 @@ class DescriptionWalk {
     if (tackler == nullptr) return;
     Stamp(x);
     const int carrierIndex = Index(x - 1);
-    label_ = JoinOpposingGroup(run_, game_, play_, x, carrierIndex, label_);
+    label_ = JoinOpposingGroup(league_, game_, play_, x, carrierIndex, label_);
     const league::PlayerRecord* carrier = Player(carrierIndex);
     if (carrier == nullptr || carrier->side == league::kOffense) {
       tackler->side = league::kDefense;
@@ -496,7 +495,7 @@ class DescriptionWalk {
     }
   }
 
-  run::CompileRun& run_;
+  league::League& league_;
   GameState& game_;
   CurrentPlay& play_;
   bool stamp_ = true;
@@ -507,8 +506,8 @@ class DescriptionWalk {
 
 }  // namespace
 
-void ResolveDescription(run::CompileRun& run, GameState& game, CurrentPlay& play) {
-  DescriptionWalk walk(run, game, play);
+void ResolveDescription(league::League& league, GameState& game, CurrentPlay& play) {
+  DescriptionWalk walk(league, game, play);
   // A line that begins with a phrase has one code more than players: the
   // phrase of code k then stands between players k-1 and k, else between
   // players k and k+1.

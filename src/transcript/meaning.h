@@ -3,11 +3,8 @@
 // possession label that the phrases imply.
 #pragma once
 
+#include "league/league.h"
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
 
 namespace yl::transcript {
 
@@ -17,6 +14,6 @@ struct GameState;
 // partners) with the player before each phrase and the player after it, and
 // applies each phrase's effects. Run once the play's gains and extras lines
 // are read; codes outside the table are ignored.
-void ResolveDescription(run::CompileRun& run, GameState& game, CurrentPlay& play);
+void ResolveDescription(league::League& league, GameState& game, CurrentPlay& play);
 
 }  // namespace yl::transcript

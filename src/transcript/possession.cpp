@@ -2,10 +2,9 @@
 // play to play, and the naming of the groups at the end of a game.
 #include "transcript/possession.h"
 
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "transcript/extras_phrases.h"
-#include "transcript/game_loop.h"
+#include "transcript/game_reader.h"
 
 namespace yl::transcript {
 
@@ -38,10 +37,10 @@ bool GainsNumber(const CurrentPlay& play, std::int16_t index, int& value) {
 }
 
 // Names the side that scored (label) and its opponents.
-void AssignScore(run::CompileRun& run, GameState& game, std::int16_t label,
+void AssignScore(ReadContext& context, GameState& game, std::int16_t label,
                  const league::TeamRecord* scorer, const league::TeamRecord* other) {
-  if (scorer != nullptr) AssignTeamToGroup(run, game, label, scorer->name);
-  if (other != nullptr) AssignTeamToGroup(run, game, Negate(label), other->name);
+  if (scorer != nullptr) AssignTeamToGroup(context, game, label, scorer->name);
+  if (other != nullptr) AssignTeamToGroup(context, game, Negate(label), other->name);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ std::int16_t NewLabel(GameState& game) {
   return game.labelCounter;
 }
 
-std::int16_t JoinGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
                        const CurrentPlay& play, int playerIndex) {
   league::PlayerRecord* player = PlayerAt(play, playerIndex);
   if (player == nullptr) return label;
@@ -66,12 +65,12 @@ std::int16_t JoinGroup(run::CompileRun& run, GameState& game, std::int16_t label
     player->teamGroup = label;
     return label;
   }
-  MergeGroups(run, game, label, group);
-  MergeGroups(run, game, Negate(label), Negate(group));
+  MergeGroups(league, game, label, group);
+  MergeGroups(league, game, Negate(label), Negate(group));
   return player->teamGroup;
 }
 
-std::int16_t JoinOpposingGroup(run::CompileRun& run, GameState& game, const CurrentPlay& play,
+std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
                                int tacklerIndex, int carrierIndex, std::int16_t label) {
   league::PlayerRecord* tackler = PlayerAt(play, tacklerIndex);
   if (tackler == nullptr) return label;
@@ -97,19 +96,19 @@ std::int16_t JoinOpposingGroup(run::CompileRun& run, GameState& game, const Curr
     tackler->teamGroup = Negate(b);
     return b;
   }
-  MergeGroups(run, game, Negate(b), a);
-  MergeGroups(run, game, b, Negate(tackler->teamGroup));
+  MergeGroups(league, game, Negate(b), a);
+  MergeGroups(league, game, b, Negate(tackler->teamGroup));
   return carrier->teamGroup;
 }
 
-void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int16_t b) {
+void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::int16_t b) {
   // Label 0 is no group: merging into it would strip a whole side of its
   // label, merging it away would give a label to every ungrouped player.
   if (a == 0 || b == 0) return;
   const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
   const std::int16_t drop = keep == a ? b : a;
   game.groupMap.Merge(drop, keep);
-  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
     if (p->teamGroup == drop) {
       p->teamGroup = keep;
     } else if (p->otherGroup == drop) {
@@ -118,35 +117,31 @@ void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int
   }
 }
 
-void AssignTeamToGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
                        std::string_view teamName) {
   const std::int16_t group = game.groupMap[label];
   if (group == 0) return;  // would name every player not yet in a group
-  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p = context.league.players; p != nullptr; p = p->next) {
     if (p->teamGroup != group) continue;
     if (p->teamName.empty() || p->teamOpen != 0 ||
         league::CompareText(p->teamName, teamName, false, true)) {
       p->teamName = std::string(teamName.substr(0, league::kMaxTeamName));
       p->teamOpen = 0;
     } else {
-      run::LogTranscriptError(run, run.currentTranscriptName, run::kTeamNameChange, p->name);
+      LogNotUnderstood(context, run::kTeamNameChange, p->name);
     }
   }
 }
 
-bool TeamOfGroup(run::CompileRun& run, const GameState& game, std::int16_t label,
-                 std::string& teamName) {
-  const std::int16_t group = game.groupMap[label];
-  for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
-    if (p->teamGroup == group) {
-      teamName = p->teamName;
-      return true;
-    }
+std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer) {
+  for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
+    if (p->teamGroup != group) continue;
+    if (namer == GroupNamer::kFirstPlayer || !p->teamName.empty()) return p->teamName;
   }
-  return false;
+  return {};
 }
 
-void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+void CarryPossession(ReadContext& context, GameState& game, CurrentPlay& play) {
   const CurrentPlay* previous = play.previous;
   if (previous == nullptr) return;
   int visitingNow = 0;
@@ -158,23 +153,23 @@ void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play) {
   if (HeaderNumber(play, play.visitingScoreIndex, visitingNow) &&
       HeaderNumber(*previous, previous->visitingScoreIndex, visitingBefore) &&
       visitingNow != visitingBefore) {
-    AssignScore(run, game, scorer, play.visitingTeam, play.homeTeam);
+    AssignScore(context, game, scorer, play.visitingTeam, play.homeTeam);
   } else if (HeaderNumber(play, play.homeScoreIndex, homeNow) &&
              HeaderNumber(*previous, previous->homeScoreIndex, homeBefore) &&
              homeNow != homeBefore) {
-    AssignScore(run, game, scorer, play.homeTeam, play.visitingTeam);
+    AssignScore(context, game, scorer, play.homeTeam, play.visitingTeam);
   }
 }
 
-void CarryFumble(run::CompileRun& run, GameState& game, CurrentPlay& play) {
+void CarryFumble(league::League& league, GameState& game, CurrentPlay& play) {
   const CurrentPlay* previous = play.previous;
   int down = 0;
   if (previous == nullptr || previous->fumble == 0 || !HeaderNumber(play, play.downIndex, down) ||
       down <= 1) {
     return;
   }
-  MergeGroups(run, game, play.groupAtSnap, previous->groupAtSnap);
-  MergeGroups(run, game, Negate(play.groupAtSnap), Negate(previous->groupAtSnap));
+  MergeGroups(league, game, play.groupAtSnap, previous->groupAtSnap);
+  MergeGroups(league, game, Negate(play.groupAtSnap), Negate(previous->groupAtSnap));
   play.groupAtSnap = previous->groupAtSnap;
 }
 
@@ -258,19 +253,19 @@ void NextPossession(GameState& game, const CurrentPlay& play) {
   }
 }
 
-bool ResolveGroupsByRoster(run::CompileRun& run, GameState& game) {
+bool ResolveGroupsByRoster(ReadContext& context, GameState& game) {
   bool any = false;
-  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p = context.league.players; p != nullptr; p = p->next) {
     if (p->teamName.empty() || p->teamOpen != 0 || p->teamGroup == 0) continue;
     any = true;
     // A copy: the walk below may rewrite this player's own name.
     const std::string name = p->teamName;
-    AssignTeamToGroup(run, game, p->teamGroup, name);
+    AssignTeamToGroup(context, game, p->teamGroup, name);
   }
   return any;
 }
 
-void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::TeamRecord& home,
+void ResolveGroupsByPunts(ReadContext& context, GameState& game, const league::TeamRecord& home,
                           const league::TeamRecord& visiting) {
   const std::int32_t homePunts = home.own.punts;
   const std::int32_t visitingPunts = visiting.own.punts;
@@ -280,33 +275,34 @@ void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::T
     const std::int32_t mine = game.puntsByGroup.Get(k);
     const std::int32_t theirs = game.puntsByGroup.Get(Negate(k));
     if (mine == homePunts) {
-      AssignTeamToGroup(run, game, k, home.name);
-      AssignTeamToGroup(run, game, Negate(k), visiting.name);
+      AssignTeamToGroup(context, game, k, home.name);
+      AssignTeamToGroup(context, game, Negate(k), visiting.name);
       return;
     }
     if (mine == visitingPunts) {
-      AssignTeamToGroup(run, game, k, visiting.name);
-      AssignTeamToGroup(run, game, Negate(k), home.name);
+      AssignTeamToGroup(context, game, k, visiting.name);
+      AssignTeamToGroup(context, game, Negate(k), home.name);
       return;
     }
     if (theirs == homePunts) {
-      AssignTeamToGroup(run, game, Negate(k), home.name);
-      AssignTeamToGroup(run, game, k, visiting.name);
+      AssignTeamToGroup(context, game, Negate(k), home.name);
+      AssignTeamToGroup(context, game, k, visiting.name);
       return;
     }
     if (theirs == visitingPunts) {
-      AssignTeamToGroup(run, game, Negate(k), visiting.name);
-      AssignTeamToGroup(run, game, k, home.name);
+      AssignTeamToGroup(context, game, Negate(k), visiting.name);
+      AssignTeamToGroup(context, game, k, home.name);
       return;
     }
   }
 }
 
-void ResolveDefenders(run::CompileRun& run, const GameState& game) {
-  std::string offenseTeam;
-  for (league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
+void ResolveDefenders(league::League& league, const GameState& game) {
+  for (league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
     if (p->side != league::kUndecided || p->otherGroup == 0 || p->teamName.empty()) continue;
-    if (!TeamOfGroup(run, game, p->otherGroup, offenseTeam) || offenseTeam.empty()) continue;
+    const std::string_view offenseTeam =
+        TeamOfGroup(league, game.groupMap[p->otherGroup], GroupNamer::kFirstPlayer);
+    if (offenseTeam.empty()) continue;
     p->side = offenseTeam == p->teamName ? league::kOffense : league::kDefense;
   }
 }

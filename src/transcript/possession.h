@@ -12,10 +12,7 @@
 
 #include "league/league.h"
 #include "transcript/current_play.h"
-
-namespace yl::run {
-struct CompileRun;
-}
+#include "transcript/reader.h"
 
 namespace yl::transcript {
 
@@ -71,54 +68,57 @@ std::int16_t NewLabel(GameState& game);
 // Puts descPlayers[playerIndex] into the side `label` and returns the label
 // that now stands for that side (a new one when he is known to be against it,
 // the merged one when he already had another label). -1: nobody, label back.
-std::int16_t JoinGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
                        const CurrentPlay& play, int playerIndex);
 
 // Puts a tackler against the ball carrier (the player named before him);
 // returns the label of the side in possession as the tackle shows it.
-std::int16_t JoinOpposingGroup(run::CompileRun& run, GameState& game, const CurrentPlay& play,
+std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
                                int tacklerIndex, int carrierIndex, std::int16_t label);
 
 // Merges two labels into the one of smaller magnitude: its players and the
 // players whose otherGroup is the dropped label move over, and the map
 // records the merge (one step deep: earlier merges into the dropped label
 // are not followed).
-void MergeGroups(run::CompileRun& run, GameState& game, std::int16_t a, std::int16_t b);
+void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::int16_t b);
 
 // Gives every player of the label's group the team's name, unless his team
 // is fixed to another one (then the conflict is logged as kind 2 with his
 // name). The label 0, no group, names nobody.
-void AssignTeamToGroup(run::CompileRun& run, GameState& game, std::int16_t label,
+void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
                        std::string_view teamName);
 
-// The team name of the first player of the label's group; false when the
-// group has no player.
-bool TeamOfGroup(run::CompileRun& run, const GameState& game, std::int16_t label,
-                 std::string& teamName);
+// Which player of a group names its team: the first of the league's list
+// in the group, or the first in the group that has a team name.
+enum class GroupNamer : std::uint8_t { kFirstPlayer, kFirstWithTeam };
+
+// The team name of the group's player that names it; empty when there is
+// none or he has none. The caller resolves a label to its group first.
+std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer);
 
 // A changed score in this play's header names the side that had the ball at
 // the end of the previous play (the other side after a safety).
-void CarryPossession(run::CompileRun& run, GameState& game, CurrentPlay& play);
+void CarryPossession(ReadContext& context, GameState& game, CurrentPlay& play);
 
 // After a fumble on the previous play, a header with a down above 1 shows
 // that the offense kept the ball: its label and this play's are one side.
-void CarryFumble(run::CompileRun& run, GameState& game, CurrentPlay& play);
+void CarryFumble(league::League& league, GameState& game, CurrentPlay& play);
 
 // Sets possessionLabel for the next play from how this one ended.
 void NextPossession(GameState& game, const CurrentPlay& play);
 
 // At the end of a game: every player with a fixed team names his group.
 // True when any player did.
-bool ResolveGroupsByRoster(run::CompileRun& run, GameState& game);
+bool ResolveGroupsByRoster(ReadContext& context, GameState& game);
 
 // At the end of a game without such players: the label whose punt count
 // equals one team's punts in the team box (when the two teams' differ) is
 // that team.
-void ResolveGroupsByPunts(run::CompileRun& run, GameState& game, const league::TeamRecord& home,
+void ResolveGroupsByPunts(ReadContext& context, GameState& game, const league::TeamRecord& home,
                           const league::TeamRecord& visiting);
 
 // Decides the side of players still undecided: offense when their team is
 // the team of the label that had the ball in their last play, else defense.
-void ResolveDefenders(run::CompileRun& run, const GameState& game);
+void ResolveDefenders(league::League& league, const GameState& game);
 
 }  // namespace yl::transcript

@@ -54,6 +54,10 @@ std::size_t TakeTeamName(std::string_view line, std::size_t start, std::string& 
 
 }  // namespace
 
+void LogNotUnderstood(ReadContext& context, int kind, std::string_view text) {
+  run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
+}
+
 std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
   std::uint16_t value = 0;
   while (p < line.size() && IsDigit(line[p])) {

@@ -1,6 +1,6 @@
 // The transcript reader: the whole file in memory, cut into lines, the first
-// line's two teams, the play-header test and the one text comparison that
-// every parser uses.
+// line's two teams, the play-header test, the one text comparison that every
+// parser uses, and what reading writes besides the game.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "league/league.h"
+#include "run/error_log.h"
 #include "run/input_files.h"
-
-namespace yl::run {
-struct CompileRun;
-}
 
 namespace yl::transcript {
 
@@ -35,6 +33,19 @@ struct LineState {
   // Longer lines than a parser accepts are refused as not understood.
   bool TooLong() const { return line.size() > kMaxLine; }
 };
+
+// What reading a transcript writes besides the game itself: the players and
+// teams it names go into the league model, the lines it cannot read into the
+// error log under the transcript's name.
+struct ReadContext {
+  league::League& league;
+  run::ErrorLog& errorLog;
+  std::string transcriptName;  // at most 63 characters
+};
+
+// Logs a line of the transcript that could not be read, with the kind's
+// message.
+void LogNotUnderstood(ReadContext& context, int kind, std::string_view text);
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';

@@ -7,12 +7,12 @@
 
 #include <sys/stat.h>
 
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
-namespace yl::run {
+namespace yl::compile {
 namespace {
 
 struct GoldenGame {
@@ -56,9 +56,9 @@ class GoldenTest : public testing::TestWithParam<GoldenCase> {};
 TEST_P(GoldenTest, GameReportsMatchTheHandCheckedFiles) {
   const GoldenCase& c = GetParam();
   test::TempDir dir;
-  std::vector<TransRecord> transcripts;
+  std::vector<run::TransRecord> transcripts;
   for (const GoldenGame& game : kGames) {
-    transcripts.push_back(MakeInputFileRecord(
+    transcripts.push_back(run::MakeInputFileRecord(
         dir.Write(std::string(game.name) + ".txt", Golden(game, "game.txt", c.eol))));
   }
   ::mkdir(dir.File("out").c_str(), 0755);
@@ -68,7 +68,7 @@ TEST_P(GoldenTest, GameReportsMatchTheHandCheckedFiles) {
   options.oneFile = c.separateFiles ? 0 : 1;
   options.separateFiles = c.separateFiles ? 1 : 0;
   CompileRun run(platform, options);
-  CompileStats(run, transcripts, {}, MakePrefixReply(dir.File("out/week3")));
+  CompileStats(run, transcripts, {}, run::MakePrefixReply(dir.File("out/week3")));
 
   EXPECT_EQ(run.gamesCompiled, 3);
   EXPECT_EQ(run.errorLog.entries, 0);
@@ -101,4 +101,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<GoldenCase>& info) { return info.param.label; });
 
 }  // namespace
-}  // namespace yl::run
+}  // namespace yl::compile

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
-namespace yl::run {
+namespace yl::compile {
 namespace {
 
 const std::string kSeason = std::string(YL_GOLDEN_DIR) + "/season/";
@@ -33,15 +33,15 @@ struct SeasonGolden : testing::Test {
 
   // The report file of the season compiled with the options.
   std::string Compile() {
-    std::vector<TransRecord> games;
+    std::vector<run::TransRecord> games;
     for (const char* game :
          {"1-Owls-at-Bears", "2-Thunderbirds-at-Owls", "3-Rams-at-Thunderbirds", "4-Owls-at-Rams"})
-      games.push_back(MakeInputFileRecord(kSeason + game + ".txt"));
-    std::vector<TeamFileRecord> teams;
+      games.push_back(run::MakeInputFileRecord(kSeason + game + ".txt"));
+    std::vector<run::TeamFileRecord> teams;
     for (const char* team : {"Bears", "Owls", "Rams", "Thunderbirds"})
-      teams.push_back(MakeInputFileRecord(kSeason + team + ".fbt"));
+      teams.push_back(run::MakeInputFileRecord(kSeason + team + ".fbt"));
     CompileRun run(platform, options);
-    CompileStats(run, games, teams, MakePrefixReply(dir.File("Season")));
+    CompileStats(run, games, teams, run::MakePrefixReply(dir.File("Season")));
     EXPECT_EQ(run.gamesCompiled, 4);
     EXPECT_EQ(run.errorLog.entries, 0);
     if (run.reportFiles.size() != 1) return "(no report file)";
@@ -96,4 +96,4 @@ TEST_F(SeasonGolden, CumulativeModeTablesAreTheLeagueTables) {
 }
 
 }  // namespace
-}  // namespace yl::run
+}  // namespace yl::compile

@@ -104,9 +104,11 @@ class GameReportLineEndTest : public GameReportTest,
                               public testing::WithParamInterface<std::int32_t> {};
 
 TEST_P(GameReportLineEndTest, WithoutOvertimeUnderEachLineEnding) {
-  run->options.fileFormat = GetParam();
+  options::OutputOptions chosen;
+  chosen.fileFormat = GetParam();
+  Start(chosen);
   EaglesAtBears();
-  WriteGameStats(*run);
+  WriteGameStats(*out, league, stats.scoring);
   EXPECT_EQ(Output(), test::WithLineEnd(kEaglesAtBears, options::LineEnding(GetParam())));
 }
 
@@ -142,7 +144,7 @@ TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
   Score(4, 14, 59, "Rams", stats::ScoringKind::kKickoffReturnTouchdown, 29, "Burner", 99);
   Score(4, 14, 59, "Rams", stats::ScoringKind::kTwoPointRunGood, 29, "Burner");
   Score(5, 3, 3, "Rams", stats::ScoringKind::kFieldGoalGood, 2, "Leg", 33);
-  WriteGameStats(*run);
+  WriteGameStats(*out, league, stats.scoring);
   const std::string expected = Lines({
       "Rams 29 @ Mountaineers 26",
       "",
@@ -201,7 +203,7 @@ TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
 TEST_F(GameReportTest, AGameWithoutAHomeTeamIsFatal) {
   Team("Eagles", 0);
   Team("Bears", league::kNotInGame);
-  EXPECT_EQ(test::FatalMessage([&] { WriteGameStats(*run); }),
+  EXPECT_EQ(test::FatalMessage([&] { WriteGameStats(*out, league, stats.scoring); }),
             "WriteGameStats: Couldn't find visiting or home team");
 }
 

@@ -38,9 +38,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 struct LeaderTablesTest : test::ReportFixture {
   void SetUp() override {
     ReportFixture::SetUp();
-    run->options.gameStats = 0;
-    run->options.leagueStats = 1;
-    run->options.leadersCount = 20;
+    options.gameStats = 0;
+    options.leagueStats = 1;
+    options.leadersCount = 20;
   }
 
   league::PlayerRecord& Rusher(int number, std::string_view name, std::string_view team,
@@ -62,7 +62,8 @@ TEST_F(LeaderTablesTest, CountTableRanksQualifyingPlayersByItsKey) {
   Rusher(32, "Smith", "Mountaineers", 11, 15, 112);  // equal yards, fewer carries
   Rusher(7, "Lee", "Jets", 9, 3, -4);
   Rusher(40, "Nobody", "Jets", 11, 0, 0);  // a record without carries
-  WriteLeaderTable(*run, Table("---Rushing Yards Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Rushing Yards Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Rushing Yards Leaders------------------",
                           "     Player Name  Pos  Team          Yards",
@@ -84,7 +85,8 @@ TEST_F(LeaderTablesTest, RateTableListsPassersAtOrAboveHalfTheAverageAttempts) {
          {.attempts = 50, .completions = 25, .yards = 250, .touchdowns = 1, .interceptions = 4});
   Passer(10, "Backupquarterback", "Bears", 9,
          {.attempts = 10, .completions = 10, .yards = 200, .touchdowns = 3});
-  WriteLeaderTable(*run, Table("---Passing Rating Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Passing Rating Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Passing Rating Leaders-----------------  26 Minimum Attempts",
                           "     Player Name        Pos  Team   Rating",
@@ -99,9 +101,10 @@ TEST_F(LeaderTablesTest, LongestTableWalksItsListInOrder) {
   league::PlayerRecord& jones = Player(22, "Jones", "Bears", 6);
   league::PlayerRecord& smith = Player(32, "Smith", "Mountaineers", 11);
   league::PlayerRecord& lee = Player(7, "Lee", "Jets", 9);
-  run->stats.longest.longestRushes =
+  stats.longest.longestRushes =
       stats::LongestList{{{75, &jones}, {75, &smith}, {-3, &lee}, {0, nullptr}, {0, nullptr}}};
-  WriteLeaderTable(*run, Table("---Longest Rush Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Longest Rush Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Longest Rush Leaders-------------------",
                           "     Player Name  Pos  Team          Yards",
@@ -124,7 +127,8 @@ TEST_F(LeaderTablesTest, MultiColumnTableSeparatesValuesByTwoBlanks) {
   tackler(90, "Tackle", "Bears", 8, kDefense, 3, 12);
   tackler(12, "Smith", "Bears", 9, kOffense, 1, 0);  // code 9 read from the defensive list
   tackler(66, "Guard", "Jets", 2, kOffense, 0, 0);   // no tackles: not listed
-  WriteLeaderTable(*run, Table("---Defensive Tackle Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Defensive Tackle Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Defensive Tackle Leaders-----------------------",
                           "     Player Name  Pos  Team   Tackles  Yards   Avg",
@@ -138,10 +142,11 @@ TEST_F(LeaderTablesTest, MultiColumnTableSeparatesValuesByTwoBlanks) {
 }
 
 TEST_F(LeaderTablesTest, TableStopsAfterLeadersCountRows) {
-  run->options.leadersCount = 5;
+  options.leadersCount = 5;
   for (int i = 1; i <= 12; ++i)
     Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
-  WriteLeaderTable(*run, Table("---Rushing Carries Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Rushing Carries Leaders"));
   const std::vector<std::string> lines = SplitLines(Output());
   ASSERT_EQ(lines.size(), 3u + 5u + 1u);  // title, header, rule, five rows, empty line
   for (int rank = 1; rank <= 5; ++rank) {
@@ -151,13 +156,12 @@ TEST_F(LeaderTablesTest, TableStopsAfterLeadersCountRows) {
   }
 }
 
-TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayerAndReadsNegativeAfterwards) {
-  run->options.leadersCount = -1;
-  run->options.leagueTeamStats = 0;
+TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayer) {
+  options.leadersCount = -1;
+  options.leagueTeamStats = 0;
   for (int i = 1; i <= 25; ++i)
     Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
-  WriteReports(*run);
-  EXPECT_EQ(run->options.leadersCount, -1);
+  WriteReports(*out, Source(), options);
 
   const std::vector<std::string> lines = SplitLines(Output());
   const auto title = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
@@ -171,17 +175,18 @@ TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayerAndReadsNegativeAfterwards
 }
 
 TEST_F(LeaderTablesTest, ZeroCountWritesNoLeaderTable) {
-  run->options.leadersCount = 0;
-  run->options.leagueTeamStats = 0;
+  options.leadersCount = 0;
+  options.leagueTeamStats = 0;
   Rusher(22, "Jones", "Bears", 6, 20, 112);
-  WriteReports(*run);
+  WriteReports(*out, Source(), options);
   EXPECT_EQ(Output(), "");
 }
 
 TEST_F(LeaderTablesTest, RankColumnIsOneWiderThanTheDigitsOfLeadersCount) {
-  run->options.leadersCount = 100;
+  options.leadersCount = 100;
   Rusher(22, "Jones", "Bears", 6, 20, 112);
-  WriteLeaderTable(*run, Table("---Rushing Yards Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Rushing Yards Leaders"));
   const std::vector<std::string> lines = SplitLines(Output());
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[1].substr(0, 17), "      Player Name");  // rank 4 plus its two blanks
@@ -189,7 +194,7 @@ TEST_F(LeaderTablesTest, RankColumnIsOneWiderThanTheDigitsOfLeadersCount) {
 }
 
 TEST_F(LeaderTablesTest, LongestTableNeverLooksPastFiftyEntries) {
-  run->options.leadersCount = 100;
+  options.leadersCount = 100;
   league::PlayerRecord& jones = Player(22, "Jones", "Bears", 6);
   league::PlayerRecord& farther = Player(99, "Beyondthefiftieth", "Bears", 6);
   stats::LongestList list;
@@ -197,8 +202,9 @@ TEST_F(LeaderTablesTest, LongestTableNeverLooksPastFiftyEntries) {
     list.entries.push_back({static_cast<std::int16_t>(90 - i), &jones});
   for (int i = 0; i < 10; ++i)
     list.entries.push_back({static_cast<std::int16_t>(-10 - i), &farther});
-  run->stats.longest.longestReceptions = list;
-  WriteLeaderTable(*run, Table("---Longest Receptions Leaders"));
+  stats.longest.longestReceptions = list;
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Longest Receptions Leaders"));
   const std::string out = Output();
   EXPECT_EQ(SplitLines(out).size(), 3u + 50u + 1u);
   EXPECT_EQ(out.find("Beyondthefiftieth"), std::string::npos);  // nor widened the name column
@@ -209,7 +215,8 @@ TEST_F(LeaderTablesTest, SackedPerAttemptMeasuresQuarterbacksOnly) {
   Passer(12, "Starter", "Bears", 9, {.attempts = 100, .sacks = 5});
   Passer(10, "Backup", "Bears", 9, {.attempts = 20, .sacks = 4});
   Passer(22, "Halfback", "Bears", 6, {.attempts = 2, .sacks = 1});
-  WriteLeaderTable(*run, Table("---Passing Sacked Per Att Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Passing Sacked Per Att Leaders"));
   // Over the two quarterbacks the minimum is 0.5 × 120 / 2 = 30.
   EXPECT_EQ(Output(), Lines({
                           "---Passing Sacked Per Att Leaders----  30 Minimum Attempts",
@@ -222,9 +229,12 @@ TEST_F(LeaderTablesTest, SackedPerAttemptMeasuresQuarterbacksOnly) {
 
 TEST_F(LeaderTablesTest, NoQualifyingPlayerWritesNothing) {
   Rusher(40, "Nobody", "Jets", 11, 0, 0);
-  WriteLeaderTable(*run, Table("---Rushing Yards Leaders"));
-  WriteLeaderTable(*run, Table("---Defensive Yards/Tackle Leaders"));
-  WriteLeaderTable(*run, Table("---Longest Pass Leaders"));  // list never created
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Rushing Yards Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Defensive Yards/Tackle Leaders"));
+  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+                   Table("---Longest Pass Leaders"));  // list never created
   EXPECT_EQ(Output(), "");
 }
 

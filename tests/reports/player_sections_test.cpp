@@ -65,7 +65,7 @@ TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
       .specialTeams.reset(new league::SpecialTeamsRecord{.tackles = 1, .tackleYards = -2});
   Player(7, "Lee", "", 0).specialTeams.reset(new league::SpecialTeamsRecord{});
   Player(90, "Nobody", "Jets", 1);  // no record: not listed
-  WritePlayerSection(*run, Section(SectionId::kSpecialTeams), nullptr);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kSpecialTeams), nullptr);
   EXPECT_EQ(Output(), test::Lines({
                           "---Special Teams Stats-------------",
                           "Player Name            TK YDS   AVG",
@@ -78,8 +78,8 @@ TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
 }
 
 TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
-  run->options.gameStats = 0;
-  run->options.cumulativeStats = 1;
+  options.gameStats = 0;
+  options.cumulativeStats = 1;
   Player(5, "Backup", "Bears", 0)
       .passing.reset(new league::PassingRecord{.sacks = 1, .sackYards = 7});
   // Rating: a 1.625, b 1.59375, c 2.5 capped at 2.375, d 0.8125: 6.40625 / 6 * 100.
@@ -94,7 +94,7 @@ TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
                                                .interceptions = 1,
                                                .sacks = 2,
                                                .sackYards = 13});
-  WritePlayerSection(*run, Section(SectionId::kPassing), nullptr);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kPassing), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
                 "---Passing Stats-------------------------------------------------------------",
@@ -113,7 +113,7 @@ TEST_F(PlayerSectionTest, TwoPointConversionsCarryTheGroupLine) {
       .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 2, .passMade = 1});
   Player(81, "Wide", "Bears", 5)
       .twoPoint.reset(new league::TwoPointRecord{.receivingAttempts = 1, .receivingMade = 1});
-  WritePlayerSection(*run, Section(SectionId::kTwoPoint), nullptr);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kTwoPoint), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
                 "---2 Point Conversion Stats---------------------------------------------",
@@ -128,8 +128,8 @@ TEST_F(PlayerSectionTest, TwoPointConversionsCarryTheGroupLine) {
 }
 
 TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
-  run->options.gameStats = 0;
-  run->options.cumulativeStats = 1;
+  options.gameStats = 0;
+  options.cumulativeStats = 1;
   league::PlayerRecord& kicker = Player(3, "Kick", "Bears", 8);
   kicker.fgKicking.reset(new league::FGKickingRecord{.attempts = 3, .made = 2});
   kicker.epKicking.reset(new league::EPKickingRecord{.attempts = 3, .made = 3});
@@ -140,7 +140,7 @@ TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
   // A two-point pass scores nothing for the passer.
   Player(12, "Smith", "Bears", 9)
       .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 1, .passMade = 1});
-  WritePlayerSection(*run, Section(SectionId::kScoring), nullptr);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kScoring), nullptr);
   EXPECT_EQ(Output(), test::Lines({
                           "---Scoring Stats------------------------------------------------",
                           "Player Name           TDs  RushTDs  RecTDs  FGs  EPs  2PT  TOTAL",
@@ -155,8 +155,8 @@ TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
 struct PenaltyFixture : test::ReportFixture {
   void SetUp() override {
     ReportFixture::SetUp();
-    run->options.gameStats = 0;
-    run->options.cumulativeStats = 1;
+    options.gameStats = 0;
+    options.cumulativeStats = 1;
     Player(66, "Guard", "Jets", 2, kOffense)
         .penalty.reset(new league::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15});
     Player(54, "Backer", "Bears", 4, kDefense)
@@ -167,7 +167,7 @@ struct PenaltyFixture : test::ReportFixture {
 };
 
 TEST_F(PenaltyFixture, TagsFollowEachPlayersSide) {
-  WritePlayerSection(*run, Section(SectionId::kPenalty), nullptr);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kPenalty), nullptr);
   EXPECT_EQ(Output(), test::Lines({
                           "---Penalty Stats-----------------------------",
                           "Player Name            FLAGGED ACCEPTED YARDS",
@@ -182,9 +182,9 @@ TEST_F(PenaltyFixture, TagsFollowEachPlayersSide) {
 TEST_F(PenaltyFixture, ATeamFilterListsOnlyThatTeamsPlayers) {
   league::TeamRecord& jets = Team("Jets", league::kNotInGame);
   league::TeamRecord& giants = Team("Giants", league::kNotInGame);
-  WritePlayerSection(*run, Section(SectionId::kPenalty), &giants);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kPenalty), &giants);
   EXPECT_EQ(Output(), "");  // not even the title
-  WritePlayerSection(*run, Section(SectionId::kPenalty), &jets);
+  WritePlayerSection(*out, Players(), options, Section(SectionId::kPenalty), &jets);
   EXPECT_EQ(Output(), test::Lines({
                           "---Penalty Stats----------------------------",
                           "Player Name           FLAGGED ACCEPTED YARDS",

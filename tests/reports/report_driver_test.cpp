@@ -32,7 +32,7 @@ TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
   Player(55, "Hill", "Bears", 4).miscOff.reset(new league::MiscOffRecord{.tackles = 1});
   Player(22, "Jones", "Eagles", 6).rushing.reset(new league::RushingRecord{.attempts = 1});
-  WriteReports(*run);
+  WriteReports(*out, Source(), options);
 
   const std::string output = Output();
   EXPECT_EQ(output.rfind("Eagles 0 @ Bears 0\n", 0) == 0, GetParam().gameReport) << output;

@@ -1,20 +1,25 @@
-// A compile run writing into one report file of a temporary folder, with
-// players, teams and scoring entries filled by hand, and the written bytes
-// read back for comparison.
+// A report output writing into one report file of a temporary folder, a
+// model with players, teams and scoring entries filled by hand, and the
+// written bytes read back for comparison.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "league/league.h"
+#include "options/output_options.h"
 #include "reports/report_buffer.h"
-#include "run/compile_run.h"
+#include "reports/report_driver.h"
+#include "run/output_files.h"
+#include "stats/ranking.h"
+#include "stats/run_stats.h"
 #include "stats/scoring_summary.h"
-#include "support/fake_platform.h"
+#include "stats/team_ranking.h"
 #include "support/temp_dir.h"
 
 namespace yl::test {
@@ -43,32 +48,47 @@ inline std::string WithLineEnd(std::string_view text, std::string_view end) {
 }
 
 struct ReportFixture : testing::Test {
-  FakePlatform platform;
   TempDir dir;
-  std::unique_ptr<run::CompileRun> run;
+  options::OutputOptions options;
+  league::League league;
+  stats::RunStats stats;
+  run::OutputFiles files;
+  std::unique_ptr<reports::ReportOutput> out;
 
-  // A run with the given options, its buffer ready and a report file open.
-  void Start(options::OutputOptions options) {
-    run = std::make_unique<run::CompileRun>(platform, options);
-    reports::InitWriteBuffer(*run);
-    run::OpenNextStatFile(*run, run::MakePrefixReply(dir.File("report")));
+  // An output with the given options, its buffer ready and a report file open.
+  void Start(const options::OutputOptions& chosen) {
+    options = chosen;
+    out = std::make_unique<reports::ReportOutput>(files.current, options.fileFormat);
+    reports::InitWriteBuffer(*out);
+    run::OpenNextStatFile(files, options, run::MakePrefixReply(dir.File("report")));
   }
   void SetUp() override {
-    options::OutputOptions options;
-    options.fileFormat = options::kUnix;
-    Start(options);
+    options::OutputOptions unix;
+    unix.fileFormat = options::kUnix;
+    Start(unix);
   }
+
+  // The orders the tables of one report sort: made from the lists at the
+  // first call, then kept.
+  stats::PlayerOrder& Players() {
+    if (!players) players = stats::PlayersInListOrder(league);
+    return *players;
+  }
+  stats::TeamOrder& Teams() {
+    if (!teams) teams = stats::TeamsInListOrder(league);
+    return *teams;
+  }
+  reports::ReportSource Source() const { return {league, stats.scoring, stats.longest}; }
 
   // Everything written so far.
   std::string Output() {
-    reports::FlushWriteBuffer(*run);
-    return ReadFileBytes(run->outputFiles.currentSpec.path);
+    reports::FlushWriteBuffer(*out);
+    return ReadFileBytes(files.currentSpec.path);
   }
 
   league::PlayerRecord& Player(int number, std::string_view name, std::string_view team,
                                int position, std::uint16_t side = league::kOffense) {
-    league::PlayerRecord* p =
-        league::AddPlayer(run->league, name, static_cast<std::int16_t>(number));
+    league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
     p->teamName = team;
     p->position = static_cast<std::int16_t>(position);
     p->side = side;
@@ -76,7 +96,7 @@ struct ReportFixture : testing::Test {
   }
 
   league::TeamRecord& Team(std::string_view name, std::uint16_t homeFlag) {
-    league::TeamRecord* t = league::AddTeam(run->league, name);
+    league::TeamRecord* t = league::AddTeam(league, name);
     t->homeFlag = homeFlag;
     return *t;
   }
@@ -86,7 +106,7 @@ struct ReportFixture : testing::Test {
                                    stats::ScoringKind kind, int number1 = -1,
                                    std::string_view player1 = {}, int yards = 0, int number2 = -1,
                                    std::string_view player2 = {}) {
-    stats::ScoringSummary& summary = run->stats.scoring;
+    stats::ScoringSummary& summary = stats.scoring;
     stats::ScoringDriveRecord* e = stats::CreateScoringDrive(summary);
     e->quarter = static_cast<std::int16_t>(quarter);
     e->minutes = static_cast<std::int16_t>(minutes);
@@ -101,6 +121,10 @@ struct ReportFixture : testing::Test {
     stats::LinkScoringDrive(summary, e);
     return *e;
   }
+
+ private:
+  std::optional<stats::PlayerOrder> players;
+  std::optional<stats::TeamOrder> teams;
 };
 
 }  // namespace yl::test

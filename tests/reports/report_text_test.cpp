@@ -53,20 +53,19 @@ using ReportBufferTest = test::ReportFixture;
 
 TEST_F(ReportBufferTest, ATextThatWouldFillTheBlockGoesToTheNextOne) {
   const std::string held(1020, 'a');
-  WriteString(*run, held);
-  WriteString(*run, "0123456789");
+  WriteString(*out, held);
+  WriteString(*out, "0123456789");
   // The 1020 held bytes went out first; the 10 bytes start the next block.
-  EXPECT_EQ(test::ReadFileBytes(run->outputFiles.currentSpec.path), held);
-  EXPECT_EQ(run->reportBuffer.fill, 10u);
+  EXPECT_EQ(test::ReadFileBytes(files.currentSpec.path), held);
+  EXPECT_EQ(out->buffer.fill, 10u);
   EXPECT_EQ(Output(), held + "0123456789");
 }
 
 TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {
   // The report file reopened for reading only: writing to it fails.
-  ASSERT_EQ(run::FSpOpenDF(run->outputFiles.currentSpec, run::fsRdPerm, run->outputFiles.current),
-            run::noErr);
-  WriteString(*run, "a block of the report");
-  EXPECT_EQ(test::FatalMessage([&] { FlushWriteBuffer(*run); }),
+  ASSERT_EQ(run::FSpOpenDF(files.currentSpec, run::fsRdPerm, files.current), run::noErr);
+  WriteString(*out, "a block of the report");
+  EXPECT_EQ(test::FatalMessage([&] { FlushWriteBuffer(*out); }),
             "FSWrite error: WriteGameStats  Couldn't write to file.");
 }
 

@@ -20,13 +20,13 @@ TEST_F(TableLayoutTest, HeaderWordsAreAlignedWithoutTheirSeparator) {
   layout.MeasureValue(0, "1234");
   layout.MeasureValue(1, "5");
   EXPECT_EQ(layout.TotalWidth(), 14);
-  layout.WriteTitle(*run, "---T");
-  layout.WriteTitle(*run, "---A Very Long Title");
-  layout.WriteHeader(*run);
-  layout.WriteName(*run, "Ann");
-  layout.WriteValue(*run, 0, "1234");
-  layout.WriteValue(*run, 1, "5");
-  EndLine(*run);
+  layout.WriteTitle(*out, "---T");
+  layout.WriteTitle(*out, "---A Very Long Title");
+  layout.WriteHeader(*out);
+  layout.WriteName(*out, "Ann");
+  layout.WriteValue(*out, 0, "1234");
+  layout.WriteValue(*out, 1, "5");
+  EndLine(*out);
   EXPECT_EQ(Output(), test::Lines({
                           "---T----------",
                           "---A Very Long Title",

@@ -80,7 +80,7 @@ TEST_F(TeamSeasonReportTest, ShortNameSeasonAgainstTheOpponents) {
                     .totalYards = 1900,
                     .points = 118,
                     .quarterPoints = {20, 35, 28, 35}};
-  WriteTeamSeasonReport(*run, owls);
+  WriteTeamSeasonReport(*out, Players(), options, owls);
   EXPECT_EQ(Output(),
             Lines({
                 "Owls      4-1-1      .667",
@@ -122,7 +122,7 @@ TEST_F(TeamSeasonReportTest, ShortNameSeasonAgainstTheOpponents) {
 }
 
 TEST_F(TeamSeasonReportTest, ATeamWithoutGamesDividesNothing) {
-  WriteTeamSeasonReport(*run, Team("Owl", league::kNotInGame));
+  WriteTeamSeasonReport(*out, Players(), options, Team("Owl", league::kNotInGame));
   EXPECT_EQ(Output(),
             Lines({
                 "Owl      0-0-0      .000",
@@ -172,7 +172,7 @@ TEST_F(TeamSeasonReportTest, LongNameWidensBothTablesAndOvertimeAddsItsColumn) {
       .rushingYards = -3, .points = 40, .quarterPoints = {7, 10, 0, 20}, .overtimePoints = 3};
   team.opponents = {
       .rushingYards = 250, .points = 27, .quarterPoints = {3, 7, 7, 7}, .overtimePoints = 3};
-  WriteTeamSeasonReport(*run, team);
+  WriteTeamSeasonReport(*out, Players(), options, team);
   const std::string expected = Lines({
       "Thunderbirds      1-0-1      .500",
       "",
@@ -223,7 +223,7 @@ TEST_F(TeamSeasonReportTest, ReportsFollowTheTeamNamesAndListOnlyTheTeamsPlayers
   Player(22, "Jones", "Owls", 11).rushing.reset(new league::RushingRecord{.attempts = 3});
   Player(30, "Kent", "Bears", 11).rushing.reset(new league::RushingRecord{.attempts = 9});
   Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
-  WriteTeamSeasonReports(*run);
+  WriteTeamSeasonReports(*out, Teams(), Players(), options);
   const std::string out = Output();
   const auto bears = out.find("Bears      0-0-0      .000\n");
   const auto owlsStart = out.find("Owls      0-0-0      .000\n");

@@ -44,7 +44,7 @@ struct TeamTablesTest : test::ReportFixture {
 };
 
 TEST_F(TeamTablesTest, OffensiveTableRanksByNetYardsWithPerGameAverages) {
-  WriteTeamOffensiveStats(*run);
+  WriteTeamOffensiveStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Offensive Stats---------------------------------",
                           "            Total Yardage           Average Per Game",
@@ -58,7 +58,7 @@ TEST_F(TeamTablesTest, OffensiveTableRanksByNetYardsWithPerGameAverages) {
 }
 
 TEST_F(TeamTablesTest, DefensiveTableRanksFewestYardsAllowedFirst) {
-  WriteTeamDefensiveStats(*run);
+  WriteTeamDefensiveStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Defensive Stats---------------------------------",
                           "            Total Yardage           Average Per Game",
@@ -72,7 +72,7 @@ TEST_F(TeamTablesTest, DefensiveTableRanksFewestYardsAllowedFirst) {
 }
 
 TEST_F(TeamTablesTest, TakeawayTableShowsNegativeDifferenceLast) {
-  WriteTeamTakeawayStats(*run);
+  WriteTeamTakeawayStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Take-Away/Give-Away Stats------------",
                           "         Take-Aways       Give-Aways",
@@ -90,7 +90,7 @@ using TeamTablesShortNamesTest = test::ReportFixture;
 TEST_F(TeamTablesShortNamesTest, ThreeLetterNamesKeepTheTeamHeaderOverTheirColumn) {
   Team("Owl", league::kNotInGame);
   Team("Elk", league::kNotInGame);
-  WriteTeamTakeawayStats(*run);
+  WriteTeamTakeawayStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Take-Away/Give-Away Stats----------",
                           "       Take-Aways       Give-Aways",
@@ -103,12 +103,12 @@ TEST_F(TeamTablesShortNamesTest, ThreeLetterNamesKeepTheTeamHeaderOverTheirColum
 }
 
 TEST_F(TeamTablesShortNamesTest, ARunWithoutTeamsWritesNoTable) {
-  WriteTeamTables(*run);
+  WriteTeamTables(*out, Teams());
   EXPECT_EQ(Output(), "");
 }
 
 TEST_F(TeamTablesTest, TheThreeTablesFollowEachOther) {
-  WriteTeamTables(*run);
+  WriteTeamTables(*out, Teams());
   const std::string out = Output();
   const auto offensive = out.find("---Team Offensive Stats");
   const auto defensive = out.find("---Team Defensive Stats");

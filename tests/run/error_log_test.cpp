@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "options/output_options.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
@@ -14,23 +14,18 @@ namespace yl::run {
 namespace {
 
 struct LogFixture {
-  explicit LogFixture(std::int32_t format = options::kWindows) : run(platform, Options(format)) {
-    InitErrorLog(run);
-  }
-  static options::OutputOptions Options(std::int32_t format) {
-    options::OutputOptions o;
-    o.fileFormat = format;
-    return o;
+  explicit LogFixture(std::int32_t format = options::kWindows) : log(platform, format) {
+    InitErrorLog(log);
   }
   test::FakePlatform platform;
-  CompileRun run;
+  ErrorLog log;
 };
 
 TEST(ErrorLog, NoEntriesNoQuestionNoFile) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("ErrorLog");
-  DumpErrorLog(f.run);
+  DumpErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 0);
   EXPECT_TRUE(dir.Names().empty());
 }
@@ -46,10 +41,10 @@ TEST_P(ErrorLogEndings, EntryIsThreeLines) {
   test::TempDir dir;
   LogFixture f(GetParam().format);
   f.platform.saveAnswer = dir.File("ErrorLog");
-  LogTranscriptError(f.run, "Game1", kPlayHeader, "With the score oops");
-  LogTranscriptError(f.run, "Game1", kFirstLine, "");
-  LogTranscriptError(f.run, "Game1", 9, "x");
-  DumpErrorLog(f.run);
+  LogTranscriptError(f.log, "Game1", kPlayHeader, "With the score oops");
+  LogTranscriptError(f.log, "Game1", kFirstLine, "");
+  LogTranscriptError(f.log, "Game1", 9, "x");
+  DumpErrorLog(f.log);
   const std::string e = GetParam().end;
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")),
             "Game1" + e + "Don't understand play header" + e + "With the score oops" + e + "Game1" +
@@ -82,19 +77,19 @@ TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
   f.platform.saveAnswer = dir.File("log");
   const std::string text(268, 'a');  // entries of 300 bytes
   for (int i = 0; i < 3; ++i)
-    LogTranscriptError(f.run, "G", kPlayHeader, text);
-  EXPECT_EQ(f.run.errorLog.fill, 900u);
+    LogTranscriptError(f.log, "G", kPlayHeader, text);
+  EXPECT_EQ(f.log.fill, 900u);
   EXPECT_EQ(f.platform.saveQuestions, 0);
   // 1 + 900 + 20 + 100 = 1021 fits under 1023: no write yet.
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(20, 'b'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(20, 'b'));
   EXPECT_EQ(f.platform.saveQuestions, 0);
-  EXPECT_EQ(f.run.errorLog.fill, 952u);
+  EXPECT_EQ(f.log.fill, 952u);
   // 1 + 952 + 70 + 100 = 1123: the buffered entries are written first.
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(70, 'c'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(70, 'c'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("log")).size(), 952u);
-  EXPECT_EQ(f.run.errorLog.fill, 102u);
-  DumpErrorLog(f.run);
+  EXPECT_EQ(f.log.fill, 102u);
+  DumpErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 1);
   const std::string all = test::ReadFileBytes(dir.File("log"));
   EXPECT_EQ(all.size(), 1054u);
@@ -105,14 +100,14 @@ TEST(ErrorLog, BoundaryAtExactly1023) {
   LogFixture f(options::kUnix);
   f.platform.saveAnswer.clear();
   // fill 890 after three entries; 1 + 890 + 32 + 100 = 1023 does not exceed 1023.
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(268, 'a'));
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(268, 'a'));
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(258, 'a'));
-  ASSERT_EQ(f.run.errorLog.fill, 890u);
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(32, 'b'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(258, 'a'));
+  ASSERT_EQ(f.log.fill, 890u);
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(32, 'b'));
   EXPECT_EQ(f.platform.saveQuestions, 0);
   // The buffer now holds 954 bytes: a further entry does not fit.
-  LogTranscriptError(f.run, "G", kPlayHeader, std::string(1, 'c'));
+  LogTranscriptError(f.log, "G", kPlayHeader, std::string(1, 'c'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
 }
 
@@ -120,21 +115,21 @@ TEST(ErrorLog, DecliningDropsEverythingAndAsksOnce) {
   test::TempDir dir;
   LogFixture f;
   for (int i = 0; i < 10; ++i)
-    LogTranscriptError(f.run, "Game", kPlayGains, std::string(200, 'x'));
+    LogTranscriptError(f.log, "Game", kPlayGains, std::string(200, 'x'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
-  EXPECT_TRUE(f.run.errorLog.declined);
-  EXPECT_EQ(f.run.errorLog.fill, 0u);
-  DumpErrorLog(f.run);
+  EXPECT_TRUE(f.log.declined);
+  EXPECT_EQ(f.log.fill, 0u);
+  DumpErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 1);
-  EXPECT_EQ(f.run.errorLog.entries, 10);
+  EXPECT_EQ(f.log.entries, 10);
 }
 
 TEST(ErrorLog, LongTextsAreCutToTheLineBuffer) {
   test::TempDir dir;
   LogFixture f(options::kUnix);
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.run, std::string(80, 'n'), kPlayExtras, std::string(5000, 'z'));
-  DumpErrorLog(f.run);
+  LogTranscriptError(f.log, std::string(80, 'n'), kPlayExtras, std::string(5000, 'z'));
+  DumpErrorLog(f.log);
   EXPECT_EQ(
       test::ReadFileBytes(dir.File("log")),
       std::string(63, 'n') + "\nDon't understand play extras\n" + std::string(499, 'z') + "\n");
@@ -144,12 +139,12 @@ TEST(ErrorLog, StopDeletesACreatedLog) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  WriteErrorBuffer(f.run);
+  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  WriteErrorBuffer(f.log);
   ASSERT_TRUE(test::FileExists(dir.File("log")));
-  DeleteErrorLog(f.run);
+  DeleteErrorLog(f.log);
   EXPECT_FALSE(test::FileExists(dir.File("log")));
-  DumpErrorLog(f.run);
+  DumpErrorLog(f.log);
   EXPECT_TRUE(dir.Names().empty());
 }
 
@@ -157,10 +152,10 @@ TEST(ErrorLog, StopBeforeTheLogExistsStillOffersTheEntries) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  DeleteErrorLog(f.run);
+  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  DeleteErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 0);
-  DumpErrorLog(f.run);
+  DumpErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("log")), "G\r\nDon't understand play header\r\nh\r\n");
 }
@@ -168,8 +163,8 @@ TEST(ErrorLog, StopBeforeTheLogExistsStillOffersTheEntries) {
 TEST(ErrorLog, AFailedWriteIsFatal) {
   LogFixture f;
   f.platform.saveAnswer = "/dev/full";
-  LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.run); }),
+  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
             "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
 }
 
@@ -177,8 +172,8 @@ TEST(ErrorLog, AnUncreatableLogIsFatal) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("no/such/folder/log");
-  LogTranscriptError(f.run, "G", kPlayHeader, "h");
-  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.run); }),
+  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
             "FSpCreate error: WriteErrorBuffer  Couldn't create new file.");
 }
 

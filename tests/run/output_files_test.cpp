@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "run/compile_run.h"
-#include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
 
@@ -13,17 +11,16 @@ namespace yl::run {
 namespace {
 
 struct FilesFixture : testing::Test {
-  test::FakePlatform platform;
   options::OutputOptions options;
   test::TempDir dir;
 
   std::vector<std::string> OpenFiles(std::string_view typed, int count) {
-    CompileRun run(platform, options);
+    OutputFiles files;
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
-      OpenNextStatFile(run, MakePrefixReply(dir.File(typed)));
-      names.push_back(run.outputFiles.specs.back().name);
-      CloseStatFile(run);
+      OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
+      names.push_back(files.specs.back().name);
+      CloseStatFile(files);
     }
     return names;
   }
@@ -65,17 +62,17 @@ TEST_F(FilesFixture, ANameTakenByAFolderIsNumberedNotReplaced) {
 }
 
 TEST_F(FilesFixture, SeparateGameFilesCarryTheirTeams) {
-  CompileRun run(platform, options);
+  OutputFiles files;
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   for (int game = 0; game < 2; ++game) {
-    OpenNextStatFile(run, reply);
-    CloseStatFile(run);
-    RenameGameFile(run, "Bears", "Lions");
+    OpenNextStatFile(files, options, reply);
+    CloseStatFile(files);
+    RenameGameFile(files, options, "Bears", "Lions");
   }
-  ASSERT_EQ(run.outputFiles.specs.size(), 2u);
-  EXPECT_EQ(run.outputFiles.specs[0].name, "week1.GS.Bea@Lio");
-  EXPECT_EQ(run.outputFiles.specs[1].name, "week1.GS.Bea@Lio.1");
-  EXPECT_EQ(run.outputFiles.specs[1].path, dir.File("week1.GS.Bea@Lio.1"));
+  ASSERT_EQ(files.specs.size(), 2u);
+  EXPECT_EQ(files.specs[0].name, "week1.GS.Bea@Lio");
+  EXPECT_EQ(files.specs[1].name, "week1.GS.Bea@Lio.1");
+  EXPECT_EQ(files.specs[1].path, dir.File("week1.GS.Bea@Lio.1"));
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"week1.GS.Bea@Lio", "week1.GS.Bea@Lio.1"}));
 }
 
@@ -84,10 +81,10 @@ TEST_F(FilesFixture, TeamNamesThatAreNoFileNames) {
   EXPECT_EQ(FileNameSafe(std::string("N\0x", 3)), "N_x");
   EXPECT_EQ(FileNameSafe(".."), "__");
   EXPECT_EQ(FileNameSafe("Ok\t"), "Ok_");
-  CompileRun run(platform, options);
-  OpenNextStatFile(run, MakePrefixReply(dir.File("w")));
-  CloseStatFile(run);
-  RenameGameFile(run, "../x", "Ye");
+  OutputFiles files;
+  OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
+  CloseStatFile(files);
+  RenameGameFile(files, options, "../x", "Ye");
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"w.GS..._@Ye"});  // ".._" stays in the folder
 }
 
@@ -95,47 +92,48 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
   dir.Write("w.GS.Bea@Lio", "the user's");
   for (int n = 1; n <= kMaxRenameNumber; ++n)
     dir.Write("w.GS.Bea@Lio." + std::to_string(n), "the user's");
-  CompileRun run(platform, options);
-  OpenNextStatFile(run, MakePrefixReply(dir.File("w")));
-  CloseStatFile(run);
-  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(run, "Bears", "Lions"); }),
+  OutputFiles files;
+  OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
+  CloseStatFile(files);
+  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options, "Bears", "Lions"); }),
             "FSpRename error: RenameGameFile  Couldn't rename file.");
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
   EXPECT_TRUE(test::FileExists(dir.File("w.GS")));
 }
 
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
-  CompileRun run(platform, options);
+  OutputFiles files;
   const std::string typed(28, 'p');
-  OpenNextStatFile(run, MakePrefixReply(dir.File(typed)));
-  CloseStatFile(run);
-  RenameGameFile(run, "NY", "LA");
+  OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
+  CloseStatFile(files);
+  RenameGameFile(files, options, "NY", "LA");
   // 30 - (4 + 5) = 21 characters of the prefix are kept.
-  EXPECT_EQ(run.outputFiles.specs[0].name, std::string(21, 'p') + ".GS.NY@LA");
+  EXPECT_EQ(files.specs[0].name, std::string(21, 'p') + ".GS.NY@LA");
 }
 
 TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
   dir.Write("keep.txt", "user data");
-  CompileRun run(platform, options);
+  OutputFiles files;
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
-  OpenNextStatFile(run, reply);
-  CloseStatFile(run);
-  RenameGameFile(run, "Bears", "Lions");
-  OpenNextStatFile(run, reply);
-  CloseStatFile(run);
-  RenameGameFile(run, "Eagles", "Giants");
-  OpenNextStatFile(run, reply);
-  CloseStatFile(run);
+  OpenNextStatFile(files, options, reply);
+  CloseStatFile(files);
+  RenameGameFile(files, options, "Bears", "Lions");
+  OpenNextStatFile(files, options, reply);
+  CloseStatFile(files);
+  RenameGameFile(files, options, "Eagles", "Giants");
+  OpenNextStatFile(files, options, reply);
+  CloseStatFile(files);
   EXPECT_EQ(dir.Names().size(), 4u);
-  DeleteStatFiles(run);
-  EXPECT_TRUE(run.outputFiles.specs.empty());
+  DeleteStatFiles(files);
+  EXPECT_TRUE(files.specs.empty());
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"keep.txt"});
 }
 
 TEST_F(FilesFixture, AnUncreatableFileIsFatal) {
-  CompileRun run(platform, options);
-  EXPECT_EQ(test::FatalMessage(
-                [&] { OpenNextStatFile(run, MakePrefixReply(dir.File("no/such/week1"))); }),
+  OutputFiles files;
+  EXPECT_EQ(test::FatalMessage([&] {
+              OpenNextStatFile(files, options, MakePrefixReply(dir.File("no/such/week1")));
+            }),
             "FSpCreate error: WriteGameStats  Couldn't create new file.");
 }
 

@@ -9,14 +9,13 @@
 #include <regex>
 #include <sstream>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "league/league.h"
-#include "run/compile_driver.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "sim_support.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
-#include "transcript/game_loop.h"
 
 namespace yl::simtest {
 namespace {
@@ -68,14 +67,13 @@ TEST_P(CompileSeasonTest, EveryLineIsUnderstoodAndTheBoxesAddUp) {
   options::OutputOptions output;
   output.gameStats = 0;
   output.cumulativeStats = 1;
-  run::CompileRun run(platform, output);
-  run::InitErrorLog(run);
+  compile::CompileRun run(platform, output);
+  run::InitErrorLog(run.errorLog);
   const JsonValue& games = season->truth["games"];
   for (const JsonValue& game : games.items) {
     const run::TransRecord record = run::MakeInputFileRecord(season->Path(game["file"].text));
-    run.currentTranscriptName = record.name;
-    transcript::ProcessTranscript(run, record);
-    ASSERT_FALSE(run.transcriptRejected) << record.name;
+    ASSERT_EQ(compile::CompileTranscript(run, record).outcome, transcript::ReadOutcome::kRead)
+        << record.name;
     league::OpenAllTeams(run.league);
   }
   EXPECT_EQ(run.errorLog.entries, 0)
@@ -131,8 +129,8 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
   output.gameStats = 0;
   output.leagueStats = 1;
   output.fileFormat = options::kUnix;
-  run::CompileRun run(platform, output);
-  run::CompileStats(run, transcripts, teamFiles, run::MakePrefixReply(season->Path("Season")));
+  compile::CompileRun run(platform, output);
+  compile::CompileStats(run, transcripts, teamFiles, run::MakePrefixReply(season->Path("Season")));
   EXPECT_EQ(run.gamesCompiled, static_cast<int>(transcripts.size()));
   EXPECT_EQ(run.errorLog.entries, 0);
   ASSERT_EQ(run.reportFiles.size(), 1u);

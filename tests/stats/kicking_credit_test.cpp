@@ -70,7 +70,7 @@ TEST_F(PlayFixture, AFairCatchIsNoReturn) {
   EXPECT_EQ(punter->punting->returned, 0);
   EXPECT_EQ(returner->puntReturn->fairCatches, 1);
   EXPECT_EQ(returner->puntReturn->returns, 0);
-  EXPECT_EQ(run.stats.longest.longestPuntReturns, std::nullopt);
+  EXPECT_EQ(stats.longest.longestPuntReturns, std::nullopt);
 }
 
 TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
@@ -92,8 +92,8 @@ TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
   EXPECT_EQ(coverer->specialTeams->tackles, 1);
   EXPECT_EQ(coverer->specialTeams->tackleYards, 12);
   EXPECT_EQ(coverer->defSpecialTeams, nullptr);
-  ASSERT_TRUE(run.stats.longest.longestPuntReturns);
-  EXPECT_EQ(run.stats.longest.longestPuntReturns->entries[0].player, returner);
+  ASSERT_TRUE(stats.longest.longestPuntReturns);
+  EXPECT_EQ(stats.longest.longestPuntReturns->entries[0].player, returner);
 }
 
 TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
@@ -139,7 +139,7 @@ TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   EXPECT_EQ(k.longest, 50);
   ASSERT_EQ(Entries().size(), 5u);
   EXPECT_EQ(Entries()[4]->kind, ScoringKind::kFieldGoalMissed);
-  EXPECT_EQ(run.stats.longest.longestFGs->entries[0].yards, 50);
+  EXPECT_EQ(stats.longest.longestFGs->entries[0].yards, 50);
 }
 
 TEST_F(PlayFixture, AKickoffReturnTouchdownAtTheOpeningKick) {
@@ -200,8 +200,8 @@ TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
 }
 
 TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
-  league::TeamRecord* lions = league::AddTeam(run.league, "Lions");
-  league::TeamRecord* bears = league::AddTeam(run.league, "Bears");
+  league::TeamRecord* lions = league::AddTeam(league, "Lions");
+  league::TeamRecord* bears = league::AddTeam(league, "Bears");
   Player("Carter", 33, kOffense);
   Player("Brooks", 91, kDefense);
   for (const std::int16_t after : {1, -1}) {
@@ -220,15 +220,15 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
 }
 
 TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
-  run.options.gameStats = 0;
-  run.options.leagueLeaders = 0;
+  options.gameStats = 0;
+  options.leagueLeaders = 0;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   Rush(runner, 5).result = PlayResult::kTouchdown;
   Credit();
   EXPECT_EQ(runner->rushing->touchdowns, 1);
-  EXPECT_EQ(run.stats.scoring.head, nullptr);
-  EXPECT_TRUE(run.stats.scoring.entries.empty());
-  EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
+  EXPECT_EQ(stats.scoring.head, nullptr);
+  EXPECT_TRUE(stats.scoring.entries.empty());
+  EXPECT_EQ(stats.longest.longestRushes, std::nullopt);
 }
 
 }  // namespace

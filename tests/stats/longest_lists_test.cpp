@@ -8,9 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "run/compile_run.h"
+#include "league/league.h"
 #include "support/allocation_failure.h"
-#include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 
 namespace yl::stats {
@@ -31,63 +30,59 @@ std::vector<Entry> Entries(const std::optional<LongestList>& list) {
 }
 
 struct LongestListTest : testing::Test {
-  test::FakePlatform platform;
-  options::OutputOptions options;
-  std::optional<run::CompileRun> run;
+  LongestLists lists;
+  std::int32_t leadersCount = 20;
   PlayerRecord a, b, c, d;
 
-  void Start(std::int32_t leadersCount) {
-    options.leadersCount = leadersCount;
-    run.emplace(platform, options);
-  }
-  const std::optional<LongestList>& Rushes() { return run->stats.longest.longestRushes; }
+  void Start(std::int32_t count) { leadersCount = count; }
+  const std::optional<LongestList>& Rushes() { return lists.longestRushes; }
 };
 
 TEST_F(LongestListTest, EqualYardsKeepTheEarlierPlayHigher) {
   Start(3);
-  EnterLongestRush(*run, &a, 12);
-  EnterLongestRush(*run, &b, 40);
-  EnterLongestRush(*run, &c, 12);
-  EnterLongestRush(*run, &d, 40);
+  EnterLongestRush(lists, leadersCount, &a, 12);
+  EnterLongestRush(lists, leadersCount, &b, 40);
+  EnterLongestRush(lists, leadersCount, &c, 12);
+  EnterLongestRush(lists, leadersCount, &d, 40);
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{40, &b}, {40, &d}, {12, &a}}));
   ASSERT_EQ(Rushes()->entries.size(), 3u);
 }
 
 TEST_F(LongestListTest, AShortPlayDoesNotEnterAFullList) {
   Start(2);
-  EnterLongestRush(*run, &a, 30);
-  EnterLongestRush(*run, &b, 20);
-  EnterLongestRush(*run, &c, 20);  // equal to the last: stays out
-  EnterLongestRush(*run, &d, 5);
+  EnterLongestRush(lists, leadersCount, &a, 30);
+  EnterLongestRush(lists, leadersCount, &b, 20);
+  EnterLongestRush(lists, leadersCount, &c, 20);  // equal to the last: stays out
+  EnterLongestRush(lists, leadersCount, &d, 5);
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{30, &a}, {20, &b}}));
-  EnterLongestRush(*run, &d, 25);
+  EnterLongestRush(lists, leadersCount, &d, 25);
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{30, &a}, {25, &d}}));
 }
 
 TEST_F(LongestListTest, LossesEnterOnlyWhereThereIsRoomOrShorterPlays) {
   Start(3);
-  EnterLongestRush(*run, &a, -8);
-  EnterLongestRush(*run, &b, 0);
-  EnterLongestRush(*run, &c, -3);
+  EnterLongestRush(lists, leadersCount, &a, -8);
+  EnterLongestRush(lists, leadersCount, &b, 0);
+  EnterLongestRush(lists, leadersCount, &c, -3);
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{0, &b}, {-3, &c}, {-8, &a}}));
-  EnterLongestRush(*run, &d, -9);  // full, and every entry is longer
-  EnterLongestRush(*run, &d, -5);  // pushes out the -8
+  EnterLongestRush(lists, leadersCount, &d, -9);  // full, and every entry is longer
+  EnterLongestRush(lists, leadersCount, &d, -5);  // pushes out the -8
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{0, &b}, {-3, &c}, {-5, &d}}));
 }
 
 TEST_F(LongestListTest, APlayerMayHoldSeveralEntries) {
   Start(5);
-  EnterLongestPass(*run, &a, 15);
-  EnterLongestPass(*run, &a, 55);
-  EnterLongestPass(*run, &b, 30);
-  EnterLongestPass(*run, &a, 30);
-  EXPECT_EQ(Entries(run->stats.longest.longestPasses),
+  EnterLongestPass(lists, leadersCount, &a, 15);
+  EnterLongestPass(lists, leadersCount, &a, 55);
+  EnterLongestPass(lists, leadersCount, &b, 30);
+  EnterLongestPass(lists, leadersCount, &a, 30);
+  EXPECT_EQ(Entries(lists.longestPasses),
             (std::vector<Entry>{{55, &a}, {30, &b}, {30, &a}, {15, &a}}));
 }
 
 TEST_F(LongestListTest, ZeroLeadersKeepTheListsEmpty) {
   Start(0);
-  EnterLongestRush(*run, &a, 80);
+  EnterLongestRush(lists, leadersCount, &a, 80);
   ASSERT_TRUE(Rushes().has_value());
   EXPECT_TRUE(Rushes()->entries.empty());
 }
@@ -96,7 +91,8 @@ TEST_F(LongestListTest, EightyLeadersHoldFiftyEntries) {
   Start(80);
   std::vector<PlayerRecord> players(60);
   for (int k = 0; k < 60; ++k)
-    EnterLongestRush(*run, &players[static_cast<std::size_t>(k)], static_cast<std::int16_t>(k));
+    EnterLongestRush(lists, leadersCount, &players[static_cast<std::size_t>(k)],
+                     static_cast<std::int16_t>(k));
   const std::vector<Entry> entries = Entries(Rushes());
   ASSERT_EQ(entries.size(), 50u);
   EXPECT_EQ(Rushes()->entries.size(), 50u);
@@ -106,29 +102,30 @@ TEST_F(LongestListTest, EightyLeadersHoldFiftyEntries) {
 
 TEST_F(LongestListTest, AnEmptyPlayerIsNotEntered) {
   Start(3);
-  EnterLongestRush(*run, &a, 10);
-  EnterLongestRush(*run, nullptr, 90);
-  EnterLongestRush(*run, &b, 5);
+  EnterLongestRush(lists, leadersCount, &a, 10);
+  EnterLongestRush(lists, leadersCount, nullptr, 90);
+  EnterLongestRush(lists, leadersCount, &b, 5);
   EXPECT_EQ(Entries(Rushes()), (std::vector<Entry>{{10, &a}, {5, &b}}));
 }
 
 TEST_F(LongestListTest, DisposalLetsTheNextEntryCreateTheListAgain) {
   Start(2);
-  EnterLongestFG(*run, &a, 45);
-  DisposeLongestLists(run->stats.longest);
-  EXPECT_FALSE(run->stats.longest.longestFGs.has_value());
-  EnterLongestFG(*run, &b, 20);
-  EXPECT_EQ(Entries(run->stats.longest.longestFGs), (std::vector<Entry>{{20, &b}}));
+  EnterLongestFG(lists, leadersCount, &a, 45);
+  DisposeLongestLists(lists);
+  EXPECT_FALSE(lists.longestFGs.has_value());
+  EnterLongestFG(lists, leadersCount, &b, 20);
+  EXPECT_EQ(Entries(lists.longestFGs), (std::vector<Entry>{{20, &b}}));
 }
 
 TEST_F(LongestListTest, OutOfMemoryAtCreationAlerts) {
   Start(3);
   test::FailNextAllocation();
-  const auto message = test::FatalMessage([&] { EnterLongestKickRet(*run, &a, 30); });
+  const auto message =
+      test::FatalMessage([&] { EnterLongestKickRet(lists, leadersCount, &a, 30); });
   EXPECT_EQ(message,
             "EnterLongestKickRet Error: Couldn't allocate LongestRecord  To fix allocate more "
             "memory to Yardledger in GetInfo in the Finder.");
-  EXPECT_FALSE(run->stats.longest.longestKickReturns.has_value());
+  EXPECT_FALSE(lists.longestKickReturns.has_value());
 }
 
 TEST(LongestCapacity, IsLeadersCountWithinZeroToFiftyElseFifty) {
@@ -141,24 +138,22 @@ TEST(LongestCapacity, IsLeadersCountWithinZeroToFiftyElseFifty) {
 // Each routine feeds its own list and no other.
 struct RoutineCase {
   const char* name;
-  void (*enter)(run::CompileRun&, PlayerRecord*, std::int16_t);
+  void (*enter)(LongestLists&, std::int32_t, PlayerRecord*, std::int16_t);
   std::optional<LongestList> LongestLists::*list;
 };
 
 class LongestRoutineTest : public testing::TestWithParam<RoutineCase> {};
 
 TEST_P(LongestRoutineTest, FeedsItsOwnList) {
-  test::FakePlatform platform;
-  run::CompileRun run(platform, options::OutputOptions{});
+  LongestLists lists;
   PlayerRecord p;
-  GetParam().enter(run, &p, 33);
-  LongestLists& lists = run.stats.longest;
+  GetParam().enter(lists, 20, &p, 33);
   for (auto member : {&LongestLists::longestRushes, &LongestLists::longestPasses,
                       &LongestLists::longestReceptions, &LongestLists::longestFGs,
                       &LongestLists::longestPuntReturns, &LongestLists::longestKickReturns}) {
     if (member == GetParam().list) {
       EXPECT_EQ(Entries(lists.*member), (std::vector<Entry>{{33, &p}}));
-      EXPECT_EQ((lists.*member)->entries.size(), 20u);  // the default leadersCount
+      EXPECT_EQ((lists.*member)->entries.size(), 20u);  // the capacity of a count of 20
     } else {
       EXPECT_FALSE((lists.*member).has_value());
     }

@@ -11,9 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "run/compile_run.h"
 #include "stats/accumulate.h"
-#include "support/fake_platform.h"
 
 namespace yl::stats::test {
 
@@ -32,14 +30,15 @@ class PlayFixture : public testing::Test {
     return o;
   }
 
-  yl::test::FakePlatform platform;
-  run::CompileRun run{platform, LeagueOptions()};
-  GameCredit game{run, {}};
+  league::League league;
+  RunStats stats;
+  options::OutputOptions options = LeagueOptions();
+  GameCredit game{league, stats, options};
   std::deque<CurrentPlay> plays;
 
   PlayerRecord* Player(std::string_view name, std::int16_t number, std::uint16_t side,
                        std::int16_t position = 0) {
-    PlayerRecord* p = league::AddPlayer(run.league, name, number);
+    PlayerRecord* p = league::AddPlayer(league, name, number);
     p->side = side;
     p->position = position;
     p->teamName = side == kDefense ? "Lions" : "Bears";
@@ -139,7 +138,7 @@ class PlayFixture : public testing::Test {
 
   std::vector<const ScoringDriveRecord*> Entries() const {
     std::vector<const ScoringDriveRecord*> entries;
-    for (const ScoringDriveRecord* e = run.stats.scoring.head; e != nullptr && entries.size() < 50;
+    for (const ScoringDriveRecord* e = stats.scoring.head; e != nullptr && entries.size() < 50;
          e = e->next)
       entries.push_back(e);
     return entries;

@@ -11,8 +11,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "support/fake_platform.h"
-
 namespace yl::stats {
 namespace {
 
@@ -494,8 +492,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, TieBreakTest, testing::ValuesIn(kTieBreakCases));
 // --- SortPlayersByStats -----------------------------------------------------
 
 struct SortTest : testing::Test {
-  test::FakePlatform platform;
   league::League league;
+  PlayerOrder order;
+  bool ordered = false;
 
   // Adds players so that the list reads them in the order given.
   std::vector<PlayerRecord*> AddInListOrder(int count) {
@@ -506,16 +505,26 @@ struct SortTest : testing::Test {
     return added;
   }
 
-  // The jersey numbers along the list, checking the backward links on the way.
-  std::vector<int> ListNumbers() {
+  // Sorts the order the sorts before left, the list's order at first.
+  void Sort(StatKey key, bool leagueWide) {
+    if (!ordered) order = PlayersInListOrder(league);
+    ordered = true;
+    SortPlayersByStats(order, key, leagueWide);
+  }
+
+  // The jersey numbers along the order.
+  std::vector<int> OrderNumbers() const {
     std::vector<int> numbers;
-    const PlayerRecord* previous = nullptr;
-    for (const PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-      EXPECT_EQ(p->previous, previous);
+    for (const PlayerRecord* p : order)
       numbers.push_back(p->number);
-      previous = p;
-      if (numbers.size() > 1000) break;
-    }
+    return numbers;
+  }
+
+  // The jersey numbers along the league's list.
+  std::vector<int> ListNumbers() const {
+    std::vector<int> numbers;
+    for (const PlayerRecord* p = league.players; p != nullptr && numbers.size() < 1000; p = p->next)
+      numbers.push_back(p->number);
     return numbers;
   }
 };
@@ -531,24 +540,25 @@ TEST_F(SortTest, GroupsByTeamAndPutsPlayersWithoutTheRecordLast) {
       p[k]->rushing->yards = yards[k];
     }
   }
-  SortPlayersByStats(league, kRushingYards, false);
-  EXPECT_EQ(ListNumbers(), (std::vector<int>{3, 1, 4, 0, 5, 2}));
-  SortPlayersByStats(league, kRushingYards, true);
-  EXPECT_EQ(ListNumbers(), (std::vector<int>{0, 3, 1, 5, 4, 2}));
-  EXPECT_EQ(league.playerCount, 6);
+  Sort(kRushingYards, false);
+  EXPECT_EQ(OrderNumbers(), (std::vector<int>{3, 1, 4, 0, 5, 2}));
+  Sort(kRushingYards, true);
+  EXPECT_EQ(OrderNumbers(), (std::vector<int>{0, 3, 1, 5, 4, 2}));
+  // The league's list keeps its own order.
+  EXPECT_EQ(ListNumbers(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
 TEST_F(SortTest, AnEmptyListStaysEmpty) {
-  SortPlayersByStats(league, kRushingYards, true);
-  EXPECT_EQ(league.players, nullptr);
+  Sort(kRushingYards, true);
+  EXPECT_TRUE(order.empty());
 }
 
 TEST_F(SortTest, ShortListsOfEqualPlayersKeepTheirOrder) {
   // Ten elements or fewer go to the insertion sort alone, which moves an
   // element only past one that sorts after it.
   AddInListOrder(10);
-  SortPlayersByStats(league, kRushingYards, true);
-  EXPECT_EQ(ListNumbers(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  Sort(kRushingYards, true);
+  EXPECT_EQ(OrderNumbers(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(SortTest, EqualPlayersFollowTheQuicksortExactly) {
@@ -572,8 +582,8 @@ TEST_F(SortTest, EqualPlayersFollowTheQuicksortExactly) {
     p[k]->rushing = std::make_unique<RushingRecord>();
     p[k]->rushing->attempts = carries[k];
   }
-  SortPlayersByStats(league, kRushingCarries, true);
-  EXPECT_EQ(ListNumbers(), (std::vector<int>{5, 2, 8, 11, 0, 9, 7, 12, 3, 4, 1, 10, 6}));
+  Sort(kRushingCarries, true);
+  EXPECT_EQ(OrderNumbers(), (std::vector<int>{5, 2, 8, 11, 0, 9, 7, 12, 3, 4, 1, 10, 6}));
 }
 
 TEST_F(SortTest, ElevenEqualPlayersArePartitionedOnce) {
@@ -585,8 +595,8 @@ TEST_F(SortTest, ElevenEqualPlayersArePartitionedOnce) {
   //   0 8 7 6 9 | 5 | 3 2 1 4 10
   // The insertion sort of both sides moves nothing.
   AddInListOrder(11);
-  SortPlayersByStats(league, kRushingCarries, true);
-  EXPECT_EQ(ListNumbers(), (std::vector<int>{0, 8, 7, 6, 9, 5, 3, 2, 1, 4, 10}));
+  Sort(kRushingCarries, true);
+  EXPECT_EQ(OrderNumbers(), (std::vector<int>{0, 8, 7, 6, 9, 5, 3, 2, 1, 4, 10}));
 }
 
 TEST_F(SortTest, ScoringKeyWithTeamsNeverScansOutOfTheArray) {
@@ -604,8 +614,8 @@ TEST_F(SortTest, ScoringKeyWithTeamsNeverScansOutOfTheArray) {
   p[0]->rushing.reset();  // no scoring record
   p[5]->teamName = "Ants";
   p[5]->rushing->touchdowns = 0;
-  SortPlayersByStats(league, kScoring, false);
-  std::vector<int> numbers = ListNumbers();
+  Sort(kScoring, false);
+  std::vector<int> numbers = OrderNumbers();
   std::sort(numbers.begin(), numbers.end());
   EXPECT_EQ(numbers, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }

@@ -24,8 +24,8 @@ TEST_F(PlayFixture, AThreeYardLossAsTheOnlyRushIsTheLongest) {
   EXPECT_EQ(d.tackleYards, -3);
   EXPECT_EQ(d.stuffs, 1);
   EXPECT_EQ(d.stuffYards, 3);
-  ASSERT_TRUE(run.stats.longest.longestRushes);
-  EXPECT_EQ(run.stats.longest.longestRushes->entries[0].yards, -3);
+  ASSERT_TRUE(stats.longest.longestRushes);
+  EXPECT_EQ(stats.longest.longestRushes->entries[0].yards, -3);
 }
 
 // A run on first-and-10, then a next play (or none).
@@ -43,7 +43,9 @@ class RunFirstDowns : public PlayFixture, public testing::WithParamInterface<Fir
 
 TEST_P(RunFirstDowns, ExactDistanceWaitsForTheNextPlay) {
   const FirstDownCase& c = GetParam();
-  game.groupMap = [](std::int16_t label) { return label == 4 ? std::int16_t{1} : label; };
+  transcript::GroupMap merges;
+  merges.Merge(4, 1);
+  game.groupMap = &merges;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   Rush(runner, c.gained).periodBreak = c.periodBreak;
   if (c.next) Down(c.nextDown, 10, c.nextGroup);
@@ -141,7 +143,7 @@ TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
   EXPECT_EQ(entries[0]->player1, "Young");
   EXPECT_EQ(entries[0]->player2, "Rice");
   EXPECT_EQ(entries[0]->number2, 80);
-  EXPECT_TRUE(run.stats.scoring.appendNext);
+  EXPECT_TRUE(stats.scoring.appendNext);
 }
 
 TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
@@ -152,13 +154,13 @@ TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
   EXPECT_EQ(passer->passing->completions, 1);
   EXPECT_EQ(passer->passing->yards, 30);
   EXPECT_EQ(catcher->receiving, nullptr);
-  EXPECT_EQ(run.stats.longest.longestReceptions, std::nullopt);
+  EXPECT_EQ(stats.longest.longestReceptions, std::nullopt);
   // The passer's touchdown entry is not left open for the next event.
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0]->player1, "Young");
   EXPECT_EQ(entries[0]->player2, "Lott");
-  EXPECT_TRUE(run.stats.scoring.appendNext);
+  EXPECT_TRUE(stats.scoring.appendNext);
 }
 
 TEST_F(PlayFixture, ACompletionFumbledToTheDefenceGainsNoYards) {
@@ -176,13 +178,13 @@ TEST_F(PlayFixture, ACompletionFumbledToTheDefenceGainsNoYards) {
   EXPECT_EQ(r.fumblesLost, 1);
   EXPECT_EQ(r.yards, 0);
   EXPECT_EQ(defender->recovery->recoveries, 1);
-  EXPECT_EQ(run.stats.longest.longestPasses, std::nullopt);
+  EXPECT_EQ(stats.longest.longestPasses, std::nullopt);
 }
 
 TEST_F(PlayFixture, ASackGoesToTheTacklerWhenOneIsNamedElseToTheSacker) {
   for (const bool named : {false, true}) {
     SCOPED_TRACE(named);
-    league::ReleasePlayers(run.league);
+    league::ReleasePlayers(league);
     plays.clear();
     PlayerRecord* quarterback = Player("Young", 8, kOffense, 9);
     PlayerRecord* sacked = Player("Other", 12, kOffense);
@@ -254,24 +256,19 @@ TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
 
 // Merges as the game recorded them: 3 into 1, 5 into 2 and later 2 into 1;
 // 7 and -7 were merged into each other.
-std::int16_t Merged(std::int16_t label) {
-  switch (label) {
-    case 3:
-    case 2:
-      return 1;
-    case 5:
-      return 2;
-    case 7:
-      return -7;
-    case -7:
-      return 7;
-    default:
-      return label;
-  }
+transcript::GroupMap Merged() {
+  transcript::GroupMap merges;
+  merges.Merge(3, 1);
+  merges.Merge(5, 2);
+  merges.Merge(2, 1);
+  merges.Merge(7, -7);
+  merges.Merge(-7, 7);
+  return merges;
 }
 
 TEST_F(PlayFixture, GroupsFollowChainedMergesAndStopOnALoop) {
-  game.groupMap = Merged;
+  const transcript::GroupMap merges = Merged();
+  game.groupMap = &merges;
   EXPECT_EQ(game.Group(5), 1);
   EXPECT_EQ(game.Group(3), 1);
   EXPECT_EQ(game.Group(-1), -1);
@@ -280,7 +277,8 @@ TEST_F(PlayFixture, GroupsFollowChainedMergesAndStopOnALoop) {
 }
 
 TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
-  game.groupMap = Merged;
+  const transcript::GroupMap merges = Merged();
+  game.groupMap = &merges;
   PlayerRecord* quarterback = Player("Young", 8, kOffense, 9);
   quarterback->otherGroup = 3;
   Player("Montana", 16, kDefense, 9);  // a defender with the same position code

@@ -22,6 +22,7 @@ void FakePlatform::StartProgress(std::string_view firstName, int count) {
 void FakePlatform::StepProgress(int addDone, int addPercent, std::string_view name) {
   calls.push_back("StepProgress " + std::to_string(addDone) + " " + std::to_string(addPercent) +
                   " " + std::string(name));
+  if (!name.empty()) progressName = std::string(name);
 }
 
 void FakePlatform::YieldHook() {

@@ -31,6 +31,7 @@ class FakePlatform : public run::Platform {
 
   std::vector<std::string> alerts;
   std::vector<std::string> calls;  // progress calls, in order, as text
+  std::string progressName;        // the name the progress display shows now
 };
 
 }  // namespace yl::test

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "run/compile_run.h"
+#include "options/output_options.h"
+#include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "transcript/gains_phrases.h"
 
@@ -17,17 +18,14 @@ namespace {
 
 class GainsTest : public ::testing::Test {
  protected:
-  GainsTest() : run(platform, UnixOptions()) { run::InitErrorLog(run); }
+  GainsTest() { run::InitErrorLog(errorLog); }
 
-  static options::OutputOptions UnixOptions() {
-    options::OutputOptions options;
-    options.fileFormat = options::kUnix;
-    return options;
-  }
-  std::string LogText() const { return std::string(run.errorLog.buffer.data(), run.errorLog.fill); }
+  std::string LogText() const { return std::string(errorLog.buffer.data(), errorLog.fill); }
 
   test::FakePlatform platform;
-  run::CompileRun run;
+  league::League league;
+  run::ErrorLog errorLog{platform, options::kUnix};
+  ReadContext context{league, errorLog, "Eagles at Bears"};
 };
 
 TEST(GainsPhrases, CodesArePositionsByDecreasingLength) {
@@ -64,7 +62,7 @@ class GainsLines : public GainsTest, public ::testing::WithParamInterface<GainsC
 TEST_P(GainsLines, ParseAndResolve) {
   const GainsCase& c = GetParam();
   CurrentPlay play;
-  ASSERT_TRUE(ParseGains(run, c.line, play)) << c.line;
+  ASSERT_TRUE(ParseGains(context, c.line, play)) << c.line;
   ResolveGains(play);
   EXPECT_EQ(
       std::vector<std::int16_t>(play.gainsCodes.begin(), play.gainsCodes.begin() + play.gainsCount),
@@ -84,7 +82,7 @@ TEST_P(GainsLines, ParseAndResolve) {
   EXPECT_EQ(play.shortGain, c.shortGain);
   EXPECT_EQ(play.returnSpot, c.returnSpot);
   EXPECT_EQ(play.turnedOver, c.turnedOver);
-  EXPECT_EQ(run.errorLog.entries, 0);
+  EXPECT_EQ(errorLog.entries, 0);
 }
 
 // clang-format off
@@ -167,15 +165,15 @@ std::string NumbersLine(int count) {
 
 TEST_F(GainsTest, EightNumbersFitANinthIsRefused) {
   CurrentPlay play;
-  ASSERT_TRUE(ParseGains(run, NumbersLine(8), play));
+  ASSERT_TRUE(ParseGains(context, NumbersLine(8), play));
   EXPECT_EQ(play.gainsNumberCount, 8);
   EXPECT_EQ(play.gainsCount, 9);
   EXPECT_EQ(play.gainsNumbers[7], 8);
 
   CurrentPlay second;
-  EXPECT_FALSE(ParseGains(run, NumbersLine(9), second));
+  EXPECT_FALSE(ParseGains(context, NumbersLine(9), second));
   EXPECT_EQ(second.gainsNumberCount, 8);  // nothing written past the numbers' slots
-  EXPECT_EQ(run.errorLog.entries, 1);
+  EXPECT_EQ(errorLog.entries, 1);
 }
 
 TEST_F(GainsTest, LongestLineIsReadOneMoreIsRefused) {
@@ -183,21 +181,21 @@ TEST_F(GainsTest, LongestLineIsReadOneMoreIsRefused) {
   const std::string fits = "Gain of " + std::string(484, '9') + " yards ";
   ASSERT_EQ(fits.size(), 499u);
   CurrentPlay play;
-  EXPECT_TRUE(ParseGains(run, fits, play));
+  EXPECT_TRUE(ParseGains(context, fits, play));
 
   const std::string tooLong = "Gain of " + std::string(485, '9') + " yards ";
   CurrentPlay second;
-  EXPECT_FALSE(ParseGains(run, tooLong, second));
-  EXPECT_EQ(run.errorLog.entries, 1);
+  EXPECT_FALSE(ParseGains(context, tooLong, second));
+  EXPECT_EQ(errorLog.entries, 1);
 }
 
 class GainsRefused : public GainsTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(GainsRefused, LoggedAsKindSixWithTheLine) {
-  run.currentTranscriptName = "Week 3";
+  context.transcriptName = "Week 3";
   CurrentPlay play;
-  EXPECT_FALSE(ParseGains(run, GetParam(), play));
-  EXPECT_EQ(run.errorLog.entries, 1);
+  EXPECT_FALSE(ParseGains(context, GetParam(), play));
+  EXPECT_EQ(errorLog.entries, 1);
   EXPECT_EQ(LogText(), "Week 3\nDon't understand play gains\n" + GetParam() + "\n");
 }
 

@@ -110,7 +110,7 @@ TEST_P(HeaderCaseTest, ReadsAndResolves) {
   ASSERT_TRUE(ParseExact(ParseHeader, GetParam().line));
   ResolveHeader(play);
   EXPECT_EQ(Resolved(play), GetParam().expected);
-  EXPECT_EQ(run.errorLog.entries, 0);
+  EXPECT_EQ(errorLog.entries, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, HeaderCaseTest, testing::ValuesIn(kHeaderCases),

@@ -1,6 +1,7 @@
-// A fresh compile run for the line-parser tests, with an error log whose
-// entries can be read back, and lines handed over in buffers of exactly
-// their size so that the sanitizer sees any read beyond a line.
+// What the line parsers write into, fresh for each test: a league model and
+// an error log whose entries can be read back, and lines handed over in
+// buffers of exactly their size so that the sanitizer sees any read beyond a
+// line.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,11 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "league/league.h"
 #include "options/output_options.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "transcript/current_play.h"
+#include "transcript/reader.h"
 
 namespace yl::test {
 
@@ -30,33 +32,24 @@ inline std::ostream& operator<<(std::ostream& out, const LoggedEntry& e) {
   return out << "{" << e.name << " | " << e.message << " | " << e.text << "}";
 }
 
-inline options::OutputOptions UnixOptions() {
-  options::OutputOptions options;
-  options.fileFormat = options::kUnix;
-  return options;
-}
-
 class LineParserTest : public testing::Test {
  protected:
-  LineParserTest() {
-    run::InitErrorLog(run);
-    run.currentTranscriptName = "Eagles at Bears";
-  }
+  LineParserTest() { run::InitErrorLog(errorLog); }
 
-  // Calls parse(run, line, play) with the line in a buffer of its own size.
+  // Calls parse(context, line, play) with the line in a buffer of its own size.
   template <typename Parser>
   bool ParseExact(Parser parse, std::string_view line) {
     buffer = std::make_unique<char[]>(line.size());
     if (!line.empty()) std::memcpy(buffer.get(), line.data(), line.size());
-    return parse(run, std::string_view(buffer.get(), line.size()), play);
+    return parse(context, std::string_view(buffer.get(), line.size()), play);
   }
 
   // The entries in the log buffer, three lines each.
   std::vector<LoggedEntry> Logged() const {
     std::vector<std::string> lines;
     std::string current;
-    for (std::size_t i = 0; i < run.errorLog.fill; ++i) {
-      const char c = run.errorLog.buffer[i];
+    for (std::size_t i = 0; i < errorLog.fill; ++i) {
+      const char c = errorLog.buffer[i];
       if (c == '\n') {
         lines.push_back(current);
         current.clear();
@@ -72,11 +65,13 @@ class LineParserTest : public testing::Test {
   }
 
   LoggedEntry Entry(std::string_view message, std::string_view text) const {
-    return {run.currentTranscriptName, std::string(message), std::string(text)};
+    return {context.transcriptName, std::string(message), std::string(text)};
   }
 
   FakePlatform platform;
-  run::CompileRun run{platform, UnixOptions()};
+  league::League league;
+  run::ErrorLog errorLog{platform, options::kUnix};
+  transcript::ReadContext context{league, errorLog, "Eagles at Bears"};
   transcript::CurrentPlay play;
   std::unique_ptr<char[]> buffer;
 };

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "transcript/description.h"
-#include "transcript/game_loop.h"
+#include "transcript/game_reader.h"
 #include "transcript/line_parser_fixture.h"
 
 namespace yl::transcript {
@@ -214,7 +214,7 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
       play.descPlayers[i]->teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
     }
     game->labelCounter = static_cast<std::int16_t>(c.more.labelCounter);
-    ResolveDescription(run, *game, play);
+    ResolveDescription(league, *game, play);
   }
 
   void Check(const MeaningCase& c) {
@@ -297,8 +297,7 @@ class HandBuiltMeaningTest : public test::LineParserTest {
   HandBuiltMeaningTest() : game(std::make_unique<GameState>()) { play.groupAtSnap = 1; }
 
   league::PlayerRecord* Add(const char* name, int number) {
-    league::PlayerRecord* p =
-        league::AddPlayer(run.league, name, static_cast<std::int16_t>(number));
+    league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
     play.descPlayers[play.descPlayerCount++] = p;
     return p;
   }
@@ -317,7 +316,7 @@ TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
     play.startKind = start;
     Add("Baker", 22);
     Codes({151});
-    ResolveDescription(run, *game, play);
+    ResolveDescription(league, *game, play);
     EXPECT_EQ(play.result, start == StartKind::kTry ? PlayResult::kTryNoGood : PlayResult::kNone);
   }
 }
@@ -327,7 +326,7 @@ TEST_F(HandBuiltMeaningTest, IncompleteReturnsTheLabelToTheSnap) {
   league::PlayerRecord* harris = Add("Harris", 7);
   league::PlayerRecord* reed = Add("Reed", 24);
   Codes({82, 140});  // intercepted, then incomplete
-  ResolveDescription(run, *game, play);
+  ResolveDescription(league, *game, play);
   EXPECT_EQ(play.result, PlayResult::kIncomplete);
   EXPECT_EQ(game->possessionLabel, 1);
   EXPECT_EQ(harris->teamGroup, 1);
@@ -340,7 +339,7 @@ TEST_F(HandBuiltMeaningTest, RecoveryOnATryStartsANewLabel) {
   league::PlayerRecord* cole = Add("Cole", 20);
   Codes({16, 157});
   play.startKind = StartKind::kTry;
-  ResolveDescription(run, *game, play);
+  ResolveDescription(league, *game, play);
   EXPECT_EQ(cole->teamGroup, 2);
   EXPECT_EQ(cole->side, league::kUndecided);
   EXPECT_EQ(game->possessionLabel, 2);
@@ -363,7 +362,7 @@ TEST_F(HandBuiltMeaningTest, AcceptedPenaltyTakesThePuntOffTheCount) {
     Codes({108});
     play.penaltyAccepted = static_cast<std::uint8_t>(c.accepted);
     play.assessedFromIndex = static_cast<std::int16_t>(c.assessedFrom);
-    ResolveDescription(run, *game, play);
+    ResolveDescription(league, *game, play);
     EXPECT_EQ(game->puntsByGroup[1], c.counted) << c.accepted << " " << c.assessedFrom;
   }
 }
@@ -373,7 +372,7 @@ TEST_F(HandBuiltMeaningTest, MoreFumblesThanSlotsStayInTheRecord) {
   for (int i = 0; i < 7; ++i)
     Add("Runner", 30 + i);
   Codes({5, 5, 5, 5, 5, 5, 5});
-  ResolveDescription(run, *game, play);
+  ResolveDescription(league, *game, play);
   for (int k = 0; k < kFumbleSlots; ++k)
     EXPECT_EQ(play.fumblers[k], k);
   EXPECT_EQ(play.fumble, 1);
@@ -384,7 +383,7 @@ TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
     Add("Nobody", 40 + i);
   league::PlayerRecord* carter = Add("Carter", 33);
   Codes({-1, 245, 1000, 121});
-  ResolveDescription(run, *game, play);
+  ResolveDescription(league, *game, play);
   EXPECT_EQ(play.rusher, 3);
   EXPECT_EQ(carter->teamGroup, 1);
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "transcript/game_loop.h"
+#include "transcript/game_reader.h"
 #include "transcript/line_parser_fixture.h"
 
 namespace yl::transcript {
@@ -18,14 +18,14 @@ namespace {
 class PossessionTest : public test::LineParserTest {
  protected:
   PossessionTest() : game(std::make_unique<GameState>()) {
-    home = league::FindOrCreateTeam(run.league, "Lions");
-    visiting = league::FindOrCreateTeam(run.league, "Bears");
+    home = league::FindOrCreateTeam(league, "Lions");
+    visiting = league::FindOrCreateTeam(league, "Bears");
   }
 
   league::PlayerRecord* Player(const char* name, int group, std::string team = "",
                                bool open = true) {
     league::PlayerRecord* p =
-        league::AddPlayer(run.league, name, static_cast<std::int16_t>(10 + run.league.playerCount));
+        league::AddPlayer(league, name, static_cast<std::int16_t>(10 + league.playerCount));
     p->teamGroup = static_cast<std::int16_t>(group);
     p->teamName = std::move(team);
     p->teamOpen = open ? 1 : 0;
@@ -176,7 +176,7 @@ TEST_F(PossessionTest, MergeKeepsTheSmallerMagnitudeAndMovesOtherGroups) {
   c->otherGroup = -4;
   league::PlayerRecord* d = Player("D", -4);
   d->otherGroup = -4;
-  MergeGroups(run, *game, 6, -4);
+  MergeGroups(league, *game, 6, -4);
   EXPECT_EQ(a->teamGroup, -4);
   EXPECT_EQ(b->teamGroup, -4);
   EXPECT_EQ(game->groupMap[6], -4);
@@ -184,7 +184,7 @@ TEST_F(PossessionTest, MergeKeepsTheSmallerMagnitudeAndMovesOtherGroups) {
   EXPECT_EQ(c->otherGroup, -4);
   // Merging -4 away: the teamGroup moves; a player whose teamGroup moved
   // keeps his otherGroup.
-  MergeGroups(run, *game, -4, 3);
+  MergeGroups(league, *game, -4, 3);
   EXPECT_EQ(b->teamGroup, 3);
   EXPECT_EQ(c->otherGroup, 3);
   EXPECT_EQ(d->teamGroup, 3);
@@ -195,21 +195,21 @@ TEST_F(PossessionTest, MergeKeepsTheSmallerMagnitudeAndMovesOtherGroups) {
 // of its first merge, whose players have moved on.
 TEST_F(PossessionTest, TheMapIsFollowedOneStepOnly) {
   league::PlayerRecord* a = Player("A", 5);
-  MergeGroups(run, *game, 3, 5);
-  MergeGroups(run, *game, 2, 3);
+  MergeGroups(league, *game, 3, 5);
+  MergeGroups(league, *game, 2, 3);
   EXPECT_EQ(a->teamGroup, 2);
   EXPECT_EQ(game->groupMap[5], 3);
-  AssignTeamToGroup(run, *game, 5, "Bears");
+  AssignTeamToGroup(context, *game, 5, "Bears");
   EXPECT_EQ(a->teamName, "");
-  AssignTeamToGroup(run, *game, 3, "Bears");
+  AssignTeamToGroup(context, *game, 3, "Bears");
   EXPECT_EQ(a->teamName, "Bears");
 }
 
 TEST_F(PossessionTest, MergingWithNoGroupChangesNothing) {
   league::PlayerRecord* a = Player("A", 4);
   league::PlayerRecord* none = Player("None", 0);
-  MergeGroups(run, *game, 0, 4);
-  MergeGroups(run, *game, 4, 0);
+  MergeGroups(league, *game, 0, 4);
+  MergeGroups(league, *game, 4, 0);
   EXPECT_EQ(a->teamGroup, 4);
   EXPECT_EQ(none->teamGroup, 0);
   EXPECT_EQ(game->groupMap[4], 4);
@@ -222,7 +222,7 @@ TEST_F(PossessionTest, AssigningATeamNamesTheGroupAndLogsAFixedOtherTeam) {
   league::PlayerRecord* open = Player("Open", 3, "Lions", true);
   league::PlayerRecord* fixed = Player("Fixed", 3, "Lions", false);
   league::PlayerRecord* elsewhere = Player("Elsewhere", -3);
-  AssignTeamToGroup(run, *game, 3, "Bears");
+  AssignTeamToGroup(context, *game, 3, "Bears");
   EXPECT_EQ(fresh->teamName, "Bears");
   EXPECT_EQ(fresh->teamOpen, 0);
   EXPECT_EQ(same->teamName, "Bears");
@@ -238,21 +238,20 @@ TEST_F(PossessionTest, AssigningATeamNamesTheGroupAndLogsAFixedOtherTeam) {
 TEST_F(PossessionTest, NamingNoGroupNamesNobody) {
   league::PlayerRecord* none = Player("None", 0);
   league::PlayerRecord* fixed = Player("Fixed", 0, "Lions", false);
-  AssignTeamToGroup(run, *game, 0, "Bears");
+  AssignTeamToGroup(context, *game, 0, "Bears");
   EXPECT_EQ(none->teamName, "");
   EXPECT_EQ(fixed->teamName, "Lions");
   EXPECT_TRUE(Logged().empty());
 }
 
-TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsFirstPlayer) {
+TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsNamingPlayer) {
   Player("Later", 2, "Lions");
   Player("First", 2, "");  // the head of the list: created last
-  std::string name = "unchanged";
-  EXPECT_TRUE(TeamOfGroup(run, *game, 2, name));
-  EXPECT_EQ(name, "");
-  MergeGroups(run, *game, 2, 9);
-  EXPECT_TRUE(TeamOfGroup(run, *game, 9, name));
-  EXPECT_FALSE(TeamOfGroup(run, *game, -2, name));
+  MergeGroups(league, *game, 2, 9);
+  const std::int16_t merged = game->groupMap[9];
+  EXPECT_EQ(TeamOfGroup(league, merged, GroupNamer::kFirstPlayer), "");
+  EXPECT_EQ(TeamOfGroup(league, merged, GroupNamer::kFirstWithTeam), "Lions");
+  EXPECT_EQ(TeamOfGroup(league, -2, GroupNamer::kFirstWithTeam), "");
 }
 
 TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
@@ -264,15 +263,15 @@ TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
   play.descPlayers[0] = blocker;
   play.descPlayers[1] = tackler;
   play.descPlayerCount = 2;
-  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), 6);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), 6);
   EXPECT_EQ(tackler->teamGroup, -4);
   play.returnSpot = 1;
-  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), 6);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), 6);
   EXPECT_EQ(tackler->teamGroup, 4);
   // A recovery or an interception makes it a tackle like any other.
   play.recoverers[0] = 0;
   tackler->teamGroup = 0;
-  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 1, 0, 6), -4);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), -4);
   EXPECT_EQ(tackler->teamGroup, 4);
 }
 
@@ -282,7 +281,7 @@ TEST_F(PossessionTest, ATacklerWithoutCarrierIsAgainstTheSnap) {
   league::PlayerRecord* tackler = Player("Tackler", 7);
   play.descPlayers[0] = tackler;
   play.descPlayerCount = 1;
-  EXPECT_EQ(JoinOpposingGroup(run, *game, play, 0, -1, 6), 6);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 0, -1, 6), 6);
   EXPECT_EQ(tackler->teamGroup, -4);
 }
 
@@ -295,7 +294,7 @@ TEST_F(PossessionTest, EveryLabelHasItsSlots) {
     EXPECT_EQ(game->puntsByGroup[label], 0);
   }
   league::PlayerRecord* a = Player("A", 3000);
-  MergeGroups(run, *game, 3000, -31000);
+  MergeGroups(league, *game, 3000, -31000);
   EXPECT_EQ(game->groupMap[-31000], 3000);
   ++game->puntsByGroup[-31000];
   EXPECT_EQ(game->puntsByGroup[-31000], 1);
@@ -356,7 +355,7 @@ TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
   play.previous = &previous;
   play.homeTeam = home;
   play.visitingTeam = visiting;
-  CarryPossession(run, *game, play);
+  CarryPossession(context, *game, play);
   EXPECT_EQ(withBall->teamName, c.sideAfterTeam);
   EXPECT_EQ(against->teamName, c.otherTeam);
 }
@@ -373,11 +372,11 @@ TEST_F(PossessionTest, AFailedPreviousPlayNamesNobody) {
   play.previous = &failed;
   play.homeTeam = home;
   play.visitingTeam = visiting;
-  CarryPossession(run, *game, play);
+  CarryPossession(context, *game, play);
   EXPECT_EQ(none->teamName, "");
   CurrentPlay noHeader;
   play.previous = &noHeader;
-  CarryPossession(run, *game, play);
+  CarryPossession(context, *game, play);
   EXPECT_EQ(none->teamName, "");
 }
 
@@ -392,7 +391,7 @@ TEST_F(PossessionTest, AFumbleFollowedByALaterDownJoinsTheLabels) {
     CurrentPlay play = Down(down);
     play.groupAtSnap = 6;
     play.previous = &previous;
-    CarryFumble(run, *game, play);
+    CarryFumble(league, *game, play);
     EXPECT_EQ(play.groupAtSnap, down == 1 ? 6 : 2);
     EXPECT_EQ(recoverer->teamGroup, down == 1 ? 6 : 2);
     EXPECT_EQ(tackler->teamGroup, down == 1 ? -6 : -2);
@@ -405,7 +404,7 @@ TEST_F(PossessionTest, RosterPlayersNameTheirGroups) {
   league::PlayerRecord* mate = Player("Mate", 4);
   league::PlayerRecord* opponent = Player("Opponent", -4);
   league::PlayerRecord* absent = Player("Absent", 0, "Bears", false);
-  EXPECT_TRUE(ResolveGroupsByRoster(run, *game));
+  EXPECT_TRUE(ResolveGroupsByRoster(context, *game));
   EXPECT_EQ(mate->teamName, "Lions");
   EXPECT_EQ(opponent->teamName, "");  // only the player's own group is named
   EXPECT_EQ(rostered->teamName, "Lions");
@@ -416,7 +415,7 @@ TEST_F(PossessionTest, PlayersWithoutAFixedTeamInTheGameNameNothing) {
   Player("Absent", 0, "Bears", false);
   Player("Open", 3, "Bears", true);
   Player("Unnamed", 3);
-  EXPECT_FALSE(ResolveGroupsByRoster(run, *game));
+  EXPECT_FALSE(ResolveGroupsByRoster(context, *game));
 }
 
 struct PuntCase {
@@ -457,7 +456,7 @@ TEST_P(PuntsTest, PuntCountsNameTheGroups) {
   }
   home->own.punts = c.homePunts;
   visiting->own.punts = c.visitingPunts;
-  ResolveGroupsByPunts(run, *game, *home, *visiting);
+  ResolveGroupsByPunts(context, *game, *home, *visiting);
   EXPECT_EQ(three->teamName, c.teamOfThree);
   EXPECT_EQ(minusThree->teamName, c.teamOfMinusThree);
 }
@@ -472,7 +471,7 @@ TEST_F(PossessionTest, APuntCountPastOneHundredNamesItsLabel) {
   game->puntsByGroup[-150] = 4;
   home->own.punts = 4;
   visiting->own.punts = 5;
-  ResolveGroupsByPunts(run, *game, *home, *visiting);
+  ResolveGroupsByPunts(context, *game, *home, *visiting);
   EXPECT_EQ(kicker->teamName, "Lions");
   EXPECT_EQ(receiver->teamName, "Bears");
 }
@@ -494,7 +493,7 @@ TEST_F(PossessionTest, UndecidedPlayersTakeTheirSideFromTheirLastPlay) {
   league::PlayerRecord* noTeam = Player("NoTeam", -2, "");
   noTeam->otherGroup = 2;
   Player("Offense", 2, "Bears");  // the head of the list: his team is group 2's
-  ResolveDefenders(run, *game);
+  ResolveDefenders(league, *game);
   EXPECT_EQ(carrier->side, league::kOffense);
   EXPECT_EQ(tackler->side, league::kDefense);
   EXPECT_EQ(caseDiffers->side, league::kDefense);  // names compared exactly

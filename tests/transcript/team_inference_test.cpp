@@ -8,11 +8,8 @@
 #include <string>
 
 #include "league/league.h"
-#include "run/compile_run.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
 #include "support/transcripts.h"
-#include "transcript/game_loop.h"
+#include "transcript/game_reader_fixture.h"
 
 namespace yl::transcript {
 namespace {
@@ -52,23 +49,13 @@ std::string End(int visitingPunts, int homePunts) {
   return "The game is over.\n" + box;
 }
 
-class InferenceTest : public testing::Test {
+class InferenceTest : public test::GameReaderFixture {
  protected:
-  InferenceTest() {
-    options.fileFormat = options::kUnix;
-    run = std::make_unique<run::CompileRun>(platform, options);
-    run::InitErrorLog(*run);
-    run->currentTranscriptName = "T";
-  }
-
-  void Process(const std::string& text) {
-    ProcessTranscript(*run, run::MakeInputFileRecord(dir.Write("T.txt", text)));
-    ASSERT_FALSE(run->transcriptRejected);
-  }
+  void Process(const std::string& text) { ASSERT_EQ(Read(text), ReadOutcome::kRead); }
 
   // A player of the transcript by his token's number and name.
   const league::PlayerRecord& Named(int number, const char* name) {
-    const league::PlayerRecord* p = league::FindPlayerInHash(run->league, number, name);
+    const league::PlayerRecord* p = league::FindPlayerInHash(league, number, name);
     EXPECT_NE(p, nullptr) << name;
     static const league::PlayerRecord kNobody;
     return p != nullptr ? *p : kNobody;
@@ -76,19 +63,11 @@ class InferenceTest : public testing::Test {
   std::string Team(int number, const char* name) { return Named(number, name).teamName; }
 
   league::PlayerRecord* Rostered(int number, const char* name, const char* team) {
-    league::PlayerRecord* p =
-        league::AddPlayer(run->league, name, static_cast<std::int16_t>(number));
+    league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
     p->teamName = team;
     p->teamOpen = 0;
     return p;
   }
-
-  std::string Log() const { return std::string(run->errorLog.buffer.data(), run->errorLog.fill); }
-
-  test::FakePlatform platform;
-  options::OutputOptions options;
-  test::TempDir dir;
-  std::unique_ptr<run::CompileRun> run;
 };
 
 // A touchback gives label 2; a fourth-down run by Able (label 2, tackled by
@@ -150,7 +129,7 @@ TEST_F(InferenceTest, ASafetyNamesTheSidesTheOtherWay) {
             End(5, 4));
     EXPECT_EQ(Team(10, "Able"), safety ? "Bears" : "Lions") << safety;
     EXPECT_EQ(Team(50, "Zed"), safety ? "Lions" : "Bears") << safety;
-    league::OpenAllTeams(run->league);  // let the second game rename them
+    league::OpenAllTeams(league);  // let the second game rename them
   }
 }
 

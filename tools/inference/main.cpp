@@ -20,14 +20,14 @@
 
 #include <unistd.h>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "json_reader.h"
 #include "league/league.h"
 #include "league/team_file.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "run/platform.h"
-#include "transcript/game_loop.h"
 
 namespace yl::inference {
 namespace {
@@ -170,7 +170,7 @@ struct Measurer {
     return match;
   }
 
-  void MeasureGame(run::CompileRun& run, const TruthGame& game, int number,
+  void MeasureGame(compile::CompileRun& run, const TruthGame& game, int number,
                    const league::PlayerRecord* oldHead, Tally& tally) {
     // The players of the game: those it created and those it grouped.
     std::vector<const league::PlayerRecord*> players;
@@ -244,8 +244,8 @@ struct Measurer {
     options.fileFormat = options::kUnix;
     options.cumulativeStats = mode.cumulative;
     options.gameStats = !mode.cumulative;
-    auto run = std::make_unique<run::CompileRun>(platform, options);
-    run::InitErrorLog(*run);
+    auto run = std::make_unique<compile::CompileRun>(platform, options);
+    run::InitErrorLog(run->errorLog);
     Tally tally;
     // The roster players and their teams, to see whether the first game
     // changes any of them.
@@ -263,10 +263,8 @@ struct Measurer {
     for (std::size_t g = 0; g < count; ++g) {
       const TruthGame& game = truth.games[g];
       const run::TransRecord record = run::MakeInputFileRecord(game.file);
-      run->currentTranscriptName = record.name.substr(0, run::kMaxTranscriptName);
       const league::PlayerRecord* oldHead = run->league.players;
-      transcript::ProcessTranscript(*run, record);
-      if (run->transcriptRejected) {
+      if (compile::CompileTranscript(*run, record).outcome != transcript::ReadOutcome::kRead) {
         std::fprintf(stderr, "%s: rejected\n", game.file.c_str());
         continue;
       }
@@ -286,7 +284,7 @@ struct Measurer {
         league::ReleaseTeams(run->league);
       }
     }
-    run::DumpErrorLog(*run);
+    run::DumpErrorLog(run->errorLog);
     std::ifstream log(platform.logPath);
     std::string line;
     for (int i = 0; std::getline(log, line); ++i) {

@@ -14,16 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
 #include "game.h"
 #include "league/team_file.h"
 #include "random.h"
 #include "roster.h"
 #include "run/alert.h"
-#include "run/compile_run.h"
 #include "run/error_log.h"
 #include "schedule.h"
 #include "season.h"
-#include "transcript/game_loop.h"
 
 namespace {
 
@@ -293,16 +293,16 @@ static int Check(int argc, char** argv) {
       return 2;
     }
 
-    yl::run::CompileRun run(platform, options);
-    yl::run::InitErrorLog(run);
+    yl::compile::CompileRun run(platform, options);
+    yl::run::InitErrorLog(run.errorLog);
     for (const int side : {scheduled.visiting, scheduled.home}) {
       const fs::path teamFile = dir / (teams[side].name + ".fbt");
       yl::league::ReadTeamFile(run.league, yl::run::MakeInputFileRecord(teamFile.string()));
     }
-    run.currentTranscriptName = name;
-    yl::transcript::ProcessTranscript(run, yl::run::MakeInputFileRecord((dir / name).string()));
+    const auto compiled =
+        yl::compile::CompileTranscript(run, yl::run::MakeInputFileRecord((dir / name).string()));
     counts.loggedErrors += run.errorLog.entries;
-    if (run.transcriptRejected) {
+    if (compiled.outcome != yl::transcript::ReadOutcome::kRead) {
       ++counts.rejected;
       std::printf("%s: rejected\n", name.c_str());
       continue;

@@ -1,5 +1,6 @@
-// The game loop: one transcript from its first line to "The game is over.",
-// play block by play block, then the team box and the crediting of plays.
+// The game reader: one transcript from its first line to "The game is over.",
+// play block by play block, then the team box, the naming of the possession
+// groups and the positions. It credits nothing and writes no report.
 #pragma once
 
 #include <cstdint>
@@ -8,18 +9,16 @@
 
 #include "league/league.h"
 #include "run/input_files.h"
+#include "run/run_control.h"
 #include "transcript/current_play.h"
 #include "transcript/extras.h"
 #include "transcript/possession.h"
 #include "transcript/reader.h"
 
-namespace yl::run {
-struct CompileRun;
-}
-
 namespace yl::transcript {
 
-// The state of the transcript being read.
+// The state of the transcript being read; once read, the game: its teams,
+// its plays in order and the merges of its possession labels.
 struct GameState {
   TranscriptText text;
   LineState current;
@@ -40,17 +39,27 @@ struct GameState {
   std::int32_t playsCompleted = 0;
 };
 
-// Reads one transcript: its teams into the league model, its plays, its
-// errors into the error log. Sets run.transcriptRejected when the transcript
-// cannot be used at all.
-void ProcessTranscript(run::CompileRun& run, const run::TransRecord& record);
+enum class ReadOutcome : std::uint8_t {
+  kRead,      // the whole game, its team box included
+  kRejected,  // the transcript cannot be used at all
+  kStopped,   // the user stopped the run while it was read
+};
+
+struct GameReading {
+  ReadOutcome outcome = ReadOutcome::kRejected;
+  std::unique_ptr<GameState> game;  // the game when it was read
+};
+
+// Reads one transcript: its teams and players into the league model (also
+// when it is rejected later), the lines it cannot read into the error log.
+// The end of the first half steps the progress display; the stop flag is
+// tested between plays.
+GameReading ReadGame(ReadContext& context, run::RunControl& control,
+                     const run::TransRecord& record);
 
 // After a line that could not be understood: the line in hand and up to
 // three more are tested for a play header or the game's end (which sets the
 // play's gameOver). False when none is found: the transcript is rejected.
 bool HeaderSearch(GameState& game, CurrentPlay& play);
-
-// The re-rendered text of one play, for the per-play reports.
-void EchoPlay(run::CompileRun& run, const GameState& game, const CurrentPlay& play);
 
 }  // namespace yl::transcript

@@ -1,6 +1,6 @@
 // The compile driver: files per mode, rejected transcripts, stopping, the
 // order of a run and the releases between games.
-#include "run/compile_driver.h"
+#include "compile/compile_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +10,26 @@
 #include <map>
 #include <memory>
 
-#include "run/compile_run.h"
+#include "compile/compile_run.h"
+#include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "support/transcripts.h"
 
-namespace yl::run {
+namespace yl::compile {
 namespace {
 
 struct DriverFixture : testing::Test {
   test::FakePlatform platform;
   options::OutputOptions options;
   test::TempDir dir;
-  std::vector<TransRecord> transcripts;
-  std::vector<TeamFileRecord> teams;
+  std::vector<run::TransRecord> transcripts;
+  std::vector<run::TeamFileRecord> teams;
 
   DriverFixture() { options.fileFormat = options::kUnix; }
 
   void AddGame(const std::string& name, const std::string& text) {
-    transcripts.push_back(MakeInputFileRecord(dir.Write(name + ".txt", text)));
+    transcripts.push_back(run::MakeInputFileRecord(dir.Write(name + ".txt", text)));
   }
   void AddThreeGames() {
     AddGame("G1", test::SmallGame("Bears", "Lions"));
@@ -40,7 +41,7 @@ struct DriverFixture : testing::Test {
     ::mkdir(dir.File("out").c_str(), 0755);
     platform.saveAnswer = dir.File("out/log");
     auto run = std::make_unique<CompileRun>(platform, options);
-    CompileStats(*run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+    CompileStats(*run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
     return run;
   }
   std::vector<std::string> OutNames() const {
@@ -200,13 +201,13 @@ TEST_P(RejectedGameTest, TeamsOfARejectedGameAreNotInTheNextGame) {
   platform.saveAnswer = dir.File("out/log");
   CompileRun run(platform, options);
   platform.onYield = [&] {
-    if (run.currentTranscriptName != "G3" || !inGame.empty()) return;
+    if (platform.progressName != "G3" || !inGame.empty()) return;
     for (league::TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
       if (t->homeFlag != league::kNotInGame)
         inGame.push_back(t->name + (t->homeFlag == 1 ? " home" : " visiting"));
     }
   };
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
   EXPECT_EQ(run.gamesRejected, 1);
   ASSERT_FALSE(inGame.empty());
   EXPECT_EQ(inGame, (std::vector<std::string>{"Rams visiting", "Jets home"}));
@@ -231,7 +232,7 @@ TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   current = &run;
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/season")));
   EXPECT_EQ(OutNames(), std::vector<std::string>{"season.CS"});
   // Nothing is released between games: the fourth game met two known teams.
   EXPECT_EQ(teamsSeen, 6);
@@ -245,9 +246,9 @@ TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   league::PlayerRecord* player = league::AddPlayer(run.league, "Carter", 33);
-  stats::EnterLongestRush(run, player, 12);
+  stats::EnterLongestRush(run.stats.longest, options.leadersCount, player, 12);
   stats::LinkScoringDrive(run.stats.scoring, stats::CreateScoringDrive(run.stats.scoring));
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/season")));
   EXPECT_EQ(run.stats.longest.longestRushes, std::nullopt);
   EXPECT_EQ(run.stats.scoring.head, nullptr);
   EXPECT_TRUE(run.stats.scoring.entries.empty());
@@ -259,14 +260,14 @@ TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   CompileRun* current = nullptr;
   std::string lastGame;
   platform.onYield = [&] {
-    if (current == nullptr || current->currentTranscriptName == lastGame) return;
-    lastGame = current->currentTranscriptName;
+    if (current == nullptr || platform.progressName == lastGame) return;
+    lastGame = platform.progressName;
     teamCounts.push_back(current->league.teamCount);
   };
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   current = &run;
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
   EXPECT_EQ(teamCounts, (std::vector<int>{2, 2, 2}));
   EXPECT_EQ(run.league.playerCount, 0);
   EXPECT_EQ(run.league.teamCount, 0);
@@ -288,14 +289,14 @@ TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
   // Force the log file into existence, then press Stop during G4.
   std::vector<std::string> beforeStop;
   platform.onYield = [&] {
-    if (run.currentTranscriptName == "G2") WriteErrorBuffer(run);
-    if (run.currentTranscriptName == "G4" && !run.stopRequested) {
+    if (platform.progressName == "G2") run::WriteErrorBuffer(run.errorLog);
+    if (platform.progressName == "G4" && !run.control.stopRequested) {
       beforeStop = OutNames();
-      run.stopRequested = true;
+      run.control.stopRequested = true;
     }
   };
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
-  EXPECT_TRUE(run.stopRequested);
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
+  EXPECT_TRUE(run.control.stopRequested);
   EXPECT_EQ(beforeStop, (std::vector<std::string>{"log", "week1.GS", "week1.GS.1",
                                                   "week1.GS.Bea@Lio", "week1.GS.Eag@Gia"}));
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
@@ -338,7 +339,7 @@ std::string LionsRoster() {
 }
 
 TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
-  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
+  teams.push_back(run::MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   int players = -1;
   int teamsSeen = -1;
@@ -352,7 +353,7 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   current = &run;
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/week1")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
   EXPECT_EQ(players, 30);
   EXPECT_EQ(teamsSeen, 2);  // Lions from the file is found again by the first line
 }
@@ -362,26 +363,26 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
 TEST_F(DriverFixture, LeagueModeReopensEveryPlayersTeamAfterEachGame) {
   options.gameStats = 0;
   options.leagueStats = 1;
-  teams.push_back(MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
+  teams.push_back(run::MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   AddGame("G2", test::SmallGame("Eagles", "Giants"));
   // Closed roster players at the first pause of each game.
   std::map<std::string, int> closed;
   CompileRun* current = nullptr;
   platform.onYield = [&] {
-    if (current == nullptr || closed.count(current->currentTranscriptName) != 0) return;
+    if (current == nullptr || closed.count(platform.progressName) != 0) return;
     int count = 0;
     for (const league::PlayerRecord* p = current->league.players; p != nullptr; p = p->next)
       count += p->teamName == "Lions" && p->teamOpen == 0;
-    closed[current->currentTranscriptName] = count;
+    closed[platform.progressName] = count;
   };
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   current = &run;
-  CompileStats(run, transcripts, teams, MakePrefixReply(dir.File("out/season")));
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/season")));
   EXPECT_EQ(closed, (std::map<std::string, int>{{"G1", 30}, {"G2", 0}}));
   EXPECT_EQ(OutNames(), std::vector<std::string>{"season.LL"});
 }
 
 }  // namespace
-}  // namespace yl::run
+}  // namespace yl::compile

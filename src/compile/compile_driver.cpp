@@ -1,0 +1,158 @@
+// The compile driver.
+#include "compile/compile_driver.h"
+
+#include "compile/credit_pass.h"
+#include "league/league.h"
+#include "league/team_file.h"
+#include "reports/report_buffer.h"
+#include "reports/report_driver.h"
+#include "run/error_log.h"
+#include "stats/scoring_summary.h"
+
+namespace yl::compile {
+
+namespace {
+
+using reports::FlushWriteBuffer;
+using reports::WriteString;
+
+bool GameMode(const options::OutputOptions& o) {
+  return !o.cumulativeStats && !o.leagueStats;
+}
+
+void WriteReports(CompileRun& run) {
+  reports::WriteReports(run.report, {run.league, run.stats.scoring, run.stats.longest},
+                        run.options);
+}
+
+// Everything a game leaves in the league model, in release order.
+void ReleaseGame(CompileRun& run) {
+  league::League& league = run.league;
+  stats::DisposeScoringSummary(run.stats.scoring);
+  league::ReleaseAllPlayerStats(league);
+  league::ResetHomeFlags(league);
+  league::ReleasePlayers(league);
+  league::ReleaseHash(league);
+  league::ReleaseTeams(league);
+}
+
+void EndOfRun(CompileRun& run) {
+  reports::DisposeWriteBuffer(run.report);
+  run.reportFiles.clear();
+  for (const run::SpecRecord& record : run.outputFiles.specs)
+    run.reportFiles.push_back(record.path);
+  run::FreeSpecList(run.outputFiles);
+  run::DumpErrorLog(run.errorLog);
+  run.control.platform.EndProgress();
+  league::ReleaseAllPlayerStats(run.league);
+  league::ResetHomeFlags(run.league);
+  stats::DisposeScoringSummary(run.stats.scoring);
+  league::ReleasePlayers(run.league);
+  league::ReleaseHash(run.league);
+  league::ReleaseTeams(run.league);
+  // The lists exist only when the league leaders were wanted; they refer to
+  // players that are gone now, so none may outlive the run.
+  stats::DisposeLongestLists(run.stats.longest);
+}
+
+void StopPath(CompileRun& run) {
+  run::CloseStatFile(run.outputFiles);
+  run::DeleteStatFiles(run.outputFiles);
+  run::DeleteErrorLog(run.errorLog);
+  EndOfRun(run);
+}
+
+}  // namespace
+
+CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
+  transcript::ReadContext context{run.league, run.errorLog,
+                                  record.name.substr(0, kMaxTranscriptName)};
+  transcript::GameReading reading = transcript::ReadGame(context, run.control, record);
+  CompiledGame compiled;
+  compiled.outcome = reading.outcome;
+  if (reading.outcome != transcript::ReadOutcome::kRead) return compiled;
+  transcript::GameState& game = *reading.game;
+  compiled.visitingName = game.visiting->name;
+  compiled.homeName = game.home->name;
+  // Every game starts an empty scoring summary.
+  if (run.options.gameStats) stats::ResetScoringSummary(run.stats.scoring);
+  if (!CreditGame(run, game)) compiled.outcome = transcript::ReadOutcome::kStopped;
+  return compiled;
+}
+
+void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcripts,
+                  const std::vector<run::TeamFileRecord>& teamFiles,
+                  const run::PrefixReply& reply) {
+  const options::OutputOptions& o = run.options;
+  run.control.stopRequested = false;
+  for (const run::TeamFileRecord& teamFile : teamFiles)
+    league::ReadTeamFile(run.league, teamFile);
+  reports::InitWriteBuffer(run.report);
+  run::InitErrorLog(run.errorLog);
+  run::OpenNextStatFile(run.outputFiles, o, reply);
+  run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
+                                     static_cast<int>(transcripts.size()));
+
+  for (std::size_t i = 0; i < transcripts.size(); ++i) {
+    const run::TransRecord& record = transcripts[i];
+    const bool last = i + 1 == transcripts.size();
+    run.control.platform.StepProgress(1, 25, record.name);
+
+    if (GameMode(o)) {
+      WriteString(run.report, record.name.substr(0, kMaxTranscriptName));
+      WriteString(run.report, run.report.doubleLineEnd);
+      const CompiledGame game = CompileTranscript(run, record);
+      if (game.outcome == transcript::ReadOutcome::kRejected) {
+        ++run.gamesRejected;
+        // No release follows a rejection: the rejected game's teams must not
+        // pass for the home and visiting teams of the next game.
+        league::ResetHomeFlags(run.league);
+        continue;
+      }
+      if (run.control.stopRequested) return StopPath(run);
+      ++run.gamesCompiled;
+      if (!o.perPlayStats) WriteReports(run);
+      WriteString(run.report, run.report.doubleLineEnd);
+      ReleaseGame(run);
+      if ((o.gameStats && o.separateFiles) || (o.perPlayStats && o.perPlaySeparateFiles)) {
+        FlushWriteBuffer(run.report);
+        run::CloseStatFile(run.outputFiles);
+        run::RenameGameFile(run.outputFiles, o, game.visitingName, game.homeName);
+        if (!last) run::OpenNextStatFile(run.outputFiles, o, reply);
+      }
+      if ((o.gameStats && o.oneFile) || (o.perPlayStats && o.perPlayOneFile)) {
+        if (last) {
+          FlushWriteBuffer(run.report);
+          run::CloseStatFile(run.outputFiles);
+        }
+      }
+    } else {
+      const CompiledGame game = CompileTranscript(run, record);
+      if (game.outcome == transcript::ReadOutcome::kRejected) {
+        ++run.gamesRejected;
+        continue;
+      }
+      if (run.control.stopRequested) return StopPath(run);
+      ++run.gamesCompiled;
+      league::OpenAllTeams(run.league);
+    }
+  }
+
+  if (o.cumulativeStats || o.leagueStats) {
+    WriteReports(run);
+    FlushWriteBuffer(run.report);
+    run::CloseStatFile(run.outputFiles);
+  } else if (run.outputFiles.current.IsOpen()) {
+    FlushWriteBuffer(run.report);
+    run::CloseStatFile(run.outputFiles);
+  }
+  EndOfRun(run);
+}
+
+void AbandonRun(CompileRun& run) {
+  run::AbandonStatFile(run.outputFiles);
+  run::AbandonErrorLog(run.errorLog);
+  run.control.platform.EndProgress();
+}
+
+}  // namespace yl::compile

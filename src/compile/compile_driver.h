@@ -1,0 +1,35 @@
+// The compile driver: one call turns the transcript list and the team-file
+// list into report files. It reads each game, credits it, writes its
+// reports, and releases what the game left in the model.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compile/compile_run.h"
+#include "run/input_files.h"
+#include "run/output_files.h"
+#include "transcript/game_reader.h"
+
+namespace yl::compile {
+
+// Runs the compile. On return run.control.stopRequested tells whether the
+// user stopped it (the front end then keeps its lists), and run.reportFiles
+// lists the report files kept. A fatal condition raises run::FatalAlert.
+void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcripts,
+                  const std::vector<run::TeamFileRecord>& teamFiles, const run::PrefixReply& reply);
+
+// After a fatal alert has ended CompileStats: closes the files the run holds
+// open and ends the progress display. The files written so far stay.
+void AbandonRun(CompileRun& run);
+
+// One transcript of the run, read and credited; in the per-play mode each
+// play is echoed and its reports written as it is credited.
+struct CompiledGame {
+  transcript::ReadOutcome outcome = transcript::ReadOutcome::kRejected;
+  std::string visitingName;  // the teams of a game read, for naming its file
+  std::string homeName;
+};
+CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record);
+
+}  // namespace yl::compile

@@ -1,0 +1,48 @@
+// The context of one compile run, and the only place that holds all of it:
+// the run's control (platform, stop flag), the options it reads, the league
+// model and its stats state, the error log, the report files and the report
+// output, and what the front ends report when the run is over.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "league/league.h"
+#include "options/output_options.h"
+#include "reports/report_buffer.h"
+#include "run/error_log.h"
+#include "run/output_files.h"
+#include "run/platform.h"
+#include "run/run_control.h"
+#include "stats/run_stats.h"
+
+namespace yl::compile {
+
+constexpr std::size_t kMaxTranscriptName = 63;
+
+struct CompileRun {
+  CompileRun(run::Platform& platform, const options::OutputOptions& options)
+      : control(platform),
+        options(options),
+        errorLog(platform, options.fileFormat),
+        report(outputFiles.current, options.fileFormat) {}
+  CompileRun(const CompileRun&) = delete;
+  CompileRun& operator=(const CompileRun&) = delete;
+
+  run::RunControl control;
+  options::OutputOptions options;
+
+  league::League league;
+  stats::RunStats stats;  // scoring summary of the current game, longest-play lists
+  run::ErrorLog errorLog;
+  run::OutputFiles outputFiles;
+  reports::ReportOutput report;  // writes to outputFiles.current
+
+  // What the front ends report when the run is over.
+  std::int32_t gamesCompiled = 0;
+  std::int32_t gamesRejected = 0;
+  std::vector<std::string> reportFiles;  // final paths of the report files kept
+};
+
+}  // namespace yl::compile

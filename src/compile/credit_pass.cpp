@@ -1,0 +1,27 @@
+// The crediting pass.
+#include "compile/credit_pass.h"
+
+#include "league/league.h"
+#include "reports/play_echo.h"
+#include "reports/report_driver.h"
+#include "stats/accumulate.h"
+
+namespace yl::compile {
+
+bool CreditGame(CompileRun& run, transcript::GameState& game) {
+  stats::GameCredit credit{run.league, run.stats, run.options, &game.groupMap};
+  const reports::ReportSource source{run.league, run.stats.scoring, run.stats.longest};
+  run::StopCountdown countdown;
+  for (transcript::CurrentPlay* play = game.plays; play != nullptr; play = play->next) {
+    if (countdown.Stopped(run.control)) return false;
+    if (!play->noPlay) stats::AccumulatePlay(credit, *play);
+    if (run.options.perPlayStats) {
+      reports::EchoPlay(run.report, game.extras, *play);
+      reports::WriteReports(run.report, source, run.options);
+      league::ReleaseAllPlayerStats(run.league);
+    }
+  }
+  return true;
+}
+
+}  // namespace yl::compile

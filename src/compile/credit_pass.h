@@ -1,0 +1,16 @@
+// The crediting pass over a game as read: every play in order goes to the
+// crediting of the stats layer, and in the per-play mode each play is then
+// echoed, its reports written and the players' stats released.
+#pragma once
+
+#include "compile/compile_run.h"
+#include "transcript/game_reader.h"
+
+namespace yl::compile {
+
+// Credits the game's plays (plays whistled dead are skipped). The stop flag
+// is tested before the first play and every ninth; false when the user
+// stopped the run.
+bool CreditGame(CompileRun& run, transcript::GameState& game);
+
+}  // namespace yl::compile

@@ -1,0 +1,39 @@
+// Whole transcripts read by the game reader into a fresh league model, with
+// an error log whose bytes can be read back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "league/league.h"
+#include "options/output_options.h"
+#include "run/error_log.h"
+#include "run/run_control.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "transcript/game_reader.h"
+
+namespace yl::test {
+
+struct GameReaderFixture : testing::Test {
+  FakePlatform platform;
+  TempDir dir;
+  league::League league;
+  run::ErrorLog errorLog{platform, options::kUnix};
+  transcript::ReadContext context{league, errorLog, "T"};
+  run::RunControl control{platform};
+  transcript::GameReading reading;
+
+  GameReaderFixture() { run::InitErrorLog(errorLog); }
+
+  // Reads the text as the transcript T.
+  transcript::ReadOutcome Read(const std::string& text) {
+    reading =
+        transcript::ReadGame(context, control, run::MakeInputFileRecord(dir.Write("T.txt", text)));
+    return reading.outcome;
+  }
+  std::string Log() const { return std::string(errorLog.buffer.data(), errorLog.fill); }
+};
+
+}  // namespace yl::test

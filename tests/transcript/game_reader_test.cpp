@@ -1,0 +1,124 @@
+// The game reader's walk over play blocks: teams from the first line, the
+// header search after a line that is not understood, rejection, the game's
+// end, over-long lines and the stop request.
+#include "transcript/game_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "support/transcripts.h"
+#include "transcript/game_reader_fixture.h"
+
+namespace yl::transcript {
+namespace {
+
+constexpr const char* kFirst = "Bears (1-0) vs Lions (0-1)\n";
+constexpr const char* kKickOff =
+    "With the score 0 to 0 in the 1st quarter, 15:00 on the clock, and kicking-off from their "
+    "own 35 yard line...\n"
+    "The kickoff was taken by #23-Morgan... #55-Hill took him down.  \n"
+    "That was a 62 yard kick.\n";
+constexpr const char* kRun =
+    "With the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go from "
+    "their own 25 yard line...\n"
+    "#33-Carter took the hand-off... #91-Brooks took him down.  \n"
+    "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n";
+
+using ReaderFixture = test::GameReaderFixture;
+
+TEST_F(ReaderFixture, AWholeGameIsReadWithItsTeams) {
+  EXPECT_EQ(Read(test::SmallGame("Bears", "Lions", "\r")), ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "");
+  league::TeamRecord* lions = league::FindOrCreateTeam(league, "Lions");
+  league::TeamRecord* bears = league::FindOrCreateTeam(league, "bears");
+  EXPECT_EQ(lions->homeFlag, 1);
+  EXPECT_EQ(bears->homeFlag, 0);
+  EXPECT_EQ(league.teamCount, 2);
+  ASSERT_NE(reading.game, nullptr);
+  EXPECT_EQ(reading.game->visiting, bears);
+  EXPECT_EQ(reading.game->home, lions);
+  // Reading credits nobody.
+  for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next)
+    EXPECT_FALSE(p->rushing || p->passing || p->receiving || p->defensive) << p->name;
+}
+
+TEST_F(ReaderFixture, TheGameEndsOnItsSentenceInAnyCase) {
+  Read(std::string(kFirst) + kKickOff + "THE GAME IS OVER.\n" +
+       test::TeamBox("Bears", "Lions", "\n"));
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "");
+  EXPECT_EQ(league::FindOrCreateTeam(league, "Lions")->own.points, 24);
+  // More text after the sentence is no extras line, but it still ends the game.
+  Read(std::string(kFirst) + kKickOff + "The game is over. Thanks for watching\n" +
+       test::TeamBox("Bears", "Lions", "\n"));
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "T\nDon't understand play extras\nThe game is over. Thanks for watching\n");
+  EXPECT_EQ(league::FindOrCreateTeam(league, "Lions")->own.points, 48);
+}
+
+TEST_F(ReaderFixture, AnUnknownHeaderIsLoggedAndTheNextHeaderFound) {
+  Read(std::string(kFirst) + "Whatever happened next...\n" + "#1-A took the hand-off... \n" +
+       "Gain of 1 yard on the play.  \n" + kRun + "The game is over.\n" +
+       test::TeamBox("Bears", "Lions", "\n"));
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "T\nDon't understand play header\nWhatever happened next...\n");
+}
+
+TEST_F(ReaderFixture, AnExtrasLineThatIsNoPhraseStartsTheSearch) {
+  Read(std::string(kFirst) + kKickOff + "line one\nline two\nline three\nline four\n" + kRun +
+       "The game is over.\n");
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRejected);
+  EXPECT_EQ(Log(), "T\nDon't understand play extras\nline one\n");
+}
+
+TEST_F(ReaderFixture, NoHeaderWithinThreeLinesRejectsTheTranscript) {
+  const std::string tooLong(600, 'x');
+  Read(std::string(kFirst) + kKickOff + tooLong + "\nline two\nline three\nline four\n" + kRun +
+       "The game is over.\n");
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRejected);
+  EXPECT_EQ(Log(), "T\nDon't understand play extras\n" + tooLong.substr(0, 499) + "\n");
+}
+
+TEST_F(ReaderFixture, ATranscriptEndingBeforeTheGameEndIsRejected) {
+  Read(std::string(kFirst) + kKickOff + kRun);
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRejected);
+  Read(std::string(kFirst));
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRejected);
+}
+
+TEST_F(ReaderFixture, LinesLongerThanTheBufferAreNotUnderstood) {
+  const std::string longDescription = "#33-Carter took the hand-off... " + std::string(480, 'x');
+  Read(std::string(kFirst) + kKickOff +
+       "With the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go "
+       "from their own 25 yard line...\n" +
+       longDescription + "\nGain of 4 yards on the play.\n" + kRun + "The game is over.\n");
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(Log(),
+            "T\nDon't understand play description\n" + longDescription.substr(0, 499) + "\n");
+}
+
+TEST_F(ReaderFixture, AnIndentedHeaderIsAHeader) {
+  Read(std::string(kFirst) + "    " + kRun + "The game is over.\n");
+  EXPECT_EQ(reading.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "");
+}
+
+TEST_F(ReaderFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
+  std::string text = kFirst;
+  for (int i = 0; i < 20; ++i)
+    text += kRun;
+  text += "The game is over.\n";
+  Read(text);
+  // Before plays 1, 10 and 19.
+  EXPECT_EQ(platform.yields, 3);
+  platform.yields = 0;
+  platform.onYield = [&] {
+    if (platform.yields == 2) control.stopRequested = true;
+  };
+  EXPECT_EQ(Read(text), ReadOutcome::kStopped);
+  EXPECT_EQ(platform.yields, 2);
+  EXPECT_EQ(reading.game, nullptr);
+  EXPECT_EQ(league::FindOrCreateTeam(league, "Lions")->gamesPlayed, 1);  // no team box
+}
+
+}  // namespace
+}  // namespace yl::transcript
