@@ -59,32 +59,33 @@ const std::vector<RealRow> kRealRows = {
     {20, "yardsPerKickReturn", 0},   {21, "yardsPerTurnover", 0}, {25, "yardsPerFieldGoal", 0}};
 
 // Checks a box against the figures of both teams, the quarters and overtime.
-void ExpectBox(const std::vector<std::string>& box, const JsonValue& visiting,
-               const JsonValue& home, const JsonValue& quarters, const JsonValue& overtime,
-               const std::string& where) {
+void ExpectBox(const std::vector<std::string>& box, const json& visiting, const json& home,
+               const json& quarters, const json& overtime, const std::string& where) {
   ASSERT_EQ(box.size(), 35u) << where;
   for (const IntegerRow& row : kIntegerRows) {
     const int count = static_cast<int>(row.fields.size());
     const std::vector<int> values = Integers(box[row.line - 1], 2 * count);
     for (int i = 0; i < count; ++i) {
-      EXPECT_EQ(values[i], visiting[row.fields[i]].Int()) << where << " " << row.fields[i];
-      EXPECT_EQ(values[count + i], home[row.fields[i]].Int()) << where << " " << row.fields[i];
+      EXPECT_EQ(values[i], visiting.at(row.fields[i]).get<int>()) << where << " " << row.fields[i];
+      EXPECT_EQ(values[count + i], home.at(row.fields[i]).get<int>())
+          << where << " " << row.fields[i];
     }
   }
   for (const RealRow& row : kRealRows) {
     const std::vector<double> values = Reals(box[row.line - 1], row.start);
-    EXPECT_NEAR(values[0], visiting[row.field].number, 1e-9) << where << " " << row.field;
-    EXPECT_NEAR(values[1], home[row.field].number, 1e-9) << where << " " << row.field;
+    EXPECT_NEAR(values[0], visiting.at(row.field).get<double>(), 1e-9) << where << " " << row.field;
+    EXPECT_NEAR(values[1], home.at(row.field).get<double>(), 1e-9) << where << " " << row.field;
   }
   const bool hasOvertime = box[32].find('O') != std::string::npos;
-  EXPECT_EQ(hasOvertime, !overtime.IsNull()) << where;
+  EXPECT_EQ(hasOvertime, !overtime.is_null()) << where;
   for (int side = 0; side < 2; ++side) {
     const std::vector<int> values = Integers(box[33 + side], hasOvertime ? 5 : 4, 11);
-    const JsonValue& expected = quarters[side == 0 ? "visiting" : "home"];
+    const json& expected = quarters.at(side == 0 ? "visiting" : "home");
     for (int q = 0; q < 4; ++q)
-      EXPECT_EQ(values[q], expected[q].Int()) << where << " q" << q + 1;
+      EXPECT_EQ(values[q], expected.at(q).get<int>()) << where << " q" << q + 1;
     if (hasOvertime) {
-      EXPECT_EQ(values[4], overtime[side == 0 ? "visiting" : "home"].Int()) << where << " OT";
+      EXPECT_EQ(values[4], overtime.at(side == 0 ? "visiting" : "home").get<int>())
+          << where << " OT";
     }
   }
 }
@@ -98,32 +99,33 @@ TEST(SimBox, RowsReadBackToTheTruth) {
   options.game.overtimeRate = 1.0;
   const auto season = WriteSampleSeason(options);
   int overtimeGames = 0;
-  for (const JsonValue& game : season->truth["games"].items) {
+  for (const json& game : season->truth.at("games")) {
     const Transcript transcript = ReadTranscript(season->Lines(game));
-    const JsonValue& box = game["box"];
-    ExpectBox(transcript.box, box["visiting"], box["home"], game["quarters"], game["overtime"],
-              game["file"].text);
+    const json& box = game.at("box");
+    ExpectBox(transcript.box, box.at("visiting"), box.at("home"), game.at("quarters"),
+              game.at("overtime"), game.at("file").get<std::string>());
     // The figures agree with the game itself.
     int points[2] = {0, 0};
     for (int side = 0; side < 2; ++side) {
       const char* key = side == 0 ? "visiting" : "home";
-      for (const JsonValue& q : game["quarters"][key].items)
-        points[side] += q.Int();
-      if (!game["overtime"].IsNull()) points[side] += game["overtime"][key].Int();
+      for (const json& q : game.at("quarters").at(key))
+        points[side] += q.get<int>();
+      if (!game.at("overtime").is_null()) points[side] += game.at("overtime").at(key).get<int>();
     }
-    EXPECT_EQ(points[0], game["visitingScore"].Int());
-    EXPECT_EQ(points[1], game["homeScore"].Int());
-    EXPECT_EQ(box["visiting"]["points"].Int(), points[0]);
-    EXPECT_EQ(box["home"]["points"].Int(), points[1]);
-    const int seconds =
-        60 * (box["visiting"]["timeMinutes"].Int() + box["home"]["timeMinutes"].Int()) +
-        box["visiting"]["timeSeconds"].Int() + box["home"]["timeSeconds"].Int();
-    if (game["overtime"].IsNull()) {
-      EXPECT_EQ(seconds, 3600) << game["file"].text;
+    EXPECT_EQ(points[0], game.at("visitingScore").get<int>());
+    EXPECT_EQ(points[1], game.at("homeScore").get<int>());
+    EXPECT_EQ(box.at("visiting").at("points").get<int>(), points[0]);
+    EXPECT_EQ(box.at("home").at("points").get<int>(), points[1]);
+    const int seconds = 60 * (box.at("visiting").at("timeMinutes").get<int>() +
+                              box.at("home").at("timeMinutes").get<int>()) +
+                        box.at("visiting").at("timeSeconds").get<int>() +
+                        box.at("home").at("timeSeconds").get<int>();
+    if (game.at("overtime").is_null()) {
+      EXPECT_EQ(seconds, 3600) << game.at("file").get<std::string>();
     } else {
       ++overtimeGames;
       EXPECT_GT(seconds, 3600);
-      EXPECT_LE(seconds, 3600 + 900 * game["overtimePeriods"].Int());
+      EXPECT_LE(seconds, 3600 + 900 * game.at("overtimePeriods").get<int>());
     }
   }
   EXPECT_GT(overtimeGames, 0);
@@ -162,9 +164,9 @@ TEST(SimBox, NegativeFiguresLongNamesAndOvertimeReadBack) {
   const std::vector<std::string> lines = sim::TeamBoxLines("Thunderbirds", "Owls", result);
 
   const auto figures = [](const sim::BoxFigures& b) {
-    std::string json = "{";
+    std::string text = "{";
     const auto add = [&](const char* key, const std::string& value) {
-      json += std::string(json.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
+      text += std::string(text.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
     };
     for (const auto& [key, value] :
          std::vector<std::pair<const char*, int>>{{"rushingYards", b.rushingYards},
@@ -199,15 +201,15 @@ TEST(SimBox, NegativeFiguresLongNamesAndOvertimeReadBack) {
     add("yardsPerKickReturn", b.yardsPerKickReturn);
     add("yardsPerTurnover", b.yardsPerTurnover);
     add("yardsPerFieldGoal", b.yardsPerFieldGoal);
-    return ParseJson(json + "}");
+    return json::parse(text + "}");
   };
   EXPECT_EQ(result.box[0].yardsPerTurnover, "2.5");
   EXPECT_EQ(result.box[1].thirdDownEfficiency, "0.42");
   EXPECT_EQ(result.box[1].timeMinutes, 46);
   EXPECT_EQ(result.box[1].timeSeconds, 58);
   ExpectBox(lines, figures(result.box[0]), figures(result.box[1]),
-            ParseJson(R"({"visiting": [0, 3, 0, 6], "home": [3, 3, 3, 0]})"),
-            ParseJson(R"({"visiting": 0, "home": 3})"), "crafted box");
+            json::parse(R"({"visiting": [0, 3, 0, 6], "home": [3, 3, 3, 0]})"),
+            json::parse(R"({"visiting": 0, "home": 3})"), "crafted box");
   EXPECT_EQ(lines[33].substr(0, 12), "Thunderbirds");
 }
 

@@ -69,9 +69,10 @@ TEST_P(CompileSeasonTest, EveryLineIsUnderstoodAndTheBoxesAddUp) {
   output.cumulativeStats = 1;
   compile::CompileRun run(platform, output);
   run::InitErrorLog(run.errorLog);
-  const JsonValue& games = season->truth["games"];
-  for (const JsonValue& game : games.items) {
-    const run::TransRecord record = run::MakeInputFileRecord(season->Path(game["file"].text));
+  const json& games = season->truth.at("games");
+  for (const json& game : games) {
+    const run::TransRecord record =
+        run::MakeInputFileRecord(season->Path(game.at("file").get<std::string>()));
     ASSERT_EQ(compile::CompileTranscript(run, record).outcome, transcript::ReadOutcome::kRead)
         << record.name;
     league::OpenAllTeams(run.league);
@@ -79,22 +80,24 @@ TEST_P(CompileSeasonTest, EveryLineIsUnderstoodAndTheBoxesAddUp) {
   EXPECT_EQ(run.errorLog.entries, 0)
       << std::string(run.errorLog.buffer.data(), std::min<std::size_t>(run.errorLog.fill, 600));
 
-  const JsonValue& teams = season->truth["teams"];
-  ASSERT_EQ(run.league.teamCount, static_cast<int>(teams.items.size()));
-  for (const JsonValue& truth : teams.items) {
-    league::TeamRecord* team = league::FindOrCreateTeam(run.league, truth["name"].text);
-    SCOPED_TRACE(truth["name"].text);
-    EXPECT_EQ(team->wins, truth["wins"].Int());
-    EXPECT_EQ(team->losses, truth["losses"].Int());
-    EXPECT_EQ(team->ties, truth["ties"].Int());
-    EXPECT_EQ(team->gamesPlayed, truth["wins"].Int() + truth["losses"].Int() + truth["ties"].Int());
-    const JsonValue& box = truth["box"];
+  const json& teams = season->truth.at("teams");
+  ASSERT_EQ(run.league.teamCount, static_cast<int>(teams.size()));
+  for (const json& truth : teams) {
+    league::TeamRecord* team =
+        league::FindOrCreateTeam(run.league, truth.at("name").get<std::string>());
+    SCOPED_TRACE(truth.at("name").get<std::string>());
+    EXPECT_EQ(team->wins, truth.at("wins").get<int>());
+    EXPECT_EQ(team->losses, truth.at("losses").get<int>());
+    EXPECT_EQ(team->ties, truth.at("ties").get<int>());
+    EXPECT_EQ(team->gamesPlayed, truth.at("wins").get<int>() + truth.at("losses").get<int>() +
+                                     truth.at("ties").get<int>());
+    const json& box = truth.at("box");
     for (const auto& [name, field] : kSummed)
-      EXPECT_EQ(team->own.*field, box[name].Int()) << name;
+      EXPECT_EQ(team->own.*field, box.at(name).get<int>()) << name;
     EXPECT_EQ(team->own.timeMinutes * 60 + team->own.timeSeconds,
-              box["timeMinutes"].Int() * 60 + box["timeSeconds"].Int());
+              box.at("timeMinutes").get<int>() * 60 + box.at("timeSeconds").get<int>());
     EXPECT_LT(team->own.timeSeconds, 60);
-    EXPECT_EQ(team->opponents.points, box["pointsAgainst"].Int());
+    EXPECT_EQ(team->opponents.points, box.at("pointsAgainst").get<int>());
   }
 }
 
@@ -116,8 +119,9 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
   const std::unique_ptr<SampleSeason> season = WriteSampleSeason(options);
 
   std::vector<run::TransRecord> transcripts;
-  for (const JsonValue& game : season->truth["games"].items)
-    transcripts.push_back(run::MakeInputFileRecord(season->Path(game["file"].text)));
+  for (const json& game : season->truth.at("games"))
+    transcripts.push_back(
+        run::MakeInputFileRecord(season->Path(game.at("file").get<std::string>())));
   std::vector<run::TeamFileRecord> teamFiles;
   for (const auto& entry : std::filesystem::directory_iterator(season->Path("teams")))
     teamFiles.push_back(run::MakeInputFileRecord(entry.path().string()));
@@ -159,16 +163,17 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
   }
 
   std::vector<std::string> expectedNames;
-  for (const JsonValue& team : season->truth["teams"].items) {
-    const std::string& name = team["name"].text;
+  for (const json& team : season->truth.at("teams")) {
+    const std::string name = team.at("name").get<std::string>();
     SCOPED_TRACE(name);
     expectedNames.push_back(name);
-    EXPECT_EQ(printed[name].record, std::to_string(team["wins"].Int()) + "-" +
-                                        std::to_string(team["losses"].Int()) + "-" +
-                                        std::to_string(team["ties"].Int()));
+    EXPECT_EQ(printed[name].record, std::to_string(team.at("wins").get<int>()) + "-" +
+                                        std::to_string(team.at("losses").get<int>()) + "-" +
+                                        std::to_string(team.at("ties").get<int>()));
     int games = 0;
-    for (const JsonValue& game : season->truth["games"].items)
-      games += game["home"].text == name || game["visiting"].text == name;
+    for (const json& game : season->truth.at("games"))
+      games += game.at("home").get<std::string>() == name ||
+               game.at("visiting").get<std::string>() == name;
     ASSERT_GT(games, 0);
     // The average is divided by the games the team played.
     EXPECT_NEAR(printed[name].playsPerGame, printed[name].plays / games, 0.05 + 1e-9);

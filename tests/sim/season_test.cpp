@@ -93,7 +93,7 @@ TEST(SimSeason, OutputFormsChangeOnlyTheSpelling) {
         EXPECT_EQ(bytes, plainFiles.at(name)) << name;
       }
     }
-    EXPECT_EQ(season->truth["games"].items.size(), plain->truth["games"].items.size());
+    EXPECT_EQ(season->truth.at("games").size(), plain->truth.at("games").size());
     const auto body = [](const std::string& truth) {
       return truth.substr(truth.find("\"teams\": ["));
     };
@@ -176,9 +176,9 @@ TEST(SimSeason, RecordsFollowTheScores) {
   options.weeks = 10;
   const auto season = WriteSampleSeason(options);
   std::map<std::string, std::array<int, 3>> records;
-  for (const JsonValue& game : season->truth["games"].items) {
-    const std::string& visiting = game["visiting"].text;
-    const std::string& home = game["home"].text;
+  for (const json& game : season->truth.at("games")) {
+    const std::string visiting = game.at("visiting").get<std::string>();
+    const std::string home = game.at("home").get<std::string>();
     // The first line shows the records before the game.
     const auto text = [&](const std::string& team) {
       const auto& r = records[team];
@@ -187,16 +187,16 @@ TEST(SimSeason, RecordsFollowTheScores) {
     };
     EXPECT_EQ(season->Lines(game).at(0),
               visiting + " " + text(visiting) + " vs " + home + " " + text(home));
-    const int v = game["visitingScore"].Int();
-    const int h = game["homeScore"].Int();
+    const int v = game.at("visitingScore").get<int>();
+    const int h = game.at("homeScore").get<int>();
     records[visiting][v > h ? 0 : v < h ? 1 : 2]++;
     records[home][h > v ? 0 : h < v ? 1 : 2]++;
   }
-  for (const JsonValue& team : season->truth["teams"].items) {
-    const auto& r = records[team["name"].text];
-    EXPECT_EQ(team["wins"].Int(), r[0]);
-    EXPECT_EQ(team["losses"].Int(), r[1]);
-    EXPECT_EQ(team["ties"].Int(), r[2]);
+  for (const json& team : season->truth.at("teams")) {
+    const auto& r = records[team.at("name").get<std::string>()];
+    EXPECT_EQ(team.at("wins").get<int>(), r[0]);
+    EXPECT_EQ(team.at("losses").get<int>(), r[1]);
+    EXPECT_EQ(team.at("ties").get<int>(), r[2]);
     EXPECT_EQ(r[0] + r[1] + r[2], 8);  // five teams, ten weeks: two byes each
   }
 }

@@ -3,101 +3,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <stdexcept>
 
 namespace yl::simtest {
-
-namespace {
-
-class JsonReader {
- public:
-  explicit JsonReader(std::string_view text) : text_(text) {}
-
-  JsonValue Document() {
-    JsonValue value = Value();
-    SkipBlanks();
-    if (p_ != text_.size()) Fail("text after the value");
-    return value;
-  }
-
- private:
-  [[noreturn]] void Fail(const char* what) {
-    throw std::runtime_error(std::string("JSON: ") + what + " at " + std::to_string(p_));
-  }
-  void SkipBlanks() {
-    while (p_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[p_])))
-      ++p_;
-  }
-  bool Take(char c) {
-    SkipBlanks();
-    if (p_ < text_.size() && text_[p_] == c) {
-      ++p_;
-      return true;
-    }
-    return false;
-  }
-  std::string String() {
-    if (!Take('"')) Fail("a string expected");
-    std::string out;
-    while (p_ < text_.size() && text_[p_] != '"') {
-      if (text_[p_] == '\\') ++p_;
-      if (p_ < text_.size()) out += text_[p_++];
-    }
-    if (p_ >= text_.size()) Fail("an unterminated string");
-    ++p_;
-    return out;
-  }
-  JsonValue Value() {
-    SkipBlanks();
-    JsonValue value;
-    if (p_ >= text_.size()) Fail("a value expected");
-    const char c = text_[p_];
-    if (c == '{') {
-      ++p_;
-      value.type = JsonValue::Type::kObject;
-      if (Take('}')) return value;
-      do {
-        std::string key = String();
-        if (!Take(':')) Fail("':' expected");
-        value.members.emplace_back(std::move(key), Value());
-      } while (Take(','));
-      if (!Take('}')) Fail("'}' expected");
-    } else if (c == '[') {
-      ++p_;
-      value.type = JsonValue::Type::kArray;
-      if (Take(']')) return value;
-      do
-        value.items.push_back(Value());
-      while (Take(','));
-      if (!Take(']')) Fail("']' expected");
-    } else if (c == '"') {
-      value.type = JsonValue::Type::kString;
-      value.text = String();
-    } else if (text_.compare(p_, 4, "true") == 0 || text_.compare(p_, 5, "false") == 0) {
-      value.type = JsonValue::Type::kBool;
-      value.boolean = c == 't';
-      p_ += value.boolean ? 4 : 5;
-    } else if (text_.compare(p_, 4, "null") == 0) {
-      p_ += 4;
-    } else {
-      const std::size_t start = p_;
-      while (p_ < text_.size() &&
-             std::string_view("+-.0123456789eE").find(text_[p_]) != std::string_view::npos)
-        ++p_;
-      if (p_ == start) Fail("a value expected");
-      value.type = JsonValue::Type::kNumber;
-      value.text = std::string(text_.substr(start, p_ - start));
-      value.number = std::stod(value.text);
-    }
-    return value;
-  }
-
-  std::string_view text_;
-  std::size_t p_ = 0;
-};
-
-}  // namespace
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
   std::vector<std::string> lines;
@@ -126,17 +34,6 @@ std::string SpellOutEllipses(std::string_view line) {
     }
   }
   return out;
-}
-
-const JsonValue& JsonValue::operator[](std::string_view key) const {
-  static const JsonValue kNull;
-  for (const auto& member : members)
-    if (member.first == key) return member.second;
-  return kNull;
-}
-
-JsonValue ParseJson(std::string_view text) {
-  return JsonReader(text).Document();
 }
 
 int ReadBoxInteger(std::string_view line, std::size_t& position) {
@@ -216,8 +113,8 @@ Transcript ReadTranscript(const std::vector<std::string>& rawLines, bool spellOu
   return transcript;
 }
 
-std::vector<std::string> SampleSeason::Lines(const JsonValue& game) const {
-  return SplitLines(test::ReadFileBytes(Path(game["file"].text)));
+std::vector<std::string> SampleSeason::Lines(const json& game) const {
+  return SplitLines(test::ReadFileBytes(Path(game.at("file").get<std::string>())));
 }
 
 std::unique_ptr<SampleSeason> WriteSampleSeason(sim::SeasonOptions options) {
@@ -226,7 +123,7 @@ std::unique_ptr<SampleSeason> WriteSampleSeason(sim::SeasonOptions options) {
   season->options = options;
   std::string error;
   if (!sim::WriteSeason(options, error)) throw std::runtime_error(error);
-  season->truth = ParseJson(test::ReadFileBytes(season->Path("truth.json")));
+  season->truth = json::parse(test::ReadFileBytes(season->Path("truth.json")));
   return season;
 }
 

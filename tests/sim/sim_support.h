@@ -1,7 +1,7 @@
 // What the simulator's tests share: reading written transcripts back into
-// lines and play blocks, a small JSON reader for truth.json, the team-box
-// number readers, the test's own copy of the format's phrase texts with a
-// tokenizer over them, and a sample season written into a temporary folder.
+// lines and play blocks, the team-box number readers, the test's own copy of
+// the format's phrase texts with a tokenizer over them, and a sample season
+// written into a temporary folder with its truth.json read back.
 #pragma once
 
 #include <map>
@@ -10,35 +10,20 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "season.h"
 #include "support/temp_dir.h"
 
 namespace yl::simtest {
+
+using nlohmann::json;
 
 // Lines split at CR, LF or CR LF; empty lines are kept.
 std::vector<std::string> SplitLines(std::string_view bytes);
 
 // "..." for every ellipsis byte.
 std::string SpellOutEllipses(std::string_view line);
-
-struct JsonValue {
-  enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
-  Type type = Type::kNull;
-  bool boolean = false;
-  double number = 0;
-  std::string text;  // a string's text, or a number as written
-  std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
-
-  // The member of that name; a null value when there is none.
-  const JsonValue& operator[](std::string_view key) const;
-  const JsonValue& operator[](std::size_t index) const { return items.at(index); }
-  int Int() const { return static_cast<int>(number); }
-  bool IsNull() const { return type == Type::kNull; }
-};
-
-// Throws std::runtime_error on text that is not JSON.
-JsonValue ParseJson(std::string_view text);
 
 // The team box's number readers: an integer ends at the first byte after its
 // digits, a "-" anywhere before makes it negative; a decimal skips anything
@@ -97,11 +82,11 @@ Transcript ReadTranscript(const std::vector<std::string>& lines, bool spellOut =
 struct SampleSeason {
   test::TempDir dir;
   sim::SeasonOptions options;
-  JsonValue truth;
+  json truth;  // truth.json as read back
   std::string Path(std::string_view relative) const {
     return dir.path() + "/" + std::string(relative);
   }
-  std::vector<std::string> Lines(const JsonValue& game) const;
+  std::vector<std::string> Lines(const json& game) const;
 };
 
 std::unique_ptr<SampleSeason> WriteSampleSeason(sim::SeasonOptions options);

@@ -84,28 +84,30 @@ class SimTeamFiles : public ::testing::Test {
 SampleSeason* SimTeamFiles::season_ = nullptr;
 
 TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
-  for (const JsonValue& team : season_->truth["teams"].items) {
-    const std::string path = season_->Path(team["file"].text);
+  for (const json& team : season_->truth.at("teams")) {
+    const std::string path = season_->Path(team.at("file").get<std::string>());
     ASSERT_EQ(test::ReadFileBytes(path).size(), static_cast<std::size_t>(league::kTeamFileSize));
     test::FakePlatform platform;
     league::League league;
     league::ReadTeamFile(league, run::MakeInputFileRecord(path));
     ASSERT_EQ(league.teamCount, 1);
-    EXPECT_EQ(league.teams->name, team["name"].text);
+    EXPECT_EQ(league.teams->name, team.at("name").get<std::string>());
     ASSERT_EQ(league.playerCount, 30);
     std::map<std::string, const league::PlayerRecord*> read;
     for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next)
       read["#" + std::to_string(p->number) + "-" + p->name] = p;
     int matched = 0;
-    for (const JsonValue& player : season_->truth["players"].items) {
-      if (player["team"].text != team["name"].text) continue;
-      const std::string token = "#" + player["number"].text + "-" + player["name"].text;
+    for (const json& player : season_->truth.at("players")) {
+      if (player.at("team").get<std::string>() != team.at("name").get<std::string>()) continue;
+      const std::string token = "#" + std::to_string(player.at("number").get<int>()) + "-" +
+                                player.at("name").get<std::string>();
       ASSERT_EQ(read.count(token), 1u) << token;
       const league::PlayerRecord& p = *read[token];
-      const std::uint16_t side = player["side"].text == "defense" ? 1 : 0;
+      const std::uint16_t side = player.at("side").get<std::string>() == "defense" ? 1 : 0;
       EXPECT_EQ(p.side, side) << token;
-      EXPECT_EQ(league::PositionText(p.position, p.side), player["position"].text) << token;
-      EXPECT_EQ(p.teamName, team["name"].text);
+      EXPECT_EQ(league::PositionText(p.position, p.side), player.at("position").get<std::string>())
+          << token;
+      EXPECT_EQ(p.teamName, team.at("name").get<std::string>());
       EXPECT_EQ(p.teamOpen, 0);
       ++matched;
     }
@@ -115,8 +117,9 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
 
 TEST_F(SimTeamFiles, EveryEntryHoldsAPlayerInBigEndianFields) {
   std::set<std::string> names;
-  for (const JsonValue& team : season_->truth["teams"].items) {
-    const std::string bytes = test::ReadFileBytes(season_->Path(team["file"].text));
+  for (const json& team : season_->truth.at("teams")) {
+    const std::string bytes =
+        test::ReadFileBytes(season_->Path(team.at("file").get<std::string>()));
     ASSERT_EQ(bytes.size(), 2610u);
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     std::set<int> numbers;

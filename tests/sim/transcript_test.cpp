@@ -126,18 +126,18 @@ class SimTranscripts : public ::testing::Test {
     delete season_;
     season_ = nullptr;
   }
-  static const JsonValue& Games() { return season_->truth["games"]; }
+  static const json& Games() { return season_->truth.at("games"); }
   static SampleSeason* season_;
 };
 
 SampleSeason* SimTranscripts::season_ = nullptr;
 
 TEST_F(SimTranscripts, EveryLineIsMadeOfTheFormatsTexts) {
-  for (const JsonValue& game : Games().items) {
-    const std::string& visiting = game["visiting"].text;
-    const std::string& home = game["home"].text;
+  for (const json& game : Games()) {
+    const std::string visiting = game.at("visiting").get<std::string>();
+    const std::string home = game.at("home").get<std::string>();
     const Transcript transcript = ReadTranscript(season_->Lines(game), false);
-    ASSERT_TRUE(transcript.wellFormed) << game["file"].text;
+    ASSERT_TRUE(transcript.wellFormed) << game.at("file").get<std::string>();
     EXPECT_EQ(transcript.firstLine.rfind(visiting + " (", 0), 0u);
     EXPECT_TRUE(Has(transcript.firstLine, ") vs " + home + " (")) << transcript.firstLine;
     const PhraseSet extrasPhrases = ExtrasPhrases(home, visiting);
@@ -178,7 +178,7 @@ TEST_F(SimTranscripts, EveryLineIsMadeOfTheFormatsTexts) {
     }
 
     // The box: team names, rules, labelled rows of figures, the quarter table.
-    ASSERT_EQ(transcript.box.size(), 35u) << game["file"].text;
+    ASSERT_EQ(transcript.box.size(), 35u) << game.at("file").get<std::string>();
     static const std::set<std::string> kLabels = {"Rushing Yards",
                                                   "Rushing Plays",
                                                   "Yards Per Rush",
@@ -229,16 +229,16 @@ TEST_F(SimTranscripts, EveryLineIsMadeOfTheFormatsTexts) {
 }
 
 TEST_F(SimTranscripts, HeaderScoresFollowTheScoringPlays) {
-  for (const JsonValue& game : Games().items) {
+  for (const json& game : Games()) {
     const Transcript transcript = ReadTranscript(season_->Lines(game));
-    const auto& scoring = game["scoring"].items;
+    const auto& scoring = game.at("scoring");
     std::size_t next = 0;
     for (std::size_t i = 0; i < transcript.plays.size(); ++i) {
       const PlayBlock& play = transcript.plays[i];
       const HeaderInfo now = ReadHeader(play.header);
       ASSERT_TRUE(now.ok) << play.header;
-      int visitingAfter = game["visitingScore"].Int();
-      int homeAfter = game["homeScore"].Int();
+      int visitingAfter = game.at("visitingScore").get<int>();
+      int homeAfter = game.at("homeScore").get<int>();
       if (i + 1 < transcript.plays.size()) {
         const HeaderInfo after = ReadHeader(transcript.plays[i + 1].header);
         visitingAfter = after.visiting;
@@ -250,17 +250,21 @@ TEST_F(SimTranscripts, HeaderScoresFollowTheScoringPlays) {
       ASSERT_GE(homeGain, 0);
       if (visitingGain == 0 && homeGain == 0) continue;
       ASSERT_TRUE(visitingGain == 0 || homeGain == 0) << play.description;
-      ASSERT_LT(next, scoring.size()) << game["file"].text << ": " << play.description;
-      const JsonValue& score = scoring[next++];
+      ASSERT_LT(next, scoring.size())
+          << game.at("file").get<std::string>() << ": " << play.description;
+      const json& score = scoring.at(next++);
       const int points = visitingGain + homeGain;
-      EXPECT_EQ(score["points"].Int(), points);
-      EXPECT_EQ(score["team"].text, visitingGain > 0 ? game["visiting"].text : game["home"].text);
-      EXPECT_EQ(score["visitingScore"].Int(), visitingAfter);
-      EXPECT_EQ(score["homeScore"].Int(), homeAfter);
-      EXPECT_EQ(std::min(score["period"].Int(), 5), now.period);  // every overtime reads 5
+      EXPECT_EQ(score.at("points").get<int>(), points);
+      EXPECT_EQ(score.at("team").get<std::string>(), visitingGain > 0
+                                                         ? game.at("visiting").get<std::string>()
+                                                         : game.at("home").get<std::string>());
+      EXPECT_EQ(score.at("visitingScore").get<int>(), visitingAfter);
+      EXPECT_EQ(score.at("homeScore").get<int>(), homeAfter);
+      EXPECT_EQ(std::min(score.at("period").get<int>(), 5), now.period);  // every overtime reads 5
       const int clock = now.clock;
-      EXPECT_EQ(score["clock"].text, std::to_string(clock / 60) + (clock % 60 < 10 ? ":0" : ":") +
-                                         std::to_string(clock % 60));
+      EXPECT_EQ(
+          score.at("clock").get<std::string>(),
+          std::to_string(clock / 60) + (clock % 60 < 10 ? ":0" : ":") + std::to_string(clock % 60));
       const std::string& d = play.description;
       switch (points) {
         case 6:
@@ -279,13 +283,13 @@ TEST_F(SimTranscripts, HeaderScoresFollowTheScoringPlays) {
           ADD_FAILURE() << points << " points on " << d;
       }
     }
-    EXPECT_EQ(next, scoring.size()) << game["file"].text;
+    EXPECT_EQ(next, scoring.size()) << game.at("file").get<std::string>();
   }
 }
 
 TEST_F(SimTranscripts, HeadersFollowFromThePlaysBeforeThem) {
   int plainPlays = 0;
-  for (const JsonValue& game : Games().items) {
+  for (const json& game : Games()) {
     const Transcript transcript = ReadTranscript(season_->Lines(game));
     for (std::size_t i = 0; i + 1 < transcript.plays.size(); ++i) {
       const PlayBlock& play = transcript.plays[i];
@@ -346,7 +350,7 @@ TEST_F(SimTranscripts, HeadersFollowFromThePlaysBeforeThem) {
 
 TEST_F(SimTranscripts, TheGamesHoldEveryKindOfPlay) {
   std::string all;
-  for (const JsonValue& game : Games().items)
+  for (const json& game : Games())
     for (const std::string& line : season_->Lines(game))
       all += SpellOutEllipses(line) + "\n";
   const std::vector<std::string> kinds = {
@@ -420,10 +424,11 @@ struct Tally {
 
 TEST_F(SimTranscripts, SentenceRolesGiveTheTruthTotals) {
   std::map<std::string, std::string> teamOf;  // token -> team
-  for (const JsonValue& player : season_->truth["players"].items)
-    teamOf["#" + player["number"].text + "-" + player["name"].text] = player["team"].text;
+  for (const json& player : season_->truth.at("players"))
+    teamOf["#" + std::to_string(player.at("number").get<int>()) + "-" +
+           player.at("name").get<std::string>()] = player.at("team").get<std::string>();
   std::map<std::string, Tally> tallies;
-  for (const JsonValue& game : Games().items) {
+  for (const json& game : Games()) {
     for (const PlayBlock& play : ReadTranscript(season_->Lines(game)).plays) {
       std::vector<Piece> pieces;
       ASSERT_TRUE(Tokenize(play.description, DescriptionPhrases(), false, true, pieces));
@@ -530,11 +535,13 @@ TEST_F(SimTranscripts, SentenceRolesGiveTheTruthTotals) {
     }
   }
   int checked = 0;
-  for (const JsonValue& player : season_->truth["players"].items) {
-    const std::string token = "#" + player["number"].text + "-" + player["name"].text;
+  for (const json& player : season_->truth.at("players")) {
+    const std::string token = "#" + std::to_string(player.at("number").get<int>()) + "-" +
+                              player.at("name").get<std::string>();
     const Tally& t = tallies[token];
     const auto expect = [&](const char* group, const char* field, int tallied) {
-      EXPECT_EQ(player[group][field].Int(), tallied) << token << " " << group << "." << field;
+      EXPECT_EQ(player.at(group).at(field).get<int>(), tallied)
+          << token << " " << group << "." << field;
       ++checked;
     };
     expect("rushing", "attempts", t.rushAttempts);

@@ -7,6 +7,8 @@
 // his offense/defense side.
 //
 //   yardledger-inference [--misses N] SEASON_DIR...
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +16,7 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,6 @@
 
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
-#include "json_reader.h"
 #include "league/league.h"
 #include "league/team_file.h"
 #include "run/alert.h"
@@ -73,24 +74,24 @@ struct Truth {
 
 bool LoadTruth(const fs::path& dir, Truth& truth) {
   std::ifstream in(dir / "truth.json", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  JsonValue doc;
-  std::string error;
-  if (!in || !ParseJson(bytes.str(), doc, error)) {
-    std::fprintf(stderr, "%s: truth.json not read: %s\n", dir.c_str(), error.c_str());
+  try {
+    if (!in) throw std::runtime_error("cannot open the file");
+    const nlohmann::json doc = nlohmann::json::parse(in);
+    for (const nlohmann::json& team : doc.at("teams")) {
+      truth.teamFiles.push_back((dir / team.at("file").get<std::string>()).string());
+    }
+    for (const nlohmann::json& game : doc.at("games")) {
+      truth.games.push_back({(dir / game.at("file").get<std::string>()).string(),
+                             game.at("visiting").get<std::string>(),
+                             game.at("home").get<std::string>()});
+    }
+    for (const nlohmann::json& p : doc.at("players")) {
+      truth.players[{p.at("number").get<int>(), p.at("name").get<std::string>()}].push_back(
+          {p.at("team").get<std::string>(), p.at("side").get<std::string>() == "defense"});
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: truth.json not read: %s\n", dir.c_str(), e.what());
     return false;
-  }
-  for (const JsonValue& team : doc["teams"].items) {
-    truth.teamFiles.push_back((dir / team["file"].text).string());
-  }
-  for (const JsonValue& game : doc["games"].items) {
-    truth.games.push_back(
-        {(dir / game["file"].text).string(), game["visiting"].text, game["home"].text});
-  }
-  for (const JsonValue& p : doc["players"].items) {
-    truth.players[{static_cast<int>(p["number"].number), p["name"].text}].push_back(
-        {p["team"].text, p["side"].text == "defense"});
   }
   return !truth.games.empty();
 }

@@ -1,6 +1,10 @@
 // truth.json: what really happened in every game, for comparing with what
 // the compiler makes of the transcripts.
 #include <cstdio>
+#include <string>
+#include <utility>
+
+#include <nlohmann/json.hpp>
 
 #include "season.h"
 #include "sentences.h"
@@ -9,66 +13,8 @@ namespace yl::sim {
 
 namespace {
 
-// A small JSON writer: members one per line, two blanks of indentation per
-// level; short lists of numbers stay on one line.
-class Json {
- public:
-  void Open(const char* key, char bracket) {
-    Begin(key);
-    out_ += bracket;
-    first_.push_back(true);
-  }
-  void Close(char bracket) {
-    const bool empty = first_.back();
-    first_.pop_back();
-    if (!empty) NewLine();
-    out_ += bracket;
-  }
-  void Int(const char* key, long long value) { Raw(key, std::to_string(value)); }
-  void Text(const char* key, const std::string& value) {
-    std::string quoted = "\"";
-    for (const char c : value) {
-      if (c == '"' || c == '\\') quoted += '\\';
-      quoted += c;
-    }
-    Raw(key, quoted + "\"");
-  }
-  void Bool(const char* key, bool value) { Raw(key, value ? "true" : "false"); }
-  void Raw(const char* key, const std::string& value) {
-    Begin(key);
-    out_ += value;
-  }
-  std::string Finish() { return out_ + "\n"; }
-
- private:
-  void NewLine() {
-    out_ += '\n';
-    out_.append(2 * first_.size(), ' ');
-  }
-  void Begin(const char* key) {
-    if (!first_.empty()) {
-      if (!first_.back()) out_ += ',';
-      first_.back() = false;
-      NewLine();
-    }
-    if (key != nullptr) {
-      out_ += '"';
-      out_ += key;
-      out_ += "\": ";
-    }
-  }
-  std::string out_;
-  std::vector<bool> first_;
-};
-
-std::string List(const std::array<int, 4>& values) {
-  std::string text = "[";
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) text += ", ";
-    text += std::to_string(values[i]);
-  }
-  return text + "]";
-}
+// Members keep the order they are added in.
+using Json = nlohmann::ordered_json;
 
 const char* EllipsisName(EllipsisForm form) {
   switch (form) {
@@ -102,47 +48,51 @@ std::string Rate(double value) {
   return buffer;
 }
 
-void WriteBox(Json& json, const char* key, const BoxFigures& b) {
-  json.Open(key, '{');
-  json.Int("rushingYards", b.rushingYards);
-  json.Int("rushingPlays", b.rushingPlays);
-  json.Raw("yardsPerRush", b.yardsPerRush);
-  json.Int("passingYards", b.passingYards);
-  json.Int("passingPlays", b.passingPlays);
-  json.Raw("yardsPerPass", b.yardsPerPass);
-  json.Int("completions", b.completions);
-  json.Int("attempts", b.attempts);
-  json.Raw("completionPercentage", b.completionPercentage);
-  json.Int("timesSacked", b.timesSacked);
-  json.Int("intercepted", b.intercepted);
-  json.Int("fumbles", b.fumbles);
-  json.Int("fumblesLost", b.fumblesLost);
-  json.Int("firstDowns", b.firstDowns);
-  json.Raw("thirdDownEfficiency", b.thirdDownEfficiency);
-  json.Int("punts", b.punts);
-  json.Raw("yardsPerPunt", b.yardsPerPunt);
-  json.Int("netYards", b.netYards);
-  json.Raw("yardsPerPuntReturn", b.yardsPerPuntReturn);
-  json.Raw("yardsPerKickReturn", b.yardsPerKickReturn);
-  json.Raw("yardsPerTurnover", b.yardsPerTurnover);
-  json.Int("touchdowns", b.touchdowns);
-  json.Int("extraPoints", b.extraPoints);
-  json.Int("fieldGoalsMade", b.fieldGoalsMade);
-  json.Int("fieldGoalsAttempted", b.fieldGoalsAttempted);
-  json.Raw("yardsPerFieldGoal", b.yardsPerFieldGoal);
-  json.Int("safeties", b.safeties);
-  json.Int("penalties", b.penalties);
-  json.Int("penaltyYards", b.penaltyYards);
-  json.Int("totalPlays", b.totalPlays);
-  json.Int("timeMinutes", b.timeMinutes);
-  json.Int("timeSeconds", b.timeSeconds);
-  json.Int("totalYards", b.totalYards);
-  json.Int("points", b.points);
-  json.Close('}');
+// A number as printed ("0.50", "1"): the JSON number that text reads as, so
+// that the value and its kind (whole or not) stay those of the text.
+Json Number(const std::string& text) {
+  return Json::parse(text);
+}
+
+Json BoxJson(const BoxFigures& b) {
+  return {{"rushingYards", b.rushingYards},
+          {"rushingPlays", b.rushingPlays},
+          {"yardsPerRush", Number(b.yardsPerRush)},
+          {"passingYards", b.passingYards},
+          {"passingPlays", b.passingPlays},
+          {"yardsPerPass", Number(b.yardsPerPass)},
+          {"completions", b.completions},
+          {"attempts", b.attempts},
+          {"completionPercentage", Number(b.completionPercentage)},
+          {"timesSacked", b.timesSacked},
+          {"intercepted", b.intercepted},
+          {"fumbles", b.fumbles},
+          {"fumblesLost", b.fumblesLost},
+          {"firstDowns", b.firstDowns},
+          {"thirdDownEfficiency", Number(b.thirdDownEfficiency)},
+          {"punts", b.punts},
+          {"yardsPerPunt", Number(b.yardsPerPunt)},
+          {"netYards", b.netYards},
+          {"yardsPerPuntReturn", Number(b.yardsPerPuntReturn)},
+          {"yardsPerKickReturn", Number(b.yardsPerKickReturn)},
+          {"yardsPerTurnover", Number(b.yardsPerTurnover)},
+          {"touchdowns", b.touchdowns},
+          {"extraPoints", b.extraPoints},
+          {"fieldGoalsMade", b.fieldGoalsMade},
+          {"fieldGoalsAttempted", b.fieldGoalsAttempted},
+          {"yardsPerFieldGoal", Number(b.yardsPerFieldGoal)},
+          {"safeties", b.safeties},
+          {"penalties", b.penalties},
+          {"penaltyYards", b.penaltyYards},
+          {"totalPlays", b.totalPlays},
+          {"timeMinutes", b.timeMinutes},
+          {"timeSeconds", b.timeSeconds},
+          {"totalYards", b.totalYards},
+          {"points", b.points}};
 }
 
 // The whole-number box values of a team summed over its games.
-void WriteSeasonBox(Json& json, const SeasonResult& season, int team) {
+Json SeasonBoxJson(const SeasonResult& season, int team) {
   BoxFigures sum;
   int seconds = 0;
   int against = 0;
@@ -177,213 +127,167 @@ void WriteSeasonBox(Json& json, const SeasonResult& season, int team) {
       against += game.box[1 - side].points;
     }
   }
-  json.Open("box", '{');
-  json.Int("rushingYards", sum.rushingYards);
-  json.Int("rushingPlays", sum.rushingPlays);
-  json.Int("passingYards", sum.passingYards);
-  json.Int("passingPlays", sum.passingPlays);
-  json.Int("completions", sum.completions);
-  json.Int("attempts", sum.attempts);
-  json.Int("timesSacked", sum.timesSacked);
-  json.Int("intercepted", sum.intercepted);
-  json.Int("fumbles", sum.fumbles);
-  json.Int("fumblesLost", sum.fumblesLost);
-  json.Int("firstDowns", sum.firstDowns);
-  json.Int("punts", sum.punts);
-  json.Int("netYards", sum.netYards);
-  json.Int("touchdowns", sum.touchdowns);
-  json.Int("extraPoints", sum.extraPoints);
-  json.Int("fieldGoalsMade", sum.fieldGoalsMade);
-  json.Int("fieldGoalsAttempted", sum.fieldGoalsAttempted);
-  json.Int("safeties", sum.safeties);
-  json.Int("penalties", sum.penalties);
-  json.Int("penaltyYards", sum.penaltyYards);
-  json.Int("totalPlays", sum.totalPlays);
-  json.Int("timeMinutes", seconds / 60);
-  json.Int("timeSeconds", seconds % 60);
-  json.Int("totalYards", sum.totalYards);
-  json.Int("points", sum.points);
-  json.Int("pointsAgainst", against);
-  json.Close('}');
+  return {{"rushingYards", sum.rushingYards},
+          {"rushingPlays", sum.rushingPlays},
+          {"passingYards", sum.passingYards},
+          {"passingPlays", sum.passingPlays},
+          {"completions", sum.completions},
+          {"attempts", sum.attempts},
+          {"timesSacked", sum.timesSacked},
+          {"intercepted", sum.intercepted},
+          {"fumbles", sum.fumbles},
+          {"fumblesLost", sum.fumblesLost},
+          {"firstDowns", sum.firstDowns},
+          {"punts", sum.punts},
+          {"netYards", sum.netYards},
+          {"touchdowns", sum.touchdowns},
+          {"extraPoints", sum.extraPoints},
+          {"fieldGoalsMade", sum.fieldGoalsMade},
+          {"fieldGoalsAttempted", sum.fieldGoalsAttempted},
+          {"safeties", sum.safeties},
+          {"penalties", sum.penalties},
+          {"penaltyYards", sum.penaltyYards},
+          {"totalPlays", sum.totalPlays},
+          {"timeMinutes", seconds / 60},
+          {"timeSeconds", seconds % 60},
+          {"totalYards", sum.totalYards},
+          {"points", sum.points},
+          {"pointsAgainst", against}};
 }
 
-void WritePlayer(Json& json, const Team& team, const Player& player, const PlayerTotals& p) {
-  json.Open(nullptr, '{');
-  json.Text("team", team.name);
-  json.Int("number", player.number);
-  json.Text("name", player.name);
-  json.Text("position", PositionName(player));
-  json.Text("side", player.defense ? "defense" : "offense");
-  json.Open("rushing", '{');
-  json.Int("attempts", p.rushAttempts);
-  json.Int("yards", p.rushYards);
-  json.Int("touchdowns", p.rushTouchdowns);
-  json.Raw("longest", p.rushLongest == kNoLongest ? "null" : std::to_string(p.rushLongest));
-  json.Close('}');
-  json.Open("passing", '{');
-  json.Int("attempts", p.passAttempts);
-  json.Int("completions", p.completions);
-  json.Int("yards", p.passYards);
-  json.Int("touchdowns", p.passTouchdowns);
-  json.Int("interceptions", p.interceptionsThrown);
-  json.Int("timesSacked", p.timesSacked);
-  json.Int("sackYardsLost", p.sackYardsLost);
-  json.Close('}');
-  json.Open("receiving", '{');
-  json.Int("receptions", p.receptions);
-  json.Int("yards", p.receivingYards);
-  json.Int("touchdowns", p.receivingTouchdowns);
-  json.Int("drops", p.drops);
-  json.Close('}');
-  json.Open("kicking", '{');
-  json.Int("fieldGoalsAttempted", p.fieldGoalsAttempted);
-  json.Int("fieldGoalsMade", p.fieldGoalsMade);
-  json.Int("extraPointsAttempted", p.extraPointsAttempted);
-  json.Int("extraPointsMade", p.extraPointsMade);
-  json.Int("punts", p.punts);
-  json.Close('}');
-  json.Open("returns", '{');
-  json.Int("kickReturns", p.kickReturns);
-  json.Int("kickReturnYards", p.kickReturnYards);
-  json.Int("kickReturnTouchdowns", p.kickReturnTouchdowns);
-  json.Int("puntReturns", p.puntReturns);
-  json.Int("puntReturnYards", p.puntReturnYards);
-  json.Int("puntReturnTouchdowns", p.puntReturnTouchdowns);
-  json.Int("fairCatches", p.fairCatches);
-  json.Close('}');
-  json.Open("interceptions", '{');
-  json.Int("interceptions", p.interceptions);
-  json.Int("returnYards", p.interceptionReturnYards);
-  json.Int("touchdowns", p.interceptionTouchdowns);
-  json.Close('}');
-  json.Open("defense", '{');
-  json.Int("tackles", p.tackles);
-  json.Int("specialTeamsTackles", p.specialTeamsTackles);
-  json.Int("sacks", p.sacks);
-  json.Int("sackYards", p.sackYards);
-  json.Int("passesDefensed", p.passesDefensed);
-  json.Int("fumbleRecoveries", p.fumbleRecoveries);
-  json.Int("fumbleReturnYards", p.fumbleReturnYards);
-  json.Int("fumbleReturnTouchdowns", p.fumbleReturnTouchdowns);
-  json.Close('}');
-  json.Open("fumbles", '{');
-  json.Int("fumbles", p.fumbles);
-  json.Int("lost", p.fumblesLost);
-  json.Close('}');
-  json.Open("penalties", '{');
-  json.Int("flagged", p.penalties);
-  json.Int("accepted", p.penaltiesAccepted);
-  json.Int("yards", p.penaltyYards);
-  json.Close('}');
-  json.Open("twoPoint", '{');
-  json.Int("rushAttempts", p.twoPointRushAttempts);
-  json.Int("rushesMade", p.twoPointRushesMade);
-  json.Int("passAttempts", p.twoPointPassAttempts);
-  json.Int("passesMade", p.twoPointPassesMade);
-  json.Int("targets", p.twoPointTargets);
-  json.Int("receptions", p.twoPointReceptions);
-  json.Close('}');
-  json.Close('}');
+Json PlayerJson(const Team& team, const Player& player, const PlayerTotals& p) {
+  Json json;
+  json["team"] = team.name;
+  json["number"] = player.number;
+  json["name"] = player.name;
+  json["position"] = PositionName(player);
+  json["side"] = player.defense ? "defense" : "offense";
+  json["rushing"] = {{"attempts", p.rushAttempts},
+                     {"yards", p.rushYards},
+                     {"touchdowns", p.rushTouchdowns},
+                     {"longest", p.rushLongest == kNoLongest ? Json() : Json(p.rushLongest)}};
+  json["passing"] = {{"attempts", p.passAttempts},
+                     {"completions", p.completions},
+                     {"yards", p.passYards},
+                     {"touchdowns", p.passTouchdowns},
+                     {"interceptions", p.interceptionsThrown},
+                     {"timesSacked", p.timesSacked},
+                     {"sackYardsLost", p.sackYardsLost}};
+  json["receiving"] = {{"receptions", p.receptions},
+                       {"yards", p.receivingYards},
+                       {"touchdowns", p.receivingTouchdowns},
+                       {"drops", p.drops}};
+  json["kicking"] = {{"fieldGoalsAttempted", p.fieldGoalsAttempted},
+                     {"fieldGoalsMade", p.fieldGoalsMade},
+                     {"extraPointsAttempted", p.extraPointsAttempted},
+                     {"extraPointsMade", p.extraPointsMade},
+                     {"punts", p.punts}};
+  json["returns"] = {{"kickReturns", p.kickReturns},
+                     {"kickReturnYards", p.kickReturnYards},
+                     {"kickReturnTouchdowns", p.kickReturnTouchdowns},
+                     {"puntReturns", p.puntReturns},
+                     {"puntReturnYards", p.puntReturnYards},
+                     {"puntReturnTouchdowns", p.puntReturnTouchdowns},
+                     {"fairCatches", p.fairCatches}};
+  json["interceptions"] = {{"interceptions", p.interceptions},
+                           {"returnYards", p.interceptionReturnYards},
+                           {"touchdowns", p.interceptionTouchdowns}};
+  json["defense"] = {{"tackles", p.tackles},
+                     {"specialTeamsTackles", p.specialTeamsTackles},
+                     {"sacks", p.sacks},
+                     {"sackYards", p.sackYards},
+                     {"passesDefensed", p.passesDefensed},
+                     {"fumbleRecoveries", p.fumbleRecoveries},
+                     {"fumbleReturnYards", p.fumbleReturnYards},
+                     {"fumbleReturnTouchdowns", p.fumbleReturnTouchdowns}};
+  json["fumbles"] = {{"fumbles", p.fumbles}, {"lost", p.fumblesLost}};
+  json["penalties"] = {
+      {"flagged", p.penalties}, {"accepted", p.penaltiesAccepted}, {"yards", p.penaltyYards}};
+  json["twoPoint"] = {
+      {"rushAttempts", p.twoPointRushAttempts}, {"rushesMade", p.twoPointRushesMade},
+      {"passAttempts", p.twoPointPassAttempts}, {"passesMade", p.twoPointPassesMade},
+      {"targets", p.twoPointTargets},           {"receptions", p.twoPointReceptions}};
+  return json;
+}
+
+Json GameJson(const SeasonResult& season, std::size_t index) {
+  const GameResult& game = season.games[index];
+  const int number = static_cast<int>(index + 1);
+  const std::string& visiting = season.teams[game.game.visiting].name;
+  const std::string& home = season.teams[game.game.home].name;
+  Json json;
+  json["number"] = number;
+  json["week"] = game.game.week;
+  json["file"] = "games/" + GameFileName(number, visiting, home);
+  json["visiting"] = visiting;
+  json["home"] = home;
+  json["visitingScore"] = game.score[0];
+  json["homeScore"] = game.score[1];
+  json["quarters"] = {{"visiting", game.quarterPoints[0]}, {"home", game.quarterPoints[1]}};
+  json["overtimePeriods"] = game.overtimePeriods;
+  json["overtime"] = game.overtimePeriods > 0 ? Json{{"visiting", game.overtimePoints[0]},
+                                                     {"home", game.overtimePoints[1]}}
+                                              : Json();
+  json["hadFumble"] = game.hadFumble;
+  json["hadPenalty"] = game.hadPenalty;
+  Json& scoring = json["scoring"] = Json::array();
+  for (const ScoringPlay& play : game.scoring) {
+    Json players = Json::array();
+    for (const PlayerRef& ref : play.players) {
+      const Player& player =
+          season.teams[ref.side == 0 ? game.game.visiting : game.game.home].entries[ref.entry];
+      players.push_back({{"number", player.number}, {"name", player.name}});
+    }
+    scoring.push_back({{"period", play.period},
+                       {"clock", text::Clock(play.clock)},
+                       {"team", play.side == 0 ? visiting : home},
+                       {"kind", play.kind},
+                       {"points", play.points},
+                       {"yards", play.yards},
+                       {"players", std::move(players)},
+                       {"visitingScore", play.visitingScore},
+                       {"homeScore", play.homeScore}});
+  }
+  json["box"] = {{"visiting", BoxJson(game.box[0])}, {"home", BoxJson(game.box[1])}};
+  return json;
 }
 
 }  // namespace
 
 std::string TruthJson(const SeasonOptions& options, const SeasonResult& season) {
   Json json;
-  json.Open(nullptr, '{');
-  json.Text("generator", "yardledger-sim");
-  json.Raw("seed", std::to_string(options.seed));
-  json.Open("options", '{');
-  json.Int("teams", options.teams);
-  json.Int("games", static_cast<long long>(season.games.size()));
-  json.Text("ellipsis", EllipsisName(options.ellipsis));
-  json.Text("eol", LineEndName(options.eol));
-  json.Raw("overtimeRate", Rate(options.game.overtimeRate));
-  json.Raw("penaltyRate", Rate(options.game.penaltyRate));
-  json.Raw("fumbleRate", Rate(options.game.fumbleRate));
-  json.Close('}');
+  json["generator"] = "yardledger-sim";
+  json["seed"] = options.seed;
+  json["options"] = {{"teams", options.teams},
+                     {"games", season.games.size()},
+                     {"ellipsis", EllipsisName(options.ellipsis)},
+                     {"eol", LineEndName(options.eol)},
+                     {"overtimeRate", Number(Rate(options.game.overtimeRate))},
+                     {"penaltyRate", Number(Rate(options.game.penaltyRate))},
+                     {"fumbleRate", Number(Rate(options.game.fumbleRate))}};
 
-  json.Open("teams", '[');
+  Json& teams = json["teams"] = Json::array();
   for (std::size_t t = 0; t < season.teams.size(); ++t) {
     const Team& team = season.teams[t];
-    json.Open(nullptr, '{');
-    json.Text("name", team.name);
-    json.Text("file", "teams/" + team.name + ".fbt");
-    json.Int("wins", season.records[t].wins);
-    json.Int("losses", season.records[t].losses);
-    json.Int("ties", season.records[t].ties);
-    WriteSeasonBox(json, season, static_cast<int>(t));
-    json.Close('}');
+    teams.push_back({{"name", team.name},
+                     {"file", "teams/" + team.name + ".fbt"},
+                     {"wins", season.records[t].wins},
+                     {"losses", season.records[t].losses},
+                     {"ties", season.records[t].ties},
+                     {"box", SeasonBoxJson(season, static_cast<int>(t))}});
   }
-  json.Close(']');
 
-  json.Open("games", '[');
-  for (std::size_t g = 0; g < season.games.size(); ++g) {
-    const GameResult& game = season.games[g];
-    const std::string& visiting = season.teams[game.game.visiting].name;
-    const std::string& home = season.teams[game.game.home].name;
-    json.Open(nullptr, '{');
-    json.Int("number", static_cast<long long>(g + 1));
-    json.Int("week", game.game.week);
-    json.Text("file", "games/" + GameFileName(static_cast<int>(g + 1), visiting, home));
-    json.Text("visiting", visiting);
-    json.Text("home", home);
-    json.Int("visitingScore", game.score[0]);
-    json.Int("homeScore", game.score[1]);
-    json.Open("quarters", '{');
-    json.Raw("visiting", List(game.quarterPoints[0]));
-    json.Raw("home", List(game.quarterPoints[1]));
-    json.Close('}');
-    json.Int("overtimePeriods", game.overtimePeriods);
-    if (game.overtimePeriods > 0) {
-      json.Open("overtime", '{');
-      json.Int("visiting", game.overtimePoints[0]);
-      json.Int("home", game.overtimePoints[1]);
-      json.Close('}');
-    } else {
-      json.Raw("overtime", "null");
-    }
-    json.Bool("hadFumble", game.hadFumble);
-    json.Bool("hadPenalty", game.hadPenalty);
-    json.Open("scoring", '[');
-    for (const ScoringPlay& play : game.scoring) {
-      json.Open(nullptr, '{');
-      json.Int("period", play.period);
-      json.Text("clock", text::Clock(play.clock));
-      json.Text("team", play.side == 0 ? visiting : home);
-      json.Text("kind", play.kind);
-      json.Int("points", play.points);
-      json.Int("yards", play.yards);
-      json.Open("players", '[');
-      for (const PlayerRef& ref : play.players) {
-        const Player& player =
-            season.teams[ref.side == 0 ? game.game.visiting : game.game.home].entries[ref.entry];
-        json.Raw(nullptr, "{\"number\": " + std::to_string(player.number) + ", \"name\": \"" +
-                              player.name + "\"}");
-      }
-      json.Close(']');
-      json.Int("visitingScore", play.visitingScore);
-      json.Int("homeScore", play.homeScore);
-      json.Close('}');
-    }
-    json.Close(']');
-    json.Open("box", '{');
-    WriteBox(json, "visiting", game.box[0]);
-    WriteBox(json, "home", game.box[1]);
-    json.Close('}');
-    json.Close('}');
-  }
-  json.Close(']');
+  Json& games = json["games"] = Json::array();
+  for (std::size_t g = 0; g < season.games.size(); ++g)
+    games.push_back(GameJson(season, g));
 
-  json.Open("players", '[');
+  Json& players = json["players"] = Json::array();
   for (std::size_t t = 0; t < season.teams.size(); ++t) {
     const Team& team = season.teams[t];
     for (const int entry : kPlayingEntries)
-      WritePlayer(json, team, team.entries[entry], season.players[t][entry]);
+      players.push_back(PlayerJson(team, team.entries[entry], season.players[t][entry]));
   }
-  json.Close(']');
-  json.Close('}');
-  return json.Finish();
+  return json.dump(2) + "\n";
 }
 
 }  // namespace yl::sim
