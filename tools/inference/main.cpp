@@ -7,11 +7,11 @@
 // his offense/defense side.
 //
 //   yardledger-inference [--misses N] SEASON_DIR...
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -336,20 +336,14 @@ int Run(int argc, char** argv) {
   using namespace yl::inference;
   int misses = 0;
   std::vector<fs::path> seasons;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--misses" && i + 1 < argc) {
-      misses = std::atoi(argv[++i]);
-    } else if (!arg.empty() && arg[0] == '-') {
-      std::fprintf(stderr, "usage: yardledger-inference [--misses N] SEASON_DIR...\n");
-      return 2;
-    } else {
-      seasons.emplace_back(arg);
-    }
-  }
-  if (seasons.empty()) {
-    std::fprintf(stderr, "usage: yardledger-inference [--misses N] SEASON_DIR...\n");
-    return 2;
+  CLI::App app{"Measures the engine's team inference on seasons written by yardledger-sim."};
+  app.add_option("--misses", misses, "show the first N misses of every mode")->option_text("N");
+  app.add_option("SEASON_DIR", seasons, "season folders")->required();
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // --help exits 0; any other fault in the arguments is a usage error.
+    return app.exit(e) == 0 ? 0 : 2;
   }
   Tally totals[std::size(kModes)];
   int failures = 0;
