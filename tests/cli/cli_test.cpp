@@ -167,13 +167,26 @@ TEST_F(CliFixture, EachTeamOptionTakesOneFile) {
   EXPECT_NE(r.err.find("2 games compiled"), std::string::npos) << r.err;
 }
 
+// At the end of a run, and in the middle of a league run (the second of
+// three transcripts fills the error log's buffer): the alert on standard
+// error, no file list and no summary, status 1.
 TEST_F(CliFixture, AFatalAlertEndsWithStatusOne) {
   dir.Write("bad.txt", "nothing\n");
-  const CliResult r = Run({"-q", "--error-log", "/dev/full", "bad.txt"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("FSWrite error: WriteErrorBuffer  Couldn't write to file."),
-            std::string::npos)
-      << r.err;
+  std::string noisy = "Bears (1-0) vs Lions (0-1)\n";
+  for (int i = 0; i < 40; ++i)
+    noisy += "Whatever happened next, nobody could tell what it was about...\n";
+  dir.Write("g1.txt", test::SmallGame("Bears", "Lions"));
+  dir.Write("g2.txt", noisy);
+  dir.Write("g3.txt", test::SmallGame("Rams", "Jets"));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-q", "--error-log", "/dev/full", "bad.txt"},
+        std::vector<std::string>{"-q", "-m", "league", "--error-log", "/dev/full", "g1.txt",
+                                 "g2.txt", "g3.txt"}}) {
+    const CliResult r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "yardledger-cli: FSWrite error: WriteErrorBuffer  Couldn't write to file.\n");
+  }
 }
 
 // The golden season through the command line: league mode with its team

@@ -111,6 +111,24 @@ TEST(OutputOptions, UpperCaseAndStrayCharactersDecodeByTheRule) {
   EXPECT_EQ(LoadOptions(store, options), LoadResult::kWrongVersion);
 }
 
+// A stored record may hold any format number: an unknown one writes the
+// Windows line ends rather than reading past the three known.
+TEST(LineEnding, FollowsTheFormatAndWindowsForAnyOther) {
+  const struct {
+    std::int32_t format;
+    std::string_view once;
+    std::string_view twice;
+  } cases[] = {{kMacintosh, "\r", "\r\r"},
+               {kWindows, "\r\n", "\r\n\r\n"},
+               {kUnix, "\n", "\n\n"},
+               {3, "\r\n", "\r\n\r\n"},
+               {-7, "\r\n", "\r\n\r\n"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LineEnding(c.format), c.once) << c.format;
+    EXPECT_EQ(DoubleLineEnding(c.format), c.twice) << c.format;
+  }
+}
+
 TEST(IniSettingsStore, KeepsOtherSectionsAndKeys) {
   test::TempDir dir;
   const std::string path = dir.Write("yardledger.conf",

@@ -156,8 +156,11 @@ TEST_F(LeaderTablesTest, TableStopsAfterLeadersCountRows) {
   }
 }
 
-TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayer) {
-  options.leadersCount = -1;
+// The command line offers -1; a stored record may hold any negative count.
+class NegativeCountTest : public LeaderTablesTest, public testing::WithParamInterface<int> {};
+
+TEST_P(NegativeCountTest, ListsEveryPlayer) {
+  options.leadersCount = GetParam();
   options.leagueTeamStats = 0;
   for (int i = 1; i <= 25; ++i)
     Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
@@ -173,6 +176,8 @@ TEST_F(LeaderTablesTest, NegativeCountListsEveryPlayer) {
   EXPECT_EQ(title[3].substr(0, 11), "1.   Back25");  // rank width 3 for 25 players
   EXPECT_EQ(title[27].substr(0, 11), "25.  Back1 ");
 }
+
+INSTANTIATE_TEST_SUITE_P(Counts, NegativeCountTest, testing::Values(-1, -5));
 
 TEST_F(LeaderTablesTest, ZeroCountWritesNoLeaderTable) {
   options.leadersCount = 0;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "reports/report_fixture.h"
 #include "run/file_layer.h"
 #include "support/fatal_alert.h"
@@ -38,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDecimalTest,
                              DecimalCase{-0.25, 2, "-0.25"},
                              // Exactly the asked number of digits.
                              DecimalCase{0.5, 2, "0.50"}, DecimalCase{12.345, 1, "12.3"},
-                             DecimalCase{0.0, 2, "0.00"}, DecimalCase{7.0, 3, "7.000"}));
+                             DecimalCase{0.0, 2, "0.00"}, DecimalCase{7.0, 3, "7.000"},
+                             // No report value is undefined or infinite; such a value
+                             // prints as 0 rather than running the digit loop wild.
+                             DecimalCase{std::nan(""), 2, "0.00"},
+                             DecimalCase{HUGE_VAL, 1, "0.0"}));
 
 TEST(RatioText, AZeroDivisorGivesTheFixedTextWithoutDividing) {
   EXPECT_EQ(RatioText(45.0, 0, 2), "0.00");
@@ -59,6 +66,16 @@ TEST_F(ReportBufferTest, ATextThatWouldFillTheBlockGoesToTheNextOne) {
   EXPECT_EQ(test::ReadFileBytes(files.currentSpec.path), held);
   EXPECT_EQ(out->buffer.fill, 10u);
   EXPECT_EQ(Output(), held + "0123456789");
+}
+
+TEST_F(ReportBufferTest, ATextLongerThanTheBlockIsWrittenThroughWhole) {
+  std::string text;
+  for (int i = 0; i < 700; ++i)
+    text += std::to_string(i) + ",";
+  ASSERT_GT(text.size(), 2 * kReportBufferSize);
+  WriteString(*out, "x");
+  WriteString(*out, text);
+  EXPECT_EQ(Output(), "x" + text);
 }
 
 TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {

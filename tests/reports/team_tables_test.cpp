@@ -102,6 +102,23 @@ TEST_F(TeamTablesShortNamesTest, ThreeLetterNamesKeepTheTeamHeaderOverTheirColum
                       }));
 }
 
+// Names of one letter: the name column keeps the width of "TEAM", so the
+// rows stay under their header words.
+TEST_F(TeamTablesShortNamesTest, OneLetterNamesKeepTheWidthOfTheTeamHeader) {
+  Team("B", league::kNotInGame);
+  Team("A", league::kNotInGame);
+  WriteTeamTakeawayStats(*out, Teams());
+  EXPECT_EQ(Output(), Lines({
+                          "---Team Take-Away/Give-Away Stats---------",
+                          "      Take-Aways       Give-Aways",
+                          "TEAMINT  FUM  TOTAL  INT  FUM  TOTAL  DIFF",
+                          "------------------------------------------",
+                          "A     0    0      0    0    0      0     0",
+                          "B     0    0      0    0    0      0     0",
+                          "",
+                      }));
+}
+
 TEST_F(TeamTablesShortNamesTest, ARunWithoutTeamsWritesNoTable) {
   WriteTeamTables(*out, Teams());
   EXPECT_EQ(Output(), "");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
 
@@ -46,6 +48,8 @@ TEST_F(FilesFixture, SuffixFollowsTheFirstModeSet) {
   options.leagueStats = 0;
   options.perPlayStats = 1;
   EXPECT_EQ(OpenFiles("s", 2), (std::vector<std::string>{"s.SD", "s.SD.1"}));
+  options.perPlayStats = 0;  // no mode at all: game reports
+  EXPECT_EQ(ReportSuffix(options), ".GS");
 }
 
 TEST_F(FilesFixture, LongPrefixesAreCut) {
@@ -55,10 +59,13 @@ TEST_F(FilesFixture, LongPrefixesAreCut) {
   EXPECT_EQ(names[1], typed.substr(0, 25) + ".GS.1");
 }
 
-TEST_F(FilesFixture, ANameTakenByAFolderIsNumberedNotReplaced) {
+TEST_F(FilesFixture, ANameTakenByAFileOrAFolderIsNumberedNotReplaced) {
   dir.Write("mine.GS", "the user's own file");
   EXPECT_EQ(OpenFiles("mine", 1), std::vector<std::string>{"mine.GS.1"});
   EXPECT_EQ(test::ReadFileBytes(dir.File("mine.GS")), "the user's own file");
+  std::filesystem::create_directory(dir.File("folder.GS"));
+  EXPECT_EQ(OpenFiles("folder", 1), std::vector<std::string>{"folder.GS.1"});
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.GS")));
 }
 
 TEST_F(FilesFixture, SeparateGameFilesCarryTheirTeams) {

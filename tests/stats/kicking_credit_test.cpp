@@ -199,6 +199,30 @@ TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
   EXPECT_EQ(entries[3]->player1, "Carter");
 }
 
+// A good two-point pass whose receiver fumbled it away leaves the passer's
+// entry open; the end of the play closes it, so the next play's touchdown
+// gets an entry of its own.
+TEST_F(PlayFixture, AnEntryLeftOpenClosesWithItsPlay) {
+  PlayerRecord* passer = Player("Young", 8, kOffense);
+  PlayerRecord* receiver = Player("Rice", 80, kOffense);
+  PlayerRecord* defender = Player("Lott", 42, kDefense);
+  PlayerRecord* runner = Player("Carter", 33, kOffense);
+  CurrentPlay& pass = Kick(transcript::StartKind::kTry, PlayKind::kPass);
+  pass.passer = Role(pass, passer);
+  pass.receiver = Role(pass, receiver);
+  pass.result = PlayResult::kTwoPointGood;
+  Fumbles(pass, {{receiver, defender}});
+  Rush(runner, 5).result = PlayResult::kTouchdown;
+  Credit();
+  const auto entries = Entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0]->kind, ScoringKind::kTwoPointPassGood);
+  EXPECT_EQ(entries[0]->player1, "Young");
+  EXPECT_EQ(entries[0]->player2, "");
+  EXPECT_EQ(entries[1]->kind, ScoringKind::kRushingTouchdown);
+  EXPECT_EQ(entries[1]->player1, "Carter");
+}
+
 TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
   league::TeamRecord* lions = league::AddTeam(league, "Lions");
   league::TeamRecord* bears = league::AddTeam(league, "Bears");

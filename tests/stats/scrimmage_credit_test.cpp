@@ -37,6 +37,7 @@ struct FirstDownCase {
   std::int16_t nextDown;
   bool periodBreak;
   std::int32_t firstDowns;
+  bool noDistance = false;  // a header without down and distance
 };
 
 class RunFirstDowns : public PlayFixture, public testing::WithParamInterface<FirstDownCase> {};
@@ -47,7 +48,9 @@ TEST_P(RunFirstDowns, ExactDistanceWaitsForTheNextPlay) {
   merges.Merge(4, 1);
   game.groupMap = &merges;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
-  Rush(runner, c.gained).periodBreak = c.periodBreak;
+  CurrentPlay& rush = Rush(runner, c.gained);
+  rush.periodBreak = c.periodBreak;
+  if (c.noDistance) rush.distanceIndex = -1;
   if (c.next) Down(c.nextDown, 10, c.nextGroup);
   Credit();
   EXPECT_EQ(runner->rushing->firstDowns, c.firstDowns);
@@ -63,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FirstDownCase{"NextIsSecondDown", 10, true, 1, 2, false, 0},
                     FirstDownCase{"LastPlayOfTheGame", 10, false, 0, 0, false, 0},
                     FirstDownCase{"BeyondTheDistance", 11, false, 0, 0, false, 1},
-                    FirstDownCase{"ShortOfTheDistance", 9, true, 1, 1, false, 0}),
+                    FirstDownCase{"ShortOfTheDistance", 9, true, 1, 1, false, 0},
+                    FirstDownCase{"NoDistanceNoFirstDown", 15, true, 1, 1, false, 0, true}),
     [](const testing::TestParamInfo<FirstDownCase>& info) { return info.param.name; });
 
 TEST_F(PlayFixture, AnExactDistanceCatchConfirmsPasserAndReceiver) {

@@ -461,7 +461,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "Penalty on the play.  Holding on Smith.",        // neither digit nor "#"
                       "Bears accepted the penalty which was 10",        // ends in a number
                       "Bears accepted the penalty which was 10 feet.",
-                      "The game is over.  Thanks for watching."));
+                      "The game is over.  Thanks for watching.",
+                      // A token of 36 bytes: longer than the league model takes.
+                      "Penalty on the play.  Piling on #5 Jean-" + std::string(28, 'x') + "."));
 
 TEST_F(ExtrasTest, FoulerWithAnotherFixedTeamIsLoggedNotMoved) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));

@@ -147,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         FirstLineCase{kName32Line.c_str(), true, k32.c_str(), "Bears"},
         FirstLineCase{kName33Line.c_str(), false, "", ""},
         FirstLineCase{kHome33Line.c_str(), false, "", ""},
-        FirstLineCase{"Bears (3-2) vs bears (4-1)", false, "", ""}));
+        FirstLineCase{"Bears (3-2) vs bears (4-1)", false, "", ""},
+        FirstLineCase{" (3-2) vs Bears (4-1)", false, "", ""}));
 
 }  // namespace
 }  // namespace yl::transcript
