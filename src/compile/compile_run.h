@@ -22,11 +22,11 @@ namespace yl::compile {
 constexpr std::size_t kMaxTranscriptName = 63;
 
 struct CompileRun {
-  CompileRun(run::Platform& platform, const options::OutputOptions& options)
-      : control(platform),
-        options(options),
-        errorLog(platform, options.fileFormat),
-        report(outputFiles.current, options.fileFormat) {}
+  CompileRun(run::Platform& frontEnd, const options::OutputOptions& chosen)
+      : control(frontEnd),
+        options(chosen),
+        errorLog(frontEnd, chosen.fileFormat),
+        report(outputFiles.current, chosen.fileFormat) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 

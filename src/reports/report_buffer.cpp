@@ -10,8 +10,8 @@
 
 namespace yl::reports {
 
-ReportOutput::ReportOutput(run::OpenFile& file, std::int32_t fileFormat)
-    : file(file),
+ReportOutput::ReportOutput(run::OpenFile& reportFile, std::int32_t fileFormat)
+    : file(reportFile),
       lineEnd(options::LineEnding(fileFormat)),
       doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
 

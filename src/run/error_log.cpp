@@ -44,8 +44,8 @@ std::string_view ErrorKindMessage(int kind) {
   }
 }
 
-ErrorLog::ErrorLog(Platform& platform, std::int32_t fileFormat)
-    : platform(platform), lineEnd(options::LineEnding(fileFormat)) {}
+ErrorLog::ErrorLog(Platform& frontEnd, std::int32_t fileFormat)
+    : platform(frontEnd), lineEnd(options::LineEnding(fileFormat)) {}
 
 void InitErrorLog(ErrorLog& log) {
   log.declined = false;

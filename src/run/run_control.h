@@ -7,7 +7,7 @@
 namespace yl::run {
 
 struct RunControl {
-  explicit RunControl(Platform& platform) : platform(platform) {}
+  explicit RunControl(Platform& frontEnd) : platform(frontEnd) {}
 
   Platform& platform;
   bool stopRequested = false;

@@ -152,8 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, SameReadingTest,
     testing::Values(Mode(false, true, false, false), Mode(false, false, true, false),
                     Mode(false, false, false, true)),
-    [](const auto& info) {
-      const options::OutputOptions& o = info.param;
+    [](const auto& paramInfo) {
+      const options::OutputOptions& o = paramInfo.param;
       return std::string(o.cumulativeStats ? "Cumulative" : o.leagueStats ? "League" : "PerPlay");
     });
 

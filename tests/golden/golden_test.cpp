@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GoldenCase{"WindowsSeparateFiles", options::kWindows, "\r\n", true},
                     GoldenCase{"MacintoshOneFile", options::kMacintosh, "\r", false},
                     GoldenCase{"MacintoshSeparateFiles", options::kMacintosh, "\r", true}),
-    [](const testing::TestParamInfo<GoldenCase>& info) { return info.param.label; });
+    [](const testing::TestParamInfo<GoldenCase>& paramInfo) { return paramInfo.param.label; });
 
 }  // namespace
 }  // namespace yl::compile

@@ -210,10 +210,10 @@ TEST_F(LeaderTablesTest, LongestTableNeverLooksPastFiftyEntries) {
   stats.longest.longestReceptions = list;
   WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
                    Table("---Longest Receptions Leaders"));
-  const std::string out = Output();
-  EXPECT_EQ(SplitLines(out).size(), 3u + 50u + 1u);
-  EXPECT_EQ(out.find("Beyondthefiftieth"), std::string::npos);  // nor widened the name column
-  EXPECT_NE(out.find("\n50.   Jones        HB   Bears     41\n"), std::string::npos) << out;
+  const std::string text = Output();
+  EXPECT_EQ(SplitLines(text).size(), 3u + 50u + 1u);
+  EXPECT_EQ(text.find("Beyondthefiftieth"), std::string::npos);  // nor widened the name column
+  EXPECT_NE(text.find("\n50.   Jones        HB   Bears     41\n"), std::string::npos) << text;
 }
 
 TEST_F(LeaderTablesTest, SackedPerAttemptMeasuresQuarterbacksOnly) {

@@ -22,11 +22,11 @@ class ReportDriverTest : public test::ReportFixture,
                          public testing::WithParamInterface<DriverCase> {};
 
 TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
-  options::OutputOptions options;
-  options.fileFormat = options::kUnix;
-  options.gameStats = 0;
-  GetParam().set(options);
-  Start(options);
+  options::OutputOptions chosen;
+  chosen.fileFormat = options::kUnix;
+  chosen.gameStats = 0;
+  GetParam().set(chosen);
+  Start(chosen);
   Team("Eagles", 0);
   Team("Bears", 1);
   Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                                false,
                                {}},
                     DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
-    [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DriverCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 }  // namespace
 }  // namespace yl::reports

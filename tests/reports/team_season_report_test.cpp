@@ -15,11 +15,11 @@ using test::Lines;
 
 struct TeamSeasonReportTest : test::ReportFixture {
   void SetUp() override {
-    options::OutputOptions options;
-    options.fileFormat = options::kUnix;
-    options.gameStats = 0;
-    options.leagueStats = 1;
-    Start(options);
+    options::OutputOptions chosen;
+    chosen.fileFormat = options::kUnix;
+    chosen.gameStats = 0;
+    chosen.leagueStats = 1;
+    Start(chosen);
   }
 };
 
@@ -224,14 +224,14 @@ TEST_F(TeamSeasonReportTest, ReportsFollowTheTeamNamesAndListOnlyTheTeamsPlayers
   Player(30, "Kent", "Bears", 11).rushing.reset(new league::RushingRecord{.attempts = 9});
   Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
   WriteTeamSeasonReports(*out, Teams(), Players(), options);
-  const std::string out = Output();
-  const auto bears = out.find("Bears      0-0-0      .000\n");
-  const auto owlsStart = out.find("Owls      0-0-0      .000\n");
+  const std::string text = Output();
+  const auto bears = text.find("Bears      0-0-0      .000\n");
+  const auto owlsStart = text.find("Owls      0-0-0      .000\n");
   ASSERT_NE(bears, std::string::npos);
   ASSERT_NE(owlsStart, std::string::npos);
   EXPECT_EQ(bears, 0u);
-  const std::string bearsPart = out.substr(0, owlsStart);
-  const std::string owlsPart = out.substr(owlsStart);
+  const std::string bearsPart = text.substr(0, owlsStart);
+  const std::string owlsPart = text.substr(owlsStart);
   EXPECT_NE(bearsPart.find("#30-Kent [RB-Bears]"), std::string::npos);
   EXPECT_NE(bearsPart.find("---Penalty Stats"), std::string::npos);
   EXPECT_EQ(bearsPart.find("Jones"), std::string::npos);

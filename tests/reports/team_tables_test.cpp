@@ -126,10 +126,10 @@ TEST_F(TeamTablesShortNamesTest, ARunWithoutTeamsWritesNoTable) {
 
 TEST_F(TeamTablesTest, TheThreeTablesFollowEachOther) {
   WriteTeamTables(*out, Teams());
-  const std::string out = Output();
-  const auto offensive = out.find("---Team Offensive Stats");
-  const auto defensive = out.find("---Team Defensive Stats");
-  const auto turnovers = out.find("---Team Take-Away/Give-Away Stats");
+  const std::string text = Output();
+  const auto offensive = text.find("---Team Offensive Stats");
+  const auto defensive = text.find("---Team Defensive Stats");
+  const auto turnovers = text.find("---Team Take-Away/Give-Away Stats");
   ASSERT_NE(turnovers, std::string::npos);
   EXPECT_EQ(offensive, 0u);
   EXPECT_LT(offensive, defensive);

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Inside20Case{"NextPlayInTheOtherHalf", PlayResult::kPuntDowned, 15, false, false, false, 0},
         Inside20Case{"EndOfHalf", PlayResult::kPuntDowned, 15, true, true, false, 0},
         Inside20Case{"ReturnFumbledAway", PlayResult::kTackled, 15, true, false, true, 0}),
-    [](const testing::TestParamInfo<Inside20Case>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Inside20Case>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(PlayFixture, AFairCatchIsNoReturn) {
   PlayerRecord* punter = Player("Camarillo", 3, kOffense);
@@ -117,7 +117,8 @@ TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
 
 TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   PlayerRecord* kicker = Player("Andersen", 5, kOffense);
-  for (const std::int16_t distance : {29, 30, 49, 50, 44}) {
+  for (const std::int16_t distance : {std::int16_t{29}, std::int16_t{30}, std::int16_t{49},
+                                      std::int16_t{50}, std::int16_t{44}}) {
     CurrentPlay& play = Down(4, 5);
     play.playKind = PlayKind::kFieldGoal;
     play.result = distance == 44 ? PlayResult::kFieldGoalNoGood : PlayResult::kFieldGoalGood;
@@ -228,7 +229,7 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
   league::TeamRecord* bears = league::AddTeam(league, "Bears");
   Player("Carter", 33, kOffense);
   Player("Brooks", 91, kDefense);
-  for (const std::int16_t after : {1, -1}) {
+  for (const std::int16_t after : {std::int16_t{1}, std::int16_t{-1}}) {
     CurrentPlay& play = Down();
     play.homeTeam = lions;
     play.visitingTeam = bears;

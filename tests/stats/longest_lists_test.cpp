@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RoutineCase{"FG", EnterLongestFG, &LongestLists::longestFGs},
                     RoutineCase{"PuntRet", EnterLongestPuntRet, &LongestLists::longestPuntReturns},
                     RoutineCase{"KickRet", EnterLongestKickRet, &LongestLists::longestKickReturns}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 }  // namespace
 }  // namespace yl::stats

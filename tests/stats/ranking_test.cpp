@@ -429,7 +429,7 @@ TEST_P(KeyTableTest, RanksTheBetterValueFirst) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKeys, KeyTableTest, testing::ValuesIn(kKeyCases),
-                         [](const auto& info) { return "Key" + std::to_string(info.param.key); });
+                         [](const auto& paramInfo) { return "Key" + std::to_string(paramInfo.param.key); });
 
 TEST(KeyTable, CoversEveryKey) {
   std::set<int> keys;

@@ -126,7 +126,7 @@ TEST_P(SimpleGetTest, OutOfMemoryAlertsAndLeavesTheSlotEmpty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Routines, SimpleGetTest, testing::ValuesIn(kSimpleCases),
-                         [](const auto& info) { return std::string(info.param.routine); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.routine); });
 
 struct SideCase {
   const char* name;
@@ -199,7 +199,7 @@ TEST_P(SideGetTest, OutOfMemoryAlertsWithTheRecordOfTheSide) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Routines, SideGetTest, testing::ValuesIn(kSideCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(StatRecords, NewRecordsAreZeroWithNoLongestPlay) {
   PlayerRecord p;

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FirstDownCase{"BeyondTheDistance", 11, false, 0, 0, false, 1},
                     FirstDownCase{"ShortOfTheDistance", 9, true, 1, 1, false, 0},
                     FirstDownCase{"NoDistanceNoFirstDown", 15, true, 1, 1, false, 0, true}),
-    [](const testing::TestParamInfo<FirstDownCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<FirstDownCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(PlayFixture, AnExactDistanceCatchConfirmsPasserAndReceiver) {
   PlayerRecord* passer = Player("Young", 8, kOffense);

@@ -105,7 +105,7 @@ TEST_P(ReadCaseTest, CodesAndPlayers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Descriptions, ReadCaseTest, testing::ValuesIn(kReadCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct RefusedCase {
   const char* name;
@@ -158,7 +158,7 @@ TEST_P(RefusedCaseTest, LoggedWithItsKind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Descriptions, RefusedCaseTest, testing::ValuesIn(kRefusedCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // `count` tokens, numbered from 10, each followed by " sacked " but the last.
 std::string Tokens(int count) {

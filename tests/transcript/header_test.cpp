@@ -114,7 +114,7 @@ TEST_P(HeaderCaseTest, ReadsAndResolves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, HeaderCaseTest, testing::ValuesIn(kHeaderCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 using HeaderTest = test::LineParserTest;
 
@@ -220,7 +220,7 @@ TEST_P(RefusedHeaderTest, LoggedAsNotUnderstood) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, RefusedHeaderTest, testing::ValuesIn(kRefusedHeaders),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 }  // namespace
 }  // namespace yl::transcript

@@ -259,7 +259,7 @@ TEST_P(MeaningTest, EffectsOfTheDescription) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MeaningTest, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 std::vector<MeaningCase> CasesWithEllipsis() {
   std::vector<MeaningCase> cases;
@@ -288,7 +288,7 @@ TEST_P(TwinMeaningTest, TwinsActAsTheirPartners) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TwinMeaningTest, testing::ValuesIn(CasesWithEllipsis()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // Plays built by hand: codes whose lines the description reader would cut
 // differently, and the fields the walk reads besides the codes.

@@ -165,7 +165,7 @@ TEST_P(NextPossessionTest, LabelOfTheNextPlay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, NextPossessionTest, testing::ValuesIn(kNextCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // --- Group operations ---
 
@@ -255,7 +255,7 @@ TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsNamingPlayer) {
 }
 
 TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
-  CurrentPlay play;
+  play = CurrentPlay();
   play.groupAtSnap = 4;
   play.blocker = 0;
   league::PlayerRecord* blocker = Player("Blocker", -4);
@@ -276,7 +276,7 @@ TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
 }
 
 TEST_F(PossessionTest, ATacklerWithoutCarrierIsAgainstTheSnap) {
-  CurrentPlay play;
+  play = CurrentPlay();
   play.groupAtSnap = 4;
   league::PlayerRecord* tackler = Player("Tackler", 7);
   play.descPlayers[0] = tackler;
@@ -351,7 +351,7 @@ TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
   CurrentPlay previous = Scores(c.visitingBefore, c.homeBefore);
   previous.result = static_cast<PlayResult>(c.previousResult);
   previous.groupAfter = 3;
-  CurrentPlay play = Scores(c.visitingNow, c.homeNow);
+  play = Scores(c.visitingNow, c.homeNow);
   play.previous = &previous;
   play.homeTeam = home;
   play.visitingTeam = visiting;
@@ -361,14 +361,14 @@ TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scores, CarryPossessionTest, testing::ValuesIn(kScoreCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // The record of a failed play has no side after it, and a header that
 // failed has no scores: neither names anybody.
 TEST_F(PossessionTest, AFailedPreviousPlayNamesNobody) {
   league::PlayerRecord* none = Player("None", 0);
   CurrentPlay failed = Scores(0, 0);
-  CurrentPlay play = Scores(6, 0);
+  play = Scores(6, 0);
   play.previous = &failed;
   play.homeTeam = home;
   play.visitingTeam = visiting;
@@ -388,7 +388,7 @@ TEST_F(PossessionTest, AFumbleFollowedByALaterDownJoinsTheLabels) {
   previous.groupAtSnap = 2;
   previous.fumble = 1;
   for (const int down : {1, 2}) {
-    CurrentPlay play = Down(down);
+    play = Down(down);
     play.groupAtSnap = 6;
     play.previous = &previous;
     CarryFumble(league, *game, play);
@@ -462,7 +462,7 @@ TEST_P(PuntsTest, PuntCountsNameTheGroups) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Punts, PuntsTest, testing::ValuesIn(kPuntCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(PossessionTest, APuntCountPastOneHundredNamesItsLabel) {
   league::PlayerRecord* kicker = Player("Kicker", -150);

@@ -115,7 +115,7 @@ const FourthDownCase kFourthDownCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Gains, FourthDownTest, testing::ValuesIn(kFourthDownCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // Able's side had the ball when the home score rose: after a safety the
 // other side scored, after any other play his own.
@@ -195,7 +195,7 @@ const RosterCase kRosterCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rosters, RosterTest, testing::ValuesIn(kRosterCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // A roster player whose group a score names for the other team keeps his
 // team; the conflict is logged with his name.
