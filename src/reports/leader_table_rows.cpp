@@ -11,20 +11,8 @@ namespace yl::reports {
 namespace {
 
 using namespace cells;
-using league::DefensiveRecord;
-using league::EPKickingRecord;
-using league::FGKickingRecord;
-using league::InterceptionRecord;
-using league::KickReturnRecord;
-using league::PassingRecord;
-using league::PenaltyRecord;
 using league::PlayerRecord;
-using league::PuntingRecord;
-using league::PuntReturnRecord;
-using league::ReceivingRecord;
-using league::RecoveryRecord;
-using league::RushingRecord;
-using league::SpecialTeamsRecord;
+using namespace league::records;
 
 // ---- Who is listed ----
 

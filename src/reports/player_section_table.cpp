@@ -10,22 +10,8 @@ namespace yl::reports {
 namespace {
 
 using namespace cells;
-using league::DefensiveRecord;
-using league::EPKickingRecord;
-using league::FGKickingRecord;
-using league::InterceptionRecord;
-using league::KickReturnRecord;
-using league::MiscOffRecord;
-using league::PassingRecord;
-using league::PenaltyRecord;
 using league::PlayerRecord;
-using league::PuntingRecord;
-using league::PuntReturnRecord;
-using league::ReceivingRecord;
-using league::RecoveryRecord;
-using league::RushingRecord;
-using league::SpecialTeamsRecord;
-using league::TwoPointRecord;
+using namespace league::records;
 
 std::int64_t TwoPointAttempts(const PlayerRecord& p) {
   return Value<slot::twoPoint, &TwoPointRecord::passAttempts>(p) +
