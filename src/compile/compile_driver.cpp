@@ -85,10 +85,11 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
                   const run::PrefixReply& reply) {
   const options::OutputOptions& o = run.options;
   run.control.stopRequested = false;
-  for (const run::TeamFileRecord& teamFile : teamFiles)
-    league::ReadTeamFile(run.league, teamFile);
-  reports::InitWriteBuffer(run.report);
+  // The log first: a file given as a team file may be none.
   run::InitErrorLog(run.errorLog);
+  for (const run::TeamFileRecord& teamFile : teamFiles)
+    league::ReadTeamFile(run.league, run.errorLog, teamFile);
+  reports::InitWriteBuffer(run.report);
   run::OpenNextStatFile(run.outputFiles, o, reply);
   run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
                                      static_cast<int>(transcripts.size()));

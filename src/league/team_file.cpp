@@ -46,7 +46,16 @@ void BuildRoster(League& league, std::string_view teamName,
   AddTeam(league, teamName);
 }
 
-void ReadTeamFile(League& league, const run::TeamFileRecord& record) {
+bool PlausibleEntry(const TeamFileEntry& entry) {
+  if (!entry.present || entry.number < 0 || entry.number >= kHashBuckets) return false;
+  for (const char c : entry.name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127) return false;
+  }
+  return true;
+}
+
+bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord& record) {
   run::OpenFile file;
   run::FSSpec spec{record.path, run::NameOf(record.path)};
   if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
@@ -69,7 +78,15 @@ void ReadTeamFile(League& league, const run::TeamFileRecord& record) {
   if (run::FSClose(file) != run::noErr) {
     run::ErrorAlert("pTeam File FSClose() Error");
   }
+  bool plausible = false;
+  for (const int index : kUsedEntries)
+    plausible = plausible || PlausibleEntry(entries[static_cast<std::size_t>(index)]);
+  if (!plausible) {
+    run::LogTranscriptError(log, record.name, run::kNotATeamFile, record.path);
+    return false;
+  }
   BuildRoster(league, record.name, entries);
+  return true;
 }
 
 }  // namespace yl::league

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "league/league.h"
+#include "run/error_log.h"
 #include "run/input_files.h"
 
 namespace yl::league {
@@ -39,8 +40,15 @@ TeamFileEntry DecodeTeamFileEntry(const unsigned char* bytes);
 void BuildRoster(League& league, std::string_view teamName,
                  const std::array<TeamFileEntry, kTeamFileEntries>& entries);
 
+// An entry a team file can hold: whole, a jersey number 0 to 99, and a name
+// without control bytes.
+bool PlausibleEntry(const TeamFileEntry& entry);
+
 // Reads one team file into the league model. A file shorter than 2610 bytes
-// gives players only for the entries that lie wholly inside it.
-void ReadTeamFile(League& league, const run::TeamFileRecord& record);
+// gives players only for the entries that lie wholly inside it. A file none
+// of whose used entries is plausible (an empty file, random bytes, a
+// transcript) is no team file: it is logged under its name with its path,
+// no team is made, and false is returned.
+bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord& record);
 
 }  // namespace yl::league

@@ -39,6 +39,10 @@ std::string_view ErrorKindMessage(int kind) {
       return "Don't understand play gains";
     case 7:
       return "Don't understand play extras";
+    case 8:
+      return "Text after the end of the game not read";
+    case 9:
+      return "Not a team file";
     default:
       return "";
   }

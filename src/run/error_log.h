@@ -20,6 +20,8 @@ enum ErrorKind : int {
   kPlayDescription = 5,
   kPlayGains = 6,
   kPlayExtras = 7,
+  kTextAfterGame = 8,  // a line after the end-of-game team box
+  kNotATeamFile = 9,   // a file given as a team file that holds no player entry
 };
 
 constexpr std::size_t kErrorLogSize = 1024;

@@ -21,6 +21,15 @@ void NextLine(GameState& game) {
   ReadLine(game.text, game.current);
 }
 
+// The next line that holds more than blanks; empty at the end of the text.
+std::string_view NextTextLine(TranscriptText& text) {
+  LineState state;
+  while (ReadLine(text, state), !state.atEnd) {
+    if (state.line.find_first_not_of(" \t") != std::string_view::npos) return state.line;
+  }
+  return {};
+}
+
 // The record of the next attempt: the first record until a play has been
 // completed, then a new one linked after the last.
 CurrentPlay& NextRecord(GameState& game) {
@@ -169,6 +178,10 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control,
   }
 
   ReadTeamBox(game->text, *game->home, *game->visiting);
+  // Text after the box (a second game joined to this one, say) is not read,
+  // but never dropped without a word.
+  const std::string_view after = NextTextLine(game->text);
+  if (!after.empty()) LogNotUnderstood(context, run::kTextAfterGame, after);
   if (!ResolveGroupsByRoster(context, *game)) {
     ResolveGroupsByPunts(context, *game, *game->home, *game->visiting);
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "options/output_options.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
@@ -37,11 +38,13 @@ std::string MakeTeamFile(std::size_t size = kTeamFileSize) {
 struct TeamFileFixture : testing::Test {
   test::FakePlatform platform;
   League league;
+  run::ErrorLog log{platform, options::kUnix};
   test::TempDir dir;
 
-  void Read(const std::string& name, const std::string& bytes) {
+  TeamFileFixture() { run::InitErrorLog(log); }
+  bool Read(const std::string& name, const std::string& bytes) {
     const std::string path = dir.Write(name + ".fbt", bytes);
-    ReadTeamFile(league, run::MakeInputFileRecord(path));
+    return ReadTeamFile(league, log, run::MakeInputFileRecord(path));
   }
   std::vector<PlayerRecord*> Players() const {
     std::vector<PlayerRecord*> list;
@@ -94,7 +97,7 @@ TEST_F(TeamFileFixture, TheSameFileTwiceGivesTwoTeams) {
   const std::string bytes = MakeTeamFile();
   Read("Bears", bytes);
   PlayerRecord* first = FindPlayerInHash(league, 7, "P7");
-  ReadTeamFile(league, run::MakeInputFileRecord(dir.File("Bears.fbt")));
+  ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("Bears.fbt")));
   EXPECT_EQ(league.playerCount, 60);
   EXPECT_EQ(league.teamCount, 2);
   EXPECT_EQ(league.teams->name, "Bears");
@@ -118,15 +121,50 @@ TEST_F(TeamFileFixture, AShortFileGivesOnlyItsWholeEntries) {
   EXPECT_EQ(league.teamCount, 1);
   EXPECT_EQ(FindPlayerInHash(league, 21, "P21"), nullptr);
   EXPECT_NE(FindPlayerInHash(league, 20, "P20"), nullptr);
-  // An empty file still makes its team, with no players.
-  Read("Empty", "");
-  EXPECT_EQ(league.playerCount, 20);
-  EXPECT_EQ(league.teams->name, "Empty");
+  EXPECT_EQ(log.entries, 0);
+}
+
+// Files from which no player entry can be read are no team files: each is
+// logged with its path, and no team or player is made from it.
+TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
+  std::string random(10000, '\0');
+  std::uint32_t seed = 12345;
+  for (char& c : random) {
+    seed = seed * 1103515245u + 12345u;
+    c = static_cast<char>(seed >> 16);
+  }
+  std::string transcript;
+  while (transcript.size() < kTeamFileSize)
+    transcript += "With the score 0 to 0 in the 1st quarter, 15:00 on the clock...\r\n";
+  std::string numbersOut = MakeTeamFile();
+  std::string controlNames = MakeTeamFile();
+  for (const int index : kUsedEntries) {
+    const std::size_t at = static_cast<std::size_t>(index) * kTeamFileEntrySize;
+    Put16(numbersOut, at + 40, 100);
+    controlNames[at + 5] = '\t';
+  }
+  const std::pair<const char*, std::string> files[] = {
+      {"Empty", ""},
+      {"OneByte", "B"},
+      {"Random", random},
+      {"Game", transcript},
+      {"Numbers", numbersOut},
+      {"Names", controlNames},
+      {"NoWholeEntry", MakeTeamFile(kTeamFileEntrySize + 57)}};
+  std::string expected;
+  for (const auto& [name, bytes] : files) {
+    EXPECT_FALSE(Read(name, bytes)) << name;
+    expected +=
+        std::string(name) + "\nNot a team file\n" + dir.File(std::string(name) + ".fbt") + "\n";
+  }
+  EXPECT_EQ(league.teamCount, 0);
+  EXPECT_EQ(league.playerCount, 0);
+  EXPECT_EQ(std::string(log.buffer.data(), log.fill), expected);
 }
 
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {
   EXPECT_EQ(test::FatalMessage(
-                [&] { ReadTeamFile(league, run::MakeInputFileRecord(dir.File("None.fbt"))); }),
+                [&] { ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("None.fbt"))); }),
             "Team File FSpOpenDF() Error");
 }
 

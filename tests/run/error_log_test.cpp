@@ -43,7 +43,7 @@ TEST_P(ErrorLogEndings, EntryIsThreeLines) {
   f.platform.saveAnswer = dir.File("ErrorLog");
   LogTranscriptError(f.log, "Game1", kPlayHeader, "With the score oops");
   LogTranscriptError(f.log, "Game1", kFirstLine, "");
-  LogTranscriptError(f.log, "Game1", 9, "x");
+  LogTranscriptError(f.log, "Game1", 10, "x");
   DumpErrorLog(f.log);
   const std::string e = GetParam().end;
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")),
@@ -66,7 +66,10 @@ TEST(ErrorLog, KindMessages) {
   EXPECT_EQ(ErrorKindMessage(5), "Don't understand play description");
   EXPECT_EQ(ErrorKindMessage(6), "Don't understand play gains");
   EXPECT_EQ(ErrorKindMessage(7), "Don't understand play extras");
+  EXPECT_EQ(ErrorKindMessage(8), "Text after the end of the game not read");
+  EXPECT_EQ(ErrorKindMessage(9), "Not a team file");
   EXPECT_EQ(ErrorKindMessage(0), "");
+  EXPECT_EQ(ErrorKindMessage(10), "");
 }
 
 // Entries of a known size: name "G" (1), message of kind 4 (28), text, three

@@ -9,6 +9,8 @@
 
 #include "league/league.h"
 #include "league/team_file.h"
+#include "options/output_options.h"
+#include "run/error_log.h"
 #include "run/input_files.h"
 #include "sim_support.h"
 #include "support/fake_platform.h"
@@ -88,8 +90,9 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
     const std::string path = season_->Path(team.at("file").get<std::string>());
     ASSERT_EQ(test::ReadFileBytes(path).size(), static_cast<std::size_t>(league::kTeamFileSize));
     test::FakePlatform platform;
+    run::ErrorLog log(platform, options::kUnix);
     league::League league;
-    league::ReadTeamFile(league, run::MakeInputFileRecord(path));
+    ASSERT_TRUE(league::ReadTeamFile(league, log, run::MakeInputFileRecord(path)));
     ASSERT_EQ(league.teamCount, 1);
     EXPECT_EQ(league.teams->name, team.at("name").get<std::string>());
     ASSERT_EQ(league.playerCount, 30);

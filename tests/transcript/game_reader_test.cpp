@@ -41,6 +41,22 @@ TEST_F(ReaderFixture, AWholeGameIsReadWithItsTeams) {
     EXPECT_FALSE(p->rushing || p->passing || p->receiving || p->defensive) << p->name;
 }
 
+// Text after the team box is not read, but its first line is logged; blank
+// lines and blanks are no text.
+TEST_F(ReaderFixture, TextAfterTheTeamBoxIsLoggedNotDropped) {
+  const std::string game = test::SmallGame("Bears", "Lions");
+  const std::pair<std::string, std::string> cases[] = {
+      {game + test::SmallGame("Rams", "Jets"),
+       "T\nText after the end of the game not read\nRams (3-2) vs Jets (4-1)\n"},
+      {game + "\n  \n\t\n\n", ""},
+      {game, ""}};
+  for (const auto& [text, log] : cases) {
+    errorLog.fill = 0;
+    EXPECT_EQ(Read(text), ReadOutcome::kRead);
+    EXPECT_EQ(Log(), log);
+  }
+}
+
 TEST_F(ReaderFixture, TheGameEndsOnItsSentenceInAnyCase) {
   Read(std::string(kFirst) + kKickOff + "THE GAME IS OVER.\n" +
        test::TeamBox("Bears", "Lions", "\n"));

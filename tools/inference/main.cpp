@@ -253,7 +253,7 @@ struct Measurer {
     std::vector<std::pair<const league::PlayerRecord*, std::string>> roster;
     if (mode.teamFiles) {
       for (const std::string& file : truth.teamFiles) {
-        league::ReadTeamFile(run->league, run::MakeInputFileRecord(file));
+        league::ReadTeamFile(run->league, run->errorLog, run::MakeInputFileRecord(file));
       }
       for (const league::PlayerRecord* p = run->league.players; p != nullptr; p = p->next) {
         roster.emplace_back(p, p->teamName);

@@ -297,7 +297,8 @@ static int Check(int argc, char** argv) {
     yl::run::InitErrorLog(run.errorLog);
     for (const int side : {scheduled.visiting, scheduled.home}) {
       const fs::path teamFile = dir / (teams[side].name + ".fbt");
-      yl::league::ReadTeamFile(run.league, yl::run::MakeInputFileRecord(teamFile.string()));
+      yl::league::ReadTeamFile(run.league, run.errorLog,
+                               yl::run::MakeInputFileRecord(teamFile.string()));
     }
     const auto compiled =
         yl::compile::CompileTranscript(run, yl::run::MakeInputFileRecord((dir / name).string()));
