@@ -4,7 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "cli/cli_platform.h"
@@ -49,6 +53,19 @@ class NoSettingsStore : public options::SettingsStore {
   std::optional<std::string> ReadOptions() override { return std::nullopt; }
   bool WriteOptions(std::string_view) override { return false; }
   bool DeleteOptions() override { return true; }
+};
+
+// The stored options of a run not asked to store them: read, never written,
+// so that not even an invalid value is deleted from the user's file.
+class ReadOnlyStore : public options::SettingsStore {
+ public:
+  explicit ReadOnlyStore(options::SettingsStore& store) : store_(store) {}
+  std::optional<std::string> ReadOptions() override { return store_.ReadOptions(); }
+  bool WriteOptions(std::string_view) override { return false; }
+  bool DeleteOptions() override { return true; }
+
+ private:
+  options::SettingsStore& store_;
 };
 
 }  // namespace
@@ -127,8 +144,8 @@ int RunCli(int argc, char** argv) {
   app.add_flag("--no-leaders", r.noLeaders, "leave the leader tables out of league reports");
   app.add_flag("--per-play", r.perPlay, "the per-play report mode");
   app.add_option("--error-log", r.errorLog,
-                 "where the error log goes when it has entries; default: ErrorLog in the report "
-                 "folder, numbered (ErrorLog.1, ...) when taken")
+                 "where the error log goes when it has entries, numbered (PATH.1, ...) when "
+                 "taken; default: ErrorLog in the report folder")
       ->type_name("PATH");
   app.add_flag("--save-options", r.saveOptions,
                "also store the options given as the stored options");
@@ -142,6 +159,14 @@ int RunCli(int argc, char** argv) {
     if (r.perPlay && r.mode && *r.mode != "game")
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);
+    // The log must never take the place of what the run reads.
+    for (const std::vector<std::string>* inputs : {&r.transcripts, &r.teams}) {
+      for (const std::string& input : *inputs) {
+        std::error_code error;
+        if (!r.errorLog.empty() && std::filesystem::equivalent(r.errorLog, input, error))
+          throw CLI::ValidationError("--error-log", "is an input file of the run: " + input);
+      }
+    }
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForVersion& e) {
@@ -156,8 +181,9 @@ int RunCli(int argc, char** argv) {
   NoSettingsStore noStore;
   options::SettingsStore& store =
       settingsPath.empty() ? static_cast<options::SettingsStore&>(noStore) : iniStore;
+  ReadOnlyStore readOnly(store);
   options::OutputOptions stored;
-  options::LoadOptions(store, stored);
+  options::LoadOptions(r.saveOptions ? store : readOnly, stored);
   options::OutputOptions chosen = ApplyRequest(r, stored);
   if (r.saveOptions && !options::SaveOptions(store, chosen)) {
     std::fprintf(stderr, "yardledger-cli: could not store the options in %s\n",
@@ -176,6 +202,8 @@ int RunCli(int argc, char** argv) {
   for (const std::string& path : r.teams)
     teams.push_back(run::MakeInputFileRecord(path));
 
+  SignalStop signals;
+  platform.SetStopFlag(&compile.control.stopRequested);
   try {
     compile::CompileStats(compile, transcripts, teams, reply);
   } catch (const run::FatalAlert& alert) {
@@ -183,10 +211,27 @@ int RunCli(int argc, char** argv) {
     compile::AbandonRun(compile);
     return 1;
   }
+  platform.SetStopFlag(nullptr);
+  if (const int signal = SignalStop::Received(); signal != 0) {
+    // Stopped by the user: nothing of the run stays, also when the signal
+    // came after the last pause of the run, or entries were still logged.
+    for (const std::string& path : compile.reportFiles)
+      ::unlink(path.c_str());
+    if (compile.errorLog.created) ::unlink(compile.errorLog.spec.path.c_str());
+    std::fprintf(stderr, "yardledger-cli: stopped by %s; the run's files are deleted\n",
+                 signal == SIGINT ? "SIGINT" : "SIGTERM");
+    return 128 + signal;
+  }
 
   for (const std::string& path : compile.reportFiles)
     std::printf("%s\n", path.c_str());
-  std::fflush(stdout);
+  // The list is the run's answer: losing it is a failure.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    const int error = errno;
+    std::fprintf(stderr, "yardledger-cli: could not write the list of report files: %s\n",
+                 std::strerror(error));
+    return 1;
+  }
   const run::ErrorLog& log = compile.errorLog;
   std::fprintf(stderr, "%d game%s compiled, %d rejected, %d line%s not understood",
                compile.gamesCompiled, compile.gamesCompiled == 1 ? "" : "s", compile.gamesRejected,

@@ -1,6 +1,7 @@
 // The command line's platform.
 #include "cli/cli_platform.h"
 
+#include <csignal>
 #include <cstdio>
 
 #include "run/file_layer.h"
@@ -8,7 +9,44 @@
 namespace yl::cli {
 
 namespace {
+
 constexpr int kBarWidth = 30;
+
+// Written by the signal handler, so a plain flag of the process.
+volatile std::sig_atomic_t received = 0;
+
+void NoteSignal(int signal) {
+  received = signal;
+}
+
+void Handle(int signal, void (*handler)(int), int flags) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  action.sa_flags = flags;
+  sigemptyset(&action.sa_mask);
+  ::sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
+
+SignalStop::SignalStop() {
+  received = 0;
+  // Reset after the first: a second signal has its default effect.
+  for (const int signal : {SIGINT, SIGTERM})
+    Handle(signal, NoteSignal, SA_RESTART | SA_RESETHAND);
+}
+
+SignalStop::~SignalStop() {
+  for (const int signal : {SIGINT, SIGTERM})
+    Handle(signal, SIG_DFL, 0);
+}
+
+int SignalStop::Received() {
+  return received;
+}
+
+void CliPlatform::YieldHook() {
+  if (received != 0 && stopFlag_ != nullptr) *stopFlag_ = true;
 }
 
 void CliPlatform::ShowAlert(std::string_view message) {

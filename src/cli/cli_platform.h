@@ -8,6 +8,20 @@
 
 namespace yl::cli {
 
+// SIGINT and SIGTERM stop a run as Stop does: while a SignalStop lives, a
+// signal is only noted, and the platform's yield between plays turns it into
+// the run's stop request. A second signal ends the program at once.
+class SignalStop {
+ public:
+  SignalStop();
+  ~SignalStop();
+  SignalStop(const SignalStop&) = delete;
+  SignalStop& operator=(const SignalStop&) = delete;
+
+  // The signal received, 0 for none.
+  static int Received();
+};
+
 class CliPlatform : public run::Platform {
  public:
   // errorLogPath: the --error-log file, or "" for ErrorLog (numbered when
@@ -23,11 +37,16 @@ class CliPlatform : public run::Platform {
   void StartProgress(std::string_view firstName, int count) override;
   void StepProgress(int addDone, int addPercent, std::string_view name) override;
   void EndProgress() override;
-  void YieldHook() override {}
+  // A signal received turns into the run's stop request here.
+  void YieldHook() override;
+
+  // The stop flag of the run under way (nullptr between runs).
+  void SetStopFlag(bool* stopFlag) { stopFlag_ = stopFlag; }
 
  private:
   void DrawProgress();
 
+  bool* stopFlag_ = nullptr;
   std::string errorLogPath_;
   std::string reportFolder_;
   bool showProgress_;

@@ -41,8 +41,10 @@ void EndOfRun(CompileRun& run) {
   run.reportFiles.clear();
   for (const run::SpecRecord& record : run.outputFiles.specs)
     run.reportFiles.push_back(record.path);
-  run::FreeSpecList(run.outputFiles);
+  // The log before the list: should writing it fail, the report files are
+  // still known and are deleted with it.
   run::DumpErrorLog(run.errorLog);
+  run::FreeSpecList(run.outputFiles);
   run.control.platform.EndProgress();
   league::ReleaseAllPlayerStats(run.league);
   league::ResetHomeFlags(run.league);
@@ -151,8 +153,9 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
 }
 
 void AbandonRun(CompileRun& run) {
-  run::AbandonStatFile(run.outputFiles);
+  run::AbandonStatFiles(run.outputFiles);
   run::AbandonErrorLog(run.errorLog);
+  run.reportFiles.clear();
   run.control.platform.EndProgress();
 }
 

@@ -20,7 +20,8 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
                   const std::vector<run::TeamFileRecord>& teamFiles, const run::PrefixReply& reply);
 
 // After a fatal alert has ended CompileStats: closes the files the run holds
-// open and ends the progress display. The files written so far stay.
+// open, deletes the run's report files and the error log it made, as Stop
+// does, and ends the progress display. Nothing else of the folder is touched.
 void AbandonRun(CompileRun& run);
 
 // One transcript of the run, read and credited; in the per-play mode each

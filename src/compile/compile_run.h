@@ -26,7 +26,7 @@ struct CompileRun {
       : control(frontEnd),
         options(chosen),
         errorLog(frontEnd, chosen.fileFormat),
-        report(outputFiles.current, chosen.fileFormat) {}
+        report(outputFiles.current, outputFiles.currentSpec, chosen.fileFormat) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 

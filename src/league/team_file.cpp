@@ -59,11 +59,11 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord&
   run::OpenFile file;
   run::FSSpec spec{record.path, run::NameOf(record.path)};
   if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::ErrorAlert("pTeam File FSpOpenDF() Error");
+    run::FileAlert("pTeam File FSpOpenDF() Error", {}, record.path);
   }
   std::int32_t length = 0;
   if (run::GetEOF(file, length) != run::noErr) {
-    run::ErrorAlert("pTeam File FSRead() Error");
+    run::FileAlert("pTeam File FSRead() Error", {}, record.path);
   }
   std::array<TeamFileEntry, kTeamFileEntries> entries;
   unsigned char bytes[kTeamFileEntrySize];
@@ -71,12 +71,12 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord&
     // An entry that does not lie wholly inside the file is absent.
     if (static_cast<std::int64_t>(i + 1) * kTeamFileEntrySize > length) break;
     if (run::FSRead(file, kTeamFileEntrySize, bytes) != run::noErr) {
-      run::ErrorAlert("pTeam File FSRead() Error");
+      run::FileAlert("pTeam File FSRead() Error", {}, record.path);
     }
     entries[i] = DecodeTeamFileEntry(bytes);
   }
   if (run::FSClose(file) != run::noErr) {
-    run::ErrorAlert("pTeam File FSClose() Error");
+    run::FileAlert("pTeam File FSClose() Error", {}, record.path);
   }
   bool plausible = false;
   for (const int index : kUsedEntries)

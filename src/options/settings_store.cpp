@@ -70,9 +70,12 @@ bool WriteAtomically(const std::string& path, const std::string& content) {
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
+  // The new text takes the old file's place with the old file's mode; a new
+  // file stays private to its user.
+  struct stat old;
+  bool ok = ::stat(path.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
   std::size_t done = 0;
-  bool ok = true;
-  while (done < content.size()) {
+  while (ok && done < content.size()) {
     const ssize_t put = ::write(fd, content.data() + done, content.size() - done);
     if (put < 0) {
       if (errno == EINTR) continue;

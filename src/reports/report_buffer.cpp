@@ -10,8 +10,10 @@
 
 namespace yl::reports {
 
-ReportOutput::ReportOutput(run::OpenFile& reportFile, std::int32_t fileFormat)
+ReportOutput::ReportOutput(run::OpenFile& reportFile, const run::FSSpec& reportSpec,
+                           std::int32_t fileFormat)
     : file(reportFile),
+      spec(reportSpec),
       lineEnd(options::LineEnding(fileFormat)),
       doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
 
@@ -45,7 +47,7 @@ void FlushWriteBuffer(ReportOutput& out) {
   buffer.fill = 0;
   // A lost block would silently garble the report: a failed write is fatal.
   if (run::FSWrite(out.file, count, buffer.bytes.data()) != run::noErr) {
-    run::ErrorAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.");
+    run::FileAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.", out.spec.path);
   }
 }
 

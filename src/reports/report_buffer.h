@@ -19,13 +19,14 @@ struct ReportBuffer {
 
 // Where the report writers write: the buffer, the file it is flushed to (the
 // run's current report file, which changes from game to game in the
-// separate-files layout) and the line ends.
+// separate-files layout) with its name for messages, and the line ends.
 struct ReportOutput {
-  ReportOutput(run::OpenFile& file, std::int32_t fileFormat);
+  ReportOutput(run::OpenFile& file, const run::FSSpec& spec, std::int32_t fileFormat);
   ReportOutput(const ReportOutput&) = delete;
   ReportOutput& operator=(const ReportOutput&) = delete;
 
   run::OpenFile& file;
+  const run::FSSpec& spec;
   std::string_view lineEnd;
   std::string_view doubleLineEnd;
   ReportBuffer buffer;

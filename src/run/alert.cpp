@@ -1,12 +1,27 @@
 // The fatal alert.
 #include "run/alert.h"
 
+#include <cerrno>
+
+#include "run/file_layer.h"
+
 namespace yl::run {
 
 namespace {
+
 std::string_view Shown(std::string_view text) {
   return text.empty() ? text : text.substr(1);
 }
+
+std::string FullMessage(std::string_view text1, std::string_view text2, std::string_view detail) {
+  std::string message = AlertMessage(text1, text2);
+  if (!detail.empty()) {
+    message += "  ";
+    message += detail;
+  }
+  return message;
+}
+
 }  // namespace
 
 std::string AlertMessage(std::string_view text1, std::string_view text2) {
@@ -18,11 +33,19 @@ std::string AlertMessage(std::string_view text1, std::string_view text2) {
   return message;
 }
 
-FatalAlert::FatalAlert(std::string_view text1, std::string_view text2)
-    : std::runtime_error(AlertMessage(text1, text2)), text1_(text1), text2_(text2) {}
+FatalAlert::FatalAlert(std::string_view text1, std::string_view text2, std::string_view detail)
+    : std::runtime_error(FullMessage(text1, text2, detail)),
+      text1_(text1),
+      text2_(text2),
+      detail_(detail) {}
 
-void ErrorAlert(std::string_view text1, std::string_view text2) {
-  throw FatalAlert(text1, text2);
+void ErrorAlert(std::string_view text1, std::string_view text2, std::string_view detail) {
+  throw FatalAlert(text1, text2, detail);
+}
+
+void FileAlert(std::string_view text1, std::string_view text2, std::string_view path) {
+  const int error = errno;
+  ErrorAlert(text1, text2, SystemReason(path, error));
 }
 
 }  // namespace yl::run

@@ -1,6 +1,7 @@
 // The error log.
 #include "run/error_log.h"
 
+#include <unistd.h>
 #include <cstring>
 #include <new>
 
@@ -13,6 +14,29 @@ namespace {
 
 // Room kept for the message and the three line ends of an entry.
 constexpr std::size_t kEntryReserve = 100;
+
+// The log never replaces a file: a name that is taken passes to NAME.1,
+// NAME.2, ... A device or a pipe the user named (/dev/null, /dev/stderr) is
+// written to as it is, and never deleted.
+void CreateLogFile(ErrorLog& log, FSSpec spec) {
+  const FSSpec wanted = spec;
+  for (int n = 1;; ++n) {
+    const OSErr created = FSpCreate(spec);
+    if (created == noErr) {
+      log.created = true;
+      break;
+    }
+    if (created != dupFNErr)
+      FileAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.", spec.path);
+    if (n == 1 && IsDeviceOrPipe(spec)) break;
+    const std::string number = "." + std::to_string(n);
+    spec = FSSpec{wanted.path + number, wanted.name + number};
+  }
+  log.spec = spec;
+  if (FSpOpenDF(log.spec, fsRdWrPerm, log.file) != noErr)
+    FileAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.", log.spec.path);
+  log.open = true;
+}
 
 void Append(ErrorLog& log, std::string_view text) {
   const std::size_t take = std::min(text.size(), log.buffer.size() - log.fill);
@@ -54,6 +78,7 @@ ErrorLog::ErrorLog(Platform& frontEnd, std::int32_t fileFormat)
 void InitErrorLog(ErrorLog& log) {
   log.declined = false;
   log.open = false;
+  log.created = false;
   try {
     log.buffer.assign(kErrorLogSize, 0);
   } catch (const std::bad_alloc&) {
@@ -92,21 +117,14 @@ void WriteErrorBuffer(ErrorLog& log) {
       log.fill = 0;
       return;
     }
-    if (FSpCreate(reply.spec) != noErr) {
-      ErrorAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.");
-    }
-    log.spec = reply.spec;
-    if (FSpOpenDF(log.spec, fsRdWrPerm, log.file) != noErr) {
-      ErrorAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.");
-    }
-    log.open = true;
+    CreateLogFile(log, reply.spec);
   }
   const auto count = static_cast<std::int32_t>(log.fill);
   log.fill = 0;
   if (count == 0) return;
   // A silently truncated log loses the user's diagnostics: a failed write is fatal.
   if (FSWrite(log.file, count, log.buffer.data()) != noErr) {
-    ErrorAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.");
+    FileAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.", log.spec.path);
   }
 }
 
@@ -115,7 +133,7 @@ void DumpErrorLog(ErrorLog& log) {
     WriteErrorBuffer(log);
     if (log.open) {
       if (FSClose(log.file) != noErr) {
-        ErrorAlert("pFSClose error: DumpErrorLog", "pFile would not close.");
+        FileAlert("pFSClose error: DumpErrorLog", "pFile would not close.", log.spec.path);
       }
       log.open = false;
     }
@@ -128,18 +146,21 @@ void DumpErrorLog(ErrorLog& log) {
 void DeleteErrorLog(ErrorLog& log) {
   if (!log.open) return;
   if (FSClose(log.file) != noErr) {
-    ErrorAlert("pFSClose error: DeleteErrorLog", "pFile would not close.");
-  }
-  if (FSpDelete(log.spec) != noErr) {
-    ErrorAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.");
+    FileAlert("pFSClose error: DeleteErrorLog", "pFile would not close.", log.spec.path);
   }
   log.open = false;
+  if (log.created && FSpDelete(log.spec) != noErr) {
+    FileAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.", log.spec.path);
+  }
+  log.created = false;
   log.fill = 0;
 }
 
 void AbandonErrorLog(ErrorLog& log) {
   log.file = OpenFile();
+  if (log.open && log.created) ::unlink(log.spec.path.c_str());
   log.open = false;
+  log.created = false;
 }
 
 }  // namespace yl::run

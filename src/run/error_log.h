@@ -40,6 +40,7 @@ struct ErrorLog {
   std::size_t fill = 0;
   bool declined = false;  // the user cancelled the save dialog in this run
   bool open = false;      // the log file is created and open
+  bool created = false;   // the run made the file (not a device the user named)
   FSSpec spec;
   OpenFile file;
   std::int32_t entries = 0;  // entries logged in this run, dropped ones included
@@ -55,8 +56,8 @@ void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::str
 void WriteErrorBuffer(ErrorLog& log);
 void DumpErrorLog(ErrorLog& log);
 void DeleteErrorLog(ErrorLog& log);
-// After a fatal alert: closes the log's file without writing or reporting
-// anything.
+// After a fatal alert: closes the log's file and deletes it when the run made
+// it, without writing or reporting anything.
 void AbandonErrorLog(ErrorLog& log);
 
 }  // namespace yl::run

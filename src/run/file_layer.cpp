@@ -10,6 +10,39 @@
 
 namespace yl::run {
 
+namespace {
+
+// The one fault a test has injected; none in a program's run.
+InjectedFileFault* injected = nullptr;
+
+bool Injected(FileOp op) {
+  return injected != nullptr && injected->Fails(op);
+}
+
+}  // namespace
+
+InjectedFileFault::InjectedFileFault(FileFault fault) : fault_(fault) {
+  injected = this;
+}
+
+InjectedFileFault::~InjectedFileFault() {
+  if (injected == this) injected = nullptr;
+}
+
+bool InjectedFileFault::Fails(FileOp op) {
+  if (op != fault_.op || Fired()) return false;
+  if (++calls_ != fault_.nth) return false;
+  errno = fault_.error;
+  return true;
+}
+
+std::string SystemReason(std::string_view path, int error) {
+  std::string text(path);
+  text += ": ";
+  text += std::strerror(error);
+  return text;
+}
+
 OpenFile::~OpenFile() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -55,18 +88,30 @@ OSErr FSMakeFSSpec(std::int16_t, std::string_view fullPath, std::string_view nam
 }
 
 OSErr FSpCreate(const FSSpec& spec, std::uint32_t, std::uint32_t, std::int16_t) {
-  const int fd = ::open(spec.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return ioErr;
+  if (Injected(FileOp::kCreate)) return errno == EEXIST ? dupFNErr : ioErr;
+  // Exclusive: a name taken between a caller's test and this creation is
+  // never written over.
+  const int fd = ::open(spec.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EEXIST ? dupFNErr : ioErr;
   return ::close(fd) == 0 ? noErr : ioErr;
 }
 
+bool IsDeviceOrPipe(const FSSpec& spec) {
+  struct stat info;
+  return ::stat(spec.path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode));
+}
+
 OSErr FSpOpenDF(const FSSpec& spec, std::int16_t permission, OpenFile& file) {
+  if (Injected(FileOp::kOpen)) return ioErr;
   const int flags = (permission == fsRdPerm ? O_RDONLY : O_RDWR) | O_CLOEXEC;
   const int fd = ::open(spec.path.c_str(), flags);
   if (fd < 0) return ioErr;
   struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  const bool stated = ::fstat(fd, &info) == 0;
+  if (!stated || S_ISDIR(info.st_mode)) {
+    const int error = stated ? EISDIR : errno;
     ::close(fd);
+    errno = error;
     return ioErr;
   }
   file = OpenFile();
@@ -75,7 +120,11 @@ OSErr FSpOpenDF(const FSSpec& spec, std::int16_t permission, OpenFile& file) {
 }
 
 OSErr FSRead(OpenFile& file, std::int32_t count, void* buffer) {
-  if (file.fd_ < 0 || count < 0) return ioErr;
+  if (Injected(FileOp::kRead)) return ioErr;
+  if (file.fd_ < 0 || count < 0) {
+    errno = EBADF;
+    return ioErr;
+  }
   auto* out = static_cast<char*>(buffer);
   std::int32_t done = 0;
   while (done < count) {
@@ -91,7 +140,11 @@ OSErr FSRead(OpenFile& file, std::int32_t count, void* buffer) {
 }
 
 OSErr FSWrite(OpenFile& file, std::int32_t count, const void* buffer) {
-  if (file.fd_ < 0 || count < 0) return ioErr;
+  if (Injected(FileOp::kWrite)) return ioErr;
+  if (file.fd_ < 0 || count < 0) {
+    errno = EBADF;
+    return ioErr;
+  }
   const auto* in = static_cast<const char*>(buffer);
   std::int32_t done = 0;
   while (done < count) {
@@ -114,18 +167,32 @@ OSErr GetEOF(OpenFile& file, std::int32_t& length) {
 }
 
 OSErr FSClose(OpenFile& file) {
-  if (file.fd_ < 0) return ioErr;
+  if (file.fd_ < 0) {
+    errno = EBADF;
+    return ioErr;
+  }
   const int fd = file.fd_;
   file.fd_ = -1;
+  if (Injected(FileOp::kClose)) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return ioErr;
+  }
   return ::close(fd) == 0 ? noErr : ioErr;
 }
 
 OSErr FSpDelete(const FSSpec& spec) {
+  if (Injected(FileOp::kDelete)) return ioErr;
   return ::unlink(spec.path.c_str()) == 0 ? noErr : ioErr;
 }
 
 OSErr FSpRename(const FSSpec& spec, std::string_view newName) {
-  if (newName.empty() || newName.find('/') != std::string_view::npos) return ioErr;
+  if (Injected(FileOp::kRename)) return ioErr;
+  if (newName.empty() || newName.find('/') != std::string_view::npos) {
+    errno = EINVAL;
+    return ioErr;
+  }
   const std::string target = FolderOf(spec.path) + std::string(newName);
   if (::renameat2(AT_FDCWD, spec.path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
     return noErr;
@@ -134,7 +201,9 @@ OSErr FSpRename(const FSSpec& spec, std::string_view newName) {
   // target exists, and the old name is removed only once the link stands.
   if (::link(spec.path.c_str(), target.c_str()) != 0) return ioErr;
   if (::unlink(spec.path.c_str()) != 0) {
+    const int error = errno;
     ::unlink(target.c_str());
+    errno = error;
     return ioErr;
   }
   return noErr;

@@ -13,9 +13,10 @@ namespace yl::run {
 using OSErr = std::int16_t;
 
 constexpr OSErr noErr = 0;
-constexpr OSErr ioErr = -1;    // any failure of the platform operation
-constexpr OSErr eofErr = -39;  // never produced here; kept for callers that test it
-constexpr OSErr fnfErr = -43;  // FSMakeFSSpec: no file of that name
+constexpr OSErr ioErr = -1;      // any other failure of the platform operation
+constexpr OSErr eofErr = -39;    // never produced here; kept for callers that test it
+constexpr OSErr fnfErr = -43;    // FSMakeFSSpec: no file of that name
+constexpr OSErr dupFNErr = -48;  // FSpCreate: the name is taken
 
 constexpr std::int16_t fsRdPerm = 0;
 constexpr std::int16_t fsRdWrPerm = 2;
@@ -49,13 +50,21 @@ std::string NameOf(std::string_view path);
 // The last component without its extension (the part after the last ".").
 std::string NameWithoutExtension(std::string_view path);
 
+// Every operation that fails leaves errno at the platform's reason and makes
+// no system call after the failing one, so that the caller can name it.
+
 // spec := folder of fullPath + name. noErr when anything at all bears that
 // name (a file, a folder, an unreadable file), fnfErr otherwise.
 OSErr FSMakeFSSpec(std::int16_t volume, std::string_view fullPath, std::string_view name,
                    FSSpec& spec);
-// Creates the file, or empties an existing one, and closes it again.
+// Creates a new, empty file and closes it again. Never touches a file that
+// exists: anything of that name, also one made a moment ago by another
+// process, gives dupFNErr.
 OSErr FSpCreate(const FSSpec& spec, std::uint32_t creator = 0, std::uint32_t type = 0,
                 std::int16_t script = 0);
+// True when the name stands for a character device or a pipe (/dev/null, a
+// terminal, /dev/stderr): written to, such a name replaces nothing.
+bool IsDeviceOrPipe(const FSSpec& spec);
 // Opens an existing file at its start; no creation, no truncation.
 OSErr FSpOpenDF(const FSSpec& spec, std::int16_t permission, OpenFile& file);
 // Reads up to count bytes; a short read at the end of the file is not reported.
@@ -68,6 +77,38 @@ OSErr FSpDelete(const FSSpec& spec);
 OSErr FSpRename(const FSSpec& spec, std::string_view newName);
 // Length-prefixed text (first byte 0..127) to zero-terminated, in place.
 void PtoCStr(unsigned char* text);
+
+// "path: reason", the system's text of an errno value, for the messages of
+// the fatal alert.
+std::string SystemReason(std::string_view path, int error);
+
+// A test seam: while an InjectedFileFault lives, the nth call of its
+// operation (counted from its construction) fails as the platform's call
+// would, with errno set to its error. Nothing is injected otherwise.
+enum class FileOp : std::uint8_t { kCreate, kOpen, kRead, kWrite, kClose, kRename, kDelete };
+
+struct FileFault {
+  FileOp op;
+  int nth;  // 1: the next call
+  int error;
+};
+
+class InjectedFileFault {
+ public:
+  explicit InjectedFileFault(FileFault fault);
+  ~InjectedFileFault();
+  InjectedFileFault(const InjectedFileFault&) = delete;
+  InjectedFileFault& operator=(const InjectedFileFault&) = delete;
+
+  // Whether the failure has been given.
+  bool Fired() const { return calls_ >= fault_.nth; }
+  // Counts a call of op; true when this call is to fail.
+  bool Fails(FileOp op);
+
+ private:
+  FileFault fault_;
+  int calls_ = 0;
+};
 
 // The save-file question of the error log. prompt and defaultName carry their
 // hidden first character; a closing ":" of the prompt is shown as a blank.

@@ -1,6 +1,8 @@
 // Report files and their names.
 #include "run/output_files.h"
 
+#include <unistd.h>
+#include <cerrno>
 #include <new>
 
 #include "run/alert.h"
@@ -45,13 +47,18 @@ void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
   const std::string stem = suffix + ".";
   std::string candidate = files.filePrefix + suffix;
   FSSpec spec;
-  for (int n = 1; FSMakeFSSpec(0, reply.path, candidate, spec) == noErr; ++n) {
+  for (int n = 1;; ++n) {
+    // A name that is taken, also one taken between this test and the
+    // creation (another run in the same folder), passes to the next number.
+    if (FSMakeFSSpec(0, reply.path, candidate, spec) != noErr) {
+      const OSErr created = FSpCreate(spec);
+      if (created == noErr) break;
+      if (created != dupFNErr)
+        FileAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.", spec.path);
+    }
     const std::string number = std::to_string(n);
     files.filePrefix = Cut(files.filePrefix, 30 - static_cast<long>(stem.size() + number.size()));
     candidate = files.filePrefix + stem + number;
-  }
-  if (FSpCreate(spec) != noErr) {
-    ErrorAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.");
   }
   try {
     files.specs.push_back(SpecRecord{spec.path, spec.name});
@@ -60,7 +67,7 @@ void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
                "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   if (FSpOpenDF(spec, fsRdWrPerm, files.current) != noErr) {
-    ErrorAlert("pFSpOpenDF error: WriteGameStats", "pCouldn't open created file.");
+    FileAlert("pFSpOpenDF error: WriteGameStats", "pCouldn't open created file.", spec.path);
   }
   files.currentSpec = spec;
 }
@@ -68,7 +75,7 @@ void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
 void CloseStatFile(OutputFiles& files) {
   if (!files.current.IsOpen()) return;
   if (FSClose(files.current) != noErr) {
-    ErrorAlert("pFSClose error: WriteGameStats", "pFile would not close.");
+    FileAlert("pFSClose error: WriteGameStats", "pFile would not close.", files.currentSpec.path);
   }
 }
 
@@ -82,12 +89,10 @@ void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
   const FSSpec closed{last.path, last.name};
   files.filePrefix = Cut(files.filePrefix, 30 - static_cast<long>(stem.size() + teams.size()));
   std::string candidate = files.filePrefix + stem + teams;
-  // The numbered names are bounded: a name refused for another reason than
-  // being taken must not loop for ever.
   for (int n = 1; FSpRename(closed, candidate) != noErr; ++n) {
-    if (n > kMaxRenameNumber) {
-      ErrorAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.");
-    }
+    // Only a taken name passes to the next number, and not for ever.
+    if (errno != EEXIST || n > kMaxRenameNumber)
+      FileAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.", closed.path);
     const std::string number = std::to_string(n);
     files.filePrefix = Cut(files.filePrefix,
                            30 - static_cast<long>(stem.size() + teams.size() + 1 + number.size()));
@@ -100,7 +105,7 @@ void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
 void DeleteStatFiles(OutputFiles& files) {
   for (const SpecRecord& record : files.specs) {
     if (FSpDelete(FSSpec{record.path, record.name}) != noErr) {
-      ErrorAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.");
+      FileAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.", record.path);
     }
   }
   files.specs.clear();
@@ -110,8 +115,13 @@ void FreeSpecList(OutputFiles& files) {
   files.specs.clear();
 }
 
-void AbandonStatFile(OutputFiles& files) {
+void AbandonStatFiles(OutputFiles& files) {
+  // Closing by assignment and unlinking directly report nothing: the run has
+  // failed already, and whatever cannot be removed stays.
   files.current = OpenFile();
+  for (const SpecRecord& record : files.specs)
+    ::unlink(record.path.c_str());
+  files.specs.clear();
 }
 
 }  // namespace yl::run

@@ -51,7 +51,8 @@ void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
                     std::string_view visiting, std::string_view home);
 void DeleteStatFiles(OutputFiles& files);
 void FreeSpecList(OutputFiles& files);
-// After a fatal alert: closes the current file without reporting anything.
-void AbandonStatFile(OutputFiles& files);
+// After a fatal alert: closes the current file and deletes every report file
+// of the run, as Stop does, without reporting anything.
+void AbandonStatFiles(OutputFiles& files);
 
 }  // namespace yl::run

@@ -71,11 +71,11 @@ void LoadTranscript(const run::TransRecord& record, TranscriptText& text) {
   run::OpenFile file;
   const run::FSSpec spec{record.path, run::NameOf(record.path)};
   if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::ErrorAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path);
   }
   std::int32_t length = 0;
   if (run::GetEOF(file, length) != run::noErr) {
-    run::ErrorAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.");
+    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path);
   }
   try {
     text.text.assign(static_cast<std::size_t>(length), 0);
@@ -84,10 +84,10 @@ void LoadTranscript(const run::TransRecord& record, TranscriptText& text) {
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
   if (length > 0 && run::FSRead(file, length, text.text.data()) != run::noErr) {
-    run::ErrorAlert("pTranscript FSRead() Error", "pCouldn't read transcript.");
+    run::FileAlert("pTranscript FSRead() Error", "pCouldn't read transcript.", record.path);
   }
   if (run::FSClose(file) != run::noErr) {
-    run::ErrorAlert("pTranscript FSClose() Error: Unexpected EOF");
+    run::FileAlert("pTranscript FSClose() Error: Unexpected EOF", {}, record.path);
   }
   text.position = -1;
 }

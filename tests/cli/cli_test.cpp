@@ -4,8 +4,11 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 #include "cli/cli_app.h"
 #include "support/temp_dir.h"
@@ -109,15 +112,124 @@ TEST_F(CliFixture, AnUnreadableFirstLineIsLoggedAndTheRunGoesOn) {
   EXPECT_NE(r.err.find("ErrorLog"), std::string::npos);
 }
 
-TEST_F(CliFixture, TheDefaultErrorLogNeverReplacesAFile) {
+TEST_F(CliFixture, TheErrorLogNeverReplacesAFile) {
+  const std::string entry = "bad\r\nDon't understand first line of transcript\r\n\r\n";
   dir.Write("bad.txt", "nothing\n");
   dir.Write("ErrorLog", "mine");
   ASSERT_EQ(Run({"-q", "bad.txt"}).status, 0);
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")), "mine");
-  EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog.1")),
-            "bad\r\nDon't understand first line of transcript\r\n\r\n");
-  EXPECT_EQ(Run({"-q", "-o", "x", "--error-log", "mylog", "bad.txt"}).status, 0);
-  EXPECT_TRUE(test::FileExists(dir.File("mylog")));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog.1")), entry);
+  // A log named on the command line is numbered around a file as well, and
+  // the summary names the file written.
+  dir.Write("mylog", "mine too");
+  const CliResult r = Run({"-q", "-o", "x", "--error-log", "mylog", "bad.txt"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("mylog")), "mine too");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("mylog.1")), entry);
+  EXPECT_NE(r.err.find("see mylog.1\n"), std::string::npos) << r.err;
+  // A log in the place of an input file is a usage error: nothing is written.
+  const std::vector<std::string> before = dir.Names();
+  const CliResult input = Run({"-q", "-o", "y", "--error-log", "./bad.txt", "bad.txt"});
+  EXPECT_EQ(input.status, 2);
+  EXPECT_NE(input.err.find("--error-log: is an input file of the run: bad.txt"), std::string::npos)
+      << input.err;
+  EXPECT_EQ(dir.Names(), before);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("bad.txt")), "nothing\n");
+}
+
+// The list of report files is the run's answer: losing it is a failure.
+TEST_F(CliFixture, AStandardOutputThatCannotBeWrittenFails) {
+  dir.Write("g.txt", test::SmallGame("Bears", "Lions"));
+  const std::string command =
+      "cd " + Quote(dir.path()) + " && XDG_CONFIG_HOME=" + Quote(dir.File("config")) + " " +
+      Quote(YL_CLI_PATH) + " -q g.txt >/dev/full 2>" + Quote(dir.File("err.txt"));
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("err.txt")),
+            "yardledger-cli: could not write the list of report files: No space left on "
+            "device\n");
+}
+
+// SIGTERM and SIGINT in the middle of a long per-play run stop it as Stop
+// does: the exit status tells the signal, and nothing of the run is left.
+TEST_F(CliFixture, ASignalStopsTheRunAndLeavesNothingOfIt) {
+  std::string game = "Bears (1-0) vs Lions (0-1)\n";
+  for (int i = 0; i < 20000; ++i) {
+    game +=
+        "With the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go from "
+        "their own 25 yard line...\n#33-Carter took the hand-off... #91-Brooks took him down.  \n"
+        "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n";
+  }
+  dir.Write("long.txt", game + "The game is over.\n" + test::TeamBox("Bears", "Lions", "\n"));
+  dir.Write("keep.txt", "mine");
+  for (const auto& [signal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (::chdir(dir.path().c_str()) != 0) ::_exit(126);
+      ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+      ::freopen("/dev/null", "w", stdout);
+      ::freopen("/dev/null", "w", stderr);
+      ::execl(YL_CLI_PATH, "yardledger-cli", "-q", "--per-play", "-o", "L", "--error-log", "E",
+              "long.txt", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    // Once the report has its first bytes, the run is well under way.
+    struct stat info {};
+    for (int wait = 0; wait < 2000; ++wait) {
+      if (::stat(dir.File("L.SD").c_str(), &info) == 0 && info.st_size > 0) break;
+      ::usleep(10000);
+    }
+    ASSERT_GT(info.st_size, 0);
+    ::kill(child, signal);
+    int result = 0;
+    ASSERT_EQ(::waitpid(child, &result, 0), child);
+    ASSERT_TRUE(WIFEXITED(result)) << "ended by the signal itself";
+    EXPECT_EQ(WEXITSTATUS(result), status);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"keep.txt", "long.txt"}));
+  }
+}
+
+// Twelve runs started at once into one prefix: each creates a file of its
+// own, and each file holds one whole report.
+TEST_F(CliFixture, RunsAtOnceNeverShareAFile) {
+  dir.Write("g.txt", test::SmallGame("Bears", "Lions"));
+  std::string command = "cd " + Quote(dir.path()) + " && for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " +
+                        "XDG_CONFIG_HOME=" + Quote(dir.File("config")) + " " + Quote(YL_CLI_PATH) +
+                        " -q -m game --format unix -o R g.txt >out.$i 2>&1 & done; wait";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::set<std::string> files;
+  for (int i = 1; i <= 12; ++i) {
+    std::string out = test::ReadFileBytes(dir.File("out." + std::to_string(i)));
+    ASSERT_FALSE(out.empty());
+    files.insert(out.substr(0, out.find('\n')));
+  }
+  EXPECT_EQ(files.size(), 12u);
+  for (const std::string& file : files)
+    EXPECT_EQ(test::ReadFileBytes(dir.File(file)),
+              "g\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n")
+        << file;
+}
+
+// A run not asked to store options leaves the settings file as it is, even
+// with a value it cannot use; one that is asked rewrites it in its mode.
+TEST_F(CliFixture, OnlyASavingRunWritesTheSettingsFileAndKeepsItsMode) {
+  dir.Write("bad.txt", "nothing\n");
+  ::mkdir(dir.File("config").c_str(), 0755);
+  ::mkdir(dir.File("config/Corbelton").c_str(), 0755);
+  const std::string settings = "[Other]\nkey=1\n[Settings]\nOptions=00zz\n";
+  const std::string path = dir.Write("config/Corbelton/yardledger.conf", settings);
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  ASSERT_EQ(Run({"-q", "--error-log", "a", "bad.txt"}).status, 0);
+  EXPECT_EQ(test::ReadFileBytes(path), settings);
+  ASSERT_EQ(Run({"-q", "--error-log", "b", "--save-options", "bad.txt"}).status, 0);
+  const std::string saved = test::ReadFileBytes(path);
+  EXPECT_NE(saved.find("[Other]\nkey=1\n"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("00zz"), std::string::npos) << saved;
+  struct stat info;
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 TEST_F(CliFixture, StoredOptionsApplyUntilTheCommandLineSaysOtherwise) {
@@ -185,7 +297,9 @@ TEST_F(CliFixture, AFatalAlertEndsWithStatusOne) {
     const CliResult r = Run(args);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "yardledger-cli: FSWrite error: WriteErrorBuffer  Couldn't write to file.\n");
+    EXPECT_EQ(r.err,
+              "yardledger-cli: FSWrite error: WriteErrorBuffer  Couldn't write to file.  "
+              "/dev/full: No space left on device\n");
   }
 }
 

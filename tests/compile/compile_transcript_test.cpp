@@ -175,7 +175,8 @@ TEST_F(TranscriptFixture, AFatalAlertMidRunLeavesTheRunReadyForCleanup) {
   EXPECT_EQ(test::FatalMessage([&] {
               CompileStats(run, games, {}, run::MakePrefixReply(dir.File("out/season")));
             }),
-            "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
+            "FSWrite error: WriteErrorBuffer  Couldn't write to file.  /dev/full: No space left on "
+            "device");
   EXPECT_EQ(platform.progressName, "G2");
   EXPECT_TRUE(run.outputFiles.current.IsOpen());
   AbandonRun(run);

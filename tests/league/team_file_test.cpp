@@ -165,7 +165,7 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {
   EXPECT_EQ(test::FatalMessage(
                 [&] { ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("None.fbt"))); }),
-            "Team File FSpOpenDF() Error");
+            "Team File FSpOpenDF() Error  " + dir.File("None.fbt") + ": No such file or directory");
 }
 
 TEST(DecodeTeamFileEntry, BigEndianSignedFields) {

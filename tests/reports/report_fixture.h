@@ -58,7 +58,8 @@ struct ReportFixture : testing::Test {
   // An output with the given options, its buffer ready and a report file open.
   void Start(const options::OutputOptions& chosen) {
     options = chosen;
-    out = std::make_unique<reports::ReportOutput>(files.current, options.fileFormat);
+    out = std::make_unique<reports::ReportOutput>(files.current, files.currentSpec,
+                                                  options.fileFormat);
     reports::InitWriteBuffer(*out);
     run::OpenNextStatFile(files, options, run::MakePrefixReply(dir.File("report")));
   }

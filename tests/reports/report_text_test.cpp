@@ -83,7 +83,8 @@ TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {
   ASSERT_EQ(run::FSpOpenDF(files.currentSpec, run::fsRdPerm, files.current), run::noErr);
   WriteString(*out, "a block of the report");
   EXPECT_EQ(test::FatalMessage([&] { FlushWriteBuffer(*out); }),
-            "FSWrite error: WriteGameStats  Couldn't write to file.");
+            "FSWrite error: WriteGameStats  Couldn't write to file.  " + files.currentSpec.path +
+                ": Bad file descriptor");
 }
 
 }  // namespace

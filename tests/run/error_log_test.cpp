@@ -168,7 +168,8 @@ TEST(ErrorLog, AFailedWriteIsFatal) {
   f.platform.saveAnswer = "/dev/full";
   LogTranscriptError(f.log, "G", kPlayHeader, "h");
   EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
-            "FSWrite error: WriteErrorBuffer  Couldn't write to file.");
+            "FSWrite error: WriteErrorBuffer  Couldn't write to file.  /dev/full: No space left on "
+            "device");
 }
 
 TEST(ErrorLog, AnUncreatableLogIsFatal) {
@@ -177,7 +178,8 @@ TEST(ErrorLog, AnUncreatableLogIsFatal) {
   f.platform.saveAnswer = dir.File("no/such/folder/log");
   LogTranscriptError(f.log, "G", kPlayHeader, "h");
   EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
-            "FSpCreate error: WriteErrorBuffer  Couldn't create new file.");
+            "FSpCreate error: WriteErrorBuffer  Couldn't create new file.  " +
+                dir.File("no/such/folder/log") + ": No such file or directory");
 }
 
 TEST(ErrorAlert, RaisesBothTextsShownWithoutTheirFirstCharacter) {

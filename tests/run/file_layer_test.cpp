@@ -34,12 +34,23 @@ TEST(FSMakeFSSpec, AnyKindOfFileTakesTheName) {
   EXPECT_EQ(FSMakeFSSpec(0, dir.File("x"), "secret", spec), noErr);
 }
 
+// Creation never touches what exists: a file, a folder, a dangling link.
+TEST(FSpCreate, NeverTouchesAnythingThatExists) {
+  test::TempDir dir;
+  dir.Write("f", "the user's file");
+  ASSERT_EQ(::mkdir(dir.File("folder").c_str(), 0755), 0);
+  ASSERT_EQ(::symlink(dir.File("nowhere").c_str(), dir.File("link").c_str()), 0);
+  for (const char* name : {"f", "folder", "link"})
+    EXPECT_EQ(FSpCreate(FSSpec{dir.File(name), name}), dupFNErr) << name;
+  EXPECT_EQ(test::ReadFileBytes(dir.File("f")), "the user's file");
+  EXPECT_FALSE(test::FileExists(dir.File("nowhere")));
+}
+
 TEST(FileLayer, CreateWriteReadAndLength) {
   test::TempDir dir;
   const FSSpec spec{dir.File("f"), "f"};
-  dir.Write("f", "old contents that are long");
   ASSERT_EQ(FSpCreate(spec), noErr);
-  EXPECT_EQ(test::ReadFileBytes(spec.path), "");  // an existing file is emptied
+  EXPECT_EQ(test::ReadFileBytes(spec.path), "");
   OpenFile file;
   ASSERT_EQ(FSpOpenDF(spec, fsRdWrPerm, file), noErr);
   ASSERT_EQ(FSWrite(file, 5, "hello"), noErr);

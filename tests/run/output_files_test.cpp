@@ -103,7 +103,8 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
   OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
   CloseStatFile(files);
   EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options, "Bears", "Lions"); }),
-            "FSpRename error: RenameGameFile  Couldn't rename file.");
+            "FSpRename error: RenameGameFile  Couldn't rename file.  " + dir.File("w.GS") +
+                ": File exists");
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
   EXPECT_TRUE(test::FileExists(dir.File("w.GS")));
 }
@@ -141,7 +142,8 @@ TEST_F(FilesFixture, AnUncreatableFileIsFatal) {
   EXPECT_EQ(test::FatalMessage([&] {
               OpenNextStatFile(files, options, MakePrefixReply(dir.File("no/such/week1")));
             }),
-            "FSpCreate error: WriteGameStats  Couldn't create new file.");
+            "FSpCreate error: WriteGameStats  Couldn't create new file.  " +
+                dir.File("no/such/week1.GS") + ": No such file or directory");
 }
 
 }  // namespace

@@ -263,7 +263,9 @@ void MainDialogTest::HiddenTeamFilesTakePartInACompile() {
               {"--child", "hidden-team", game, team, QString::fromStdString(dir_->File("out/w"))});
   QVERIFY(child.waitForFinished(60000));
   const QString shown = QString::fromUtf8(child.readAllStandardOutput());
-  QCOMPARE(shown, QStringLiteral("warning: Yardledger: Team File FSpOpenDF() Error\n"));
+  QCOMPARE(shown, QStringLiteral("warning: Yardledger: Team File FSpOpenDF() Error  %1: No such "
+                                 "file or directory\n")
+                      .arg(team));
   QCOMPARE(child.exitStatus(), QProcess::NormalExit);
   QCOMPARE(child.exitCode(), 1);
 }
@@ -343,8 +345,9 @@ void MainDialogTest::TheFatalAlertIsAWarningThenExitStatusOne() {
   QVERIFY(child.waitForFinished(60000));
   const QString shown = QString::fromUtf8(child.readAllStandardOutput());
   QCOMPARE(shown, QStringLiteral("icon %1, title Yardledger, text FSpCreate error: WriteGameStats  "
-                                 "Couldn't create new file.\n")
-                      .arg(int(QMessageBox::Warning)));
+                                 "Couldn't create new file.  %2: No such file or directory\n")
+                      .arg(int(QMessageBox::Warning))
+                      .arg(QString::fromStdString(dir_->File("missing/w.GS"))));
   QCOMPARE(child.exitStatus(), QProcess::NormalExit);
   QCOMPARE(child.exitCode(), 1);
 }

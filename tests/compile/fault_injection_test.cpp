@@ -1,0 +1,138 @@
+// Every file operation failing at its first, second and third call, in every
+// mode: the fatal alert names the operation, the file and the system's
+// reason, and once the front end has abandoned the run nothing of it is left
+// in the report folder, whose other files keep their bytes.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
+#include "run/file_layer.h"
+#include "support/fake_platform.h"
+#include "support/fatal_alert.h"
+#include "support/temp_dir.h"
+#include "support/transcripts.h"
+
+namespace yl::compile {
+namespace {
+
+struct OpCase {
+  run::FileOp op;
+  int error;
+  const char* name;  // in the alert's first text
+};
+
+const OpCase kOps[] = {
+    {run::FileOp::kCreate, EACCES, "FSpCreate"}, {run::FileOp::kOpen, EIO, "FSpOpenDF"},
+    {run::FileOp::kRead, EIO, "FSRead"},         {run::FileOp::kWrite, ENOSPC, "FSWrite"},
+    {run::FileOp::kClose, EIO, "FSClose"},       {run::FileOp::kRename, EACCES, "FSpRename"},
+    {run::FileOp::kDelete, EBUSY, "FSpDelete"},
+};
+
+struct ModeCase {
+  const char* name;
+  void (*set)(options::OutputOptions&);
+};
+
+const ModeCase kModes[] = {
+    {"GameOneFile", [](options::OutputOptions&) {}},
+    {"GameSeparateFiles",
+     [](options::OutputOptions& o) {
+       o.oneFile = 0;
+       o.separateFiles = 1;
+     }},
+    {"Cumulative",
+     [](options::OutputOptions& o) {
+       o.gameStats = 0;
+       o.cumulativeStats = 1;
+     }},
+    {"League",
+     [](options::OutputOptions& o) {
+       o.gameStats = 0;
+       o.leagueStats = 1;
+     }},
+    {"PerPlay",
+     [](options::OutputOptions& o) {
+       o.gameStats = 0;
+       o.perPlayStats = 1;
+       o.perPlayOneFile = 1;
+       o.perPlaySeparateFiles = 0;
+     }},
+};
+
+// The files of a folder with their bytes.
+std::map<std::string, std::string> Contents(const test::TempDir& dir, const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.File(folder)))
+    files[entry.path().filename().string()] = test::ReadFileBytes(entry.path().string());
+  return files;
+}
+
+class FaultTest : public testing::TestWithParam<ModeCase> {};
+
+TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
+  for (const OpCase& op : kOps) {
+    for (int nth = 1; nth <= 3; ++nth) {
+      SCOPED_TRACE(std::string(op.name) + " call " + std::to_string(nth));
+      test::TempDir dir;
+      ::mkdir(dir.File("in").c_str(), 0755);
+      ::mkdir(dir.File("out").c_str(), 0755);
+      const std::vector<run::TransRecord> games = {
+          run::MakeInputFileRecord(dir.Write("in/G1.txt", test::SmallGame("Bears", "Lions"))),
+          run::MakeInputFileRecord(dir.Write("in/G2.txt", "no first line\n")),
+          run::MakeInputFileRecord(dir.Write("in/G3.txt", test::SmallGame("Rams", "Jets")))};
+      const std::vector<run::TeamFileRecord> teams = {
+          run::MakeInputFileRecord(dir.Write("in/Lions.fbt", std::string(2610, '\0')))};
+      for (const char* mine : {"out/R.GS", "out/R.CS", "out/R.LL", "out/R.SD", "out/ErrorLog"})
+        dir.Write(mine, std::string("the user's ") + mine);
+      const auto before = Contents(dir, "out");
+      const auto inputs = Contents(dir, "in");
+
+      test::FakePlatform platform;
+      platform.saveAnswer = dir.File("out/ErrorLog");
+      options::OutputOptions options;
+      options.fileFormat = options::kUnix;
+      GetParam().set(options);
+      CompileRun run(platform, options);
+      // Deletions happen only when a run is stopped.
+      if (op.op == run::FileOp::kDelete) {
+        platform.onYield = [&] {
+          if (platform.progressName == "G3") run.control.stopRequested = true;
+        };
+      }
+      run::InjectedFileFault fault({op.op, nth, op.error});
+      const auto message = test::FatalMessage(
+          [&] { CompileStats(run, games, teams, run::MakePrefixReply(dir.File("out/R"))); });
+
+      if (fault.Fired()) {
+        ASSERT_TRUE(message.has_value());
+        EXPECT_NE(message->find(op.name), std::string::npos) << *message;
+        const std::string reason = std::string(": ") + std::strerror(op.error);
+        EXPECT_TRUE(message->ends_with(reason)) << *message;
+        EXPECT_NE(message->find(dir.path()), std::string::npos) << *message;
+        AbandonRun(run);
+        EXPECT_EQ(Contents(dir, "out"), before);
+      } else {
+        EXPECT_FALSE(message.has_value()) << *message;
+        // The reports and the log of G2's entry; a stopped run deletes its
+        // reports but still writes the entries it holds.
+        const std::size_t made = run.control.stopRequested ? 1 : run.reportFiles.size() + 1;
+        EXPECT_EQ(Contents(dir, "out").size(), before.size() + made);
+      }
+      EXPECT_EQ(Contents(dir, "in"), inputs);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FaultTest, testing::ValuesIn(kModes),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+}  // namespace
+}  // namespace yl::compile
