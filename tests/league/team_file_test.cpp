@@ -162,6 +162,29 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
   EXPECT_EQ(std::string(log.buffer.data(), log.fill), expected);
 }
 
+// Team files of every telling size: without a whole used entry a file is no
+// team file; from the first used entries on, each whole entry is a player,
+// and bytes beyond the 45 entries are not read.
+TEST_F(TeamFileFixture, SizesGiveTheirWholeEntriesOrNoTeam) {
+  const struct {
+    std::size_t size;
+    int players;  // -1: no team file
+  } cases[] = {{0, -1}, {57, -1}, {58, -1}, {2609, 30}, {2610, 30}, {5000, 30}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    League sized;
+    const int entriesBefore = log.entries;
+    const std::string bytes = c.size > kTeamFileSize
+                                  ? MakeTeamFile() + std::string(c.size - kTeamFileSize, 'z')
+                                  : MakeTeamFile(c.size);
+    const std::string path = dir.Write("Size.fbt", bytes);
+    EXPECT_EQ(ReadTeamFile(sized, log, run::MakeInputFileRecord(path)), c.players >= 0);
+    EXPECT_EQ(sized.playerCount, std::max(c.players, 0));
+    EXPECT_EQ(sized.teamCount, c.players >= 0 ? 1 : 0);
+    EXPECT_EQ(log.entries - entriesBefore, c.players >= 0 ? 0 : 1);
+  }
+}
+
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {
   EXPECT_EQ(test::FatalMessage(
                 [&] { ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("None.fbt"))); }),

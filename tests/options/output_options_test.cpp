@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
+#include <optional>
 
 #include "options/settings_store.h"
 #include "support/temp_dir.h"
@@ -127,6 +131,52 @@ TEST(LineEnding, FollowsTheFormatAndWindowsForAnyOther) {
     EXPECT_EQ(LineEnding(c.format), c.once) << c.format;
     EXPECT_EQ(DoubleLineEnding(c.format), c.twice) << c.format;
   }
+}
+
+// Malformed settings files load the defaults; only a value of the wrong form
+// is deleted, and nothing is made in the place of a folder.
+TEST(IniSettingsStore, MalformedFilesLoadTheDefaults) {
+  test::TempDir dir;
+  std::string garbage(300, '\0');
+  for (std::size_t i = 0; i < garbage.size(); ++i)
+    garbage[i] = static_cast<char>(i * 37 + 11);
+  const struct {
+    const char* name;
+    std::optional<std::string> text;  // none: a folder in the file's place
+    LoadResult result;
+    const char* after;  // the file's bytes once loaded; nullptr: unchanged
+  } cases[] = {
+      {"garbage", garbage, LoadResult::kNone, nullptr},
+      {"empty", "", LoadResult::kNone, nullptr},
+      {"short", "[Settings]\nOptions=00ff\nColour=blue\n", LoadResult::kWrongLength,
+       "[Settings]\nColour=blue\n"},
+      {"folder", std::nullopt, LoadResult::kNone, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.File(c.name);
+    if (c.text) {
+      dir.Write(c.name, *c.text);
+    } else {
+      ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
+    }
+    IniSettingsStore store(path);
+    OutputOptions options;
+    EXPECT_EQ(LoadOptions(store, options), c.result);
+    EXPECT_EQ(EncodeOptionsText(options), kDefaultDigits);
+    if (c.text) {
+      EXPECT_EQ(test::ReadFileBytes(path), c.after != nullptr ? c.after : *c.text);
+    }
+  }
+  EXPECT_FALSE(IniSettingsStore(dir.File("folder")).WriteOptions(kDefaultDigits));
+  struct stat info;
+  ASSERT_EQ(::stat(dir.File("folder").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  // A file that cannot be read (a link to itself) is as if there were none.
+  ASSERT_EQ(::symlink(dir.File("loop").c_str(), dir.File("loop").c_str()), 0);
+  IniSettingsStore loop(dir.File("loop"));
+  OutputOptions options;
+  EXPECT_EQ(LoadOptions(loop, options), LoadResult::kNone);
 }
 
 TEST(IniSettingsStore, KeepsOtherSectionsAndKeys) {
