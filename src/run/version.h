@@ -1,6 +1,7 @@
-// The program's version, shown by both front ends.
+// The program's version, shown by every program of the project; the build
+// defines it from the project's version (CMakeLists.txt).
 #pragma once
 
 namespace yl::run {
-inline constexpr const char* kVersion = "1.2.8";
+inline constexpr const char* kVersion = YL_VERSION;
 }

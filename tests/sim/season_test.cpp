@@ -2,6 +2,7 @@
 // change only the spelling, the command line writes what the library writes,
 // the schedule is a round robin and the records follow the scores.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -115,6 +116,7 @@ TEST(SimSeason, CommandLineWritesWhatTheLibraryWrites) {
   EXPECT_TRUE(FilesUnder(dir.path()) == FilesUnder(library->dir.path()));
 }
 
+// Every fault in the arguments is a usage error: status 2, nothing written.
 TEST(SimSeason, CommandLineRefusesBadOptions) {
   test::TempDir dir;
   for (const char* arguments : {"--games 3 --weeks 2", "--teams 1", "--eol both", "--ellipsis none",
@@ -122,7 +124,8 @@ TEST(SimSeason, CommandLineRefusesBadOptions) {
     const std::string out = std::string(arguments).empty() ? "" : " --out " + dir.path();
     const std::string command =
         std::string(YL_SIM_PATH) + out + " " + arguments + " > /dev/null 2>&1";
-    EXPECT_NE(std::system(command.c_str()), 0) << arguments;
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << arguments << ": " << status;
   }
   EXPECT_TRUE(dir.Names().empty());
 }

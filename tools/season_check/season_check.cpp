@@ -248,7 +248,11 @@ static int Check(int argc, char** argv) {
                "also compare returns, interceptions, defence, recoveries, fumbles, penalties "
                "and two-point tries");
   app.add_option("--keep", settings.keep, "write the files into this folder and keep them");
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
 
   const fs::path dir =
       !settings.keep.empty()

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "run/version.h"
 #include "season.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   CLI::App app{
       "Simulates a season of football games: DIR/teams/<Team>.fbt, "
       "DIR/games/<NNN>-<Visitor>-at-<Home>.txt and DIR/truth.json."};
+  app.set_version_flag("--version", std::string("yardledger-sim ") + yl::run::kVersion);
   app.add_option("--out", options.outDir, "folder to write into (created when missing)")
       ->required();
   app.add_option("--seed", options.seed, "random seed; the same seed gives the same bytes");
@@ -48,7 +50,13 @@ int main(int argc, char** argv) {
   app.add_option("--fumble-rate", options.game.fumbleRate,
                  "chance that a ball carrier fumbles (default 0.02)")
       ->check(CLI::Range(0.0, 1.0));
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // --help and --version end with 0; any fault in the arguments is a usage
+    // error, as in every program of the project.
+    return app.exit(e) == 0 ? 0 : 2;
+  }
 
   std::string error;
   if (!WriteSeason(options, error)) {
