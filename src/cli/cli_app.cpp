@@ -12,6 +12,8 @@
 #include <fstream>
 
 #include "cli/cli_platform.h"
+#include "cli/input_files.h"
+#include "cli/show_options.h"
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
 #include "options/settings_store.h"
@@ -23,29 +25,77 @@ namespace yl::cli {
 
 namespace {
 
-// A file the run will read: it must exist, be a file and open for reading.
-const CLI::Validator kReadableFile(
-    [](std::string& path) -> std::string {
-      struct stat info;
-      if (::stat(path.c_str(), &info) != 0) return "no such file: " + path;
-      if (S_ISDIR(info.st_mode)) return "is a folder, not a file: " + path;
-      std::ifstream in(path, std::ios::binary);
-      if (!in) return "cannot be read: " + path;
-      return std::string();
-    },
-    "FILE");
+// A file the run will read, or a folder of them: it must exist and be
+// readable. A team file among the transcripts gets a hint where it goes.
+CLI::Validator ReadableInput(bool transcripts) {
+  return CLI::Validator(
+      [transcripts](std::string& path) -> std::string {
+        struct stat info;
+        if (::stat(path.c_str(), &info) != 0) return "no such file or folder: " + path;
+        if (transcripts && !S_ISDIR(info.st_mode) && HasExtension(path, ".fbt"))
+          return path +
+                 " is a team file: team files go after -t (one per -t, or their "
+                 "folder: -t DIR)";
+        if (S_ISDIR(info.st_mode)) return std::string();
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return "cannot be read: " + path;
+        return std::string();
+      },
+      "");
+}
 
 // The report folder must exist before the run starts.
 const CLI::Validator kPrefixInFolder(
     [](std::string& path) -> std::string {
       const std::string folder = run::FolderOf(path);
-      if (run::NameOf(path).empty()) return "names a folder, not a file name: " + path;
+      if (run::NameOf(path).empty())
+        return "names a folder, not a prefix: " + path + " (write " + path +
+               (path.ends_with("/") ? "" : "/") + "Name for " + path +
+               (path.ends_with("/") ? "" : "/") + "Name.GS ...)";
       struct stat info;
       if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return "no such folder for the reports: " + folder;
       return std::string();
     },
-    "PATH");
+    "");
+
+// Help in plain words: value names instead of CLI11's types and labels.
+class HelpFormatter : public CLI::Formatter {
+ public:
+  std::string make_option_name(const CLI::Option* option, bool positional) const override {
+    return positional ? option->get_type_name() : CLI::Formatter::make_option_name(option, false);
+  }
+  std::string make_option_opts(const CLI::Option* option) const override {
+    return option->get_type_name().empty() || option->get_positional()
+               ? std::string()
+               : " " + option->get_type_name();
+  }
+  std::string make_usage(const CLI::App*, std::string name) const override {
+    return "Usage: " + name + " [OPTIONS] TRANSCRIPT|DIR...\n       " + name +
+           " --show-options [OPTIONS]\n";
+  }
+};
+
+const char* const kHelpFooter =
+    R"(Report files: PREFIX is -o's path with any extension dropped (-o Stats.txt
+gives Stats.GS), in the folder of that path; the suffix names the report:
+  .GS   game reports (game mode)
+  .CS   cumulative: player and team tables of all the games together
+  .LL   league: team season reports, team tables and league leaders
+  .SD   per-play: every play, game by game
+With --separate-files each game gets its own file, PREFIX.GS.Vis@Hom (the
+first letters of the two teams). A name already taken is numbered
+(PREFIX.GS.1, ...); no file is ever replaced.
+
+Examples:
+  yardledger-cli -m game -o week3/Week3 week3/games
+      a week's transcripts (the *.txt files of week3/games) in one game
+      report file, week3/Week3.GS
+  yardledger-cli -m league -t season/teams -o season/Season season/games
+      a season in league mode with the teams' files (the *.fbt files of
+      season/teams): season/Season.LL
+  yardledger-cli -m game --separate-files -o out/G g1.txt g2.txt
+      two games, one report file each: out/G.GS.Bea@Lio, ...)";
 
 // A settings store that has no file (no home folder): nothing is stored.
 class NoSettingsStore : public options::SettingsStore {
@@ -114,53 +164,80 @@ options::OutputOptions ApplyRequest(const CliRequest& r, options::OutputOptions 
 int RunCli(int argc, char** argv) {
   CliRequest r;
   CLI::App app("Compiles football game transcripts into statistics reports.", "yardledger-cli");
+  app.formatter(std::make_shared<HelpFormatter>());
+  app.get_formatter()->column_width(26);
+  app.footer(kHelpFooter);
   app.set_version_flag("--version", std::string("yardledger-cli ") + run::kVersion);
   app.add_option("-o,--prefix", r.prefix,
-                 "name reports after PATH's file name (extension dropped) and write them in "
-                 "PATH's folder; default ./Yardledger")
-      ->type_name("PATH")
+                 "where the reports go and their name: -o out/Week3\n"
+                 "writes out/Week3.GS ...; the folder must exist;\n"
+                 "default ./Yardledger")
+      ->type_name("PREFIX")
       ->check(kPrefixInFolder);
   // One file per -t, so that the transcripts after it are not taken as teams.
-  app.add_option("-t,--team", r.teams, "a team file (*.fbt); repeatable; read in the order given")
-      ->type_name("FILE")
+  app.add_option("-t,--team", r.teams,
+                 "a team file (*.fbt), or a folder standing for its\n"
+                 "*.fbt files; repeatable; read in the order given")
+      ->type_name("FILE|DIR")
       ->allow_extra_args(false)
-      ->check(kReadableFile);
+      ->check(ReadableInput(false));
   app.add_option("-m,--mode", r.mode, "game | cumulative | league")
       ->type_name("MODE")
-      ->check(CLI::IsMember({"game", "cumulative", "league"}));
+      ->check(CLI::IsMember({"game", "cumulative", "league"}).description(""));
   app.add_flag("--separate-files", r.separateFiles,
-               "game mode: one report file per game (default: one file)");
+               "game modes: one report file per game (default:\n"
+               "one file)");
   app.add_option("--format", r.format,
-                 "mac | windows | unix (line endings of reports and the error log)")
-      ->type_name("F")
-      ->check(CLI::IsMember({"mac", "windows", "unix"}));
+                 "mac | windows | unix: the line endings of the\n"
+                 "reports and the error log")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"mac", "windows", "unix"}).description(""));
   app.add_option("--leaders", r.leaders, "players per leader table; -1 lists every player")
       ->type_name("N")
-      ->check(CLI::Range(-1, 32767));
+      ->check(CLI::Range(-1, 32767).description(""));
   app.add_flag("--no-player-stats", r.noPlayerStats,
-               "leave the player stats out of cumulative reports");
+               "leave the player tables out of cumulative reports");
   app.add_flag("--no-team-stats", r.noTeamStats,
-               "leave the team stats out of cumulative or league reports");
+               "leave the team tables out of cumulative or league\n"
+               "reports");
   app.add_flag("--no-leaders", r.noLeaders, "leave the leader tables out of league reports");
   app.add_flag("--per-play", r.perPlay, "the per-play report mode");
   app.add_option("--error-log", r.errorLog,
-                 "where the error log goes when it has entries, numbered (PATH.1, ...) when "
-                 "taken; default: ErrorLog in the report folder")
+                 "where the error log goes when lines are not\n"
+                 "understood; numbered (PATH.1, ...) when taken;\n"
+                 "default: ErrorLog in the reports' folder")
       ->type_name("PATH");
   app.add_flag("--save-options", r.saveOptions,
                "also store the options given as the stored options");
+  app.add_flag("--show-options", r.showOptions,
+               "show the options a run would use, in words, and\n"
+               "run nothing");
   app.add_flag("-q,--quiet", r.quiet, "no progress display");
-  app.add_option("TRANSCRIPT", r.transcripts, "game transcripts, compiled in the order given")
-      ->required()
-      ->check(kReadableFile);
+  app.add_option("TRANSCRIPT", r.transcripts,
+                 "game transcripts, or folders standing for their\n"
+                 "*.txt files (in name order); compiled in the order\n"
+                 "given")
+      ->type_name("TRANSCRIPT|DIR...")
+      ->check(ReadableInput(true));
 
+  std::vector<std::string> transcriptFiles;
+  std::vector<std::string> teamFiles;
   try {
     app.parse(argc, argv);
+    if (r.transcripts.empty() && !r.showOptions) throw CLI::RequiredError("TRANSCRIPT|DIR");
     if (r.perPlay && r.mode && *r.mode != "game")
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);
+    for (const std::string& path : r.transcripts) {
+      if (std::string error = AddInput(path, ".txt", transcriptFiles); !error.empty())
+        throw CLI::ValidationError("TRANSCRIPT|DIR", error);
+    }
+    for (const std::string& path : r.teams) {
+      if (std::string error = AddInput(path, ".fbt", teamFiles); !error.empty())
+        throw CLI::ValidationError("--team", error);
+    }
     // The log must never take the place of what the run reads.
-    for (const std::vector<std::string>* inputs : {&r.transcripts, &r.teams}) {
+    for (const std::vector<std::string>* inputs : {&transcriptFiles, &teamFiles}) {
       for (const std::string& input : *inputs) {
         std::error_code error;
         if (!r.errorLog.empty() && std::filesystem::equivalent(r.errorLog, input, error))
@@ -183,12 +260,29 @@ int RunCli(int argc, char** argv) {
       settingsPath.empty() ? static_cast<options::SettingsStore&>(noStore) : iniStore;
   ReadOnlyStore readOnly(store);
   options::OutputOptions stored;
-  options::LoadOptions(r.saveOptions ? store : readOnly, stored);
+  const options::LoadResult loaded = options::LoadOptions(r.saveOptions ? store : readOnly, stored);
   options::OutputOptions chosen = ApplyRequest(r, stored);
   if (r.saveOptions && !options::SaveOptions(store, chosen)) {
     std::fprintf(stderr, "yardledger-cli: could not store the options in %s\n",
                  settingsPath.empty() ? "(no settings folder)" : settingsPath.c_str());
     return 1;
+  }
+  if (r.showOptions) {
+    const std::string where = settingsPath.empty() ? "(no settings folder)" : settingsPath;
+    std::string head;
+    if (r.saveOptions) {
+      head = "Options stored in " + where + ":";
+    } else {
+      head = loaded == options::LoadResult::kStored ? "Stored options (" + where + ")"
+             : loaded == options::LoadResult::kNone
+                 ? "Default options (nothing stored in " + where + ")"
+                 : "Default options (the value stored in " + where + " is not valid)";
+      if (options::EncodeOptionsText(chosen) != options::EncodeOptionsText(stored))
+        head += " with the command line's changes";
+      head += ":";
+    }
+    std::printf("%s\n%s", head.c_str(), DescribeOptions(chosen, r.prefix).c_str());
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
   }
 
   const run::PrefixReply reply = run::MakePrefixReply(r.prefix);
@@ -196,10 +290,10 @@ int RunCli(int argc, char** argv) {
                        !r.quiet && ::isatty(STDERR_FILENO) != 0);
   compile::CompileRun compile(platform, chosen);
   std::vector<run::TransRecord> transcripts;
-  for (const std::string& path : r.transcripts)
+  for (const std::string& path : transcriptFiles)
     transcripts.push_back(run::MakeInputFileRecord(path));
   std::vector<run::TeamFileRecord> teams;
-  for (const std::string& path : r.teams)
+  for (const std::string& path : teamFiles)
     teams.push_back(run::MakeInputFileRecord(path));
 
   SignalStop signals;

@@ -24,6 +24,7 @@ struct CliRequest {
   bool perPlay = false;
   std::string errorLog;
   bool saveOptions = false;
+  bool showOptions = false;
   bool quiet = false;
 };
 

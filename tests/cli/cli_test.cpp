@@ -53,15 +53,39 @@ struct CliFixture : testing::Test {
   }
 };
 
+// The help names every option with a plain value name, explains the report
+// suffixes, gives examples, and fits a terminal of 80 columns.
 TEST_F(CliFixture, HelpShowsTheInterface) {
   const CliResult r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* word :
-       {"-o,--prefix", "-t,--team", "-m,--mode", "--separate-files", "--format", "--leaders",
-        "--no-player-stats", "--no-team-stats", "--no-leaders", "--per-play", "--error-log",
-        "--save-options", "-q,--quiet", "--version", "TRANSCRIPT"}) {
+  for (const char* word : {"-o,--prefix PREFIX",
+                           "-t,--team FILE|DIR",
+                           "-m,--mode MODE",
+                           "--separate-files",
+                           "--format FORMAT",
+                           "--leaders N",
+                           "--no-player-stats",
+                           "--no-team-stats",
+                           "--no-leaders",
+                           "--per-play",
+                           "--error-log PATH",
+                           "--save-options",
+                           "--show-options",
+                           "-q,--quiet",
+                           "--version",
+                           "TRANSCRIPT|DIR...",
+                           "  .GS ",
+                           "  .CS ",
+                           "  .LL ",
+                           "  .SD ",
+                           "Examples:"}) {
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
   }
+  for (const char* type : {"TEXT", "REQUIRED", ":FILE", "INT", "{game"})
+    EXPECT_EQ(r.out.find(type), std::string::npos) << type;
+  std::size_t start = 0;
+  for (std::size_t end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
+    EXPECT_LE(end - start, 80u) << r.out.substr(start, end - start);
   const CliResult v = Run({"--version"});
   EXPECT_EQ(v.status, 0);
   EXPECT_EQ(v.out, "yardledger-cli 1.2.8\n");
@@ -76,7 +100,9 @@ class CliUsageTest : public CliFixture, public testing::WithParamInterface<Usage
 
 TEST_P(CliUsageTest, IsAUsageError) {
   dir.Write("game.txt", test::SmallGame("Bears", "Lions"));
-  ::mkdir(dir.File("config").c_str(), 0755);  // a folder is no transcript
+  dir.Write("Lions.fbt", std::string(2610, '\0'));
+  dir.Write("Bears.fbt", std::string(2610, '\0'));
+  ::mkdir(dir.File("empty").c_str(), 0755);
   const CliResult r = Run(GetParam().args);
   EXPECT_EQ(r.status, 2) << r.err;
   EXPECT_NE(r.err.find(GetParam().named), std::string::npos) << r.err;
@@ -95,7 +121,13 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{{"-o", "nofolder/x", "game.txt"}, "nofolder"},
                     UsageCase{{"--per-play", "-m", "league", "game.txt"}, "--per-play"},
                     UsageCase{{"--bogus", "game.txt"}, "--bogus"},
-                    UsageCase{{"config"}, "config"}));
+                    UsageCase{{"empty"}, "no *.txt file in the folder empty"},
+                    UsageCase{{"-t", "empty", "game.txt"}, "no *.fbt file in the folder empty"},
+                    UsageCase{{"-o", "empty/", "game.txt"}, "empty/Name.GS"},
+                    // What a shell makes of -t teams/*.fbt.
+                    UsageCase{{"-t", "Bears.fbt", "Lions.fbt", "game.txt"},
+                              "Lions.fbt is a team file: team files go after -t (one per -t, or "
+                              "their folder: -t DIR)"}));
 
 TEST_F(CliFixture, AnUnreadableFirstLineIsLoggedAndTheRunGoesOn) {
   dir.Write("bad.txt", "nothing to see here\r\n");
@@ -266,6 +298,70 @@ TEST_F(CliFixture, ModesAndSeparateFiles) {
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.SD.Eag@Gia")).substr(0, start.size()), start);
   r = Run({"-q", "-o", "w", "--per-play", "g1.txt", "g2.txt"});
   EXPECT_EQ(r.out, "w.SD\n");
+}
+
+// Folders stand for their files: transcripts in name order (numbers as
+// numbers), team files read as if named one by one.
+TEST_F(CliFixture, FoldersStandForTheirFiles) {
+  ::mkdir(dir.File("games").c_str(), 0755);
+  ::mkdir(dir.File("teams").c_str(), 0755);
+  dir.Write("games/Week 10.txt", test::SmallGame("Eagles", "Giants"));
+  dir.Write("games/Week 2.txt", test::SmallGame("Bears", "Lions"));
+  dir.Write("teams/Lions.fbt", std::string(2610, '\0'));
+  ::mkdir(dir.File("loose").c_str(), 0755);
+  dir.Write("loose/Week 2.txt", test::SmallGame("Bears", "Lions"));
+  dir.Write("loose/Week 10.txt", test::SmallGame("Eagles", "Giants"));
+  const CliResult folders =
+      Run({"-q", "-m", "game", "-o", "f", "-t", "teams", "--separate-files", "games"});
+  EXPECT_EQ(folders.status, 0) << folders.err;
+  EXPECT_EQ(folders.out, "f.GS.Bea@Lio\nf.GS.Eag@Gia\n");
+  const CliResult files = Run({"-q", "-m", "game", "-o", "n", "-t", "teams/Lions.fbt",
+                               "--separate-files", "loose/Week 2.txt", "loose/Week 10.txt"});
+  EXPECT_EQ(files.out, "n.GS.Bea@Lio\nn.GS.Eag@Gia\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("f.GS.Bea@Lio")),
+            test::ReadFileBytes(dir.File("n.GS.Bea@Lio")));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("f.GS.Eag@Gia")),
+            test::ReadFileBytes(dir.File("n.GS.Eag@Gia")));
+}
+
+// --show-options: the options in words, with the command line's changes,
+// and nothing run or written.
+TEST_F(CliFixture, ShowOptionsDescribesTheOptionsAndRunsNothing) {
+  const std::string conf = dir.File("config/Corbelton/yardledger.conf");
+  const CliResult defaults = Run({"--show-options"});
+  EXPECT_EQ(defaults.status, 0);
+  EXPECT_EQ(defaults.out,
+            "Default options (nothing stored in " + conf +
+                "):\n"
+                "  mode            game\n"
+                "  report files    ./Yardledger.GS\n"
+                "  game mode       one file\n"
+                "  per-play mode   one file per game\n"
+                "  cumulative      player tables, team tables\n"
+                "  league          team season reports, team tables, leader tables of 20 players\n"
+                "  line endings    windows (CR LF)\n");
+  ASSERT_EQ(Run({"--save-options", "-m", "league", "--no-team-stats", "--leaders", "-1", "--format",
+                 "unix", "--show-options"})
+                .status,
+            0);
+  const CliResult stored = Run({"--show-options", "-o", "Season.txt"});
+  EXPECT_NE(stored.out.find("Stored options (" + conf +
+                            "):\n  mode            league\n"
+                            "  report files    Season.LL\n"),
+            std::string::npos)
+      << stored.out;
+  EXPECT_NE(stored.out.find("  league          leader tables of every player\n"
+                            "  line endings    unix (LF)\n"),
+            std::string::npos)
+      << stored.out;
+  dir.Write("game.txt", test::SmallGame("Bears", "Lions"));
+  const CliResult changed = Run({"--show-options", "--per-play", "--separate-files", "game.txt"});
+  EXPECT_NE(changed.out.find("with the command line's changes:\n  mode            per-play\n"
+                             "  report files    ./Yardledger.SD.Vis@Hom, one per game"),
+            std::string::npos)
+      << changed.out;
+  EXPECT_FALSE(test::FileExists(dir.File("Yardledger.SD")));
+  EXPECT_NE(Run({"--show-options"}).out.find("mode            league"), std::string::npos);
 }
 
 TEST_F(CliFixture, EachTeamOptionTakesOneFile) {
