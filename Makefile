@@ -5,8 +5,11 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
+DESTDIR ?=
+PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build asan demo test test-normal test-asan bench fuzz clean
+.PHONY: all deps configure build asan demo test test-normal test-asan install package bench fuzz clean
 
 all: build
 
@@ -37,6 +40,19 @@ test-asan: asan
 
 test: test-normal test-asan
 
+# The programs, desktop entry, icon, metainfo and manual pages under PREFIX
+# (DESTDIR, when given, is put before it, as packagers expect).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package from a Release build of its own: $(PACKAGE_BUILD)/yardledger_<version>_amd64.deb.
+package:
+	./scripts/install-deps dpkg-dev
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
@@ -52,4 +68,4 @@ fuzz:
 	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -24,6 +24,8 @@ class NoSettingsStore : public yl::options::SettingsStore {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("yardledger"));
+  // Lets the desktop match the window to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("yardledger"));
   QApplication::setWindowIcon(yl::shell::ProgramIcon());
 
   const std::string settingsPath = yl::options::DefaultSettingsPath();
