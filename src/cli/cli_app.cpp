@@ -12,13 +12,13 @@
 #include <fstream>
 
 #include "cli/cli_platform.h"
-#include "cli/input_files.h"
 #include "cli/show_options.h"
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
 #include "options/settings_store.h"
 #include "run/alert.h"
 #include "run/file_layer.h"
+#include "run/input_folders.h"
 #include "run/version.h"
 
 namespace yl::cli {
@@ -32,7 +32,7 @@ CLI::Validator ReadableInput(bool transcripts) {
       [transcripts](std::string& path) -> std::string {
         struct stat info;
         if (::stat(path.c_str(), &info) != 0) return "no such file or folder: " + path;
-        if (transcripts && !S_ISDIR(info.st_mode) && HasExtension(path, ".fbt"))
+        if (transcripts && !S_ISDIR(info.st_mode) && run::HasExtension(path, ".fbt"))
           return path +
                  " is a team file: team files go after -t (one per -t, or their "
                  "folder: -t DIR)";
@@ -229,11 +229,11 @@ int RunCli(int argc, char** argv) {
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);
     for (const std::string& path : r.transcripts) {
-      if (std::string error = AddInput(path, ".txt", transcriptFiles); !error.empty())
+      if (std::string error = run::AddInput(path, ".txt", transcriptFiles); !error.empty())
         throw CLI::ValidationError("TRANSCRIPT|DIR", error);
     }
     for (const std::string& path : r.teams) {
-      if (std::string error = AddInput(path, ".fbt", teamFiles); !error.empty())
+      if (std::string error = run::AddInput(path, ".fbt", teamFiles); !error.empty())
         throw CLI::ValidationError("--team", error);
     }
     // The log must never take the place of what the run reads.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace yl::options {
 
@@ -49,7 +50,15 @@ OutputOptions DecodeOptionBytes(const std::array<std::uint8_t, kOptionsBytes>& b
 // The 56 lower-case hexadecimal digits of the record.
 std::string EncodeOptionsText(const OutputOptions& options);
 
-// Where the one stored value lives; front ends and tests provide it.
+// A value the front ends keep beside the options under its own key (a
+// remembered folder, a window's size); no value removes the key. Values are
+// one line of text.
+struct StoredValue {
+  std::string key;
+  std::optional<std::string> value;
+};
+
+// Where the stored options live; front ends and tests provide it.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -57,6 +66,12 @@ class SettingsStore {
   // Both return false when the store could not be changed.
   virtual bool WriteOptions(std::string_view text) = 0;
   virtual bool DeleteOptions() = 0;
+
+  // Other values of the same store. A store that keeps only the options
+  // remembers nothing else.
+  virtual std::optional<std::string> ReadValue(std::string_view /*key*/) { return std::nullopt; }
+  // Changes all the keys at once; false when the store could not be changed.
+  virtual bool WriteValues(const std::vector<StoredValue>& /*values*/) { return false; }
 };
 
 // How LoadOptions ended: the stored value was used, or why the defaults were

@@ -34,11 +34,15 @@ std::optional<std::string_view> SectionName(std::string_view line) {
   return Trim(line.substr(1, line.size() - 2));
 }
 
-// "key = value" with the key kKey gives value.
-std::optional<std::string_view> KeyValue(std::string_view line) {
+// "key = value" gives key and value; any other line gives nothing.
+struct KeyValue {
+  std::string_view key;
+  std::string_view value;
+};
+std::optional<KeyValue> SplitKeyValue(std::string_view line) {
   const auto eq = line.find('=');
-  if (eq == std::string_view::npos || Trim(line.substr(0, eq)) != kKey) return std::nullopt;
-  return Trim(line.substr(eq + 1));
+  if (eq == std::string_view::npos) return std::nullopt;
+  return KeyValue{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
 }
 
 std::vector<std::string> ReadLines(const std::string& path, bool& exists) {
@@ -107,53 +111,82 @@ std::string DefaultSettingsPath() {
 }
 
 std::optional<std::string> IniSettingsStore::ReadOptions() {
+  return ReadValue(kKey);
+}
+
+bool IniSettingsStore::WriteOptions(std::string_view text) {
+  return Update({{std::string(kKey), std::string(text)}});
+}
+
+bool IniSettingsStore::DeleteOptions() {
+  return Update({{std::string(kKey), std::nullopt}});
+}
+
+std::optional<std::string> IniSettingsStore::ReadValue(std::string_view key) {
   bool exists = false;
   bool inSection = false;
   for (const std::string& line : ReadLines(path_, exists)) {
     if (const auto section = SectionName(line)) {
       inSection = *section == kSection;
     } else if (inSection) {
-      if (const auto value = KeyValue(line)) return std::string(*value);
+      if (const auto pair = SplitKeyValue(line); pair && pair->key == key)
+        return std::string(pair->value);
     }
   }
   return std::nullopt;
 }
 
-bool IniSettingsStore::WriteOptions(std::string_view text) {
-  return Update(text);
+bool IniSettingsStore::WriteValues(const std::vector<StoredValue>& values) {
+  for (const StoredValue& stored : values) {
+    if (stored.value && stored.value->find_first_of("\r\n") != std::string::npos) return false;
+  }
+  return Update(values);
 }
 
-bool IniSettingsStore::DeleteOptions() {
-  return Update(std::nullopt);
-}
-
-bool IniSettingsStore::Update(const std::optional<std::string_view>& value) {
+bool IniSettingsStore::Update(const std::vector<StoredValue>& values) {
   bool exists = false;
   const std::vector<std::string> lines = ReadLines(path_, exists);
-  if (!exists && !value) return true;
+  std::vector<bool> written(values.size(), false);
+  const auto anyToWrite = [&] {
+    for (std::size_t i = 0; i < values.size(); ++i)
+      if (values[i].value && !written[i]) return true;
+    return false;
+  };
+  if (!exists && !anyToWrite()) return true;
   std::ostringstream out;
+  // Writes the value of `key` where its old line was (the first time), or
+  // every value not written yet when `key` is empty.
+  const auto writeKeys = [&](std::string_view key) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (written[i] || (!key.empty() && values[i].key != key)) continue;
+      if (values[i].value) out << values[i].key << '=' << *values[i].value << '\n';
+      written[i] = true;
+    }
+  };
+  const auto changes = [&](std::string_view key) {
+    for (const StoredValue& stored : values)
+      if (stored.key == key) return true;
+    return false;
+  };
   bool inSection = false;
   bool sectionSeen = false;
-  bool written = false;
-  const auto writeKey = [&] {
-    if (value && !written) out << kKey << '=' << *value << '\n';
-    written = true;
-  };
   for (const std::string& line : lines) {
     if (const auto section = SectionName(line)) {
-      if (inSection) writeKey();  // the key was missing from its section
+      if (inSection) writeKeys({});  // keys missing from their section
       inSection = *section == kSection;
       sectionSeen = sectionSeen || inSection;
-    } else if (inSection && KeyValue(line)) {
-      writeKey();  // replaces the old line; a duplicate key is dropped
-      continue;
+    } else if (inSection) {
+      if (const auto pair = SplitKeyValue(line); pair && changes(pair->key)) {
+        writeKeys(pair->key);  // replaces the old line; a duplicate key is dropped
+        continue;
+      }
     }
     out << line << '\n';
   }
-  if (inSection) writeKey();
-  if (!sectionSeen && value) {
+  if (inSection) writeKeys({});
+  if (!sectionSeen && anyToWrite()) {
     out << '[' << kSection << "]\n";
-    writeKey();
+    writeKeys({});
   }
   return WriteAtomically(path_, out.str());
 }

@@ -1,5 +1,6 @@
 // The per-user settings store shared by every front end: an INI file,
-// $XDG_CONFIG_HOME/Corbelton/yardledger.conf, section [Settings], key Options.
+// $XDG_CONFIG_HOME/Corbelton/yardledger.conf, section [Settings], key Options;
+// the front ends' other values are keys of the same section.
 #pragma once
 
 #include <optional>
@@ -21,12 +22,15 @@ class IniSettingsStore : public SettingsStore {
   std::optional<std::string> ReadOptions() override;
   bool WriteOptions(std::string_view text) override;
   bool DeleteOptions() override;
+  std::optional<std::string> ReadValue(std::string_view key) override;
+  // A value holding a line end is refused (false, nothing written).
+  bool WriteValues(const std::vector<StoredValue>& values) override;
 
   const std::string& path() const { return path_; }
 
  private:
-  // Replaces (or, with no value, removes) the key; every other line stays.
-  bool Update(const std::optional<std::string_view>& value);
+  // Replaces (or, with no value, removes) each key; every other line stays.
+  bool Update(const std::vector<StoredValue>& values);
   std::string path_;
 };
 

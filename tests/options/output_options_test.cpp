@@ -218,6 +218,28 @@ TEST(IniSettingsStore, AddsTheKeyToAnExistingSection) {
   EXPECT_EQ(store.ReadOptions(), "ff");
 }
 
+TEST(IniSettingsStore, OtherValuesChangeTogetherAndLeaveTheOptionsAlone) {
+  test::TempDir dir;
+  const std::string path =
+      dir.Write("s.conf", "[Other]\nSize=9\n[Settings]\nSize = 1x1\nOptions=ab\nGone=x\n");
+  IniSettingsStore store(path);
+  EXPECT_EQ(store.ReadValue("Size"), "1x1");
+  EXPECT_FALSE(store.ReadValue("Folder").has_value());
+  ASSERT_TRUE(store.WriteValues({{"Size", "600x400"}, {"Gone", std::nullopt}, {"Folder", "/a b"}}));
+  EXPECT_EQ(test::ReadFileBytes(path),
+            "[Other]\nSize=9\n[Settings]\nSize=600x400\nOptions=ab\nFolder=/a b\n");
+  EXPECT_EQ(store.ReadOptions(), "ab");
+  // A value of more than one line would break the file: refused whole.
+  EXPECT_FALSE(store.WriteValues({{"Folder", "/c"}, {"Size", "1\nOptions=00"}}));
+  EXPECT_EQ(store.ReadValue("Folder"), "/a b");
+  // Writing the options keeps the other values.
+  ASSERT_TRUE(store.WriteOptions("cd"));
+  EXPECT_EQ(store.ReadValue("Size"), "600x400");
+  IniSettingsStore fresh(dir.File("new.conf"));
+  ASSERT_TRUE(fresh.WriteValues({{"Folder", "/x"}}));
+  EXPECT_EQ(test::ReadFileBytes(fresh.path()), "[Settings]\nFolder=/x\n");
+}
+
 TEST(IniSettingsStore, UnwritableFolderIsReportedNotIgnored) {
   IniSettingsStore store("/proc/yardledger-cannot-write/yardledger.conf");
   EXPECT_FALSE(store.WriteOptions("00"));

@@ -1,6 +1,6 @@
-// Folders on the command line: which files a folder stands for, and in what
+// Folders as input: which files a folder stands for, and in what
 // order.
-#include "cli/input_files.h"
+#include "run/input_folders.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 
 #include "support/temp_dir.h"
 
-namespace yl::cli {
+namespace yl::run {
 namespace {
 
 TEST(NaturalLess, OrdersNamesAsAPersonReadsThem) {
@@ -79,4 +79,4 @@ TEST(AddInput, AFolderStandsForItsFilesOfTheKindInNaturalOrder) {
 }
 
 }  // namespace
-}  // namespace yl::cli
+}  // namespace yl::run

@@ -1,11 +1,11 @@
-// Folders on the command line.
-#include "cli/input_files.h"
+// Folders as input.
+#include "run/input_folders.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-namespace yl::cli {
+namespace yl::run {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::string AddInput(const std::string& argument, std::string_view extension,
   return std::string();
 }
 
-}  // namespace yl::cli
+}  // namespace yl::run

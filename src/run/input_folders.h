@@ -1,4 +1,4 @@
-// Input files named on the command line: a folder stands for the files of
+// Input files named by the user: a folder stands for the files of
 // one kind directly inside it, in the order a person reads their names.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace yl::cli {
+namespace yl::run {
 
 // Names as a person orders them: letter case ignored (as the desktop
 // program's lists order them) and runs of digits compared as numbers, so
@@ -23,4 +23,4 @@ bool HasExtension(std::string_view name, std::string_view extension);
 std::string AddInput(const std::string& argument, std::string_view extension,
                      std::vector<std::string>& files);
 
-}  // namespace yl::cli
+}  // namespace yl::run
