@@ -1,34 +1,31 @@
-// The real file dialogs and message boxes.
+// The real file dialogs, message boxes and file manager.
 #include "shell/dialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace yl::shell {
 
-QStringList QtDialogs::AskOpenFiles(QWidget* parent, const QString& filter) {
-  QFileDialog dialog(parent, QStringLiteral("Open"), folder_);
+QStringList QtDialogs::AskOpenFiles(QWidget* parent, const QString& filter, const QString& folder) {
+  QFileDialog dialog(parent, QFileDialog::tr("Open"), folder);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setNameFilter(filter);
   if (dialog.exec() != QDialog::Accepted) return {};
-  const QStringList paths = dialog.selectedFiles();
-  if (!paths.isEmpty()) RememberFolder(paths.front());
-  return paths;
+  return dialog.selectedFiles();
 }
 
 QString QtDialogs::AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
-                               bool confirmReplace) {
-  QFileDialog dialog(parent, title, folder_);
+                               bool confirmReplace, const QString& folder) {
+  QFileDialog dialog(parent, title, folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmReplace);
   if (!proposedName.isEmpty()) dialog.selectFile(proposedName);
   if (dialog.exec() != QDialog::Accepted) return {};
-  const QString path = dialog.selectedFiles().value(0);
-  if (!path.isEmpty()) RememberFolder(path);
-  return path;
+  return dialog.selectedFiles().value(0);
 }
 
 void QtDialogs::ShowWarning(QWidget* parent, const QString& title, const QString& text) {
@@ -36,8 +33,14 @@ void QtDialogs::ShowWarning(QWidget* parent, const QString& title, const QString
   box.exec();
 }
 
-void QtDialogs::RememberFolder(const QString& path) {
-  folder_ = QFileInfo(path).absolutePath();
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::ShowFolder(QWidget*, const QString& folder) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 }  // namespace yl::shell

@@ -1,5 +1,5 @@
-// The platform's own dialogs (open and save file, message boxes), reached
-// through one interface so that tests can answer them.
+// The platform's own dialogs (open and save file, message boxes) and the
+// file manager, reached through one interface so that tests can answer them.
 #pragma once
 
 #include <QString>
@@ -13,30 +13,32 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // Open-file dialog with multiple selection; filter in Qt's form
-  // ("Team Files (*.fbt);;All Files (*)"). Returns the chosen paths, none
-  // when cancelled.
-  virtual QStringList AskOpenFiles(QWidget* parent, const QString& filter) = 0;
-  // Save-file dialog without a filter. confirmReplace: ask before an
-  // existing file is chosen. Returns the chosen path, "" when cancelled.
+  // Open-file dialog with multiple selection, opening in `folder` ("" for
+  // the dialog's own choice); filter in Qt's form ("Team Files (*.fbt);;All
+  // Files (*)"). Returns the chosen paths, none when cancelled.
+  virtual QStringList AskOpenFiles(QWidget* parent, const QString& filter,
+                                   const QString& folder) = 0;
+  // Save-file dialog without a filter, opening in `folder`. confirmReplace:
+  // ask before an existing file is chosen. Returns the chosen path, "" when
+  // cancelled.
   virtual QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
-                              bool confirmReplace) = 0;
+                              bool confirmReplace, const QString& folder) = 0;
   // A modal message box with a warning icon and an OK button.
   virtual void ShowWarning(QWidget* parent, const QString& title, const QString& text) = 0;
+  // A modal question with Yes and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+  // Shows the folder in the system's file manager; false when none could.
+  virtual bool ShowFolder(QWidget* parent, const QString& folder) = 0;
 };
 
-// The real dialogs. Every file dialog opens in the folder of the file chosen
-// last, so the error log is proposed beside the reports.
 class QtDialogs : public Dialogs {
  public:
-  QStringList AskOpenFiles(QWidget* parent, const QString& filter) override;
+  QStringList AskOpenFiles(QWidget* parent, const QString& filter, const QString& folder) override;
   QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
-                      bool confirmReplace) override;
+                      bool confirmReplace, const QString& folder) override;
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
-
- private:
-  void RememberFolder(const QString& path);
-  QString folder_;
+  bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
+  bool ShowFolder(QWidget* parent, const QString& folder) override;
 };
 
 }  // namespace yl::shell

@@ -1,6 +1,9 @@
 // yardledger: the desktop program. Loads the stored output options and runs
 // the main window; when it closes, the program ends.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "options/settings_store.h"
 #include "shell/dialogs.h"
@@ -27,6 +30,17 @@ int main(int argc, char** argv) {
   // Lets the desktop match the window to the installed entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("yardledger"));
   QApplication::setWindowIcon(yl::shell::ProgramIcon());
+  // Translations of the program's texts and of Qt's own dialogs, where the
+  // user's language has them.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+  QTranslator ownTexts;
+  if (ownTexts.load(
+          QLocale(), QStringLiteral("yardledger"), QStringLiteral("_"),
+          QApplication::applicationDirPath() + QStringLiteral("/../share/yardledger/translations")))
+    QApplication::installTranslator(&ownTexts);
 
   const std::string settingsPath = yl::options::DefaultSettingsPath();
   yl::options::IniSettingsStore iniStore(settingsPath);

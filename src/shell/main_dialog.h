@@ -1,21 +1,25 @@
 // The main window: the transcript list and the team-file list, the buttons
 // that fill them, the output options and Compile Stats, which asks for the
-// prefix of the report files and runs the compile.
+// prefix of the report files, runs the compile and shows what it wrote.
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include "options/output_options.h"
 #include "run/output_files.h"
+#include "shell/remembered.h"
+#include "shell/run_summary.h"
 
-class QAction;
 class QCheckBox;
-class QListWidget;
+class QFrame;
+class QLabel;
 class QPushButton;
 
 namespace yl::shell {
 
 class Dialogs;
+class FileList;
 class ShellPlatform;
 
 // The open dialogs' filters.
@@ -27,44 +31,54 @@ inline QString TeamFileFilter() {
 }
 
 class MainDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  enum ControlId {
-    kCompileStats = 1,
-    kTeamList = 1000,
-    kTranscriptList = 1001,
-    kAddTranscripts = 1003,
-    kRemoveTranscripts = 1004,
-    kOutputOptions = 1007,
-    kAddTeamFiles = 1008,
-    kRemoveTeamFiles = 1009,
-    kSeparator = 1029,
-    kAddTeams = 1032,
+  // The window's controls, in their tab order.
+  struct Controls {
+    FileList* transcripts = nullptr;
+    QPushButton* addTranscripts = nullptr;
+    QPushButton* removeTranscripts = nullptr;
+    QPushButton* outputOptions = nullptr;
+    QPushButton* compile = nullptr;
+    QCheckBox* addTeams = nullptr;
+    QFrame* separator = nullptr;
+    QLabel* teamLabel = nullptr;
+    FileList* teams = nullptr;
+    QPushButton* addTeamFiles = nullptr;
+    QPushButton* removeTeamFiles = nullptr;
   };
 
+  // Restores the lists, the Add Teams tick and the size the program was
+  // left with.
   MainDialog(ShellPlatform& platform, Dialogs& dialogs, options::OutputOptions& options,
              options::SettingsStore& store, QWidget* parent = nullptr);
   ~MainDialog() override;
 
-  int collapsedHeight() const { return collapsedHeight_; }
-  int fullHeight() const { return fullHeight_; }
+  const Controls& controls() const { return controls_; }
   bool running() const { return running_; }
   // The program's exit status once the window has closed: 1 after a fatal
   // alert, else 0.
   int exitStatus() const { return exitStatus_; }
   // "About Yardledger...", offered by the window's context menu.
   QAction* aboutAction() const { return about_; }
+  // The summary of the last completed run while it is open, else nullptr.
+  RunSummary* summary() const { return summary_; }
 
   // Escape or closing the window ends the program, but not while a run is
   // under way.
   void reject() override;
+  // Keeps the lists, the tick and the size for the next session, then ends.
+  void done(int result) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void AddFiles(QListWidget* list, const QString& filter);
-  void RemoveSelected(QListWidget* list);
+  void BuildControls();
+  void AddFiles(FileList* list, const QString& filter, Place place);
+  void ListsChanged();
   void SetExpanded(bool expanded);
   void OpenOutputOptions();
   void CompileStats();
@@ -74,18 +88,15 @@ class MainDialog : public QDialog {
   Dialogs& dialogs_;
   options::OutputOptions& options_;
   options::SettingsStore& store_;
+  Remembered remembered_;
 
-  QWidget* content_;
-  QListWidget* transcripts_;
-  QListWidget* teams_;
-  QPushButton* compile_;
-  QPushButton* removeTranscripts_;
-  QPushButton* removeTeamFiles_;
-  QList<QWidget*> teamSection_;
-  QAction* about_;
-  int collapsedHeight_ = 0;
-  int fullHeight_ = 0;
+  Controls controls_;
+  QWidget* content_ = nullptr;
+  QWidget* teamSection_ = nullptr;
+  QAction* about_ = nullptr;
+  QPointer<RunSummary> summary_;
   bool running_ = false;
+  bool quitAfterRun_ = false;
   int exitStatus_ = 0;
   run::PrefixReply lastReply_;
 };

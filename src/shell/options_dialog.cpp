@@ -4,13 +4,16 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
-#include "shell/dialog_layout.h"
 #include "shell/dialogs.h"
 #include "shell/program.h"
 
@@ -18,10 +21,27 @@ namespace yl::shell {
 
 namespace {
 
-QFrame* EtchedFrame(QWidget* parent, const DialogUnits& units, int x, int y, int w, int h) {
+// A report kind's group: its choice, then its settings indented under it.
+QFrame* ReportGroup(QWidget* parent, QAbstractButton* choice, const QList<QWidget*>& settings,
+                    QLayout* more = nullptr) {
   auto* frame = new QFrame(parent);
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Place(frame, units, x, y, w, h);
+  auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(choice);
+  const QStyle* style = choice->style();
+  const int indent = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, choice) +
+                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, choice);
+  const auto indented = [&](auto add) {
+    auto* row = new QHBoxLayout;
+    row->addSpacing(indent);
+    add(row);
+    row->addStretch(1);
+    layout->addLayout(row);
+  };
+  for (QWidget* setting : settings)
+    indented([setting](QHBoxLayout* row) { row->addWidget(setting); });
+  if (more != nullptr) indented([more](QHBoxLayout* row) { row->addLayout(more); });
+  layout->addStretch(1);
   return frame;
 }
 
@@ -45,135 +65,153 @@ TopNumber ReadTopNumber(const QString& text) {
 OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
                                          options::SettingsStore& store, Dialogs& dialogs,
                                          QWidget* parent)
-    : QDialog(parent),
-      options_(options),
-      store_(store),
-      dialogs_(dialogs),
-      copy_(options),
-      units_(font()) {
-  // Dialog 136: 242 × 126 dialog units.
-  const DialogUnits& units = units_;
-  setWindowTitle(QStringLiteral("Output Options"));
-  setFixedSize(units.X(242), units.Y(126));
+    : QDialog(parent), options_(options), store_(store), dialogs_(dialogs), copy_(options) {
+  setWindowTitle(tr("Output Options"));
+  Controls& c = controls_;
+  // Radio buttons behave as the button groups decide.
+  const auto radio = [this](const QString& text, bool checked) {
+    auto* button = new QRadioButton(text, this);
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    return button;
+  };
+  const auto check = [this](const QString& text, bool checked) {
+    auto* box = new QCheckBox(text, this);
+    box->setChecked(checked);
+    return box;
+  };
 
-  // The three report groups, each in its etched frame.
-  EtchedFrame(this, units, 5, 4, 115, 38);
-  EtchedFrame(this, units, 126, 4, 111, 79);
-  EtchedFrame(this, units, 5, 46, 115, 37);
+  // Made in the tab order.
+  c.gameStats = radio(tr("Game Stats"), copy_.gameStats);
+  c.oneFile = radio(tr("Output to One File"), copy_.oneFile);
+  c.separateFiles = radio(tr("Output to Separate Files"), copy_.separateFiles);
+  c.leagueStats = radio(tr("League Stats"), copy_.leagueStats);
+  c.leagueTeamStats = check(tr("Team Stats"), copy_.leagueTeamStats);
+  c.leagueLeaders = check(tr("League Leaders"), copy_.leagueLeaders);
+  c.topLabel = new QLabel(tr("Top"), this);
+  c.top = new QLineEdit(QString::number(copy_.leadersCount), this);
+  c.top->setMaximumWidth(c.top->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                         c.top->fontMetrics().averageCharWidth() * 2);
+  c.topLabel->setBuddy(c.top);
+  c.playersLabel = new QLabel(tr("Players"), this);
+  c.cumulativeStats = radio(tr("Cumulative Stats"), copy_.cumulativeStats);
+  c.cumulativePlayerStats = check(tr("Player Stats"), copy_.cumulativePlayerStats);
+  c.cumulativeTeamStats = check(tr("Team Stats"), copy_.cumulativeTeamStats);
+  auto* format = new QGroupBox(tr("File Format"), this);
+  c.macintoshFormat = radio(tr("Macintosh"), copy_.fileFormat == options::kMacintosh);
+  c.windowsFormat = radio(tr("Windows"), copy_.fileFormat == options::kWindows);
+  c.unixFormat = radio(tr("Unix"), copy_.fileFormat == options::kUnix);
+  c.ok = new QPushButton(tr("OK"), this);
+  c.ok->setDefault(true);
+  c.cancel = new QPushButton(tr("Cancel"), this);
+
+  auto* topRow = new QHBoxLayout;
+  topRow->addWidget(c.topLabel);
+  topRow->addWidget(c.top);
+  topRow->addWidget(c.playersLabel);
+  topRow->addStretch(1);
+  QFrame* game = ReportGroup(this, c.gameStats, {c.oneFile, c.separateFiles});
+  QFrame* league = ReportGroup(this, c.leagueStats, {c.leagueTeamStats, c.leagueLeaders}, topRow);
+  QFrame* cumulative =
+      ReportGroup(this, c.cumulativeStats, {c.cumulativePlayerStats, c.cumulativeTeamStats});
+  auto* formatRow = new QHBoxLayout(format);
+  for (QRadioButton* button : {c.macintoshFormat, c.windowsFormat, c.unixFormat})
+    formatRow->addWidget(button);
+  auto* buttons = new QVBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(c.ok);
+  buttons->addWidget(c.cancel);
+
+  auto* grid = new QGridLayout(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->addWidget(game, 0, 0);
+  grid->addWidget(league, 0, 1, 2, 1);
+  grid->addWidget(cumulative, 1, 0);
+  grid->addWidget(format, 2, 0);
+  grid->addLayout(buttons, 2, 1, Qt::AlignRight);
+
+  const QList<QWidget*> tabOrder = {c.gameStats,
+                                    c.oneFile,
+                                    c.separateFiles,
+                                    c.leagueStats,
+                                    c.leagueTeamStats,
+                                    c.leagueLeaders,
+                                    c.top,
+                                    c.cumulativeStats,
+                                    c.cumulativePlayerStats,
+                                    c.cumulativeTeamStats,
+                                    c.macintoshFormat,
+                                    c.windowsFormat,
+                                    c.unixFormat,
+                                    c.ok,
+                                    c.cancel};
+  for (qsizetype i = 1; i < tabOrder.size(); ++i)
+    setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
   auto* reports = new QButtonGroup(this);
+  for (QRadioButton* report : {c.gameStats, c.leagueStats, c.cumulativeStats})
+    reports->addButton(report);
   auto* layouts = new QButtonGroup(this);
+  layouts->addButton(c.oneFile);
+  layouts->addButton(c.separateFiles);
   formats_ = new QButtonGroup(this);
+  formats_->addButton(c.macintoshFormat, options::kMacintosh);
+  formats_->addButton(c.windowsFormat, options::kWindows);
+  formats_->addButton(c.unixFormat, options::kUnix);
 
-  reports->addButton(Check(kGameStats, "Game Stats", copy_.gameStats, 10, 8), kGameStats);
-  layouts->addButton(Check(kOneFile, "Output to One File", copy_.oneFile, 20, 19));
-  layouts->addButton(
-      Check(kSeparateFiles, "Output to Separate Files", copy_.separateFiles, 20, 29));
-
-  reports->addButton(Check(kLeagueStats, "League Stats", copy_.leagueStats, 131, 8), kLeagueStats);
-  Check(kLeagueTeamStats, "Team Stats", copy_.leagueTeamStats, 141, 19);
-  Check(kLeagueLeaders, "League Leaders", copy_.leagueLeaders, 141, 29);
-  auto* topLabel = new QLabel(QStringLiteral("Top"), this);
-  SetControlId(topLabel, kTopLabel);
-  PlaceAt(topLabel, units, 141, 44);
-  top_ = new QLineEdit(QString::number(copy_.leadersCount), this);
-  SetControlId(top_, kTopField);
-  Place(top_, units, 158, 42, 30, 12);
-  auto* playersLabel = new QLabel(QStringLiteral("Players"), this);
-  SetControlId(playersLabel, kPlayersLabel);
-  PlaceAt(playersLabel, units, 192, 44);
-
-  reports->addButton(Check(kCumulativeStats, "Cumulative Stats", copy_.cumulativeStats, 10, 50),
-                     kCumulativeStats);
-  Check(kCumulativePlayerStats, "Player Stats", copy_.cumulativePlayerStats, 20, 61);
-  Check(kCumulativeTeamStats, "Team Stats", copy_.cumulativeTeamStats, 20, 71);
-
-  auto* format = new QGroupBox(QStringLiteral("File Format"), this);
-  Place(format, units, 5, 87, 150, 34);
-  formats_->addButton(
-      Check(kMacintosh, "Macintosh", copy_.fileFormat == options::kMacintosh, 12, 102),
-      options::kMacintosh);
-  formats_->addButton(Check(kWindows, "Windows", copy_.fileFormat == options::kWindows, 64, 102),
-                      options::kWindows);
-  formats_->addButton(Check(kUnix, "Unix", copy_.fileFormat == options::kUnix, 114, 102),
-                      options::kUnix);
-
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  SetControlId(ok, kOk);
-  ok->setDefault(true);
-  Place(ok, units, 187, 89, 50, 14);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  SetControlId(cancel, kCancel);
-  Place(cancel, units, 187, 107, 50, 14);
-  connect(ok, &QPushButton::clicked, this, &OutputOptionsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &OutputOptionsDialog::reject);
-
-  connect(reports, &QButtonGroup::idClicked, this, &OutputOptionsDialog::ChooseReport);
-  connect(FindControl<QAbstractButton>(this, kOneFile), &QAbstractButton::clicked, this, [this] {
+  connect(c.ok, &QPushButton::clicked, this, &OutputOptionsDialog::accept);
+  connect(c.cancel, &QPushButton::clicked, this, &OutputOptionsDialog::reject);
+  connect(reports, &QButtonGroup::buttonClicked, this, &OutputOptionsDialog::ChooseReport);
+  connect(c.oneFile, &QAbstractButton::clicked, this, [this] {
     copy_.oneFile = 1;
     copy_.separateFiles = 0;
   });
-  connect(FindControl<QAbstractButton>(this, kSeparateFiles), &QAbstractButton::clicked, this,
-          [this] {
-            copy_.oneFile = 0;
-            copy_.separateFiles = 1;
-          });
+  connect(c.separateFiles, &QAbstractButton::clicked, this, [this] {
+    copy_.oneFile = 0;
+    copy_.separateFiles = 1;
+  });
   ApplyEnablingRule();
 }
 
-QAbstractButton* OutputOptionsDialog::Check(int id, const QString& text, bool checked, int x,
-                                            int y) {
-  const bool radio = id == kGameStats || id == kOneFile || id == kSeparateFiles ||
-                     id == kLeagueStats || id == kCumulativeStats || id == kMacintosh ||
-                     id == kWindows || id == kUnix;
-  QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(text, this))
-                                  : new QCheckBox(text, this);
-  button->setAutoExclusive(false);  // the button groups decide
-  button->setChecked(checked);
-  SetControlId(button, id);
-  PlaceAt(button, units_, x, y, 10);
-  return button;
-}
-
-void OutputOptionsDialog::ChooseReport(int id) {
-  copy_.gameStats = id == kGameStats ? 1 : 0;
-  copy_.leagueStats = id == kLeagueStats ? 1 : 0;
-  copy_.cumulativeStats = id == kCumulativeStats ? 1 : 0;
+void OutputOptionsDialog::ChooseReport(QAbstractButton* report) {
+  const Controls& c = controls_;
+  copy_.gameStats = report == c.gameStats ? 1 : 0;
+  copy_.leagueStats = report == c.leagueStats ? 1 : 0;
+  copy_.cumulativeStats = report == c.cumulativeStats ? 1 : 0;
   ApplyEnablingRule();
 }
 
 // Controls of a report kind that is not chosen are disabled; their settings
 // stay as they are for later.
 void OutputOptionsDialog::ApplyEnablingRule() {
-  for (const int id : {kOneFile, kSeparateFiles})
-    FindControl(this, id)->setEnabled(copy_.gameStats != 0);
-  for (const int id : {kCumulativePlayerStats, kCumulativeTeamStats})
-    FindControl(this, id)->setEnabled(copy_.cumulativeStats != 0);
-  for (const int id : {kLeagueTeamStats, kLeagueLeaders, kTopField, kTopLabel, kPlayersLabel})
-    FindControl(this, id)->setEnabled(copy_.leagueStats != 0);
-}
-
-bool OutputOptionsDialog::Checked(int id) const {
-  return FindControl<QAbstractButton>(this, id)->isChecked();
+  const Controls& c = controls_;
+  for (QWidget* control : {c.oneFile, c.separateFiles})
+    control->setEnabled(copy_.gameStats != 0);
+  for (QWidget* control : {c.cumulativePlayerStats, c.cumulativeTeamStats})
+    control->setEnabled(copy_.cumulativeStats != 0);
+  for (QWidget* control : std::initializer_list<QWidget*>{c.leagueTeamStats, c.leagueLeaders, c.top,
+                                                          c.topLabel, c.playersLabel})
+    control->setEnabled(copy_.leagueStats != 0);
 }
 
 void OutputOptionsDialog::accept() {
-  copy_.oneFile = Checked(kOneFile) ? 1 : 0;
-  copy_.separateFiles = Checked(kSeparateFiles) ? 1 : 0;
-  copy_.cumulativePlayerStats = Checked(kCumulativePlayerStats) ? 1 : 0;
-  copy_.cumulativeTeamStats = Checked(kCumulativeTeamStats) ? 1 : 0;
-  copy_.leagueTeamStats = Checked(kLeagueTeamStats) ? 1 : 0;
-  copy_.leagueLeaders = Checked(kLeagueLeaders) ? 1 : 0;
+  const Controls& c = controls_;
+  copy_.oneFile = c.oneFile->isChecked() ? 1 : 0;
+  copy_.separateFiles = c.separateFiles->isChecked() ? 1 : 0;
+  copy_.cumulativePlayerStats = c.cumulativePlayerStats->isChecked() ? 1 : 0;
+  copy_.cumulativeTeamStats = c.cumulativeTeamStats->isChecked() ? 1 : 0;
+  copy_.leagueTeamStats = c.leagueTeamStats->isChecked() ? 1 : 0;
+  copy_.leagueLeaders = c.leagueLeaders->isChecked() ? 1 : 0;
 
-  const TopNumber top = ReadTopNumber(top_->text());
+  const TopNumber top = ReadTopNumber(c.top->text());
   if (top.verdict != TopNumber::kNumber) {
-    const QString message = top.verdict == TopNumber::kNotInteger
-                                ? QStringLiteral("Please enter an integer.")
-                                : QStringLiteral("Please enter an integer between %1 and %2.")
-                                      .arg(kTopMinimum)
-                                      .arg(kTopMaximum);
+    const QString message =
+        top.verdict == TopNumber::kNotInteger
+            ? tr("Please enter an integer.")
+            : tr("Please enter an integer between %1 and %2.").arg(kTopMinimum).arg(kTopMaximum);
     dialogs_.ShowWarning(this, ProgramTitle(), message);
-    top_->setFocus();
-    top_->selectAll();
+    c.top->setFocus();
+    c.top->selectAll();
     return;
   }
   copy_.leadersCount = top.value;
@@ -183,8 +221,8 @@ void OutputOptionsDialog::accept() {
   options_ = copy_;
   if (!options::SaveOptions(store_, options_)) {
     dialogs_.ShowWarning(this, ProgramTitle(),
-                         QStringLiteral("The output options could not be stored; they apply "
-                                        "until the program ends."));
+                         tr("The output options could not be stored; they apply "
+                            "until the program ends."));
   }
   QDialog::accept();
 }

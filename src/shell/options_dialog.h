@@ -6,11 +6,13 @@
 #include <QString>
 
 #include "options/output_options.h"
-#include "shell/dialog_layout.h"
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace yl::shell {
@@ -28,45 +30,47 @@ constexpr int kTopMaximum = 32767;
 TopNumber ReadTopNumber(const QString& text);
 
 class OutputOptionsDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  enum ControlId {
-    kOk = 1,
-    kCancel = 2,
-    kGameStats = 1007,
-    kOneFile = 1008,
-    kSeparateFiles = 1009,
-    kLeagueStats = 1010,
-    kMacintosh = 1012,
-    kWindows = 1013,
-    kUnix = 1014,
-    kLeagueTeamStats = 1016,
-    kLeagueLeaders = 1017,
-    kCumulativeStats = 1018,
-    kCumulativePlayerStats = 1019,
-    kCumulativeTeamStats = 1020,
-    kTopField = 1021,
-    kTopLabel = 1022,
-    kPlayersLabel = 1023,
+  // The dialog's controls, in their tab order.
+  struct Controls {
+    QRadioButton* gameStats = nullptr;
+    QRadioButton* oneFile = nullptr;
+    QRadioButton* separateFiles = nullptr;
+    QRadioButton* leagueStats = nullptr;
+    QCheckBox* leagueTeamStats = nullptr;
+    QCheckBox* leagueLeaders = nullptr;
+    QLabel* topLabel = nullptr;
+    QLineEdit* top = nullptr;
+    QLabel* playersLabel = nullptr;
+    QRadioButton* cumulativeStats = nullptr;
+    QCheckBox* cumulativePlayerStats = nullptr;
+    QCheckBox* cumulativeTeamStats = nullptr;
+    QRadioButton* macintoshFormat = nullptr;
+    QRadioButton* windowsFormat = nullptr;
+    QRadioButton* unixFormat = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
   };
 
   OutputOptionsDialog(options::OutputOptions& options, options::SettingsStore& store,
                       Dialogs& dialogs, QWidget* parent);
 
+  const Controls& controls() const { return controls_; }
+
   // OK: validates the Top field, then replaces and stores the options.
   void accept() override;
 
  private:
-  QAbstractButton* Check(int id, const QString& text, bool checked, int x, int y);
-  void ChooseReport(int id);
+  void ChooseReport(QAbstractButton* report);
   void ApplyEnablingRule();
-  bool Checked(int id) const;
 
   options::OutputOptions& options_;
   options::SettingsStore& store_;
   Dialogs& dialogs_;
   options::OutputOptions copy_;
-  DialogUnits units_;
-  QLineEdit* top_;
+  Controls controls_;
   QButtonGroup* formats_;
 };
 

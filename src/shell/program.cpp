@@ -2,13 +2,14 @@
 // it, and the About dialog.
 #include "shell/program.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "run/version.h"
-#include "shell/dialog_layout.h"
 
 namespace yl::shell {
 
@@ -52,18 +53,25 @@ QIcon ProgramIcon() {
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  const DialogUnits units(font());
-  setWindowTitle(QStringLiteral("About Yardledger"));
-  setFixedSize(units.X(160), units.Y(52));
+  setWindowTitle(tr("About Yardledger"));
   auto* icon = new QLabel(this);
   icon->setPixmap(ProgramIcon().pixmap(32, 32));
-  icon->setGeometry(QRect(QPoint(units.X(10), units.Y(10)), QSize(32, 32)));
-  PlaceAt(new QLabel(QStringLiteral("Yardledger Version %1").arg(run::kVersion), this), units, 40,
-          14);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* version = new QLabel(tr("Yardledger Version %1").arg(run::kVersion), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
-  Place(ok, units, 100, 32, 50, 14);
   connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(icon, 0, Qt::AlignTop);
+  row->addSpacing(version->fontMetrics().averageCharWidth() * 2);
+  row->addWidget(version, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addLayout(row);
+  layout->addLayout(buttons);
 }
 
 }  // namespace yl::shell

@@ -18,6 +18,8 @@ QIcon ProgramIcon();
 
 // "About Yardledger": the icon, the program's name and version, OK.
 class AboutDialog : public QDialog {
+  Q_OBJECT
+
  public:
   explicit AboutDialog(QWidget* parent);
 };

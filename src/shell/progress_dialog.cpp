@@ -1,13 +1,14 @@
 // The Compile Stats progress dialog.
 #include "shell/progress_dialog.h"
 
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-
-#include "shell/dialog_layout.h"
 
 namespace yl::shell {
 
@@ -33,29 +34,36 @@ int ProgressState::Step(int addDone, int addPercent) {
 CompileProgressDialog::CompileProgressDialog(QWidget* owner, std::function<void()> onStop)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       onStop_(std::move(onStop)) {
-  // Dialog 138: 177 × 79 dialog units, no close box.
-  const DialogUnits units(font());
-  setWindowTitle(QStringLiteral("Compile Stats"));
-  setFixedSize(units.X(177), units.Y(79));
+  // No close box; the window keeps the size its contents give it.
+  setWindowTitle(tr("Compile Stats"));
+  const QFontMetrics metrics(font());
 
-  auto* nameCaption = new QLabel(QStringLiteral("Current Transcript:"), this);
-  PlaceAt(nameCaption, units, 5, 5);
+  auto* nameCaption = new QLabel(tr("Current Transcript:"), this);
   name_ = new QLabel(this);
-  SetControlId(name_, kTranscriptName);
-  PlaceBeside(name_, nameCaption, units, 68, 5, 102, 8);
-  auto* remainingCaption = new QLabel(QStringLiteral("Transcripts Remaining:"), this);
-  PlaceAt(remainingCaption, units, 5, 20);
+  // Room for a usual name; a longer one is shortened in the middle.
+  name_->setMinimumWidth(metrics.averageCharWidth() * 32);
+  name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  auto* remainingCaption = new QLabel(tr("Transcripts Remaining:"), this);
   remaining_ = new QLabel(this);
-  SetControlId(remaining_, kRemaining);
-  PlaceBeside(remaining_, remainingCaption, units, 80, 20, 25, 8);
   bar_ = new QProgressBar(this);
-  SetControlId(bar_, kProgressBar);
   bar_->setTextVisible(false);
-  Place(bar_, units, 5, 35, 165, 10);
-  stop_ = new QPushButton(QStringLiteral("Stop"), this);
-  SetControlId(stop_, kStop);
+  stop_ = new QPushButton(tr("Stop"), this);
   stop_->setDefault(true);
-  Place(stop_, units, 120, 58, 50, 14);
+
+  auto* fields = new QFormLayout;
+  fields->addRow(nameCaption, name_);
+  fields->addRow(remainingCaption, remaining_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(stop_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addLayout(fields);
+  layout->addWidget(bar_);
+  layout->addSpacing(metrics.height() / 2);
+  layout->addLayout(buttons);
+  layout->activate();  // the bar's width is known from now on
+
   connect(stop_, &QPushButton::clicked, this, &CompileProgressDialog::reject);
 }
 
@@ -63,14 +71,20 @@ void CompileProgressDialog::Start(const QString& firstName, int count) {
   state_.Start(count, bar_->contentsRect().width());
   bar_->setRange(0, state_.width);
   bar_->setValue(0);
-  name_->setText(firstName);
+  ShowName(firstName);
   remaining_->setText(QString::number(count));
 }
 
 void CompileProgressDialog::Step(int addDone, int addPercent, const QString& name) {
   bar_->setValue(state_.Step(addDone, addPercent));
   remaining_->setText(QString::number(state_.Remaining()));
-  if (!name.isEmpty()) name_->setText(name);
+  if (!name.isEmpty()) ShowName(name);
+}
+
+void CompileProgressDialog::ShowName(const QString& name) {
+  fullName_ = name;
+  name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideMiddle, name_->width()));
+  name_->setToolTip(name);
 }
 
 void CompileProgressDialog::reject() {

@@ -27,23 +27,33 @@ struct ProgressState {
 };
 
 class CompileProgressDialog : public QDialog {
- public:
-  enum ControlId { kStop = 2, kProgressBar = 1024, kTranscriptName = 1025, kRemaining = 1026 };
+  Q_OBJECT
 
+ public:
   // onStop runs when the user presses Stop or Escape.
   CompileProgressDialog(QWidget* owner, std::function<void()> onStop);
+
+  QLabel* transcriptName() const { return name_; }
+  QLabel* remaining() const { return remaining_; }
+  QProgressBar* bar() const { return bar_; }
+  QPushButton* stopButton() const { return stop_; }
 
   void Start(const QString& firstName, int count);
   void Step(int addDone, int addPercent, const QString& name);
 
   const ProgressState& state() const { return state_; }
+  // The name of the transcript being read, whole (the label may shorten it).
+  const QString& fullName() const { return fullName_; }
 
   // Stop: the run is told, the dialog hides until the run ends.
   void reject() override;
 
  private:
+  void ShowName(const QString& name);
+
   std::function<void()> onStop_;
   ProgressState state_;
+  QString fullName_;
   QLabel* name_;
   QLabel* remaining_;
   QProgressBar* bar_;

@@ -2,6 +2,9 @@
 #include "shell/shell_platform.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 #include <cstdio>
 
 #include "run/file_layer.h"
@@ -10,6 +13,13 @@
 #include "shell/program.h"
 
 namespace yl::shell {
+
+namespace {
+
+// The longest wait for the progress dialog to be put on screen.
+constexpr int kExposeWaitMs = 1000;
+
+}  // namespace
 
 ShellPlatform::~ShellPlatform() {
   delete progress_;
@@ -22,7 +32,7 @@ void ShellPlatform::ShowAlert(std::string_view message) {
 bool ShellPlatform::AskSaveFile(std::string_view title, std::string_view proposedName,
                                 run::SaveFileReply& reply) {
   const QString path =
-      dialogs_.AskSaveFile(owner_, FromNative(title), FromNative(proposedName), true);
+      dialogs_.AskSaveFile(owner_, FromNative(title), FromNative(proposedName), true, saveFolder_);
   if (path.isEmpty()) return false;
   const std::string native = ToNative(path);
   reply.spec = run::FSSpec{native, run::NameOf(native)};
@@ -31,12 +41,21 @@ bool ShellPlatform::AskSaveFile(std::string_view title, std::string_view propose
 
 void ShellPlatform::StartProgress(std::string_view firstName, int count) {
   delete progress_;
-  progress_ = new CompileProgressDialog(owner_, [this] {
-    if (stopFlag_ != nullptr) *stopFlag_ = true;
-  });
+  progress_ = new CompileProgressDialog(owner_, [this] { RequestStop(); });
   progress_->Start(FromNative(firstName), count);
   progress_->show();
-  QCoreApplication::processEvents();  // drawn at once, before the first transcript
+  // A window manager puts a new window on screen a little after show():
+  // wait for it (briefly), then paint it at once, so that Stop is there
+  // before the first transcript is read.
+  QElapsedTimer waited;
+  waited.start();
+  while (progress_ != nullptr && progress_->windowHandle() != nullptr &&
+         !progress_->windowHandle()->isExposed() && waited.elapsed() < kExposeWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(2);
+  }
+  if (progress_ != nullptr) progress_->repaint();
+  QCoreApplication::processEvents();
 }
 
 void ShellPlatform::StepProgress(int addDone, int addPercent, std::string_view name) {

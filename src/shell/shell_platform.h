@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include "run/platform.h"
 #include "shell/progress_dialog.h"
@@ -25,6 +26,12 @@ class ShellPlatform : public run::Platform {
   void SetOwner(QWidget* owner) { owner_ = owner; }
   // The stop flag of the run under way (nullptr between runs); Stop sets it.
   void SetStopFlag(bool* stopFlag) { stopFlag_ = stopFlag; }
+  // Stops the run under way, as Stop does.
+  void RequestStop() {
+    if (stopFlag_ != nullptr) *stopFlag_ = true;
+  }
+  // The folder the run's save dialogs open in: the reports' folder.
+  void SetSaveFolder(const QString& folder) { saveFolder_ = folder; }
   // The progress dialog while a run lasts, else nullptr.
   CompileProgressDialog* progressDialog() const { return progress_; }
 
@@ -40,6 +47,7 @@ class ShellPlatform : public run::Platform {
   Dialogs& dialogs_;
   QPointer<QWidget> owner_;
   bool* stopFlag_ = nullptr;
+  QString saveFolder_;
   QPointer<CompileProgressDialog> progress_;
 };
 

@@ -8,8 +8,6 @@
 #include <QtTest>
 #include <functional>
 
-#include "shell/dialog_layout.h"
-
 namespace yl::test {
 
 // Runs `answer` on the first modal dialog of type Dialog that opens from now
@@ -26,14 +24,6 @@ void AnswerNextModal(std::function<void(Dialog*)> answer) {
     answer(dialog);
   });
   poll->start();
-}
-
-// The control, which must exist.
-template <typename Control>
-Control* Find(const QWidget* dialog, int id) {
-  auto* control = shell::FindControl<Control>(dialog, id);
-  if (control == nullptr) qFatal("no control %d of the expected kind", id);
-  return control;
 }
 
 }  // namespace yl::test

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -18,15 +21,17 @@
 #include "run/alert.h"
 #include "run/file_layer.h"
 #include "scripted_dialogs.h"
+#include "shell/file_list.h"
 #include "shell/main_dialog.h"
 #include "shell/native_text.h"
 #include "shell/program.h"
+#include "shell/report_viewer.h"
+#include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 #include "support/temp_dir.h"
 #include "support/transcripts.h"
 
 using yl::shell::MainDialog;
-using yl::test::Find;
 
 namespace {
 
@@ -49,7 +54,17 @@ class MainDialogTest : public QObject {
   void EnterWithAnEmptyListDoesNothing();
   void CancellingThePrefixDialogChangesNothing();
   void AddTeamsShowsAndHidesTheTeamSection();
+  void TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize_data();
+  void TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize();
+  void ShortcutsAddTranscriptsAndCompile();
+  void DroppingAFolderAddsItsFilesOfTheListsKind_data();
+  void DroppingAFolderAddsItsFilesOfTheListsKind();
+  void TheListsTheTickAndTheSizeComeBackAfterARestart();
+  void TheDialogsOpenInTheFolderUsedLast();
   void ACompletedRunEmptiesBothLists();
+  void ASummaryFollowsARunWithALogEntry();
+  void ClosingDuringARunAsksWhetherToStopIt_data();
+  void ClosingDuringARunAsksWhetherToStopIt();
   void HiddenTeamFilesTakePartInACompile();
   void ARunDisablesTheWindowUntilItEnds();
   void StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLists();
@@ -58,8 +73,15 @@ class MainDialogTest : public QObject {
   void AboutShowsTheVersion();
 
  private:
-  QStringList Rows(int listId) const;
-  void Add(int buttonId, const QStringList& paths);
+  const MainDialog::Controls& C() const { return window_->controls(); }
+  // The list of the row's kind, and its buttons.
+  yl::shell::FileList* List(bool teams) const { return teams ? C().teams : C().transcripts; }
+  QPushButton* AddButton(bool teams) const { return teams ? C().addTeamFiles : C().addTranscripts; }
+  QPushButton* RemoveButton(bool teams) const {
+    return teams ? C().removeTeamFiles : C().removeTranscripts;
+  }
+  static QStringList Rows(const QListWidget* list);
+  void Add(QPushButton* button, const QStringList& paths);
   QString WriteGame(const QString& name, const std::string& visiting, const std::string& home);
   QStringList OutNames() const;
 
@@ -92,17 +114,16 @@ void MainDialogTest::cleanup() {
   dir_.reset();
 }
 
-QStringList MainDialogTest::Rows(int listId) const {
-  auto* list = Find<QListWidget>(window_.get(), listId);
+QStringList MainDialogTest::Rows(const QListWidget* list) {
   QStringList rows;
   for (int row = 0; row < list->count(); ++row)
     rows << list->item(row)->text();
   return rows;
 }
 
-void MainDialogTest::Add(int buttonId, const QStringList& paths) {
+void MainDialogTest::Add(QPushButton* button, const QStringList& paths) {
   dialogs_->openAnswers.push_back(paths);
-  QTest::mouseClick(Find<QPushButton>(window_.get(), buttonId), Qt::LeftButton);
+  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 QString MainDialogTest::WriteGame(const QString& name, const std::string& visiting,
@@ -116,47 +137,40 @@ QStringList MainDialogTest::OutNames() const {
 }
 
 void MainDialogTest::AddingTheSameFileTwiceGivesOneRow_data() {
-  QTest::addColumn<int>("addButton");
-  QTest::addColumn<int>("list");
+  QTest::addColumn<bool>("teams");
   QTest::addColumn<QString>("filter");
-  QTest::newRow("transcripts") << int(MainDialog::kAddTranscripts)
-                               << int(MainDialog::kTranscriptList)
-                               << QStringLiteral("All Files (*)");
-  QTest::newRow("team files") << int(MainDialog::kAddTeamFiles) << int(MainDialog::kTeamList)
-                              << QStringLiteral("Team Files (*.fbt);;All Files (*)");
+  QTest::newRow("transcripts") << false << QStringLiteral("All Files (*)");
+  QTest::newRow("team files") << true << QStringLiteral("Team Files (*.fbt);;All Files (*)");
 }
 
 void MainDialogTest::AddingTheSameFileTwiceGivesOneRow() {
-  QFETCH(int, addButton);
-  QFETCH(int, list);
+  QFETCH(bool, teams);
   QFETCH(QString, filter);
-  Find<QCheckBox>(window_.get(), MainDialog::kAddTeams)->setChecked(true);
-  Add(addButton, {"/league/Week2.fbt", "/league/Alpha.fbt", "/league/week2.FBT"});
-  Add(addButton, {"/LEAGUE/WEEK2.fbt", "/league/Alpha.fbt", "/league/beta.fbt"});
+  C().addTeams->setChecked(true);
+  Add(AddButton(teams), {"/league/Week2.fbt", "/league/Alpha.fbt", "/league/week2.FBT"});
+  Add(AddButton(teams), {"/LEAGUE/WEEK2.fbt", "/league/Alpha.fbt", "/league/beta.fbt"});
   // Sorted ascending, a path already there in any letter case refused.
-  QCOMPARE(Rows(list), QStringList({"/league/Alpha.fbt", "/league/beta.fbt", "/league/Week2.fbt"}));
+  QCOMPARE(Rows(List(teams)),
+           QStringList({"/league/Alpha.fbt", "/league/beta.fbt", "/league/Week2.fbt"}));
   QCOMPARE(dialogs_->openFilters, QStringList({filter, filter}));
 }
 
 void MainDialogTest::RemovingThreeSelectedRowsRemovesThem_data() {
-  QTest::addColumn<int>("addButton");
-  QTest::addColumn<int>("removeButton");
-  QTest::addColumn<int>("list");
-  QTest::newRow("transcripts") << int(MainDialog::kAddTranscripts)
-                               << int(MainDialog::kRemoveTranscripts)
-                               << int(MainDialog::kTranscriptList);
-  QTest::newRow("team files") << int(MainDialog::kAddTeamFiles) << int(MainDialog::kRemoveTeamFiles)
-                              << int(MainDialog::kTeamList);
+  QTest::addColumn<bool>("teams");
+  QTest::addColumn<bool>("deleteKey");
+  QTest::newRow("transcripts, Remove") << false << false;
+  QTest::newRow("team files, Remove") << true << false;
+  QTest::newRow("transcripts, Delete key") << false << true;
+  QTest::newRow("team files, Delete key") << true << true;
 }
 
 void MainDialogTest::RemovingThreeSelectedRowsRemovesThem() {
-  QFETCH(int, addButton);
-  QFETCH(int, removeButton);
-  QFETCH(int, list);
-  Find<QCheckBox>(window_.get(), MainDialog::kAddTeams)->setChecked(true);
-  Add(addButton, {"/g/1", "/g/2", "/g/3", "/g/4", "/g/5"});
-  auto* view = Find<QListWidget>(window_.get(), list);
-  auto* remove = Find<QPushButton>(window_.get(), removeButton);
+  QFETCH(bool, teams);
+  QFETCH(bool, deleteKey);
+  C().addTeams->setChecked(true);
+  Add(AddButton(teams), {"/g/1", "/g/2", "/g/3", "/g/4", "/g/5"});
+  auto* view = List(teams);
+  auto* remove = RemoveButton(teams);
   QVERIFY(!remove->isEnabled());
   const auto click = [view](int row, Qt::KeyboardModifiers modifiers) {
     view->scrollToItem(view->item(row));
@@ -168,33 +182,35 @@ void MainDialogTest::RemovingThreeSelectedRowsRemovesThem() {
   click(4, Qt::ControlModifier);
   QCOMPARE(view->selectedItems().size(), 3);
   QVERIFY(remove->isEnabled());
-  QTest::mouseClick(remove, Qt::LeftButton);
-  QCOMPARE(Rows(list), QStringList({"/g/2", "/g/4"}));
+  if (deleteKey)
+    QTest::keyClick(view, Qt::Key_Delete);
+  else
+    QTest::mouseClick(remove, Qt::LeftButton);
+  QCOMPARE(Rows(view), QStringList({"/g/2", "/g/4"}));
   QVERIFY(!remove->isEnabled());
 }
 
 void MainDialogTest::RemovingTheLastRowDisablesCompileStats() {
-  auto* compile = Find<QPushButton>(window_.get(), MainDialog::kCompileStats);
+  auto* compile = C().compile;
   QVERIFY(!compile->isEnabled());
-  Add(MainDialog::kAddTranscripts, {"/g/only.txt"});
+  Add(C().addTranscripts, {"/g/only.txt"});
   QVERIFY(compile->isEnabled());
-  Find<QListWidget>(window_.get(), MainDialog::kTranscriptList)->item(0)->setSelected(true);
-  QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kRemoveTranscripts),
-                    Qt::LeftButton);
-  QVERIFY(Rows(MainDialog::kTranscriptList).isEmpty());
+  C().transcripts->item(0)->setSelected(true);
+  QTest::mouseClick(C().removeTranscripts, Qt::LeftButton);
+  QVERIFY(Rows(C().transcripts).isEmpty());
   QVERIFY(!compile->isEnabled());
 }
 
 void MainDialogTest::EnterWithAnEmptyListDoesNothing() {
   // The keys go where the user's would: to the list that has the focus.
-  auto* list = Find<QListWidget>(window_.get(), MainDialog::kTranscriptList);
+  auto* list = C().transcripts;
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Return);
   QTest::keyClick(list, Qt::Key_Enter);
   QVERIFY(dialogs_->saveQuestions.isEmpty());
   QVERIFY(window_->isVisible());
   // With a transcript, Enter is Compile Stats: it asks for the prefix.
-  Add(MainDialog::kAddTranscripts, {"/g/one.txt"});
+  Add(C().addTranscripts, {"/g/one.txt"});
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Return);
   QCOMPARE(dialogs_->saveQuestions.size(), 1);
@@ -202,54 +218,246 @@ void MainDialogTest::EnterWithAnEmptyListDoesNothing() {
 
 void MainDialogTest::CancellingThePrefixDialogChangesNothing() {
   const QString game = WriteGame("G1", "Bears", "Lions");
-  Find<QCheckBox>(window_.get(), MainDialog::kAddTeams)->setChecked(true);
-  Add(MainDialog::kAddTranscripts, {game});
-  Add(MainDialog::kAddTeamFiles, {"/teams/Lions.fbt"});
-  QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kCompileStats), Qt::LeftButton);
+  C().addTeams->setChecked(true);
+  Add(C().addTranscripts, {game});
+  Add(C().addTeamFiles, {"/teams/Lions.fbt"});
+  QTest::mouseClick(C().compile, Qt::LeftButton);
   QCOMPARE(dialogs_->saveQuestions.size(), 1);
   QCOMPARE(dialogs_->saveQuestions[0].title, QStringLiteral("Save File(s) with Prefix"));
   QCOMPARE(dialogs_->saveQuestions[0].proposedName, QString());
   QVERIFY(!dialogs_->saveQuestions[0].confirmReplace);
-  QCOMPARE(Rows(MainDialog::kTranscriptList), QStringList({game}));
-  QCOMPARE(Rows(MainDialog::kTeamList), QStringList({"/teams/Lions.fbt"}));
-  QVERIFY(Find<QPushButton>(window_.get(), MainDialog::kCompileStats)->isEnabled());
+  QCOMPARE(Rows(C().transcripts), QStringList({game}));
+  QCOMPARE(Rows(C().teams), QStringList({"/teams/Lions.fbt"}));
+  QVERIFY(C().compile->isEnabled());
   QVERIFY(OutNames().isEmpty());
   QVERIFY(dialogs_->warnings.isEmpty());
 }
 
 void MainDialogTest::AddTeamsShowsAndHidesTheTeamSection() {
-  const yl::shell::DialogUnits units(window_->font());
-  const int width = window_->width();
-  auto* teams = Find<QListWidget>(window_.get(), MainDialog::kTeamList);
-  auto* addTeams = Find<QCheckBox>(window_.get(), MainDialog::kAddTeams);
-  // Collapsed at start: the window ends at the separator's bottom edge.
-  QCOMPARE(window_->height(), units.Y(126));
-  QVERIFY(!teams->isVisible());
-  QTest::mouseClick(addTeams, Qt::LeftButton);
-  QCOMPARE(window_->height(), units.Y(191));
-  QCOMPARE(window_->width(), width);
-  QVERIFY(teams->isVisible());
-  QTest::mouseClick(addTeams, Qt::LeftButton);
-  QCOMPARE(window_->height(), units.Y(126));
-  QVERIFY(!teams->isVisible());
+  const QSize start = window_->size();
+  const int listHeight = C().transcripts->height();
+  // Collapsed at start: the separator is the last control.
+  QVERIFY(!C().teams->isVisible());
+  const int separatorBottom =
+      C().separator->mapTo(window_.get(), QPoint(0, 0)).y() + C().separator->height();
+  QVERIFY(window_->height() - separatorBottom < window_->fontMetrics().height());
+  QTest::mouseClick(C().addTeams, Qt::LeftButton);
+  QVERIFY(C().teams->isVisible());
+  QCOMPARE(window_->width(), start.width());
+  QTRY_VERIFY(window_->height() > start.height() + C().teams->height());
+  QTRY_COMPARE(C().transcripts->height(), listHeight);
+  QTest::mouseClick(C().addTeams, Qt::LeftButton);
+  QVERIFY(!C().teams->isVisible());
+  QTRY_COMPARE(window_->size(), start);
+  QTRY_COMPARE(C().transcripts->height(), listHeight);
+}
+
+void MainDialogTest::TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize_data() {
+  QTest::addColumn<bool>("expanded");
+  QTest::newRow("collapsed") << false;
+  QTest::newRow("expanded") << true;
+}
+
+void MainDialogTest::TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize() {
+  QFETCH(bool, expanded);
+  C().addTeams->setChecked(expanded);
+  QVERIFY(window_->maximumSize().width() > 4000 && window_->maximumSize().height() > 4000);
+  QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
+  const QList<QWidget*> buttons = {C().addTranscripts, C().removeTranscripts, C().outputOptions,
+                                   C().compile,        C().addTeamFiles,      C().removeTeamFiles};
+  QList<QSize> buttonSizes;
+  for (const QWidget* button : buttons)
+    buttonSizes << button->size();
+  const QSize transcripts = C().transcripts->size();
+  const QSize teams = C().teams->size();
+  window_->resize(window_->size() + QSize(200, 150));
+  QTRY_COMPARE(C().transcripts->width(), transcripts.width() + 200);
+  QVERIFY(C().transcripts->height() > transcripts.height());
+  if (expanded) {
+    QCOMPARE(C().teams->width(), teams.width() + 200);
+    QVERIFY(C().teams->height() > teams.height());
+  }
+  for (int i = 0; i < buttons.size(); ++i)
+    QCOMPARE(buttons[i]->size(), buttonSizes[i]);
+}
+
+void MainDialogTest::ShortcutsAddTranscriptsAndCompile() {
+  C().transcripts->setFocus();
+  QTest::keyClick(window_.get(), Qt::Key_Return, Qt::ControlModifier);  // nothing to compile
+  QVERIFY(dialogs_->saveQuestions.isEmpty());
+  dialogs_->openAnswers.push_back({"/g/one.txt"});
+  QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(dialogs_->openFilters, QStringList({yl::shell::TranscriptFilter()}));
+  QCOMPARE(Rows(C().transcripts), QStringList({"/g/one.txt"}));
+  QTest::keyClick(window_.get(), Qt::Key_Return, Qt::ControlModifier);
+  QCOMPARE(dialogs_->saveQuestions.size(), 1);  // asked for the prefix, then cancelled
+}
+
+void MainDialogTest::DroppingAFolderAddsItsFilesOfTheListsKind_data() {
+  QTest::addColumn<bool>("teams");
+  QTest::newRow("transcripts") << false;
+  QTest::newRow("team files") << true;
+}
+
+void MainDialogTest::DroppingAFolderAddsItsFilesOfTheListsKind() {
+  QFETCH(bool, teams);
+  const QString week = QString::fromStdString(dir_->File("week"));
+  QVERIFY(QDir().mkpath(week + "/inner"));
+  for (const char* name : {"G10.txt", "G2.txt", "G1.TXT", "Lions.fbt", "Bears.fbt", ".hidden.txt",
+                           "notes.md", "inner/G3.txt"})
+    dir_->Write(std::string("week/") + name, "x");
+  C().addTeams->setChecked(true);
+  yl::shell::FileList* list = List(teams);
+  QTRY_VERIFY(list->isVisible());
+  // The folder, and loose files of both kinds beside it.
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(week), QUrl::fromLocalFile(week + "/Lions.fbt"),
+                QUrl::fromLocalFile(week + "/G2.txt"), QUrl("https://example.org/G4.txt")});
+  const QPoint at = list->viewport()->rect().center();
+  for (int drop = 0; drop < 2; ++drop) {  // the second adds nothing new
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &dropped);
+    QVERIFY(dropped.isAccepted());
+  }
+  const QStringList expected =
+      teams ? QStringList({week + "/Bears.fbt", week + "/Lions.fbt"})
+            : QStringList({week + "/G1.TXT", week + "/G10.txt", week + "/G2.txt"});
+  QCOMPARE(Rows(list), expected);
+  QCOMPARE(Rows(List(!teams)), QStringList());
+  QCOMPARE(C().compile->isEnabled(), !teams);
+}
+
+void MainDialogTest::TheListsTheTickAndTheSizeComeBackAfterARestart() {
+  const QString game = WriteGame("G1", "Bears", "Lions");
+  const QString gone = WriteGame("G2", "Eagles", "Giants");
+  const QString odd = WriteGame("G3 |100%| at Lions", "Rams", "Lions");  // bytes the list stores
+  const QString team = QString::fromStdString(dir_->Write("Lions.fbt", std::string(2610, '\0')));
+  QVERIFY(store_->WriteOptions("kept as it is"));
+  C().addTeams->setChecked(true);
+  Add(C().addTranscripts, {game, gone, odd});
+  Add(C().addTeamFiles, {team});
+  window_->resize(window_->size() + QSize(120, 80));
+  QTRY_VERIFY(window_->width() > 0);
+  const QSize size = window_->size();
+  QTest::keyClick(window_.get(), Qt::Key_Escape);  // ends the program, as before
+  QVERIFY(!window_->isVisible());
+  QVERIFY(QFile::remove(gone));  // a file gone meanwhile is not listed again
+
+  window_ = std::make_unique<MainDialog>(*platform_, *dialogs_, options_, *store_);
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  QCOMPARE(Rows(C().transcripts), QStringList({game, odd}));
+  QCOMPARE(Rows(C().teams), QStringList({team}));
+  QVERIFY(C().addTeams->isChecked());
+  QVERIFY(C().teams->isVisible());
+  QVERIFY(C().compile->isEnabled());
+  QTRY_COMPARE(window_->size(), size);
+  QCOMPARE(store_->ReadOptions(), std::optional<std::string>("kept as it is"));
+}
+
+void MainDialogTest::TheDialogsOpenInTheFolderUsedLast() {
+  const QString games = QString::fromStdString(dir_->path());
+  const QString out = QString::fromStdString(dir_->File("out"));
+  C().addTeams->setChecked(true);
+  Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions")});
+  Add(C().addTranscripts, {});  // cancelled: remembers nothing
+  QVERIFY(QDir().mkpath(QString::fromStdString(dir_->File("teams"))));
+  Add(C().addTeamFiles,
+      {QString::fromStdString(dir_->Write("teams/Lions.fbt", std::string(2610, '\0')))});
+  Add(C().addTeamFiles, {});
+  dialogs_->saveAnswers << out + "/week1";
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  Add(C().addTranscripts, {WriteGame("G2", "Eagles", "Giants")});
+  QTest::mouseClick(C().compile, Qt::LeftButton);  // cancelled
+  // Team files first open where the transcripts were found.
+  QCOMPARE(dialogs_->openFolders, QStringList({"", games, games, games + "/teams", games}));
+  QVERIFY(dialogs_->warnings.isEmpty());
+  // The prefix first opens in the transcripts' folder, then where it was saved.
+  QCOMPARE(dialogs_->saveQuestions.size(), 2);
+  QCOMPARE(dialogs_->saveQuestions[0].folder, games);
+  QCOMPARE(dialogs_->saveQuestions[1].folder, out);
+  QCOMPARE(store_->ReadOptions(), std::nullopt);  // the options are not touched
+}
+
+void MainDialogTest::ASummaryFollowsARunWithALogEntry() {
+  const std::string game = yl::test::SmallGame("Bears", "Lions") + "\nA second game begins\n";
+  Add(C().addTranscripts, {QString::fromStdString(dir_->Write("G1.txt", game))});
+  const QString out = QString::fromStdString(dir_->File("out"));
+  dialogs_->saveAnswers << out + "/week1" << out + "/ErrorLog";
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QCOMPARE(OutNames(), QStringList({"ErrorLog", "week1.GS"}));
+  // The error log is proposed beside the reports.
+  QCOMPARE(dialogs_->saveQuestions.size(), 2);
+  QCOMPARE(dialogs_->saveQuestions[1].folder, out);
+  QPointer<yl::shell::RunSummary> summary = window_->summary();
+  QVERIFY(summary != nullptr);
+  QVERIFY(summary->isVisible());
+  QCOMPARE(summary->heading()->text(),
+           QStringLiteral("1 game compiled, 0 rejected, 1 line not understood"));
+  QCOMPARE(summary->files()->count(), 1);
+  QCOMPARE(summary->files()->item(0)->text(), QStringLiteral("week1.GS"));
+  QVERIFY(summary->openErrorLogButton() != nullptr);
+  QTest::mouseClick(summary->openErrorLogButton(), Qt::LeftButton);
+  const QList<yl::shell::ReportViewer*> viewers = window_->findChildren<yl::shell::ReportViewer*>();
+  QCOMPARE(viewers.size(), 1);
+  QVERIFY(viewers[0]->text()->toPlainText().contains("A second game begins"));
+  // A stopped run or a new one does not leave the old summary open.
+  Add(C().addTranscripts, {WriteGame("G2", "Eagles", "Giants")});
+  dialogs_->saveAnswers << out + "/week2";
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QTRY_VERIFY(summary.isNull() || !summary->isVisible());
+}
+
+void MainDialogTest::ClosingDuringARunAsksWhetherToStopIt_data() {
+  QTest::addColumn<bool>("stop");
+  QTest::newRow("No: the run goes on") << false;
+  QTest::newRow("Yes: stopped, then the program ends") << true;
+}
+
+void MainDialogTest::ClosingDuringARunAsksWhetherToStopIt() {
+  QFETCH(bool, stop);
+  const QString game = WriteGame("G1", "Bears", "Lions");
+  Add(C().addTranscripts, {game});
+  dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
+  dialogs_->yesNoAnswers << stop;
+  bool asked = false;
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, this, [&] {
+    if (asked || platform_->progressDialog() == nullptr) return;
+    asked = true;
+    window_->close();
+  });
+  poll.start(0);
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  poll.stop();
+  QVERIFY(asked);
+  QCOMPARE(dialogs_->questions.size(), 1);
+  QVERIFY(dialogs_->questions[0].contains("Stop it"));
+  QCOMPARE(window_->isVisible(), !stop);
+  QCOMPARE(OutNames(), stop ? QStringList() : QStringList({"week1.GS"}));
+  // Stopped, the lists are kept for the next session.
+  if (stop)
+    QVERIFY(store_->ReadValue("Transcripts").value_or("").find("G1.txt") != std::string::npos);
 }
 
 void MainDialogTest::ACompletedRunEmptiesBothLists() {
-  Find<QCheckBox>(window_.get(), MainDialog::kAddTeams)->setChecked(true);
-  Add(MainDialog::kAddTranscripts,
-      {WriteGame("G2", "Eagles", "Giants"), WriteGame("G1", "Bears", "Lions")});
-  Add(MainDialog::kAddTeamFiles,
+  C().addTeams->setChecked(true);
+  Add(C().addTranscripts, {WriteGame("G2", "Eagles", "Giants"), WriteGame("G1", "Bears", "Lions")});
+  Add(C().addTeamFiles,
       {QString::fromStdString(dir_->Write("Lions.fbt", std::string(2610, '\0')))});
   dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1.txt"));
-  QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kCompileStats), Qt::LeftButton);
+  QTest::mouseClick(C().compile, Qt::LeftButton);
   // The games in list order, in one file named after the prefix.
   QCOMPARE(OutNames(), QStringList({"week1.GS"}));
   QCOMPARE(yl::test::ReadFileBytes(dir_->File("out/week1.GS")),
            "G1\n\n" + yl::test::SmallGameReport("Bears", "Lions") + "\n\nG2\n\n" +
                yl::test::SmallGameReport("Eagles", "Giants") + "\n\n");
-  QVERIFY(Rows(MainDialog::kTranscriptList).isEmpty());
-  QVERIFY(Rows(MainDialog::kTeamList).isEmpty());
-  QVERIFY(!Find<QPushButton>(window_.get(), MainDialog::kCompileStats)->isEnabled());
+  QVERIFY(Rows(C().transcripts).isEmpty());
+  QVERIFY(Rows(C().teams).isEmpty());
+  QVERIFY(!C().compile->isEnabled());
   QVERIFY(platform_->progressDialog() == nullptr);
 }
 
@@ -271,7 +479,7 @@ void MainDialogTest::HiddenTeamFilesTakePartInACompile() {
 }
 
 void MainDialogTest::ARunDisablesTheWindowUntilItEnds() {
-  Add(MainDialog::kAddTranscripts, {WriteGame("G1", "Bears", "Lions")});
+  Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions")});
   dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
   bool seen = false;
   bool enabledDuringRun = true;
@@ -280,22 +488,21 @@ void MainDialogTest::ARunDisablesTheWindowUntilItEnds() {
   connect(&poll, &QTimer::timeout, this, [&] {
     if (seen || platform_->progressDialog() == nullptr) return;
     seen = true;
-    enabledDuringRun = Find<QPushButton>(window_.get(), MainDialog::kAddTranscripts)->isEnabled() ||
-                       Find<QListWidget>(window_.get(), MainDialog::kTranscriptList)->isEnabled();
+    enabledDuringRun = C().addTranscripts->isEnabled() || C().transcripts->isEnabled();
     runningDuringRun = window_->running();
     // Neither Escape nor closing ends the program during a run.
     QTest::keyClick(window_.get(), Qt::Key_Escape);
     window_->close();
   });
   poll.start(0);
-  QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kCompileStats), Qt::LeftButton);
+  QTest::mouseClick(C().compile, Qt::LeftButton);
   poll.stop();
   QVERIFY(seen);
   QVERIFY(runningDuringRun);
   QVERIFY(!enabledDuringRun);
   QVERIFY(window_->isVisible());
   QVERIFY(!window_->running());
-  QVERIFY(Find<QPushButton>(window_.get(), MainDialog::kAddTranscripts)->isEnabled());
+  QVERIFY(C().addTranscripts->isEnabled());
   QCOMPARE(OutNames(), QStringList({"week1.GS"}));
 }
 
@@ -305,9 +512,9 @@ void MainDialogTest::StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLi
   const QStringList games = {WriteGame("G1", "Bears", "Lions"), WriteGame("G2", "Eagles", "Giants"),
                              WriteGame("G3", "Rams", "Jets")};
   const QString team = QString::fromStdString(dir_->Write("Lions.fbt", std::string(2610, '\0')));
-  Find<QCheckBox>(window_.get(), MainDialog::kAddTeams)->setChecked(true);
-  Add(MainDialog::kAddTranscripts, games);
-  Add(MainDialog::kAddTeamFiles, {team});
+  C().addTeams->setChecked(true);
+  Add(C().addTranscripts, games);
+  Add(C().addTeamFiles, {team});
   dir_->Write("out/notes.txt", "the user's own file");
   dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
 
@@ -317,21 +524,19 @@ void MainDialogTest::StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLi
   connect(&poll, &QTimer::timeout, this, [&] {
     yl::shell::CompileProgressDialog* progress = platform_->progressDialog();
     if (progress == nullptr || !progress->isVisible()) return;
-    auto* name = Find<QLabel>(progress, yl::shell::CompileProgressDialog::kTranscriptName);
-    if (name->text() != "G2") return;
+    if (progress->transcriptName()->text() != "G2") return;
     namesAtStop = OutNames();
-    QTest::mouseClick(Find<QPushButton>(progress, yl::shell::CompileProgressDialog::kStop),
-                      Qt::LeftButton);
+    QTest::mouseClick(progress->stopButton(), Qt::LeftButton);
   });
   poll.start(0);
-  QTest::mouseClick(Find<QPushButton>(window_.get(), MainDialog::kCompileStats), Qt::LeftButton);
+  QTest::mouseClick(C().compile, Qt::LeftButton);
   poll.stop();
 
   QCOMPARE(namesAtStop, QStringList({"notes.txt", "week1.GS", "week1.GS.Bea@Lio"}));
   QCOMPARE(OutNames(), QStringList({"notes.txt"}));
-  QCOMPARE(Rows(MainDialog::kTranscriptList), games);
-  QCOMPARE(Rows(MainDialog::kTeamList), QStringList({team}));
-  QVERIFY(Find<QPushButton>(window_.get(), MainDialog::kCompileStats)->isEnabled());
+  QCOMPARE(Rows(C().transcripts), games);
+  QCOMPARE(Rows(C().teams), QStringList({team}));
+  QVERIFY(C().compile->isEnabled());
   QVERIFY(platform_->progressDialog() == nullptr);
 }
 
@@ -413,12 +618,11 @@ int RunChild(const QStringList& args) {
       box->accept();
     });
     yl::options::OutputOptions options;
-    yl::options::IniSettingsStore store(yl::shell::ToNative(args[2] + ".conf"));
+    yl::options::IniSettingsStore store(yl::shell::ToNative(args[1] + ".conf"));
     yl::shell::ShellPlatform platform(dialogs);
     MainDialog window(platform, dialogs, options, store);
-    Find<QPushButton>(&window, MainDialog::kAddTranscripts)->click();
-    QTimer::singleShot(0, Find<QPushButton>(&window, MainDialog::kCompileStats),
-                       &QPushButton::click);
+    window.controls().addTranscripts->click();
+    QTimer::singleShot(0, window.controls().compile, &QPushButton::click);
     window.exec();
     return window.exitStatus();
   }
@@ -430,18 +634,18 @@ int RunChild(const QStringList& args) {
     dialogs.openAnswers = {{args[1]}, {args[2]}};
     dialogs.saveAnswers = {args[3]};
     yl::options::OutputOptions options;
-    yl::options::IniSettingsStore store(yl::shell::ToNative(args[3] + ".conf"));
+    yl::options::IniSettingsStore store(yl::shell::ToNative(args[1] + ".conf"));
     yl::shell::ShellPlatform platform(dialogs);
     MainDialog window(platform, dialogs, options, store);
     window.show();
-    auto* addTeams = Find<QCheckBox>(&window, MainDialog::kAddTeams);
-    Find<QPushButton>(&window, MainDialog::kAddTranscripts)->click();
+    auto* addTeams = window.controls().addTeams;
+    window.controls().addTranscripts->click();
     addTeams->click();
-    Find<QPushButton>(&window, MainDialog::kAddTeamFiles)->click();
+    window.controls().addTeamFiles->click();
     addTeams->click();
-    if (Find<QListWidget>(&window, MainDialog::kTeamList)->isVisible()) return 3;
+    if (window.controls().teams->isVisible()) return 3;
     QFile::remove(args[2]);
-    Find<QPushButton>(&window, MainDialog::kCompileStats)->click();
+    window.controls().compile->click();
     if (window.exitStatus() != 0) return window.exitStatus();
     print("the compile ended without reading the team file\n");
     return 0;

@@ -1,8 +1,11 @@
 // The Output Options dialog: the Top field's validation, the enabling rule,
 // Cancel, and OK storing through the settings store.
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
@@ -13,8 +16,6 @@
 #include "support/temp_dir.h"
 
 using yl::shell::OutputOptionsDialog;
-using yl::test::Find;
-using Id = OutputOptionsDialog::ControlId;
 
 namespace {
 
@@ -36,12 +37,9 @@ class OptionsDialogTest : public QObject {
 
  private:
   void Open();
-  void Click(int id) {
-    QTest::mouseClick(Find<QAbstractButton>(dialog_.get(), id), Qt::LeftButton);
-  }
-  bool Checked(int id) const { return Find<QAbstractButton>(dialog_.get(), id)->isChecked(); }
-  bool Enabled(int id) const { return Find<QWidget>(dialog_.get(), id)->isEnabled(); }
-  QLineEdit* Top() const { return Find<QLineEdit>(dialog_.get(), Id::kTopField); }
+  const OutputOptionsDialog::Controls& C() const { return dialog_->controls(); }
+  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  QLineEdit* Top() const { return C().top; }
 
   std::unique_ptr<yl::test::TempDir> dir_;
   std::unique_ptr<yl::options::IniSettingsStore> store_;
@@ -99,7 +97,7 @@ void OptionsDialogTest::TheTopFieldIsValidatedOnOk() {
   Open();
   Top()->clear();
   QTest::keyClicks(Top(), typed);
-  Click(Id::kOk);
+  Click(C().ok);
   if (message.isEmpty()) {
     QVERIFY(dialogs_.warnings.isEmpty());
     QCOMPARE(dialog_->result(), int(QDialog::Accepted));
@@ -117,37 +115,37 @@ void OptionsDialogTest::TheTopFieldIsValidatedOnOk() {
 }
 
 void OptionsDialogTest::LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks() {
-  const QList<int> gameGroup = {Id::kOneFile, Id::kSeparateFiles};
-  const QList<int> cumulativeGroup = {Id::kCumulativePlayerStats, Id::kCumulativeTeamStats};
-  const QList<int> leagueGroup = {Id::kLeagueTeamStats, Id::kLeagueLeaders, Id::kTopField,
-                                  Id::kTopLabel, Id::kPlayersLabel};
-  const auto expectEnabled = [this](const QList<int>& ids, bool enabled) {
-    for (const int id : ids) {
-      if (Enabled(id) != enabled) qWarning("control %d", id);
-      QCOMPARE(Enabled(id), enabled);
+  Open();
+  const QList<QWidget*> gameGroup = {C().oneFile, C().separateFiles};
+  const QList<QWidget*> cumulativeGroup = {C().cumulativePlayerStats, C().cumulativeTeamStats};
+  const QList<QWidget*> leagueGroup = {C().leagueTeamStats, C().leagueLeaders, C().top,
+                                       C().topLabel, C().playersLabel};
+  const auto expectEnabled = [](const QList<QWidget*>& controls, bool enabled) {
+    for (const QWidget* control : controls) {
+      if (control->isEnabled() != enabled) qWarning("%s", control->metaObject()->className());
+      QCOMPARE(control->isEnabled(), enabled);
     }
   };
-  Open();
   expectEnabled(gameGroup, true);
   expectEnabled(cumulativeGroup, false);
   expectEnabled(leagueGroup, false);
 
-  Click(Id::kLeagueStats);
+  Click(C().leagueStats);
   expectEnabled(gameGroup, false);
   expectEnabled(cumulativeGroup, false);
   expectEnabled(leagueGroup, true);
   // The disabled boxes keep their marks.
-  QVERIFY(Checked(Id::kOneFile) && !Checked(Id::kSeparateFiles));
-  QVERIFY(Checked(Id::kCumulativePlayerStats) && Checked(Id::kCumulativeTeamStats));
+  QVERIFY(C().oneFile->isChecked() && !C().separateFiles->isChecked());
+  QVERIFY(C().cumulativePlayerStats->isChecked() && C().cumulativeTeamStats->isChecked());
 
-  Click(Id::kLeagueTeamStats);
-  Click(Id::kCumulativeStats);
+  Click(C().leagueTeamStats);
+  Click(C().cumulativeStats);
   expectEnabled(cumulativeGroup, true);
   expectEnabled(leagueGroup, false);
-  QVERIFY(!Checked(Id::kLeagueTeamStats) && Checked(Id::kLeagueLeaders));
-  QVERIFY(!Checked(Id::kGameStats) && !Checked(Id::kLeagueStats));
+  QVERIFY(!C().leagueTeamStats->isChecked() && C().leagueLeaders->isChecked());
+  QVERIFY(!C().gameStats->isChecked() && !C().leagueStats->isChecked());
 
-  Click(Id::kOk);
+  Click(C().ok);
   QCOMPARE(options_.cumulativeStats, 1);
   QCOMPARE(options_.gameStats + options_.leagueStats, 0);
   QCOMPARE(options_.leagueTeamStats, 0);
@@ -167,20 +165,20 @@ void OptionsDialogTest::CancelAfterChangingEverythingChangesNothing() {
   const std::string before = yl::options::EncodeOptionsText(options_);
   const std::optional<std::string> storedBefore = store_->ReadOptions();
   Open();
-  Click(Id::kSeparateFiles);
-  Click(Id::kCumulativeStats);
-  Click(Id::kCumulativePlayerStats);
-  Click(Id::kCumulativeTeamStats);
-  Click(Id::kLeagueStats);
-  Click(Id::kLeagueTeamStats);
-  Click(Id::kLeagueLeaders);
+  Click(C().separateFiles);
+  Click(C().cumulativeStats);
+  Click(C().cumulativePlayerStats);
+  Click(C().cumulativeTeamStats);
+  Click(C().leagueStats);
+  Click(C().leagueTeamStats);
+  Click(C().leagueLeaders);
   Top()->selectAll();
   QTest::keyClicks(Top(), "3");
-  Click(Id::kMacintosh);
+  Click(C().macintoshFormat);
   if (escape)
     QTest::keyClick(dialog_.get(), Qt::Key_Escape);
   else
-    Click(Id::kCancel);
+    Click(C().cancel);
   QCOMPARE(dialog_->result(), int(QDialog::Rejected));
   QVERIFY(!dialog_->isVisible());
   QCOMPARE(yl::options::EncodeOptionsText(options_), before);
@@ -189,7 +187,7 @@ void OptionsDialogTest::CancelAfterChangingEverythingChangesNothing() {
 
 void OptionsDialogTest::OkOnTheDefaultsStoresTheDefaultDigits() {
   Open();
-  Click(Id::kOk);
+  Click(C().ok);
   QCOMPARE(dialog_->result(), int(QDialog::Accepted));
   QCOMPARE(store_->ReadOptions(),
            std::optional<std::string>("14000000000101000001010001010000140000000000010001000000"));
@@ -204,17 +202,17 @@ void OptionsDialogTest::OpeningShowsTheOptionsAndOkStoresTheChoices() {
   options_.leadersCount = 7;
   options_.fileFormat = yl::options::kMacintosh;
   Open();
-  QVERIFY(Checked(Id::kCumulativeStats) && !Checked(Id::kGameStats));
-  QVERIFY(Checked(Id::kSeparateFiles) && !Checked(Id::kOneFile));
-  QVERIFY(Checked(Id::kCumulativePlayerStats) && !Checked(Id::kCumulativeTeamStats));
-  QVERIFY(Checked(Id::kMacintosh));
+  QVERIFY(C().cumulativeStats->isChecked() && !C().gameStats->isChecked());
+  QVERIFY(C().separateFiles->isChecked() && !C().oneFile->isChecked());
+  QVERIFY(C().cumulativePlayerStats->isChecked() && !C().cumulativeTeamStats->isChecked());
+  QVERIFY(C().macintoshFormat->isChecked());
   QCOMPARE(Top()->text(), QStringLiteral("7"));
-  QVERIFY(Enabled(Id::kCumulativeTeamStats) && !Enabled(Id::kSeparateFiles));
+  QVERIFY(C().cumulativeTeamStats->isEnabled() && !C().separateFiles->isEnabled());
 
   yl::options::OutputOptions expected = options_;
   expected.fileFormat = yl::options::kUnix;
-  Click(Id::kUnix);
-  Click(Id::kOk);
+  Click(C().unixFormat);
+  Click(C().ok);
   yl::options::OutputOptions loaded;
   QCOMPARE(yl::options::LoadOptions(*store_, loaded), yl::options::LoadResult::kStored);
   QCOMPARE(yl::options::EncodeOptionsText(loaded), yl::options::EncodeOptionsText(expected));
@@ -227,8 +225,8 @@ void OptionsDialogTest::AStoreThatCannotBeWrittenIsReported() {
   dir_->Write("blocked", "");
   store_ = std::make_unique<yl::options::IniSettingsStore>(dir_->File("blocked/yardledger.conf"));
   Open();
-  Click(Id::kUnix);
-  Click(Id::kOk);
+  Click(C().unixFormat);
+  Click(C().ok);
   QCOMPARE(dialogs_.warnings.size(), 1);
   QVERIFY(dialogs_.warnings[0].text.contains("could not be stored"));
   // The choice still holds for this session.

@@ -1,12 +1,14 @@
 // Pictures of the windows for a person to look at (PNG files in the build
 // folder), and the check that every text fits its control and every control
-// its window.
+// its window, at the windows' own size and at a larger one. Run again with
+// QT_SCALE_FACTOR=2, it checks and draws them at a device pixel ratio of 2.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -14,14 +16,16 @@
 #include "gui_support.h"
 #include "options/settings_store.h"
 #include "scripted_dialogs.h"
+#include "shell/file_list.h"
 #include "shell/main_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/program.h"
+#include "shell/report_viewer.h"
+#include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 #include "support/temp_dir.h"
 
 using yl::shell::MainDialog;
-using yl::test::Find;
 
 namespace {
 
@@ -47,6 +51,7 @@ class PicturesTest : public QObject {
   std::unique_ptr<yl::shell::ShellPlatform> platform_;
   std::unique_ptr<MainDialog> main_;
   std::unique_ptr<QDialog> other_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void PicturesTest::init() {
@@ -57,6 +62,7 @@ void PicturesTest::init() {
 }
 
 void PicturesTest::cleanup() {
+  window_.reset();
   other_.reset();
   platform_->EndProgress();
   main_.reset();
@@ -67,20 +73,38 @@ QWidget* PicturesTest::Window(const QString& name) {
   const QStringList games = {"/home/coach/league/2024/Week 1 - Bears at Lions.txt",
                              "/home/coach/league/2024/Week 1 - Eagles at Giants.txt",
                              "/home/coach/league/2024/Week 1 - Rams at Jets.txt"};
-  dialogs_.openAnswers = {games, {"/home/coach/league/teams/Lions.fbt"}};
-  QTest::mouseClick(Find<QPushButton>(main_.get(), MainDialog::kAddTranscripts), Qt::LeftButton);
-  Find<QListWidget>(main_.get(), MainDialog::kTranscriptList)->item(1)->setSelected(true);
-  if (name == "main-expanded") {
-    Find<QCheckBox>(main_.get(), MainDialog::kAddTeams)->setChecked(true);
-    QTest::mouseClick(Find<QPushButton>(main_.get(), MainDialog::kAddTeamFiles), Qt::LeftButton);
+  const MainDialog::Controls& c = main_->controls();
+  c.transcripts->AddPaths(games);
+  c.transcripts->item(1)->setSelected(true);
+  if (name.startsWith("main-expanded") || name == "main-large") {
+    c.addTeams->setChecked(true);
+    c.teams->AddPaths({"/home/coach/league/teams/Lions.fbt", "/home/coach/league/teams/Bears.fbt"});
   }
   main_->show();
+  if (name == "main-large") main_->resize(main_->size() + QSize(320, 240));
   if (name.startsWith("main")) return main_.get();
   if (name == "about") {
     other_ = std::make_unique<yl::shell::AboutDialog>(main_.get());
   } else if (name == "options") {
     other_ =
         std::make_unique<yl::shell::OutputOptionsDialog>(options_, *store_, dialogs_, main_.get());
+  } else if (name == "summary") {
+    yl::shell::RunOutcome outcome;
+    outcome.gamesCompiled = 3;
+    outcome.logEntries = 1;
+    outcome.reportFiles = {"/home/coach/league/2024/week1.GS",
+                           "/home/coach/league/2024/week1.GS.Bea@Lio"};
+    outcome.errorLog = "/home/coach/league/2024/ErrorLog";
+    window_ = std::make_unique<yl::shell::RunSummary>(outcome, dialogs_, main_.get());
+  } else if (name == "viewer") {
+    auto viewer = std::make_unique<yl::shell::ReportViewer>(main_.get());
+    viewer->setAttribute(Qt::WA_DeleteOnClose, false);
+    const std::string report =
+        "Bears at Lions\r\rScoring Summary\r\r  1st  Bears   Smith 12 yd run (Jones kick)\r";
+    QString error;
+    if (!viewer->Open(QString::fromStdString(dir_->Write("week1.GS", report)), error))
+      qFatal("%s", qPrintable(error));
+    window_ = std::move(viewer);
   } else {
     platform_->StartProgress("Week 1 - Eagles at Giants", 3);
     platform_->StepProgress(1, 25, "Week 1 - Bears at Lions");
@@ -88,13 +112,19 @@ QWidget* PicturesTest::Window(const QString& name) {
     platform_->StepProgress(1, 25, "Week 1 - Eagles at Giants");
     return platform_->progressDialog();
   }
+  if (window_) {
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_->show();
+    return window_.get();
+  }
   other_->show();
   return other_.get();
 }
 
 void PicturesTest::TheWindowsAreDrawn_data() {
   QTest::addColumn<QString>("name");
-  for (const char* name : {"main-collapsed", "main-expanded", "options", "progress", "about"})
+  for (const char* name : {"main-collapsed", "main-expanded", "main-large", "options", "progress",
+                           "about", "summary", "viewer"})
     QTest::newRow(name) << QString(name);
 }
 
@@ -103,7 +133,7 @@ void PicturesTest::TheWindowsAreDrawn() {
   QWidget* window = Window(name);
   QVERIFY(QTest::qWaitForWindowExposed(window));
   const QImage picture = window->grab().toImage();
-  QCOMPARE(picture.size(), window->size());
+  QCOMPARE(picture.size(), window->size() * window->devicePixelRatio());
   // Something is drawn: the picture is not one flat colour.
   bool varied = false;
   for (int y = 0; y < picture.height() && !varied; ++y)
@@ -111,7 +141,9 @@ void PicturesTest::TheWindowsAreDrawn() {
       varied = picture.pixel(x, y) != picture.pixel(0, 0);
   QVERIFY(varied);
   QVERIFY(QDir().mkpath(YL_PICTURES_DIR));
-  const QString path = QStringLiteral(YL_PICTURES_DIR "/%1.png").arg(name);
+  const QString scale =
+      window->devicePixelRatio() > 1 ? QStringLiteral("@%1x").arg(window->devicePixelRatio()) : "";
+  const QString path = QStringLiteral(YL_PICTURES_DIR "/%1%2.png").arg(name, scale);
   QVERIFY(picture.save(path));
   qInfo("%s", qPrintable(path));
 }
@@ -120,23 +152,26 @@ void PicturesTest::ControlsFitTheirTextsAndDoNotOverlap_data() {
   TheWindowsAreDrawn_data();
 }
 
-// The window's controls: the children of the window and of plain pages in
-// it, without frames, lines and group boxes, which surround others.
+// The window's controls: its visible widgets, where frames, group boxes,
+// button boxes and plain pages that hold others count by what they hold.
 void CollectControls(QWidget* parent, QList<QWidget*>& controls) {
   for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child->isWindow() || !child->isVisible()) continue;
     const QByteArray kind = child->metaObject()->className();
-    if (kind == "QWidget")
+    const bool holder =
+        kind == "QWidget" || kind == "QFrame" || kind == "QGroupBox" || kind == "QDialogButtonBox";
+    if (holder && !child->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
       CollectControls(child, controls);
-    else if (kind != "QFrame" && kind != "QGroupBox")
+    else
       controls << child;
   }
 }
 
 QString Describe(const QWidget* control) {
-  return QStringLiteral("a %1 (id %2)")
-      .arg(control->metaObject()->className())
-      .arg(control->property("controlId").toInt());
+  QString text;
+  if (auto* button = qobject_cast<const QAbstractButton*>(control)) text = button->text();
+  if (auto* label = qobject_cast<const QLabel*>(control)) text = label->text();
+  return QStringLiteral("a %1 \"%2\"").arg(control->metaObject()->className(), text);
 }
 
 void PicturesTest::ControlsFitTheirTextsAndDoNotOverlap() {

@@ -11,7 +11,6 @@
 #include "shell/shell_platform.h"
 
 using yl::shell::CompileProgressDialog;
-using yl::test::Find;
 using Steps = QList<QPair<int, int>>;  // (transcripts to add, percent to add)
 
 namespace {
@@ -23,6 +22,7 @@ class ProgressTest : public QObject {
   void TheBarFollowsTheSteps_data();
   void TheBarFollowsTheSteps();
   void TheDialogShowsTheTranscriptAndTheRemainingCount();
+  void TheDialogIsPaintedBeforeTheFirstTranscriptIsRead();
   void StopSetsTheFlagAndHidesTheDialog_data();
   void StopSetsTheFlagAndHidesTheDialog();
 };
@@ -69,25 +69,69 @@ void ProgressTest::TheDialogShowsTheTranscriptAndTheRemainingCount() {
   QVERIFY(dialog->isVisible());
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Compile Stats"));
   QVERIFY(!(dialog->windowFlags() & Qt::WindowCloseButtonHint));
-  const auto text = [dialog](int id) { return Find<QLabel>(dialog, id)->text(); };
-  auto* bar = Find<QProgressBar>(dialog, CompileProgressDialog::kProgressBar);
+  auto* bar = dialog->bar();
   // The bar's range is its width in pixels.
   const int width = bar->contentsRect().width();
   QVERIFY(width > 100);
+  // A long name is shortened in the middle to fit; the whole name stays.
+  const QString longName = QString("Week 12 - ").repeated(12);
+  platform.StartProgress(longName.toStdString(), 4);
+  dialog = platform.progressDialog();
+  bar = dialog->bar();
+  QVERIFY(dialog->transcriptName()->text().contains(QChar(0x2026)));
+  QVERIFY(dialog->transcriptName()->fontMetrics().horizontalAdvance(
+              dialog->transcriptName()->text()) <= dialog->transcriptName()->width());
+  QCOMPARE(dialog->fullName(), longName);
+  platform.StartProgress("Bears at Lions", 4);
+  dialog = platform.progressDialog();
+  bar = dialog->bar();
   QCOMPARE(bar->maximum(), width);
-  QCOMPARE(text(CompileProgressDialog::kTranscriptName), QStringLiteral("Bears at Lions"));
-  QCOMPARE(text(CompileProgressDialog::kRemaining), QStringLiteral("4"));
+  QCOMPARE(dialog->transcriptName()->text(), QStringLiteral("Bears at Lions"));
+  QCOMPARE(dialog->remaining()->text(), QStringLiteral("4"));
 
   platform.StepProgress(1, 25, "Bears at Lions");
   QCOMPARE(bar->value(), static_cast<int>(std::floor(0.25 * width / 4)));
-  QCOMPARE(text(CompileProgressDialog::kRemaining), QStringLiteral("3"));
+  QCOMPARE(dialog->remaining()->text(), QStringLiteral("3"));
   platform.StepProgress(0, 25, "");  // the reader's half-time step names nothing
-  QCOMPARE(text(CompileProgressDialog::kTranscriptName), QStringLiteral("Bears at Lions"));
+  QCOMPARE(dialog->transcriptName()->text(), QStringLiteral("Bears at Lions"));
   platform.StepProgress(1, 25, "Eagles at Giants");
-  QCOMPARE(text(CompileProgressDialog::kTranscriptName), QStringLiteral("Eagles at Giants"));
-  QCOMPARE(text(CompileProgressDialog::kRemaining), QStringLiteral("2"));
+  QCOMPARE(dialog->transcriptName()->text(), QStringLiteral("Eagles at Giants"));
+  QCOMPARE(dialog->remaining()->text(), QStringLiteral("2"));
   platform.EndProgress();
   QVERIFY(platform.progressDialog() == nullptr);
+}
+
+// Every paint of a progress dialog or of a control in it.
+class PaintLog : public QObject {
+ public:
+  QStringList painted;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Paint && widget != nullptr &&
+        qobject_cast<CompileProgressDialog*>(widget->window()) != nullptr)
+      painted << widget->metaObject()->className();
+    return false;
+  }
+};
+
+void ProgressTest::TheDialogIsPaintedBeforeTheFirstTranscriptIsRead() {
+  yl::test::ScriptedDialogs dialogs;
+  yl::shell::ShellPlatform platform(dialogs);
+  QWidget owner;
+  owner.show();
+  platform.SetOwner(&owner);
+  PaintLog log;
+  qApp->installEventFilter(&log);
+  // The engine reads the first transcript as soon as this returns.
+  platform.StartProgress("Bears at Lions", 4);
+  qApp->removeEventFilter(&log);
+  QVERIFY(platform.progressDialog()->windowHandle()->isExposed());
+  QVERIFY(log.painted.contains("yl::shell::CompileProgressDialog"));
+  QVERIFY(log.painted.contains("QPushButton"));  // Stop
+  QVERIFY(log.painted.contains("QProgressBar"));
+  platform.EndProgress();
 }
 
 void ProgressTest::StopSetsTheFlagAndHidesTheDialog_data() {
@@ -108,7 +152,7 @@ void ProgressTest::StopSetsTheFlagAndHidesTheDialog() {
   if (escape)
     QTest::keyClick(dialog, Qt::Key_Escape);
   else
-    QTest::mouseClick(Find<QPushButton>(dialog, CompileProgressDialog::kStop), Qt::LeftButton);
+    QTest::mouseClick(dialog->stopButton(), Qt::LeftButton);
   QVERIFY(stopRequested);
   // Hidden until the run ends.
   QVERIFY(!dialog->isVisible());

@@ -17,23 +17,32 @@ class ScriptedDialogs : public shell::Dialogs {
     QString title;
     QString proposedName;
     bool confirmReplace;
+    QString folder;
   };
   struct Warning {
     QString title;
     QString text;
   };
 
-  QStringList AskOpenFiles(QWidget* parent, const QString& filter) override;
+  QStringList AskOpenFiles(QWidget* parent, const QString& filter, const QString& folder) override;
   QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
-                      bool confirmReplace) override;
+                      bool confirmReplace, const QString& folder) override;
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
+  bool ShowFolder(QWidget* parent, const QString& folder) override;
 
   // Each open dialog takes the first answer; none left: cancelled.
   QList<QStringList> openAnswers;
   // Each save dialog takes the first answer; "" or none left: cancelled.
   QStringList saveAnswers;
 
+  // Each yes-or-no question takes the first answer; none left: No.
+  QList<bool> yesNoAnswers;
+
   QStringList openFilters;
+  QStringList openFolders;
+  QStringList questions;
+  QStringList foldersShown;
   QList<SaveQuestion> saveQuestions;
   QList<Warning> warnings;
   std::function<void(const Warning&)> onWarning;

@@ -1,0 +1,130 @@
+// The main window's file lists.
+#include "shell/file_list.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <vector>
+
+#include "run/input_folders.h"
+#include "shell/native_text.h"
+
+namespace yl::shell {
+
+namespace {
+
+QStringList LocalPaths(const QMimeData* data) {
+  QStringList paths;
+  if (data == nullptr) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+}  // namespace
+
+FileList::FileList(QString extension, QString otherKind, int visibleRows, QWidget* parent)
+    : QListWidget(parent),
+      extension_(std::move(extension)),
+      otherKind_(std::move(otherKind)),
+      visibleRows_(visibleRows) {
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setAcceptDrops(true);
+  setDragDropMode(QAbstractItemView::DropOnly);
+}
+
+// Wide enough for a path of some fifty characters.
+QSize FileList::sizeHint() const {
+  const int margins = 2 * frameWidth();
+  return QSize(fontMetrics().averageCharWidth() * 50 + margins,
+               (fontMetrics().lineSpacing() + 2) * visibleRows_ + margins);
+}
+
+void FileList::AddPaths(const QStringList& paths) {
+  setUpdatesEnabled(false);
+  for (const QString& path : paths) {
+    int row = 0;
+    bool listed = false;
+    for (; row < count(); ++row) {
+      const int order = QString::compare(item(row)->text(), path, Qt::CaseInsensitive);
+      listed = order == 0;
+      if (order >= 0) break;
+    }
+    if (listed) continue;
+    auto* added = new QListWidgetItem(path);
+    added->setToolTip(path);
+    insertItem(row, added);
+  }
+  setUpdatesEnabled(true);
+}
+
+QStringList FileList::Paths() const {
+  QStringList paths;
+  for (int row = 0; row < count(); ++row)
+    paths << item(row)->text();
+  return paths;
+}
+
+QStringList FileList::DroppedFiles(const QStringList& dropped) const {
+  const std::string extension = ToNative(extension_);
+  const std::string otherKind = ToNative(otherKind_);
+  QStringList files;
+  for (const QString& path : dropped) {
+    if (!QFileInfo(path).isDir()) {
+      if (!run::HasExtension(ToNative(path), otherKind)) files << path;
+      continue;
+    }
+    // A folder without a file of the kind adds nothing; a drop has no way
+    // to say more.
+    std::vector<std::string> found;
+    run::AddInput(ToNative(path), extension, found);
+    for (const std::string& file : found)
+      files << FromNative(file);
+  }
+  return files;
+}
+
+void FileList::dragEnterEvent(QDragEnterEvent* event) {
+  if (LocalPaths(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+}
+
+void FileList::dragMoveEvent(QDragMoveEvent* event) {
+  if (LocalPaths(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+}
+
+void FileList::dropEvent(QDropEvent* event) {
+  const QStringList files = DroppedFiles(LocalPaths(event->mimeData()));
+  if (files.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  AddPaths(files);
+  emit rowsChanged();
+}
+
+void FileList::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace) {
+    if (!selectedItems().isEmpty()) {
+      qDeleteAll(selectedItems());
+      emit rowsChanged();
+    }
+    event->accept();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+}  // namespace yl::shell

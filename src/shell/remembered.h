@@ -1,0 +1,40 @@
+// What the desktop program remembers between sessions, kept in the settings
+// store beside the options under keys of its own: the folders its dialogs
+// last used, the window's size, and the lists the user built.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "options/output_options.h"
+
+namespace yl::shell {
+
+enum class Place { kTranscripts, kTeamFiles, kReports };
+
+// The main window as the user left it.
+struct Session {
+  QStringList transcripts;
+  QStringList teamFiles;
+  bool addTeams = false;
+  QSize windowSize;  // invalid when none is known
+};
+
+class Remembered {
+ public:
+  explicit Remembered(options::SettingsStore& store) : store_(store) {}
+
+  // The folder last used for the place, "" when none is known.
+  QString Folder(Place place) const;
+  void SetFolder(Place place, const QString& folder);
+
+  // The files of the lists that still exist.
+  Session LoadSession() const;
+  bool SaveSession(const Session& session);
+
+ private:
+  options::SettingsStore& store_;
+};
+
+}  // namespace yl::shell
