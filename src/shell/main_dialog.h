@@ -3,6 +3,7 @@
 // prefix of the report files, runs the compile and shows what it wrote.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 
@@ -24,10 +25,10 @@ class ShellPlatform;
 
 // The open dialogs' filters.
 inline QString TranscriptFilter() {
-  return QStringLiteral("All Files (*)");
+  return QCoreApplication::translate("MainDialog", "All Files (*)");
 }
 inline QString TeamFileFilter() {
-  return QStringLiteral("Team Files (*.fbt);;All Files (*)");
+  return QCoreApplication::translate("MainDialog", "Team Files (*.fbt);;All Files (*)");
 }
 
 class MainDialog : public QDialog {

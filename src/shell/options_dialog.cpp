@@ -27,7 +27,8 @@ QFrame* ReportGroup(QWidget* parent, QAbstractButton* choice, const QList<QWidge
   auto* frame = new QFrame(parent);
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   auto* layout = new QVBoxLayout(frame);
-  layout->addWidget(choice);
+  // As wide as its text: all of the button is then a place to click.
+  layout->addWidget(choice, 0, Qt::AlignLeft);
   const QStyle* style = choice->style();
   const int indent = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, choice) +
                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, choice);

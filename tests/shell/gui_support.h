@@ -26,6 +26,18 @@ void AnswerNextModal(std::function<void(Dialog*)> answer) {
   poll->start();
 }
 
+// The controls in the order Tab visits them (Qt skips those it cannot
+// reach at the moment): the window's focus chain from the first, one round.
+inline QList<QWidget*> FocusOrder(const QList<QWidget*>& controls) {
+  QList<QWidget*> order;
+  QWidget* at = controls.value(0);
+  do {
+    if (controls.contains(at)) order << at;
+    at = at->nextInFocusChain();
+  } while (at != nullptr && at != controls.value(0));
+  return order;
+}
+
 }  // namespace yl::test
 
 // A Qt Test main that runs offscreen unless told otherwise.

@@ -53,6 +53,7 @@ class MainDialogTest : public QObject {
   void RemovingTheLastRowDisablesCompileStats();
   void EnterWithAnEmptyListDoesNothing();
   void CancellingThePrefixDialogChangesNothing();
+  void TheTabKeyVisitsTheControlsInOrder();
   void AddTeamsShowsAndHidesTheTeamSection();
   void TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize_data();
   void TheListsGrowWithTheWindowAndTheButtonsKeepTheirSize();
@@ -231,6 +232,13 @@ void MainDialogTest::CancellingThePrefixDialogChangesNothing() {
   QVERIFY(C().compile->isEnabled());
   QVERIFY(OutNames().isEmpty());
   QVERIFY(dialogs_->warnings.isEmpty());
+}
+
+void MainDialogTest::TheTabKeyVisitsTheControlsInOrder() {
+  const QList<QWidget*> expected = {C().transcripts,   C().addTranscripts, C().removeTranscripts,
+                                    C().outputOptions, C().compile,        C().addTeams,
+                                    C().teams,         C().addTeamFiles,   C().removeTeamFiles};
+  QCOMPARE(yl::test::FocusOrder(expected), expected);
 }
 
 void MainDialogTest::AddTeamsShowsAndHidesTheTeamSection() {

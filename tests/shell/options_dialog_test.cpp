@@ -29,6 +29,7 @@ class OptionsDialogTest : public QObject {
   void TheTopFieldIsValidatedOnOk_data();
   void TheTopFieldIsValidatedOnOk();
   void LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks();
+  void TheTabKeyVisitsTheControlsInOrder();
   void CancelAfterChangingEverythingChangesNothing_data();
   void CancelAfterChangingEverythingChangesNothing();
   void OkOnTheDefaultsStoresTheDefaultDigits();
@@ -150,6 +151,30 @@ void OptionsDialogTest::LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks() {
   QCOMPARE(options_.gameStats + options_.leagueStats, 0);
   QCOMPARE(options_.leagueTeamStats, 0);
   QCOMPARE(options_.leagueLeaders, 1);
+}
+
+void OptionsDialogTest::TheTabKeyVisitsTheControlsInOrder() {
+  Open();
+  const QList<QWidget*> expected = {C().gameStats,
+                                    C().oneFile,
+                                    C().separateFiles,
+                                    C().leagueStats,
+                                    C().leagueTeamStats,
+                                    C().leagueLeaders,
+                                    C().top,
+                                    C().cumulativeStats,
+                                    C().cumulativePlayerStats,
+                                    C().cumulativeTeamStats,
+                                    C().macintoshFormat,
+                                    C().windowsFormat,
+                                    C().unixFormat,
+                                    C().ok,
+                                    C().cancel};
+  QCOMPARE(yl::test::FocusOrder(expected), expected);
+  // Choosing another report and back leaves each group as its choice says.
+  Click(C().leagueStats);
+  Click(C().gameStats);
+  QVERIFY(C().oneFile->isEnabled() && !C().leagueLeaders->isEnabled());
 }
 
 void OptionsDialogTest::CancelAfterChangingEverythingChangesNothing_data() {
