@@ -37,10 +37,10 @@ FileList::FileList(QString extension, QString otherKind, int visibleRows, QWidge
   setDragDropMode(QAbstractItemView::DropOnly);
 }
 
-// Wide enough for a path of some fifty characters.
+// Wide enough for a path of some sixty-five characters.
 QSize FileList::sizeHint() const {
   const int margins = 2 * frameWidth();
-  return QSize(fontMetrics().averageCharWidth() * 50 + margins,
+  return QSize(fontMetrics().averageCharWidth() * 65 + margins,
                (fontMetrics().lineSpacing() + 2) * visibleRows_ + margins);
 }
 

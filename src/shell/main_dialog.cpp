@@ -234,6 +234,12 @@ void MainDialog::ListsChanged() {
 // height.
 void MainDialog::SetExpanded(bool expanded) {
   if (expanded != teamSection_->isHidden()) return;
+  // Before the window is first shown it takes the size its contents ask
+  // for then.
+  if (!isVisible()) {
+    teamSection_->setVisible(expanded);
+    return;
+  }
   // The height is taken before the layout changes: showing the section
   // raises the window's minimum height, which may already make it taller.
   const int height = this->height();
