@@ -1,0 +1,58 @@
+// The list of stat fields and their column names.
+#include "league/stat_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace yl::league {
+namespace {
+
+TEST(StatFields, ColumnsAreUniqueSnakeCaseAndReadTheirField) {
+  std::set<std::string> columns;
+  for (const StatField& field : PlayerStatFields()) {
+    EXPECT_TRUE(columns.insert(field.column).second) << field.column;
+    EXPECT_EQ(field.column.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_"),
+              std::string::npos)
+        << field.column;
+  }
+  for (const char* column :
+       {"rushing_attempts", "rushing_longest", "passing_sack_yards", "fg_kicking_made30to39",
+        "punting_inside20", "def_special_teams_tackles", "penalty_yards"})
+    EXPECT_EQ(columns.count(column), 1u) << column;
+
+  // A player without records reads 0, and "no longest play" for a longest.
+  PlayerRecord player;
+  for (const StatField& field : PlayerStatFields())
+    EXPECT_EQ(field.read(player), field.longest ? kNoLongest : 0) << field.column;
+  EXPECT_EQ(std::count_if(PlayerStatFields().begin(), PlayerStatFields().end(),
+                          [](const StatField& field) { return field.longest; }),
+            6);
+  // The two special-teams slots share a record type but not their values.
+  player.specialTeams = std::make_unique<SpecialTeamsRecord>();
+  player.defSpecialTeams = std::make_unique<SpecialTeamsRecord>();
+  player.specialTeams->tackles = 4;
+  player.defSpecialTeams->tackles = 9;
+  player.fgKicking = std::make_unique<FGKickingRecord>();
+  player.fgKicking->made30to39 = 2;
+  std::map<std::string, std::int64_t> read;
+  for (const StatField& field : PlayerStatFields())
+    read[field.column] = field.read(player);
+  EXPECT_EQ(read["special_teams_tackles"], 4);
+  EXPECT_EQ(read["def_special_teams_tackles"], 9);
+  EXPECT_EQ(read["fg_kicking_made30to39"], 2);
+  EXPECT_EQ(read["fg_kicking_longest"], kNoLongest);
+  EXPECT_EQ(read["fg_kicking_made"], 0);
+}
+
+TEST(StatFields, SnakeCaseKeepsDigitsWithTheirWord) {
+  EXPECT_EQ(SnakeCase("fgKicking"), "fg_kicking");
+  EXPECT_EQ(SnakeCase("made30to39"), "made30to39");
+  EXPECT_EQ(SnakeCase("fieldGoalsBlocked"), "field_goals_blocked");
+  EXPECT_EQ(SnakeCase("attempts50plus"), "attempts50plus");
+}
+
+}  // namespace
+}  // namespace yl::league
