@@ -207,6 +207,11 @@ int RunCli(int argc, char** argv) {
                  "understood; numbered (PATH.1, ...) when taken;\n"
                  "default: ErrorLog in the reports' folder")
       ->type_name("PATH");
+  app.add_option("--csv", r.csvFolder,
+                 "also write the figures as CSV tables into DIR\n"
+                 "(players.csv; numbered when taken)")
+      ->type_name("DIR")
+      ->check(CLI::ExistingDirectory.description(""));
   app.add_flag("--save-options", r.saveOptions,
                "also store the options given as the stored options");
   app.add_flag("--show-options", r.showOptions,
@@ -225,6 +230,8 @@ int RunCli(int argc, char** argv) {
   try {
     app.parse(argc, argv);
     if (r.transcripts.empty() && !r.showOptions) throw CLI::RequiredError("TRANSCRIPT|DIR");
+    if (r.perPlay && !r.csvFolder.empty())
+      throw CLI::ValidationError("--csv", "the per-play mode has no CSV tables yet");
     if (r.perPlay && r.mode && *r.mode != "game")
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);
@@ -289,6 +296,7 @@ int RunCli(int argc, char** argv) {
   CliPlatform platform(r.errorLog, run::FolderOf(r.prefix),
                        !r.quiet && ::isatty(STDERR_FILENO) != 0);
   compile::CompileRun compile(platform, chosen);
+  compile.tables.folder = r.csvFolder;
   std::vector<run::TransRecord> transcripts;
   for (const std::string& path : transcriptFiles)
     transcripts.push_back(run::MakeInputFileRecord(path));

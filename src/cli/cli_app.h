@@ -23,6 +23,7 @@ struct CliRequest {
   bool noLeaders = false;
   bool perPlay = false;
   std::string errorLog;
+  std::string csvFolder;  // "" when no CSV tables are asked for
   bool saveOptions = false;
   bool showOptions = false;
   bool quiet = false;

@@ -4,6 +4,7 @@
 #include "compile/credit_pass.h"
 #include "league/league.h"
 #include "league/team_file.h"
+#include "reports/players_csv.h"
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
 #include "run/error_log.h"
@@ -38,9 +39,12 @@ void ReleaseGame(CompileRun& run) {
 
 void EndOfRun(CompileRun& run) {
   reports::DisposeWriteBuffer(run.report);
+  run::CloseTableFiles(run.tables);
   run.reportFiles.clear();
   for (const run::SpecRecord& record : run.outputFiles.specs)
     run.reportFiles.push_back(record.path);
+  for (const run::TableFile& table : run.tables.files)
+    run.reportFiles.push_back(table.spec.path);
   // The log before the list: should writing it fail, the report files are
   // still known and are deleted with it.
   run::DumpErrorLog(run.errorLog);
@@ -60,6 +64,7 @@ void EndOfRun(CompileRun& run) {
 void StopPath(CompileRun& run) {
   run::CloseStatFile(run.outputFiles);
   run::DeleteStatFiles(run.outputFiles);
+  run::DeleteTableFiles(run.tables);
   run::DeleteErrorLog(run.errorLog);
   EndOfRun(run);
 }
@@ -93,6 +98,12 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     league::ReadTeamFile(run.league, run.errorLog, teamFile);
   reports::InitWriteBuffer(run.report);
   run::OpenNextStatFile(run.outputFiles, o, reply);
+  // The tables of a per-play run are not written yet.
+  run::TableFile* players = nullptr;
+  if (!run.tables.folder.empty() && !o.perPlayStats) {
+    players = &run::CreateTableFile(run.tables, "players");
+    run::WriteTable(*players, reports::PlayersCsvHeader());
+  }
   run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
                                      static_cast<int>(transcripts.size()));
 
@@ -115,6 +126,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
       if (!o.perPlayStats) WriteReports(run);
+      if (players != nullptr) {
+        const std::string teams[] = {game.visitingName, game.homeName};
+        run::WriteTable(*players, reports::PlayersCsvRows(run.league, record.name, teams));
+      }
       WriteString(run.report, run.report.doubleLineEnd);
       ReleaseGame(run);
       if ((o.gameStats && o.separateFiles) || (o.perPlayStats && o.perPlaySeparateFiles)) {
@@ -143,6 +158,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
 
   if (o.cumulativeStats || o.leagueStats) {
     WriteReports(run);
+    if (players != nullptr) run::WriteTable(*players, reports::PlayersCsvRows(run.league, ""));
     FlushWriteBuffer(run.report);
     run::CloseStatFile(run.outputFiles);
   } else if (run.outputFiles.current.IsOpen()) {
@@ -154,6 +170,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
 
 void AbandonRun(CompileRun& run) {
   run::AbandonStatFiles(run.outputFiles);
+  run::DeleteTableFiles(run.tables);
   run::AbandonErrorLog(run.errorLog);
   run.reportFiles.clear();
   run.control.platform.EndProgress();

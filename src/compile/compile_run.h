@@ -15,6 +15,7 @@
 #include "run/output_files.h"
 #include "run/platform.h"
 #include "run/run_control.h"
+#include "run/table_files.h"
 #include "stats/run_stats.h"
 
 namespace yl::compile {
@@ -37,12 +38,13 @@ struct CompileRun {
   stats::RunStats stats;  // scoring summary of the current game, longest-play lists
   run::ErrorLog errorLog;
   run::OutputFiles outputFiles;
+  run::TableFiles tables;        // the front end names their folder, if any
   reports::ReportOutput report;  // writes to outputFiles.current
 
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;
   std::int32_t gamesRejected = 0;
-  std::vector<std::string> reportFiles;  // final paths of the report files kept
+  std::vector<std::string> reportFiles;  // final paths of the report and table files kept
 };
 
 }  // namespace yl::compile

@@ -8,7 +8,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "cli/cli_app.h"
 #include "support/temp_dir.h"
@@ -322,6 +324,41 @@ TEST_F(CliFixture, FoldersStandForTheirFiles) {
             test::ReadFileBytes(dir.File("n.GS.Bea@Lio")));
   EXPECT_EQ(test::ReadFileBytes(dir.File("f.GS.Eag@Gia")),
             test::ReadFileBytes(dir.File("n.GS.Eag@Gia")));
+}
+
+// --csv: the tables beside the reports, under the report files' rules.
+TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
+  ::mkdir(dir.File("csv").c_str(), 0755);
+  dir.Write("csv/players.csv", "the user's own table");
+  // Games with plays: every player of them has a row.
+  const std::string season = std::string(YL_SOURCE_DIR) + "/tests/golden/season/";
+  dir.Write("Week 1.txt", test::ReadFileBytes(season + "1-Owls-at-Bears.txt"));
+  dir.Write("Week 2.txt", test::ReadFileBytes(season + "3-Rams-at-Thunderbirds.txt"));
+  const CliResult game =
+      Run({"-q", "-m", "game", "-o", "g", "--csv", "csv", "Week 1.txt", "Week 2.txt"});
+  EXPECT_EQ(game.status, 0) << game.err;
+  EXPECT_EQ(game.out, "g.GS\ncsv/players-1.csv\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("csv/players.csv")), "the user's own table");
+  // In game mode each game gives the rows of its own two teams.
+  const std::string table = test::ReadFileBytes(dir.File("csv/players-1.csv"));
+  EXPECT_EQ(table.rfind("game,team,number,name,", 0), 0u);
+  std::map<std::string, std::set<std::string>> teamsByGame;
+  std::istringstream lines(table.substr(table.find("\r\n") + 2));
+  for (std::string line; std::getline(lines, line);) {
+    const auto comma = line.find(',');
+    teamsByGame[line.substr(0, comma)].insert(
+        line.substr(comma + 1, line.find(',', comma + 1) - comma - 1));
+  }
+  EXPECT_EQ(teamsByGame, (std::map<std::string, std::set<std::string>>{
+                             {"Week 1", {"Bears", "Owls"}}, {"Week 2", {"Rams", "Thunderbirds"}}}))
+      << table;
+
+  const CliResult league = Run({"-q", "-m", "league", "-o", "l", "--csv", "csv", "Week 1.txt"});
+  EXPECT_EQ(league.out, "l.LL\ncsv/players-2.csv\n");
+  EXPECT_EQ(Run({"--csv", "missing", "Week 1.txt"}).status, 2);
+  const CliResult perPlay = Run({"--per-play", "--csv", "csv", "Week 1.txt"});
+  EXPECT_EQ(perPlay.status, 2);
+  EXPECT_NE(perPlay.err.find("no CSV tables yet"), std::string::npos) << perPlay.err;
 }
 
 // --show-options: the options in words, with the command line's changes,

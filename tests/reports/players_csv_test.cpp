@@ -1,0 +1,85 @@
+// players.csv: its documented header and its rows.
+#include "reports/players_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "reports/player_cells.h"
+
+namespace yl::reports {
+namespace {
+
+// The column names listed in the players.csv section of docs/csv.md.
+std::string DocumentedHeader() {
+  std::ifstream doc(YL_GOLDEN_DIR "/../../docs/csv.md");
+  std::string line;
+  std::string header;
+  bool inSection = false;
+  while (std::getline(doc, line)) {
+    if (line.rfind("## ", 0) == 0) inSection = line == "## players.csv";
+    if (!inSection || line.rfind("| `", 0) != 0) continue;
+    const auto end = line.find('`', 3);
+    header += (header.empty() ? "" : ",") + line.substr(3, end - 3);
+  }
+  return header + "\r\n";
+}
+
+TEST(PlayersCsv, TheHeaderIsTheDocumentedColumnList) {
+  EXPECT_EQ(PlayersCsvHeader(), DocumentedHeader());
+}
+
+TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
+  league::League league;
+  league::PlayerRecord* passer = league::AddPlayer(league, "Smith, Jr.", 12);
+  passer->teamName = "Lions";
+  passer->position = 9;
+  passer->side = league::kOffense;
+  passer->passing = std::make_unique<league::PassingRecord>();
+  passer->passing->attempts = 20;
+  passer->passing->completions = 13;
+  passer->passing->yards = 180;
+  passer->passing->touchdowns = 2;
+  passer->passing->longest = 41;
+  league::PlayerRecord* back = league::AddPlayer(league, "Jo\xC9", 3);
+  back->teamName = "Lions";
+  back->rushing = std::make_unique<league::RushingRecord>();
+  back->rushing->attempts = 4;
+  back->rushing->yards = 9;
+  league::PlayerRecord* other = league::AddPlayer(league, "Brown", 1);
+  other->teamName = "Bears";
+  league::AddPlayer(league, "Teamless", 5);
+
+  const std::string rows = PlayersCsvRows(league, "Week 1");
+  std::istringstream lines(rows);
+  std::string bears;
+  std::string joe;
+  std::string smith;
+  std::getline(lines, bears);
+  std::getline(lines, joe);
+  std::getline(lines, smith);
+  std::string rest;
+  EXPECT_FALSE(std::getline(lines, rest)) << "a player without a team has no row";
+  // By team, then number; names as UTF-8, quoted where they hold a comma.
+  EXPECT_EQ(bears.rfind("Week 1,Bears,1,Brown,,,", 0), 0u) << bears;
+  EXPECT_EQ(joe.rfind("Week 1,Lions,3,Jo\xE2\x80\xA6,", 0), 0u) << joe;
+  EXPECT_EQ(smith.rfind("Week 1,Lions,12,\"Smith, Jr.\",QB,offense,", 0), 0u) << smith;
+  // The rushing fields: 4 attempts, 9 yards, no longest run.
+  EXPECT_EQ(joe.substr(joe.find(",,,") + 3, 9), "4,9,,0,0,") << joe;
+  // The derived figures are the player tables' own texts.
+  const std::string rating = cells::PassingRate(*passer);
+  const std::string completion =
+      cells::Percent<cells::slot::passing, &league::PassingRecord::completions,
+                     &league::PassingRecord::attempts>(*passer);
+  EXPECT_NE(smith.find("," + completion + ","), std::string::npos) << smith;
+  EXPECT_NE(smith.find("," + rating + ","), std::string::npos) << smith;
+  EXPECT_EQ(smith.substr(smith.size() - 7), ",0,0,0\r") << "touchdowns, conversions, points";
+  // Only the teams asked for.
+  const std::string teams[] = {"Bears"};
+  EXPECT_EQ(PlayersCsvRows(league, "", teams).rfind(",Bears,1,Brown,", 0), 0u);
+  EXPECT_EQ(PlayersCsvRows(league, "", teams).find("Lions"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace yl::reports
