@@ -16,6 +16,7 @@
 
 #include "shell/dialogs.h"
 #include "shell/program.h"
+#include "shell/remembered.h"
 
 namespace yl::shell {
 
@@ -102,6 +103,8 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   c.macintoshFormat = radio(tr("Macintosh"), copy_.fileFormat == options::kMacintosh);
   c.windowsFormat = radio(tr("Windows"), copy_.fileFormat == options::kWindows);
   c.unixFormat = radio(tr("Unix"), copy_.fileFormat == options::kUnix);
+  c.csvTables = check(tr("Also write CSV tables"), Remembered(store_).CsvTables());
+  c.csvTables->setToolTip(tr("players.csv beside the report files"));
   c.ok = new QPushButton(tr("OK"), this);
   c.ok->setDefault(true);
   c.cancel = new QPushButton(tr("Cancel"), this);
@@ -129,7 +132,8 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   grid->addWidget(league, 0, 1, 2, 1);
   grid->addWidget(cumulative, 1, 0);
   grid->addWidget(format, 2, 0);
-  grid->addLayout(buttons, 2, 1, Qt::AlignRight);
+  grid->addWidget(c.csvTables, 3, 0);
+  grid->addLayout(buttons, 2, 1, 2, 1, Qt::AlignRight);
 
   const QList<QWidget*> tabOrder = {c.gameStats,
                                     c.oneFile,
@@ -144,6 +148,7 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
                                     c.macintoshFormat,
                                     c.windowsFormat,
                                     c.unixFormat,
+                                    c.csvTables,
                                     c.ok,
                                     c.cancel};
   for (qsizetype i = 1; i < tabOrder.size(); ++i)
@@ -220,7 +225,9 @@ void OutputOptionsDialog::accept() {
   if (formats_->checkedId() >= 0) copy_.fileFormat = formats_->checkedId();
 
   options_ = copy_;
-  if (!options::SaveOptions(store_, options_)) {
+  // The tick is kept apart from the stored options record.
+  const bool csvKept = Remembered(store_).SetCsvTables(c.csvTables->isChecked());
+  if (!options::SaveOptions(store_, options_) || !csvKept) {
     dialogs_.ShowWarning(this, ProgramTitle(),
                          tr("The output options could not be stored; they apply "
                             "until the program ends."));

@@ -50,6 +50,7 @@ class OutputOptionsDialog : public QDialog {
     QRadioButton* macintoshFormat = nullptr;
     QRadioButton* windowsFormat = nullptr;
     QRadioButton* unixFormat = nullptr;
+    QCheckBox* csvTables = nullptr;
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
   };
@@ -59,7 +60,8 @@ class OutputOptionsDialog : public QDialog {
 
   const Controls& controls() const { return controls_; }
 
-  // OK: validates the Top field, then replaces and stores the options.
+  // OK: validates the Top field, then replaces and stores the options (and,
+  // under its own key, the CSV tick).
   void accept() override;
 
  private:

@@ -16,6 +16,7 @@ constexpr char kTranscripts[] = "Transcripts";
 constexpr char kTeamFiles[] = "TeamFiles";
 constexpr char kAddTeams[] = "AddTeams";
 constexpr char kWindowSize[] = "WindowSize";
+constexpr char kCsvTables[] = "CsvTables";
 
 const char* FolderKey(Place place) {
   switch (place) {
@@ -73,6 +74,14 @@ QString Remembered::Folder(Place place) const {
 void Remembered::SetFolder(Place place, const QString& folder) {
   // A folder that cannot be stored is only not remembered.
   store_.WriteValues({{FolderKey(place), Encode(folder)}});
+}
+
+bool Remembered::CsvTables() const {
+  return store_.ReadValue(kCsvTables) == std::optional<std::string>("1");
+}
+
+bool Remembered::SetCsvTables(bool write) {
+  return store_.WriteValues({{kCsvTables, write ? "1" : "0"}});
 }
 
 Session Remembered::LoadSession() const {

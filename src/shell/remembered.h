@@ -1,6 +1,7 @@
-// What the desktop program remembers between sessions, kept in the settings
-// store beside the options under keys of its own: the folders its dialogs
-// last used, the window's size, and the lists the user built.
+// What the desktop program keeps between sessions in the settings store,
+// beside the options, under keys of its own: the folders its dialogs last
+// used, the window's size, the lists the user built, and whether CSV tables
+// are written.
 #pragma once
 
 #include <QSize>
@@ -28,6 +29,10 @@ class Remembered {
   // The folder last used for the place, "" when none is known.
   QString Folder(Place place) const;
   void SetFolder(Place place, const QString& folder);
+
+  // Whether CSV tables are written beside the reports.
+  bool CsvTables() const;
+  bool SetCsvTables(bool write);
 
   // The files of the lists that still exist.
   Session LoadSession() const;

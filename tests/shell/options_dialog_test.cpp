@@ -30,6 +30,7 @@ class OptionsDialogTest : public QObject {
   void TheTopFieldIsValidatedOnOk();
   void LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks();
   void TheTabKeyVisitsTheControlsInOrder();
+  void TheCsvTickIsKeptUnderItsOwnKey();
   void CancelAfterChangingEverythingChangesNothing_data();
   void CancelAfterChangingEverythingChangesNothing();
   void OkOnTheDefaultsStoresTheDefaultDigits();
@@ -175,6 +176,22 @@ void OptionsDialogTest::TheTabKeyVisitsTheControlsInOrder() {
   Click(C().leagueStats);
   Click(C().gameStats);
   QVERIFY(C().oneFile->isEnabled() && !C().leagueLeaders->isEnabled());
+}
+
+void OptionsDialogTest::TheCsvTickIsKeptUnderItsOwnKey() {
+  Open();
+  QVERIFY(!C().csvTables->isChecked());
+  Click(C().csvTables);
+  Click(C().ok);
+  QCOMPARE(store_->ReadValue("CsvTables"), std::optional<std::string>("1"));
+  // The options record is the same as without the tick.
+  QCOMPARE(store_->ReadOptions(),
+           std::optional<std::string>("14000000000101000001010001010000140000000000010001000000"));
+  Open();
+  QVERIFY(C().csvTables->isChecked());
+  Click(C().csvTables);
+  Click(C().cancel);
+  QCOMPARE(store_->ReadValue("CsvTables"), std::optional<std::string>("1"));
 }
 
 void OptionsDialogTest::CancelAfterChangingEverythingChangesNothing_data() {
