@@ -209,7 +209,7 @@ int RunCli(int argc, char** argv) {
       ->type_name("PATH");
   app.add_option("--csv", r.csvFolder,
                  "also write the figures as CSV tables into DIR\n"
-                 "(players.csv; numbered when taken)")
+                 "(players.csv, games.csv; numbered when taken)")
       ->type_name("DIR")
       ->check(CLI::ExistingDirectory.description(""));
   app.add_flag("--save-options", r.saveOptions,

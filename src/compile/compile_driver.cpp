@@ -4,6 +4,7 @@
 #include "compile/credit_pass.h"
 #include "league/league.h"
 #include "league/team_file.h"
+#include "reports/games_csv.h"
 #include "reports/players_csv.h"
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
@@ -61,6 +62,10 @@ void EndOfRun(CompileRun& run) {
   stats::DisposeLongestLists(run.stats.longest);
 }
 
+std::string GamesRow(const run::TransRecord& record, const CompiledGame& game) {
+  return reports::GamesCsvRow(record.name, game.visitingName, game.homeName, game.score);
+}
+
 void StopPath(CompileRun& run) {
   run::CloseStatFile(run.outputFiles);
   run::DeleteStatFiles(run.outputFiles);
@@ -81,6 +86,7 @@ CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) 
   transcript::GameState& game = *reading.game;
   compiled.visitingName = game.visiting->name;
   compiled.homeName = game.home->name;
+  compiled.score = game.score;
   // Every game starts an empty scoring summary.
   if (run.options.gameStats) stats::ResetScoringSummary(run.stats.scoring);
   if (!CreditGame(run, game)) compiled.outcome = transcript::ReadOutcome::kStopped;
@@ -100,9 +106,12 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   run::OpenNextStatFile(run.outputFiles, o, reply);
   // The tables of a per-play run are not written yet.
   run::TableFile* players = nullptr;
+  run::TableFile* games = nullptr;
   if (!run.tables.folder.empty() && !o.perPlayStats) {
     players = &run::CreateTableFile(run.tables, "players");
     run::WriteTable(*players, reports::PlayersCsvHeader());
+    games = &run::CreateTableFile(run.tables, "games");
+    run::WriteTable(*games, reports::GamesCsvHeader());
   }
   run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
                                      static_cast<int>(transcripts.size()));
@@ -125,6 +134,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
+      if (games != nullptr) run::WriteTable(*games, GamesRow(record, game));
       if (!o.perPlayStats) WriteReports(run);
       if (players != nullptr) {
         const std::string teams[] = {game.visitingName, game.homeName};
@@ -152,6 +162,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
+      if (games != nullptr) run::WriteTable(*games, GamesRow(record, game));
       league::OpenAllTeams(run.league);
     }
   }

@@ -30,6 +30,7 @@ struct CompiledGame {
   transcript::ReadOutcome outcome = transcript::ReadOutcome::kRejected;
   std::string visitingName;  // the teams of a game read, for naming its file
   std::string homeName;
+  transcript::GameScore score;
 };
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record);
 

@@ -177,7 +177,7 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control,
     return reading;
   }
 
-  ReadTeamBox(game->text, *game->home, *game->visiting);
+  game->score = ReadTeamBox(game->text, *game->home, *game->visiting);
   // Text after the box (a second game joined to this one, say) is not read,
   // but never dropped without a word.
   const std::string_view after = NextTextLine(game->text);

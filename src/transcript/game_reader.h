@@ -14,6 +14,7 @@
 #include "transcript/extras.h"
 #include "transcript/possession.h"
 #include "transcript/reader.h"
+#include "transcript/team_box.h"
 
 namespace yl::transcript {
 
@@ -30,6 +31,7 @@ struct GameState {
 
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;
+  GameScore score;  // from the team box
   ExtrasTable extras;
 
   // The game's plays in order; the arena owns them.

@@ -115,14 +115,17 @@ void AddTime(TeamRecord& team, TeamRecord& other, std::int16_t minutes, std::int
 }
 
 void AddQuarters(std::string_view line, std::size_t position, bool overtime, TeamRecord& team,
-                 TeamRecord& other) {
+                 TeamRecord& other, std::array<std::int16_t, 4>& quarters,
+                 std::int16_t& overtimePoints) {
   for (std::size_t q = 0; q < team.own.quarterPoints.size(); ++q) {
     const std::int16_t points = ReadBoxInteger(line, position);
+    quarters[q] = points;
     Add(team.own.quarterPoints[q], points);
     Add(other.opponents.quarterPoints[q], points);
   }
   if (!overtime) return;
   const std::int16_t points = ReadBoxInteger(line, position);
+  overtimePoints = points;
   for (TeamTotals* totals : {&team.own, &other.opponents}) {
     if (totals->overtimePoints == -1) totals->overtimePoints = 0;
     Add(totals->overtimePoints, points);
@@ -191,7 +194,8 @@ double ReadBoxReal(std::string_view line, std::size_t& position) {
   return negative ? value * -1 : value;
 }
 
-void ReadTeamBox(TranscriptText& text, TeamRecord& home, TeamRecord& visiting) {
+GameScore ReadTeamBox(TranscriptText& text, TeamRecord& home, TeamRecord& visiting) {
+  GameScore score;
   LineState state;
   bool overtime = false;
   for (const BoxRow& row : kBoxRows) {
@@ -243,19 +247,25 @@ void ReadTeamBox(TranscriptText& text, TeamRecord& home, TeamRecord& visiting) {
         AddBoth(visiting, home, &TeamTotals::points, v);
         AddBoth(home, visiting, &TeamTotals::points, h);
         SettleResult(home, visiting, h, v);
+        score.visitingPoints = v;
+        score.homePoints = h;
         break;
       }
       case Row::kHeading:
         overtime = line.find('O') != std::string_view::npos;
+        score.overtime = overtime;
         break;
       case Row::kVisitingQuarters:
-        AddQuarters(line, position, overtime, visiting, home);
+        AddQuarters(line, position, overtime, visiting, home, score.visitingQuarters,
+                    score.visitingOvertime);
         break;
       case Row::kHomeQuarters:
-        AddQuarters(line, position, overtime, home, visiting);
+        AddQuarters(line, position, overtime, home, visiting, score.homeQuarters,
+                    score.homeOvertime);
         break;
     }
   }
+  return score;
 }
 
 }  // namespace yl::transcript

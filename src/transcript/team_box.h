@@ -2,6 +2,7 @@
 // read by position only and added to the two teams of the game.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -25,10 +26,22 @@ std::int16_t ReadBoxInteger(std::string_view line, std::size_t& position);
 // fraction and the first other byte ends the number.
 double ReadBoxReal(std::string_view line, std::size_t& position);
 
+// The game's own score as its box gives it (the teams' totals add up every
+// game they have played).
+struct GameScore {
+  std::array<std::int16_t, 4> visitingQuarters{};
+  std::array<std::int16_t, 4> homeQuarters{};
+  bool overtime = false;  // the box has an overtime column
+  std::int16_t visitingOvertime = 0;
+  std::int16_t homeOvertime = 0;
+  std::int16_t visitingPoints = 0;
+  std::int16_t homePoints = 0;
+};
+
 // Reads the 35 lines of the box from the text's reading position, adds the
 // counts to each team's totals and to the other team's opponent totals,
 // stores the averages, carries minutes out of seconds and settles the game's
 // result. A box cut short reads its missing lines as lines without digits.
-void ReadTeamBox(TranscriptText& text, league::TeamRecord& home, league::TeamRecord& visiting);
+GameScore ReadTeamBox(TranscriptText& text, league::TeamRecord& home, league::TeamRecord& visiting);
 
 }  // namespace yl::transcript

@@ -337,7 +337,7 @@ TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
   const CliResult game =
       Run({"-q", "-m", "game", "-o", "g", "--csv", "csv", "Week 1.txt", "Week 2.txt"});
   EXPECT_EQ(game.status, 0) << game.err;
-  EXPECT_EQ(game.out, "g.GS\ncsv/players-1.csv\n");
+  EXPECT_EQ(game.out, "g.GS\ncsv/players-1.csv\ncsv/games.csv\n");
   EXPECT_EQ(test::ReadFileBytes(dir.File("csv/players.csv")), "the user's own table");
   // In game mode each game gives the rows of its own two teams.
   const std::string table = test::ReadFileBytes(dir.File("csv/players-1.csv"));
@@ -354,7 +354,11 @@ TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
       << table;
 
   const CliResult league = Run({"-q", "-m", "league", "-o", "l", "--csv", "csv", "Week 1.txt"});
-  EXPECT_EQ(league.out, "l.LL\ncsv/players-2.csv\n");
+  EXPECT_EQ(league.out, "l.LL\ncsv/players-2.csv\ncsv/games-1.csv\n");
+  // One row a game, whatever the mode: the score of its box.
+  const std::string games = test::ReadFileBytes(dir.File("csv/games.csv"));
+  EXPECT_EQ(std::count(games.begin(), games.end(), '\n'), 3) << games;
+  EXPECT_NE(games.find("\r\nWeek 1,Owls,Bears,"), std::string::npos) << games;
   EXPECT_EQ(Run({"--csv", "missing", "Week 1.txt"}).status, 2);
   const CliResult perPlay = Run({"--per-play", "--csv", "csv", "Week 1.txt"});
   EXPECT_EQ(perPlay.status, 2);

@@ -136,8 +136,8 @@ std::vector<std::string> PlainBox() {
 }
 
 // Reads the box after the line "The game is over." as the game loop leaves it.
-void ReadBox(const std::vector<std::string>& lines, league::TeamRecord& home,
-             league::TeamRecord& visiting, const std::string& eol = "\r\n") {
+GameScore ReadBox(const std::vector<std::string>& lines, league::TeamRecord& home,
+                  league::TeamRecord& visiting, const std::string& eol = "\r\n") {
   std::string bytes = "The game is over." + eol;
   for (const std::string& line : lines)
     bytes += line + eol;
@@ -145,8 +145,9 @@ void ReadBox(const std::vector<std::string>& lines, league::TeamRecord& home,
   text.text.assign(bytes.begin(), bytes.end());
   LineState state;
   ReadLine(text, state);
-  ReadTeamBox(text, home, visiting);
+  const GameScore score = ReadTeamBox(text, home, visiting);
   EXPECT_LE(text.position, static_cast<std::int32_t>(text.text.size()));
+  return score;
 }
 
 void ExpectSameTotals(const league::TeamTotals& a, const league::TeamTotals& b) {
@@ -296,12 +297,21 @@ TEST(ReadTeamBox, EqualPointsAreATie) {
 TEST(ReadTeamBox, OvertimeColumnStartsTheOvertimePoints) {
   league::TeamRecord home;
   league::TeamRecord visiting;
-  ReadBox(PlainBox(), home, visiting);
+  EXPECT_FALSE(ReadBox(PlainBox(), home, visiting).overtime);
   EXPECT_EQ(home.own.overtimePoints, -1);
 
-  ReadBox(Box("35:10      34:20", "23    20", "             1    2    3    4   OT  Total",
-              "Mud-Hens    7    3    3    7    3    23", "Bears       7    7    3    3    0    20"),
-          home, visiting);
+  // The game's own score, beside the totals of both games.
+  const GameScore score = ReadBox(
+      Box("35:10      34:20", "23    20", "             1    2    3    4   OT  Total",
+          "Mud-Hens    7    3    3    7    3    23", "Bears       7    7    3    3    0    20"),
+      home, visiting);
+  EXPECT_TRUE(score.overtime);
+  EXPECT_EQ(score.visitingQuarters, (std::array<std::int16_t, 4>{7, 3, 3, 7}));
+  EXPECT_EQ(score.homeQuarters, (std::array<std::int16_t, 4>{7, 7, 3, 3}));
+  EXPECT_EQ(score.visitingOvertime, 3);
+  EXPECT_EQ(score.homeOvertime, 0);
+  EXPECT_EQ(score.visitingPoints, 23);
+  EXPECT_EQ(score.homePoints, 20);
   EXPECT_EQ(visiting.own.overtimePoints, 3);
   EXPECT_EQ(home.opponents.overtimePoints, 3);
   EXPECT_EQ(home.own.overtimePoints, 0);  // no longer -1 once overtime was played

@@ -1,4 +1,4 @@
-// players.csv: its documented header and its rows.
+// The CSV tables: their documented headers, and the rows of players.csv.
 #include "reports/players_csv.h"
 
 #include <gtest/gtest.h>
@@ -6,19 +6,20 @@
 #include <fstream>
 #include <sstream>
 
+#include "reports/games_csv.h"
 #include "reports/player_cells.h"
 
 namespace yl::reports {
 namespace {
 
-// The column names listed in the players.csv section of docs/csv.md.
-std::string DocumentedHeader() {
+// The column names listed in a table's section of docs/csv.md.
+std::string DocumentedHeader(const std::string& table) {
   std::ifstream doc(YL_GOLDEN_DIR "/../../docs/csv.md");
   std::string line;
   std::string header;
   bool inSection = false;
   while (std::getline(doc, line)) {
-    if (line.rfind("## ", 0) == 0) inSection = line == "## players.csv";
+    if (line.rfind("## ", 0) == 0) inSection = line == "## " + table;
     if (!inSection || line.rfind("| `", 0) != 0) continue;
     const auto end = line.find('`', 3);
     header += (header.empty() ? "" : ",") + line.substr(3, end - 3);
@@ -26,8 +27,9 @@ std::string DocumentedHeader() {
   return header + "\r\n";
 }
 
-TEST(PlayersCsv, TheHeaderIsTheDocumentedColumnList) {
-  EXPECT_EQ(PlayersCsvHeader(), DocumentedHeader());
+TEST(CsvTables, TheHeadersAreTheDocumentedColumnLists) {
+  EXPECT_EQ(PlayersCsvHeader(), DocumentedHeader("players.csv"));
+  EXPECT_EQ(GamesCsvHeader(), DocumentedHeader("games.csv"));
 }
 
 TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
