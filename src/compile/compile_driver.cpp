@@ -8,6 +8,7 @@
 #include "reports/players_csv.h"
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
+#include "reports/scoring_csv.h"
 #include "run/error_log.h"
 #include "stats/scoring_summary.h"
 
@@ -88,7 +89,8 @@ CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) 
   compiled.homeName = game.home->name;
   compiled.score = game.score;
   // Every game starts an empty scoring summary.
-  if (run.options.gameStats) stats::ResetScoringSummary(run.stats.scoring);
+  if (run.options.gameStats || !run.tables.folder.empty())
+    stats::ResetScoringSummary(run.stats.scoring);
   if (!CreditGame(run, game)) compiled.outcome = transcript::ReadOutcome::kStopped;
   return compiled;
 }
@@ -107,11 +109,14 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   // The tables of a per-play run are not written yet.
   run::TableFile* players = nullptr;
   run::TableFile* games = nullptr;
+  run::TableFile* scoring = nullptr;
   if (!run.tables.folder.empty() && !o.perPlayStats) {
     players = &run::CreateTableFile(run.tables, "players");
     run::WriteTable(*players, reports::PlayersCsvHeader());
     games = &run::CreateTableFile(run.tables, "games");
     run::WriteTable(*games, reports::GamesCsvHeader());
+    scoring = &run::CreateTableFile(run.tables, "scoring");
+    run::WriteTable(*scoring, reports::ScoringCsvHeader());
   }
   run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
                                      static_cast<int>(transcripts.size()));
@@ -134,7 +139,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
-      if (games != nullptr) run::WriteTable(*games, GamesRow(record, game));
+      if (games != nullptr) {
+        run::WriteTable(*games, GamesRow(record, game));
+        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
+      }
       if (!o.perPlayStats) WriteReports(run);
       if (players != nullptr) {
         const std::string teams[] = {game.visitingName, game.homeName};
@@ -162,7 +170,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
-      if (games != nullptr) run::WriteTable(*games, GamesRow(record, game));
+      if (games != nullptr) {
+        run::WriteTable(*games, GamesRow(record, game));
+        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
+      }
       league::OpenAllTeams(run.league);
     }
   }

@@ -9,7 +9,8 @@
 namespace yl::compile {
 
 bool CreditGame(CompileRun& run, transcript::GameState& game) {
-  stats::GameCredit credit{run.league, run.stats, run.options, &game.groupMap};
+  stats::GameCredit credit{run.league, run.stats, run.options, &game.groupMap,
+                           !run.tables.folder.empty()};
   const reports::ReportSource source{run.league, run.stats.scoring, run.stats.longest};
   run::StopCountdown countdown;
   for (transcript::CurrentPlay* play = game.plays; play != nullptr; play = play->next) {

@@ -33,6 +33,8 @@ struct GameCredit {
   RunStats& stats;
   const options::OutputOptions& options;
   const transcript::GroupMap* groupMap = nullptr;  // none: no label has been merged
+  // Keep the scoring summary also outside game mode (for the tables).
+  bool scoringForTables = false;
 
   // The group a label stands for now. Merges can chain (5 into 2, later 2
   // into -1) and the map records only each single step, so the steps are

@@ -397,7 +397,8 @@ void MainDialogTest::ASummaryFollowsARunWithALogEntry() {
   const QString out = QString::fromStdString(dir_->File("out"));
   dialogs_->saveAnswers << out + "/week1" << out + "/ErrorLog";
   QTest::mouseClick(C().compile, Qt::LeftButton);
-  QCOMPARE(OutNames(), QStringList({"ErrorLog", "games.csv", "players.csv", "week1.GS"}));
+  QCOMPARE(OutNames(),
+           QStringList({"ErrorLog", "games.csv", "players.csv", "scoring.csv", "week1.GS"}));
   // The error log is proposed beside the reports.
   QCOMPARE(dialogs_->saveQuestions.size(), 2);
   QCOMPARE(dialogs_->saveQuestions[1].folder, out);
@@ -406,7 +407,7 @@ void MainDialogTest::ASummaryFollowsARunWithALogEntry() {
   QVERIFY(summary->isVisible());
   QCOMPARE(summary->heading()->text(),
            QStringLiteral("1 game compiled, 0 rejected, 1 line not understood"));
-  QCOMPARE(summary->files()->count(), 3);
+  QCOMPARE(summary->files()->count(), 4);
   QCOMPARE(summary->files()->item(0)->text(), QStringLiteral("week1.GS"));
   QCOMPARE(summary->files()->item(1)->text(), QStringLiteral("players.csv"));
   QCOMPARE(summary->files()->item(2)->text(), QStringLiteral("games.csv"));
