@@ -209,8 +209,8 @@ int RunCli(int argc, char** argv) {
       ->type_name("PATH");
   app.add_option("--csv", r.csvFolder,
                  "also write the figures as CSV tables into DIR\n"
-                 "(players.csv, games.csv, scoring.csv; numbered\n"
-                 "when taken)")
+                 "(players.csv, teams.csv, games.csv, scoring.csv;\n"
+                 "numbered when taken)")
       ->type_name("DIR")
       ->check(CLI::ExistingDirectory.description(""));
   app.add_flag("--save-options", r.saveOptions,

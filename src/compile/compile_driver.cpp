@@ -9,6 +9,7 @@
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
 #include "reports/scoring_csv.h"
+#include "reports/teams_csv.h"
 #include "run/error_log.h"
 #include "stats/scoring_summary.h"
 
@@ -108,11 +109,14 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   run::OpenNextStatFile(run.outputFiles, o, reply);
   // The tables of a per-play run are not written yet.
   run::TableFile* players = nullptr;
+  run::TableFile* teams = nullptr;
   run::TableFile* games = nullptr;
   run::TableFile* scoring = nullptr;
   if (!run.tables.folder.empty() && !o.perPlayStats) {
     players = &run::CreateTableFile(run.tables, "players");
     run::WriteTable(*players, reports::PlayersCsvHeader());
+    teams = &run::CreateTableFile(run.tables, "teams");
+    run::WriteTable(*teams, reports::TeamsCsvHeader());
     games = &run::CreateTableFile(run.tables, "games");
     run::WriteTable(*games, reports::GamesCsvHeader());
     scoring = &run::CreateTableFile(run.tables, "scoring");
@@ -145,8 +149,9 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       if (!o.perPlayStats) WriteReports(run);
       if (players != nullptr) {
-        const std::string teams[] = {game.visitingName, game.homeName};
-        run::WriteTable(*players, reports::PlayersCsvRows(run.league, record.name, teams));
+        const std::string gameTeams[] = {game.visitingName, game.homeName};
+        run::WriteTable(*players, reports::PlayersCsvRows(run.league, record.name, gameTeams));
+        run::WriteTable(*teams, reports::TeamsCsvRows(run.league, record.name, gameTeams));
       }
       WriteString(run.report, run.report.doubleLineEnd);
       ReleaseGame(run);
@@ -180,7 +185,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
 
   if (o.cumulativeStats || o.leagueStats) {
     WriteReports(run);
-    if (players != nullptr) run::WriteTable(*players, reports::PlayersCsvRows(run.league, ""));
+    if (players != nullptr) {
+      run::WriteTable(*players, reports::PlayersCsvRows(run.league, ""));
+      run::WriteTable(*teams, reports::TeamsCsvRows(run.league, ""));
+    }
     FlushWriteBuffer(run.report);
     run::CloseStatFile(run.outputFiles);
   } else if (run.outputFiles.current.IsOpen()) {

@@ -1,6 +1,7 @@
 // CSV rows.
 #include "reports/csv_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "run/mac_roman.h"
@@ -42,6 +43,14 @@ CsvRow& CsvRow::Decimal(double value, int decimals) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
   line_ += text;
+  return *this;
+}
+
+CsvRow& CsvRow::Real(double value) {
+  Separate();
+  char text[64];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  line_.append(text, end);
   return *this;
 }
 

@@ -19,6 +19,8 @@ class CsvRow {
   CsvRow& Integer(std::int64_t value);
   // `decimals` places; used for the figures the reports show rounded.
   CsvRow& Decimal(double value, int decimals);
+  // The shortest text that reads back as the same value ("35.5", "40").
+  CsvRow& Real(double value);
   CsvRow& Empty();
 
   // The row with its line end, ready to append to a file's text.

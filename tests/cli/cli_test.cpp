@@ -337,7 +337,7 @@ TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
   const CliResult game =
       Run({"-q", "-m", "game", "-o", "g", "--csv", "csv", "Week 1.txt", "Week 2.txt"});
   EXPECT_EQ(game.status, 0) << game.err;
-  EXPECT_EQ(game.out, "g.GS\ncsv/players-1.csv\ncsv/games.csv\ncsv/scoring.csv\n");
+  EXPECT_EQ(game.out, "g.GS\ncsv/players-1.csv\ncsv/teams.csv\ncsv/games.csv\ncsv/scoring.csv\n");
   EXPECT_EQ(test::ReadFileBytes(dir.File("csv/players.csv")), "the user's own table");
   // In game mode each game gives the rows of its own two teams.
   const std::string table = test::ReadFileBytes(dir.File("csv/players-1.csv"));
@@ -354,7 +354,8 @@ TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
       << table;
 
   const CliResult league = Run({"-q", "-m", "league", "-o", "l", "--csv", "csv", "Week 1.txt"});
-  EXPECT_EQ(league.out, "l.LL\ncsv/players-2.csv\ncsv/games-1.csv\ncsv/scoring-1.csv\n");
+  EXPECT_EQ(league.out,
+            "l.LL\ncsv/players-2.csv\ncsv/teams-1.csv\ncsv/games-1.csv\ncsv/scoring-1.csv\n");
   // The scoring summary is kept for the table in league mode too.
   EXPECT_EQ(test::ReadFileBytes(dir.File("csv/scoring.csv")).substr(0, 300),
             test::ReadFileBytes(dir.File("csv/scoring-1.csv")).substr(0, 300));

@@ -9,6 +9,7 @@
 #include "reports/games_csv.h"
 #include "reports/player_cells.h"
 #include "reports/scoring_csv.h"
+#include "reports/teams_csv.h"
 
 namespace yl::reports {
 namespace {
@@ -30,6 +31,7 @@ std::string DocumentedHeader(const std::string& table) {
 
 TEST(CsvTables, TheHeadersAreTheDocumentedColumnLists) {
   EXPECT_EQ(PlayersCsvHeader(), DocumentedHeader("players.csv"));
+  EXPECT_EQ(TeamsCsvHeader(), DocumentedHeader("teams.csv"));
   EXPECT_EQ(GamesCsvHeader(), DocumentedHeader("games.csv"));
   EXPECT_EQ(ScoringCsvHeader(), DocumentedHeader("scoring.csv"));
 }
