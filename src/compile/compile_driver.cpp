@@ -148,6 +148,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
         run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
       }
       if (!o.perPlayStats) WriteReports(run);
+      // The game's two teams: the first game also holds every team file's.
       if (players != nullptr) {
         const std::string gameTeams[] = {game.visitingName, game.homeName};
         run::WriteTable(*players, reports::PlayersCsvRows(run.league, record.name, gameTeams));

@@ -75,6 +75,13 @@ constexpr std::array kDerived = {
     DerivedColumn{"points", cells::PointsText},
 };
 
+bool HasFigure(const PlayerRecord& player) {
+  for (const league::StatField& field : league::PlayerStatFields()) {
+    if (field.read(player) != (field.longest ? league::kNoLongest : 0)) return true;
+  }
+  return false;
+}
+
 std::string_view SideText(std::uint16_t side) {
   if (side == league::kOffense) return "offense";
   if (side == league::kDefense) return "defense";
@@ -96,12 +103,12 @@ std::string PlayersCsvHeader() {
 
 std::string PlayersCsvRows(const league::League& league, std::string_view game,
                            std::span<const std::string> teams) {
+  const auto listed = [&teams](const std::string& team) {
+    return teams.empty() || std::find(teams.begin(), teams.end(), team) != teams.end();
+  };
   std::vector<const PlayerRecord*> players;
   for (const PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-    if (p->teamName.empty()) continue;
-    if (!teams.empty() && std::find(teams.begin(), teams.end(), p->teamName) == teams.end())
-      continue;
-    players.push_back(p);
+    if (p->teamName.empty() ? HasFigure(*p) : listed(p->teamName)) players.push_back(p);
   }
   std::sort(players.begin(), players.end(), [](const PlayerRecord* a, const PlayerRecord* b) {
     if (a->teamName != b->teamName) return a->teamName < b->teamName;

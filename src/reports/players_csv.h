@@ -14,7 +14,8 @@ namespace yl::reports {
 std::string PlayersCsvHeader();
 
 // A row for each player of the league who has a team (one of `teams`, when
-// any are given), ordered by team, number and name; `game` is the
+// any are given) or a figure (a player the games never placed in a team has
+// an empty team), ordered by team, number and name; `game` is the
 // transcript's name in game mode, else "".
 std::string PlayersCsvRows(const league::League& league, std::string_view game,
                            std::span<const std::string> teams = {});

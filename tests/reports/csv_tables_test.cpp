@@ -56,17 +56,30 @@ TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
   league::PlayerRecord* other = league::AddPlayer(league, "Brown", 1);
   other->teamName = "Bears";
   league::AddPlayer(league, "Teamless", 5);
+  league::PlayerRecord* unplaced = league::AddPlayer(league, "Unplaced", 8);
+  unplaced->receiving = std::make_unique<league::ReceivingRecord>();
+  unplaced->receiving->drops = 1;
 
   const std::string rows = PlayersCsvRows(league, "Week 1");
   std::istringstream lines(rows);
+  std::string unplacedRow;
   std::string bears;
   std::string joe;
   std::string smith;
+  std::getline(lines, unplacedRow);
   std::getline(lines, bears);
   std::getline(lines, joe);
   std::getline(lines, smith);
   std::string rest;
-  EXPECT_FALSE(std::getline(lines, rest)) << "a player without a team has no row";
+  EXPECT_FALSE(std::getline(lines, rest)) << "a player without a team or a figure has no row";
+  // A player with a figure but no team comes first, his team empty.
+  EXPECT_EQ(unplacedRow.rfind("Week 1,,8,Unplaced,,,", 0), 0u) << unplacedRow;
+  // Only the teams asked for, and the unplaced players with a figure.
+  const std::string teams[] = {"Bears"};
+  const std::string bearsOnly = PlayersCsvRows(league, "", teams);
+  EXPECT_NE(bearsOnly.find(",Bears,1,Brown,"), std::string::npos);
+  EXPECT_NE(bearsOnly.find(",,8,Unplaced,"), std::string::npos);
+  EXPECT_EQ(bearsOnly.find("Lions"), std::string::npos);
   // By team, then number; names as UTF-8, quoted where they hold a comma.
   EXPECT_EQ(bears.rfind("Week 1,Bears,1,Brown,,,", 0), 0u) << bears;
   EXPECT_EQ(joe.rfind("Week 1,Lions,3,Jo\xE2\x80\xA6,", 0), 0u) << joe;
@@ -81,10 +94,6 @@ TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
   EXPECT_NE(smith.find("," + completion + ","), std::string::npos) << smith;
   EXPECT_NE(smith.find("," + rating + ","), std::string::npos) << smith;
   EXPECT_EQ(smith.substr(smith.size() - 7), ",0,0,0\r") << "touchdowns, conversions, points";
-  // Only the teams asked for.
-  const std::string teams[] = {"Bears"};
-  EXPECT_EQ(PlayersCsvRows(league, "", teams).rfind(",Bears,1,Brown,", 0), 0u);
-  EXPECT_EQ(PlayersCsvRows(league, "", teams).find("Lions"), std::string::npos);
 }
 
 }  // namespace
