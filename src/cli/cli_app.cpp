@@ -210,7 +210,8 @@ int RunCli(int argc, char** argv) {
   app.add_option("--csv", r.csvFolder,
                  "also write the figures as CSV tables into DIR\n"
                  "(players.csv, teams.csv, games.csv, scoring.csv;\n"
-                 "numbered when taken)")
+                 "plays.csv in the per-play mode; numbered when\n"
+                 "taken)")
       ->type_name("DIR")
       ->check(CLI::ExistingDirectory.description(""));
   app.add_flag("--save-options", r.saveOptions,
@@ -231,8 +232,6 @@ int RunCli(int argc, char** argv) {
   try {
     app.parse(argc, argv);
     if (r.transcripts.empty() && !r.showOptions) throw CLI::RequiredError("TRANSCRIPT|DIR");
-    if (r.perPlay && !r.csvFolder.empty())
-      throw CLI::ValidationError("--csv", "the per-play mode has no CSV tables yet");
     if (r.perPlay && r.mode && *r.mode != "game")
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);

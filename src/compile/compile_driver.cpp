@@ -6,6 +6,7 @@
 #include "league/team_file.h"
 #include "reports/games_csv.h"
 #include "reports/players_csv.h"
+#include "reports/plays_csv.h"
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
 #include "reports/scoring_csv.h"
@@ -92,7 +93,7 @@ CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) 
   // Every game starts an empty scoring summary.
   if (run.options.gameStats || !run.tables.folder.empty())
     stats::ResetScoringSummary(run.stats.scoring);
-  if (!CreditGame(run, game)) compiled.outcome = transcript::ReadOutcome::kStopped;
+  if (!CreditGame(run, game, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
   return compiled;
 }
 
@@ -107,16 +108,22 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     league::ReadTeamFile(run.league, run.errorLog, teamFile);
   reports::InitWriteBuffer(run.report);
   run::OpenNextStatFile(run.outputFiles, o, reply);
-  // The tables of a per-play run are not written yet.
+  // A per-play run writes its plays instead of its players and teams.
   run::TableFile* players = nullptr;
   run::TableFile* teams = nullptr;
   run::TableFile* games = nullptr;
   run::TableFile* scoring = nullptr;
-  if (!run.tables.folder.empty() && !o.perPlayStats) {
-    players = &run::CreateTableFile(run.tables, "players");
-    run::WriteTable(*players, reports::PlayersCsvHeader());
-    teams = &run::CreateTableFile(run.tables, "teams");
-    run::WriteTable(*teams, reports::TeamsCsvHeader());
+  run.playsTable = nullptr;
+  if (!run.tables.folder.empty()) {
+    if (o.perPlayStats) {
+      run.playsTable = &run::CreateTableFile(run.tables, "plays");
+      run::WriteTable(*run.playsTable, reports::PlaysCsvHeader());
+    } else {
+      players = &run::CreateTableFile(run.tables, "players");
+      run::WriteTable(*players, reports::PlayersCsvHeader());
+      teams = &run::CreateTableFile(run.tables, "teams");
+      run::WriteTable(*teams, reports::TeamsCsvHeader());
+    }
     games = &run::CreateTableFile(run.tables, "games");
     run::WriteTable(*games, reports::GamesCsvHeader());
     scoring = &run::CreateTableFile(run.tables, "scoring");

@@ -38,8 +38,9 @@ struct CompileRun {
   stats::RunStats stats;  // scoring summary of the current game, longest-play lists
   run::ErrorLog errorLog;
   run::OutputFiles outputFiles;
-  run::TableFiles tables;        // the front end names their folder, if any
-  reports::ReportOutput report;  // writes to outputFiles.current
+  run::TableFiles tables;                // the front end names their folder, if any
+  run::TableFile* playsTable = nullptr;  // plays.csv of a per-play run
+  reports::ReportOutput report;          // writes to outputFiles.current
 
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;

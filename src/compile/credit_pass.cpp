@@ -3,12 +3,13 @@
 
 #include "league/league.h"
 #include "reports/play_echo.h"
+#include "reports/plays_csv.h"
 #include "reports/report_driver.h"
 #include "stats/accumulate.h"
 
 namespace yl::compile {
 
-bool CreditGame(CompileRun& run, transcript::GameState& game) {
+bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view name) {
   stats::GameCredit credit{run.league, run.stats, run.options, &game.groupMap,
                            !run.tables.folder.empty()};
   const reports::ReportSource source{run.league, run.stats.scoring, run.stats.longest};
@@ -16,6 +17,8 @@ bool CreditGame(CompileRun& run, transcript::GameState& game) {
   for (transcript::CurrentPlay* play = game.plays; play != nullptr; play = play->next) {
     if (countdown.Stopped(run.control)) return false;
     if (!play->noPlay) stats::AccumulatePlay(credit, *play);
+    if (run.playsTable != nullptr && !play->noPlay)
+      run::WriteTable(*run.playsTable, reports::PlaysCsvRow(name, *play));
     if (run.options.perPlayStats) {
       reports::EchoPlay(run.report, game.extras, *play);
       reports::WriteReports(run.report, source, run.options);

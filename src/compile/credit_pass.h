@@ -3,6 +3,8 @@
 // echoed, its reports written and the players' stats released.
 #pragma once
 
+#include <string_view>
+
 #include "compile/compile_run.h"
 #include "transcript/game_reader.h"
 
@@ -11,6 +13,6 @@ namespace yl::compile {
 // Credits the game's plays (plays whistled dead are skipped). The stop flag
 // is tested before the first play and every ninth; false when the user
 // stopped the run.
-bool CreditGame(CompileRun& run, transcript::GameState& game);
+bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view name);
 
 }  // namespace yl::compile

@@ -298,9 +298,7 @@ void MainDialog::CompileStats() {
       run::ErrorAlert("pCreateTeamFileRecord Error: Out of memory!", kMoreMemory);
     }
     compile = std::make_unique<compile::CompileRun>(platform_, options_);
-    // The per-play mode has no tables yet.
-    if (remembered_.CsvTables() && !options_.perPlayStats)
-      compile->tables.folder = ToNative(reportFolder);
+    if (remembered_.CsvTables()) compile->tables.folder = ToNative(reportFolder);
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
     compile::CompileStats(*compile, transcripts, teams, lastReply_);

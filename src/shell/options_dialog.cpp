@@ -105,7 +105,7 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   c.unixFormat = radio(tr("Unix"), copy_.fileFormat == options::kUnix);
   c.csvTables = check(tr("Also write CSV tables"), Remembered(store_).CsvTables());
   c.csvTables->setToolTip(
-      tr("players.csv, teams.csv, games.csv and scoring.csv beside the report files"));
+      tr("The figures as CSV tables, beside the report files"));
   c.ok = new QPushButton(tr("OK"), this);
   c.ok->setDefault(true);
   c.cancel = new QPushButton(tr("Cancel"), this);

@@ -366,9 +366,13 @@ TEST_F(CliFixture, CsvTablesAreNewFilesListedWithTheReports) {
   EXPECT_EQ(std::count(games.begin(), games.end(), '\n'), 3) << games;
   EXPECT_NE(games.find("\r\nWeek 1,Owls,Bears,"), std::string::npos) << games;
   EXPECT_EQ(Run({"--csv", "missing", "Week 1.txt"}).status, 2);
-  const CliResult perPlay = Run({"--per-play", "--csv", "csv", "Week 1.txt"});
-  EXPECT_EQ(perPlay.status, 2);
-  EXPECT_NE(perPlay.err.find("no CSV tables yet"), std::string::npos) << perPlay.err;
+  // A per-play run writes its plays instead of its players and teams.
+  const CliResult perPlay = Run({"-q", "--per-play", "-o", "p", "--csv", "csv", "Week 1.txt"});
+  EXPECT_EQ(perPlay.status, 0) << perPlay.err;
+  EXPECT_EQ(perPlay.out, "p.SD\ncsv/plays.csv\ncsv/games-2.csv\ncsv/scoring-2.csv\n");
+  const std::string plays = test::ReadFileBytes(dir.File("csv/plays.csv"));
+  EXPECT_EQ(plays.rfind("game,quarter,clock,down,distance,ball_on,kind,result,yards,", 0), 0u);
+  EXPECT_NE(plays.find("\r\nWeek 1,1,15:00,"), std::string::npos) << plays.substr(0, 600);
 }
 
 // --show-options: the options in words, with the command line's changes,

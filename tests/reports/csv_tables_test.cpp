@@ -1,5 +1,6 @@
 // The CSV tables: their documented headers, and the rows of players.csv.
 #include "reports/players_csv.h"
+#include "reports/plays_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@ std::string DocumentedHeader(const std::string& table) {
 TEST(CsvTables, TheHeadersAreTheDocumentedColumnLists) {
   EXPECT_EQ(PlayersCsvHeader(), DocumentedHeader("players.csv"));
   EXPECT_EQ(TeamsCsvHeader(), DocumentedHeader("teams.csv"));
+  EXPECT_EQ(PlaysCsvHeader(), DocumentedHeader("plays.csv"));
   EXPECT_EQ(GamesCsvHeader(), DocumentedHeader("games.csv"));
   EXPECT_EQ(ScoringCsvHeader(), DocumentedHeader("scoring.csv"));
 }
