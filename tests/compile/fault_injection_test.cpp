@@ -39,6 +39,7 @@ const OpCase kOps[] = {
 struct ModeCase {
   const char* name;
   void (*set)(options::OutputOptions&);
+  bool tables = false;  // CSV tables written into the report folder too
 };
 
 const ModeCase kModes[] = {
@@ -65,6 +66,19 @@ const ModeCase kModes[] = {
        o.perPlayOneFile = 1;
        o.perPlaySeparateFiles = 0;
      }},
+    {"GameWithTables", [](options::OutputOptions&) {}, true},
+    {"LeagueWithTables",
+     [](options::OutputOptions& o) {
+       o.gameStats = 0;
+       o.leagueStats = 1;
+     },
+     true},
+    {"PerPlayWithTables",
+     [](options::OutputOptions& o) {
+       o.gameStats = 0;
+       o.perPlayStats = 1;
+     },
+     true},
 };
 
 // The files of a folder with their bytes.
@@ -101,6 +115,7 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       options.fileFormat = options::kUnix;
       GetParam().set(options);
       CompileRun run(platform, options);
+      if (GetParam().tables) run.tables.folder = dir.File("out");
       // Deletions happen only when a run is stopped.
       if (op.op == run::FileOp::kDelete) {
         platform.onYield = [&] {
