@@ -57,6 +57,8 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
 	./scripts/bench build-bench
+	./scripts/install-deps time
+	./scripts/bench-runs build-bench
 
 # The libFuzzer targets: a clang build of their own, then each target runs for
 # FUZZ_SECONDS (not part of `make test`).
