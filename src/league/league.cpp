@@ -1,6 +1,7 @@
 // Players, teams, the player hash and position inference.
 #include "league/league.h"
 
+#include <algorithm>
 #include <new>
 
 #include "run/alert.h"
@@ -35,6 +36,7 @@ PlayerRecord* CreatePlayerRecord(League& league) {
 }
 
 void LinkAtHead(League& league, PlayerRecord* player) {
+  player->serial = ++league.playersCreated;
   player->previous = nullptr;
   player->next = league.players;
   if (league.players != nullptr) league.players->previous = player;
@@ -116,6 +118,7 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& er
     player = FindPlayerInHash(league, number, name);
     if (player != nullptr) {
       if (marked) player->side = kOffense;
+      NoteGamePlayer(league, player);
       return player;
     }
   }
@@ -125,6 +128,7 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& er
   player->side = marked ? kOffense : kUndecided;
   LinkAtHead(league, player);
   EnterPlayerInHash(league, number, player);
+  NoteGamePlayer(league, player);
   return player;
 }
 
@@ -149,6 +153,25 @@ TeamRecord* FindOrCreateTeam(League& league, std::string_view name) {
     if (CompareText(team->name, name, false, true)) return team;
   }
   return AddTeam(league, name);
+}
+
+void NoteGamePlayer(League& league, PlayerRecord* player) {
+  if (player->namedInGame == league.gameNumber) return;
+  player->namedInGame = league.gameNumber;
+  auto& named = league.gamePlayers;
+  const auto at = std::upper_bound(
+      named.begin(), named.end(), player,
+      [](const PlayerRecord* a, const PlayerRecord* b) { return a->serial > b->serial; });
+  try {
+    named.insert(at, player);
+  } catch (const std::bad_alloc&) {
+    run::ErrorAlert("pCreatePlayerRecord Error: Not enough memory for player record.", kRemedyFix);
+  }
+}
+
+void StartGamePlayers(League& league) {
+  league.gamePlayers.clear();
+  ++league.gameNumber;  // no player carries the new number yet
 }
 
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number) {
@@ -221,6 +244,7 @@ void ResetHomeFlags(League& league) {
 void ReleasePlayers(League& league) {
   league.players = nullptr;
   league.playerCount = 0;
+  league.gamePlayers.clear();
   league.playerArena.clear();
 }
 

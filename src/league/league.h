@@ -47,6 +47,8 @@ struct PlayerRecord {
   std::int16_t otherGroup = 0;
   std::uint8_t kicked = 0;
   std::uint8_t teamOpen = 1;
+  std::int32_t serial = 0;        // creation order: the list holds higher serials first
+  std::uint32_t namedInGame = 0;  // the League::gameNumber he was last named in
 
   std::unique_ptr<RushingRecord> rushing;
   std::unique_ptr<FGKickingRecord> fgKicking;
@@ -136,6 +138,13 @@ struct League {
   TeamRecord* teams = nullptr;  // most recently created first
   std::int32_t teamCount = 0;
   PlayerHash hash;
+  std::int32_t playersCreated = 0;
+
+  // The players named in the game being read, in list order. Only they can
+  // be given a possession group, so the group operations walk them instead
+  // of the whole league.
+  std::vector<PlayerRecord*> gamePlayers;
+  std::uint32_t gameNumber = 1;
 
   std::deque<PlayerRecord> playerArena;
   std::deque<TeamRecord> teamArena;
@@ -159,6 +168,12 @@ constexpr int kTokenNoHash = 1;  // the text does not start with "#"
 PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& error);
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name);
+
+// Starts a game's list of named players (League::gamePlayers) afresh.
+void StartGamePlayers(League& league);
+// Puts a player named in the game on that list, once, in list order.
+// FindOrCreatePlayer does it for every player it returns.
+void NoteGamePlayer(League& league, PlayerRecord* player);
 
 // Adds a player to the head of the list without any lookup (team files).
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number);

@@ -76,10 +76,19 @@ std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t i
 
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play) {
   const std::int16_t offense = game.Group(play.groupAtSnap);
-  for (PlayerRecord* p = game.league.players; p != nullptr; p = p->next) {
-    if (p->position == league::offense::kQuarterback && p->side == league::kOffense &&
-        game.Group(p->otherGroup) == offense)
-      return p;
+  const auto isQuarterback = [&](const PlayerRecord* p) {
+    return p->position == league::offense::kQuarterback && p->side == league::kOffense &&
+           game.Group(p->otherGroup) == offense;
+  };
+  if (offense == 0) {
+    // Every player the game never grouped has otherGroup 0.
+    for (PlayerRecord* p = game.league.players; p != nullptr; p = p->next) {
+      if (isQuarterback(p)) return p;
+    }
+    return nullptr;
+  }
+  for (PlayerRecord* p : game.league.gamePlayers) {
+    if (isQuarterback(p)) return p;
   }
   return nullptr;
 }

@@ -155,6 +155,7 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control,
     p->teamGroup = 0;
     p->otherGroup = 0;
   }
+  league::StartGamePlayers(league);
   PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
 
   run::StopCountdown countdown;

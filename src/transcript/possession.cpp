@@ -108,7 +108,7 @@ void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::i
   const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
   const std::int16_t drop = keep == a ? b : a;
   game.groupMap.Merge(drop, keep);
-  for (league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p : league.gamePlayers) {
     if (p->teamGroup == drop) {
       p->teamGroup = keep;
     } else if (p->otherGroup == drop) {
@@ -121,7 +121,7 @@ void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
                        std::string_view teamName) {
   const std::int16_t group = game.groupMap[label];
   if (group == 0) return;  // would name every player not yet in a group
-  for (league::PlayerRecord* p = context.league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p : context.league.gamePlayers) {
     if (p->teamGroup != group) continue;
     if (p->teamName.empty() || p->teamOpen != 0 ||
         league::CompareText(p->teamName, teamName, false, true)) {
@@ -134,9 +134,18 @@ void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
 }
 
 std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer) {
-  for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-    if (p->teamGroup != group) continue;
-    if (namer == GroupNamer::kFirstPlayer || !p->teamName.empty()) return p->teamName;
+  const auto names = [&](const league::PlayerRecord* p) {
+    return p->teamGroup == group && (namer == GroupNamer::kFirstPlayer || !p->teamName.empty());
+  };
+  if (group == 0) {
+    // Every player outside the game's groups is in "group" 0.
+    for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
+      if (names(p)) return p->teamName;
+    }
+    return {};
+  }
+  for (const league::PlayerRecord* p : league.gamePlayers) {
+    if (names(p)) return p->teamName;
   }
   return {};
 }
@@ -255,7 +264,7 @@ void NextPossession(GameState& game, const CurrentPlay& play) {
 
 bool ResolveGroupsByRoster(ReadContext& context, GameState& game) {
   bool any = false;
-  for (league::PlayerRecord* p = context.league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p : context.league.gamePlayers) {
     if (p->teamName.empty() || p->teamOpen != 0 || p->teamGroup == 0) continue;
     any = true;
     // A copy: the walk below may rewrite this player's own name.
@@ -298,7 +307,7 @@ void ResolveGroupsByPunts(ReadContext& context, GameState& game, const league::T
 }
 
 void ResolveDefenders(league::League& league, const GameState& game) {
-  for (league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
+  for (league::PlayerRecord* p : league.gamePlayers) {
     if (p->side != league::kUndecided || p->otherGroup == 0 || p->teamName.empty()) continue;
     const std::string_view offenseTeam =
         TeamOfGroup(league, game.groupMap[p->otherGroup], GroupNamer::kFirstPlayer);

@@ -101,6 +101,27 @@ TEST_F(FindOrCreatePlayerTest, LongNamesAreCut) {
   EXPECT_EQ(Token("#9 " + name), p);
 }
 
+// The game's named players are kept in the list's order whatever order the
+// game names them in: the group walks' first match depends on it.
+TEST_F(FindOrCreatePlayerTest, TheGamesNamedPlayersKeepTheListsOrder) {
+  PlayerRecord* rostered = AddPlayer(league, "R", 40);  // from a team file, not yet named
+  PlayerRecord* a = Token("#1 A");
+  PlayerRecord* b = Token("#2 B");
+  StartGamePlayers(league);
+  EXPECT_TRUE(league.gamePlayers.empty());
+  Token("#1 A");
+  PlayerRecord* c = Token("#3 C");
+  Token("#40 R");
+  Token("#2 B");
+  Token("#1 A");
+  EXPECT_EQ(league.gamePlayers, (std::vector<PlayerRecord*>{c, b, a, rostered}));
+  StartGamePlayers(league);
+  Token("#2 B");
+  EXPECT_EQ(league.gamePlayers, std::vector<PlayerRecord*>{b});
+  ReleasePlayers(league);
+  EXPECT_TRUE(league.gamePlayers.empty());
+}
+
 TEST_F(LeagueFixture, FindOrCreateTeamIgnoresLetterCase) {
   TeamRecord* bears = FindOrCreateTeam(league, "Bears");
   EXPECT_EQ(FindOrCreateTeam(league, "BEARS"), bears);

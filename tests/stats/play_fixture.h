@@ -39,6 +39,7 @@ class PlayFixture : public testing::Test {
   PlayerRecord* Player(std::string_view name, std::int16_t number, std::uint16_t side,
                        std::int16_t position = 0) {
     PlayerRecord* p = league::AddPlayer(league, name, number);
+    league::NoteGamePlayer(league, p);
     p->side = side;
     p->position = position;
     p->teamName = side == kDefense ? "Lions" : "Bears";

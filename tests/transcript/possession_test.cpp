@@ -26,6 +26,7 @@ class PossessionTest : public test::LineParserTest {
                                bool open = true) {
     league::PlayerRecord* p =
         league::AddPlayer(league, name, static_cast<std::int16_t>(10 + league.playerCount));
+    league::NoteGamePlayer(league, p);
     p->teamGroup = static_cast<std::int16_t>(group);
     p->teamName = std::move(team);
     p->teamOpen = open ? 1 : 0;
