@@ -89,59 +89,85 @@ Outcome ReadLeadingPhrase(const Reading& reading, CurrentPlay& play, std::size_t
                           bool& complete) {
   const std::int16_t first = FirstCandidate(reading.bounds[1]);
   if (first < 0) return Outcome::kNotUnderstood;
-  const std::span<const PhraseEntry> phrases = DescriptionPhrases();
-  for (std::size_t c = static_cast<std::size_t>(first); c < phrases.size(); ++c) {
-    if (!MatchPhrase(reading.text, phrases[c].text, true, false)) continue;
-    Append(play, phrases[c].code, nullptr);
-    at = phrases[c].text.size();
-    complete = IsFinalPhrase(phrases[c].text);
-    return Outcome::kRead;
-  }
-  return Outcome::kNotUnderstood;
+  const int c = DescriptionPrefixTrie().FirstPrefix(reading.text, static_cast<std::size_t>(first));
+  if (c < 0) return Outcome::kNotUnderstood;
+  const PhraseEntry& entry = DescriptionPhrases()[static_cast<std::size_t>(c)];
+  Append(play, entry.code, nullptr);
+  at = entry.text.size();
+  complete = IsFinalPhrase(entry.text);
+  return Outcome::kRead;
+}
+
+// The token from `at` to the phrase found at `s`. kRead when it names a
+// player, who is then appended with the phrase's code; kNotUnderstood when
+// it names nobody (a later candidate may still fit).
+Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntry& entry,
+                  std::size_t phraseEnd, std::size_t s, CurrentPlay& play, std::size_t& at) {
+  const std::string_view token = reading.text.substr(at, s - at);
+  if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
+  if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
+  int error = league::kTokenOk;
+  league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token, error);
+  if (error == league::kTokenNoHash) return Outcome::kTokenWithoutHash;
+  if (player == nullptr) return Outcome::kNotUnderstood;
+  Append(play, entry.code, player);
+  at = phraseEnd;
+  return Outcome::kRead;
 }
 
 // Segment j: the token from `at` and the phrase that ends the segment.
 // Candidates are tried longest first; a final phrase only in the last
 // segment, where, unless the line is annotated, it may also end without its
-// two closing blanks. With a quote inside an annotated line the last
-// segment's phrase may also end earlier (the annotation may have been cut in
-// the wrong place), so every earlier start is tried too.
+// two closing blanks. The suffix trie yields the phrases that end the
+// segment in that order.
 Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j, CurrentPlay& play,
                     std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
   const bool last = j + 1 == reading.segments;
-  const bool sliding = last && reading.quoteInside;
+  const std::int16_t first = FirstCandidate(end - begin);
+  if (first < 0) return Outcome::kNotUnderstood;
+  const std::span<const PhraseEntry> phrases = DescriptionPhrases();
+  PhraseTrie::Matches matches;
+  const std::size_t count =
+      DescriptionSuffixTrie().Suffixes(reading.text.substr(begin, end - begin), matches);
+  for (std::size_t m = 0; m < count; ++m) {
+    if (matches[m].position < first) continue;  // longer than the segment as a whole phrase
+    const PhraseEntry& entry = phrases[matches[m].position];
+    const bool final = IsFinalPhrase(entry.text);
+    if (final && !last) continue;
+    if (matches[m].cut != 0 && reading.annotated) continue;
+    const std::size_t length = entry.text.size() - (matches[m].cut != 0 ? kBlanksOfFinal : 0);
+    const Outcome outcome = TakeToken(context, reading, entry, end, end - length, play, at);
+    if (outcome == Outcome::kNotUnderstood) continue;
+    complete = final;
+    return outcome;
+  }
+  return Outcome::kNotUnderstood;
+}
+
+// The last segment of an annotated line with a quote inside: the annotation
+// may have been cut in the wrong place, so the phrase may also end before
+// the segment does. Every start is tried, from the latest back.
+Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::size_t j,
+                           CurrentPlay& play, std::size_t& at, bool& complete) {
+  const std::size_t begin = reading.bounds[j];
+  const std::size_t end = reading.bounds[j + 1];
   const std::int16_t first = FirstCandidate(end - begin);
   if (first < 0) return Outcome::kNotUnderstood;
   const std::span<const PhraseEntry> phrases = DescriptionPhrases();
   for (std::size_t c = static_cast<std::size_t>(first); c < phrases.size(); ++c) {
     const PhraseEntry& entry = phrases[c];
-    const bool final = IsFinalPhrase(entry.text);
-    if (final && !last) continue;
-    const int forms = (final && !reading.annotated) ? 2 : 1;
-    for (int form = 0; form < forms; ++form) {
-      const std::string_view phrase =
-          form == 0 ? entry.text : entry.text.substr(0, entry.text.size() - kBlanksOfFinal);
-      if (phrase.size() > end - begin) continue;
-      for (std::size_t s = end - phrase.size();; --s) {
-        if (MatchPhrase(reading.text.substr(s), phrase, true, false)) {
-          const std::string_view token = reading.text.substr(at, s - at);
-          if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
-          if (token.size() <= kMaxTokenLength) {
-            int error = league::kTokenOk;
-            league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token, error);
-            if (error == league::kTokenNoHash) return Outcome::kTokenWithoutHash;
-            if (player != nullptr) {
-              Append(play, entry.code, player);
-              at = s + phrase.size();
-              complete = final;
-              return Outcome::kRead;
-            }
-          }
+    for (std::size_t s = end - entry.text.size();; --s) {
+      if (MatchPhrase(reading.text.substr(s), entry.text, true, false)) {
+        const Outcome outcome =
+            TakeToken(context, reading, entry, s + entry.text.size(), s, play, at);
+        if (outcome != Outcome::kNotUnderstood) {
+          complete = IsFinalPhrase(entry.text);
+          return outcome;
         }
-        if (!sliding || s == begin) break;
       }
+      if (s == begin) break;
     }
   }
   return Outcome::kNotUnderstood;
@@ -159,7 +185,9 @@ Outcome ReadDescription(ReadContext& context, Reading& reading, CurrentPlay& pla
     j = 1;
   }
   for (; j < reading.segments; ++j) {
-    const Outcome outcome = ReadSegment(context, reading, j, play, at, complete);
+    const bool sliding = j + 1 == reading.segments && reading.quoteInside;
+    const Outcome outcome = sliding ? ReadSlidingSegment(context, reading, j, play, at, complete)
+                                    : ReadSegment(context, reading, j, play, at, complete);
     if (outcome != Outcome::kRead || complete) return outcome;
   }
   return Outcome::kNotUnderstood;  // no final phrase

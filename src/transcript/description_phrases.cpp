@@ -279,6 +279,16 @@ const LengthIndex& DescriptionLengthIndex() {
   return kLengthIndex;
 }
 
+const PhraseTrie& DescriptionSuffixTrie() {
+  static const PhraseTrie trie(kTrialOrder, PhraseTrie::Direction::kSuffix, 2);
+  return trie;
+}
+
+const PhraseTrie& DescriptionPrefixTrie() {
+  static const PhraseTrie trie(kTrialOrder, PhraseTrie::Direction::kPrefix);
+  return trie;
+}
+
 std::string_view DescriptionPhraseText(std::int16_t code) {
   if (code < 0 || code >= kDescriptionPhraseCount) return {};
   return kByCode[static_cast<std::size_t>(code)].text;

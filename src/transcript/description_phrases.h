@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "transcript/phrase_table.h"
+#include "transcript/phrase_trie.h"
 
 namespace yl::transcript {
 
@@ -18,6 +19,10 @@ constexpr std::int16_t kFirstTwin = 160;
 // equal lengths by ascending code, except that code 103 stands before 98.
 std::span<const PhraseEntry> DescriptionPhrases();
 const LengthIndex& DescriptionLengthIndex();
+// The same phrases in tries: by their ends (final phrases also without their
+// two closing blanks), and by their starts.
+const PhraseTrie& DescriptionSuffixTrie();
+const PhraseTrie& DescriptionPrefixTrie();
 
 // The text of a description code; empty for a code that is none.
 std::string_view DescriptionPhraseText(std::int16_t code);

@@ -7,6 +7,7 @@
 
 #include "run/error_log.h"
 #include "transcript/gains_phrases.h"
+#include "transcript/phrase_trie.h"
 #include "transcript/reader.h"
 
 namespace yl::transcript {
@@ -16,10 +17,9 @@ namespace {
 // The first gains phrase, from position `start` of the trial order on, that
 // the text begins with (case counts); nullptr when none does.
 const PhraseEntry* MatchGainsPhrase(std::string_view text, int start) {
-  for (std::size_t k = static_cast<std::size_t>(start); k < kGainsPhrases.size(); ++k) {
-    if (MatchPhrase(text, kGainsPhrases[k].text, true, false)) return &kGainsPhrases[k];
-  }
-  return nullptr;
+  static const PhraseTrie trie(kGainsPhrases, PhraseTrie::Direction::kPrefix);
+  const int k = trie.FirstPrefix(text, static_cast<std::size_t>(start));
+  return k < 0 ? nullptr : &kGainsPhrases[static_cast<std::size_t>(k)];
 }
 
 bool AppendCode(CurrentPlay& play, std::int16_t code) {

@@ -1,0 +1,72 @@
+// A trie over a phrase table in trial order. One walk over a text finds the
+// phrases it begins with (a prefix trie) or ends with (a suffix trie), so a
+// parser need not try the table's phrases one after another.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "transcript/phrase_table.h"
+
+namespace yl::transcript {
+
+class PhraseTrie {
+ public:
+  enum class Direction : std::uint8_t { kPrefix, kSuffix };
+
+  struct Match {
+    std::uint16_t position;  // in the table's trial order
+    std::uint8_t cut;        // 1: the phrase without its closing blanks
+  };
+  // Enough for every table here; the constructor refuses a table whose
+  // phrases nest deeper.
+  static constexpr std::size_t kMaxMatches = 32;
+  using Matches = std::array<Match, kMaxMatches>;
+
+  // With cutBlanks > 0, a phrase that ends in that many blanks is also
+  // entered without them, as its cut form. Letter case counts.
+  PhraseTrie(std::span<const PhraseEntry> table, Direction direction, std::size_t cutBlanks = 0);
+
+  // The first position in trial order, from `start` on, whose phrase the
+  // text begins with; -1 when none does. A prefix trie's question.
+  int FirstPrefix(std::string_view text, std::size_t start) const;
+
+  // Every phrase (and cut form) the text ends with, ordered by position and
+  // then the whole phrase before its cut form. A suffix trie's question.
+  std::size_t Suffixes(std::string_view text, Matches& matches) const;
+
+ private:
+  // A node stands for the text from the root to it; the bytes on the way
+  // in from its parent are its label, kept as they stand in the text, so
+  // that a chain of nodes without a branch or a phrase is one memcmp.
+  struct Node {
+    std::uint32_t labelOffset = 0;
+    std::uint32_t firstEdge = 0;
+    std::uint32_t firstMatch = 0;
+    std::uint16_t labelLength = 0;
+    std::uint16_t edgeCount = 0;
+    std::uint16_t matchCount = 0;
+  };
+  struct Edge {
+    unsigned char byte;  // the first byte of the child's label in walk order
+    std::uint32_t node;
+  };
+
+  // The child of node n whose label starts (in walk order) with `byte`, or -1.
+  std::int64_t Child(std::uint32_t n, unsigned char byte) const;
+  bool LabelMatches(const Node& node, std::string_view text, std::size_t at) const;
+
+  Direction direction_;
+  std::array<std::int32_t, 256> rootChildren_{};
+  std::vector<Node> nodes_;
+  std::vector<Edge> edges_;
+  std::vector<Match> matches_;
+  std::string labels_;
+};
+
+}  // namespace yl::transcript
