@@ -1,5 +1,5 @@
-// Micro-benchmarks of transcript parsing: one whole game read by the game
-// reader (lines, headers, descriptions, gains, extras and the team box) and
+// Micro-benchmarks of transcript parsing: each line parser over every line
+// of its kind in one game, and the whole game read by the game reader and
 // credited.
 // The game is the file named by YL_BENCH_GAME (scripts/bench simulates one).
 #include <benchmark/benchmark.h>
@@ -10,11 +10,20 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
+#include "league/league.h"
 #include "run/error_log.h"
 #include "run/input_files.h"
+#include "transcript/description.h"
+#include "transcript/extras.h"
+#include "transcript/gains.h"
+#include "transcript/game_reader.h"
+#include "transcript/header.h"
+#include "transcript/reader.h"
 
 namespace {
 
@@ -60,6 +69,102 @@ void BM_CompileTranscript(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(BM_CompileTranscript)->Unit(benchmark::kMicrosecond);
+
+enum class LineKind { kHeader, kDescription, kGains, kExtras };
+
+// A parser with what it needs around it: a league, an error log, the game's
+// two teams and their extras phrases.
+struct ParserSetting {
+  QuietPlatform platform;
+  yl::options::OutputOptions options;
+  yl::league::League league;
+  yl::run::ErrorLog log{platform, options.fileFormat};
+  yl::transcript::ReadContext context{league, log, "Bench"};
+  yl::transcript::GameState game;
+  yl::transcript::CurrentPlay play;
+
+  explicit ParserSetting(std::string_view firstLine) {
+    yl::run::InitErrorLog(log);
+    std::string visiting;
+    std::string home;
+    yl::transcript::ParseFirstLine(firstLine, visiting, home);
+    game.home = yl::league::FindOrCreateTeam(league, home);
+    game.visiting = yl::league::FindOrCreateTeam(league, visiting);
+    yl::transcript::PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
+  }
+
+  bool Parse(LineKind kind, std::string_view line) {
+    play = yl::transcript::CurrentPlay();
+    switch (kind) {
+      case LineKind::kHeader:
+        return yl::transcript::ParseHeader(context, line, play);
+      case LineKind::kDescription:
+        return yl::transcript::ParseDescription(context, line, play);
+      case LineKind::kGains:
+        return yl::transcript::ParseGains(context, line, play);
+      case LineKind::kExtras:
+        return yl::transcript::ParseExtras(context, game.extras, line, play);
+    }
+    return false;
+  }
+};
+
+// The game's lines by kind: a header, its description on the next line, then
+// up to the next header a gains line (the first that parses as one) and
+// extras lines. Only lines their parser accepts are kept.
+std::vector<std::string> LinesOfKind(LineKind kind, std::string& firstLine) {
+  yl::transcript::TranscriptText text;
+  yl::transcript::LoadTranscript(yl::run::MakeInputFileRecord(GamePath()), text);
+  yl::transcript::LineState state;
+  yl::transcript::ReadLine(text, state);
+  firstLine = std::string(state.line);
+  ParserSetting setting(firstLine);
+  std::vector<std::string> lines;
+  LineKind next = LineKind::kExtras;
+  while (yl::transcript::ReadLine(text, state), !state.atEnd) {
+    const std::string_view line = state.line;
+    LineKind is = next;
+    if (yl::transcript::IsPlayHeader(line)) {
+      is = LineKind::kHeader;
+    } else if (next == LineKind::kGains && !setting.Parse(LineKind::kGains, line)) {
+      is = LineKind::kExtras;
+    }
+    next = is == LineKind::kHeader        ? LineKind::kDescription
+           : is == LineKind::kDescription ? LineKind::kGains
+                                          : LineKind::kExtras;
+    if (is == kind && setting.Parse(kind, line)) lines.emplace_back(line);
+  }
+  return lines;
+}
+
+void BM_ParseLines(benchmark::State& state, LineKind kind) {
+  std::string firstLine;
+  const std::vector<std::string> lines = LinesOfKind(kind, firstLine);
+  if (lines.empty()) {
+    state.SkipWithError("the game has no such lines");
+    return;
+  }
+  ParserSetting setting(firstLine);
+  std::int64_t bytes = 0;
+  for (const std::string& line : lines)
+    bytes += static_cast<std::int64_t>(line.size());
+  for (auto _ : state) {
+    for (const std::string& line : lines) {
+      if (!setting.Parse(kind, line)) {
+        state.SkipWithError("a line was not understood");
+        return;
+      }
+    }
+    benchmark::DoNotOptimize(setting.play);
+  }
+  state.SetBytesProcessed(state.iterations() * bytes);
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+}
+BENCHMARK_CAPTURE(BM_ParseLines, Headers, LineKind::kHeader)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ParseLines, Descriptions, LineKind::kDescription)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ParseLines, Gains, LineKind::kGains)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ParseLines, Extras, LineKind::kExtras)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
