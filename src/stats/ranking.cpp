@@ -261,26 +261,59 @@ double RatingOf(const PlayerRecord& p) {
   return PasserRating(r.completions, r.attempts, r.yards, r.touchdowns, r.interceptions);
 }
 
-Verdict CompareTerm(const Term& term, const PlayerRecord& a, const PlayerRecord& b) {
+// What one term reads of a player.
+struct TermValue {
+  std::int64_t numerator = 0;
+  std::int64_t denominator = 0;
+  double rating = 0;
+};
+
+// Everything a key's comparison reads of one player, read once per sort
+// rather than at each of the sort's comparisons.
+struct SortFacts {
+  const PlayerRecord* player = nullptr;
+  bool scored = false;
+  bool has = false;
+  std::array<TermValue, 3> terms{};
+};
+
+const Term& TermAt(const KeyRule& rule, std::size_t t) {
+  return t == 0 ? rule.primary : rule.tieBreaks[t - 1];
+}
+
+SortFacts FactsOf(const PlayerRecord& p, const KeyRule& rule) {
+  SortFacts facts;
+  facts.player = &p;
+  facts.scored = rule.scored != nullptr && rule.scored(p);
+  facts.has = rule.has(p);
+  if (!facts.has) return facts;  // the terms read the key's record
+  for (std::size_t t = 0; t < facts.terms.size(); ++t) {
+    const Term& term = TermAt(rule, t);
+    TermValue& value = facts.terms[t];
+    if (term.measure == Measure::kRating) value.rating = RatingOf(p);
+    if (term.numerator != nullptr) value.numerator = term.numerator(p);
+    if (term.denominator != nullptr) value.denominator = term.denominator(p);
+  }
+  return facts;
+}
+
+Verdict CompareTerm(const Term& term, const TermValue& a, const TermValue& b) {
   switch (term.measure) {
     case Measure::kNone:
       return Verdict::kTie;
     case Measure::kCount:
-      return Ordered(term.numerator(a), term.numerator(b), term.order);
+      return Ordered(a.numerator, b.numerator, term.order);
     case Measure::kRating:
-      return Ordered(RatingOf(a), RatingOf(b), term.order);
+      return Ordered(a.rating, b.rating, term.order);
     case Measure::kRatio:
     case Measure::kWholeRatio: {
-      const std::int64_t denominatorA = term.denominator(a);
-      const std::int64_t denominatorB = term.denominator(b);
-      if (denominatorA == 0 && denominatorB == 0) return Verdict::kEqual;
-      if (denominatorA == 0) return Verdict::kAfter;
-      if (denominatorB == 0) return Verdict::kBefore;
+      if (a.denominator == 0 && b.denominator == 0) return Verdict::kEqual;
+      if (a.denominator == 0) return Verdict::kAfter;
+      if (b.denominator == 0) return Verdict::kBefore;
       if (term.measure == Measure::kWholeRatio)
-        return Ordered(term.numerator(a) / denominatorA, term.numerator(b) / denominatorB,
-                       term.order);
-      return Ordered(static_cast<double>(term.numerator(a)) / static_cast<double>(denominatorA),
-                     static_cast<double>(term.numerator(b)) / static_cast<double>(denominatorB),
+        return Ordered(a.numerator / a.denominator, b.numerator / b.denominator, term.order);
+      return Ordered(static_cast<double>(a.numerator) / static_cast<double>(a.denominator),
+                     static_cast<double>(b.numerator) / static_cast<double>(b.denominator),
                      term.order);
     }
   }
@@ -293,10 +326,10 @@ char FoldCase(char c) {
 
 // Insertion sort of a[lo..hi]: each element moves left past every element
 // that sorts after it.
-template <typename After>
-void InsertionSort(PlayerOrder& a, int lo, int hi, const After& after) {
+template <typename T, typename After>
+void InsertionSort(std::vector<T>& a, int lo, int hi, const After& after) {
   for (int k = lo + 1; k <= hi; ++k) {
-    const PlayerRecord* moving = a[k];
+    const T moving = a[k];
     int m = k;
     while (m > lo && after(a[m - 1], moving)) {
       a[m] = a[m - 1];
@@ -308,15 +341,15 @@ void InsertionSort(PlayerOrder& a, int lo, int hi, const After& after) {
 
 // Quicksort of a[lo..hi] with the median of three as pivot; ranges of fewer
 // than 11 elements are left to the insertion sort.
-template <typename After>
-void QuickSort(PlayerOrder& a, int lo, int hi, const After& after) {
+template <typename T, typename After>
+void QuickSort(std::vector<T>& a, int lo, int hi, const After& after) {
   while (lo + 10 <= hi) {
     const int mid = (lo + hi) / 2;
     if (after(a[lo], a[mid])) std::swap(a[lo], a[mid]);
     if (after(a[lo], a[hi])) std::swap(a[lo], a[hi]);
     if (after(a[mid], a[hi])) std::swap(a[mid], a[hi]);
     std::swap(a[mid], a[hi - 1]);
-    const PlayerRecord* const pivot = a[hi - 1];
+    const T pivot = a[hi - 1];
     int i = lo;
     int j = hi - 1;
     for (;;) {
@@ -337,6 +370,31 @@ void QuickSort(PlayerOrder& a, int lo, int hi, const After& after) {
     lo = i + 1;
   }
   InsertionSort(a, lo, hi, after);
+}
+
+bool FactsSortAfter(const SortFacts& a, const SortFacts& b, const KeyRule& rule, bool leagueWide) {
+  if (rule.scored != nullptr && !a.scored && !b.scored) return false;
+  if (!a.has) return b.has;
+  if (!b.has) return false;
+
+  if (!leagueWide) {
+    // std::string compares its bytes as unsigned characters.
+    const int team = a.player->teamName.compare(b.player->teamName);
+    if (team != 0) return team > 0;
+  }
+
+  for (std::size_t t = 0; t < a.terms.size(); ++t) {
+    switch (CompareTerm(TermAt(rule, t), a.terms[t], b.terms[t])) {
+      case Verdict::kBefore:
+      case Verdict::kEqual:
+        return false;
+      case Verdict::kAfter:
+        return true;
+      case Verdict::kTie:
+        break;
+    }
+  }
+  return CompareNames(a.player->name, b.player->name);
 }
 
 }  // namespace
@@ -366,31 +424,7 @@ bool CompareNames(std::string_view a, std::string_view b) {
 bool PlayerSortsAfter(const PlayerRecord& a, const PlayerRecord& b, StatKey key, bool leagueWide) {
   if (key < 1 || key > kStatKeyCount) return false;
   const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
-
-  if (rule.scored != nullptr && !rule.scored(a) && !rule.scored(b)) return false;
-  const bool hasA = rule.has(a);
-  const bool hasB = rule.has(b);
-  if (!hasA) return hasB;
-  if (!hasB) return false;
-
-  if (!leagueWide) {
-    // std::string compares its bytes as unsigned characters.
-    const int team = a.teamName.compare(b.teamName);
-    if (team != 0) return team > 0;
-  }
-
-  for (const Term* term : {&rule.primary, &rule.tieBreaks[0], &rule.tieBreaks[1]}) {
-    switch (CompareTerm(*term, a, b)) {
-      case Verdict::kBefore:
-      case Verdict::kEqual:
-        return false;
-      case Verdict::kAfter:
-        return true;
-      case Verdict::kTie:
-        break;
-    }
-  }
-  return CompareNames(a.name, b.name);
+  return FactsSortAfter(FactsOf(a, rule), FactsOf(b, rule), rule, leagueWide);
 }
 
 PlayerOrder PlayersInListOrder(const league::League& league) {
@@ -408,10 +442,32 @@ PlayerOrder PlayersInListOrder(const league::League& league) {
 
 void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
   if (players.empty()) return;
-  const auto after = [key, leagueWide](const PlayerRecord* a, const PlayerRecord* b) {
-    return PlayerSortsAfter(*a, *b, key, leagueWide);
+  if (key < 1 || key > kStatKeyCount) {
+    // No order: every comparison says "not after", as the sort has always seen it.
+    QuickSort(players, 0, static_cast<int>(players.size()) - 1,
+              [](const PlayerRecord*, const PlayerRecord*) { return false; });
+    return;
+  }
+  const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
+  std::vector<SortFacts> facts;
+  std::vector<const SortFacts*> order;
+  try {
+    facts.reserve(players.size());
+    order.reserve(players.size());
+  } catch (const std::bad_alloc&) {
+    run::ErrorAlert("pSortPlayersByStats Error: Couldn't allocate PlayerArray",
+                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
+  }
+  for (const PlayerRecord* p : players) {
+    facts.push_back(FactsOf(*p, rule));
+    order.push_back(&facts.back());
+  }
+  const auto after = [&rule, leagueWide](const SortFacts* a, const SortFacts* b) {
+    return FactsSortAfter(*a, *b, rule, leagueWide);
   };
-  QuickSort(players, 0, static_cast<int>(players.size()) - 1, after);
+  QuickSort(order, 0, static_cast<int>(order.size()) - 1, after);
+  for (std::size_t i = 0; i < order.size(); ++i)
+    players[i] = order[i]->player;
 }
 
 }  // namespace yl::stats
