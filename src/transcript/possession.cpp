@@ -2,6 +2,9 @@
 // play to play, and the naming of the groups at the end of a game.
 #include "transcript/possession.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "run/error_log.h"
 #include "transcript/extras_phrases.h"
 #include "transcript/game_reader.h"
@@ -117,20 +120,24 @@ void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::i
   }
 }
 
-void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
+bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
                        std::string_view teamName) {
   const std::int16_t group = game.groupMap[label];
-  if (group == 0) return;  // would name every player not yet in a group
+  if (group == 0) return true;  // would name every player not yet in a group
+  bool everyone = true;
   for (league::PlayerRecord* p : context.league.gamePlayers) {
     if (p->teamGroup != group) continue;
-    if (p->teamName.empty() || p->teamOpen != 0 ||
+    if (p->teamName.empty() || p->teamOpen != 0 || p->teamName == teamName ||
         league::CompareText(p->teamName, teamName, false, true)) {
-      p->teamName = std::string(teamName.substr(0, league::kMaxTeamName));
+      const std::string_view name = teamName.substr(0, league::kMaxTeamName);
+      if (p->teamName != name) p->teamName.assign(name);
       p->teamOpen = 0;
     } else {
       LogNotUnderstood(context, run::kTeamNameChange, p->name);
+      everyone = false;
     }
   }
+  return everyone;
 }
 
 std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer) {
@@ -264,12 +271,22 @@ void NextPossession(GameState& game, const CurrentPlay& play) {
 
 bool ResolveGroupsByRoster(ReadContext& context, GameState& game) {
   bool any = false;
+  // The groups whose last naming named every one of their players: each of
+  // them now holds exactly that name, so naming the group with it again
+  // would change nothing and log nothing.
+  std::vector<std::pair<std::int16_t, std::string>> named;
   for (league::PlayerRecord* p : context.league.gamePlayers) {
     if (p->teamName.empty() || p->teamOpen != 0 || p->teamGroup == 0) continue;
     any = true;
+    const std::int16_t group = game.groupMap[p->teamGroup];
+    const auto last = std::find_if(named.begin(), named.end(),
+                                   [group](const auto& entry) { return entry.first == group; });
+    if (last != named.end() && last->second == p->teamName) continue;
     // A copy: the walk below may rewrite this player's own name.
-    const std::string name = p->teamName;
-    AssignTeamToGroup(context, game, p->teamGroup, name);
+    std::string name = p->teamName;
+    const bool everyone = AssignTeamToGroup(context, game, p->teamGroup, name);
+    if (last != named.end()) named.erase(last);
+    if (everyone && name.size() <= league::kMaxTeamName) named.emplace_back(group, std::move(name));
   }
   return any;
 }

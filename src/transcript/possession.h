@@ -84,8 +84,9 @@ void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::i
 
 // Gives every player of the label's group the team's name, unless his team
 // is fixed to another one (then the conflict is logged as kind 2 with his
-// name). The label 0, no group, names nobody.
-void AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
+// name). The label 0, no group, names nobody. True when no player's fixed
+// team stood in the way.
+bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
                        std::string_view teamName);
 
 // Which player of a group names its team: the first of the league's list

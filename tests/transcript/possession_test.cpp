@@ -412,6 +412,31 @@ TEST_F(PossessionTest, RosterPlayersNameTheirGroups) {
   EXPECT_EQ(absent->teamGroup, 0);
 }
 
+// Each roster player names his group in turn, in list order: a player fixed
+// to another team is logged at every naming.
+TEST_F(PossessionTest, EveryRosterPlayerNamesHisGroupInTurn) {
+  league::PlayerRecord* a = Player("A", 4, "Lions", false);
+  Player("B", 4, "Bears", false);
+  league::PlayerRecord* c = Player("C", 4);
+  Player("D", 4, "Lions", false);
+  league::PlayerRecord* e = Player("E", 5, "Eagles", false);
+  league::PlayerRecord* f = Player("F", 5, "EAGLES", false);
+  league::PlayerRecord* g = Player("G", 5, "Eagles", false);
+  // List order, newest first: G F E (group 5), then D C B A (group 4).
+  EXPECT_TRUE(ResolveGroupsByRoster(context, *game));
+  const auto changed = [&](const char* name) {
+    return Entry("Tried to change team name of player", name);
+  };
+  EXPECT_EQ(Logged(), (std::vector{changed("B"), changed("B"), changed("D"), changed("C"),
+                                   changed("A"), changed("B")}));
+  EXPECT_EQ(a->teamName, "Lions");
+  EXPECT_EQ(c->teamName, "Lions");
+  // G names the group first; F's "EAGLES" is the same team.
+  EXPECT_EQ(e->teamName, "Eagles");
+  EXPECT_EQ(f->teamName, "Eagles");
+  EXPECT_EQ(g->teamName, "Eagles");
+}
+
 TEST_F(PossessionTest, PlayersWithoutAFixedTeamInTheGameNameNothing) {
   Player("Absent", 0, "Bears", false);
   Player("Open", 3, "Bears", true);
