@@ -21,9 +21,20 @@ void Append(std::array<char, kExtrasTextCapacity>& storage, std::size_t& length,
 
 // The first text in trial order that `text` begins with, letter case
 // ignored; -1 when none.
+static_assert(std::ranges::none_of(kExtrasPhrases,
+                                   [](const ExtrasPhraseEntry& e) { return e.text.empty(); }));
+
+// Whether the text can begin with the text at `position`: its first byte
+// agrees, letter case ignored (every text has a first byte).
+bool MayBegin(const ExtrasTable& table, std::string_view text, int position) {
+  return !text.empty() &&
+         FoldCase(text[0]) == table.firstFolded[static_cast<std::size_t>(position)];
+}
+
 int MatchExtrasText(const ExtrasTable& table, std::string_view text) {
   for (int position = 0; position < kExtrasPhraseCount; ++position) {
-    if (MatchPhrase(text, table.TextAt(position), false, false)) return position;
+    if (MayBegin(table, text, position) && MatchPhrase(text, table.TextAt(position), false, false))
+      return position;
   }
   return -1;
 }
@@ -53,7 +64,8 @@ int CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_v
   for (int position = 0; position < kExtrasPhraseCount; ++position) {
     const std::string_view phrase = table.TextAt(position);
     for (std::size_t t = longest; t >= 4; --t) {
-      if (!MatchPhrase(line.substr(p + t), phrase, false, false)) continue;
+      const std::string_view rest = line.substr(p + t);
+      if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
       int error = league::kTokenOk;
       league::PlayerRecord* player =
           league::FindOrCreatePlayer(context.league, line.substr(p, t), error);
@@ -249,6 +261,10 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
         swapped = true;
       }
     }
+  }
+  for (std::size_t k = 0; k < table.firstFolded.size(); ++k) {
+    const std::string_view text = table.TextAt(static_cast<int>(k));
+    table.firstFolded[k] = text.empty() ? '\0' : FoldCase(text[0]);
   }
   for (int k = 0; k < kExtrasPhraseCount; ++k) {
     table.codeToPosition[static_cast<std::size_t>(

@@ -30,6 +30,9 @@ struct ExtrasTable {
   std::array<std::uint8_t, kExtrasPhraseCount> lengths{};
   std::array<std::int16_t, kExtrasPhraseCount> positionToCode{};
   std::array<std::int16_t, kExtrasPhraseCount> codeToPosition{};
+  // By position: the first byte of the text with ASCII letters in upper
+  // case, so that most texts are passed over after one comparison.
+  std::array<char, kExtrasPhraseCount> firstFolded{};
 
   std::string_view TextOfCode(int code) const {
     return {storage[static_cast<std::size_t>(code)].data(),

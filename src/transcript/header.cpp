@@ -22,7 +22,7 @@ bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, Curren
   const std::span<const PhraseEntry> phrases = HeaderPhrases();
   const std::string_view rest = line.substr(at);
   for (std::size_t i = static_cast<std::size_t>(first); i < phrases.size(); ++i) {
-    if (MatchPhrase(rest, phrases[i].text, true, false)) {
+    if (StartsWithPhrase(rest, phrases[i].text)) {
       play.headerCodes[static_cast<std::size_t>(play.headerCount++)] = phrases[i].code;
       at += phrases[i].text.size();
       return true;

@@ -1,6 +1,8 @@
 // The transcript reader.
 #include "transcript/reader.h"
 
+#include <cstdint>
+#include <cstring>
 #include <new>
 
 #include "run/alert.h"
@@ -16,8 +18,22 @@ bool IsTerminator(char c) {
 bool IsLetterOrDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-char FoldCase(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+
+// The first CR or LF at or after `at`, or `size`. Whole words of eight bytes
+// are skipped while they hold neither: a line is some sixty bytes long.
+std::int32_t FindTerminator(const char* bytes, std::int32_t at, std::int32_t size) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  const auto holdsZeroByte = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighs) != 0; };
+  while (at + 8 <= size) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes + at, sizeof word);
+    if (holdsZeroByte(word ^ (kOnes * '\r')) || holdsZeroByte(word ^ (kOnes * '\n'))) break;
+    at += 8;
+  }
+  while (at < size && !IsTerminator(bytes[at]))
+    ++at;
+  return at;
 }
 
 // From `start`, finds the closing parenthesis of the first parenthesised
@@ -101,8 +117,7 @@ std::size_t ReadLine(TranscriptText& text, LineState& state) {
     ++at;
   }
   const std::int32_t start = at;
-  while (at < size && !IsTerminator(bytes[at]))
-    ++at;
+  at = FindTerminator(bytes, at, size);
   state.atEnd = start >= size;
   state.line = std::string_view(bytes + start, static_cast<std::size_t>(at - start));
   // Rest on the terminator; on the LF of a CR LF pair.

@@ -51,6 +51,11 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// ASCII letters in upper case; every other byte as it is.
+constexpr char FoldCase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The unsigned decimal digit run at p, p moved past it; longer numbers wrap
 // as 16-bit arithmetic.
 std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p);
@@ -66,6 +71,11 @@ std::size_t ReadLine(TranscriptText& text, LineState& state);
 // too); without caseSensitive only ASCII letters fold.
 bool MatchPhrase(std::string_view text, std::string_view phrase, bool caseSensitive,
                  bool wholeString);
+
+// MatchPhrase(text, phrase, true, false), for the parsers' inner loops.
+inline bool StartsWithPhrase(std::string_view text, std::string_view phrase) {
+  return text.starts_with(phrase);
+}
 
 // First non-blank byte "W", and not ending in a single full stop.
 bool IsPlayHeader(std::string_view line);

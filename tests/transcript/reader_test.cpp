@@ -42,6 +42,22 @@ TEST(ReadLine, EveryTerminatorReadsTheSame) {
   }
 }
 
+// Lines are found many bytes at a time: a line end at every offset from the
+// start of the text, next to bytes above 127, must still end the line there.
+TEST(ReadLine, AnEndAtAnyOffsetEndsTheLine) {
+  const std::string filler = "ab\xC9\xFF\x80~ cdefghijklmnopqrstu";
+  for (const std::string_view eol : {"\r", "\n", "\r\n"}) {
+    for (std::size_t first = 0; first <= 20; ++first) {
+      const std::string one = filler.substr(0, first);
+      const std::string two = filler.substr(first % 7, 17);
+      const ReadResult r = ReadAll(one + std::string(eol) + two + std::string(eol) + one);
+      std::vector<std::string> expected = {one, two, one};
+      if (one.empty()) expected = {two};  // empty lines are blanks, not lines
+      EXPECT_EQ(r.lines, expected) << first << " " << int(eol[0]);
+    }
+  }
+}
+
 TEST(ReadLine, MixedTerminatorsAndIndentation) {
   TranscriptText text;
   const std::string bytes = "a\r\nb\rc\n\r\n\rd";
