@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <stdexcept>
 
 namespace yl::transcript {
@@ -19,28 +18,16 @@ bool Before(const PhraseTrie::Match& a, const PhraseTrie::Match& b) {
 PhraseTrie::PhraseTrie(std::span<const PhraseEntry> table, Direction direction,
                        std::size_t cutBlanks)
     : direction_(direction) {
-  // First a trie of one byte per node, in walk order.
-  struct Building {
-    std::map<unsigned char, std::uint32_t> children;
-    std::vector<Match> matches;
+  // Every phrase (and cut form) as the bytes a walk meets, in byte order.
+  struct Key {
+    std::string walk;
+    Match match;
   };
-  std::vector<Building> built(1);
+  std::vector<Key> keys;
   const auto enter = [&](std::string_view text, Match match) {
-    std::uint32_t node = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const char c = direction == Direction::kPrefix ? text[i] : text[text.size() - 1 - i];
-      const auto byte = static_cast<unsigned char>(c);
-      const auto found = built[node].children.find(byte);
-      if (found != built[node].children.end()) {
-        node = found->second;
-        continue;
-      }
-      const auto child = static_cast<std::uint32_t>(built.size());
-      built.emplace_back();
-      built[node].children.emplace(byte, child);
-      node = child;
-    }
-    built[node].matches.push_back(match);
+    std::string walk(text);
+    if (direction == Direction::kSuffix) std::reverse(walk.begin(), walk.end());
+    keys.push_back(Key{std::move(walk), match});
   };
   const std::string_view blanks = "        ";
   for (std::size_t p = 0; p < table.size(); ++p) {
@@ -51,47 +38,65 @@ PhraseTrie::PhraseTrie(std::span<const PhraseEntry> table, Direction direction,
         text.ends_with(blanks.substr(0, cutBlanks)))
       enter(text.substr(0, text.size() - cutBlanks), Match{position, 1});
   }
+  std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    return a.walk != b.walk ? a.walk < b.walk : Before(a.match, b.match);
+  });
 
-  // Then every chain without a branch or a phrase becomes one node. Node
-  // `at` stands for built node `from`; its children are made (and its edges
-  // written together) before any grandchild.
-  const auto emit = [&](const auto& self, std::uint32_t from, std::uint32_t at,
-                        std::size_t matchesAbove) -> void {
-    std::vector<Match>& own = built[from].matches;
-    std::sort(own.begin(), own.end(), Before);
-    if (matchesAbove + own.size() > kMaxMatches)
-      throw std::logic_error("phrase table nests more phrases than PhraseTrie::kMaxMatches");
+  // Node `at` stands for the walk keys[first, last) share up to `depth`;
+  // those that end there are its matches, the rest its children by their
+  // next byte. A child's label runs on while its keys agree and none ends.
+  // Children are made (and their edges written together) before any
+  // grandchild.
+  const auto build = [&](const auto& self, std::size_t first, std::size_t last, std::size_t depth,
+                         std::uint32_t at, std::size_t matchesAbove) -> void {
+    std::size_t k = first;
     nodes_[at].firstMatch = static_cast<std::uint32_t>(matches_.size());
-    nodes_[at].matchCount = static_cast<std::uint16_t>(own.size());
-    matches_.insert(matches_.end(), own.begin(), own.end());
+    for (; k < last && keys[k].walk.size() == depth; ++k)
+      matches_.push_back(keys[k].match);
+    const std::size_t own = k - first;
+    nodes_[at].matchCount = static_cast<std::uint16_t>(own);
+    if (matchesAbove + own > kMaxMatches)
+      throw std::logic_error("phrase table nests more phrases than PhraseTrie::kMaxMatches");
 
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> kids;  // node, built node it ends at
+    struct Child {
+      std::uint32_t node;
+      std::size_t first, last, depth;
+    };
+    std::vector<Child> children;
     nodes_[at].firstEdge = static_cast<std::uint32_t>(edges_.size());
-    nodes_[at].edgeCount = static_cast<std::uint16_t>(built[from].children.size());
-    for (const auto& [byte, child] : built[from].children) {
-      std::string walk(1, static_cast<char>(byte));
-      std::uint32_t end = child;
-      while (built[end].matches.empty() && built[end].children.size() == 1) {
-        walk.push_back(static_cast<char>(built[end].children.begin()->first));
-        end = built[end].children.begin()->second;
-      }
-      if (direction == Direction::kSuffix) std::reverse(walk.begin(), walk.end());
+    while (k < last) {
+      const char byte = keys[k].walk[depth];
+      std::size_t end = k;
+      while (end < last && keys[end].walk[depth] == byte)
+        ++end;
+      // Sorted keys all agree as far as the first and the last do; only the
+      // first can end sooner (a key sorts before those it begins).
+      const std::string& low = keys[k].walk;
+      const std::string& high = keys[end - 1].walk;
+      std::size_t reach = depth + 1;
+      while (reach < low.size() && reach < high.size() && low[reach] == high[reach])
+        ++reach;
+      std::string label = keys[k].walk.substr(depth, reach - depth);
+      if (direction == Direction::kSuffix) std::reverse(label.begin(), label.end());
       Node node;
       node.labelOffset = static_cast<std::uint32_t>(labels_.size());
-      node.labelLength = static_cast<std::uint16_t>(walk.size());
-      labels_ += walk;
+      node.labelLength = static_cast<std::uint16_t>(label.size());
+      labels_ += label;
       const auto index = static_cast<std::uint32_t>(nodes_.size());
       nodes_.push_back(node);
-      edges_.push_back(Edge{byte, index});
-      if (at == 0) rootChildren_[byte] = static_cast<std::int32_t>(index);
-      kids.emplace_back(index, end);
+      const auto edgeByte = static_cast<unsigned char>(byte);
+      edges_.push_back(Edge{edgeByte, index});
+      if (at == 0) rootChildren_[edgeByte] = static_cast<std::int32_t>(index);
+      children.push_back(Child{index, k, end, reach});
+      k = end;
     }
-    for (const auto& [index, end] : kids)
-      self(self, end, index, matchesAbove + own.size());
+    nodes_[at].edgeCount = static_cast<std::uint16_t>(children.size());
+    for (const Child& child : children)
+      self(self, child.first, child.last, child.depth, child.node, matchesAbove + own);
   };
   rootChildren_.fill(-1);
   nodes_.emplace_back();
-  emit(emit, 0, 0, 0);
+  build(build, 0, keys.size(), 0, 0, 0);
 }
 
 std::int64_t PhraseTrie::Child(std::uint32_t n, unsigned char byte) const {
@@ -108,9 +113,19 @@ std::int64_t PhraseTrie::Child(std::uint32_t n, unsigned char byte) const {
 bool PhraseTrie::LabelMatches(const Node& node, std::string_view text, std::size_t at) const {
   const std::size_t length = node.labelLength;
   const char* label = labels_.data() + node.labelOffset;
-  if (direction_ == Direction::kPrefix)
-    return text.size() - at >= length && std::memcmp(text.data() + at, label, length) == 0;
-  return at >= length && std::memcmp(text.data() + at - length, label, length) == 0;
+  std::size_t from = at;
+  if (direction_ == Direction::kPrefix) {
+    if (text.size() - at < length) return false;
+  } else {
+    if (at < length) return false;
+    from = at - length;
+  }
+  // Most labels are a few bytes long: for them a loop beats a call.
+  if (length >= 12) return std::memcmp(text.data() + from, label, length) == 0;
+  for (std::size_t k = 0; k < length; ++k) {
+    if (text[from + k] != label[k]) return false;
+  }
+  return true;
 }
 
 int PhraseTrie::FirstPrefix(std::string_view text, std::size_t start) const {

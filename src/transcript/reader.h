@@ -72,9 +72,11 @@ std::size_t ReadLine(TranscriptText& text, LineState& state);
 bool MatchPhrase(std::string_view text, std::string_view phrase, bool caseSensitive,
                  bool wholeString);
 
-// MatchPhrase(text, phrase, true, false), for the parsers' inner loops.
+// MatchPhrase(text, phrase, true, false), for the parsers' inner loops: most
+// phrases tried differ in their first byte.
 inline bool StartsWithPhrase(std::string_view text, std::string_view phrase) {
-  return text.starts_with(phrase);
+  if (phrase.empty()) return true;
+  return !text.empty() && text[0] == phrase[0] && text.starts_with(phrase);
 }
 
 // First non-blank byte "W", and not ending in a single full stop.
