@@ -463,6 +463,8 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
     order.push_back(&facts.back());
   }
   const auto after = [&rule, leagueWide](const SortFacts* a, const SortFacts* b) {
+    // Most players lack the key's record: settled here, without a call.
+    if (rule.scored == nullptr && !(a->has && b->has)) return !a->has && b->has;
     return FactsSortAfter(*a, *b, rule, leagueWide);
   };
   QuickSort(order, 0, static_cast<int>(order.size()) - 1, after);
