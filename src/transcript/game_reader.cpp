@@ -33,10 +33,12 @@ std::string_view NextTextLine(TranscriptText& text) {
 // The record of the next attempt: the first record until a play has been
 // completed, then a new one linked after the last.
 CurrentPlay& NextRecord(GameState& game) {
+  bool fresh = false;
   if (game.plays == nullptr || game.playsCompleted > 0) {
     CurrentPlay* play = nullptr;
     try {
-      play = &game.playArena.emplace_back();
+      play = &game.playArena.Add();
+      fresh = true;
     } catch (const std::bad_alloc&) {
       run::ErrorAlert("pProcessTranscript Error: Couldn't allocate play record.",
                       "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
@@ -50,9 +52,11 @@ CurrentPlay& NextRecord(GameState& game) {
     game.last = play;
   }
   CurrentPlay& play = *game.last;
-  CurrentPlay* previous = play.previous;
-  play = CurrentPlay();
-  play.previous = previous;
+  if (!fresh) {
+    CurrentPlay* previous = play.previous;
+    play = CurrentPlay();
+    play.previous = previous;
+  }
   play.homeTeam = game.home;
   play.visitingTeam = game.visiting;
   play.groupAtSnap = game.possessionLabel;

@@ -3,9 +3,10 @@
 // groups and the positions. It credits nothing and writes no report.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
+#include <vector>
 
 #include "league/league.h"
 #include "run/input_files.h"
@@ -17,6 +18,25 @@
 #include "transcript/team_box.h"
 
 namespace yl::transcript {
+
+// The play records of a game, made a chunk at a time (one allocation per
+// 64 plays, not per play); a record never moves once made.
+class PlayArena {
+ public:
+  // A new record with every field at its initial value.
+  CurrentPlay& Add() {
+    if (used_ == kChunk) {
+      chunks_.push_back(std::make_unique<CurrentPlay[]>(kChunk));
+      used_ = 0;
+    }
+    return chunks_.back()[used_++];
+  }
+
+ private:
+  static constexpr std::size_t kChunk = 64;
+  std::vector<std::unique_ptr<CurrentPlay[]>> chunks_;
+  std::size_t used_ = kChunk;
+};
 
 // The state of the transcript being read; once read, the game: its teams,
 // its plays in order and the merges of its possession labels.
@@ -35,7 +55,7 @@ struct GameState {
   ExtrasTable extras;
 
   // The game's plays in order; the arena owns them.
-  std::deque<CurrentPlay> playArena;
+  PlayArena playArena;
   CurrentPlay* plays = nullptr;
   CurrentPlay* last = nullptr;
   std::int32_t playsCompleted = 0;
