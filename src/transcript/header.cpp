@@ -1,9 +1,14 @@
 // The play header.
 #include "transcript/header.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "run/error_log.h"
 #include "transcript/header_phrases.h"
@@ -31,6 +36,44 @@ bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, Curren
   return false;
 }
 
+using NumberStarts = std::array<std::size_t, kMaxHeaderNumbers + 2>;
+
+// Puts the first digit of every number after the line's first byte (a digit
+// after a non-digit) into starts[1..count]. False when there are more
+// numbers than a header holds.
+bool FindNumberStarts(std::string_view line, NumberStarts& starts, std::size_t& count) {
+  const std::size_t n = line.size();
+  const auto add = [&](std::size_t i) {
+    if (count == kMaxHeaderNumbers) return false;
+    starts[++count] = i;
+    return true;
+  };
+  std::size_t i = 1;
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: a bit per digit, and a start where the bit
+  // before is clear. The first byte counts as a digit before the line.
+  const __m128i belowZero = _mm_set1_epi8('0' - 1);
+  const __m128i aboveNine = _mm_set1_epi8('9' + 1);
+  unsigned before = 1;  // whether the byte before the block is a digit (or the line's start)
+  std::size_t block = 0;
+  for (; block + 16 <= n; block += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + block));
+    const auto digits = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpgt_epi8(bytes, belowZero), _mm_cmplt_epi8(bytes, aboveNine))));
+    unsigned firsts = digits & ~((digits << 1) | before) & 0xFFFFu;
+    for (; firsts != 0; firsts &= firsts - 1) {
+      if (!add(block + static_cast<std::size_t>(__builtin_ctz(firsts)))) return false;
+    }
+    before = (digits >> 15) & 1u;
+  }
+  i = std::max<std::size_t>(block, 1);
+#endif
+  for (; i < n; ++i) {
+    if (IsDigit(line[i]) && !IsDigit(line[i - 1]) && !add(i)) return false;
+  }
+  return true;
+}
+
 bool ReadHeader(std::string_view line, CurrentPlay& play) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
@@ -38,12 +81,7 @@ bool ReadHeader(std::string_view line, CurrentPlay& play) {
   // number (a digit after a non-digit), starts[count + 1] the line's end.
   std::array<std::size_t, kMaxHeaderNumbers + 2> starts{};
   std::size_t count = 0;
-  for (std::size_t i = 1; i < n; ++i) {
-    if (IsDigit(line[i]) && !IsDigit(line[i - 1])) {
-      if (count == kMaxHeaderNumbers) return false;
-      starts[++count] = i;
-    }
-  }
+  if (!FindNumberStarts(line, starts, count)) return false;
   starts[count + 1] = n;
 
   std::size_t at = 0;
