@@ -155,7 +155,8 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control,
   game->visiting = league::FindOrCreateTeam(league, visiting);
   game->visiting->homeFlag = 0;
   NextLine(*game);
-  for (league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
+  // Only players named in a game are given groups: those of the last game.
+  for (league::PlayerRecord* p : league.gamePlayers) {
     p->teamGroup = 0;
     p->otherGroup = 0;
   }
