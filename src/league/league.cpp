@@ -68,7 +68,10 @@ std::string_view PositionText(std::int16_t position, std::uint16_t side) {
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name) {
   if (number < 0 || number >= kHashBuckets) return nullptr;
   for (PlayerRecord* player : league.hash.buckets[number]) {
-    if (player->name == name) return player;
+    // Length and first letter first: most players of a bucket differ there.
+    const std::string& own = player->name;
+    if (own.size() != name.size() || (!name.empty() && own[0] != name[0])) continue;
+    if (own == name) return player;
   }
   return nullptr;
 }

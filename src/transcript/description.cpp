@@ -61,8 +61,7 @@ bool FindSegments(Reading& reading) {
   const std::string_view text = reading.text;
   std::size_t last = 0;
   reading.bounds[0] = 0;
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    if (text[i] != '#') continue;
+  for (std::size_t i = text.find('#', 1); i != std::string_view::npos; i = text.find('#', i + 1)) {
     if (last + 1 >= kMaxDescriptionSegments) return false;
     reading.bounds[++last] = i;
   }

@@ -164,7 +164,14 @@ std::size_t PhraseTrie::Suffixes(std::string_view text, Matches& matches) const 
     if (!LabelMatches(nodes_[n], text, at)) break;
     at -= nodes_[n].labelLength;
   }
-  std::sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(count), Before);
+  // A handful of matches: an insertion sort.
+  for (std::size_t k = 1; k < count; ++k) {
+    const Match moving = matches[k];
+    std::size_t m = k;
+    for (; m > 0 && Before(moving, matches[m - 1]); --m)
+      matches[m] = matches[m - 1];
+    matches[m] = moving;
+  }
   return count;
 }
 

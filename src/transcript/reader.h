@@ -75,8 +75,12 @@ bool MatchPhrase(std::string_view text, std::string_view phrase, bool caseSensit
 // MatchPhrase(text, phrase, true, false), for the parsers' inner loops: most
 // phrases tried differ in their first byte.
 inline bool StartsWithPhrase(std::string_view text, std::string_view phrase) {
-  if (phrase.empty()) return true;
-  return !text.empty() && text[0] == phrase[0] && text.starts_with(phrase);
+  if (phrase.size() > text.size()) return false;
+  if (phrase.size() >= 16) return text.starts_with(phrase);
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    if (text[i] != phrase[i]) return false;
+  }
+  return true;
 }
 
 // First non-blank byte "W", and not ending in a single full stop.
