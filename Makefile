@@ -56,7 +56,6 @@ package:
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
-	./scripts/bench build-bench
 	./scripts/install-deps time
 	./scripts/bench-runs build-bench
 

@@ -1,7 +1,7 @@
 // Micro-benchmarks of transcript parsing: each line parser over every line
 // of its kind in one game, and the whole game read by the game reader and
 // credited.
-// The game is the file named by YL_BENCH_GAME (scripts/bench simulates one).
+// The game is the file named by YL_BENCH_GAME (scripts/bench-runs names one).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
