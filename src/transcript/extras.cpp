@@ -19,8 +19,6 @@ void Append(std::array<char, kExtrasTextCapacity>& storage, std::size_t& length,
   length += take;
 }
 
-// The first text in trial order that `text` begins with, letter case
-// ignored; -1 when none.
 static_assert(std::ranges::none_of(kExtrasPhrases,
                                    [](const ExtrasPhraseEntry& e) { return e.text.empty(); }));
 
@@ -31,6 +29,8 @@ bool MayBegin(const ExtrasTable& table, std::string_view text, int position) {
          FoldCase(text[0]) == table.firstFolded[static_cast<std::size_t>(position)];
 }
 
+// The first text in trial order that `text` begins with, letter case
+// ignored; -1 when none.
 int MatchExtrasText(const ExtrasTable& table, std::string_view text) {
   for (int position = 0; position < kExtrasPhraseCount; ++position) {
     if (MayBegin(table, text, position) && MatchPhrase(text, table.TextAt(position), false, false))
