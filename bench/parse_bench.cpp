@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,8 +34,8 @@ class QuietPlatform : public yl::run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
   }
-  bool AskSaveFile(std::string_view, std::string_view, yl::run::SaveFileReply&) override {
-    return false;
+  std::optional<std::string> AskSaveFile(std::string_view, std::string_view) override {
+    return std::nullopt;
   }
   void StartProgress(std::string_view, int) override {}
   void StepProgress(int, int, std::string_view) override {}
@@ -78,7 +79,8 @@ struct ParserSetting {
   QuietPlatform platform;
   yl::options::OutputOptions options;
   yl::league::League league;
-  yl::run::ErrorLog log{platform, options.fileFormat};
+  yl::run::FileSystem files;
+  yl::run::ErrorLog log{platform, files, options.fileFormat};
   yl::transcript::ReadContext context{league, log, "Bench"};
   yl::transcript::GameState game;
   yl::transcript::CurrentPlay play;
@@ -113,8 +115,9 @@ struct ParserSetting {
 // up to the next header a gains line (the first that parses as one) and
 // extras lines. Only lines their parser accepts are kept.
 std::vector<std::string> LinesOfKind(LineKind kind, std::string& firstLine) {
-  yl::transcript::TranscriptText text;
-  yl::transcript::LoadTranscript(yl::run::MakeInputFileRecord(GamePath()), text);
+  yl::run::FileSystem files;
+  yl::transcript::TranscriptText text =
+      yl::transcript::LoadTranscript(files, yl::run::MakeInputFileRecord(GamePath()));
   yl::transcript::LineState state;
   yl::transcript::ReadLine(text, state);
   firstLine = std::string(state.line);

@@ -19,10 +19,8 @@ void RemoveScratchFolder() {
 
 }  // namespace
 
-bool FuzzPlatform::AskSaveFile(std::string_view, std::string_view, run::SaveFileReply& reply) {
-  const std::string path = ScratchFolder() + "/ErrorLog";
-  reply.spec = run::FSSpec{path, run::NameOf(path)};
-  return true;
+std::optional<std::string> FuzzPlatform::AskSaveFile(std::string_view, std::string_view) {
+  return ScratchFolder() + "/ErrorLog";
 }
 
 const std::string& ScratchFolder() {

@@ -18,8 +18,8 @@ class FuzzPlatform : public run::Platform {
  public:
   void ShowAlert(std::string_view) override {}
   // The error log goes to ErrorLog in the scratch folder.
-  bool AskSaveFile(std::string_view title, std::string_view proposedName,
-                   run::SaveFileReply& reply) override;
+  std::optional<std::string> AskSaveFile(std::string_view title,
+                                         std::string_view proposedName) override;
   void StartProgress(std::string_view, int) override {}
   void StepProgress(int, int, std::string_view) override {}
   void EndProgress() override {}

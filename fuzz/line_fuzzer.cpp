@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options::OutputOptions options;
   options.fileFormat = options::kUnix;
   league::League league;
-  run::ErrorLog log(platform, options.fileFormat);
+  run::FileSystem files;
+  run::ErrorLog log(platform, files, options.fileFormat);
   run::InitErrorLog(log);
   ReadContext context{league, log, "Line"};
 

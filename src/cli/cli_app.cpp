@@ -319,7 +319,7 @@ int RunCli(int argc, char** argv) {
     // came after the last pause of the run, or entries were still logged.
     for (const std::string& path : compile.reportFiles)
       ::unlink(path.c_str());
-    if (compile.errorLog.created) ::unlink(compile.errorLog.spec.path.c_str());
+    if (compile.errorLog.created) ::unlink(compile.errorLog.path.c_str());
     std::fprintf(stderr, "yardledger-cli: stopped by %s; the run's files are deleted\n",
                  signal == SIGINT ? "SIGINT" : "SIGTERM");
     return 128 + signal;
@@ -338,8 +338,8 @@ int RunCli(int argc, char** argv) {
   std::fprintf(stderr, "%d game%s compiled, %d rejected, %d line%s not understood",
                compile.gamesCompiled, compile.gamesCompiled == 1 ? "" : "s", compile.gamesRejected,
                log.entries, log.entries == 1 ? "" : "s");
-  if (log.entries > 0 && !log.declined && !log.spec.path.empty())
-    std::fprintf(stderr, " \xe2\x80\x94 see %s", log.spec.path.c_str());
+  if (log.entries > 0 && !log.declined && !log.path.empty())
+    std::fprintf(stderr, " \xe2\x80\x94 see %s", log.path.c_str());
   std::fputc('\n', stderr);
   return 0;
 }

@@ -54,18 +54,14 @@ void CliPlatform::ShowAlert(std::string_view message) {
   std::fprintf(stderr, "yardledger-cli: %.*s\n", static_cast<int>(message.size()), message.data());
 }
 
-bool CliPlatform::AskSaveFile(std::string_view, std::string_view proposedName,
-                              run::SaveFileReply& reply) {
-  if (!errorLogPath_.empty()) {
-    reply.spec = run::FSSpec{errorLogPath_, run::NameOf(errorLogPath_)};
-    return true;
-  }
+std::optional<std::string> CliPlatform::AskSaveFile(std::string_view,
+                                                    std::string_view proposedName) {
+  if (!errorLogPath_.empty()) return errorLogPath_;
   // Never replace a file of the user's: number the name when it is taken.
-  std::string name(proposedName);
-  for (int n = 1; run::FSMakeFSSpec(0, reportFolder_, name, reply.spec) == run::noErr; ++n) {
-    name = std::string(proposedName) + "." + std::to_string(n);
-  }
-  return true;
+  std::string path = reportFolder_ + std::string(proposedName);
+  for (int n = 1; run::PathTaken(path); ++n)
+    path = reportFolder_ + std::string(proposedName) + "." + std::to_string(n);
+  return path;
 }
 
 void CliPlatform::StartProgress(std::string_view firstName, int count) {

@@ -2,6 +2,7 @@
 // progress bar on standard error, the error log's file chosen without asking.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "run/platform.h"
@@ -32,8 +33,8 @@ class CliPlatform : public run::Platform {
         showProgress_(showProgress) {}
 
   void ShowAlert(std::string_view message) override;
-  bool AskSaveFile(std::string_view title, std::string_view proposedName,
-                   run::SaveFileReply& reply) override;
+  std::optional<std::string> AskSaveFile(std::string_view title,
+                                         std::string_view proposedName) override;
   void StartProgress(std::string_view firstName, int count) override;
   void StepProgress(int addDone, int addPercent, std::string_view name) override;
   void EndProgress() override;

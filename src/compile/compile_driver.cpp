@@ -44,15 +44,13 @@ void ReleaseGame(CompileRun& run) {
 void EndOfRun(CompileRun& run) {
   reports::DisposeWriteBuffer(run.report);
   run::CloseTableFiles(run.tables);
-  run.reportFiles.clear();
-  for (const run::SpecRecord& record : run.outputFiles.specs)
-    run.reportFiles.push_back(record.path);
+  run.reportFiles = run.outputFiles.paths;
   for (const run::TableFile& table : run.tables.files)
-    run.reportFiles.push_back(table.spec.path);
+    run.reportFiles.push_back(table.path);
   // The log before the list: should writing it fail, the report files are
   // still known and are deleted with it.
   run::DumpErrorLog(run.errorLog);
-  run::FreeSpecList(run.outputFiles);
+  run.outputFiles.paths.clear();
   run.control.platform.EndProgress();
   league::ReleaseAllPlayerStats(run.league);
   league::ResetHomeFlags(run.league);
@@ -82,7 +80,8 @@ void StopPath(CompileRun& run) {
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
   transcript::ReadContext context{run.league, run.errorLog,
                                   record.name.substr(0, kMaxTranscriptName)};
-  transcript::GameReading reading = transcript::ReadGame(context, run.control, record);
+  transcript::GameReading reading = transcript::ReadGame(
+      context, run.control, transcript::LoadTranscript(run.fileSystem, record));
   CompiledGame compiled;
   compiled.outcome = reading.outcome;
   if (reading.outcome != transcript::ReadOutcome::kRead) return compiled;
@@ -105,7 +104,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   // The log first: a file given as a team file may be none.
   run::InitErrorLog(run.errorLog);
   for (const run::TeamFileRecord& teamFile : teamFiles)
-    league::ReadTeamFile(run.league, run.errorLog, teamFile);
+    league::ReadTeamFile(run.league, run.errorLog, run.fileSystem, teamFile);
   reports::InitWriteBuffer(run.report);
   run::OpenNextStatFile(run.outputFiles, o, reply);
   // A per-play run writes its plays instead of its players and teams.

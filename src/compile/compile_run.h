@@ -12,6 +12,7 @@
 #include "options/output_options.h"
 #include "reports/report_buffer.h"
 #include "run/error_log.h"
+#include "run/file_layer.h"
 #include "run/output_files.h"
 #include "run/platform.h"
 #include "run/run_control.h"
@@ -23,16 +24,22 @@ namespace yl::compile {
 constexpr std::size_t kMaxTranscriptName = 63;
 
 struct CompileRun {
-  CompileRun(run::Platform& frontEnd, const options::OutputOptions& chosen)
+  // Tests may put faults between the run and the system.
+  CompileRun(run::Platform& frontEnd, const options::OutputOptions& chosen,
+             run::FileFaults* faults = nullptr)
       : control(frontEnd),
         options(chosen),
-        errorLog(frontEnd, chosen.fileFormat),
-        report(outputFiles.current, outputFiles.currentSpec, chosen.fileFormat) {}
+        fileSystem(faults),
+        errorLog(frontEnd, fileSystem, chosen.fileFormat),
+        outputFiles(fileSystem),
+        tables(fileSystem),
+        report(outputFiles.current, outputFiles.currentPath, chosen.fileFormat) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 
   run::RunControl control;
   options::OutputOptions options;
+  run::FileSystem fileSystem;  // every file of the run is read and written through it
 
   league::League league;
   stats::RunStats stats;  // scoring summary of the current game, longest-play lists

@@ -1,10 +1,10 @@
 // Team files.
 #include "league/team_file.h"
 
-#include <cstring>
+#include <algorithm>
+#include <vector>
 
 #include "run/alert.h"
-#include "run/file_layer.h"
 
 namespace yl::league {
 
@@ -21,11 +21,11 @@ TeamFileEntry DecodeTeamFileEntry(const unsigned char* bytes) {
   entry.present = true;
   entry.unused0 = BigEndian16(bytes + 0);
   entry.sideFlag = BigEndian16(bytes + 2);
-  unsigned char nameField[32];
-  std::memcpy(nameField, bytes + 4, sizeof nameField);
-  if (nameField[0] > kMaxPlayerName) nameField[0] = kMaxPlayerName;
-  run::PtoCStr(nameField);
-  entry.name = reinterpret_cast<const char*>(nameField);
+  // The name field: a length byte (above 31 read as 31) and the name, which
+  // also ends at a zero byte.
+  const std::size_t length = std::min<std::size_t>(bytes[4], kMaxPlayerName);
+  const std::string_view name(reinterpret_cast<const char*>(bytes + 5), length);
+  entry.name = std::string(name.substr(0, name.find('\0')));
   entry.unused36 = BigEndian16(bytes + 36);
   entry.position = BigEndian16(bytes + 38);
   entry.number = BigEndian16(bytes + 40);
@@ -55,29 +55,21 @@ bool PlausibleEntry(const TeamFileEntry& entry) {
   return true;
 }
 
-bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord& record) {
-  run::OpenFile file;
-  run::FSSpec spec{record.path, run::NameOf(record.path)};
-  if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::FileAlert("pTeam File FSpOpenDF() Error", {}, record.path);
-  }
-  std::int32_t length = 0;
-  if (run::GetEOF(file, length) != run::noErr) {
-    run::FileAlert("pTeam File FSRead() Error", {}, record.path);
-  }
+bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
+                  const run::TeamFileRecord& record) {
+  run::File file;
+  if (const std::error_code error = files.OpenToRead(record.path, file))
+    run::FileAlert("pTeam File FSpOpenDF() Error", {}, record.path, error);
+  std::vector<char> bytes;
+  if (const std::error_code error = file.Read(bytes, kTeamFileSize))
+    run::FileAlert("pTeam File FSRead() Error", {}, record.path, error);
+  if (const std::error_code error = file.Close())
+    run::FileAlert("pTeam File FSClose() Error", {}, record.path, error);
   std::array<TeamFileEntry, kTeamFileEntries> entries;
-  unsigned char bytes[kTeamFileEntrySize];
-  for (int i = 0; i < kTeamFileEntries; ++i) {
-    // An entry that does not lie wholly inside the file is absent.
-    if (static_cast<std::int64_t>(i + 1) * kTeamFileEntrySize > length) break;
-    if (run::FSRead(file, kTeamFileEntrySize, bytes) != run::noErr) {
-      run::FileAlert("pTeam File FSRead() Error", {}, record.path);
-    }
-    entries[i] = DecodeTeamFileEntry(bytes);
-  }
-  if (run::FSClose(file) != run::noErr) {
-    run::FileAlert("pTeam File FSClose() Error", {}, record.path);
-  }
+  // An entry that does not lie wholly inside the file is absent.
+  for (std::size_t i = 0; (i + 1) * kTeamFileEntrySize <= bytes.size(); ++i)
+    entries[i] = DecodeTeamFileEntry(reinterpret_cast<const unsigned char*>(bytes.data()) +
+                                     i * kTeamFileEntrySize);
   bool plausible = false;
   for (const int index : kUsedEntries)
     plausible = plausible || PlausibleEntry(entries[static_cast<std::size_t>(index)]);

@@ -9,6 +9,7 @@
 
 #include "league/league.h"
 #include "run/error_log.h"
+#include "run/file_layer.h"
 #include "run/input_files.h"
 
 namespace yl::league {
@@ -49,6 +50,7 @@ bool PlausibleEntry(const TeamFileEntry& entry);
 // of whose used entries is plausible (an empty file, random bytes, a
 // transcript) is no team file: it is logged under its name with its path,
 // no team is made, and false is returned.
-bool ReadTeamFile(League& league, run::ErrorLog& log, const run::TeamFileRecord& record);
+bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
+                  const run::TeamFileRecord& record);
 
 }  // namespace yl::league

@@ -10,10 +10,10 @@
 
 namespace yl::reports {
 
-ReportOutput::ReportOutput(run::OpenFile& reportFile, const run::FSSpec& reportSpec,
+ReportOutput::ReportOutput(run::File& reportFile, const std::string& reportPath,
                            std::int32_t fileFormat)
     : file(reportFile),
-      spec(reportSpec),
+      path(reportPath),
       lineEnd(options::LineEnding(fileFormat)),
       doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
 
@@ -43,12 +43,11 @@ void WriteString(ReportOutput& out, std::string_view text) {
 void FlushWriteBuffer(ReportOutput& out) {
   ReportBuffer& buffer = out.buffer;
   if (buffer.fill == 0) return;
-  const auto count = static_cast<std::int32_t>(buffer.fill);
+  const std::size_t count = buffer.fill;
   buffer.fill = 0;
   // A lost block would silently garble the report: a failed write is fatal.
-  if (run::FSWrite(out.file, count, buffer.bytes.data()) != run::noErr) {
-    run::FileAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.", out.spec.path);
-  }
+  if (const std::error_code error = out.file.Write({buffer.bytes.data(), count}))
+    run::FileAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.", out.path, error);
 }
 
 void DisposeWriteBuffer(ReportOutput& out) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,12 +22,12 @@ struct ReportBuffer {
 // run's current report file, which changes from game to game in the
 // separate-files layout) with its name for messages, and the line ends.
 struct ReportOutput {
-  ReportOutput(run::OpenFile& file, const run::FSSpec& spec, std::int32_t fileFormat);
+  ReportOutput(run::File& file, const std::string& path, std::int32_t fileFormat);
   ReportOutput(const ReportOutput&) = delete;
   ReportOutput& operator=(const ReportOutput&) = delete;
 
-  run::OpenFile& file;
-  const run::FSSpec& spec;
+  run::File& file;
+  const std::string& path;
   std::string_view lineEnd;
   std::string_view doubleLineEnd;
   ReportBuffer buffer;

@@ -1,8 +1,6 @@
 // The fatal alert.
 #include "run/alert.h"
 
-#include <cerrno>
-
 #include "run/file_layer.h"
 
 namespace yl::run {
@@ -43,8 +41,8 @@ void ErrorAlert(std::string_view text1, std::string_view text2, std::string_view
   throw FatalAlert(text1, text2, detail);
 }
 
-void FileAlert(std::string_view text1, std::string_view text2, std::string_view path) {
-  const int error = errno;
+void FileAlert(std::string_view text1, std::string_view text2, std::string_view path,
+               std::error_code error) {
   ErrorAlert(text1, text2, SystemReason(path, error));
 }
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace yl::run {
 
@@ -34,8 +35,8 @@ class FatalAlert : public std::runtime_error {
 [[noreturn]] void ErrorAlert(std::string_view text1, std::string_view text2 = {},
                              std::string_view detail = {});
 
-// The alert of a file operation that has just failed: its texts, then
-// "path: reason" from errno, which is read before anything else is done.
-[[noreturn]] void FileAlert(std::string_view text1, std::string_view text2, std::string_view path);
+// The alert of a file operation that failed: its texts, then "path: reason".
+[[noreturn]] void FileAlert(std::string_view text1, std::string_view text2, std::string_view path,
+                            std::error_code error);
 
 }  // namespace yl::run

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "options/output_options.h"
 #include "run/alert.h"
@@ -18,25 +19,39 @@ constexpr std::size_t kEntryReserve = 100;
 // The log never replaces a file: a name that is taken passes to NAME.1,
 // NAME.2, ... A device or a pipe the user named (/dev/null, /dev/stderr) is
 // written to as it is, and never deleted.
-void CreateLogFile(ErrorLog& log, FSSpec spec) {
-  const FSSpec wanted = spec;
+void CreateLogFile(ErrorLog& log, const std::string& wanted) {
+  std::string path = wanted;
   for (int n = 1;; ++n) {
-    const OSErr created = FSpCreate(spec);
-    if (created == noErr) {
+    const std::error_code error = log.fileSystem.CreateNew(path, log.file);
+    if (!error) {
       log.created = true;
       break;
     }
-    if (created != dupFNErr)
-      FileAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.", spec.path);
-    if (n == 1 && IsDeviceOrPipe(spec)) break;
-    const std::string number = "." + std::to_string(n);
-    spec = FSSpec{wanted.path + number, wanted.name + number};
+    if (error != std::errc::file_exists)
+      FileAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.", path, error);
+    if (n == 1 && IsDeviceOrPipe(path)) {
+      if (const std::error_code opened = log.fileSystem.OpenToWrite(path, log.file))
+        FileAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.", path,
+                  opened);
+      break;
+    }
+    path = wanted + "." + std::to_string(n);
   }
-  log.spec = spec;
-  if (FSpOpenDF(log.spec, fsRdWrPerm, log.file) != noErr)
-    FileAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.", log.spec.path);
+  log.path = path;
   log.open = true;
 }
+
+}  // namespace
+
+std::optional<std::string> AskForLogFile(Platform& platform) {
+  constexpr std::string_view kPrompt = "pSave Error Log As:";
+  constexpr std::string_view kProposal = "pErrorLog";
+  std::string title(kPrompt.substr(1));
+  if (title.back() == ':') title.back() = ' ';
+  return platform.AskSaveFile(title, kProposal.substr(1));
+}
+
+namespace {
 
 void Append(ErrorLog& log, std::string_view text) {
   const std::size_t take = std::min(text.size(), log.buffer.size() - log.fill);
@@ -72,8 +87,8 @@ std::string_view ErrorKindMessage(int kind) {
   }
 }
 
-ErrorLog::ErrorLog(Platform& frontEnd, std::int32_t fileFormat)
-    : platform(frontEnd), lineEnd(options::LineEnding(fileFormat)) {}
+ErrorLog::ErrorLog(Platform& frontEnd, FileSystem& system, std::int32_t fileFormat)
+    : platform(frontEnd), fileSystem(system), lineEnd(options::LineEnding(fileFormat)) {}
 
 void InitErrorLog(ErrorLog& log) {
   log.declined = false;
@@ -110,31 +125,28 @@ void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::str
 void WriteErrorBuffer(ErrorLog& log) {
   if (!log.open) {
     if (log.declined) return;
-    SaveFileReply reply;
-    AskSaveFile(log.platform, "pSave Error Log As:", "pErrorLog", reply);
-    if (!reply.good) {
+    const std::optional<std::string> chosen = AskForLogFile(log.platform);
+    if (!chosen) {
       log.declined = true;
       log.fill = 0;
       return;
     }
-    CreateLogFile(log, reply.spec);
+    CreateLogFile(log, *chosen);
   }
-  const auto count = static_cast<std::int32_t>(log.fill);
+  const std::size_t count = log.fill;
   log.fill = 0;
   if (count == 0) return;
   // A silently truncated log loses the user's diagnostics: a failed write is fatal.
-  if (FSWrite(log.file, count, log.buffer.data()) != noErr) {
-    FileAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.", log.spec.path);
-  }
+  if (const std::error_code error = log.file.Write({log.buffer.data(), count}))
+    FileAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.", log.path, error);
 }
 
 void DumpErrorLog(ErrorLog& log) {
   if (!log.declined && (log.open || log.fill > 0)) {
     WriteErrorBuffer(log);
     if (log.open) {
-      if (FSClose(log.file) != noErr) {
-        FileAlert("pFSClose error: DumpErrorLog", "pFile would not close.", log.spec.path);
-      }
+      if (const std::error_code error = log.file.Close())
+        FileAlert("pFSClose error: DumpErrorLog", "pFile would not close.", log.path, error);
       log.open = false;
     }
   }
@@ -145,20 +157,20 @@ void DumpErrorLog(ErrorLog& log) {
 
 void DeleteErrorLog(ErrorLog& log) {
   if (!log.open) return;
-  if (FSClose(log.file) != noErr) {
-    FileAlert("pFSClose error: DeleteErrorLog", "pFile would not close.", log.spec.path);
-  }
+  if (const std::error_code error = log.file.Close())
+    FileAlert("pFSClose error: DeleteErrorLog", "pFile would not close.", log.path, error);
   log.open = false;
-  if (log.created && FSpDelete(log.spec) != noErr) {
-    FileAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.", log.spec.path);
+  if (log.created) {
+    if (const std::error_code error = log.fileSystem.Remove(log.path))
+      FileAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.", log.path, error);
   }
   log.created = false;
   log.fill = 0;
 }
 
 void AbandonErrorLog(ErrorLog& log) {
-  log.file = OpenFile();
-  if (log.open && log.created) ::unlink(log.spec.path.c_str());
+  log.file = File();
+  if (log.open && log.created) ::unlink(log.path.c_str());
   log.open = false;
   log.created = false;
 }

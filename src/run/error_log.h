@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,24 +32,29 @@ constexpr std::size_t kMaxOffendingText = 499;  // the longest line a transcript
 // The log of one run: it writes its line ends and asks for its file through
 // the run's platform.
 struct ErrorLog {
-  ErrorLog(Platform& platform, std::int32_t fileFormat);
+  ErrorLog(Platform& platform, FileSystem& fileSystem, std::int32_t fileFormat);
   ErrorLog(const ErrorLog&) = delete;
   ErrorLog& operator=(const ErrorLog&) = delete;
 
   Platform& platform;
+  FileSystem& fileSystem;
   std::string_view lineEnd;
   std::vector<char> buffer;  // empty until InitErrorLog
   std::size_t fill = 0;
   bool declined = false;  // the user cancelled the save dialog in this run
   bool open = false;      // the log file is created and open
   bool created = false;   // the run made the file (not a device the user named)
-  FSSpec spec;
-  OpenFile file;
+  std::string path;       // the log's file, once known
+  File file;
   std::int32_t entries = 0;  // entries logged in this run, dropped ones included
 };
 
 // The message an entry carries for its kind ("" for an unknown kind).
 std::string_view ErrorKindMessage(int kind);
+
+// The question for the log's file, with the texts shown without their
+// hidden first character and a closing ":" of the prompt shown as a blank.
+std::optional<std::string> AskForLogFile(Platform& platform);
 
 void InitErrorLog(ErrorLog& log);
 // Adds one entry: name, the kind's message, the offending text (at most

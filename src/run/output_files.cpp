@@ -2,7 +2,7 @@
 #include "run/output_files.h"
 
 #include <unistd.h>
-#include <cerrno>
+
 #include <new>
 
 #include "run/alert.h"
@@ -45,83 +45,77 @@ void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
   files.filePrefix = Cut(reply.prefix, kMaxPrefix);
   const std::string suffix(ReportSuffix(options));
   const std::string stem = suffix + ".";
-  std::string candidate = files.filePrefix + suffix;
-  FSSpec spec;
+  const std::string folder = FolderOf(reply.path);
+  std::string path = folder + files.filePrefix + suffix;
   for (int n = 1;; ++n) {
-    // A name that is taken, also one taken between this test and the
-    // creation (another run in the same folder), passes to the next number.
-    if (FSMakeFSSpec(0, reply.path, candidate, spec) != noErr) {
-      const OSErr created = FSpCreate(spec);
-      if (created == noErr) break;
-      if (created != dupFNErr)
-        FileAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.", spec.path);
-    }
+    // A name that is taken, also one taken a moment ago by another run in
+    // the same folder, passes to the next number.
+    const std::error_code error = files.fileSystem.CreateNew(path, files.current);
+    if (!error) break;
+    if (error != std::errc::file_exists)
+      FileAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.", path, error);
     const std::string number = std::to_string(n);
-    files.filePrefix = Cut(files.filePrefix, 30 - static_cast<long>(stem.size() + number.size()));
-    candidate = files.filePrefix + stem + number;
+    files.filePrefix = Cut(files.filePrefix, static_cast<long>(kMaxNumberedName) -
+                                                 static_cast<long>(stem.size() + number.size()));
+    path = folder + files.filePrefix + stem + number;
   }
   try {
-    files.specs.push_back(SpecRecord{spec.path, spec.name});
+    files.paths.push_back(path);
   } catch (const std::bad_alloc&) {
+    files.fileSystem.Remove(path);
     ErrorAlert("pCreateFSSpecList Error: Couldn't allocate SpecRecord record",
                "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
-  if (FSpOpenDF(spec, fsRdWrPerm, files.current) != noErr) {
-    FileAlert("pFSpOpenDF error: WriteGameStats", "pCouldn't open created file.", spec.path);
-  }
-  files.currentSpec = spec;
+  files.currentPath = path;
 }
 
 void CloseStatFile(OutputFiles& files) {
   if (!files.current.IsOpen()) return;
-  if (FSClose(files.current) != noErr) {
-    FileAlert("pFSClose error: WriteGameStats", "pFile would not close.", files.currentSpec.path);
-  }
+  if (const std::error_code error = files.current.Close())
+    FileAlert("pFSClose error: WriteGameStats", "pFile would not close.", files.currentPath, error);
 }
 
 void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
                     std::string_view visiting, std::string_view home) {
-  if (files.specs.empty()) return;
-  SpecRecord& last = files.specs.back();
+  if (files.paths.empty()) return;
+  std::string& last = files.paths.back();
   const std::string teams =
       FileNameSafe(visiting.substr(0, 3)) + "@" + FileNameSafe(home.substr(0, 3));
   const std::string stem = options.gameStats ? ".GS." : ".SD.";
-  const FSSpec closed{last.path, last.name};
-  files.filePrefix = Cut(files.filePrefix, 30 - static_cast<long>(stem.size() + teams.size()));
-  std::string candidate = files.filePrefix + stem + teams;
-  for (int n = 1; FSpRename(closed, candidate) != noErr; ++n) {
+  const std::string folder = FolderOf(last);
+  const auto room = [&](std::size_t added) {
+    return static_cast<long>(kMaxNumberedName) - static_cast<long>(added);
+  };
+  files.filePrefix = Cut(files.filePrefix, room(stem.size() + teams.size()));
+  std::string target = folder + files.filePrefix + stem + teams;
+  for (int n = 1;; ++n) {
+    const std::error_code error = files.fileSystem.Rename(last, target);
+    if (!error) break;
     // Only a taken name passes to the next number, and not for ever.
-    if (errno != EEXIST || n > kMaxRenameNumber)
-      FileAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.", closed.path);
+    if (error != std::errc::file_exists || n > kMaxRenameNumber)
+      FileAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.", last, error);
     const std::string number = std::to_string(n);
-    files.filePrefix = Cut(files.filePrefix,
-                           30 - static_cast<long>(stem.size() + teams.size() + 1 + number.size()));
-    candidate = files.filePrefix + stem + teams + "." + number;
+    files.filePrefix = Cut(files.filePrefix, room(stem.size() + teams.size() + 1 + number.size()));
+    target = folder + files.filePrefix + stem + teams + "." + number;
   }
-  last.name = candidate;
-  last.path = FolderOf(closed.path) + candidate;
+  last = target;
 }
 
 void DeleteStatFiles(OutputFiles& files) {
-  for (const SpecRecord& record : files.specs) {
-    if (FSpDelete(FSSpec{record.path, record.name}) != noErr) {
-      FileAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.", record.path);
-    }
+  for (const std::string& path : files.paths) {
+    if (const std::error_code error = files.fileSystem.Remove(path))
+      FileAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.", path, error);
   }
-  files.specs.clear();
-}
-
-void FreeSpecList(OutputFiles& files) {
-  files.specs.clear();
+  files.paths.clear();
 }
 
 void AbandonStatFiles(OutputFiles& files) {
   // Closing by assignment and unlinking directly report nothing: the run has
   // failed already, and whatever cannot be removed stays.
-  files.current = OpenFile();
-  for (const SpecRecord& record : files.specs)
-    ::unlink(record.path.c_str());
-  files.specs.clear();
+  files.current = File();
+  for (const std::string& path : files.paths)
+    ::unlink(path.c_str());
+  files.paths.clear();
 }
 
 }  // namespace yl::run

@@ -22,19 +22,24 @@ struct PrefixReply {
 
 PrefixReply MakePrefixReply(std::string_view path);
 
-struct SpecRecord {
-  std::string path;
-  std::string name;
-};
-
+// Report names keep the lengths they have always had: a plain name is the
+// prefix (at most 28 characters) and a three-letter suffix; once a number or
+// the teams are added, the prefix is cut so that the name stays within 30.
 constexpr std::size_t kMaxPrefix = 28;
+constexpr std::size_t kMaxNumberedName = 30;
+// The most numbered names a game file's rename tries before it gives up.
 constexpr int kMaxRenameNumber = 1000;
 
 struct OutputFiles {
-  std::string filePrefix;  // at most 31 characters
-  FSSpec currentSpec;
-  OpenFile current;
-  std::vector<SpecRecord> specs;  // in creation order
+  explicit OutputFiles(FileSystem& system) : fileSystem(system) {}
+  OutputFiles(const OutputFiles&) = delete;
+  OutputFiles& operator=(const OutputFiles&) = delete;
+
+  FileSystem& fileSystem;
+  std::string filePrefix;  // as cut for the names made so far
+  File current;            // the report file being written
+  std::string currentPath;
+  std::vector<std::string> paths;  // every report file of the run, in creation order
 };
 
 // ".GS", ".CS", ".LL" or ".SD": the first report kind the options select.
@@ -50,7 +55,6 @@ void CloseStatFile(OutputFiles& files);
 void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
                     std::string_view visiting, std::string_view home);
 void DeleteStatFiles(OutputFiles& files);
-void FreeSpecList(OutputFiles& files);
 // After a fatal alert: closes the current file and deletes every report file
 // of the run, as Stop does, without reporting anything.
 void AbandonStatFiles(OutputFiles& files);

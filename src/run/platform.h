@@ -4,21 +4,11 @@
 // calls.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace yl::run {
-
-struct FSSpec {
-  std::string path;  // full path: folder and name
-  std::string name;  // last component of the path, extension included
-};
-
-struct SaveFileReply {
-  bool good = false;       // the user confirmed
-  bool replacing = false;  // always false: the dialog itself confirms a replacement
-  FSSpec spec;
-};
 
 class Platform {
  public:
@@ -29,9 +19,10 @@ class Platform {
   // caught the alert.
   virtual void ShowAlert(std::string_view message) = 0;
 
-  // The save-file question; title and proposed name are already shown-form.
-  virtual bool AskSaveFile(std::string_view title, std::string_view proposedName,
-                           SaveFileReply& reply) = 0;
+  // The save-file question: the path the user chose, or none when he
+  // cancelled. The dialog itself confirms a replacement.
+  virtual std::optional<std::string> AskSaveFile(std::string_view title,
+                                                 std::string_view proposedName) = 0;
 
   virtual void StartProgress(std::string_view firstName, int count) = 0;
   virtual void StepProgress(int addDone, int addPercent, std::string_view name) = 0;

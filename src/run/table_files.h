@@ -13,14 +13,19 @@
 namespace yl::run {
 
 struct TableFile {
-  FSSpec spec;
-  OpenFile file;
+  std::string path;
+  File file;
 };
 
 // The most numbered names tried before a table gives up.
 constexpr int kMaxTableNumber = 1000;
 
 struct TableFiles {
+  explicit TableFiles(FileSystem& system) : fileSystem(system) {}
+  TableFiles(const TableFiles&) = delete;
+  TableFiles& operator=(const TableFiles&) = delete;
+
+  FileSystem& fileSystem;
   std::string folder;           // "" when the run writes no tables
   std::deque<TableFile> files;  // in creation order; a deque keeps references valid
 };

@@ -58,8 +58,8 @@ RunOutcome OutcomeOf(const compile::CompileRun& compile) {
   for (const std::string& path : compile.reportFiles)
     outcome.reportFiles << FromNative(path);
   const run::ErrorLog& log = compile.errorLog;
-  if (log.entries > 0 && !log.declined && !log.spec.path.empty())
-    outcome.errorLog = FromNative(log.spec.path);
+  if (log.entries > 0 && !log.declined && !log.path.empty())
+    outcome.errorLog = FromNative(log.path);
   return outcome;
 }
 

@@ -29,14 +29,12 @@ void ShellPlatform::ShowAlert(std::string_view message) {
   dialogs_.ShowWarning(owner_, ProgramTitle(), FromNative(message));
 }
 
-bool ShellPlatform::AskSaveFile(std::string_view title, std::string_view proposedName,
-                                run::SaveFileReply& reply) {
+std::optional<std::string> ShellPlatform::AskSaveFile(std::string_view title,
+                                                      std::string_view proposedName) {
   const QString path =
       dialogs_.AskSaveFile(owner_, FromNative(title), FromNative(proposedName), true, saveFolder_);
-  if (path.isEmpty()) return false;
-  const std::string native = ToNative(path);
-  reply.spec = run::FSSpec{native, run::NameOf(native)};
-  return true;
+  if (path.isEmpty()) return std::nullopt;
+  return ToNative(path);
 }
 
 void ShellPlatform::StartProgress(std::string_view firstName, int count) {

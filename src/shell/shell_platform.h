@@ -36,8 +36,8 @@ class ShellPlatform : public run::Platform {
   CompileProgressDialog* progressDialog() const { return progress_; }
 
   void ShowAlert(std::string_view message) override;
-  bool AskSaveFile(std::string_view title, std::string_view proposedName,
-                   run::SaveFileReply& reply) override;
+  std::optional<std::string> AskSaveFile(std::string_view title,
+                                         std::string_view proposedName) override;
   void StartProgress(std::string_view firstName, int count) override;
   void StepProgress(int addDone, int addPercent, std::string_view name) override;
   void EndProgress() override;

@@ -137,11 +137,10 @@ bool HeaderSearch(GameState& game, CurrentPlay& play) {
   }
 }
 
-GameReading ReadGame(ReadContext& context, run::RunControl& control,
-                     const run::TransRecord& record) {
+GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptText text) {
   GameReading reading;
   auto game = std::make_unique<GameState>();
-  LoadTranscript(record, game->text);
+  game->text = std::move(text);
   NextLine(*game);
   std::string visiting;
   std::string home;

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "league/league.h"
-#include "run/input_files.h"
 #include "run/run_control.h"
 #include "transcript/current_play.h"
 #include "transcript/extras.h"
@@ -72,12 +71,11 @@ struct GameReading {
   std::unique_ptr<GameState> game;  // the game when it was read
 };
 
-// Reads one transcript: its teams and players into the league model (also
-// when it is rejected later), the lines it cannot read into the error log.
-// The end of the first half steps the progress display; the stop flag is
-// tested between plays.
-GameReading ReadGame(ReadContext& context, run::RunControl& control,
-                     const run::TransRecord& record);
+// Reads one transcript's text: its teams and players into the league model
+// (also when it is rejected later), the lines it cannot read into the error
+// log. The end of the first half steps the progress display; the stop flag
+// is tested between plays.
+GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptText text);
 
 // After a line that could not be understood: the line in hand and up to
 // three more are tested for a play header or the game's end (which sets the

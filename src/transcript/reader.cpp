@@ -88,29 +88,24 @@ std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
   return value;
 }
 
-void LoadTranscript(const run::TransRecord& record, TranscriptText& text) {
-  run::OpenFile file;
-  const run::FSSpec spec{record.path, run::NameOf(record.path)};
-  if (run::FSpOpenDF(spec, run::fsRdPerm, file) != run::noErr) {
-    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path);
-  }
-  std::int32_t length = 0;
-  if (run::GetEOF(file, length) != run::noErr) {
-    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path);
-  }
+TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& record) {
+  run::File file;
+  if (const std::error_code error = files.OpenToRead(record.path, file))
+    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path,
+                   error);
+  TranscriptText text;
+  std::error_code error;
   try {
-    text.text.assign(static_cast<std::size_t>(length), 0);
+    error = file.Read(text.text);
   } catch (const std::bad_alloc&) {
     run::ErrorAlert("pTranscript Error: Couldn't allocate memory for transcript.",
                     "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
   }
-  if (length > 0 && run::FSRead(file, length, text.text.data()) != run::noErr) {
-    run::FileAlert("pTranscript FSRead() Error", "pCouldn't read transcript.", record.path);
-  }
-  if (run::FSClose(file) != run::noErr) {
-    run::FileAlert("pTranscript FSClose() Error: Unexpected EOF", {}, record.path);
-  }
-  text.position = -1;
+  if (error)
+    run::FileAlert("pTranscript FSRead() Error", "pCouldn't read transcript.", record.path, error);
+  if (const std::error_code closed = file.Close())
+    run::FileAlert("pTranscript FSClose() Error: Unexpected EOF", {}, record.path, closed);
+  return text;
 }
 
 std::size_t ReadLine(TranscriptText& text, LineState& state) {

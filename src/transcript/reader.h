@@ -10,6 +10,7 @@
 
 #include "league/league.h"
 #include "run/error_log.h"
+#include "run/file_layer.h"
 #include "run/input_files.h"
 
 namespace yl::transcript {
@@ -60,8 +61,9 @@ constexpr char FoldCase(char c) {
 // as 16-bit arithmetic.
 std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p);
 
-// Reads the whole file; a file that cannot be opened or closed is fatal.
-void LoadTranscript(const run::TransRecord& record, TranscriptText& text);
+// Reads the whole file; a file that cannot be opened, read or closed is
+// fatal.
+TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& record);
 
 // Reads the next line: CR, LF and CR LF all end a line; extra terminators
 // (empty lines) set sawBlank. Returns the line's length.

@@ -89,6 +89,23 @@ std::map<std::string, std::string> Contents(const test::TempDir& dir, const std:
   return files;
 }
 
+// The nth call of one operation fails as the system's call would.
+class NthCallFails : public run::FileFaults {
+ public:
+  NthCallFails(run::FileOp op, int nth, int error) : op_(op), nth_(nth), error_(error) {}
+  std::error_code Before(run::FileOp op) override {
+    if (op != op_ || ++calls_ != nth_) return {};
+    return {error_, std::generic_category()};
+  }
+  bool Fired() const { return calls_ >= nth_; }
+
+ private:
+  run::FileOp op_;
+  int nth_;
+  int error_;
+  int calls_ = 0;
+};
+
 class FaultTest : public testing::TestWithParam<ModeCase> {};
 
 TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
@@ -114,7 +131,8 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       options::OutputOptions options;
       options.fileFormat = options::kUnix;
       GetParam().set(options);
-      CompileRun run(platform, options);
+      NthCallFails fault(op.op, nth, op.error);
+      CompileRun run(platform, options, &fault);
       if (GetParam().tables) run.tables.folder = dir.File("out");
       // Deletions happen only when a run is stopped.
       if (op.op == run::FileOp::kDelete) {
@@ -122,7 +140,6 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
           if (platform.progressName == "G3") run.control.stopRequested = true;
         };
       }
-      run::InjectedFileFault fault({op.op, nth, op.error});
       const auto message = test::FatalMessage(
           [&] { CompileStats(run, games, teams, run::MakePrefixReply(dir.File("out/R"))); });
 

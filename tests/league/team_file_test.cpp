@@ -38,13 +38,14 @@ std::string MakeTeamFile(std::size_t size = kTeamFileSize) {
 struct TeamFileFixture : testing::Test {
   test::FakePlatform platform;
   League league;
-  run::ErrorLog log{platform, options::kUnix};
+  run::FileSystem files;
+  run::ErrorLog log{platform, files, options::kUnix};
   test::TempDir dir;
 
   TeamFileFixture() { run::InitErrorLog(log); }
   bool Read(const std::string& name, const std::string& bytes) {
     const std::string path = dir.Write(name + ".fbt", bytes);
-    return ReadTeamFile(league, log, run::MakeInputFileRecord(path));
+    return ReadTeamFile(league, log, files, run::MakeInputFileRecord(path));
   }
   std::vector<PlayerRecord*> Players() const {
     std::vector<PlayerRecord*> list;
@@ -97,7 +98,7 @@ TEST_F(TeamFileFixture, TheSameFileTwiceGivesTwoTeams) {
   const std::string bytes = MakeTeamFile();
   Read("Bears", bytes);
   PlayerRecord* first = FindPlayerInHash(league, 7, "P7");
-  ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("Bears.fbt")));
+  ReadTeamFile(league, log, files, run::MakeInputFileRecord(dir.File("Bears.fbt")));
   EXPECT_EQ(league.playerCount, 60);
   EXPECT_EQ(league.teamCount, 2);
   EXPECT_EQ(league.teams->name, "Bears");
@@ -143,7 +144,7 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
     Put16(numbersOut, at + 40, 100);
     controlNames[at + 5] = '\t';
   }
-  const std::pair<const char*, std::string> files[] = {
+  const std::pair<const char*, std::string> notTeamFiles[] = {
       {"Empty", ""},
       {"OneByte", "B"},
       {"Random", random},
@@ -152,7 +153,7 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
       {"Names", controlNames},
       {"NoWholeEntry", MakeTeamFile(kTeamFileEntrySize + 57)}};
   std::string expected;
-  for (const auto& [name, bytes] : files) {
+  for (const auto& [name, bytes] : notTeamFiles) {
     EXPECT_FALSE(Read(name, bytes)) << name;
     expected +=
         std::string(name) + "\nNot a team file\n" + dir.File(std::string(name) + ".fbt") + "\n";
@@ -178,7 +179,7 @@ TEST_F(TeamFileFixture, SizesGiveTheirWholeEntriesOrNoTeam) {
                                   ? MakeTeamFile() + std::string(c.size - kTeamFileSize, 'z')
                                   : MakeTeamFile(c.size);
     const std::string path = dir.Write("Size.fbt", bytes);
-    EXPECT_EQ(ReadTeamFile(sized, log, run::MakeInputFileRecord(path)), c.players >= 0);
+    EXPECT_EQ(ReadTeamFile(sized, log, files, run::MakeInputFileRecord(path)), c.players >= 0);
     EXPECT_EQ(sized.playerCount, std::max(c.players, 0));
     EXPECT_EQ(sized.teamCount, c.players >= 0 ? 1 : 0);
     EXPECT_EQ(log.entries - entriesBefore, c.players >= 0 ? 0 : 1);
@@ -186,8 +187,9 @@ TEST_F(TeamFileFixture, SizesGiveTheirWholeEntriesOrNoTeam) {
 }
 
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {
-  EXPECT_EQ(test::FatalMessage(
-                [&] { ReadTeamFile(league, log, run::MakeInputFileRecord(dir.File("None.fbt"))); }),
+  EXPECT_EQ(test::FatalMessage([&] {
+              ReadTeamFile(league, log, files, run::MakeInputFileRecord(dir.File("None.fbt")));
+            }),
             "Team File FSpOpenDF() Error  " + dir.File("None.fbt") + ": No such file or directory");
 }
 

@@ -52,13 +52,14 @@ struct ReportFixture : testing::Test {
   options::OutputOptions options;
   league::League league;
   stats::RunStats stats;
-  run::OutputFiles files;
+  run::FileSystem fileSystem;
+  run::OutputFiles files{fileSystem};
   std::unique_ptr<reports::ReportOutput> out;
 
   // An output with the given options, its buffer ready and a report file open.
   void Start(const options::OutputOptions& chosen) {
     options = chosen;
-    out = std::make_unique<reports::ReportOutput>(files.current, files.currentSpec,
+    out = std::make_unique<reports::ReportOutput>(files.current, files.currentPath,
                                                   options.fileFormat);
     reports::InitWriteBuffer(*out);
     run::OpenNextStatFile(files, options, run::MakePrefixReply(dir.File("report")));
@@ -84,7 +85,7 @@ struct ReportFixture : testing::Test {
   // Everything written so far.
   std::string Output() {
     reports::FlushWriteBuffer(*out);
-    return ReadFileBytes(files.currentSpec.path);
+    return ReadFileBytes(files.currentPath);
   }
 
   league::PlayerRecord& Player(int number, std::string_view name, std::string_view team,

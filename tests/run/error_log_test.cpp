@@ -14,10 +14,11 @@ namespace yl::run {
 namespace {
 
 struct LogFixture {
-  explicit LogFixture(std::int32_t format = options::kWindows) : log(platform, format) {
+  explicit LogFixture(std::int32_t format = options::kWindows) : log(platform, files, format) {
     InitErrorLog(log);
   }
   test::FakePlatform platform;
+  FileSystem files;
   ErrorLog log;
 };
 

@@ -1,109 +1,122 @@
-// The file layer: result codes, existence, creation, renaming that never
-// replaces, and length-prefixed texts.
+// The file layer: creation that never touches what exists, reading and
+// writing, the system's reasons as error codes, renaming that never
+// replaces, and the faults a test can put in between.
 #include "run/file_layer.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
 namespace yl::run {
 namespace {
 
-TEST(FSMakeFSSpec, JoinsTheFolderOfThePathWithTheName) {
-  test::TempDir dir;
-  FSSpec spec;
-  EXPECT_EQ(FSMakeFSSpec(0, dir.File("prefix.txt"), "week1.GS", spec), fnfErr);
-  EXPECT_EQ(spec.path, dir.File("week1.GS"));
-  EXPECT_EQ(spec.name, "week1.GS");
-  dir.Write("week1.GS", "x");
-  EXPECT_EQ(FSMakeFSSpec(0, dir.File("prefix.txt"), "week1.GS", spec), noErr);
-  FSMakeFSSpec(0, "bare", "name", spec);
-  EXPECT_EQ(spec.path, "name");
-}
-
-TEST(FSMakeFSSpec, AnyKindOfFileTakesTheName) {
-  test::TempDir dir;
-  FSSpec spec;
-  ASSERT_EQ(::mkdir(dir.File("folder").c_str(), 0755), 0);
-  EXPECT_EQ(FSMakeFSSpec(0, dir.File("x"), "folder", spec), noErr);
-  dir.Write("secret", "x");
-  ASSERT_EQ(::chmod(dir.File("secret").c_str(), 0), 0);
-  EXPECT_EQ(FSMakeFSSpec(0, dir.File("x"), "secret", spec), noErr);
-}
-
-// Creation never touches what exists: a file, a folder, a dangling link.
-TEST(FSpCreate, NeverTouchesAnythingThatExists) {
+// A file, a folder, a dangling link and an unreadable file each take a name.
+TEST(FileSystem, CreationNeverTouchesAnythingThatExists) {
   test::TempDir dir;
   dir.Write("f", "the user's file");
+  dir.Write("secret", "x");
+  ASSERT_EQ(::chmod(dir.File("secret").c_str(), 0), 0);
   ASSERT_EQ(::mkdir(dir.File("folder").c_str(), 0755), 0);
   ASSERT_EQ(::symlink(dir.File("nowhere").c_str(), dir.File("link").c_str()), 0);
-  for (const char* name : {"f", "folder", "link"})
-    EXPECT_EQ(FSpCreate(FSSpec{dir.File(name), name}), dupFNErr) << name;
+  FileSystem files;
+  for (const char* name : {"f", "secret", "folder", "link"}) {
+    File file;
+    EXPECT_TRUE(PathTaken(dir.File(name))) << name;
+    EXPECT_EQ(files.CreateNew(dir.File(name), file), std::errc::file_exists) << name;
+    EXPECT_FALSE(file.IsOpen()) << name;
+  }
   EXPECT_EQ(test::ReadFileBytes(dir.File("f")), "the user's file");
-  EXPECT_FALSE(test::FileExists(dir.File("nowhere")));
+  EXPECT_FALSE(PathTaken(dir.File("nowhere")));
 }
 
-TEST(FileLayer, CreateWriteReadAndLength) {
+TEST(FileSystem, CreateWriteAndReadBack) {
   test::TempDir dir;
-  const FSSpec spec{dir.File("f"), "f"};
-  ASSERT_EQ(FSpCreate(spec), noErr);
-  EXPECT_EQ(test::ReadFileBytes(spec.path), "");
-  OpenFile file;
-  ASSERT_EQ(FSpOpenDF(spec, fsRdWrPerm, file), noErr);
-  ASSERT_EQ(FSWrite(file, 5, "hello"), noErr);
-  ASSERT_EQ(FSWrite(file, 3, "abc"), noErr);
-  std::int32_t length = 0;
-  ASSERT_EQ(GetEOF(file, length), noErr);
-  EXPECT_EQ(length, 8);
-  ASSERT_EQ(FSClose(file), noErr);
-  EXPECT_EQ(FSClose(file), ioErr);  // already closed
+  FileSystem files;
+  File file;
+  ASSERT_FALSE(files.CreateNew(dir.File("f"), file));
+  ASSERT_FALSE(file.Write("hello"));
+  ASSERT_FALSE(file.Write("abc"));
+  ASSERT_FALSE(file.Close());
+  EXPECT_EQ(file.Close(), std::errc::bad_file_descriptor);  // closed already
 
-  ASSERT_EQ(FSpOpenDF(spec, fsRdPerm, file), noErr);
-  char buffer[16] = "XXXXXXXXXXXXXXX";
-  // A short read at the end is not reported; bytes beyond the end stay.
-  EXPECT_EQ(FSRead(file, 12, buffer), noErr);
-  EXPECT_EQ(std::string(buffer, 12), "helloabcXXXX");
-  EXPECT_EQ(FSWrite(file, 1, "z"), ioErr);  // opened for reading only
+  ASSERT_FALSE(files.OpenToRead(dir.File("f"), file));
+  std::vector<char> bytes;
+  ASSERT_FALSE(file.Read(bytes));
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "helloabc");
+  ASSERT_FALSE(files.OpenToRead(dir.File("f"), file));
+  ASSERT_FALSE(file.Read(bytes, 3));  // at most the limit
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "hel");
+  EXPECT_EQ(file.Write("z"), std::errc::bad_file_descriptor);  // opened for reading only
 }
 
-TEST(FileLayer, FailuresAreResultCodes) {
+TEST(FileSystem, FailuresCarryTheSystemsReason) {
   test::TempDir dir;
-  OpenFile file;
-  EXPECT_EQ(FSpOpenDF(FSSpec{dir.File("missing"), "missing"}, fsRdPerm, file), ioErr);
+  FileSystem files;
+  File file;
+  EXPECT_EQ(files.OpenToRead(dir.File("missing"), file), std::errc::no_such_file_or_directory);
+  EXPECT_EQ(files.OpenToRead(dir.path(), file), std::errc::is_a_directory);
+  EXPECT_EQ(files.CreateNew(dir.File("no/such/folder"), file),
+            std::errc::no_such_file_or_directory);
+  EXPECT_EQ(files.Remove(dir.File("missing")), std::errc::no_such_file_or_directory);
   EXPECT_FALSE(file.IsOpen());
-  EXPECT_EQ(FSpOpenDF(FSSpec{dir.path(), "dir"}, fsRdPerm, file), ioErr);  // a folder
-  EXPECT_EQ(FSpCreate(FSSpec{dir.File("no/such/folder"), "folder"}), ioErr);
-  EXPECT_EQ(FSpDelete(FSSpec{dir.File("missing"), "missing"}), ioErr);
-  std::int32_t length = 0;
-  EXPECT_EQ(GetEOF(file, length), ioErr);
-  EXPECT_EQ(FSRead(file, 1, &length), ioErr);
+  std::vector<char> bytes;
+  EXPECT_EQ(file.Read(bytes), std::errc::bad_file_descriptor);
+  EXPECT_EQ(SystemReason("/x/y", std::make_error_code(std::errc::no_such_file_or_directory)),
+            "/x/y: No such file or directory");
 }
 
-TEST(FSpRename, NeverReplacesAnExistingFile) {
+TEST(FileSystem, RenameNeverReplacesAnExistingFile) {
   test::TempDir dir;
   dir.Write("a", "mine");
   dir.Write("b", "theirs");
-  const FSSpec a{dir.File("a"), "a"};
-  EXPECT_EQ(FSpRename(a, "b"), ioErr);
+  FileSystem files;
+  EXPECT_EQ(files.Rename(dir.File("a"), dir.File("b")), std::errc::file_exists);
   EXPECT_EQ(test::ReadFileBytes(dir.File("b")), "theirs");
-  EXPECT_EQ(test::ReadFileBytes(dir.File("a")), "mine");
-  EXPECT_EQ(FSpRename(a, "c"), noErr);
+  EXPECT_FALSE(files.Rename(dir.File("a"), dir.File("c")));
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"b", "c"}));
   // A new name cannot leave the folder.
-  EXPECT_EQ(FSpRename(FSSpec{dir.File("c"), "c"}, "../c"), ioErr);
-  EXPECT_EQ(FSpRename(FSSpec{dir.File("c"), "c"}, ""), ioErr);
+  EXPECT_EQ(files.Rename(dir.File("c"), dir.File("../c")), std::errc::invalid_argument);
+  EXPECT_EQ(files.Rename(dir.File("c"), dir.path() + "/"), std::errc::invalid_argument);
 }
 
-TEST(PtoCStr, MovesTheCharactersAndTerminates) {
-  unsigned char text[8] = {5, 'S', 'm', 'i', 't', 'h', 'Q', 'Q'};
-  PtoCStr(text);
-  EXPECT_STREQ(reinterpret_cast<char*>(text), "Smith");
-  unsigned char empty[3] = {0, 'x', 'y'};
-  PtoCStr(empty);
-  EXPECT_EQ(empty[0], 0);
+// The faults a test passes in answer for the system, operation by operation.
+TEST(FileSystem, FaultsStandInForTheSystem) {
+  struct Refuse : FileFaults {
+    FileOp op;
+    std::error_code Before(FileOp asking) override {
+      return asking == op ? std::make_error_code(std::errc::io_error) : std::error_code();
+    }
+  };
+  const FileOp ops[] = {FileOp::kCreate, FileOp::kOpen,   FileOp::kRead,  FileOp::kWrite,
+                        FileOp::kClose,  FileOp::kRename, FileOp::kDelete};
+  test::TempDir dir;
+  dir.Write("in", "x");
+  for (const FileOp op : ops) {
+    Refuse faults;
+    faults.op = op;
+    FileSystem files(&faults);
+    File out;
+    File in;
+    std::vector<char> bytes;
+    // In the order of `ops`.
+    const std::error_code results[] = {
+        files.CreateNew(dir.File("out"), out),
+        files.OpenToRead(dir.File("in"), in),
+        in.Read(bytes),
+        out.Write("y"),
+        out.Close(),
+        files.Rename(dir.File("out"), dir.File("moved")),
+        files.Remove(dir.File("moved")),
+    };
+    for (std::size_t i = 0; i < std::size(ops); ++i)
+      EXPECT_EQ(results[i] == std::errc::io_error, ops[i] == op)
+          << static_cast<int>(op) << " " << i;
+    ::unlink(dir.File("out").c_str());
+    ::unlink(dir.File("moved").c_str());
+  }
 }
 
 TEST(PathNames, FolderNameAndExtension) {
@@ -113,21 +126,6 @@ TEST(PathNames, FolderNameAndExtension) {
   EXPECT_EQ(NameWithoutExtension("/a/b/report.txt"), "report");
   EXPECT_EQ(NameWithoutExtension("/a/b.c/week1"), "week1");
   EXPECT_EQ(NameWithoutExtension("game.1.txt"), "game.1");
-}
-
-TEST(AskSaveFile, ShowsTheTextsWithoutTheirHiddenCharacter) {
-  test::FakePlatform platform;
-  platform.saveAnswer = "/tmp/log";
-  SaveFileReply reply;
-  AskSaveFile(platform, "pSave Error Log As:", "pErrorLog", reply);
-  EXPECT_EQ(platform.lastSaveTitle, "Save Error Log As ");
-  EXPECT_EQ(platform.lastSaveProposal, "ErrorLog");
-  EXPECT_TRUE(reply.good);
-  EXPECT_FALSE(reply.replacing);
-  EXPECT_EQ(reply.spec.path, "/tmp/log");
-  platform.saveAnswer.clear();
-  AskSaveFile(platform, "pSave Error Log As:", "pErrorLog", reply);
-  EXPECT_FALSE(reply.good);
 }
 
 }  // namespace

@@ -15,13 +15,14 @@ namespace {
 struct FilesFixture : testing::Test {
   options::OutputOptions options;
   test::TempDir dir;
+  FileSystem fileSystem;
 
   std::vector<std::string> OpenFiles(std::string_view typed, int count) {
-    OutputFiles files;
+    OutputFiles files(fileSystem);
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
       OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
-      names.push_back(files.specs.back().name);
+      names.push_back(NameOf(files.paths.back()));
       CloseStatFile(files);
     }
     return names;
@@ -69,17 +70,15 @@ TEST_F(FilesFixture, ANameTakenByAFileOrAFolderIsNumberedNotReplaced) {
 }
 
 TEST_F(FilesFixture, SeparateGameFilesCarryTheirTeams) {
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   for (int game = 0; game < 2; ++game) {
     OpenNextStatFile(files, options, reply);
     CloseStatFile(files);
     RenameGameFile(files, options, "Bears", "Lions");
   }
-  ASSERT_EQ(files.specs.size(), 2u);
-  EXPECT_EQ(files.specs[0].name, "week1.GS.Bea@Lio");
-  EXPECT_EQ(files.specs[1].name, "week1.GS.Bea@Lio.1");
-  EXPECT_EQ(files.specs[1].path, dir.File("week1.GS.Bea@Lio.1"));
+  EXPECT_EQ(files.paths, (std::vector<std::string>{dir.File("week1.GS.Bea@Lio"),
+                                                   dir.File("week1.GS.Bea@Lio.1")}));
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"week1.GS.Bea@Lio", "week1.GS.Bea@Lio.1"}));
 }
 
@@ -88,7 +87,7 @@ TEST_F(FilesFixture, TeamNamesThatAreNoFileNames) {
   EXPECT_EQ(FileNameSafe(std::string("N\0x", 3)), "N_x");
   EXPECT_EQ(FileNameSafe(".."), "__");
   EXPECT_EQ(FileNameSafe("Ok\t"), "Ok_");
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
   CloseStatFile(files);
   RenameGameFile(files, options, "../x", "Ye");
@@ -99,7 +98,7 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
   dir.Write("w.GS.Bea@Lio", "the user's");
   for (int n = 1; n <= kMaxRenameNumber; ++n)
     dir.Write("w.GS.Bea@Lio." + std::to_string(n), "the user's");
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
   CloseStatFile(files);
   EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options, "Bears", "Lions"); }),
@@ -110,18 +109,18 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
 }
 
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   const std::string typed(28, 'p');
   OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
   CloseStatFile(files);
   RenameGameFile(files, options, "NY", "LA");
   // 30 - (4 + 5) = 21 characters of the prefix are kept.
-  EXPECT_EQ(files.specs[0].name, std::string(21, 'p') + ".GS.NY@LA");
+  EXPECT_EQ(NameOf(files.paths[0]), std::string(21, 'p') + ".GS.NY@LA");
 }
 
 TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
   dir.Write("keep.txt", "user data");
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   OpenNextStatFile(files, options, reply);
   CloseStatFile(files);
@@ -133,12 +132,12 @@ TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
   CloseStatFile(files);
   EXPECT_EQ(dir.Names().size(), 4u);
   DeleteStatFiles(files);
-  EXPECT_TRUE(files.specs.empty());
+  EXPECT_TRUE(files.paths.empty());
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"keep.txt"});
 }
 
 TEST_F(FilesFixture, AnUncreatableFileIsFatal) {
-  OutputFiles files;
+  OutputFiles files(fileSystem);
   EXPECT_EQ(test::FatalMessage([&] {
               OpenNextStatFile(files, options, MakePrefixReply(dir.File("no/such/week1")));
             }),

@@ -19,6 +19,7 @@
 #include "gui_support.h"
 #include "options/settings_store.h"
 #include "run/alert.h"
+#include "run/error_log.h"
 #include "run/file_layer.h"
 #include "scripted_dialogs.h"
 #include "shell/file_list.h"
@@ -583,12 +584,11 @@ void MainDialogTest::TheErrorLogDialogProposesErrorLogAndConfirmsReplacing() {
     confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
     dialog->reject();
   });
-  yl::run::SaveFileReply reply;
-  yl::run::AskSaveFile(platform, "pSave Error Log As:", "pErrorLog", reply);
+  const std::optional<std::string> chosen = yl::run::AskForLogFile(platform);
   QCOMPARE(title, QStringLiteral("Save Error Log As "));
   QCOMPARE(proposed, QStringLiteral("ErrorLog"));
   QVERIFY(confirms);
-  QVERIFY(!reply.good);
+  QVERIFY(!chosen);
 }
 
 void MainDialogTest::AboutShowsTheVersion() {

@@ -90,9 +90,10 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
     const std::string path = season_->Path(team.at("file").get<std::string>());
     ASSERT_EQ(test::ReadFileBytes(path).size(), static_cast<std::size_t>(league::kTeamFileSize));
     test::FakePlatform platform;
-    run::ErrorLog log(platform, options::kUnix);
+    run::FileSystem files;
+    run::ErrorLog log(platform, files, options::kUnix);
     league::League league;
-    ASSERT_TRUE(league::ReadTeamFile(league, log, run::MakeInputFileRecord(path)));
+    ASSERT_TRUE(league::ReadTeamFile(league, log, files, run::MakeInputFileRecord(path)));
     ASSERT_EQ(league.teamCount, 1);
     EXPECT_EQ(league.teams->name, team.at("name").get<std::string>());
     ASSERT_EQ(league.playerCount, 30);

@@ -1,18 +1,15 @@
 // The recording platform of the tests.
 #include "support/fake_platform.h"
 
-#include "run/file_layer.h"
-
 namespace yl::test {
 
-bool FakePlatform::AskSaveFile(std::string_view title, std::string_view proposedName,
-                               run::SaveFileReply& reply) {
+std::optional<std::string> FakePlatform::AskSaveFile(std::string_view title,
+                                                     std::string_view proposedName) {
   ++saveQuestions;
   lastSaveTitle = std::string(title);
   lastSaveProposal = std::string(proposedName);
-  if (saveAnswer.empty()) return false;
-  reply.spec = run::FSSpec{saveAnswer, run::NameOf(saveAnswer)};
-  return true;
+  if (saveAnswer.empty()) return std::nullopt;
+  return saveAnswer;
 }
 
 void FakePlatform::StartProgress(std::string_view firstName, int count) {

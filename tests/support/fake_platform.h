@@ -12,8 +12,8 @@ namespace yl::test {
 class FakePlatform : public run::Platform {
  public:
   void ShowAlert(std::string_view message) override { alerts.emplace_back(message); }
-  bool AskSaveFile(std::string_view title, std::string_view proposedName,
-                   run::SaveFileReply& reply) override;
+  std::optional<std::string> AskSaveFile(std::string_view title,
+                                         std::string_view proposedName) override;
   void StartProgress(std::string_view firstName, int count) override;
   void StepProgress(int addDone, int addPercent, std::string_view name) override;
   void EndProgress() override { calls.push_back("EndProgress"); }

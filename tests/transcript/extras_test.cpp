@@ -52,7 +52,8 @@ class ExtrasTest : public ::testing::Test {
 
   test::FakePlatform platform;
   league::League league;
-  run::ErrorLog errorLog{platform, options::kUnix};
+  run::FileSystem files;
+  run::ErrorLog errorLog{platform, files, options::kUnix};
   ReadContext context{league, errorLog, "Eagles at Bears"};
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;

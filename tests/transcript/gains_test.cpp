@@ -24,7 +24,8 @@ class GainsTest : public ::testing::Test {
 
   test::FakePlatform platform;
   league::League league;
-  run::ErrorLog errorLog{platform, options::kUnix};
+  run::FileSystem files;
+  run::ErrorLog errorLog{platform, files, options::kUnix};
   ReadContext context{league, errorLog, "Eagles at Bears"};
 };
 

@@ -11,16 +11,15 @@
 #include "run/error_log.h"
 #include "run/run_control.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
 #include "transcript/game_reader.h"
 
 namespace yl::test {
 
 struct GameReaderFixture : testing::Test {
   FakePlatform platform;
-  TempDir dir;
   league::League league;
-  run::ErrorLog errorLog{platform, options::kUnix};
+  run::FileSystem files;
+  run::ErrorLog errorLog{platform, files, options::kUnix};
   transcript::ReadContext context{league, errorLog, "T"};
   run::RunControl control{platform};
   transcript::GameReading reading;
@@ -29,8 +28,9 @@ struct GameReaderFixture : testing::Test {
 
   // Reads the text as the transcript T.
   transcript::ReadOutcome Read(const std::string& text) {
-    reading =
-        transcript::ReadGame(context, control, run::MakeInputFileRecord(dir.Write("T.txt", text)));
+    transcript::TranscriptText transcript;
+    transcript.text.assign(text.begin(), text.end());
+    reading = transcript::ReadGame(context, control, std::move(transcript));
     return reading.outcome;
   }
   std::string Log() const { return std::string(errorLog.buffer.data(), errorLog.fill); }

@@ -70,7 +70,8 @@ class LineParserTest : public testing::Test {
 
   FakePlatform platform;
   league::League league;
-  run::ErrorLog errorLog{platform, options::kUnix};
+  run::FileSystem files;
+  run::ErrorLog errorLog{platform, files, options::kUnix};
   transcript::ReadContext context{league, errorLog, "Eagles at Bears"};
   transcript::CurrentPlay play;
   std::unique_ptr<char[]> buffer;

@@ -44,9 +44,8 @@ class ToolPlatform : public run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "alert: %.*s\n", static_cast<int>(message.size()), message.data());
   }
-  bool AskSaveFile(std::string_view, std::string_view, run::SaveFileReply& reply) override {
-    reply.spec = run::FSSpec{logPath, fs::path(logPath).filename().string()};
-    return true;
+  std::optional<std::string> AskSaveFile(std::string_view, std::string_view) override {
+    return logPath;
   }
   void StartProgress(std::string_view, int) override {}
   void StepProgress(int, int, std::string_view) override {}
@@ -253,7 +252,8 @@ struct Measurer {
     std::vector<std::pair<const league::PlayerRecord*, std::string>> roster;
     if (mode.teamFiles) {
       for (const std::string& file : truth.teamFiles) {
-        league::ReadTeamFile(run->league, run->errorLog, run::MakeInputFileRecord(file));
+        league::ReadTeamFile(run->league, run->errorLog, run->fileSystem,
+                             run::MakeInputFileRecord(file));
       }
       for (const league::PlayerRecord* p = run->league.players; p != nullptr; p = p->next) {
         roster.emplace_back(p, p->teamName);

@@ -38,8 +38,8 @@ class CheckPlatform : public yl::run::Platform {
   void ShowAlert(std::string_view message) override {
     std::fprintf(stderr, "alert: %.*s\n", static_cast<int>(message.size()), message.data());
   }
-  bool AskSaveFile(std::string_view, std::string_view, yl::run::SaveFileReply&) override {
-    return false;
+  std::optional<std::string> AskSaveFile(std::string_view, std::string_view) override {
+    return std::nullopt;
   }
   void StartProgress(std::string_view, int) override {}
   void StepProgress(int, int, std::string_view) override {}
@@ -301,7 +301,7 @@ static int Check(int argc, char** argv) {
     yl::run::InitErrorLog(run.errorLog);
     for (const int side : {scheduled.visiting, scheduled.home}) {
       const fs::path teamFile = dir / (teams[side].name + ".fbt");
-      yl::league::ReadTeamFile(run.league, run.errorLog,
+      yl::league::ReadTeamFile(run.league, run.errorLog, run.fileSystem,
                                yl::run::MakeInputFileRecord(teamFile.string()));
     }
     const auto compiled =
