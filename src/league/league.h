@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,22 +50,22 @@ struct PlayerRecord {
   std::int32_t serial = 0;        // creation order: the list holds higher serials first
   std::uint32_t namedInGame = 0;  // the League::gameNumber he was last named in
 
-  std::unique_ptr<RushingRecord> rushing;
-  std::unique_ptr<FGKickingRecord> fgKicking;
-  std::unique_ptr<EPKickingRecord> epKicking;
-  std::unique_ptr<TwoPointRecord> twoPoint;
-  std::unique_ptr<KickReturnRecord> kickReturn;
-  std::unique_ptr<PuntReturnRecord> puntReturn;
-  std::unique_ptr<PuntingRecord> punting;
-  std::unique_ptr<InterceptionRecord> interception;
-  std::unique_ptr<DefensiveRecord> defensive;
-  std::unique_ptr<SpecialTeamsRecord> specialTeams;
-  std::unique_ptr<RecoveryRecord> recovery;
-  std::unique_ptr<ReceivingRecord> receiving;
-  std::unique_ptr<PassingRecord> passing;
-  std::unique_ptr<MiscOffRecord> miscOff;
-  std::unique_ptr<SpecialTeamsRecord> defSpecialTeams;
-  std::unique_ptr<PenaltyRecord> penalty;
+  std::optional<RushingRecord> rushing;
+  std::optional<FGKickingRecord> fgKicking;
+  std::optional<EPKickingRecord> epKicking;
+  std::optional<TwoPointRecord> twoPoint;
+  std::optional<KickReturnRecord> kickReturn;
+  std::optional<PuntReturnRecord> puntReturn;
+  std::optional<PuntingRecord> punting;
+  std::optional<InterceptionRecord> interception;
+  std::optional<DefensiveRecord> defensive;
+  std::optional<SpecialTeamsRecord> specialTeams;
+  std::optional<RecoveryRecord> recovery;
+  std::optional<ReceivingRecord> receiving;
+  std::optional<PassingRecord> passing;
+  std::optional<MiscOffRecord> miscOff;
+  std::optional<SpecialTeamsRecord> defSpecialTeams;
+  std::optional<PenaltyRecord> penalty;
 
   PlayerRecord* previous = nullptr;
   PlayerRecord* next = nullptr;

@@ -26,7 +26,7 @@ std::int64_t Value(const PlayerRecord& p) {
 
 template <auto Slot>
 bool Has(const PlayerRecord& p) {
-  return p.*Slot != nullptr;
+  return (p.*Slot).has_value();
 }
 
 template <auto Slot, auto Field>

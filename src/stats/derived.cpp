@@ -1,7 +1,7 @@
 // Derived figures of players and teams.
 #include "stats/derived.h"
 
-#include <memory>
+#include <optional>
 
 namespace yl::stats {
 
@@ -12,7 +12,7 @@ using namespace league::records;
 
 // A counter of a record the player may not have; 0 without the record.
 template <typename Record>
-std::int64_t Counter(const std::unique_ptr<Record>& record, std::int32_t Record::*member) {
+std::int64_t Counter(const std::optional<Record>& record, std::int32_t Record::*member) {
   return record ? (*record).*member : 0;
 }
 

@@ -115,7 +115,7 @@ void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
 
 void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
   PlayerRecord* kicker = GetFGKicker(PlayerAt(play, play.kicker));
-  FGKickingRecord* record = kicker != nullptr ? kicker->fgKicking.get() : nullptr;
+  FGKickingRecord* record = kicker != nullptr ? &*kicker->fgKicking : nullptr;
   const std::int16_t distance = Yards(play);
   if (record != nullptr) ++record->attempts;
   if (PlayerAt(play, play.blocker) != nullptr) {

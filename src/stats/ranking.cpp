@@ -50,7 +50,7 @@ struct KeyRule {
 
 template <auto Slot>
 bool Has(const PlayerRecord& p) {
-  return (p.*Slot) != nullptr;
+  return (p.*Slot).has_value();
 }
 
 template <auto Slot, auto Member>

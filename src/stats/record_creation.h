@@ -1,7 +1,6 @@
 // The find-or-create family: each routine makes sure that a player has the
 // stat record of one category, creating it zero-filled on first use. An
-// empty player gives an empty result; running out of memory raises the
-// fatal alert.
+// empty player gives an empty result.
 #pragma once
 
 #include "league/league.h"

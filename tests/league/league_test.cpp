@@ -197,10 +197,10 @@ TEST(InferPositions, KeepsAKnownPosition) {
 
 TEST_F(LeagueFixture, ReleasesEmptyTheModel) {
   PlayerRecord* p = Token("#5 A");
-  p->rushing = std::make_unique<league::RushingRecord>();
+  p->rushing.emplace();
   FindOrCreateTeam(league, "T")->homeFlag = 1;
   ReleaseAllPlayerStats(league);
-  EXPECT_EQ(p->rushing, nullptr);
+  EXPECT_FALSE(p->rushing);
   ResetHomeFlags(league);
   EXPECT_EQ(league.teams->homeFlag, kNotInGame);
   ReleasePlayers(league);

@@ -31,11 +31,11 @@ TEST(StatFields, ColumnsAreUniqueSnakeCaseAndReadTheirField) {
                           [](const StatField& field) { return field.longest; }),
             6);
   // The two special-teams slots share a record type but not their values.
-  player.specialTeams = std::make_unique<SpecialTeamsRecord>();
-  player.defSpecialTeams = std::make_unique<SpecialTeamsRecord>();
+  player.specialTeams.emplace();
+  player.defSpecialTeams.emplace();
   player.specialTeams->tackles = 4;
   player.defSpecialTeams->tackles = 9;
-  player.fgKicking = std::make_unique<FGKickingRecord>();
+  player.fgKicking.emplace();
   player.fgKicking->made30to39 = 2;
   std::map<std::string, std::int64_t> read;
   for (const StatField& field : PlayerStatFields())

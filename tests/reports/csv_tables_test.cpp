@@ -44,7 +44,7 @@ TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
   passer->teamName = "Lions";
   passer->position = 9;
   passer->side = league::kOffense;
-  passer->passing = std::make_unique<league::PassingRecord>();
+  passer->passing.emplace();
   passer->passing->attempts = 20;
   passer->passing->completions = 13;
   passer->passing->yards = 180;
@@ -52,14 +52,14 @@ TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
   passer->passing->longest = 41;
   league::PlayerRecord* back = league::AddPlayer(league, "Jo\xC9", 3);
   back->teamName = "Lions";
-  back->rushing = std::make_unique<league::RushingRecord>();
+  back->rushing.emplace();
   back->rushing->attempts = 4;
   back->rushing->yards = 9;
   league::PlayerRecord* other = league::AddPlayer(league, "Brown", 1);
   other->teamName = "Bears";
   league::AddPlayer(league, "Teamless", 5);
   league::PlayerRecord* unplaced = league::AddPlayer(league, "Unplaced", 8);
-  unplaced->receiving = std::make_unique<league::ReceivingRecord>();
+  unplaced->receiving.emplace();
   unplaced->receiving->drops = 1;
 
   const std::string rows = PlayersCsvRows(league, "Week 1");

@@ -46,13 +46,13 @@ struct LeaderTablesTest : test::ReportFixture {
   league::PlayerRecord& Rusher(int number, std::string_view name, std::string_view team,
                                int position, int attempts, int yards) {
     league::PlayerRecord& p = Player(number, name, team, position);
-    p.rushing.reset(new league::RushingRecord{.attempts = attempts, .yards = yards});
+    p.rushing = league::RushingRecord{.attempts = attempts, .yards = yards};
     return p;
   }
   league::PlayerRecord& Passer(int number, std::string_view name, std::string_view team,
                                int position, league::PassingRecord record) {
     league::PlayerRecord& p = Player(number, name, team, position);
-    p.passing.reset(new league::PassingRecord(record));
+    p.passing = record;
     return p;
   }
 };
@@ -119,8 +119,8 @@ TEST_F(LeaderTablesTest, LongestTableWalksItsListInOrder) {
 TEST_F(LeaderTablesTest, MultiColumnTableSeparatesValuesByTwoBlanks) {
   auto tackler = [&](int number, std::string_view name, std::string_view team, int position,
                      std::uint16_t side, int tackles, int yards) {
-    Player(number, name, team, position, side)
-        .defensive.reset(new league::DefensiveRecord{.tackles = tackles, .tackleYards = yards});
+    Player(number, name, team, position, side).defensive =
+        league::DefensiveRecord{.tackles = tackles, .tackleYards = yards};
   };
   tackler(54, "Backer", "Bears", 4, kDefense, 10, 45);
   tackler(21, "Corner", "Jets", 5, kDefense, 10, 30);  // equal tackles, fewer yards: first

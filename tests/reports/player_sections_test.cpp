@@ -59,11 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
 using PlayerSectionTest = test::ReportFixture;
 
 TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
-  Player(55, "Hill", "Mountaineers", 4)
-      .specialTeams.reset(new league::SpecialTeamsRecord{.tackles = 3, .tackleYards = 45});
-  Player(23, "Morgan", "Jets", 11)
-      .specialTeams.reset(new league::SpecialTeamsRecord{.tackles = 1, .tackleYards = -2});
-  Player(7, "Lee", "", 0).specialTeams.reset(new league::SpecialTeamsRecord{});
+  Player(55, "Hill", "Mountaineers", 4).specialTeams =
+      league::SpecialTeamsRecord{.tackles = 3, .tackleYards = 45};
+  Player(23, "Morgan", "Jets", 11).specialTeams =
+      league::SpecialTeamsRecord{.tackles = 1, .tackleYards = -2};
+  Player(7, "Lee", "", 0).specialTeams = league::SpecialTeamsRecord{};
   Player(90, "Nobody", "Jets", 1);  // no record: not listed
   WritePlayerSection(*out, Players(), options, Section(SectionId::kSpecialTeams), nullptr);
   EXPECT_EQ(Output(), test::Lines({
@@ -80,20 +80,18 @@ TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
 TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
   options.gameStats = 0;
   options.cumulativeStats = 1;
-  Player(5, "Backup", "Bears", 0)
-      .passing.reset(new league::PassingRecord{.sacks = 1, .sackYards = 7});
+  Player(5, "Backup", "Bears", 0).passing = league::PassingRecord{.sacks = 1, .sackYards = 7};
   // Rating: a 1.625, b 1.59375, c 2.5 capped at 2.375, d 0.8125: 6.40625 / 6 * 100.
-  Player(12, "Smith", "Bears", 9)
-      .passing.reset(new league::PassingRecord{.attempts = 16,
-                                               .completions = 10,
-                                               .yards = 150,
-                                               .touchdowns = 2,
-                                               .longest = 45,
-                                               .firstDowns = 6,
-                                               .bigPlays = 1,
-                                               .interceptions = 1,
-                                               .sacks = 2,
-                                               .sackYards = 13});
+  Player(12, "Smith", "Bears", 9).passing = league::PassingRecord{.attempts = 16,
+                                                                  .completions = 10,
+                                                                  .yards = 150,
+                                                                  .touchdowns = 2,
+                                                                  .longest = 45,
+                                                                  .firstDowns = 6,
+                                                                  .bigPlays = 1,
+                                                                  .interceptions = 1,
+                                                                  .sacks = 2,
+                                                                  .sackYards = 13};
   WritePlayerSection(*out, Players(), options, Section(SectionId::kPassing), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
@@ -107,12 +105,12 @@ TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
 }
 
 TEST_F(PlayerSectionTest, TwoPointConversionsCarryTheGroupLine) {
-  Player(22, "Jones", "Bears", 6)
-      .twoPoint.reset(new league::TwoPointRecord{.rushAttempts = 1, .rushMade = 0});
-  Player(12, "Smith", "Bears", 9)
-      .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 2, .passMade = 1});
-  Player(81, "Wide", "Bears", 5)
-      .twoPoint.reset(new league::TwoPointRecord{.receivingAttempts = 1, .receivingMade = 1});
+  Player(22, "Jones", "Bears", 6).twoPoint =
+      league::TwoPointRecord{.rushAttempts = 1, .rushMade = 0};
+  Player(12, "Smith", "Bears", 9).twoPoint =
+      league::TwoPointRecord{.passAttempts = 2, .passMade = 1};
+  Player(81, "Wide", "Bears", 5).twoPoint =
+      league::TwoPointRecord{.receivingAttempts = 1, .receivingMade = 1};
   WritePlayerSection(*out, Players(), options, Section(SectionId::kTwoPoint), nullptr);
   EXPECT_EQ(Output(),
             test::Lines({
@@ -131,15 +129,15 @@ TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
   options.gameStats = 0;
   options.cumulativeStats = 1;
   league::PlayerRecord& kicker = Player(3, "Kick", "Bears", 8);
-  kicker.fgKicking.reset(new league::FGKickingRecord{.attempts = 3, .made = 2});
-  kicker.epKicking.reset(new league::EPKickingRecord{.attempts = 3, .made = 3});
+  kicker.fgKicking = league::FGKickingRecord{.attempts = 3, .made = 2};
+  kicker.epKicking = league::EPKickingRecord{.attempts = 3, .made = 3};
   league::PlayerRecord& back = Player(22, "Jones", "Bears", 6);
-  back.rushing.reset(new league::RushingRecord{.touchdowns = 1});
-  back.receiving.reset(new league::ReceivingRecord{.touchdowns = 1});
-  back.twoPoint.reset(new league::TwoPointRecord{.rushAttempts = 1, .rushMade = 1});
+  back.rushing = league::RushingRecord{.touchdowns = 1};
+  back.receiving = league::ReceivingRecord{.touchdowns = 1};
+  back.twoPoint = league::TwoPointRecord{.rushAttempts = 1, .rushMade = 1};
   // A two-point pass scores nothing for the passer.
-  Player(12, "Smith", "Bears", 9)
-      .twoPoint.reset(new league::TwoPointRecord{.passAttempts = 1, .passMade = 1});
+  Player(12, "Smith", "Bears", 9).twoPoint =
+      league::TwoPointRecord{.passAttempts = 1, .passMade = 1};
   WritePlayerSection(*out, Players(), options, Section(SectionId::kScoring), nullptr);
   EXPECT_EQ(Output(), test::Lines({
                           "---Scoring Stats------------------------------------------------",
@@ -157,12 +155,12 @@ struct PenaltyFixture : test::ReportFixture {
     ReportFixture::SetUp();
     options.gameStats = 0;
     options.cumulativeStats = 1;
-    Player(66, "Guard", "Jets", 2, kOffense)
-        .penalty.reset(new league::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15});
-    Player(54, "Backer", "Bears", 4, kDefense)
-        .penalty.reset(new league::PenaltyRecord{.flagged = 2, .accepted = 2, .yards = 25});
-    Player(99, "Odd", "Bears", 3, kUndecided)
-        .penalty.reset(new league::PenaltyRecord{.flagged = 1, .accepted = 1, .yards = 5});
+    Player(66, "Guard", "Jets", 2, kOffense).penalty =
+        league::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15};
+    Player(54, "Backer", "Bears", 4, kDefense).penalty =
+        league::PenaltyRecord{.flagged = 2, .accepted = 2, .yards = 25};
+    Player(99, "Odd", "Bears", 3, kUndecided).penalty =
+        league::PenaltyRecord{.flagged = 1, .accepted = 1, .yards = 5};
   }
 };
 

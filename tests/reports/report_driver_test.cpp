@@ -29,9 +29,9 @@ TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   Start(chosen);
   Team("Eagles", 0);
   Team("Bears", 1);
-  Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
-  Player(55, "Hill", "Bears", 4).miscOff.reset(new league::MiscOffRecord{.tackles = 1});
-  Player(22, "Jones", "Eagles", 6).rushing.reset(new league::RushingRecord{.attempts = 1});
+  Player(66, "Guard", "Bears", 2).penalty = league::PenaltyRecord{.flagged = 1};
+  Player(55, "Hill", "Bears", 4).miscOff = league::MiscOffRecord{.tackles = 1};
+  Player(22, "Jones", "Eagles", 6).rushing = league::RushingRecord{.attempts = 1};
   WriteReports(*out, Source(), options);
 
   const std::string output = Output();
@@ -112,7 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
                                false,
                                {}},
                     DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
-    [](const testing::TestParamInfo<DriverCase>& paramInfo) { return std::string(paramInfo.param.name); });
+    [](const testing::TestParamInfo<DriverCase>& paramInfo) {
+      return std::string(paramInfo.param.name);
+    });
 
 }  // namespace
 }  // namespace yl::reports

@@ -220,9 +220,9 @@ TEST(SeasonTime, HoursMinutesSecondsAndTheWholeSecondsPerGame) {
 TEST_F(TeamSeasonReportTest, ReportsFollowTheTeamNamesAndListOnlyTheTeamsPlayers) {
   league::TeamRecord& owls = Team("Owls", league::kNotInGame);
   Team("Bears", league::kNotInGame);
-  Player(22, "Jones", "Owls", 11).rushing.reset(new league::RushingRecord{.attempts = 3});
-  Player(30, "Kent", "Bears", 11).rushing.reset(new league::RushingRecord{.attempts = 9});
-  Player(66, "Guard", "Bears", 2).penalty.reset(new league::PenaltyRecord{.flagged = 1});
+  Player(22, "Jones", "Owls", 11).rushing = league::RushingRecord{.attempts = 3};
+  Player(30, "Kent", "Bears", 11).rushing = league::RushingRecord{.attempts = 9};
+  Player(66, "Guard", "Bears", 2).penalty = league::PenaltyRecord{.flagged = 1};
   WriteTeamSeasonReports(*out, Teams(), Players(), options);
   const std::string text = Output();
   const auto bears = text.find("Bears      0-0-0      .000\n");

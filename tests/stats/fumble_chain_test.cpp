@@ -77,7 +77,7 @@ TEST_F(PlayFixture, ACarrierWhoRecoversHisOwnFumbleKeepsThePlay) {
   Credit();
   EXPECT_EQ(runner->rushing->fumbles, 1);
   EXPECT_EQ(runner->rushing->yards, 4);
-  EXPECT_EQ(runner->recovery, nullptr);
+  EXPECT_FALSE(runner->recovery);
 }
 
 TEST_F(PlayFixture, AChainEndsAtItsFifthFumble) {

@@ -91,7 +91,7 @@ TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
   EXPECT_EQ(returner->puntReturn->longest, 12);
   EXPECT_EQ(coverer->specialTeams->tackles, 1);
   EXPECT_EQ(coverer->specialTeams->tackleYards, 12);
-  EXPECT_EQ(coverer->defSpecialTeams, nullptr);
+  EXPECT_FALSE(coverer->defSpecialTeams);
   ASSERT_TRUE(stats.longest.longestPuntReturns);
   EXPECT_EQ(stats.longest.longestPuntReturns->entries[0].player, returner);
 }
@@ -117,8 +117,8 @@ TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
 
 TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   PlayerRecord* kicker = Player("Andersen", 5, kOffense);
-  for (const std::int16_t distance : {std::int16_t{29}, std::int16_t{30}, std::int16_t{49},
-                                      std::int16_t{50}, std::int16_t{44}}) {
+  for (const std::int16_t distance :
+       {std::int16_t{29}, std::int16_t{30}, std::int16_t{49}, std::int16_t{50}, std::int16_t{44}}) {
     CurrentPlay& play = Down(4, 5);
     play.playKind = PlayKind::kFieldGoal;
     play.result = distance == 44 ? PlayResult::kFieldGoalNoGood : PlayResult::kFieldGoalGood;

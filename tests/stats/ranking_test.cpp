@@ -84,19 +84,19 @@ struct RankingTest : testing::Test {
     return p;
   }
   static RushingRecord& Rushing(PlayerRecord& p) {
-    if (!p.rushing) p.rushing = std::make_unique<RushingRecord>();
+    if (!p.rushing) p.rushing.emplace();
     return *p.rushing;
   }
   static PassingRecord& Passing(PlayerRecord& p) {
-    if (!p.passing) p.passing = std::make_unique<PassingRecord>();
+    if (!p.passing) p.passing.emplace();
     return *p.passing;
   }
   static DefensiveRecord& Defensive(PlayerRecord& p) {
-    if (!p.defensive) p.defensive = std::make_unique<DefensiveRecord>();
+    if (!p.defensive) p.defensive.emplace();
     return *p.defensive;
   }
   static TwoPointRecord& TwoPoint(PlayerRecord& p) {
-    if (!p.twoPoint) p.twoPoint = std::make_unique<TwoPointRecord>();
+    if (!p.twoPoint) p.twoPoint.emplace();
     return *p.twoPoint;
   }
 
@@ -206,15 +206,15 @@ TEST_F(RankingTest, ScoringCountsRushingReceivingKicksAndConversions) {
   PlayerRecord& kicker = Player("Kicker");
   PlayerRecord& back = Player("Back");
   PlayerRecord& returner = Player("Returner");
-  kicker.fgKicking = std::make_unique<FGKickingRecord>();
+  kicker.fgKicking.emplace();
   kicker.fgKicking->made = 2;  // 6 points
-  kicker.epKicking = std::make_unique<EPKickingRecord>();
+  kicker.epKicking.emplace();
   kicker.epKicking->made = 1;  // 7
   Rushing(back).touchdowns = 1;
   TwoPoint(back) = {.passMade = 5, .rushMade = 1};  // 6 + 2: two-point passes do not count
   // Return touchdowns do not count; a rushing record without points is
   // still a scoring record.
-  returner.kickReturn = std::make_unique<KickReturnRecord>();
+  returner.kickReturn.emplace();
   returner.kickReturn->touchdowns = 3;
   Rushing(returner);
   ExpectBefore(back, kicker, kScoring);
@@ -226,7 +226,7 @@ TEST_F(RankingTest, ScoringComparesNoOneWhenNeitherScored) {
   PlayerRecord& blank = Player("Adams", "Ants");  // records, no points
   PlayerRecord& nothing = Player("Baker", "Ants");
   PlayerRecord& nothingToo = Player("Carter", "Ants");
-  blank.receiving = std::make_unique<ReceivingRecord>();
+  blank.receiving.emplace();
   blank.receiving->receptions = 4;
   Rushing(scorer).touchdowns = 1;
   ExpectEqual(blank, nothing, kScoring);
@@ -240,12 +240,12 @@ TEST_F(RankingTest, FumblesLostAddUpOverTheSixCarrierRecords) {
   PlayerRecord& returner = Player("Zed");
   PlayerRecord& back = Player("Adams");
   PlayerRecord& kicker = Player("Kicker");
-  returner.puntReturn = std::make_unique<PuntReturnRecord>();
+  returner.puntReturn.emplace();
   returner.puntReturn->fumblesLost = 1;
-  returner.recovery = std::make_unique<RecoveryRecord>();
+  returner.recovery.emplace();
   returner.recovery->fumblesLost = 1;
   Rushing(back).fumblesLost = 1;
-  kicker.fgKicking = std::make_unique<FGKickingRecord>();
+  kicker.fgKicking.emplace();
   ExpectBefore(returner, back, kFumblesLost);
   ExpectBefore(back, kicker, kFumblesLost);  // a kicker has none of the six
 }
@@ -264,8 +264,7 @@ TEST_F(RankingTest, KeysOutsideTheTableImposeNoOrder) {
 // after one who has only the key's record.
 template <auto Slot>
 void Give(PlayerRecord& p) {
-  using Record = typename std::remove_reference_t<decltype(p.*Slot)>::element_type;
-  p.*Slot = std::make_unique<Record>();
+  (p.*Slot).emplace();
 }
 
 void GiveAllBut(PlayerRecord& p, void (*keep)(PlayerRecord&)) {
@@ -429,7 +428,9 @@ TEST_P(KeyTableTest, RanksTheBetterValueFirst) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKeys, KeyTableTest, testing::ValuesIn(kKeyCases),
-                         [](const auto& paramInfo) { return "Key" + std::to_string(paramInfo.param.key); });
+                         [](const auto& paramInfo) {
+                           return "Key" + std::to_string(paramInfo.param.key);
+                         });
 
 TEST(KeyTable, CoversEveryKey) {
   std::set<int> keys;
@@ -536,7 +537,7 @@ TEST_F(SortTest, GroupsByTeamAndPutsPlayersWithoutTheRecordLast) {
   for (std::size_t k = 0; k < 6; ++k) {
     p[k]->teamName = teams[k];
     if (yards[k] >= 0) {
-      p[k]->rushing = std::make_unique<RushingRecord>();
+      p[k]->rushing.emplace();
       p[k]->rushing->yards = yards[k];
     }
   }
@@ -579,7 +580,7 @@ TEST_F(SortTest, EqualPlayersFollowTheQuicksortExactly) {
   const int carries[] = {5, -1, 7, 5, 5, 9, -1, 5, 7, 5, -1, 7, 5};
   for (std::size_t k = 0; k < 13; ++k) {
     if (carries[k] < 0) continue;
-    p[k]->rushing = std::make_unique<RushingRecord>();
+    p[k]->rushing.emplace();
     p[k]->rushing->attempts = carries[k];
   }
   Sort(kRushingCarries, true);
@@ -608,7 +609,7 @@ TEST_F(SortTest, ScoringKeyWithTeamsNeverScansOutOfTheArray) {
   std::vector<PlayerRecord*> p = AddInListOrder(11);
   for (PlayerRecord* player : p) {
     player->teamName = "Bears";
-    player->rushing = std::make_unique<RushingRecord>();
+    player->rushing.emplace();
     player->rushing->touchdowns = 1;
   }
   p[0]->rushing.reset();  // no scoring record

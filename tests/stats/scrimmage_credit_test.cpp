@@ -157,7 +157,7 @@ TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
   Credit();
   EXPECT_EQ(passer->passing->completions, 1);
   EXPECT_EQ(passer->passing->yards, 30);
-  EXPECT_EQ(catcher->receiving, nullptr);
+  EXPECT_FALSE(catcher->receiving);
   EXPECT_EQ(stats.longest.longestReceptions, std::nullopt);
   // The passer's touchdown entry is not left open for the next event.
   const auto entries = Entries();
@@ -204,8 +204,8 @@ TEST_F(PlayFixture, ASackGoesToTheTacklerWhenOneIsNamedElseToTheSacker) {
     // The offense's quarterback is charged, whoever was named.
     EXPECT_EQ(quarterback->passing->sacks, 1);
     EXPECT_EQ(quarterback->passing->sackYards, 7);
-    EXPECT_EQ(sacked->passing, nullptr);
-    EXPECT_EQ(sacker->defensive != nullptr, !named);
+    EXPECT_FALSE(sacked->passing);
+    EXPECT_EQ(sacker->defensive.has_value(), !named);
     if (named) {
       EXPECT_EQ(tackler->defensive->tackles, 1);
       EXPECT_EQ(tackler->defensive->tackleYards, -7);
@@ -236,8 +236,8 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
   EXPECT_EQ(passer->passing->completions, 0);
   EXPECT_EQ(dropper->receiving->drops, 1);
   EXPECT_EQ(covered->defensive->passesDefensed, 1);
-  EXPECT_EQ(undecided->receiving, nullptr);
-  EXPECT_EQ(undecided->defensive, nullptr);
+  EXPECT_FALSE(undecided->receiving);
+  EXPECT_FALSE(undecided->defensive);
   EXPECT_EQ(breaker->defensive->passesDefensed, 1);
   EXPECT_EQ(blocker->defensive->passesDefensed, 1);
 }
@@ -290,7 +290,7 @@ TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
   play.playKind = PlayKind::kPass;
   play.result = PlayResult::kIncomplete;
   Credit();
-  ASSERT_NE(quarterback->passing, nullptr);
+  ASSERT_TRUE(quarterback->passing);
   EXPECT_EQ(quarterback->passing->attempts, 1);
 }
 
@@ -364,8 +364,8 @@ TEST_F(PlayFixture, ATackleByAPlayerOfUndecidedSideCreatesNoRecord) {
     play.tackler = Role(play, who);
   }
   Credit();
-  EXPECT_EQ(tackler->defensive, nullptr);
-  EXPECT_EQ(tackler->miscOff, nullptr);
+  EXPECT_FALSE(tackler->defensive);
+  EXPECT_FALSE(tackler->miscOff);
   EXPECT_EQ(teammate->miscOff->tackles, 1);
   EXPECT_EQ(teammate->miscOff->tackleYards, 5);
 }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,8 +58,8 @@ struct Field {
 };
 
 template <typename Record>
-int Sum(const std::unique_ptr<Record>& record, std::int32_t Record::*member) {
-  return record != nullptr ? record.get()->*member : 0;
+int Sum(const std::optional<Record>& record, std::int32_t Record::*member) {
+  return record ? (*record).*member : 0;
 }
 
 std::vector<Field> MainFields(const sim::PlayerTotals& t, const PlayerRecord& p) {
@@ -67,7 +68,7 @@ std::vector<Field> MainFields(const sim::PlayerTotals& t, const PlayerRecord& p)
       {"rushing.yards", t.rushYards, Sum(p.rushing, &RushingRecord::yards)},
       {"rushing.touchdowns", t.rushTouchdowns, Sum(p.rushing, &RushingRecord::touchdowns)},
       {"rushing.longest", t.rushLongest == sim::kNoLongest ? kNoLongest : t.rushLongest,
-       p.rushing != nullptr ? p.rushing->longest : kNoLongest, kNoLongest},
+       p.rushing ? p.rushing->longest : kNoLongest, kNoLongest},
       {"passing.attempts", t.passAttempts, Sum(p.passing, &PassingRecord::attempts)},
       {"passing.completions", t.completions, Sum(p.passing, &PassingRecord::completions)},
       {"passing.yards", t.passYards, Sum(p.passing, &PassingRecord::yards)},
