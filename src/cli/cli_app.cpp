@@ -16,7 +16,7 @@
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
 #include "options/settings_store.h"
-#include "run/alert.h"
+#include "run/errors.h"
 #include "run/file_layer.h"
 #include "run/input_folders.h"
 #include "run/version.h"
@@ -307,7 +307,11 @@ int RunCli(int argc, char** argv) {
   SignalStop signals;
   platform.SetStopFlag(&compile.control.stopRequested);
   try {
-    compile::CompileStats(compile, transcripts, teams, reply);
+    try {
+      compile::CompileStats(compile, transcripts, teams, reply);
+    } catch (const std::bad_alloc&) {
+      run::Fail(run::ErrorKind::kOutOfMemory);
+    }
   } catch (const run::FatalAlert& alert) {
     platform.ShowAlert(alert.Message());
     compile::AbandonRun(compile);

@@ -4,16 +4,11 @@
 #include <algorithm>
 #include <new>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::league {
 
 namespace {
-
-constexpr std::string_view kRemedyFix =
-    "pTo Fix allocate more memory to Yardledger in GetInfo in the Finder.";
-constexpr std::string_view kRemedyfix =
-    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.";
 
 char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -28,11 +23,8 @@ std::string_view Cut(std::string_view text, std::size_t limit) {
 }
 
 PlayerRecord* CreatePlayerRecord(League& league) {
-  try {
-    return &league.playerArena.emplace_back();
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pCreatePlayerRecord Error: Not enough memory for player record.", kRemedyFix);
-  }
+  return run::Allocating(run::ErrorKind::kPlayerRecordMemory,
+                         [&] { return &league.playerArena.emplace_back(); });
 }
 
 void LinkAtHead(League& league, PlayerRecord* player) {
@@ -78,15 +70,11 @@ PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name
 
 void EnterPlayerInHash(League& league, int number, PlayerRecord* player) {
   if (number < 0 || number >= kHashBuckets) return;
-  try {
-    league.hash.buckets[number].push_back(player);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pCreatePlayerHash Error: Out of memory!", kRemedyfix);
-  }
+  run::Allocating(run::ErrorKind::kPlayerHashMemory,
+                  [&] { league.hash.buckets[number].push_back(player); });
 }
 
-PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& error) {
-  error = kTokenOk;
+PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
   bool marked = false;
   if (!token.empty()) {
     const auto last = static_cast<unsigned char>(token.back());
@@ -98,10 +86,7 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& er
   for (std::size_t i = 1; i < token.size(); ++i) {
     if (token[i] == '#' || token[i] == '!') return nullptr;
   }
-  if (token.empty() || token[0] != '#') {
-    error = kTokenNoHash;
-    return nullptr;
-  }
+  if (token.empty() || token[0] != '#') return nullptr;
   // A number that is not one or two digits is no jersey number: such a token
   // names nobody, so that it can never index outside the hash.
   if (token.size() < 2 || !IsDigit(token[1])) return nullptr;
@@ -136,12 +121,8 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& er
 }
 
 TeamRecord* AddTeam(League& league, std::string_view name) {
-  TeamRecord* team = nullptr;
-  try {
-    team = &league.teamArena.emplace_back();
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pCreateTeamRecord: Not enough memory for team record.", kRemedyFix);
-  }
+  TeamRecord* team = run::Allocating(run::ErrorKind::kTeamRecordMemory,
+                                     [&] { return &league.teamArena.emplace_back(); });
   team->name = std::string(Cut(name, kMaxTeamName));
   team->next = league.teams;
   if (league.teams != nullptr) league.teams->previous = team;
@@ -165,11 +146,7 @@ void NoteGamePlayer(League& league, PlayerRecord* player) {
   const auto at = std::upper_bound(
       named.begin(), named.end(), player,
       [](const PlayerRecord* a, const PlayerRecord* b) { return a->serial > b->serial; });
-  try {
-    named.insert(at, player);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pCreatePlayerRecord Error: Not enough memory for player record.", kRemedyFix);
-  }
+  run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] { named.insert(at, player); });
 }
 
 void StartGamePlayers(League& league) {

@@ -159,13 +159,11 @@ std::string_view PositionText(std::int16_t position, std::uint16_t side);
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name);
 void EnterPlayerInHash(League& league, int number, PlayerRecord* player);
 
-// Error codes of FindOrCreatePlayer.
-constexpr int kTokenOk = 0;      // a player, or no player for a token that is none
-constexpr int kTokenNoHash = 1;  // the text does not start with "#"
-
 // A player token: "#", one or two digits, one separator byte, the name, and
 // perhaps a marker ("*", "+" or 0xA0) that makes the player an offense player.
-PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token, int& error);
+// nullptr for a token that names nobody: one that does not start with "#",
+// holds another "#" or a "!", or has no one- or two-digit number.
+PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token);
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name);
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::league {
 
@@ -59,12 +59,12 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
                   const run::TeamFileRecord& record) {
   run::File file;
   if (const std::error_code error = files.OpenToRead(record.path, file))
-    run::FileAlert("pTeam File FSpOpenDF() Error", {}, record.path, error);
+    run::FailOnFile(run::ErrorKind::kTeamFileOpen, record.path, error);
   std::vector<char> bytes;
   if (const std::error_code error = file.Read(bytes, kTeamFileSize))
-    run::FileAlert("pTeam File FSRead() Error", {}, record.path, error);
+    run::FailOnFile(run::ErrorKind::kTeamFileRead, record.path, error);
   if (const std::error_code error = file.Close())
-    run::FileAlert("pTeam File FSClose() Error", {}, record.path, error);
+    run::FailOnFile(run::ErrorKind::kTeamFileClose, record.path, error);
   std::array<TeamFileEntry, kTeamFileEntries> entries;
   // An entry that does not lie wholly inside the file is absent.
   for (std::size_t i = 0; (i + 1) * kTeamFileEntrySize <= bytes.size(); ++i)
@@ -74,7 +74,7 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
   for (const int index : kUsedEntries)
     plausible = plausible || PlausibleEntry(entries[static_cast<std::size_t>(index)]);
   if (!plausible) {
-    run::LogTranscriptError(log, record.name, run::kNotATeamFile, record.path);
+    run::LogTranscriptError(log, record.name, run::ErrorKind::kNotATeamFile, record.path);
     return false;
   }
   BuildRoster(league, record.name, entries);

@@ -7,7 +7,7 @@
 
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::reports {
 
@@ -29,7 +29,7 @@ GameTeams FindGameTeams(const league::League& league) {
     if (t->homeFlag == 0) teams.visiting = t;
   }
   if (teams.home == nullptr || teams.visiting == nullptr)
-    run::ErrorAlert("pWriteGameStats: Couldn't find visiting or home team");
+    run::Fail(run::ErrorKind::kGameTeamsMissing);
   return teams;
 }
 

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "options/output_options.h"
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::reports {
 
@@ -18,12 +18,8 @@ ReportOutput::ReportOutput(run::File& reportFile, const std::string& reportPath,
       doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
 
 void InitWriteBuffer(ReportOutput& out) {
-  try {
-    out.buffer.bytes.assign(kReportBufferSize, 0);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pInitWriteBuffer Error: Couldn't allocate buffer for output.",
-                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
+  run::Allocating(run::ErrorKind::kReportBufferMemory,
+                  [&] { out.buffer.bytes.assign(kReportBufferSize, 0); });
   out.buffer.fill = 0;
 }
 
@@ -47,7 +43,7 @@ void FlushWriteBuffer(ReportOutput& out) {
   buffer.fill = 0;
   // A lost block would silently garble the report: a failed write is fatal.
   if (const std::error_code error = out.file.Write({buffer.bytes.data(), count}))
-    run::FileAlert("pFSWrite error: WriteGameStats", "pCouldn't write to file.", out.path, error);
+    run::FailOnFile(run::ErrorKind::kReportWrite, out.path, error);
 }
 
 void DisposeWriteBuffer(ReportOutput& out) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "options/output_options.h"
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::run {
 
@@ -27,12 +27,10 @@ void CreateLogFile(ErrorLog& log, const std::string& wanted) {
       log.created = true;
       break;
     }
-    if (error != std::errc::file_exists)
-      FileAlert("pFSpCreate error: WriteErrorBuffer", "pCouldn't create new file.", path, error);
+    if (error != std::errc::file_exists) FailOnFile(ErrorKind::kLogCreate, path, error);
     if (n == 1 && IsDeviceOrPipe(path)) {
       if (const std::error_code opened = log.fileSystem.OpenToWrite(path, log.file))
-        FileAlert("pFSpOpenDF error: WriteErrorBuffer", "pCouldn't open created file.", path,
-                  opened);
+        FailOnFile(ErrorKind::kLogOpen, path, opened);
       break;
     }
     path = wanted + "." + std::to_string(n);
@@ -44,11 +42,10 @@ void CreateLogFile(ErrorLog& log, const std::string& wanted) {
 }  // namespace
 
 std::optional<std::string> AskForLogFile(Platform& platform) {
-  constexpr std::string_view kPrompt = "pSave Error Log As:";
-  constexpr std::string_view kProposal = "pErrorLog";
-  std::string title(kPrompt.substr(1));
-  if (title.back() == ':') title.back() = ' ';
-  return platform.AskSaveFile(title, kProposal.substr(1));
+  constexpr std::string_view kPrompt = "Save Error Log As:";
+  std::string title(kPrompt);
+  title.back() = ' ';
+  return platform.AskSaveFile(title, "ErrorLog");
 }
 
 namespace {
@@ -62,31 +59,6 @@ void Append(ErrorLog& log, std::string_view text) {
 
 }  // namespace
 
-std::string_view ErrorKindMessage(int kind) {
-  switch (kind) {
-    case 1:
-      return "Player doesn't start with a #";
-    case 2:
-      return "Tried to change team name of player";
-    case 3:
-      return "Don't understand first line of transcript";
-    case 4:
-      return "Don't understand play header";
-    case 5:
-      return "Don't understand play description";
-    case 6:
-      return "Don't understand play gains";
-    case 7:
-      return "Don't understand play extras";
-    case 8:
-      return "Text after the end of the game not read";
-    case 9:
-      return "Not a team file";
-    default:
-      return "";
-  }
-}
-
 ErrorLog::ErrorLog(Platform& frontEnd, FileSystem& system, std::int32_t fileFormat)
     : platform(frontEnd), fileSystem(system), lineEnd(options::LineEnding(fileFormat)) {}
 
@@ -94,17 +66,13 @@ void InitErrorLog(ErrorLog& log) {
   log.declined = false;
   log.open = false;
   log.created = false;
-  try {
-    log.buffer.assign(kErrorLogSize, 0);
-  } catch (const std::bad_alloc&) {
-    ErrorAlert("pInitErrorLog Error: Couldn't allocate buffer for output.",
-               "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
+  Allocating(ErrorKind::kLogBufferMemory, [&] { log.buffer.assign(kErrorLogSize, 0); });
   log.fill = 0;
   log.entries = 0;
 }
 
-void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::string_view text) {
+void LogTranscriptError(ErrorLog& log, std::string_view name, ErrorKind kind,
+                        std::string_view text) {
   ++log.entries;
   if (log.declined || log.buffer.empty()) return;
   if (name.size() > 63) name = name.substr(0, 63);
@@ -116,7 +84,7 @@ void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::str
   const std::string_view end = log.lineEnd;
   Append(log, name);
   Append(log, end);
-  Append(log, ErrorKindMessage(kind));
+  Append(log, TextOf(kind).first);
   Append(log, end);
   Append(log, text);
   Append(log, end);
@@ -138,7 +106,7 @@ void WriteErrorBuffer(ErrorLog& log) {
   if (count == 0) return;
   // A silently truncated log loses the user's diagnostics: a failed write is fatal.
   if (const std::error_code error = log.file.Write({log.buffer.data(), count}))
-    FileAlert("pFSWrite error: WriteErrorBuffer", "pCouldn't write to file.", log.path, error);
+    FailOnFile(ErrorKind::kLogWrite, log.path, error);
 }
 
 void DumpErrorLog(ErrorLog& log) {
@@ -146,7 +114,7 @@ void DumpErrorLog(ErrorLog& log) {
     WriteErrorBuffer(log);
     if (log.open) {
       if (const std::error_code error = log.file.Close())
-        FileAlert("pFSClose error: DumpErrorLog", "pFile would not close.", log.path, error);
+        FailOnFile(ErrorKind::kLogClose, log.path, error);
       log.open = false;
     }
   }
@@ -158,11 +126,11 @@ void DumpErrorLog(ErrorLog& log) {
 void DeleteErrorLog(ErrorLog& log) {
   if (!log.open) return;
   if (const std::error_code error = log.file.Close())
-    FileAlert("pFSClose error: DeleteErrorLog", "pFile would not close.", log.path, error);
+    FailOnFile(ErrorKind::kLogDiscardClose, log.path, error);
   log.open = false;
   if (log.created) {
     if (const std::error_code error = log.fileSystem.Remove(log.path))
-      FileAlert("pFSpDelete error: DeleteErrorLog", "pFile could not be deleted.", log.path, error);
+      FailOnFile(ErrorKind::kLogDelete, log.path, error);
   }
   log.created = false;
   log.fill = 0;

@@ -9,22 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "run/errors.h"
 #include "run/file_layer.h"
 #include "run/platform.h"
 
 namespace yl::run {
-
-enum ErrorKind : int {
-  kPlayerWithoutHash = 1,
-  kTeamNameChange = 2,
-  kFirstLine = 3,
-  kPlayHeader = 4,
-  kPlayDescription = 5,
-  kPlayGains = 6,
-  kPlayExtras = 7,
-  kTextAfterGame = 8,  // a line after the end-of-game team box
-  kNotATeamFile = 9,   // a file given as a team file that holds no player entry
-};
 
 constexpr std::size_t kErrorLogSize = 1024;
 constexpr std::size_t kMaxOffendingText = 499;  // the longest line a transcript holds
@@ -49,17 +38,15 @@ struct ErrorLog {
   std::int32_t entries = 0;  // entries logged in this run, dropped ones included
 };
 
-// The message an entry carries for its kind ("" for an unknown kind).
-std::string_view ErrorKindMessage(int kind);
-
-// The question for the log's file, with the texts shown without their
-// hidden first character and a closing ":" of the prompt shown as a blank.
+// The question for the log's file: "Save Error Log As " (the closing ":"
+// of the prompt shown as a blank), proposing "ErrorLog".
 std::optional<std::string> AskForLogFile(Platform& platform);
 
 void InitErrorLog(ErrorLog& log);
 // Adds one entry: name, the kind's message, the offending text (at most
 // 499 bytes of it), each followed by the log's line ending.
-void LogTranscriptError(ErrorLog& log, std::string_view name, int kind, std::string_view text);
+void LogTranscriptError(ErrorLog& log, std::string_view name, ErrorKind kind,
+                        std::string_view text);
 void WriteErrorBuffer(ErrorLog& log);
 void DumpErrorLog(ErrorLog& log);
 void DeleteErrorLog(ErrorLog& log);

@@ -5,7 +5,7 @@
 
 #include <new>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::run {
 
@@ -52,27 +52,20 @@ void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
     // the same folder, passes to the next number.
     const std::error_code error = files.fileSystem.CreateNew(path, files.current);
     if (!error) break;
-    if (error != std::errc::file_exists)
-      FileAlert("pFSpCreate error: WriteGameStats", "pCouldn't create new file.", path, error);
+    if (error != std::errc::file_exists) FailOnFile(ErrorKind::kReportCreate, path, error);
     const std::string number = std::to_string(n);
     files.filePrefix = Cut(files.filePrefix, static_cast<long>(kMaxNumberedName) -
                                                  static_cast<long>(stem.size() + number.size()));
     path = folder + files.filePrefix + stem + number;
   }
-  try {
-    files.paths.push_back(path);
-  } catch (const std::bad_alloc&) {
-    files.fileSystem.Remove(path);
-    ErrorAlert("pCreateFSSpecList Error: Couldn't allocate SpecRecord record",
-               "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
   files.currentPath = path;
+  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(path); });
 }
 
 void CloseStatFile(OutputFiles& files) {
   if (!files.current.IsOpen()) return;
   if (const std::error_code error = files.current.Close())
-    FileAlert("pFSClose error: WriteGameStats", "pFile would not close.", files.currentPath, error);
+    FailOnFile(ErrorKind::kReportClose, files.currentPath, error);
 }
 
 void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
@@ -93,7 +86,7 @@ void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
     if (!error) break;
     // Only a taken name passes to the next number, and not for ever.
     if (error != std::errc::file_exists || n > kMaxRenameNumber)
-      FileAlert("pFSpRename error: RenameGameFile", "pCouldn't rename file.", last, error);
+      FailOnFile(ErrorKind::kReportRename, last, error);
     const std::string number = std::to_string(n);
     files.filePrefix = Cut(files.filePrefix, room(stem.size() + teams.size() + 1 + number.size()));
     target = folder + files.filePrefix + stem + teams + "." + number;
@@ -104,7 +97,7 @@ void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
 void DeleteStatFiles(OutputFiles& files) {
   for (const std::string& path : files.paths) {
     if (const std::error_code error = files.fileSystem.Remove(path))
-      FileAlert("pFSpDelete error: DeleteStatFiles", "pFile could not be deleted.", path, error);
+      FailOnFile(ErrorKind::kReportDelete, path, error);
   }
   files.paths.clear();
 }

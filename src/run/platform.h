@@ -14,8 +14,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Shows the message of a fatal alert (both texts already joined, without
-  // their hidden first characters). The front end calls it when it has
+  // Shows the message of a fatal alert. The front end calls it when it has
   // caught the alert.
   virtual void ShowAlert(std::string_view message) = 0;
 

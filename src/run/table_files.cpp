@@ -3,7 +3,7 @@
 
 #include <unistd.h>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::run {
 
@@ -16,7 +16,7 @@ TableFile& CreateTableFile(TableFiles& tables, std::string_view stem) {
     const std::error_code error = tables.fileSystem.CreateNew(path, file);
     if (!error) break;
     if (error != std::errc::file_exists || n > kMaxTableNumber)
-      FileAlert("pFSpCreate error: WriteTable", "pCouldn't create new file.", path, error);
+      FailOnFile(ErrorKind::kTableCreate, path, error);
     path = base + "-" + std::to_string(n) + ".csv";
   }
   return tables.files.emplace_back(TableFile{path, std::move(file)});
@@ -24,14 +24,14 @@ TableFile& CreateTableFile(TableFiles& tables, std::string_view stem) {
 
 void WriteTable(TableFile& table, std::string_view text) {
   if (const std::error_code error = table.file.Write(text))
-    FileAlert("pFSWrite error: WriteTable", "pCouldn't write to file.", table.path, error);
+    FailOnFile(ErrorKind::kTableWrite, table.path, error);
 }
 
 void CloseTableFiles(TableFiles& tables) {
   for (TableFile& table : tables.files) {
     if (!table.file.IsOpen()) continue;
     if (const std::error_code error = table.file.Close())
-      FileAlert("pFSClose error: WriteTable", "pFile would not close.", table.path, error);
+      FailOnFile(ErrorKind::kTableClose, table.path, error);
   }
 }
 

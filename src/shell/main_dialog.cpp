@@ -19,7 +19,7 @@
 
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
-#include "run/alert.h"
+#include "run/errors.h"
 #include "run/input_files.h"
 #include "shell/dialogs.h"
 #include "shell/file_list.h"
@@ -32,9 +32,6 @@
 namespace yl::shell {
 
 namespace {
-
-constexpr std::string_view kMoreMemory =
-    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.";
 
 QFrame* EtchedLine(QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -285,23 +282,19 @@ void MainDialog::CompileStats() {
 
   std::unique_ptr<compile::CompileRun> compile;
   try {
-    std::vector<run::TransRecord> transcripts;
-    std::vector<run::TeamFileRecord> teams;
-    try {
-      transcripts = Records(controls_.transcripts);
-    } catch (const std::bad_alloc&) {
-      run::ErrorAlert("pCreateTransRecord Error: Out of memory!", kMoreMemory);
-    }
-    try {
-      teams = Records(controls_.teams);
-    } catch (const std::bad_alloc&) {
-      run::ErrorAlert("pCreateTeamFileRecord Error: Out of memory!", kMoreMemory);
-    }
+    const std::vector<run::TransRecord> transcripts = run::Allocating(
+        run::ErrorKind::kTranscriptListMemory, [&] { return Records(controls_.transcripts); });
+    const std::vector<run::TeamFileRecord> teams = run::Allocating(
+        run::ErrorKind::kTeamFileListMemory, [&] { return Records(controls_.teams); });
     compile = std::make_unique<compile::CompileRun>(platform_, options_);
     if (remembered_.CsvTables()) compile->tables.folder = ToNative(reportFolder);
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
-    compile::CompileStats(*compile, transcripts, teams, lastReply_);
+    try {
+      compile::CompileStats(*compile, transcripts, teams, lastReply_);
+    } catch (const std::bad_alloc&) {
+      run::Fail(run::ErrorKind::kOutOfMemory);
+    }
   } catch (const run::FatalAlert& alert) {
     // A fatal alert ends the program with status 1 once it has been shown.
     platform_.SetStopFlag(nullptr);

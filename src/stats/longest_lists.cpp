@@ -1,26 +1,20 @@
 // The longest-play lists.
 #include "stats/longest_lists.h"
 
-#include <new>
-#include <string_view>
-
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::stats {
 
 namespace {
 
 void EnterLongest(std::optional<LongestList>& list, std::int32_t leadersCount,
-                  league::PlayerRecord* player, std::int16_t yards, std::string_view message) {
+                  league::PlayerRecord* player, std::int16_t yards, run::ErrorKind noMemory) {
   if (!list) {
-    try {
+    run::Allocating(noMemory, [&] {
       LongestList created;
       created.entries.resize(static_cast<std::size_t>(LongestCapacity(leadersCount)));
       list = std::move(created);
-    } catch (const std::bad_alloc&) {
-      run::ErrorAlert(message,
-                      "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-    }
+    });
   }
   if (player == nullptr) return;
   std::vector<LongestRecord>& entries = list->entries;
@@ -47,37 +41,37 @@ std::int32_t LongestCapacity(std::int32_t leadersCount) {
 void EnterLongestRush(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
                       std::int16_t yards) {
   EnterLongest(lists.longestRushes, leadersCount, player, yards,
-               "pEnterLongestRush Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestRushMemory);
 }
 
 void EnterLongestPass(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
                       std::int16_t yards) {
   EnterLongest(lists.longestPasses, leadersCount, player, yards,
-               "pEnterLongestPass Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestPassMemory);
 }
 
 void EnterLongestReception(LongestLists& lists, std::int32_t leadersCount,
                            league::PlayerRecord* player, std::int16_t yards) {
   EnterLongest(lists.longestReceptions, leadersCount, player, yards,
-               "pEnterLongestReception Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestReceptionMemory);
 }
 
 void EnterLongestFG(LongestLists& lists, std::int32_t leadersCount, league::PlayerRecord* player,
                     std::int16_t yards) {
   EnterLongest(lists.longestFGs, leadersCount, player, yards,
-               "pEnterLongestFG Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestFieldGoalMemory);
 }
 
 void EnterLongestPuntRet(LongestLists& lists, std::int32_t leadersCount,
                          league::PlayerRecord* player, std::int16_t yards) {
   EnterLongest(lists.longestPuntReturns, leadersCount, player, yards,
-               "pEnterLongestPuntRet Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestPuntReturnMemory);
 }
 
 void EnterLongestKickRet(LongestLists& lists, std::int32_t leadersCount,
                          league::PlayerRecord* player, std::int16_t yards) {
   EnterLongest(lists.longestKickReturns, leadersCount, player, yards,
-               "pEnterLongestKickRet Error: Couldn't allocate LongestRecord");
+               run::ErrorKind::kLongestKickReturnMemory);
 }
 
 void DisposeLongestList(std::optional<LongestList>& list) {

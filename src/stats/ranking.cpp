@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "run/alert.h"
+#include "run/errors.h"
 #include "stats/derived.h"
 
 namespace yl::stats {
@@ -429,14 +429,11 @@ bool PlayerSortsAfter(const PlayerRecord& a, const PlayerRecord& b, StatKey key,
 
 PlayerOrder PlayersInListOrder(const league::League& league) {
   PlayerOrder players;
-  try {
+  run::Allocating(run::ErrorKind::kSortMemory, [&] {
     players.reserve(static_cast<std::size_t>(std::max(league.playerCount, 0)));
-    for (const PlayerRecord* p = league.players; p != nullptr; p = p->next)
-      players.push_back(p);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pSortPlayersByStats Error: Couldn't allocate PlayerArray",
-                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
+  });
+  for (const PlayerRecord* p = league.players; p != nullptr; p = p->next)
+    players.push_back(p);
   return players;
 }
 
@@ -451,13 +448,10 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
   const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
   std::vector<SortFacts> facts;
   std::vector<const SortFacts*> order;
-  try {
+  run::Allocating(run::ErrorKind::kSortMemory, [&] {
     facts.reserve(players.size());
     order.reserve(players.size());
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pSortPlayersByStats Error: Couldn't allocate PlayerArray",
-                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
+  });
   for (const PlayerRecord* p : players) {
     facts.push_back(FactsOf(*p, rule));
     order.push_back(&facts.back());

@@ -3,17 +3,13 @@
 
 #include <new>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::stats {
 
 ScoringDriveRecord* CreateScoringDrive(ScoringSummary& summary) {
-  try {
-    return &summary.entries.emplace_back();
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pCreateScoringDrive Error: Couldn't allocate SD record",
-                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
+  return run::Allocating(run::ErrorKind::kScoringEntryMemory,
+                         [&] { return &summary.entries.emplace_back(); });
 }
 
 void LinkScoringDrive(ScoringSummary& summary, ScoringDriveRecord* entry) {

@@ -105,9 +105,7 @@ Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntr
   const std::string_view token = reading.text.substr(at, s - at);
   if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
   if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
-  int error = league::kTokenOk;
-  league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token, error);
-  if (error == league::kTokenNoHash) return Outcome::kTokenWithoutHash;
+  league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token);
   if (player == nullptr) return Outcome::kNotUnderstood;
   Append(play, entry.code, player);
   at = phraseEnd;
@@ -199,8 +197,9 @@ bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& 
   reading.text = line;
   const Outcome outcome = ReadDescription(context, reading, play);
   if (outcome == Outcome::kRead) return true;
-  const int kind =
-      outcome == Outcome::kTokenWithoutHash ? run::kPlayerWithoutHash : run::kPlayDescription;
+  const run::ErrorKind kind = outcome == Outcome::kTokenWithoutHash
+                                  ? run::ErrorKind::kPlayerWithoutHash
+                                  : run::ErrorKind::kPlayDescription;
   LogNotUnderstood(context, kind, reading.text);
   return false;
 }

@@ -52,13 +52,12 @@ ExtrasValue* NextValue(CurrentPlay& play) {
 
 // A player token at p, ended by the phrase that follows it: the token runs to
 // the first "-" and up to 31 bytes beyond; every text is tried after every
-// token length from the longest down to 4. Returns 0, run::kPlayExtras when
-// nothing fits, or the kind of an error of the league model.
-int CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_view line,
-                   std::size_t& p, CurrentPlay& play) {
+// token length from the longest down to 4. False when nothing fits.
+bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_view line,
+                    std::size_t& p, CurrentPlay& play) {
   const std::size_t n = line.size();
   const std::size_t dash = line.find('-', p);
-  if (dash == std::string_view::npos || dash + 1 >= n) return run::kPlayExtras;
+  if (dash == std::string_view::npos || dash + 1 >= n) return false;
   const std::size_t longest =
       std::min(dash + 1 - p + std::min<std::size_t>(31, n - dash - 1), kMaxExtrasToken);
   for (int position = 0; position < kExtrasPhraseCount; ++position) {
@@ -66,46 +65,40 @@ int CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_v
     for (std::size_t t = longest; t >= 4; --t) {
       const std::string_view rest = line.substr(p + t);
       if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
-      int error = league::kTokenOk;
-      league::PlayerRecord* player =
-          league::FindOrCreatePlayer(context.league, line.substr(p, t), error);
-      if (error != league::kTokenOk) return error;
+      league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, line.substr(p, t));
       if (player == nullptr) continue;
       ExtrasValue* value = NextValue(play);
-      if (value == nullptr || !AppendCode(play, table, position)) return run::kPlayExtras;
+      if (value == nullptr || !AppendCode(play, table, position)) return false;
       *value = ExtrasValue{0, player};
       p += t + phrase.size();
-      return 0;
+      return true;
     }
   }
-  return run::kPlayExtras;
+  return false;
 }
 
-// Returns 0 when the whole line was cut, else the error kind to log.
-int CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_view line,
-                  CurrentPlay& play) {
+// False when the line cannot be cut whole.
+bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_view line,
+                   CurrentPlay& play) {
   const std::size_t n = line.size();
-  if (n > kMaxLine) return run::kPlayExtras;
+  if (n > kMaxLine) return false;
   int position = MatchExtrasText(table, line);
-  if (position < 0 || !AppendCode(play, table, position)) return run::kPlayExtras;
+  if (position < 0 || !AppendCode(play, table, position)) return false;
   std::size_t p = table.TextAt(position).size();
   while (p < n) {
     if (IsDigit(line[p])) {
       ExtrasValue* value = NextValue(play);
-      if (value == nullptr) return run::kPlayExtras;
+      if (value == nullptr) return false;
       *value = ExtrasValue{static_cast<std::int16_t>(ReadDigitRun(line, p)), nullptr};
-      if (p == n) return run::kPlayExtras;  // a line never ends in a number
+      if (p == n) return false;  // a line never ends in a number
       position = MatchExtrasText(table, line.substr(p));
-      if (position < 0 || !AppendCode(play, table, position)) return run::kPlayExtras;
+      if (position < 0 || !AppendCode(play, table, position)) return false;
       p += table.TextAt(position).size();
-    } else if (line[p] == '#') {
-      const int kind = CutPlayerToken(context, table, line, p, play);
-      if (kind != 0) return kind;
-    } else {
-      return run::kPlayExtras;
+    } else if (line[p] != '#' || !CutPlayerToken(context, table, line, p, play)) {
+      return false;
     }
   }
-  return 0;
+  return true;
 }
 
 enum class Effect : std::uint8_t {
@@ -274,9 +267,8 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
 
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play) {
-  const int kind = CutExtrasLine(context, table, line, play);
-  if (kind == 0) return true;
-  LogNotUnderstood(context, kind, line);
+  if (CutExtrasLine(context, table, line, play)) return true;
+  LogNotUnderstood(context, run::ErrorKind::kPlayExtras, line);
   return false;
 }
 
@@ -358,7 +350,7 @@ void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_
   if (player == nullptr) return;
   if (!player->teamName.empty() && player->teamOpen == 0 &&
       !league::CompareText(player->teamName, team.name, false, true)) {
-    LogNotUnderstood(context, run::kTeamNameChange, player->name);
+    LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, player->name);
     return;
   }
   player->teamName = team.name;

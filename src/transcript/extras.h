@@ -52,8 +52,8 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
 // Cuts one extras line into phrases (letter case ignored), numbers and player
 // tokens, appending to the play's codes and values. A line that cannot be
 // cut, or that would take the play past 10 phrases or values, is logged as
-// kind 7 (a refused player token with its own kind) and false is returned;
-// the caller marks the play failed.
+// extras not understood and false is returned; the caller marks the play
+// failed.
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play);
 
@@ -63,8 +63,8 @@ bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_vie
 int ResolveExtras(ReadContext& context, CurrentPlay& play);
 
 // Gives the player in value slot foulIndex the team's name, unless he has
-// another team fixed already: then the conflict is logged (kind 2, with his
-// name). Nothing when foulIndex is -1 or the slot holds no player.
+// another team fixed already: then the conflict is logged (a change of team
+// name, with his name). Nothing when foulIndex is -1 or the slot holds no player.
 void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_t foulIndex,
                       const league::TeamRecord& team);
 

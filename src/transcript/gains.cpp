@@ -128,7 +128,7 @@ std::int16_t SlotIndex(CurrentPlay& play, Slot slot, int i) {
 
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (CutGainsLine(line, play)) return true;
-  LogNotUnderstood(context, run::kPlayGains, line);
+  LogNotUnderstood(context, run::ErrorKind::kPlayGains, line);
   return false;
 }
 

@@ -17,7 +17,7 @@ constexpr int kNoYardsSlot = 8;
 constexpr int kGainsGoalLineSlot = 9;
 
 // Cuts the line into codes and numbers. A line that cannot be cut (or is
-// longer than a line holds, or has more than 8 numbers) is logged as kind 6
+// longer than a line holds, or has more than 8 numbers) is logged as gains not understood
 // with the line and false is returned; the caller marks the play failed.
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play);
 

@@ -4,8 +4,8 @@
 #include <new>
 
 #include "league/league.h"
-#include "run/alert.h"
 #include "run/error_log.h"
+#include "run/errors.h"
 #include "transcript/description.h"
 #include "transcript/gains.h"
 #include "transcript/header.h"
@@ -35,14 +35,9 @@ std::string_view NextTextLine(TranscriptText& text) {
 CurrentPlay& NextRecord(GameState& game) {
   bool fresh = false;
   if (game.plays == nullptr || game.playsCompleted > 0) {
-    CurrentPlay* play = nullptr;
-    try {
-      play = &game.playArena.Add();
-      fresh = true;
-    } catch (const std::bad_alloc&) {
-      run::ErrorAlert("pProcessTranscript Error: Couldn't allocate play record.",
-                      "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-    }
+    CurrentPlay* play =
+        run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { return &game.playArena.Add(); });
+    fresh = true;
     if (game.plays == nullptr) {
       game.plays = play;
     } else {
@@ -145,7 +140,7 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptT
   std::string visiting;
   std::string home;
   if (!ParseFirstLine(game->current.line, visiting, home)) {
-    LogNotUnderstood(context, run::kFirstLine, std::string_view());
+    LogNotUnderstood(context, run::ErrorKind::kFirstLine, std::string_view());
     return reading;
   }
   league::League& league = context.league;
@@ -186,7 +181,7 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptT
   // Text after the box (a second game joined to this one, say) is not read,
   // but never dropped without a word.
   const std::string_view after = NextTextLine(game->text);
-  if (!after.empty()) LogNotUnderstood(context, run::kTextAfterGame, after);
+  if (!after.empty()) LogNotUnderstood(context, run::ErrorKind::kTextAfterGame, after);
   if (!ResolveGroupsByRoster(context, *game)) {
     ResolveGroupsByPunts(context, *game, *game->home, *game->visiting);
   }

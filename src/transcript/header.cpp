@@ -151,7 +151,7 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
 
 bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (ReadHeader(line, play)) return true;
-  LogNotUnderstood(context, run::kPlayHeader, line);
+  LogNotUnderstood(context, run::ErrorKind::kPlayHeader, line);
   return false;
 }
 

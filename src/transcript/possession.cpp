@@ -133,7 +133,7 @@ bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
       if (p->teamName != name) p->teamName.assign(name);
       p->teamOpen = 0;
     } else {
-      LogNotUnderstood(context, run::kTeamNameChange, p->name);
+      LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, p->name);
       everyone = false;
     }
   }

@@ -83,8 +83,8 @@ std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const Cu
 void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::int16_t b);
 
 // Gives every player of the label's group the team's name, unless his team
-// is fixed to another one (then the conflict is logged as kind 2 with his
-// name). The label 0, no group, names nobody. True when no player's fixed
+// is fixed to another one (then the conflict is logged as a change of team
+// name, with his name). The label 0, no group, names nobody. True when no player's fixed
 // team stood in the way.
 bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
                        std::string_view teamName);

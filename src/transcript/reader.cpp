@@ -8,7 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "run/alert.h"
+#include "run/errors.h"
 #include "run/file_layer.h"
 
 namespace yl::transcript {
@@ -75,7 +75,7 @@ std::size_t TakeTeamName(std::string_view line, std::size_t start, std::string& 
 
 }  // namespace
 
-void LogNotUnderstood(ReadContext& context, int kind, std::string_view text) {
+void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_view text) {
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }
 
@@ -91,20 +91,13 @@ std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
 TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& record) {
   run::File file;
   if (const std::error_code error = files.OpenToRead(record.path, file))
-    run::FileAlert("pTranscript FSpOpenDF() Error", "pCouldn't open transcript.", record.path,
-                   error);
+    run::FailOnFile(run::ErrorKind::kTranscriptOpen, record.path, error);
   TranscriptText text;
-  std::error_code error;
-  try {
-    error = file.Read(text.text);
-  } catch (const std::bad_alloc&) {
-    run::ErrorAlert("pTranscript Error: Couldn't allocate memory for transcript.",
-                    "pTo fix allocate more memory to Yardledger in GetInfo in the Finder.");
-  }
-  if (error)
-    run::FileAlert("pTranscript FSRead() Error", "pCouldn't read transcript.", record.path, error);
+  const std::error_code error =
+      run::Allocating(run::ErrorKind::kTranscriptMemory, [&] { return file.Read(text.text); });
+  if (error) run::FailOnFile(run::ErrorKind::kTranscriptRead, record.path, error);
   if (const std::error_code closed = file.Close())
-    run::FileAlert("pTranscript FSClose() Error: Unexpected EOF", {}, record.path, closed);
+    run::FailOnFile(run::ErrorKind::kTranscriptClose, record.path, closed);
   return text;
 }
 

@@ -46,7 +46,7 @@ struct ReadContext {
 
 // Logs a line of the transcript that could not be read, with the kind's
 // message.
-void LogNotUnderstood(ReadContext& context, int kind, std::string_view text);
+void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_view text);
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';

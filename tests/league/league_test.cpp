@@ -12,12 +12,7 @@ struct LeagueFixture : testing::Test {
   test::FakePlatform platform;
   League league;
 
-  PlayerRecord* Token(std::string_view token, int expectedError = kTokenOk) {
-    int error = -1;
-    PlayerRecord* player = FindOrCreatePlayer(league, token, error);
-    EXPECT_EQ(error, expectedError) << token;
-    return player;
-  }
+  PlayerRecord* Token(std::string_view token) { return FindOrCreatePlayer(league, token); }
 };
 
 using FindOrCreatePlayerTest = LeagueFixture;
@@ -58,8 +53,8 @@ TEST_F(FindOrCreatePlayerTest, MarkedTokenSetsOffense) {
 }
 
 TEST_F(FindOrCreatePlayerTest, TokensThatAreNoPlayers) {
-  EXPECT_EQ(Token("Jones", kTokenNoHash), nullptr);
-  EXPECT_EQ(Token("", kTokenNoHash), nullptr);
+  EXPECT_EQ(Token("Jones"), nullptr);
+  EXPECT_EQ(Token(""), nullptr);
   EXPECT_EQ(Token("#12 Jones#2"), nullptr);
   EXPECT_EQ(Token("#12 Jo!nes"), nullptr);
   EXPECT_EQ(Token("x#12 Jones"), nullptr);  // a second "#" comes before the first test

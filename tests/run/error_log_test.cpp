@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "options/output_options.h"
-#include "run/alert.h"
+#include "run/errors.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
@@ -42,15 +42,13 @@ TEST_P(ErrorLogEndings, EntryIsThreeLines) {
   test::TempDir dir;
   LogFixture f(GetParam().format);
   f.platform.saveAnswer = dir.File("ErrorLog");
-  LogTranscriptError(f.log, "Game1", kPlayHeader, "With the score oops");
-  LogTranscriptError(f.log, "Game1", kFirstLine, "");
-  LogTranscriptError(f.log, "Game1", 10, "x");
+  LogTranscriptError(f.log, "Game1", ErrorKind::kPlayHeader, "With the score oops");
+  LogTranscriptError(f.log, "Game1", ErrorKind::kFirstLine, "");
   DumpErrorLog(f.log);
   const std::string e = GetParam().end;
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")),
             "Game1" + e + "Don't understand play header" + e + "With the score oops" + e + "Game1" +
-                e + "Don't understand first line of transcript" + e + e + "Game1" + e + e + "x" +
-                e);
+                e + "Don't understand first line of transcript" + e + e);
   EXPECT_EQ(f.platform.saveQuestions, 1);
   EXPECT_EQ(f.platform.lastSaveTitle, "Save Error Log As ");
   EXPECT_EQ(f.platform.lastSaveProposal, "ErrorLog");
@@ -61,18 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Formats, ErrorLogEndings,
                                          EndingCase{options::kWindows, "\r\n"},
                                          EndingCase{options::kUnix, "\n"}));
 
-TEST(ErrorLog, KindMessages) {
-  EXPECT_EQ(ErrorKindMessage(1), "Player doesn't start with a #");
-  EXPECT_EQ(ErrorKindMessage(2), "Tried to change team name of player");
-  EXPECT_EQ(ErrorKindMessage(5), "Don't understand play description");
-  EXPECT_EQ(ErrorKindMessage(6), "Don't understand play gains");
-  EXPECT_EQ(ErrorKindMessage(7), "Don't understand play extras");
-  EXPECT_EQ(ErrorKindMessage(8), "Text after the end of the game not read");
-  EXPECT_EQ(ErrorKindMessage(9), "Not a team file");
-  EXPECT_EQ(ErrorKindMessage(0), "");
-  EXPECT_EQ(ErrorKindMessage(10), "");
-}
-
 // Entries of a known size: name "G" (1), message of kind 4 (28), text, three
 // LF line ends: 32 + text bytes.
 TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
@@ -81,15 +67,15 @@ TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
   f.platform.saveAnswer = dir.File("log");
   const std::string text(268, 'a');  // entries of 300 bytes
   for (int i = 0; i < 3; ++i)
-    LogTranscriptError(f.log, "G", kPlayHeader, text);
+    LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, text);
   EXPECT_EQ(f.log.fill, 900u);
   EXPECT_EQ(f.platform.saveQuestions, 0);
   // 1 + 900 + 20 + 100 = 1021 fits under 1023: no write yet.
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(20, 'b'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(20, 'b'));
   EXPECT_EQ(f.platform.saveQuestions, 0);
   EXPECT_EQ(f.log.fill, 952u);
   // 1 + 952 + 70 + 100 = 1123: the buffered entries are written first.
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(70, 'c'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(70, 'c'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("log")).size(), 952u);
   EXPECT_EQ(f.log.fill, 102u);
@@ -104,14 +90,14 @@ TEST(ErrorLog, BoundaryAtExactly1023) {
   LogFixture f(options::kUnix);
   f.platform.saveAnswer.clear();
   // fill 890 after three entries; 1 + 890 + 32 + 100 = 1023 does not exceed 1023.
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(268, 'a'));
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(268, 'a'));
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(258, 'a'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(268, 'a'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(258, 'a'));
   ASSERT_EQ(f.log.fill, 890u);
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(32, 'b'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(32, 'b'));
   EXPECT_EQ(f.platform.saveQuestions, 0);
   // The buffer now holds 954 bytes: a further entry does not fit.
-  LogTranscriptError(f.log, "G", kPlayHeader, std::string(1, 'c'));
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(1, 'c'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
 }
 
@@ -119,7 +105,7 @@ TEST(ErrorLog, DecliningDropsEverythingAndAsksOnce) {
   test::TempDir dir;
   LogFixture f;
   for (int i = 0; i < 10; ++i)
-    LogTranscriptError(f.log, "Game", kPlayGains, std::string(200, 'x'));
+    LogTranscriptError(f.log, "Game", ErrorKind::kPlayGains, std::string(200, 'x'));
   EXPECT_EQ(f.platform.saveQuestions, 1);
   EXPECT_TRUE(f.log.declined);
   EXPECT_EQ(f.log.fill, 0u);
@@ -132,7 +118,7 @@ TEST(ErrorLog, LongTextsAreCutToTheLineBuffer) {
   test::TempDir dir;
   LogFixture f(options::kUnix);
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.log, std::string(80, 'n'), kPlayExtras, std::string(5000, 'z'));
+  LogTranscriptError(f.log, std::string(80, 'n'), ErrorKind::kPlayExtras, std::string(5000, 'z'));
   DumpErrorLog(f.log);
   EXPECT_EQ(
       test::ReadFileBytes(dir.File("log")),
@@ -143,7 +129,7 @@ TEST(ErrorLog, StopDeletesACreatedLog) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, "h");
   WriteErrorBuffer(f.log);
   ASSERT_TRUE(test::FileExists(dir.File("log")));
   DeleteErrorLog(f.log);
@@ -156,7 +142,7 @@ TEST(ErrorLog, StopBeforeTheLogExistsStillOffersTheEntries) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("log");
-  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, "h");
   DeleteErrorLog(f.log);
   EXPECT_EQ(f.platform.saveQuestions, 0);
   DumpErrorLog(f.log);
@@ -167,7 +153,7 @@ TEST(ErrorLog, StopBeforeTheLogExistsStillOffersTheEntries) {
 TEST(ErrorLog, AFailedWriteIsFatal) {
   LogFixture f;
   f.platform.saveAnswer = "/dev/full";
-  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, "h");
   EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
             "FSWrite error: WriteErrorBuffer  Couldn't write to file.  /dev/full: No space left on "
             "device");
@@ -177,19 +163,24 @@ TEST(ErrorLog, AnUncreatableLogIsFatal) {
   test::TempDir dir;
   LogFixture f;
   f.platform.saveAnswer = dir.File("no/such/folder/log");
-  LogTranscriptError(f.log, "G", kPlayHeader, "h");
+  LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, "h");
   EXPECT_EQ(test::FatalMessage([&] { DumpErrorLog(f.log); }),
             "FSpCreate error: WriteErrorBuffer  Couldn't create new file.  " +
                 dir.File("no/such/folder/log") + ": No such file or directory");
 }
 
-TEST(ErrorAlert, RaisesBothTextsShownWithoutTheirFirstCharacter) {
-  EXPECT_EQ(AlertMessage("pTeam File FSpOpenDF() Error", ""), "Team File FSpOpenDF() Error");
-  EXPECT_EQ(AlertMessage("pInitErrorLog Error: Couldn't allocate buffer for output.",
-                         "pTo fix allocate more memory to Yardledger in GetInfo in the Finder."),
+// The message shows the kind's texts and then the detail, two blanks apart.
+TEST(FatalAlert, ShowsTheTextsOfItsKindThenTheDetail) {
+  EXPECT_EQ(test::FatalMessage([] { Fail(ErrorKind::kTeamFileOpen, "/t/B.fbt: gone"); }),
+            "Team File FSpOpenDF() Error  /t/B.fbt: gone");
+  EXPECT_EQ(test::FatalMessage([] { Fail(ErrorKind::kLogBufferMemory); }),
             "InitErrorLog Error: Couldn't allocate buffer for output.  To fix allocate more "
             "memory to Yardledger in GetInfo in the Finder.");
-  EXPECT_EQ(test::FatalMessage([] { ErrorAlert("pA", "pB"); }), "A  B");
+  EXPECT_EQ(test::FatalMessage([] {
+              Allocating(ErrorKind::kSortMemory, []() -> int { throw std::bad_alloc(); });
+            }),
+            "SortPlayersByStats Error: Couldn't allocate PlayerArray  To fix allocate more "
+            "memory to Yardledger in GetInfo in the Finder.");
 }
 
 }  // namespace

@@ -18,8 +18,8 @@
 
 #include "gui_support.h"
 #include "options/settings_store.h"
-#include "run/alert.h"
 #include "run/error_log.h"
+#include "run/errors.h"
 #include "run/file_layer.h"
 #include "scripted_dialogs.h"
 #include "shell/file_list.h"

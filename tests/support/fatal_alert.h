@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "run/alert.h"
+#include "run/errors.h"
 
 namespace yl::test {
 

@@ -26,8 +26,8 @@
 #include "compile/compile_run.h"
 #include "league/league.h"
 #include "league/team_file.h"
-#include "run/alert.h"
 #include "run/error_log.h"
+#include "run/errors.h"
 #include "run/platform.h"
 
 namespace yl::inference {

@@ -21,8 +21,8 @@
 #include "league/team_file.h"
 #include "random.h"
 #include "roster.h"
-#include "run/alert.h"
 #include "run/error_log.h"
+#include "run/errors.h"
 #include "schedule.h"
 #include "season.h"
 
