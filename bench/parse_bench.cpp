@@ -80,7 +80,7 @@ struct ParserSetting {
   yl::options::OutputOptions options;
   yl::league::League league;
   yl::run::FileSystem files;
-  yl::run::ErrorLog log{platform, files, options.fileFormat};
+  yl::run::ErrorLog log{platform, files, options.lineEnds};
   yl::transcript::ReadContext context{league, log, "Bench"};
   yl::transcript::GameState game;
   yl::transcript::CurrentPlay play;

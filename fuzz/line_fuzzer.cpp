@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   fuzz::FuzzPlatform platform;
   options::OutputOptions options;
-  options.fileFormat = options::kUnix;
+  options.lineEnds = options::LineEnds::kUnix;
   league::League league;
   run::FileSystem files;
-  run::ErrorLog log(platform, files, options.fileFormat);
+  run::ErrorLog log(platform, files, options.lineEnds);
   run::InitErrorLog(log);
   ReadContext context{league, log, "Line"};
 

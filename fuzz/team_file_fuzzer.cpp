@@ -83,9 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   {
     fuzz::FuzzPlatform platform;
     options::OutputOptions options;
-    options.fileFormat = options::kUnix;
-    options.gameStats = 0;
-    options.leagueStats = 1;
+    options.lineEnds = options::LineEnds::kUnix;
+    options.mode = options::ReportMode::kLeague;
     options.leadersCount = -1;
     compile::CompileRun run(platform, options);
     compile::CompileStats(run, {run::MakeInputFileRecord(game)}, {run::MakeInputFileRecord(team)},

@@ -23,20 +23,17 @@ namespace {
 
 yl::options::OutputOptions ModeOptions() {
   yl::options::OutputOptions options;
-  options.fileFormat = yl::options::kUnix;
-  options.gameStats = 0;
+  options.lineEnds = yl::options::LineEnds::kUnix;
   if (YL_FUZZ_MODE == 0) {
-    options.gameStats = 1;
-    options.oneFile = 0;
-    options.separateFiles = 1;
+    options.mode = yl::options::ReportMode::kGame;
+    options.gameLayout = yl::options::FileLayout::kSeparateFiles;
   } else if (YL_FUZZ_MODE == 1) {
-    options.leagueStats = 1;
+    options.mode = yl::options::ReportMode::kLeague;
     options.leadersCount = -1;  // every player in every leader table
   } else {
-    options.perPlayStats = 1;
-    options.perPlayOneFile = 1;
-    options.perPlaySeparateFiles = 0;
-    options.fileFormat = yl::options::kWindows;
+    options.mode = yl::options::ReportMode::kPerPlay;
+    options.perPlayLayout = yl::options::FileLayout::kOneFile;
+    options.lineEnds = yl::options::LineEnds::kWindows;
   }
   return options;
 }

@@ -97,67 +97,35 @@ Examples:
   yardledger-cli -m game --separate-files -o out/G g1.txt g2.txt
       two games, one report file each: out/G.GS.Bea@Lio, ...)";
 
-// A settings store that has no file (no home folder): nothing is stored.
-class NoSettingsStore : public options::SettingsStore {
- public:
-  std::optional<std::string> ReadOptions() override { return std::nullopt; }
-  bool WriteOptions(std::string_view) override { return false; }
-  bool DeleteOptions() override { return true; }
-};
-
-// The stored options of a run not asked to store them: read, never written,
-// so that not even an invalid value is deleted from the user's file.
-class ReadOnlyStore : public options::SettingsStore {
- public:
-  explicit ReadOnlyStore(options::SettingsStore& store) : store_(store) {}
-  std::optional<std::string> ReadOptions() override { return store_.ReadOptions(); }
-  bool WriteOptions(std::string_view) override { return false; }
-  bool DeleteOptions() override { return true; }
-
- private:
-  options::SettingsStore& store_;
-};
-
 }  // namespace
 
 options::OutputOptions ApplyRequest(const CliRequest& r, options::OutputOptions o) {
-  const bool modeGiven = r.mode.has_value() || r.perPlay;
+  using options::FileLayout;
+  using options::ReportMode;
   if (r.mode) {
-    o.gameStats = *r.mode == "game";
-    o.cumulativeStats = *r.mode == "cumulative";
-    o.leagueStats = *r.mode == "league";
-    o.perPlayStats = 0;
+    o.mode = *r.mode == "game"         ? ReportMode::kGame
+             : *r.mode == "cumulative" ? ReportMode::kCumulative
+                                       : ReportMode::kLeague;
   }
-  if (r.perPlay) {
-    o.perPlayStats = 1;
-    o.gameStats = 0;
-    o.cumulativeStats = 0;
-    o.leagueStats = 0;
-  }
+  if (r.perPlay) o.mode = ReportMode::kPerPlay;
   // A mode given here means one file unless separate files are asked for;
   // otherwise the stored layout stands.
-  if (r.separateFiles || modeGiven) {
-    const std::uint8_t separate = r.separateFiles ? 1 : 0;
-    if (r.perPlay) {
-      o.perPlaySeparateFiles = separate;
-      o.perPlayOneFile = 1 - separate;
-    } else {
-      o.separateFiles = separate;
-      o.oneFile = 1 - separate;
-    }
+  if (r.separateFiles || r.mode || r.perPlay) {
+    (r.perPlay ? o.perPlayLayout : o.gameLayout) =
+        r.separateFiles ? FileLayout::kSeparateFiles : FileLayout::kOneFile;
   }
   if (r.format) {
-    o.fileFormat = *r.format == "mac"    ? options::kMacintosh
-                   : *r.format == "unix" ? options::kUnix
-                                         : options::kWindows;
+    o.lineEnds = *r.format == "mac"    ? options::LineEnds::kMacintosh
+                 : *r.format == "unix" ? options::LineEnds::kUnix
+                                       : options::LineEnds::kWindows;
   }
   if (r.leaders) o.leadersCount = *r.leaders;
-  if (r.noPlayerStats) o.cumulativePlayerStats = 0;
+  if (r.noPlayerStats) o.cumulativePlayerTables = false;
   if (r.noTeamStats) {
-    o.cumulativeTeamStats = 0;
-    o.leagueTeamStats = 0;
+    o.cumulativeTeamTables = false;
+    o.leagueTeamTables = false;
   }
-  if (r.noLeaders) o.leagueLeaders = 0;
+  if (r.noLeaders) o.leagueLeaders = false;
   return o;
 }
 
@@ -260,16 +228,14 @@ int RunCli(int argc, char** argv) {
     return 2;
   }
 
+  // Without a home folder there is nowhere to keep the options.
   const std::string settingsPath = options::DefaultSettingsPath();
-  options::IniSettingsStore iniStore(settingsPath);
-  NoSettingsStore noStore;
-  options::SettingsStore& store =
-      settingsPath.empty() ? static_cast<options::SettingsStore&>(noStore) : iniStore;
-  ReadOnlyStore readOnly(store);
-  options::OutputOptions stored;
-  const options::LoadResult loaded = options::LoadOptions(r.saveOptions ? store : readOnly, stored);
-  options::OutputOptions chosen = ApplyRequest(r, stored);
-  if (r.saveOptions && !options::SaveOptions(store, chosen)) {
+  std::optional<options::IniSettingsStore> store;
+  if (!settingsPath.empty()) store.emplace(settingsPath);
+  const options::LoadedOptions loaded =
+      store ? options::LoadOptions(*store) : options::LoadedOptions();
+  const options::OutputOptions chosen = ApplyRequest(r, loaded.options);
+  if (r.saveOptions && !(store && options::SaveOptions(*store, chosen))) {
     std::fprintf(stderr, "yardledger-cli: could not store the options in %s\n",
                  settingsPath.empty() ? "(no settings folder)" : settingsPath.c_str());
     return 1;
@@ -280,12 +246,11 @@ int RunCli(int argc, char** argv) {
     if (r.saveOptions) {
       head = "Options stored in " + where + ":";
     } else {
-      head = loaded == options::LoadResult::kStored ? "Stored options (" + where + ")"
-             : loaded == options::LoadResult::kNone
+      head = loaded.result == options::LoadResult::kStored ? "Stored options (" + where + ")"
+             : loaded.result == options::LoadResult::kNone
                  ? "Default options (nothing stored in " + where + ")"
                  : "Default options (the value stored in " + where + " is not valid)";
-      if (options::EncodeOptionsText(chosen) != options::EncodeOptionsText(stored))
-        head += " with the command line's changes";
+      if (chosen != loaded.options) head += " with the command line's changes";
       head += ":";
     }
     std::printf("%s\n%s", head.c_str(), DescribeOptions(chosen, r.prefix).c_str());

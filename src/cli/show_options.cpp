@@ -8,8 +8,8 @@ namespace yl::cli {
 
 namespace {
 
-std::string Layout(bool separate) {
-  return separate ? "one file per game" : "one file";
+std::string Layout(options::FileLayout layout) {
+  return layout == options::FileLayout::kSeparateFiles ? "one file per game" : "one file";
 }
 
 std::string Parts(std::initializer_list<std::pair<bool, std::string>> parts) {
@@ -28,36 +28,50 @@ std::string Line(std::string_view label, std::string_view value) {
   return line + std::string(value) + "\n";
 }
 
+std::string_view ModeName(options::ReportMode mode) {
+  switch (mode) {
+    case options::ReportMode::kPerPlay:
+      return "per-play";
+    case options::ReportMode::kCumulative:
+      return "cumulative";
+    case options::ReportMode::kLeague:
+      return "league";
+    case options::ReportMode::kGame:
+      break;
+  }
+  return "game";
+}
+
+std::string_view EndingsName(options::LineEnds lineEnds) {
+  switch (lineEnds) {
+    case options::LineEnds::kMacintosh:
+      return "mac (CR)";
+    case options::LineEnds::kUnix:
+      return "unix (LF)";
+    case options::LineEnds::kWindows:
+      break;
+  }
+  return "windows (CR LF)";
+}
+
 }  // namespace
 
 std::string DescribeOptions(const options::OutputOptions& o, std::string_view prefixPath) {
-  // The same precedence as the report suffix when more than one is set.
-  const std::string mode = o.gameStats         ? "game"
-                           : o.cumulativeStats ? "cumulative"
-                           : o.leagueStats     ? "league"
-                           : o.perPlayStats    ? "per-play"
-                                               : "game";
-  const bool gameLike = mode == "game" || mode == "per-play";
-  const bool separate = mode == "per-play" ? o.perPlaySeparateFiles != 0 : o.separateFiles != 0;
   const std::string base = run::FolderOf(prefixPath) +
                            run::NameWithoutExtension(prefixPath).substr(0, run::kMaxPrefix) +
-                           std::string(run::ReportSuffix(o));
+                           std::string(run::ReportSuffix(o.mode));
   const std::string files =
-      gameLike && separate ? base + ".Vis@Hom, one per game (the teams' names)" : base;
+      o.SeparateFiles() ? base + ".Vis@Hom, one per game (the teams' names)" : base;
   const std::string leaders =
       o.leadersCount < 0 ? "leader tables of every player"
                          : "leader tables of " + std::to_string(o.leadersCount) + " players";
-  const std::string endings = o.fileFormat == options::kMacintosh ? "mac (CR)"
-                              : o.fileFormat == options::kUnix    ? "unix (LF)"
-                                                                  : "windows (CR LF)";
-  return Line("mode", mode) + Line("report files", files) +
-         Line("game mode", Layout(o.separateFiles != 0)) +
-         Line("per-play mode", Layout(o.perPlaySeparateFiles != 0)) +
-         Line("cumulative", Parts({{o.cumulativePlayerStats != 0, "player tables"},
-                                   {o.cumulativeTeamStats != 0, "team tables"}})) +
-         Line("league", Parts({{o.leagueTeamStats != 0, "team season reports, team tables"},
-                               {o.leagueLeaders != 0 && o.leadersCount != 0, leaders}})) +
-         Line("line endings", endings);
+  return Line("mode", ModeName(o.mode)) + Line("report files", files) +
+         Line("game mode", Layout(o.gameLayout)) + Line("per-play mode", Layout(o.perPlayLayout)) +
+         Line("cumulative", Parts({{o.cumulativePlayerTables, "player tables"},
+                                   {o.cumulativeTeamTables, "team tables"}})) +
+         Line("league", Parts({{o.leagueTeamTables, "team season reports, team tables"},
+                               {o.leagueLeaders && o.leadersCount != 0, leaders}})) +
+         Line("line endings", EndingsName(o.lineEnds));
 }
 
 }  // namespace yl::cli

@@ -21,10 +21,6 @@ namespace {
 using reports::FlushWriteBuffer;
 using reports::WriteString;
 
-bool GameMode(const options::OutputOptions& o) {
-  return !o.cumulativeStats && !o.leagueStats;
-}
-
 void WriteReports(CompileRun& run) {
   reports::WriteReports(run.report, {run.league, run.stats.scoring, run.stats.longest},
                         run.options);
@@ -90,7 +86,7 @@ CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) 
   compiled.homeName = game.home->name;
   compiled.score = game.score;
   // Every game starts an empty scoring summary.
-  if (run.options.gameStats || !run.tables.folder.empty())
+  if (run.options.mode == options::ReportMode::kGame || !run.tables.folder.empty())
     stats::ResetScoringSummary(run.stats.scoring);
   if (!CreditGame(run, game, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
   return compiled;
@@ -106,7 +102,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   for (const run::TeamFileRecord& teamFile : teamFiles)
     league::ReadTeamFile(run.league, run.errorLog, run.fileSystem, teamFile);
   reports::InitWriteBuffer(run.report);
-  run::OpenNextStatFile(run.outputFiles, o, reply);
+  run::OpenNextStatFile(run.outputFiles, o.mode, reply);
   // A per-play run writes its plays instead of its players and teams.
   run::TableFile* players = nullptr;
   run::TableFile* teams = nullptr;
@@ -114,7 +110,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   run::TableFile* scoring = nullptr;
   run.playsTable = nullptr;
   if (!run.tables.folder.empty()) {
-    if (o.perPlayStats) {
+    if (o.mode == options::ReportMode::kPerPlay) {
       run.playsTable = &run::CreateTableFile(run.tables, "plays");
       run::WriteTable(*run.playsTable, reports::PlaysCsvHeader());
     } else {
@@ -136,7 +132,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     const bool last = i + 1 == transcripts.size();
     run.control.platform.StepProgress(1, 25, record.name);
 
-    if (GameMode(o)) {
+    if (!o.SeasonMode()) {
       WriteString(run.report, record.name.substr(0, kMaxTranscriptName));
       WriteString(run.report, run.report.doubleLineEnd);
       const CompiledGame game = CompileTranscript(run, record);
@@ -153,7 +149,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
         run::WriteTable(*games, GamesRow(record, game));
         run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
       }
-      if (!o.perPlayStats) WriteReports(run);
+      if (o.mode == options::ReportMode::kGame) WriteReports(run);
       // The game's two teams: the first game also holds every team file's.
       if (players != nullptr) {
         const std::string gameTeams[] = {game.visitingName, game.homeName};
@@ -162,17 +158,14 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       }
       WriteString(run.report, run.report.doubleLineEnd);
       ReleaseGame(run);
-      if ((o.gameStats && o.separateFiles) || (o.perPlayStats && o.perPlaySeparateFiles)) {
+      if (o.SeparateFiles()) {
         FlushWriteBuffer(run.report);
         run::CloseStatFile(run.outputFiles);
-        run::RenameGameFile(run.outputFiles, o, game.visitingName, game.homeName);
-        if (!last) run::OpenNextStatFile(run.outputFiles, o, reply);
-      }
-      if ((o.gameStats && o.oneFile) || (o.perPlayStats && o.perPlayOneFile)) {
-        if (last) {
-          FlushWriteBuffer(run.report);
-          run::CloseStatFile(run.outputFiles);
-        }
+        run::RenameGameFile(run.outputFiles, o.mode, game.visitingName, game.homeName);
+        if (!last) run::OpenNextStatFile(run.outputFiles, o.mode, reply);
+      } else if (last) {
+        FlushWriteBuffer(run.report);
+        run::CloseStatFile(run.outputFiles);
       }
     } else {
       const CompiledGame game = CompileTranscript(run, record);
@@ -190,7 +183,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     }
   }
 
-  if (o.cumulativeStats || o.leagueStats) {
+  if (o.SeasonMode()) {
     WriteReports(run);
     if (players != nullptr) {
       run::WriteTable(*players, reports::PlayersCsvRows(run.league, ""));

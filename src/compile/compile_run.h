@@ -30,10 +30,10 @@ struct CompileRun {
       : control(frontEnd),
         options(chosen),
         fileSystem(faults),
-        errorLog(frontEnd, fileSystem, chosen.fileFormat),
+        errorLog(frontEnd, fileSystem, chosen.lineEnds),
         outputFiles(fileSystem),
         tables(fileSystem),
-        report(outputFiles.current, outputFiles.currentPath, chosen.fileFormat) {}
+        report(outputFiles.current, outputFiles.currentPath, chosen.lineEnds) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 

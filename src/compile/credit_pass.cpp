@@ -19,7 +19,7 @@ bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view n
     if (!play->noPlay) stats::AccumulatePlay(credit, *play);
     if (run.playsTable != nullptr && !play->noPlay)
       run::WriteTable(*run.playsTable, reports::PlaysCsvRow(name, *play));
-    if (run.options.perPlayStats) {
+    if (run.options.mode == options::ReportMode::kPerPlay) {
       reports::EchoPlay(run.report, game.extras, *play);
       reports::WriteReports(run.report, source, run.options);
       league::ReleaseAllPlayerStats(run.league);

@@ -1,8 +1,9 @@
-// The output options that steer a compile run, and their stored form: the
-// 28 bytes of the record as 56 hexadecimal digits.
+// The output options that steer a compile run: the report mode, the file
+// layout, which tables, the number of leaders and the line ends. Stored, they
+// are the 56 hexadecimal digits of a 28-byte record, which exists only in
+// output_options.cpp.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,44 +12,54 @@
 
 namespace yl::options {
 
-constexpr std::uint16_t kOptionsVersion = 20;
-constexpr std::size_t kOptionsBytes = 28;
-
-enum FileFormat : std::int32_t { kMacintosh = 0, kWindows = 1, kUnix = 2 };
-
-struct OutputOptions {
-  std::uint16_t version = kOptionsVersion;
-  std::uint8_t gameStats = 1;
-  std::uint8_t oneFile = 1;
-  std::uint8_t separateFiles = 0;
-  std::uint8_t cumulativeStats = 0;
-  std::uint8_t cumulativePlayerStats = 1;
-  std::uint8_t cumulativeTeamStats = 1;
-  std::uint8_t leagueStats = 0;
-  std::uint8_t leagueTeamStats = 1;
-  std::uint8_t leagueLeaders = 1;
-  std::int32_t leadersCount = 20;  // -1: every player
-  std::uint8_t perPlayStats = 0;
-  std::uint8_t perPlayOneFile = 0;
-  std::uint8_t perPlaySeparateFiles = 1;
-  std::int32_t fileFormat = kWindows;
-  // Reserved bytes (offsets 2-4, 14-15, 23) are kept as stored.
-  std::array<std::uint8_t, 6> reserved{};
+enum class ReportMode : std::uint8_t {
+  kGame,        // a report for every game
+  kPerPlay,     // a game's reports after every play
+  kCumulative,  // player and team tables of all the games together
+  kLeague,      // team season reports, team tables and the league leaders
 };
 
-void SetDefaultOptions(OutputOptions& options);
+enum class FileLayout : std::uint8_t { kOneFile, kSeparateFiles };
 
-// The line end of a file format: "\r", "\r\n" or "\n" for kMacintosh,
-// kWindows, kUnix (Windows for anything else).
-std::string_view LineEnding(std::int32_t fileFormat);
-// The same terminator twice: ends a line and leaves one empty line.
-std::string_view DoubleLineEnding(std::int32_t fileFormat);
+enum class LineEnds : std::uint8_t { kMacintosh, kWindows, kUnix };
 
-std::array<std::uint8_t, kOptionsBytes> EncodeOptionBytes(const OutputOptions& options);
-OutputOptions DecodeOptionBytes(const std::array<std::uint8_t, kOptionsBytes>& bytes);
+// A leaders count that lists every player.
+constexpr std::int32_t kEveryPlayer = -1;
 
-// The 56 lower-case hexadecimal digits of the record.
-std::string EncodeOptionsText(const OutputOptions& options);
+struct OutputOptions {
+  ReportMode mode = ReportMode::kGame;
+  // Each game mode keeps a layout of its own.
+  FileLayout gameLayout = FileLayout::kOneFile;
+  FileLayout perPlayLayout = FileLayout::kSeparateFiles;
+  // What the cumulative report holds.
+  bool cumulativePlayerTables = true;
+  bool cumulativeTeamTables = true;
+  // What the league report holds.
+  bool leagueTeamTables = true;
+  bool leagueLeaders = true;
+  std::int32_t leadersCount = 20;  // players per leader table, or kEveryPlayer
+  LineEnds lineEnds = LineEnds::kWindows;
+
+  bool operator==(const OutputOptions&) const = default;
+
+  // The season modes write their reports once, after the last game.
+  bool SeasonMode() const { return mode == ReportMode::kCumulative || mode == ReportMode::kLeague; }
+  // Whether every game of a game mode has a report file of its own.
+  bool SeparateFiles() const {
+    if (mode == ReportMode::kGame) return gameLayout == FileLayout::kSeparateFiles;
+    if (mode == ReportMode::kPerPlay) return perPlayLayout == FileLayout::kSeparateFiles;
+    return false;
+  }
+  // The league report's leader tables: wanted, and with room for a player.
+  bool LeaderTables() const {
+    return mode == ReportMode::kLeague && leagueLeaders && leadersCount != 0;
+  }
+};
+
+// "\r", "\r\n" or "\n"; and the same twice, which ends a line and leaves an
+// empty one.
+std::string_view LineEnding(LineEnds lineEnds);
+std::string_view DoubleLineEnding(LineEnds lineEnds);
 
 // A value the front ends keep beside the options under its own key (a
 // remembered folder, a window's size); no value removes the key. Values are
@@ -74,12 +85,26 @@ class SettingsStore {
   virtual bool WriteValues(const std::vector<StoredValue>& /*values*/) { return false; }
 };
 
-// How LoadOptions ended: the stored value was used, or why the defaults were
-// (nothing stored; a text of the wrong length or a wrong version, both of
-// which are deleted from the store).
+// How the stored text was read: its options were used, or why the defaults
+// were (nothing stored; a text of the wrong length or of another version).
 enum class LoadResult { kStored, kNone, kWrongLength, kWrongVersion };
 
-LoadResult LoadOptions(SettingsStore& store, OutputOptions& options);
-bool SaveOptions(SettingsStore& store, OutputOptions& options);
+struct LoadedOptions {
+  OutputOptions options;
+  LoadResult result = LoadResult::kNone;
+};
+
+// The options of a stored text (none: nothing stored). A text of the wrong
+// form gives the defaults.
+LoadedOptions DecodeOptionsText(const std::optional<std::string>& text);
+// The 56 lower-case hexadecimal digits of the record, byte for byte what
+// every earlier version wrote for the same choices (the record's reserved
+// bytes are zero).
+std::string EncodeOptionsText(const OutputOptions& options);
+
+// Reads the stored options; the store is not changed (a front end that
+// removes a value of the wrong form does so itself).
+LoadedOptions LoadOptions(SettingsStore& store);
+bool SaveOptions(SettingsStore& store, const OutputOptions& options);
 
 }  // namespace yl::options

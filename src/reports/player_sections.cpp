@@ -30,9 +30,9 @@ bool Qualifies(const league::PlayerRecord& player, const PlayerSection& section,
 
 void SortForSection(stats::PlayerOrder& players, const options::OutputOptions& o,
                     const PlayerSection& section) {
-  if (o.gameStats) {
+  if (o.mode == options::ReportMode::kGame) {
     stats::SortPlayersByStats(players, section.key, false);
-  } else if (o.cumulativeStats || o.leagueStats) {
+  } else if (o.SeasonMode()) {
     stats::SortPlayersByStats(players, section.key, true);
   }
   // The per-play mode lists the players as they stand.
@@ -98,7 +98,7 @@ void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
 void WritePlayerSections(ReportOutput& out, stats::PlayerOrder& players,
                          const options::OutputOptions& options, const league::TeamRecord* team) {
   for (const PlayerSection& section : PlayerSections()) {
-    if (section.leftOutInGameMode && options.gameStats) continue;
+    if (section.leftOutInGameMode && options.mode == options::ReportMode::kGame) continue;
     WritePlayerSection(out, players, options, section, team);
   }
 }

@@ -11,11 +11,11 @@
 namespace yl::reports {
 
 ReportOutput::ReportOutput(run::File& reportFile, const std::string& reportPath,
-                           std::int32_t fileFormat)
+                           options::LineEnds lineEnds)
     : file(reportFile),
       path(reportPath),
-      lineEnd(options::LineEnding(fileFormat)),
-      doubleLineEnd(options::DoubleLineEnding(fileFormat)) {}
+      lineEnd(options::LineEnding(lineEnds)),
+      doubleLineEnd(options::DoubleLineEnding(lineEnds)) {}
 
 void InitWriteBuffer(ReportOutput& out) {
   run::Allocating(run::ErrorKind::kReportBufferMemory,

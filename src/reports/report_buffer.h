@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "options/output_options.h"
 #include "run/file_layer.h"
 
 namespace yl::reports {
@@ -22,7 +23,7 @@ struct ReportBuffer {
 // run's current report file, which changes from game to game in the
 // separate-files layout) with its name for messages, and the line ends.
 struct ReportOutput {
-  ReportOutput(run::File& file, const std::string& path, std::int32_t fileFormat);
+  ReportOutput(run::File& file, const std::string& path, options::LineEnds lineEnds);
   ReportOutput(const ReportOutput&) = delete;
   ReportOutput& operator=(const ReportOutput&) = delete;
 

@@ -1,5 +1,5 @@
-// The report driver: the options decide which reports are written, in a fixed
-// order; each step's test stands on its own, so one call may write several.
+// The report driver: the report mode and its tables decide which reports are
+// written, in a fixed order.
 #include "reports/report_driver.h"
 
 #include "reports/game_report.h"
@@ -15,17 +15,26 @@ void WriteReports(ReportOutput& out, const ReportSource& source, const options::
   // call: each table sorts the order the one before it left.
   stats::PlayerOrder players = stats::PlayersInListOrder(source.league);
   stats::TeamOrder teams = stats::TeamsInListOrder(source.league);
-  if (o.gameStats) WriteGameStats(out, source.league, source.scoring);
-  if (o.gameStats || o.perPlayStats || (o.cumulativeStats && o.cumulativePlayerStats))
-    WritePlayerSections(out, players, o, nullptr);
-  if (o.cumulativeStats && o.cumulativeTeamStats) WriteTeamTables(out, teams);
-  if (o.leagueStats) {
-    if (o.leagueTeamStats) {
-      WriteTeamSeasonReports(out, teams, players, o);
-      WriteTeamTables(out, teams);
-    }
-    if (o.leagueLeaders && o.leadersCount != 0)
-      WriteLeagueLeaders(out, players, source.longest, o.leadersCount);
+  using options::ReportMode;
+  switch (o.mode) {
+    case ReportMode::kGame:
+      WriteGameStats(out, source.league, source.scoring);
+      WritePlayerSections(out, players, o, nullptr);
+      break;
+    case ReportMode::kPerPlay:
+      WritePlayerSections(out, players, o, nullptr);
+      break;
+    case ReportMode::kCumulative:
+      if (o.cumulativePlayerTables) WritePlayerSections(out, players, o, nullptr);
+      if (o.cumulativeTeamTables) WriteTeamTables(out, teams);
+      break;
+    case ReportMode::kLeague:
+      if (o.leagueTeamTables) {
+        WriteTeamSeasonReports(out, teams, players, o);
+        WriteTeamTables(out, teams);
+      }
+      if (o.LeaderTables()) WriteLeagueLeaders(out, players, source.longest, o.leadersCount);
+      break;
   }
 }
 

@@ -59,8 +59,8 @@ void Append(ErrorLog& log, std::string_view text) {
 
 }  // namespace
 
-ErrorLog::ErrorLog(Platform& frontEnd, FileSystem& system, std::int32_t fileFormat)
-    : platform(frontEnd), fileSystem(system), lineEnd(options::LineEnding(fileFormat)) {}
+ErrorLog::ErrorLog(Platform& frontEnd, FileSystem& system, options::LineEnds lineEnds)
+    : platform(frontEnd), fileSystem(system), lineEnd(options::LineEnding(lineEnds)) {}
 
 void InitErrorLog(ErrorLog& log) {
   log.declined = false;

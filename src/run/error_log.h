@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "options/output_options.h"
 #include "run/errors.h"
 #include "run/file_layer.h"
 #include "run/platform.h"
@@ -21,7 +22,7 @@ constexpr std::size_t kMaxOffendingText = 499;  // the longest line a transcript
 // The log of one run: it writes its line ends and asks for its file through
 // the run's platform.
 struct ErrorLog {
-  ErrorLog(Platform& platform, FileSystem& fileSystem, std::int32_t fileFormat);
+  ErrorLog(Platform& platform, FileSystem& fileSystem, options::LineEnds lineEnds);
   ErrorLog(const ErrorLog&) = delete;
   ErrorLog& operator=(const ErrorLog&) = delete;
 

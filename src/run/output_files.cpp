@@ -22,11 +22,17 @@ PrefixReply MakePrefixReply(std::string_view path) {
   return PrefixReply{std::string(path), NameWithoutExtension(path)};
 }
 
-std::string_view ReportSuffix(const options::OutputOptions& o) {
-  if (o.gameStats) return ".GS";
-  if (o.cumulativeStats) return ".CS";
-  if (o.leagueStats) return ".LL";
-  if (o.perPlayStats) return ".SD";
+std::string_view ReportSuffix(options::ReportMode mode) {
+  switch (mode) {
+    case options::ReportMode::kCumulative:
+      return ".CS";
+    case options::ReportMode::kLeague:
+      return ".LL";
+    case options::ReportMode::kPerPlay:
+      return ".SD";
+    case options::ReportMode::kGame:
+      break;
+  }
   return ".GS";
 }
 
@@ -40,10 +46,9 @@ std::string FileNameSafe(std::string_view text) {
   return safe;
 }
 
-void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
-                      const PrefixReply& reply) {
+void OpenNextStatFile(OutputFiles& files, options::ReportMode mode, const PrefixReply& reply) {
   files.filePrefix = Cut(reply.prefix, kMaxPrefix);
-  const std::string suffix(ReportSuffix(options));
+  const std::string suffix(ReportSuffix(mode));
   const std::string stem = suffix + ".";
   const std::string folder = FolderOf(reply.path);
   std::string path = folder + files.filePrefix + suffix;
@@ -68,13 +73,13 @@ void CloseStatFile(OutputFiles& files) {
     FailOnFile(ErrorKind::kReportClose, files.currentPath, error);
 }
 
-void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
-                    std::string_view visiting, std::string_view home) {
+void RenameGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
+                    std::string_view home) {
   if (files.paths.empty()) return;
   std::string& last = files.paths.back();
   const std::string teams =
       FileNameSafe(visiting.substr(0, 3)) + "@" + FileNameSafe(home.substr(0, 3));
-  const std::string stem = options.gameStats ? ".GS." : ".SD.";
+  const std::string stem = std::string(ReportSuffix(mode)) + ".";
   const std::string folder = FolderOf(last);
   const auto room = [&](std::size_t added) {
     return static_cast<long>(kMaxNumberedName) - static_cast<long>(added);

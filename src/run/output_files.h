@@ -42,18 +42,17 @@ struct OutputFiles {
   std::vector<std::string> paths;  // every report file of the run, in creation order
 };
 
-// ".GS", ".CS", ".LL" or ".SD": the first report kind the options select.
-std::string_view ReportSuffix(const options::OutputOptions& options);
+// ".GS", ".CS", ".LL" or ".SD": the report mode's suffix.
+std::string_view ReportSuffix(options::ReportMode mode);
 
 // A file name made from a team name: bytes the file system refuses or that
 // would change the folder become "_".
 std::string FileNameSafe(std::string_view text);
 
-void OpenNextStatFile(OutputFiles& files, const options::OutputOptions& options,
-                      const PrefixReply& reply);
+void OpenNextStatFile(OutputFiles& files, options::ReportMode mode, const PrefixReply& reply);
 void CloseStatFile(OutputFiles& files);
-void RenameGameFile(OutputFiles& files, const options::OutputOptions& options,
-                    std::string_view visiting, std::string_view home);
+void RenameGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
+                    std::string_view home);
 void DeleteStatFiles(OutputFiles& files);
 // After a fatal alert: closes the current file and deletes every report file
 // of the run, as Stop does, without reporting anything.

@@ -52,8 +52,13 @@ int main(int argc, char** argv) {
   NoSettingsStore noStore;
   yl::options::SettingsStore& store =
       settingsPath.empty() ? static_cast<yl::options::SettingsStore&>(noStore) : iniStore;
-  yl::options::OutputOptions options;
-  yl::options::LoadOptions(store, options);
+  const yl::options::LoadedOptions loaded = yl::options::LoadOptions(store);
+  // A stored value of the wrong form is removed rather than read again at
+  // every start.
+  if (loaded.result == yl::options::LoadResult::kWrongLength ||
+      loaded.result == yl::options::LoadResult::kWrongVersion)
+    store.DeleteOptions();
+  yl::options::OutputOptions options = loaded.options;
 
   yl::shell::QtDialogs dialogs;
   yl::shell::ShellPlatform platform(dialogs);

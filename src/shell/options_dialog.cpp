@@ -84,11 +84,15 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   };
 
   // Made in the tab order.
-  c.gameStats = radio(tr("Game Stats"), copy_.gameStats);
-  c.oneFile = radio(tr("Output to One File"), copy_.oneFile);
-  c.separateFiles = radio(tr("Output to Separate Files"), copy_.separateFiles);
-  c.leagueStats = radio(tr("League Stats"), copy_.leagueStats);
-  c.leagueTeamStats = check(tr("Team Stats"), copy_.leagueTeamStats);
+  using options::FileLayout;
+  using options::LineEnds;
+  using options::ReportMode;
+  c.gameStats = radio(tr("Game Stats"), copy_.mode == ReportMode::kGame);
+  c.oneFile = radio(tr("Output to One File"), copy_.gameLayout == FileLayout::kOneFile);
+  c.separateFiles =
+      radio(tr("Output to Separate Files"), copy_.gameLayout == FileLayout::kSeparateFiles);
+  c.leagueStats = radio(tr("League Stats"), copy_.mode == ReportMode::kLeague);
+  c.leagueTeamStats = check(tr("Team Stats"), copy_.leagueTeamTables);
   c.leagueLeaders = check(tr("League Leaders"), copy_.leagueLeaders);
   c.topLabel = new QLabel(tr("Top"), this);
   c.top = new QLineEdit(QString::number(copy_.leadersCount), this);
@@ -96,16 +100,15 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
                          c.top->fontMetrics().averageCharWidth() * 2);
   c.topLabel->setBuddy(c.top);
   c.playersLabel = new QLabel(tr("Players"), this);
-  c.cumulativeStats = radio(tr("Cumulative Stats"), copy_.cumulativeStats);
-  c.cumulativePlayerStats = check(tr("Player Stats"), copy_.cumulativePlayerStats);
-  c.cumulativeTeamStats = check(tr("Team Stats"), copy_.cumulativeTeamStats);
+  c.cumulativeStats = radio(tr("Cumulative Stats"), copy_.mode == ReportMode::kCumulative);
+  c.cumulativePlayerStats = check(tr("Player Stats"), copy_.cumulativePlayerTables);
+  c.cumulativeTeamStats = check(tr("Team Stats"), copy_.cumulativeTeamTables);
   auto* format = new QGroupBox(tr("File Format"), this);
-  c.macintoshFormat = radio(tr("Macintosh"), copy_.fileFormat == options::kMacintosh);
-  c.windowsFormat = radio(tr("Windows"), copy_.fileFormat == options::kWindows);
-  c.unixFormat = radio(tr("Unix"), copy_.fileFormat == options::kUnix);
+  c.macintoshFormat = radio(tr("Macintosh"), copy_.lineEnds == LineEnds::kMacintosh);
+  c.windowsFormat = radio(tr("Windows"), copy_.lineEnds == LineEnds::kWindows);
+  c.unixFormat = radio(tr("Unix"), copy_.lineEnds == LineEnds::kUnix);
   c.csvTables = check(tr("Also write CSV tables"), Remembered(store_).CsvTables());
-  c.csvTables->setToolTip(
-      tr("The figures as CSV tables, beside the report files"));
+  c.csvTables->setToolTip(tr("The figures as CSV tables, beside the report files"));
   c.ok = new QPushButton(tr("OK"), this);
   c.ok->setDefault(true);
   c.cancel = new QPushButton(tr("Cancel"), this);
@@ -162,29 +165,25 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   layouts->addButton(c.oneFile);
   layouts->addButton(c.separateFiles);
   formats_ = new QButtonGroup(this);
-  formats_->addButton(c.macintoshFormat, options::kMacintosh);
-  formats_->addButton(c.windowsFormat, options::kWindows);
-  formats_->addButton(c.unixFormat, options::kUnix);
+  formats_->addButton(c.macintoshFormat, static_cast<int>(LineEnds::kMacintosh));
+  formats_->addButton(c.windowsFormat, static_cast<int>(LineEnds::kWindows));
+  formats_->addButton(c.unixFormat, static_cast<int>(LineEnds::kUnix));
 
   connect(c.ok, &QPushButton::clicked, this, &OutputOptionsDialog::accept);
   connect(c.cancel, &QPushButton::clicked, this, &OutputOptionsDialog::reject);
   connect(reports, &QButtonGroup::buttonClicked, this, &OutputOptionsDialog::ChooseReport);
-  connect(c.oneFile, &QAbstractButton::clicked, this, [this] {
-    copy_.oneFile = 1;
-    copy_.separateFiles = 0;
-  });
-  connect(c.separateFiles, &QAbstractButton::clicked, this, [this] {
-    copy_.oneFile = 0;
-    copy_.separateFiles = 1;
-  });
+  connect(c.oneFile, &QAbstractButton::clicked, this,
+          [this] { copy_.gameLayout = options::FileLayout::kOneFile; });
+  connect(c.separateFiles, &QAbstractButton::clicked, this,
+          [this] { copy_.gameLayout = options::FileLayout::kSeparateFiles; });
   ApplyEnablingRule();
 }
 
 void OutputOptionsDialog::ChooseReport(QAbstractButton* report) {
   const Controls& c = controls_;
-  copy_.gameStats = report == c.gameStats ? 1 : 0;
-  copy_.leagueStats = report == c.leagueStats ? 1 : 0;
-  copy_.cumulativeStats = report == c.cumulativeStats ? 1 : 0;
+  copy_.mode = report == c.gameStats     ? options::ReportMode::kGame
+               : report == c.leagueStats ? options::ReportMode::kLeague
+                                         : options::ReportMode::kCumulative;
   ApplyEnablingRule();
 }
 
@@ -192,23 +191,24 @@ void OutputOptionsDialog::ChooseReport(QAbstractButton* report) {
 // stay as they are for later.
 void OutputOptionsDialog::ApplyEnablingRule() {
   const Controls& c = controls_;
+  using options::ReportMode;
   for (QWidget* control : {c.oneFile, c.separateFiles})
-    control->setEnabled(copy_.gameStats != 0);
+    control->setEnabled(copy_.mode == ReportMode::kGame);
   for (QWidget* control : {c.cumulativePlayerStats, c.cumulativeTeamStats})
-    control->setEnabled(copy_.cumulativeStats != 0);
+    control->setEnabled(copy_.mode == ReportMode::kCumulative);
   for (QWidget* control : std::initializer_list<QWidget*>{c.leagueTeamStats, c.leagueLeaders, c.top,
                                                           c.topLabel, c.playersLabel})
-    control->setEnabled(copy_.leagueStats != 0);
+    control->setEnabled(copy_.mode == ReportMode::kLeague);
 }
 
 void OutputOptionsDialog::accept() {
   const Controls& c = controls_;
-  copy_.oneFile = c.oneFile->isChecked() ? 1 : 0;
-  copy_.separateFiles = c.separateFiles->isChecked() ? 1 : 0;
-  copy_.cumulativePlayerStats = c.cumulativePlayerStats->isChecked() ? 1 : 0;
-  copy_.cumulativeTeamStats = c.cumulativeTeamStats->isChecked() ? 1 : 0;
-  copy_.leagueTeamStats = c.leagueTeamStats->isChecked() ? 1 : 0;
-  copy_.leagueLeaders = c.leagueLeaders->isChecked() ? 1 : 0;
+  copy_.gameLayout = c.separateFiles->isChecked() ? options::FileLayout::kSeparateFiles
+                                                  : options::FileLayout::kOneFile;
+  copy_.cumulativePlayerTables = c.cumulativePlayerStats->isChecked();
+  copy_.cumulativeTeamTables = c.cumulativeTeamStats->isChecked();
+  copy_.leagueTeamTables = c.leagueTeamStats->isChecked();
+  copy_.leagueLeaders = c.leagueLeaders->isChecked();
 
   const TopNumber top = ReadTopNumber(c.top->text());
   if (top.verdict != TopNumber::kNumber) {
@@ -222,8 +222,7 @@ void OutputOptionsDialog::accept() {
     return;
   }
   copy_.leadersCount = top.value;
-  // With no format chosen (a stored value out of range) the stored one stays.
-  if (formats_->checkedId() >= 0) copy_.fileFormat = formats_->checkedId();
+  copy_.lineEnds = static_cast<options::LineEnds>(formats_->checkedId());
 
   options_ = copy_;
   // The tick is kept apart from the stored options record.

@@ -113,7 +113,7 @@ PlayerRecord* LastRecoverer(const CurrentPlay& play) {
 
 void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, std::int16_t yards) {
   const options::OutputOptions& o = game.options;
-  if (o.leagueStats && o.leagueLeaders && player != nullptr)
+  if (o.mode == options::ReportMode::kLeague && o.leagueLeaders && player != nullptr)
     enter(game.stats.longest, o.leadersCount, player, yards);
 }
 

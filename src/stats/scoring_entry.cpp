@@ -25,7 +25,7 @@ std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, S
 
 void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind,
                      PlayerRecord* player, bool append) {
-  if (!game.options.gameStats && !game.scoringForTables) return;
+  if (game.options.mode != options::ReportMode::kGame && !game.scoringForTables) return;
   ScoringSummary& summary = game.stats.scoring;
   if (summary.appendNext || summary.current == nullptr)
     summary.current = CreateScoringDrive(summary);

@@ -490,35 +490,32 @@ TEST_F(CliFixture, CompilesTheGoldenSeasonInLeagueAndCumulativeMode) {
 
 TEST(ApplyRequest, LaysTheCommandLineOverTheStoredOptions) {
   options::OutputOptions stored;
-  stored.oneFile = 0;
-  stored.separateFiles = 1;
-  stored.fileFormat = options::kMacintosh;
+  stored.gameLayout = options::FileLayout::kSeparateFiles;
+  stored.lineEnds = options::LineEnds::kMacintosh;
   CliRequest request;
   options::OutputOptions o = ApplyRequest(request, stored);
-  EXPECT_EQ(o.separateFiles, 1);  // nothing given: the stored layout stands
-  EXPECT_EQ(o.fileFormat, options::kMacintosh);
+  EXPECT_EQ(o, stored);  // nothing given: the stored options stand
   request.mode = "game";
   o = ApplyRequest(request, stored);
-  EXPECT_EQ(o.oneFile, 1);
-  EXPECT_EQ(o.separateFiles, 0);
+  EXPECT_EQ(o.gameLayout, options::FileLayout::kOneFile);
   request.mode = "league";
   request.noTeamStats = true;
   request.noLeaders = true;
   request.leaders = -1;
   o = ApplyRequest(request, stored);
-  EXPECT_EQ(o.gameStats + o.cumulativeStats * 2 + o.leagueStats * 4, 4);
-  EXPECT_EQ(o.leagueTeamStats, 0);
-  EXPECT_EQ(o.cumulativeTeamStats, 0);
-  EXPECT_EQ(o.leagueLeaders, 0);
-  EXPECT_EQ(o.leadersCount, -1);
+  EXPECT_EQ(o.mode, options::ReportMode::kLeague);
+  EXPECT_FALSE(o.leagueTeamTables);
+  EXPECT_FALSE(o.cumulativeTeamTables);
+  EXPECT_FALSE(o.leagueLeaders);
+  EXPECT_EQ(o.leadersCount, options::kEveryPlayer);
+  EXPECT_EQ(o.lineEnds, options::LineEnds::kMacintosh);
   request = CliRequest();
   request.perPlay = true;
   request.separateFiles = true;
   o = ApplyRequest(request, stored);
-  EXPECT_EQ(o.perPlayStats, 1);
-  EXPECT_EQ(o.gameStats, 0);
-  EXPECT_EQ(o.perPlaySeparateFiles, 1);
-  EXPECT_EQ(o.perPlayOneFile, 0);
+  EXPECT_EQ(o.mode, options::ReportMode::kPerPlay);
+  EXPECT_EQ(o.perPlayLayout, options::FileLayout::kSeparateFiles);
+  EXPECT_EQ(o.gameLayout, stored.gameLayout);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ TEST_P(BadInputTest, HasItsOutcome) {
   test::FakePlatform platform;
   platform.saveAnswer = dir.File("out/log");
   options::OutputOptions options;
-  options.fileFormat = options::kUnix;
+  options.lineEnds = options::LineEnds::kUnix;
   CompileRun run(platform, options);
   const run::TransRecord record = run::MakeInputFileRecord(dir.Write("T.txt", input.text()));
   CompileStats(run, {record}, {}, run::MakePrefixReply(dir.File("out/R")));
@@ -182,7 +182,7 @@ TEST(BadInputLineEnds, GiveTheSameReportAsLineFeeds) {
   for (int i = 0; i < 3; ++i) {
     test::FakePlatform platform;
     options::OutputOptions options;
-    options.fileFormat = options::kUnix;
+    options.lineEnds = options::LineEnds::kUnix;
     CompileRun run(platform, options);
     const std::string prefix = "R" + std::to_string(i);
     CompileStats(run, {run::MakeInputFileRecord(dir.Write("game.txt", texts[i]))}, {},

@@ -26,7 +26,7 @@ struct DriverFixture : testing::Test {
   std::vector<run::TransRecord> transcripts;
   std::vector<run::TeamFileRecord> teams;
 
-  DriverFixture() { options.fileFormat = options::kUnix; }
+  DriverFixture() { options.lineEnds = options::LineEnds::kUnix; }
 
   void AddGame(const std::string& name, const std::string& text) {
     transcripts.push_back(run::MakeInputFileRecord(dir.Write(name + ".txt", text)));
@@ -70,10 +70,8 @@ TEST_F(DriverFixture, GameModeOneFileHoldsEveryGame) {
 }
 
 TEST_F(DriverFixture, PerPlayModeEchoesEveryPlay) {
-  options.gameStats = 0;
-  options.perPlayStats = 1;
-  options.perPlayOneFile = 1;
-  options.perPlaySeparateFiles = 0;
+  options.mode = options::ReportMode::kPerPlay;
+  options.perPlayLayout = options::FileLayout::kOneFile;
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   auto run = Run();
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.SD"});
@@ -128,8 +126,7 @@ TEST_F(DriverFixture, ProgressIsStartedSteppedAndEnded) {
 }
 
 TEST_F(DriverFixture, SeparateFilesCarryTheTeamsAndLeaveNoEmptyFile) {
-  options.oneFile = 0;
-  options.separateFiles = 1;
+  options.gameLayout = options::FileLayout::kSeparateFiles;
   AddThreeGames();
   auto run = Run();
   EXPECT_EQ(OutNames(),
@@ -220,8 +217,7 @@ TEST_P(RejectedGameTest, TeamsOfARejectedGameAreNotInTheNextGame) {
 INSTANTIATE_TEST_SUITE_P(AfterTheFirstLineOrAfterPlays, RejectedGameTest, testing::Bool());
 
 TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
-  options.gameStats = 0;
-  options.cumulativeStats = 1;
+  options.mode = options::ReportMode::kCumulative;
   AddThreeGames();
   AddGame("G4", test::SmallGame("Bears", "Rams"));
   int teamsSeen = 0;
@@ -240,8 +236,7 @@ TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
 }
 
 TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
-  options.gameStats = 0;
-  options.leagueStats = 1;
+  options.mode = options::ReportMode::kLeague;
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
@@ -274,8 +269,7 @@ TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
 }
 
 TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
-  options.oneFile = 0;
-  options.separateFiles = 1;
+  options.gameLayout = options::FileLayout::kSeparateFiles;
   AddGame("G1", "bad first line\n");  // an entry in the error log
   AddGame("G2", test::SmallGame("Bears", "Lions"));
   AddGame("G3", test::SmallGame("Eagles", "Giants"));
@@ -307,8 +301,7 @@ TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
 }
 
 TEST_F(DriverFixture, ARunNumbersItsFilesAroundTheUsersFiles) {
-  options.oneFile = 0;
-  options.separateFiles = 1;
+  options.gameLayout = options::FileLayout::kSeparateFiles;
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   AddGame("G2", test::SmallGame("Eagles", "Giants"));
   ::mkdir(dir.File("out").c_str(), 0755);
@@ -361,8 +354,7 @@ TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
 // Between the games of a league run every player's team is opened again,
 // those from team files too, so that the next game may give him another.
 TEST_F(DriverFixture, LeagueModeReopensEveryPlayersTeamAfterEachGame) {
-  options.gameStats = 0;
-  options.leagueStats = 1;
+  options.mode = options::ReportMode::kLeague;
   teams.push_back(run::MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   AddGame("G2", test::SmallGame("Eagles", "Giants"));

@@ -26,27 +26,24 @@ constexpr const char* kRun =
     "#33-Carter took the hand-off... #91-Brooks took him down.  \n"
     "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n";
 
-options::OutputOptions Mode(bool game, bool cumulative, bool league, bool perPlay) {
+options::OutputOptions Mode(options::ReportMode mode) {
   options::OutputOptions o;
-  o.fileFormat = options::kUnix;
-  o.gameStats = game ? 1 : 0;
-  o.cumulativeStats = cumulative ? 1 : 0;
-  o.leagueStats = league ? 1 : 0;
-  o.perPlayStats = perPlay ? 1 : 0;
+  o.lineEnds = options::LineEnds::kUnix;
+  o.mode = mode;
   return o;
 }
 
 struct TranscriptFixture : testing::Test {
   test::FakePlatform platform;
   test::TempDir dir;
-  options::OutputOptions options = Mode(true, false, false, false);
+  options::OutputOptions options = Mode(options::ReportMode::kGame);
 
   // A run whose report output goes to a file of its own.
   std::unique_ptr<CompileRun> Start() {
     auto run = std::make_unique<CompileRun>(platform, options);
     run::InitErrorLog(run->errorLog);
     reports::InitWriteBuffer(run->report);
-    run::OpenNextStatFile(run->outputFiles, options, run::MakePrefixReply(dir.File("R")));
+    run::OpenNextStatFile(run->outputFiles, options.mode, run::MakePrefixReply(dir.File("R")));
     return run;
   }
   CompiledGame Compile(CompileRun& run, const std::string& text) {
@@ -133,7 +130,7 @@ TEST_P(SameReadingTest, AsInGameMode) {
   std::string game = test::SmallGame("Bears", "Lions");
   const std::string quarter = "The first quarter is over.";
   game.replace(game.find(quarter), quarter.size(), "The first half is over.");
-  options = Mode(true, false, false, false);
+  options = Mode(options::ReportMode::kGame);
   auto reference = Start();
   Compile(*reference, game);
   const std::vector<std::string> steps = platform.calls;
@@ -148,20 +145,23 @@ TEST_P(SameReadingTest, AsInGameMode) {
   EXPECT_EQ(platform.calls, steps);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, SameReadingTest,
-    testing::Values(Mode(false, true, false, false), Mode(false, false, true, false),
-                    Mode(false, false, false, true)),
-    [](const auto& paramInfo) {
-      const options::OutputOptions& o = paramInfo.param;
-      return std::string(o.cumulativeStats ? "Cumulative" : o.leagueStats ? "League" : "PerPlay");
-    });
+INSTANTIATE_TEST_SUITE_P(Modes, SameReadingTest,
+                         testing::Values(Mode(options::ReportMode::kCumulative),
+                                         Mode(options::ReportMode::kLeague),
+                                         Mode(options::ReportMode::kPerPlay)),
+                         [](const auto& paramInfo) {
+                           const options::OutputOptions& o = paramInfo.param;
+                           return std::string(o.mode == options::ReportMode::kCumulative
+                                                  ? "Cumulative"
+                                              : o.mode == options::ReportMode::kLeague ? "League"
+                                                                                       : "PerPlay");
+                         });
 
 // A fatal alert in the middle of a league run: the second transcript fills
 // the error log's buffer, whose file cannot be written. The run ends there,
 // and the front end's cleanup closes what it holds open.
 TEST_F(TranscriptFixture, AFatalAlertMidRunLeavesTheRunReadyForCleanup) {
-  options = Mode(false, false, true, false);
+  options = Mode(options::ReportMode::kLeague);
   std::string bad = kFirst;
   for (int i = 0; i < 40; ++i)
     bad += "Whatever happened next, nobody could tell what it was about...\n";

@@ -45,39 +45,18 @@ struct ModeCase {
 const ModeCase kModes[] = {
     {"GameOneFile", [](options::OutputOptions&) {}},
     {"GameSeparateFiles",
-     [](options::OutputOptions& o) {
-       o.oneFile = 0;
-       o.separateFiles = 1;
-     }},
-    {"Cumulative",
-     [](options::OutputOptions& o) {
-       o.gameStats = 0;
-       o.cumulativeStats = 1;
-     }},
-    {"League",
-     [](options::OutputOptions& o) {
-       o.gameStats = 0;
-       o.leagueStats = 1;
-     }},
+     [](options::OutputOptions& o) { o.gameLayout = options::FileLayout::kSeparateFiles; }},
+    {"Cumulative", [](options::OutputOptions& o) { o.mode = options::ReportMode::kCumulative; }},
+    {"League", [](options::OutputOptions& o) { o.mode = options::ReportMode::kLeague; }},
     {"PerPlay",
      [](options::OutputOptions& o) {
-       o.gameStats = 0;
-       o.perPlayStats = 1;
-       o.perPlayOneFile = 1;
-       o.perPlaySeparateFiles = 0;
+       o.mode = options::ReportMode::kPerPlay;
+       o.perPlayLayout = options::FileLayout::kOneFile;
      }},
     {"GameWithTables", [](options::OutputOptions&) {}, true},
-    {"LeagueWithTables",
-     [](options::OutputOptions& o) {
-       o.gameStats = 0;
-       o.leagueStats = 1;
-     },
+    {"LeagueWithTables", [](options::OutputOptions& o) { o.mode = options::ReportMode::kLeague; },
      true},
-    {"PerPlayWithTables",
-     [](options::OutputOptions& o) {
-       o.gameStats = 0;
-       o.perPlayStats = 1;
-     },
+    {"PerPlayWithTables", [](options::OutputOptions& o) { o.mode = options::ReportMode::kPerPlay; },
      true},
 };
 
@@ -129,7 +108,7 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       test::FakePlatform platform;
       platform.saveAnswer = dir.File("out/ErrorLog");
       options::OutputOptions options;
-      options.fileFormat = options::kUnix;
+      options.lineEnds = options::LineEnds::kUnix;
       GetParam().set(options);
       NthCallFails fault(op.op, nth, op.error);
       CompileRun run(platform, options, &fault);

@@ -42,7 +42,7 @@ std::string Golden(const GoldenGame& game, const char* file, std::string_view eo
 
 struct GoldenCase {
   const char* label;
-  std::int32_t fileFormat;
+  options::LineEnds lineEnds;
   const char* eol;
   bool separateFiles;
 };
@@ -64,9 +64,9 @@ TEST_P(GoldenTest, GameReportsMatchTheHandCheckedFiles) {
   ::mkdir(dir.File("out").c_str(), 0755);
   test::FakePlatform platform;
   options::OutputOptions options;
-  options.fileFormat = c.fileFormat;
-  options.oneFile = c.separateFiles ? 0 : 1;
-  options.separateFiles = c.separateFiles ? 1 : 0;
+  options.lineEnds = c.lineEnds;
+  options.gameLayout =
+      c.separateFiles ? options::FileLayout::kSeparateFiles : options::FileLayout::kOneFile;
   CompileRun run(platform, options);
   CompileStats(run, transcripts, {}, run::MakePrefixReply(dir.File("out/week3")));
 
@@ -92,12 +92,13 @@ TEST_P(GoldenTest, GameReportsMatchTheHandCheckedFiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     LineEndsAndFiles, GoldenTest,
-    testing::Values(GoldenCase{"UnixOneFile", options::kUnix, "\n", false},
-                    GoldenCase{"UnixSeparateFiles", options::kUnix, "\n", true},
-                    GoldenCase{"WindowsOneFile", options::kWindows, "\r\n", false},
-                    GoldenCase{"WindowsSeparateFiles", options::kWindows, "\r\n", true},
-                    GoldenCase{"MacintoshOneFile", options::kMacintosh, "\r", false},
-                    GoldenCase{"MacintoshSeparateFiles", options::kMacintosh, "\r", true}),
+    testing::Values(GoldenCase{"UnixOneFile", options::LineEnds::kUnix, "\n", false},
+                    GoldenCase{"UnixSeparateFiles", options::LineEnds::kUnix, "\n", true},
+                    GoldenCase{"WindowsOneFile", options::LineEnds::kWindows, "\r\n", false},
+                    GoldenCase{"WindowsSeparateFiles", options::LineEnds::kWindows, "\r\n", true},
+                    GoldenCase{"MacintoshOneFile", options::LineEnds::kMacintosh, "\r", false},
+                    GoldenCase{"MacintoshSeparateFiles", options::LineEnds::kMacintosh, "\r",
+                               true}),
     [](const testing::TestParamInfo<GoldenCase>& paramInfo) { return paramInfo.param.label; });
 
 }  // namespace

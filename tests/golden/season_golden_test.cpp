@@ -26,10 +26,7 @@ struct SeasonGolden : testing::Test {
   test::TempDir dir;
   options::OutputOptions options;
 
-  SeasonGolden() {
-    options.gameStats = 0;
-    options.fileFormat = options::kUnix;
-  }
+  SeasonGolden() { options.lineEnds = options::LineEnds::kUnix; }
 
   // The report file of the season compiled with the options.
   std::string Compile() {
@@ -58,8 +55,8 @@ std::string Between(const std::string& text, const std::string& from, const std:
 }
 
 TEST_F(SeasonGolden, LeagueModeWritesTheSeasonReportsThenTheTeamTables) {
-  options.leagueStats = 1;
-  options.leagueLeaders = 0;
+  options.mode = options::ReportMode::kLeague;
+  options.leagueLeaders = false;
   const std::string report = Compile();
   // Teams by name, each report opening with its record line.
   const std::vector<std::string> records = {
@@ -81,12 +78,12 @@ TEST_F(SeasonGolden, LeagueModeWritesTheSeasonReportsThenTheTeamTables) {
 }
 
 TEST_F(SeasonGolden, CumulativeModeTablesAreTheLeagueTables) {
-  options.cumulativeStats = 1;
-  options.cumulativePlayerStats = 0;
+  options.mode = options::ReportMode::kCumulative;
+  options.cumulativePlayerTables = false;
   EXPECT_EQ(Compile(), Expected("team-tables"));
 
   // With the player sections of every player ahead of them.
-  options.cumulativePlayerStats = 1;
+  options.cumulativePlayerTables = true;
   const std::string report = Compile();
   const std::string tables = Expected("team-tables");
   EXPECT_EQ(report.rfind("---Passing Stats", 0), 0u);

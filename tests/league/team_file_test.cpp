@@ -39,7 +39,7 @@ struct TeamFileFixture : testing::Test {
   test::FakePlatform platform;
   League league;
   run::FileSystem files;
-  run::ErrorLog log{platform, files, options::kUnix};
+  run::ErrorLog log{platform, files, options::LineEnds::kUnix};
   test::TempDir dir;
 
   TeamFileFixture() { run::InitErrorLog(log); }

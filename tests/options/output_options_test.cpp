@@ -37,104 +37,98 @@ class MemoryStore : public SettingsStore {
 };
 
 TEST(OutputOptions, DefaultsEncodeToTheKnownDigits) {
-  OutputOptions options;
-  options.leadersCount = 7;
-  SetDefaultOptions(options);
-  EXPECT_EQ(EncodeOptionsText(options), kDefaultDigits);
+  EXPECT_EQ(EncodeOptionsText(OutputOptions()), kDefaultDigits);
 }
 
-TEST(OutputOptions, NothingStoredGivesDefaultsAndWritesNothing) {
-  MemoryStore store;
+TEST(OutputOptions, RoundTripKeepsEveryChoice) {
   OutputOptions options;
-  options.gameStats = 0;
-  EXPECT_EQ(LoadOptions(store, options), LoadResult::kNone);
-  EXPECT_EQ(EncodeOptionsText(options), kDefaultDigits);
-  EXPECT_EQ(store.writes + store.deletes, 0);
-}
-
-TEST(OutputOptions, RoundTripKeepsEveryField) {
-  OutputOptions options;
-  options.gameStats = 0;
-  options.leagueStats = 1;
-  options.leadersCount = -1;
-  options.fileFormat = kUnix;
-  options.perPlayStats = 1;
-  options.reserved[5] = 0xAB;
+  options.mode = ReportMode::kPerPlay;
+  options.gameLayout = FileLayout::kSeparateFiles;
+  options.perPlayLayout = FileLayout::kOneFile;
+  options.cumulativePlayerTables = false;
+  options.leagueTeamTables = false;
+  options.leadersCount = kEveryPlayer;
+  options.lineEnds = LineEnds::kUnix;
   MemoryStore store;
   ASSERT_TRUE(SaveOptions(store, options));
-  OutputOptions loaded;
-  ASSERT_EQ(LoadOptions(store, loaded), LoadResult::kStored);
-  EXPECT_EQ(EncodeOptionsText(loaded), EncodeOptionsText(options));
-  EXPECT_EQ(loaded.leadersCount, -1);
-  EXPECT_EQ(loaded.fileFormat, kUnix);
+  const LoadedOptions loaded = LoadOptions(store);
+  EXPECT_EQ(loaded.result, LoadResult::kStored);
+  EXPECT_EQ(loaded.options, options);
   EXPECT_EQ(store.value->substr(32, 8), "ffffffff");
+  EXPECT_EQ(store.writes, 1);
 }
 
-struct StoredCase {
-  std::string text;
-  LoadResult result;
-  bool deleted;
-};
-
-class StoredTextTest : public testing::TestWithParam<StoredCase> {};
-
-TEST_P(StoredTextTest, IsAcceptedOrDeleted) {
-  MemoryStore store;
-  store.value = GetParam().text;
-  OutputOptions options;
-  EXPECT_EQ(LoadOptions(store, options), GetParam().result);
-  EXPECT_EQ(store.deletes, GetParam().deleted ? 1 : 0);
-  EXPECT_EQ(store.value.has_value(), !GetParam().deleted);
-}
-
-// A Unix-format text: fileFormat 2 at offset 24.
-const std::string kUnixDigits = std::string(kDefaultDigits).substr(0, 48) + "02000000";
-// version 19 (0x13) in place of 20.
-const std::string kVersion19 = "13" + std::string(kDefaultDigits).substr(2);
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StoredTextTest,
-    testing::Values(StoredCase{kUnixDigits, LoadResult::kStored, false},
-                    StoredCase{kUnixDigits + "x", LoadResult::kStored, false},  // 57: last ignored
-                    StoredCase{kUnixDigits.substr(0, 55), LoadResult::kWrongLength, true},
-                    StoredCase{kUnixDigits + "00", LoadResult::kWrongLength, true},
-                    StoredCase{"", LoadResult::kWrongLength, true},
-                    StoredCase{kVersion19, LoadResult::kWrongVersion, true}));
-
-TEST(OutputOptions, UpperCaseAndStrayCharactersDecodeByTheRule) {
-  MemoryStore store;
-  std::string text = kUnixDigits;
-  text[48] = '0';
-  text[49] = 'A';  // fileFormat 10 through the upper-case digit
-  store.value = text;
-  OutputOptions options;
-  ASSERT_EQ(LoadOptions(store, options), LoadResult::kStored);
-  EXPECT_EQ(options.fileFormat, 10);
-  // ":" (58) decodes as 10 + 9 = 19, so "1:" is 16 + 19 = 35: not version 20.
-  store.value = std::string("1:") + std::string(kDefaultDigits).substr(2);
-  EXPECT_EQ(LoadOptions(store, options), LoadResult::kWrongVersion);
-}
-
-// A stored record may hold any format number: an unknown one writes the
-// Windows line ends rather than reading past the three known.
-TEST(LineEnding, FollowsTheFormatAndWindowsForAnyOther) {
+// Loading reads the store and changes nothing in it, whatever it holds.
+TEST(OutputOptions, StoredTextsAreReadByTheirForm) {
+  // A Unix-format text: fileFormat 2 at offset 24.
+  const std::string unixDigits = std::string(kDefaultDigits).substr(0, 48) + "02000000";
   const struct {
-    std::int32_t format;
-    std::string_view once;
-    std::string_view twice;
-  } cases[] = {{kMacintosh, "\r", "\r\r"},
-               {kWindows, "\r\n", "\r\n\r\n"},
-               {kUnix, "\n", "\n\n"},
-               {3, "\r\n", "\r\n\r\n"},
-               {-7, "\r\n", "\r\n\r\n"}};
+    std::optional<std::string> text;
+    LoadResult result;
+  } cases[] = {
+      {std::nullopt, LoadResult::kNone},
+      {unixDigits, LoadResult::kStored},
+      {unixDigits + "x", LoadResult::kStored},  // 57: the last is not read
+      {unixDigits.substr(0, 55), LoadResult::kWrongLength},
+      {unixDigits + "00", LoadResult::kWrongLength},
+      {"", LoadResult::kWrongLength},
+      {"13" + std::string(kDefaultDigits).substr(2), LoadResult::kWrongVersion},  // version 19
+      // ":" (58) decodes as 10 + 9 = 19, so "1:" is 16 + 19 = 35: not version 20.
+      {"1:" + std::string(kDefaultDigits).substr(2), LoadResult::kWrongVersion},
+  };
   for (const auto& c : cases) {
-    EXPECT_EQ(LineEnding(c.format), c.once) << c.format;
-    EXPECT_EQ(DoubleLineEnding(c.format), c.twice) << c.format;
+    MemoryStore store;
+    store.value = c.text;
+    const LoadedOptions loaded = LoadOptions(store);
+    EXPECT_EQ(loaded.result, c.result) << c.text.value_or("(none)");
+    EXPECT_EQ(loaded.options.lineEnds,
+              c.result == LoadResult::kStored ? LineEnds::kUnix : LineEnds::kWindows);
+    EXPECT_EQ(store.value, c.text);
+    EXPECT_EQ(store.writes + store.deletes, 0);
   }
 }
 
-// Malformed settings files load the defaults; only a value of the wrong form
-// is deleted, and nothing is made in the place of a folder.
+// Records no version of the program writes read as they always ran: a
+// format number out of range writes Windows line ends, several modes the
+// first in the order of the report suffixes, a layout by its "separate" flag.
+TEST(OutputOptions, UnusualRecordsReadAsTheyAlwaysRan) {
+  // The default digits with bytes from `byte` on replaced.
+  const auto with = [](std::size_t byte, std::string_view digits,
+                       std::string text = kDefaultDigits) {
+    text.replace(2 * byte, digits.size(), digits);
+    return text;
+  };
+  const struct {
+    std::string text;
+    ReportMode mode;
+    FileLayout gameLayout;
+    LineEnds lineEnds;
+  } cases[] = {
+      {with(24, "0A"), ReportMode::kGame, FileLayout::kOneFile, LineEnds::kWindows},
+      {with(24, "ffffffff"), ReportMode::kGame, FileLayout::kOneFile, LineEnds::kWindows},
+      {with(24, "00"), ReportMode::kGame, FileLayout::kOneFile, LineEnds::kMacintosh},
+      {with(8, "01000001"), ReportMode::kGame, FileLayout::kOneFile, LineEnds::kWindows},
+      {with(5, "00000001000001"), ReportMode::kCumulative, FileLayout::kOneFile,
+       LineEnds::kWindows},
+      {with(5, "00010100010101"), ReportMode::kLeague, FileLayout::kSeparateFiles,
+       LineEnds::kWindows},
+      {with(20, "01", with(5, "000000")), ReportMode::kPerPlay, FileLayout::kOneFile,
+       LineEnds::kWindows},
+      {with(5, "00"), ReportMode::kGame, FileLayout::kOneFile, LineEnds::kWindows},  // none set
+  };
+  for (const auto& c : cases) {
+    MemoryStore store;
+    store.value = c.text;
+    const LoadedOptions loaded = LoadOptions(store);
+    ASSERT_EQ(loaded.result, LoadResult::kStored) << c.text;
+    EXPECT_EQ(loaded.options.mode, c.mode) << c.text;
+    EXPECT_EQ(loaded.options.gameLayout, c.gameLayout) << c.text;
+    EXPECT_EQ(loaded.options.lineEnds, c.lineEnds) << c.text;
+  }
+}
+
+// Malformed settings files load the defaults, untouched, and nothing is made
+// in the place of a folder.
 TEST(IniSettingsStore, MalformedFilesLoadTheDefaults) {
   test::TempDir dir;
   std::string garbage(300, '\0');
@@ -144,13 +138,11 @@ TEST(IniSettingsStore, MalformedFilesLoadTheDefaults) {
     const char* name;
     std::optional<std::string> text;  // none: a folder in the file's place
     LoadResult result;
-    const char* after;  // the file's bytes once loaded; nullptr: unchanged
   } cases[] = {
-      {"garbage", garbage, LoadResult::kNone, nullptr},
-      {"empty", "", LoadResult::kNone, nullptr},
-      {"short", "[Settings]\nOptions=00ff\nColour=blue\n", LoadResult::kWrongLength,
-       "[Settings]\nColour=blue\n"},
-      {"folder", std::nullopt, LoadResult::kNone, nullptr},
+      {"garbage", garbage, LoadResult::kNone},
+      {"empty", "", LoadResult::kNone},
+      {"short", "[Settings]\nOptions=00ff\nColour=blue\n", LoadResult::kWrongLength},
+      {"folder", std::nullopt, LoadResult::kNone},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -161,11 +153,11 @@ TEST(IniSettingsStore, MalformedFilesLoadTheDefaults) {
       ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
     }
     IniSettingsStore store(path);
-    OutputOptions options;
-    EXPECT_EQ(LoadOptions(store, options), c.result);
-    EXPECT_EQ(EncodeOptionsText(options), kDefaultDigits);
+    const LoadedOptions loaded = LoadOptions(store);
+    EXPECT_EQ(loaded.result, c.result);
+    EXPECT_EQ(loaded.options, OutputOptions());
     if (c.text) {
-      EXPECT_EQ(test::ReadFileBytes(path), c.after != nullptr ? c.after : *c.text);
+      EXPECT_EQ(test::ReadFileBytes(path), *c.text);
     }
   }
   EXPECT_FALSE(IniSettingsStore(dir.File("folder")).WriteOptions(kDefaultDigits));
@@ -175,8 +167,7 @@ TEST(IniSettingsStore, MalformedFilesLoadTheDefaults) {
   // A file that cannot be read (a link to itself) is as if there were none.
   ASSERT_EQ(::symlink(dir.File("loop").c_str(), dir.File("loop").c_str()), 0);
   IniSettingsStore loop(dir.File("loop"));
-  OutputOptions options;
-  EXPECT_EQ(LoadOptions(loop, options), LoadResult::kNone);
+  EXPECT_EQ(LoadOptions(loop).result, LoadResult::kNone);
 }
 
 TEST(IniSettingsStore, KeepsOtherSectionsAndKeys) {

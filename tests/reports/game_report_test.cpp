@@ -101,11 +101,11 @@ const std::string kEaglesAtBears = Lines({
 });
 
 class GameReportLineEndTest : public GameReportTest,
-                              public testing::WithParamInterface<std::int32_t> {};
+                              public testing::WithParamInterface<options::LineEnds> {};
 
 TEST_P(GameReportLineEndTest, WithoutOvertimeUnderEachLineEnding) {
   options::OutputOptions chosen;
-  chosen.fileFormat = GetParam();
+  chosen.lineEnds = GetParam();
   Start(chosen);
   EaglesAtBears();
   WriteGameStats(*out, league, stats.scoring);
@@ -113,7 +113,8 @@ TEST_P(GameReportLineEndTest, WithoutOvertimeUnderEachLineEnding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GameReportLineEndTest,
-                         testing::Values(options::kMacintosh, options::kWindows, options::kUnix));
+                         testing::Values(options::LineEnds::kMacintosh, options::LineEnds::kWindows,
+                                         options::LineEnds::kUnix));
 
 TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
   league::TeamTotals& rams = Team("Rams", 0).own;

@@ -38,8 +38,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 struct LeaderTablesTest : test::ReportFixture {
   void SetUp() override {
     ReportFixture::SetUp();
-    options.gameStats = 0;
-    options.leagueStats = 1;
+    options.mode = options::ReportMode::kLeague;
     options.leadersCount = 20;
   }
 
@@ -161,7 +160,7 @@ class NegativeCountTest : public LeaderTablesTest, public testing::WithParamInte
 
 TEST_P(NegativeCountTest, ListsEveryPlayer) {
   options.leadersCount = GetParam();
-  options.leagueTeamStats = 0;
+  options.leagueTeamTables = false;
   for (int i = 1; i <= 25; ++i)
     Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
   WriteReports(*out, Source(), options);
@@ -181,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, NegativeCountTest, testing::Values(-1, -5));
 
 TEST_F(LeaderTablesTest, ZeroCountWritesNoLeaderTable) {
   options.leadersCount = 0;
-  options.leagueTeamStats = 0;
+  options.leagueTeamTables = false;
   Rusher(22, "Jones", "Bears", 6, 20, 112);
   WriteReports(*out, Source(), options);
   EXPECT_EQ(Output(), "");

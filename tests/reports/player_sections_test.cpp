@@ -78,8 +78,7 @@ TEST_F(PlayerSectionTest, SpecialTeamsInGameModeGroupsPlayersByTeam) {
 }
 
 TEST_F(PlayerSectionTest, PassingWithoutAttemptsShowsZeroRatesAndLongest) {
-  options.gameStats = 0;
-  options.cumulativeStats = 1;
+  options.mode = options::ReportMode::kCumulative;
   Player(5, "Backup", "Bears", 0).passing = league::PassingRecord{.sacks = 1, .sackYards = 7};
   // Rating: a 1.625, b 1.59375, c 2.5 capped at 2.375, d 0.8125: 6.40625 / 6 * 100.
   Player(12, "Smith", "Bears", 9).passing = league::PassingRecord{.attempts = 16,
@@ -126,8 +125,7 @@ TEST_F(PlayerSectionTest, TwoPointConversionsCarryTheGroupLine) {
 }
 
 TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
-  options.gameStats = 0;
-  options.cumulativeStats = 1;
+  options.mode = options::ReportMode::kCumulative;
   league::PlayerRecord& kicker = Player(3, "Kick", "Bears", 8);
   kicker.fgKicking = league::FGKickingRecord{.attempts = 3, .made = 2};
   kicker.epKicking = league::EPKickingRecord{.attempts = 3, .made = 3};
@@ -153,8 +151,7 @@ TEST_F(PlayerSectionTest, ScoringCountsPointsWithTwoBlankSeparators) {
 struct PenaltyFixture : test::ReportFixture {
   void SetUp() override {
     ReportFixture::SetUp();
-    options.gameStats = 0;
-    options.cumulativeStats = 1;
+    options.mode = options::ReportMode::kCumulative;
     Player(66, "Guard", "Jets", 2, kOffense).penalty =
         league::PenaltyRecord{.flagged = 3, .accepted = 2, .yards = 15};
     Player(54, "Backer", "Bears", 4, kDefense).penalty =

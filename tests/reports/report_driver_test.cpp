@@ -23,8 +23,7 @@ class ReportDriverTest : public test::ReportFixture,
 
 TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   options::OutputOptions chosen;
-  chosen.fileFormat = options::kUnix;
-  chosen.gameStats = 0;
+  chosen.lineEnds = options::LineEnds::kUnix;
   GetParam().set(chosen);
   Start(chosen);
   Team("Eagles", 0);
@@ -61,57 +60,57 @@ const std::vector<std::string> kSeasonThenTeamTables = {"---Misc Offensive Stats
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ReportDriverTest,
-    testing::Values(DriverCase{"GameModeLeavesOutScoringAndMiscOffensive",
-                               [](options::OutputOptions& o) { o.gameStats = 1; },
-                               true,
-                               {"---Rushing Stats", "---Penalty Stats"}},
-                    DriverCase{"PerPlayModeHasNoGameReport",
-                               [](options::OutputOptions& o) { o.perPlayStats = 1; }, false,
-                               kAllSections},
-                    DriverCase{"CumulativePlayerStats",
-                               [](options::OutputOptions& o) {
-                                 o.cumulativeStats = 1;
-                                 o.cumulativeTeamStats = 0;
-                               },
-                               false, kAllSections},
-                    DriverCase{"CumulativeWithoutPlayerStats",
-                               [](options::OutputOptions& o) {
-                                 o.cumulativeStats = 1;
-                                 o.cumulativePlayerStats = 0;
-                                 o.cumulativeTeamStats = 0;
-                               },
-                               false,
-                               {}},
-                    DriverCase{"CumulativeTeamStatsOnly",
-                               [](options::OutputOptions& o) {
-                                 o.cumulativeStats = 1;
-                                 o.cumulativePlayerStats = 0;
-                               },
-                               false, kTeamTables},
-                    DriverCase{"LeagueLeadersInTheirOrder",
-                               [](options::OutputOptions& o) {
-                                 o.leagueStats = 1;
-                                 o.leagueTeamStats = 0;
-                               },
-                               false,
-                               {"---Rushing Yards Leaders", "---Rushing Carries Leaders",
-                                "---Rushing Yards/Carry Leaders", "---Rushing Stuffs/Carry Leaders",
-                                "---Rushing FDs/Carry Leaders", "---Penalty Stats"}},
-                    DriverCase{"LeagueSeasonReportsByTeamNameThenTeamTables",
-                               [](options::OutputOptions& o) {
-                                 o.leagueStats = 1;
-                                 o.leagueLeaders = 0;
-                               },
-                               false, kSeasonThenTeamTables},
-                    DriverCase{"LeagueWithoutTeamStats",
-                               [](options::OutputOptions& o) {
-                                 o.leagueStats = 1;
-                                 o.leagueTeamStats = 0;
-                                 o.leagueLeaders = 0;
-                               },
-                               false,
-                               {}},
-                    DriverCase{"NoOptionSet", [](options::OutputOptions&) {}, false, {}}),
+    testing::Values(
+        DriverCase{"GameModeLeavesOutScoringAndMiscOffensive",
+                   [](options::OutputOptions& o) { o.mode = options::ReportMode::kGame; },
+                   true,
+                   {"---Rushing Stats", "---Penalty Stats"}},
+        DriverCase{"PerPlayModeHasNoGameReport",
+                   [](options::OutputOptions& o) { o.mode = options::ReportMode::kPerPlay; }, false,
+                   kAllSections},
+        DriverCase{"CumulativePlayerStats",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kCumulative;
+                     o.cumulativeTeamTables = false;
+                   },
+                   false, kAllSections},
+        DriverCase{"CumulativeWithoutPlayerStats",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kCumulative;
+                     o.cumulativePlayerTables = false;
+                     o.cumulativeTeamTables = false;
+                   },
+                   false,
+                   {}},
+        DriverCase{"CumulativeTeamStatsOnly",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kCumulative;
+                     o.cumulativePlayerTables = false;
+                   },
+                   false, kTeamTables},
+        DriverCase{"LeagueLeadersInTheirOrder",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kLeague;
+                     o.leagueTeamTables = false;
+                   },
+                   false,
+                   {"---Rushing Yards Leaders", "---Rushing Carries Leaders",
+                    "---Rushing Yards/Carry Leaders", "---Rushing Stuffs/Carry Leaders",
+                    "---Rushing FDs/Carry Leaders", "---Penalty Stats"}},
+        DriverCase{"LeagueSeasonReportsByTeamNameThenTeamTables",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kLeague;
+                     o.leagueLeaders = false;
+                   },
+                   false, kSeasonThenTeamTables},
+        DriverCase{"LeagueWithoutTeamStats",
+                   [](options::OutputOptions& o) {
+                     o.mode = options::ReportMode::kLeague;
+                     o.leagueTeamTables = false;
+                     o.leagueLeaders = false;
+                   },
+                   false,
+                   {}}),
     [](const testing::TestParamInfo<DriverCase>& paramInfo) {
       return std::string(paramInfo.param.name);
     });

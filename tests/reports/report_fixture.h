@@ -59,14 +59,14 @@ struct ReportFixture : testing::Test {
   // An output with the given options, its buffer ready and a report file open.
   void Start(const options::OutputOptions& chosen) {
     options = chosen;
-    out = std::make_unique<reports::ReportOutput>(files.current, files.currentPath,
-                                                  options.fileFormat);
+    out =
+        std::make_unique<reports::ReportOutput>(files.current, files.currentPath, options.lineEnds);
     reports::InitWriteBuffer(*out);
-    run::OpenNextStatFile(files, options, run::MakePrefixReply(dir.File("report")));
+    run::OpenNextStatFile(files, options.mode, run::MakePrefixReply(dir.File("report")));
   }
   void SetUp() override {
     options::OutputOptions unix;
-    unix.fileFormat = options::kUnix;
+    unix.lineEnds = options::LineEnds::kUnix;
     Start(unix);
   }
 

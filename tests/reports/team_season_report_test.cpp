@@ -16,9 +16,8 @@ using test::Lines;
 struct TeamSeasonReportTest : test::ReportFixture {
   void SetUp() override {
     options::OutputOptions chosen;
-    chosen.fileFormat = options::kUnix;
-    chosen.gameStats = 0;
-    chosen.leagueStats = 1;
+    chosen.lineEnds = options::LineEnds::kUnix;
+    chosen.mode = options::ReportMode::kLeague;
     Start(chosen);
   }
 };

@@ -14,7 +14,8 @@ namespace yl::run {
 namespace {
 
 struct LogFixture {
-  explicit LogFixture(std::int32_t format = options::kWindows) : log(platform, files, format) {
+  explicit LogFixture(options::LineEnds format = options::LineEnds::kWindows)
+      : log(platform, files, format) {
     InitErrorLog(log);
   }
   test::FakePlatform platform;
@@ -32,7 +33,7 @@ TEST(ErrorLog, NoEntriesNoQuestionNoFile) {
 }
 
 struct EndingCase {
-  std::int32_t format;
+  options::LineEnds format;
   const char* end;
 };
 
@@ -55,15 +56,15 @@ TEST_P(ErrorLogEndings, EntryIsThreeLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ErrorLogEndings,
-                         testing::Values(EndingCase{options::kMacintosh, "\r"},
-                                         EndingCase{options::kWindows, "\r\n"},
-                                         EndingCase{options::kUnix, "\n"}));
+                         testing::Values(EndingCase{options::LineEnds::kMacintosh, "\r"},
+                                         EndingCase{options::LineEnds::kWindows, "\r\n"},
+                                         EndingCase{options::LineEnds::kUnix, "\n"}));
 
 // Entries of a known size: name "G" (1), message of kind 4 (28), text, three
 // LF line ends: 32 + text bytes.
 TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
   test::TempDir dir;
-  LogFixture f(options::kUnix);
+  LogFixture f(options::LineEnds::kUnix);
   f.platform.saveAnswer = dir.File("log");
   const std::string text(268, 'a');  // entries of 300 bytes
   for (int i = 0; i < 3; ++i)
@@ -87,7 +88,7 @@ TEST(ErrorLog, QuestionComesAtTheFirstEntryThatDoesNotFit) {
 }
 
 TEST(ErrorLog, BoundaryAtExactly1023) {
-  LogFixture f(options::kUnix);
+  LogFixture f(options::LineEnds::kUnix);
   f.platform.saveAnswer.clear();
   // fill 890 after three entries; 1 + 890 + 32 + 100 = 1023 does not exceed 1023.
   LogTranscriptError(f.log, "G", ErrorKind::kPlayHeader, std::string(268, 'a'));
@@ -116,7 +117,7 @@ TEST(ErrorLog, DecliningDropsEverythingAndAsksOnce) {
 
 TEST(ErrorLog, LongTextsAreCutToTheLineBuffer) {
   test::TempDir dir;
-  LogFixture f(options::kUnix);
+  LogFixture f(options::LineEnds::kUnix);
   f.platform.saveAnswer = dir.File("log");
   LogTranscriptError(f.log, std::string(80, 'n'), ErrorKind::kPlayExtras, std::string(5000, 'z'));
   DumpErrorLog(f.log);

@@ -21,7 +21,7 @@ struct FilesFixture : testing::Test {
     OutputFiles files(fileSystem);
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
-      OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
+      OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File(typed)));
       names.push_back(NameOf(files.paths.back()));
       CloseStatFile(files);
     }
@@ -39,18 +39,13 @@ TEST_F(FilesFixture, TheTypedExtensionIsDropped) {
   EXPECT_EQ(OpenFiles("report.txt", 1), std::vector<std::string>{"report.GS"});
 }
 
-TEST_F(FilesFixture, SuffixFollowsTheFirstModeSet) {
-  options.gameStats = 0;
-  options.leagueStats = 1;
+TEST_F(FilesFixture, SuffixFollowsTheMode) {
+  options.mode = options::ReportMode::kLeague;
   EXPECT_EQ(OpenFiles("s", 1), std::vector<std::string>{"s.LL"});
-  options.cumulativeStats = 1;
+  options.mode = options::ReportMode::kCumulative;
   EXPECT_EQ(OpenFiles("s", 1), std::vector<std::string>{"s.CS"});
-  options.cumulativeStats = 0;
-  options.leagueStats = 0;
-  options.perPlayStats = 1;
+  options.mode = options::ReportMode::kPerPlay;
   EXPECT_EQ(OpenFiles("s", 2), (std::vector<std::string>{"s.SD", "s.SD.1"}));
-  options.perPlayStats = 0;  // no mode at all: game reports
-  EXPECT_EQ(ReportSuffix(options), ".GS");
 }
 
 TEST_F(FilesFixture, LongPrefixesAreCut) {
@@ -73,9 +68,9 @@ TEST_F(FilesFixture, SeparateGameFilesCarryTheirTeams) {
   OutputFiles files(fileSystem);
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   for (int game = 0; game < 2; ++game) {
-    OpenNextStatFile(files, options, reply);
+    OpenNextStatFile(files, options.mode, reply);
     CloseStatFile(files);
-    RenameGameFile(files, options, "Bears", "Lions");
+    RenameGameFile(files, options.mode, "Bears", "Lions");
   }
   EXPECT_EQ(files.paths, (std::vector<std::string>{dir.File("week1.GS.Bea@Lio"),
                                                    dir.File("week1.GS.Bea@Lio.1")}));
@@ -88,9 +83,9 @@ TEST_F(FilesFixture, TeamNamesThatAreNoFileNames) {
   EXPECT_EQ(FileNameSafe(".."), "__");
   EXPECT_EQ(FileNameSafe("Ok\t"), "Ok_");
   OutputFiles files(fileSystem);
-  OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
+  OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("w")));
   CloseStatFile(files);
-  RenameGameFile(files, options, "../x", "Ye");
+  RenameGameFile(files, options.mode, "../x", "Ye");
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"w.GS..._@Ye"});  // ".._" stays in the folder
 }
 
@@ -99,9 +94,9 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
   for (int n = 1; n <= kMaxRenameNumber; ++n)
     dir.Write("w.GS.Bea@Lio." + std::to_string(n), "the user's");
   OutputFiles files(fileSystem);
-  OpenNextStatFile(files, options, MakePrefixReply(dir.File("w")));
+  OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("w")));
   CloseStatFile(files);
-  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options, "Bears", "Lions"); }),
+  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options.mode, "Bears", "Lions"); }),
             "FSpRename error: RenameGameFile  Couldn't rename file.  " + dir.File("w.GS") +
                 ": File exists");
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
@@ -111,9 +106,9 @@ TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
   OutputFiles files(fileSystem);
   const std::string typed(28, 'p');
-  OpenNextStatFile(files, options, MakePrefixReply(dir.File(typed)));
+  OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File(typed)));
   CloseStatFile(files);
-  RenameGameFile(files, options, "NY", "LA");
+  RenameGameFile(files, options.mode, "NY", "LA");
   // 30 - (4 + 5) = 21 characters of the prefix are kept.
   EXPECT_EQ(NameOf(files.paths[0]), std::string(21, 'p') + ".GS.NY@LA");
 }
@@ -122,13 +117,13 @@ TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
   dir.Write("keep.txt", "user data");
   OutputFiles files(fileSystem);
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
-  OpenNextStatFile(files, options, reply);
+  OpenNextStatFile(files, options.mode, reply);
   CloseStatFile(files);
-  RenameGameFile(files, options, "Bears", "Lions");
-  OpenNextStatFile(files, options, reply);
+  RenameGameFile(files, options.mode, "Bears", "Lions");
+  OpenNextStatFile(files, options.mode, reply);
   CloseStatFile(files);
-  RenameGameFile(files, options, "Eagles", "Giants");
-  OpenNextStatFile(files, options, reply);
+  RenameGameFile(files, options.mode, "Eagles", "Giants");
+  OpenNextStatFile(files, options.mode, reply);
   CloseStatFile(files);
   EXPECT_EQ(dir.Names().size(), 4u);
   DeleteStatFiles(files);
@@ -139,7 +134,7 @@ TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
 TEST_F(FilesFixture, AnUncreatableFileIsFatal) {
   OutputFiles files(fileSystem);
   EXPECT_EQ(test::FatalMessage([&] {
-              OpenNextStatFile(files, options, MakePrefixReply(dir.File("no/such/week1")));
+              OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("no/such/week1")));
             }),
             "FSpCreate error: WriteGameStats  Couldn't create new file.  " +
                 dir.File("no/such/week1.GS") + ": No such file or directory");

@@ -100,7 +100,7 @@ void MainDialogTest::init() {
   QDir(QString::fromStdString(dir_->path())).mkdir("out");
   store_ = std::make_unique<yl::options::IniSettingsStore>(dir_->File("yardledger.conf"));
   options_ = yl::options::OutputOptions();
-  options_.fileFormat = yl::options::kUnix;
+  options_.lineEnds = yl::options::LineEnds::kUnix;
   dialogs_ = std::make_unique<yl::test::ScriptedDialogs>();
   platform_ = std::make_unique<yl::shell::ShellPlatform>(*dialogs_);
   window_ = std::make_unique<MainDialog>(*platform_, *dialogs_, options_, *store_);
@@ -521,8 +521,8 @@ void MainDialogTest::ARunDisablesTheWindowUntilItEnds() {
 }
 
 void MainDialogTest::StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLists() {
-  options_.oneFile = 0;
-  options_.separateFiles = 1;  // the first game's file is finished before Stop
+  options_.gameLayout =
+      yl::options::FileLayout::kSeparateFiles;  // the first game's file is finished before Stop
   const QStringList games = {WriteGame("G1", "Bears", "Lions"), WriteGame("G2", "Eagles", "Giants"),
                              WriteGame("G3", "Rams", "Jets")};
   const QString team = QString::fromStdString(dir_->Write("Lions.fbt", std::string(2610, '\0')));

@@ -94,8 +94,7 @@ void OptionsDialogTest::TheTopFieldIsValidatedOnOk() {
   QFETCH(QString, typed);
   QFETCH(QString, message);
   QFETCH(int, stored);
-  options_.gameStats = 0;
-  options_.leagueStats = 1;
+  options_.mode = yl::options::ReportMode::kLeague;
   Open();
   Top()->clear();
   QTest::keyClicks(Top(), typed);
@@ -148,10 +147,9 @@ void OptionsDialogTest::LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks() {
   QVERIFY(!C().gameStats->isChecked() && !C().leagueStats->isChecked());
 
   Click(C().ok);
-  QCOMPARE(options_.cumulativeStats, 1);
-  QCOMPARE(options_.gameStats + options_.leagueStats, 0);
-  QCOMPARE(options_.leagueTeamStats, 0);
-  QCOMPARE(options_.leagueLeaders, 1);
+  QVERIFY(options_.mode == yl::options::ReportMode::kCumulative);
+  QVERIFY(!options_.leagueTeamTables);
+  QVERIFY(options_.leagueLeaders);
 }
 
 void OptionsDialogTest::TheTabKeyVisitsTheControlsInOrder() {
@@ -236,13 +234,11 @@ void OptionsDialogTest::OkOnTheDefaultsStoresTheDefaultDigits() {
 }
 
 void OptionsDialogTest::OpeningShowsTheOptionsAndOkStoresTheChoices() {
-  options_.gameStats = 0;
-  options_.cumulativeStats = 1;
-  options_.cumulativeTeamStats = 0;
-  options_.oneFile = 0;
-  options_.separateFiles = 1;
+  options_.mode = yl::options::ReportMode::kCumulative;
+  options_.cumulativeTeamTables = false;
+  options_.gameLayout = yl::options::FileLayout::kSeparateFiles;
   options_.leadersCount = 7;
-  options_.fileFormat = yl::options::kMacintosh;
+  options_.lineEnds = yl::options::LineEnds::kMacintosh;
   Open();
   QVERIFY(C().cumulativeStats->isChecked() && !C().gameStats->isChecked());
   QVERIFY(C().separateFiles->isChecked() && !C().oneFile->isChecked());
@@ -252,14 +248,13 @@ void OptionsDialogTest::OpeningShowsTheOptionsAndOkStoresTheChoices() {
   QVERIFY(C().cumulativeTeamStats->isEnabled() && !C().separateFiles->isEnabled());
 
   yl::options::OutputOptions expected = options_;
-  expected.fileFormat = yl::options::kUnix;
+  expected.lineEnds = yl::options::LineEnds::kUnix;
   Click(C().unixFormat);
   Click(C().ok);
-  yl::options::OutputOptions loaded;
-  QCOMPARE(yl::options::LoadOptions(*store_, loaded), yl::options::LoadResult::kStored);
-  QCOMPARE(yl::options::EncodeOptionsText(loaded), yl::options::EncodeOptionsText(expected));
-  QCOMPARE(options_.fileFormat, int(yl::options::kUnix));
-  QCOMPARE(options_.separateFiles, 1);
+  const yl::options::LoadedOptions loaded = yl::options::LoadOptions(*store_);
+  QVERIFY(loaded.result == yl::options::LoadResult::kStored);
+  QVERIFY(loaded.options == expected);
+  QVERIFY(options_ == expected);
 }
 
 void OptionsDialogTest::AStoreThatCannotBeWrittenIsReported() {
@@ -273,7 +268,7 @@ void OptionsDialogTest::AStoreThatCannotBeWrittenIsReported() {
   QVERIFY(dialogs_.warnings[0].text.contains("could not be stored"));
   // The choice still holds for this session.
   QCOMPARE(dialog_->result(), int(QDialog::Accepted));
-  QCOMPARE(options_.fileFormat, int(yl::options::kUnix));
+  QVERIFY(options_.lineEnds == yl::options::LineEnds::kUnix);
 }
 
 }  // namespace

@@ -65,8 +65,7 @@ TEST_P(CompileSeasonTest, EveryLineIsUnderstoodAndTheBoxesAddUp) {
 
   test::FakePlatform platform;
   options::OutputOptions output;
-  output.gameStats = 0;
-  output.cumulativeStats = 1;
+  output.mode = options::ReportMode::kCumulative;
   compile::CompileRun run(platform, output);
   run::InitErrorLog(run.errorLog);
   const json& games = season->truth.at("games");
@@ -130,9 +129,8 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
 
   test::FakePlatform platform;
   options::OutputOptions output;
-  output.gameStats = 0;
-  output.leagueStats = 1;
-  output.fileFormat = options::kUnix;
+  output.mode = options::ReportMode::kLeague;
+  output.lineEnds = options::LineEnds::kUnix;
   compile::CompileRun run(platform, output);
   compile::CompileStats(run, transcripts, teamFiles, run::MakePrefixReply(season->Path("Season")));
   EXPECT_EQ(run.gamesCompiled, static_cast<int>(transcripts.size()));

@@ -91,7 +91,7 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
     ASSERT_EQ(test::ReadFileBytes(path).size(), static_cast<std::size_t>(league::kTeamFileSize));
     test::FakePlatform platform;
     run::FileSystem files;
-    run::ErrorLog log(platform, files, options::kUnix);
+    run::ErrorLog log(platform, files, options::LineEnds::kUnix);
     league::League league;
     ASSERT_TRUE(league::ReadTeamFile(league, log, files, run::MakeInputFileRecord(path)));
     ASSERT_EQ(league.teamCount, 1);

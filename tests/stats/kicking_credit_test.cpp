@@ -245,8 +245,8 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
 }
 
 TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
-  options.gameStats = 0;
-  options.leagueLeaders = 0;
+  game.scoringForTables = false;
+  options.leagueLeaders = false;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   Rush(runner, 5).result = PlayResult::kTouchdown;
   Credit();

@@ -21,11 +21,11 @@ using league::kUndecided;
 
 class PlayFixture : public testing::Test {
  protected:
+  // The league leaders' lists, and the scoring summary as the tables keep it.
   static options::OutputOptions LeagueOptions() {
     options::OutputOptions o;
-    o.gameStats = 1;
-    o.leagueStats = 1;
-    o.leagueLeaders = 1;
+    o.mode = options::ReportMode::kLeague;
+    o.leagueLeaders = true;
     o.leadersCount = 10;
     return o;
   }
@@ -33,7 +33,7 @@ class PlayFixture : public testing::Test {
   league::League league;
   RunStats stats;
   options::OutputOptions options = LeagueOptions();
-  GameCredit game{league, stats, options};
+  GameCredit game{league, stats, options, nullptr, true};
   std::deque<CurrentPlay> plays;
 
   PlayerRecord* Player(std::string_view name, std::int16_t number, std::uint16_t side,

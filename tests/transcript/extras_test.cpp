@@ -53,7 +53,7 @@ class ExtrasTest : public ::testing::Test {
   test::FakePlatform platform;
   league::League league;
   run::FileSystem files;
-  run::ErrorLog errorLog{platform, files, options::kUnix};
+  run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
   ReadContext context{league, errorLog, "Eagles at Bears"};
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;

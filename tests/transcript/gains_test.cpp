@@ -25,7 +25,7 @@ class GainsTest : public ::testing::Test {
   test::FakePlatform platform;
   league::League league;
   run::FileSystem files;
-  run::ErrorLog errorLog{platform, files, options::kUnix};
+  run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
   ReadContext context{league, errorLog, "Eagles at Bears"};
 };
 

@@ -19,7 +19,7 @@ struct GameReaderFixture : testing::Test {
   FakePlatform platform;
   league::League league;
   run::FileSystem files;
-  run::ErrorLog errorLog{platform, files, options::kUnix};
+  run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
   transcript::ReadContext context{league, errorLog, "T"};
   run::RunControl control{platform};
   transcript::GameReading reading;

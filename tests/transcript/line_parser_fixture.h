@@ -71,7 +71,7 @@ class LineParserTest : public testing::Test {
   FakePlatform platform;
   league::League league;
   run::FileSystem files;
-  run::ErrorLog errorLog{platform, files, options::kUnix};
+  run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
   transcript::ReadContext context{league, errorLog, "Eagles at Bears"};
   transcript::CurrentPlay play;
   std::unique_ptr<char[]> buffer;

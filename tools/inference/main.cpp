@@ -241,9 +241,8 @@ struct Measurer {
     platform.logPath = (workDir / "errors.log").string();
     fs::remove(platform.logPath);
     options::OutputOptions options;
-    options.fileFormat = options::kUnix;
-    options.cumulativeStats = mode.cumulative;
-    options.gameStats = !mode.cumulative;
+    options.lineEnds = options::LineEnds::kUnix;
+    options.mode = mode.cumulative ? options::ReportMode::kCumulative : options::ReportMode::kGame;
     auto run = std::make_unique<compile::CompileRun>(platform, options);
     run::InitErrorLog(run->errorLog);
     Tally tally;

@@ -275,7 +275,7 @@ static int Check(int argc, char** argv) {
 
   CheckPlatform platform;
   yl::options::OutputOptions options;
-  options.fileFormat = yl::options::kUnix;
+  options.lineEnds = yl::options::LineEnds::kUnix;
   Counts counts;
   int number = 0;
   for (const sim::ScheduledGame& scheduled : sim::MakeGames(settings.teams, settings.games)) {
