@@ -33,7 +33,6 @@ void ReleaseGame(CompileRun& run) {
   league::ReleaseAllPlayerStats(league);
   league::ResetHomeFlags(league);
   league::ReleasePlayers(league);
-  league::ReleaseHash(league);
   league::ReleaseTeams(league);
 }
 
@@ -52,7 +51,6 @@ void EndOfRun(CompileRun& run) {
   league::ResetHomeFlags(run.league);
   stats::DisposeScoringSummary(run.stats.scoring);
   league::ReleasePlayers(run.league);
-  league::ReleaseHash(run.league);
   league::ReleaseTeams(run.league);
   // The lists exist only when the league leaders were wanted; they refer to
   // players that are gone now, so none may outlive the run.

@@ -22,18 +22,20 @@ std::string_view Cut(std::string_view text, std::size_t limit) {
   return text.size() > limit ? text.substr(0, limit) : text;
 }
 
-PlayerRecord* CreatePlayerRecord(League& league) {
-  return run::Allocating(run::ErrorKind::kPlayerRecordMemory,
-                         [&] { return &league.playerArena.emplace_back(); });
-}
-
-void LinkAtHead(League& league, PlayerRecord* player) {
-  player->serial = ++league.playersCreated;
-  player->previous = nullptr;
-  player->next = league.players;
-  if (league.players != nullptr) league.players->previous = player;
-  league.players = player;
-  ++league.playerCount;
+// A new player, entered in the hash under his number.
+PlayerRecord* CreatePlayer(League& league, std::string_view name, int number) {
+  const auto index = static_cast<std::uint32_t>(league.players.size());
+  PlayerRecord* player = run::Allocating(run::ErrorKind::kPlayerRecordMemory,
+                                         [&] { return &league.players.emplace_back(); });
+  player->name = std::string(Cut(name, kMaxPlayerName));
+  player->number = static_cast<std::int16_t>(number);
+  player->index = index;
+  // A number outside the hash is never looked up.
+  if (number >= 0 && number < kHashBuckets) {
+    run::Allocating(run::ErrorKind::kPlayerHashMemory,
+                    [&] { league.hash.buckets[number].push_back(index); });
+  }
+  return player;
 }
 
 }  // namespace
@@ -59,19 +61,14 @@ std::string_view PositionText(std::int16_t position, std::uint16_t side) {
 
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name) {
   if (number < 0 || number >= kHashBuckets) return nullptr;
-  for (PlayerRecord* player : league.hash.buckets[number]) {
+  for (const std::uint32_t index : league.hash.buckets[number]) {
+    PlayerRecord& player = league.players[index];
     // Length and first letter first: most players of a bucket differ there.
-    const std::string& own = player->name;
+    const std::string& own = player.name;
     if (own.size() != name.size() || (!name.empty() && own[0] != name[0])) continue;
-    if (own == name) return player;
+    if (own == name) return &player;
   }
   return nullptr;
-}
-
-void EnterPlayerInHash(League& league, int number, PlayerRecord* player) {
-  if (number < 0 || number >= kHashBuckets) return;
-  run::Allocating(run::ErrorKind::kPlayerHashMemory,
-                  [&] { league.hash.buckets[number].push_back(player); });
 }
 
 PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
@@ -99,42 +96,28 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
   const std::string_view name =
       Cut(nameStart < token.size() ? token.substr(nameStart) : std::string_view(), kMaxPlayerName);
 
-  PlayerRecord* player = nullptr;
-  if (league.playerCount == 0) {
-    ReleaseHash(league);
+  PlayerRecord* player = FindPlayerInHash(league, number, name);
+  if (player != nullptr) {
+    if (marked) player->side = kOffense;
   } else {
-    player = FindPlayerInHash(league, number, name);
-    if (player != nullptr) {
-      if (marked) player->side = kOffense;
-      NoteGamePlayer(league, player);
-      return player;
-    }
+    player = CreatePlayer(league, name, number);
+    player->side = marked ? kOffense : kUndecided;
   }
-  player = CreatePlayerRecord(league);
-  player->name = std::string(name);
-  player->number = static_cast<std::int16_t>(number);
-  player->side = marked ? kOffense : kUndecided;
-  LinkAtHead(league, player);
-  EnterPlayerInHash(league, number, player);
   NoteGamePlayer(league, player);
   return player;
 }
 
 TeamRecord* AddTeam(League& league, std::string_view name) {
   TeamRecord* team = run::Allocating(run::ErrorKind::kTeamRecordMemory,
-                                     [&] { return &league.teamArena.emplace_back(); });
+                                     [&] { return &league.teams.emplace_back(); });
   team->name = std::string(Cut(name, kMaxTeamName));
-  team->next = league.teams;
-  if (league.teams != nullptr) league.teams->previous = team;
-  league.teams = team;
-  ++league.teamCount;
   return team;
 }
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name) {
   name = Cut(name, kMaxTeamName);
-  for (TeamRecord* team = league.teams; team != nullptr; team = team->next) {
-    if (CompareText(team->name, name, false, true)) return team;
+  for (TeamRecord& team : NewestFirst(league.teams)) {
+    if (CompareText(team.name, name, false, true)) return &team;
   }
   return AddTeam(league, name);
 }
@@ -145,7 +128,7 @@ void NoteGamePlayer(League& league, PlayerRecord* player) {
   auto& named = league.gamePlayers;
   const auto at = std::upper_bound(
       named.begin(), named.end(), player,
-      [](const PlayerRecord* a, const PlayerRecord* b) { return a->serial > b->serial; });
+      [](const PlayerRecord* a, const PlayerRecord* b) { return a->index > b->index; });
   run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] { named.insert(at, player); });
 }
 
@@ -155,38 +138,32 @@ void StartGamePlayers(League& league) {
 }
 
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number) {
-  if (league.playerCount == 0) ReleaseHash(league);
-  PlayerRecord* player = CreatePlayerRecord(league);
-  player->name = std::string(Cut(name, kMaxPlayerName));
-  player->number = number;
-  LinkAtHead(league, player);
-  EnterPlayerInHash(league, number, player);
-  return player;
+  return CreatePlayer(league, name, number);
 }
 
 void InferPositions(League& league) {
-  for (PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-    if (p->position != 0) continue;
-    const int n = p->number;
-    if (p->side == kOffense) {
+  for (PlayerRecord& p : league.players) {
+    if (p.position != 0) continue;
+    const int n = p.number;
+    if (p.side == kOffense) {
       if (n < 0) continue;
       if (n <= 19) {
-        p->position = p->kicked ? offense::kKicker : offense::kQuarterback;
+        p.position = p.kicked ? offense::kKicker : offense::kQuarterback;
       } else if (n <= 49) {
-        p->position = offense::kRunningBack;
+        p.position = offense::kRunningBack;
       } else if (n <= 79) {
-        p->position = offense::kOffensiveLine;
+        p.position = offense::kOffensiveLine;
       } else {
-        p->position = offense::kWideReceiver;
+        p.position = offense::kWideReceiver;
       }
-    } else if (p->side == kDefense) {
+    } else if (p.side == kDefense) {
       if (n < 20) continue;
       if (n <= 49) {
-        p->position = defense::kDefensiveBack;
+        p.position = defense::kDefensiveBack;
       } else if (n <= 59) {
-        p->position = defense::kLinebacker;
+        p.position = defense::kLinebacker;
       } else {
-        p->position = defense::kDefensiveLine;
+        p.position = defense::kDefensiveLine;
       }
     }
   }
@@ -212,36 +189,29 @@ void ReleasePlayerStats(PlayerRecord& p) {
 }
 
 void ReleaseAllPlayerStats(League& league) {
-  for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
-    ReleasePlayerStats(*p);
+  for (PlayerRecord& p : league.players)
+    ReleasePlayerStats(p);
 }
 
 void ResetHomeFlags(League& league) {
-  for (TeamRecord* t = league.teams; t != nullptr; t = t->next)
-    t->homeFlag = kNotInGame;
+  for (TeamRecord& t : league.teams)
+    t.homeFlag = kNotInGame;
 }
 
 void ReleasePlayers(League& league) {
-  league.players = nullptr;
-  league.playerCount = 0;
   league.gamePlayers.clear();
-  league.playerArena.clear();
-}
-
-void ReleaseHash(League& league) {
   for (auto& bucket : league.hash.buckets)
     bucket.clear();
+  league.players.clear();
 }
 
 void ReleaseTeams(League& league) {
-  league.teams = nullptr;
-  league.teamCount = 0;
-  league.teamArena.clear();
+  league.teams.clear();
 }
 
 void OpenAllTeams(League& league) {
-  for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
-    p->teamOpen = 1;
+  for (PlayerRecord& p : league.players)
+    p.teamOpen = 1;
 }
 
 }  // namespace yl::league

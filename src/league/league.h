@@ -1,11 +1,12 @@
-// The league model of a run: players and teams in two doubly linked lists
-// that grow at the head, and the 100-bucket player hash by jersey number.
+// The league model of a run: its players and teams, each kept in the order
+// they were made, and the 100-bucket player hash by jersey number.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +48,7 @@ struct PlayerRecord {
   std::int16_t otherGroup = 0;
   std::uint8_t kicked = 0;
   std::uint8_t teamOpen = 1;
-  std::int32_t serial = 0;        // creation order: the list holds higher serials first
+  std::uint32_t index = 0;        // his place in League::players
   std::uint32_t namedInGame = 0;  // the League::gameNumber he was last named in
 
   std::optional<RushingRecord> rushing;
@@ -66,9 +67,6 @@ struct PlayerRecord {
   std::optional<MiscOffRecord> miscOff;
   std::optional<SpecialTeamsRecord> defSpecialTeams;
   std::optional<PenaltyRecord> penalty;
-
-  PlayerRecord* previous = nullptr;
-  PlayerRecord* next = nullptr;
 };
 
 struct TeamTotals {
@@ -116,39 +114,49 @@ struct TeamRecord {
   std::int32_t ties = 0;
   TeamTotals own;
   TeamTotals opponents;
-  TeamRecord* previous = nullptr;
-  TeamRecord* next = nullptr;
 };
 
-// Players by jersey number; each bucket keeps its players in insertion order
-// (its first player, then the chain). The hash owns no players.
+// The players' indexes by jersey number; each bucket keeps them in the order
+// they were entered, which decides who is found when two share a name.
 struct PlayerHash {
-  std::array<std::vector<PlayerRecord*>, kHashBuckets> buckets;
+  std::array<std::vector<std::uint32_t>, kHashBuckets> buckets;
 };
 
-// The league model of one run. Records live in the arenas (stable addresses);
-// the lists give their order.
+// The league model of one run. A deque keeps every record where it is made,
+// so the plays and lists that point at a player stay valid as the league
+// grows.
 struct League {
   League() = default;
   League(const League&) = delete;
   League& operator=(const League&) = delete;
 
-  PlayerRecord* players = nullptr;  // most recently created first
-  std::int32_t playerCount = 0;
-  TeamRecord* teams = nullptr;  // most recently created first
-  std::int32_t teamCount = 0;
+  std::deque<PlayerRecord> players;  // in the order they were made
+  std::deque<TeamRecord> teams;      // in the order they were made
   PlayerHash hash;
-  std::int32_t playersCreated = 0;
 
-  // The players named in the game being read, in list order. Only they can
+  // The players named in the game being read, newest first. Only they can
   // be given a possession group, so the group operations walk them instead
   // of the whole league.
   std::vector<PlayerRecord*> gamePlayers;
   std::uint32_t gameNumber = 1;
-
-  std::deque<PlayerRecord> playerArena;
-  std::deque<TeamRecord> teamArena;
 };
+
+// The league's list: the newest player (or team) first. The reports take
+// their players and teams in this order before they sort them, and a sort
+// leaves equal ones as it finds them, so this order decides the order of
+// equal rows.
+inline auto NewestFirst(std::deque<PlayerRecord>& players) {
+  return std::views::reverse(players);
+}
+inline auto NewestFirst(const std::deque<PlayerRecord>& players) {
+  return std::views::reverse(players);
+}
+inline auto NewestFirst(std::deque<TeamRecord>& teams) {
+  return std::views::reverse(teams);
+}
+inline auto NewestFirst(const std::deque<TeamRecord>& teams) {
+  return std::views::reverse(teams);
+}
 
 // Text comparison of the lookups: caseCounts false folds ASCII letters only.
 bool CompareText(std::string_view a, std::string_view b, bool caseCounts, bool lengthsMatch);
@@ -157,7 +165,6 @@ bool CompareText(std::string_view a, std::string_view b, bool caseCounts, bool l
 std::string_view PositionText(std::int16_t position, std::uint16_t side);
 
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name);
-void EnterPlayerInHash(League& league, int number, PlayerRecord* player);
 
 // A player token: "#", one or two digits, one separator byte, the name, and
 // perhaps a marker ("*", "+" or 0xA0) that makes the player an offense player.
@@ -173,9 +180,9 @@ void StartGamePlayers(League& league);
 // FindOrCreatePlayer does it for every player it returns.
 void NoteGamePlayer(League& league, PlayerRecord* player);
 
-// Adds a player to the head of the list without any lookup (team files).
+// Adds a player without any lookup (team files).
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number);
-// Adds a team to the head of the list without any lookup (team files).
+// Adds a team without any lookup (team files).
 TeamRecord* AddTeam(League& league, std::string_view name);
 
 void InferPositions(League& league);
@@ -184,8 +191,8 @@ void InferPositions(League& league);
 void ReleasePlayerStats(PlayerRecord& player);
 void ReleaseAllPlayerStats(League& league);
 void ResetHomeFlags(League& league);
+// Every player goes, and with them the hash and the game's list.
 void ReleasePlayers(League& league);
-void ReleaseHash(League& league);
 void ReleaseTeams(League& league);
 // Every player may be given another team in the next game.
 void OpenAllTeams(League& league);

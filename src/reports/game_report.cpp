@@ -24,9 +24,9 @@ struct GameTeams {
 // The last team of the list flagged home and the last flagged visiting.
 GameTeams FindGameTeams(const league::League& league) {
   GameTeams teams;
-  for (const TeamRecord* t = league.teams; t != nullptr; t = t->next) {
-    if (t->homeFlag == 1) teams.home = t;
-    if (t->homeFlag == 0) teams.visiting = t;
+  for (const TeamRecord& t : league::NewestFirst(league.teams)) {
+    if (t.homeFlag == 1) teams.home = &t;
+    if (t.homeFlag == 0) teams.visiting = &t;
   }
   if (teams.home == nullptr || teams.visiting == nullptr)
     run::Fail(run::ErrorKind::kGameTeamsMissing);

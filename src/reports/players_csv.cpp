@@ -107,8 +107,8 @@ std::string PlayersCsvRows(const league::League& league, std::string_view game,
     return teams.empty() || std::find(teams.begin(), teams.end(), team) != teams.end();
   };
   std::vector<const PlayerRecord*> players;
-  for (const PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-    if (p->teamName.empty() ? HasFigure(*p) : listed(p->teamName)) players.push_back(p);
+  for (const PlayerRecord& p : league::NewestFirst(league.players)) {
+    if (p.teamName.empty() ? HasFigure(p) : listed(p.teamName)) players.push_back(&p);
   }
   std::sort(players.begin(), players.end(), [](const PlayerRecord* a, const PlayerRecord* b) {
     if (a->teamName != b->teamName) return a->teamName < b->teamName;

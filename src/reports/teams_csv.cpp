@@ -121,9 +121,9 @@ std::string TeamsCsvHeader() {
 std::string TeamsCsvRows(const league::League& league, std::string_view game,
                          std::span<const std::string> teams) {
   std::vector<const TeamRecord*> listed;
-  for (const TeamRecord* t = league.teams; t != nullptr; t = t->next) {
-    if (teams.empty() || std::find(teams.begin(), teams.end(), t->name) != teams.end())
-      listed.push_back(t);
+  for (const TeamRecord& t : league::NewestFirst(league.teams)) {
+    if (teams.empty() || std::find(teams.begin(), teams.end(), t.name) != teams.end())
+      listed.push_back(&t);
   }
   std::sort(listed.begin(), listed.end(),
             [](const TeamRecord* a, const TeamRecord* b) { return a->name < b->name; });

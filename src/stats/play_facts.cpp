@@ -82,8 +82,8 @@ PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play
   };
   if (offense == 0) {
     // Every player the game never grouped has otherGroup 0.
-    for (PlayerRecord* p = game.league.players; p != nullptr; p = p->next) {
-      if (isQuarterback(p)) return p;
+    for (PlayerRecord& p : league::NewestFirst(game.league.players)) {
+      if (isQuarterback(&p)) return &p;
     }
     return nullptr;
   }

@@ -429,11 +429,9 @@ bool PlayerSortsAfter(const PlayerRecord& a, const PlayerRecord& b, StatKey key,
 
 PlayerOrder PlayersInListOrder(const league::League& league) {
   PlayerOrder players;
-  run::Allocating(run::ErrorKind::kSortMemory, [&] {
-    players.reserve(static_cast<std::size_t>(std::max(league.playerCount, 0)));
-  });
-  for (const PlayerRecord* p = league.players; p != nullptr; p = p->next)
-    players.push_back(p);
+  run::Allocating(run::ErrorKind::kSortMemory, [&] { players.reserve(league.players.size()); });
+  for (const PlayerRecord& p : league::NewestFirst(league.players))
+    players.push_back(&p);
   return players;
 }
 

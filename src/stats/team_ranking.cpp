@@ -46,8 +46,8 @@ std::int64_t RankValue(const TeamRecord& t, TeamSortKey key) {
 
 TeamOrder TeamsInListOrder(const league::League& league) {
   TeamOrder teams;
-  for (const TeamRecord* t = league.teams; t != nullptr; t = t->next)
-    teams.push_back(t);
+  for (const TeamRecord& t : league::NewestFirst(league.teams))
+    teams.push_back(&t);
   return teams;
 }
 

@@ -146,8 +146,8 @@ std::string_view TeamOfGroup(const league::League& league, std::int16_t group, G
   };
   if (group == 0) {
     // Every player outside the game's groups is in "group" 0.
-    for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-      if (names(p)) return p->teamName;
+    for (const league::PlayerRecord& p : league::NewestFirst(league.players)) {
+      if (names(&p)) return p.teamName;
     }
     return {};
   }

@@ -13,6 +13,7 @@
 #include "compile/compile_run.h"
 #include "run/error_log.h"
 #include "support/fake_platform.h"
+#include "support/newest_first.h"
 #include "support/temp_dir.h"
 #include "support/transcripts.h"
 
@@ -199,7 +200,7 @@ TEST_P(RejectedGameTest, TeamsOfARejectedGameAreNotInTheNextGame) {
   CompileRun run(platform, options);
   platform.onYield = [&] {
     if (platform.progressName != "G3" || !inGame.empty()) return;
-    for (league::TeamRecord* t = run.league.teams; t != nullptr; t = t->next) {
+    for (league::TeamRecord* t : test::NewestFirst(run.league.teams)) {
       if (t->homeFlag != league::kNotInGame)
         inGame.push_back(t->name + (t->homeFlag == 1 ? " home" : " visiting"));
     }
@@ -220,10 +221,10 @@ TEST_F(DriverFixture, CumulativeModeWritesOneFileAfterAllTranscripts) {
   options.mode = options::ReportMode::kCumulative;
   AddThreeGames();
   AddGame("G4", test::SmallGame("Bears", "Rams"));
-  int teamsSeen = 0;
+  std::ptrdiff_t teamsSeen = 0;
   CompileRun* current = nullptr;
   platform.onYield = [&] {
-    if (current != nullptr) teamsSeen = current->league.teamCount;
+    if (current != nullptr) teamsSeen = std::ssize(current->league.teams);
   };
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
@@ -251,21 +252,21 @@ TEST_F(DriverFixture, TheRunReleasesScoringEntriesAndLongestLists) {
 
 TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   AddThreeGames();
-  std::vector<int> teamCounts;
+  std::vector<std::ptrdiff_t> teamCounts;
   CompileRun* current = nullptr;
   std::string lastGame;
   platform.onYield = [&] {
     if (current == nullptr || platform.progressName == lastGame) return;
     lastGame = platform.progressName;
-    teamCounts.push_back(current->league.teamCount);
+    teamCounts.push_back(std::ssize(current->league.teams));
   };
   ::mkdir(dir.File("out").c_str(), 0755);
   CompileRun run(platform, options);
   current = &run;
   CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
-  EXPECT_EQ(teamCounts, (std::vector<int>{2, 2, 2}));
-  EXPECT_EQ(run.league.playerCount, 0);
-  EXPECT_EQ(run.league.teamCount, 0);
+  EXPECT_EQ(teamCounts, (std::vector<std::ptrdiff_t>{2, 2, 2}));
+  EXPECT_EQ(std::ssize(run.league.players), 0);
+  EXPECT_EQ(std::ssize(run.league.teams), 0);
 }
 
 TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
@@ -334,13 +335,13 @@ std::string LionsRoster() {
 TEST_F(DriverFixture, TeamFilesAreLoadedBeforeTheFirstTranscript) {
   teams.push_back(run::MakeInputFileRecord(dir.Write("Lions.fbt", LionsRoster())));
   AddGame("G1", test::SmallGame("Bears", "Lions"));
-  int players = -1;
-  int teamsSeen = -1;
+  std::ptrdiff_t players = -1;
+  std::ptrdiff_t teamsSeen = -1;
   CompileRun* current = nullptr;
   platform.onYield = [&] {
     if (current != nullptr && players < 0) {
-      players = current->league.playerCount;
-      teamsSeen = current->league.teamCount;
+      players = std::ssize(current->league.players);
+      teamsSeen = std::ssize(current->league.teams);
     }
   };
   ::mkdir(dir.File("out").c_str(), 0755);
@@ -364,7 +365,7 @@ TEST_F(DriverFixture, LeagueModeReopensEveryPlayersTeamAfterEachGame) {
   platform.onYield = [&] {
     if (current == nullptr || closed.count(platform.progressName) != 0) return;
     int count = 0;
-    for (const league::PlayerRecord* p = current->league.players; p != nullptr; p = p->next)
+    for (const league::PlayerRecord* p : test::NewestFirst(current->league.players))
       count += p->teamName == "Lions" && p->teamOpen == 0;
     closed[platform.progressName] = count;
   };

@@ -13,6 +13,7 @@
 #include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
+#include "support/newest_first.h"
 #include "support/temp_dir.h"
 #include "support/transcripts.h"
 
@@ -121,7 +122,7 @@ class SameReadingTest : public TranscriptFixture,
 
 std::vector<std::tuple<std::string, int, std::string, int, int>> Model(const league::League& l) {
   std::vector<std::tuple<std::string, int, std::string, int, int>> players;
-  for (const league::PlayerRecord* p = l.players; p != nullptr; p = p->next)
+  for (const league::PlayerRecord* p : test::NewestFirst(l.players))
     players.emplace_back(p->name, p->number, p->teamName, p->side, p->position);
   return players;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
+#include "support/newest_first.h"
 
 namespace yl::league {
 namespace {
@@ -24,7 +25,7 @@ TEST_F(FindOrCreatePlayerTest, OneAndTwoDigitNumbersNameTheSamePlayer) {
   EXPECT_EQ(a->name, "Smith");
   EXPECT_EQ(Token("#07 Smith"), a);
   EXPECT_EQ(Token("#7-Smith"), a);
-  EXPECT_EQ(league.playerCount, 1);
+  EXPECT_EQ(std::ssize(league.players), 1);
 }
 
 TEST_F(FindOrCreatePlayerTest, TheFourthCharacterStartsTheName) {
@@ -62,7 +63,7 @@ TEST_F(FindOrCreatePlayerTest, TokensThatAreNoPlayers) {
   EXPECT_EQ(Token("#A Jones"), nullptr);
   EXPECT_EQ(Token("#"), nullptr);
   EXPECT_EQ(Token("#-5 Jones"), nullptr);
-  EXPECT_EQ(league.playerCount, 0);
+  EXPECT_EQ(std::ssize(league.players), 0);
 }
 
 TEST_F(FindOrCreatePlayerTest, SameNumberDifferentNamesShareABucket) {
@@ -71,22 +72,17 @@ TEST_F(FindOrCreatePlayerTest, SameNumberDifferentNamesShareABucket) {
   ASSERT_NE(a, b);
   EXPECT_EQ(Token("#22 Adams"), a);
   EXPECT_EQ(Token("#22 Baker"), b);
-  EXPECT_EQ(league.hash.buckets[22], (std::vector<PlayerRecord*>{a, b}));
+  EXPECT_EQ(league.hash.buckets[22], (std::vector<std::uint32_t>{a->index, b->index}));
   EXPECT_EQ(FindPlayerInHash(league, 22, "Baker"), b);
   EXPECT_EQ(FindPlayerInHash(league, 22, "baker"), nullptr);  // names are exact
   EXPECT_EQ(FindPlayerInHash(league, 23, "Baker"), nullptr);
 }
 
-TEST_F(FindOrCreatePlayerTest, ListGrowsAtTheHead) {
+TEST_F(FindOrCreatePlayerTest, TheListHasTheNewestFirst) {
   PlayerRecord* a = Token("#1 A");
   PlayerRecord* b = Token("#2 B");
   PlayerRecord* c = Token("#3 C");
-  EXPECT_EQ(league.players, c);
-  EXPECT_EQ(c->next, b);
-  EXPECT_EQ(b->next, a);
-  EXPECT_EQ(a->previous, b);
-  EXPECT_EQ(a->next, nullptr);
-  EXPECT_EQ(c->previous, nullptr);
+  EXPECT_EQ(test::NewestFirst(league.players), (std::vector<PlayerRecord*>{c, b, a}));
 }
 
 TEST_F(FindOrCreatePlayerTest, LongNamesAreCut) {
@@ -126,12 +122,13 @@ TEST_F(LeagueFixture, FindOrCreateTeamIgnoresLetterCase) {
   EXPECT_EQ(bears->own.points, 0);
   TeamRecord* lions = FindOrCreateTeam(league, "Lions");
   EXPECT_NE(lions, bears);
-  EXPECT_EQ(league.teams, lions);
-  EXPECT_EQ(FindOrCreateTeam(league, "Bear"), league.teams);  // a prefix is another team
-  EXPECT_EQ(league.teamCount, 3);
+  EXPECT_EQ(&league.teams.back(), lions);
+  const TeamRecord* bear = FindOrCreateTeam(league, "Bear");  // a prefix is another team
+  EXPECT_EQ(bear, &league.teams.back());
+  EXPECT_EQ(std::ssize(league.teams), 3);
   EXPECT_EQ(FindOrCreateTeam(league, std::string(70, 'x'))->name, std::string(63, 'x'));
   EXPECT_EQ(FindOrCreateTeam(league, std::string(64, 'x'))->name, std::string(63, 'x'));
-  EXPECT_EQ(league.teamCount, 4);
+  EXPECT_EQ(std::ssize(league.teams), 4);
 }
 
 TEST(CompareText, Switches) {
@@ -197,13 +194,11 @@ TEST_F(LeagueFixture, ReleasesEmptyTheModel) {
   ReleaseAllPlayerStats(league);
   EXPECT_FALSE(p->rushing);
   ResetHomeFlags(league);
-  EXPECT_EQ(league.teams->homeFlag, kNotInGame);
+  EXPECT_EQ(league.teams.back().homeFlag, kNotInGame);
   ReleasePlayers(league);
-  ReleaseHash(league);
   ReleaseTeams(league);
-  EXPECT_EQ(league.playerCount, 0);
-  EXPECT_EQ(league.players, nullptr);
-  EXPECT_EQ(league.teamCount, 0);
+  EXPECT_TRUE(league.players.empty());
+  EXPECT_TRUE(league.teams.empty());
   EXPECT_TRUE(league.hash.buckets[5].empty());
   // The next player starts a fresh hash.
   EXPECT_EQ(Token("#5 A")->name, "A");

@@ -7,6 +7,7 @@
 #include "options/output_options.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
+#include "support/newest_first.h"
 #include "support/temp_dir.h"
 
 namespace yl::league {
@@ -47,20 +48,15 @@ struct TeamFileFixture : testing::Test {
     const std::string path = dir.Write(name + ".fbt", bytes);
     return ReadTeamFile(league, log, files, run::MakeInputFileRecord(path));
   }
-  std::vector<PlayerRecord*> Players() const {
-    std::vector<PlayerRecord*> list;
-    for (PlayerRecord* p = league.players; p != nullptr; p = p->next)
-      list.push_back(p);
-    return list;
-  }
+  std::vector<PlayerRecord*> Players() { return test::NewestFirst(league.players); }
 };
 
 TEST_F(TeamFileFixture, ThirtyPlayersOfTheFileNamedTeam) {
   Read("Bears", MakeTeamFile());
-  ASSERT_EQ(league.playerCount, 30);
-  ASSERT_EQ(league.teamCount, 1);
-  EXPECT_EQ(league.teams->name, "Bears");
-  EXPECT_EQ(league.teams->homeFlag, kNotInGame);
+  ASSERT_EQ(std::ssize(league.players), 30);
+  ASSERT_EQ(std::ssize(league.teams), 1);
+  EXPECT_EQ(league.teams.back().name, "Bears");
+  EXPECT_EQ(league.teams.back().homeFlag, kNotInGame);
   const std::vector<PlayerRecord*> players = Players();
   // The list grows at the head: the last used entry (42) comes first.
   EXPECT_EQ(players.front()->name, "P42");
@@ -99,10 +95,10 @@ TEST_F(TeamFileFixture, TheSameFileTwiceGivesTwoTeams) {
   Read("Bears", bytes);
   PlayerRecord* first = FindPlayerInHash(league, 7, "P7");
   ReadTeamFile(league, log, files, run::MakeInputFileRecord(dir.File("Bears.fbt")));
-  EXPECT_EQ(league.playerCount, 60);
-  EXPECT_EQ(league.teamCount, 2);
-  EXPECT_EQ(league.teams->name, "Bears");
-  EXPECT_EQ(league.teams->next->name, "Bears");
+  EXPECT_EQ(std::ssize(league.players), 60);
+  EXPECT_EQ(std::ssize(league.teams), 2);
+  EXPECT_EQ(league.teams[0].name, "Bears");
+  EXPECT_EQ(league.teams[1].name, "Bears");
   // Lookups find the first-loaded player of a number and name.
   EXPECT_EQ(FindPlayerInHash(league, 7, "P7"), first);
   EXPECT_EQ(league.hash.buckets[7].size(), 2u);
@@ -112,14 +108,14 @@ TEST_F(TeamFileFixture, BytesAfterTheEntriesAreNotRead) {
   std::string bytes = MakeTeamFile();
   bytes += std::string(500, '\x01');
   Read("Long", bytes);
-  EXPECT_EQ(league.playerCount, 30);
+  EXPECT_EQ(std::ssize(league.players), 30);
 }
 
 TEST_F(TeamFileFixture, AShortFileGivesOnlyItsWholeEntries) {
   // Entries 0..20 are whole, entry 21 is cut in the middle.
   Read("Short", MakeTeamFile(21 * kTeamFileEntrySize + 30));
-  EXPECT_EQ(league.playerCount, 20);  // used entries 1..20
-  EXPECT_EQ(league.teamCount, 1);
+  EXPECT_EQ(std::ssize(league.players), 20);  // used entries 1..20
+  EXPECT_EQ(std::ssize(league.teams), 1);
   EXPECT_EQ(FindPlayerInHash(league, 21, "P21"), nullptr);
   EXPECT_NE(FindPlayerInHash(league, 20, "P20"), nullptr);
   EXPECT_EQ(log.entries, 0);
@@ -158,8 +154,8 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
     expected +=
         std::string(name) + "\nNot a team file\n" + dir.File(std::string(name) + ".fbt") + "\n";
   }
-  EXPECT_EQ(league.teamCount, 0);
-  EXPECT_EQ(league.playerCount, 0);
+  EXPECT_EQ(std::ssize(league.teams), 0);
+  EXPECT_EQ(std::ssize(league.players), 0);
   EXPECT_EQ(std::string(log.buffer.data(), log.fill), expected);
 }
 
@@ -180,8 +176,8 @@ TEST_F(TeamFileFixture, SizesGiveTheirWholeEntriesOrNoTeam) {
                                   : MakeTeamFile(c.size);
     const std::string path = dir.Write("Size.fbt", bytes);
     EXPECT_EQ(ReadTeamFile(sized, log, files, run::MakeInputFileRecord(path)), c.players >= 0);
-    EXPECT_EQ(sized.playerCount, std::max(c.players, 0));
-    EXPECT_EQ(sized.teamCount, c.players >= 0 ? 1 : 0);
+    EXPECT_EQ(std::ssize(sized.players), std::max(c.players, 0));
+    EXPECT_EQ(std::ssize(sized.teams), c.players >= 0 ? 1 : 0);
     EXPECT_EQ(log.entries - entriesBefore, c.players >= 0 ? 0 : 1);
   }
 }
@@ -206,7 +202,7 @@ TEST_F(TeamFileFixture, NumbersOutsideTheHashKeepThePlayerOutOfIt) {
   std::string bytes = MakeTeamFile();
   Put16(bytes, kTeamFileEntrySize + 40, 258);
   Read("Odd", bytes);
-  EXPECT_EQ(league.playerCount, 30);
+  EXPECT_EQ(std::ssize(league.players), 30);
   EXPECT_EQ(FindPlayerInHash(league, 258, "P1"), nullptr);
 }
 

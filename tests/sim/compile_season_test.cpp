@@ -80,7 +80,7 @@ TEST_P(CompileSeasonTest, EveryLineIsUnderstoodAndTheBoxesAddUp) {
       << std::string(run.errorLog.buffer.data(), std::min<std::size_t>(run.errorLog.fill, 600));
 
   const json& teams = season->truth.at("teams");
-  ASSERT_EQ(run.league.teamCount, static_cast<int>(teams.size()));
+  ASSERT_EQ(std::ssize(run.league.teams), static_cast<int>(teams.size()));
   for (const json& truth : teams) {
     league::TeamRecord* team =
         league::FindOrCreateTeam(run.league, truth.at("name").get<std::string>());

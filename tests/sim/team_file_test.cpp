@@ -14,6 +14,7 @@
 #include "run/input_files.h"
 #include "sim_support.h"
 #include "support/fake_platform.h"
+#include "support/newest_first.h"
 
 namespace yl::simtest {
 namespace {
@@ -94,11 +95,11 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
     run::ErrorLog log(platform, files, options::LineEnds::kUnix);
     league::League league;
     ASSERT_TRUE(league::ReadTeamFile(league, log, files, run::MakeInputFileRecord(path)));
-    ASSERT_EQ(league.teamCount, 1);
-    EXPECT_EQ(league.teams->name, team.at("name").get<std::string>());
-    ASSERT_EQ(league.playerCount, 30);
+    ASSERT_EQ(std::ssize(league.teams), 1);
+    EXPECT_EQ(league.teams.back().name, team.at("name").get<std::string>());
+    ASSERT_EQ(std::ssize(league.players), 30);
     std::map<std::string, const league::PlayerRecord*> read;
-    for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next)
+    for (const league::PlayerRecord* p : test::NewestFirst(league.players))
       read["#" + std::to_string(p->number) + "-" + p->name] = p;
     int matched = 0;
     for (const json& player : season_->truth.at("players")) {

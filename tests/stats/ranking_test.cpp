@@ -524,8 +524,8 @@ struct SortTest : testing::Test {
   // The jersey numbers along the league's list.
   std::vector<int> ListNumbers() const {
     std::vector<int> numbers;
-    for (const PlayerRecord* p = league.players; p != nullptr && numbers.size() < 1000; p = p->next)
-      numbers.push_back(p->number);
+    for (const PlayerRecord& p : league::NewestFirst(league.players))
+      numbers.push_back(p.number);
     return numbers;
   }
 };

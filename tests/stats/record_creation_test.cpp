@@ -186,13 +186,12 @@ TEST(DisposeStatRecords, LeavesEverySlotOfEveryPlayerEmpty) {
     ASSERT_EQ(FilledSlots(*p), std::string(16, '1'));
   }
   DisposeStatRecords(league);
-  int players = 0;
-  for (PlayerRecord* p = league.players; p != nullptr; p = p->next, ++players)
-    EXPECT_EQ(FilledSlots(*p), std::string(16, '0'));
-  EXPECT_EQ(players, 3);
+  EXPECT_EQ(league.players.size(), 3u);
+  for (const PlayerRecord& p : league.players)
+    EXPECT_EQ(FilledSlots(p), std::string(16, '0'));
   // The next game starts from fresh records.
-  GetRusher(league.players);
-  EXPECT_EQ(league.players->rushing->attempts, 0);
+  GetRusher(&league.players.back());
+  EXPECT_EQ(league.players.back().rushing->attempts, 0);
 }
 
 }  // namespace

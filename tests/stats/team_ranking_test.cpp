@@ -44,7 +44,7 @@ TEST_F(TeamSortTest, ByNameIgnoresTheCaseOfLetters) {
   Teams({"wolves", "Bears", "ants", "Eagles", "Apes"});
   SortTeamsByName(Order());
   EXPECT_EQ(Names(), (std::vector<std::string>{"ants", "Apes", "Bears", "Eagles", "wolves"}));
-  EXPECT_EQ(league.teams->name, "wolves");  // the league's list keeps its order
+  EXPECT_EQ(league.teams.back().name, "wolves");  // the league's list keeps its order
 }
 
 TEST_F(TeamSortTest, OffenseRanksTheMostNetYardsFirstThenName) {

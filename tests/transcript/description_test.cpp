@@ -154,7 +154,7 @@ class RefusedCaseTest : public DescriptionTest, public testing::WithParamInterfa
 TEST_P(RefusedCaseTest, LoggedWithItsKind) {
   EXPECT_FALSE(Parse(GetParam().line));
   EXPECT_EQ(Logged(), (std::vector{Entry(GetParam().message, GetParam().logged)}));
-  EXPECT_EQ(league.playerCount, GetParam().playersMade);
+  EXPECT_EQ(std::ssize(league.players), GetParam().playersMade);
 }
 
 INSTANTIATE_TEST_SUITE_P(Descriptions, RefusedCaseTest, testing::ValuesIn(kRefusedCases),
@@ -176,7 +176,7 @@ TEST_F(DescriptionTest, NineTokensWhenTheLineBeginsWithOne) {
   play = CurrentPlay{};
   EXPECT_FALSE(Parse(Tokens(10)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, Tokens(10))}));
-  EXPECT_EQ(league.playerCount, 9);  // those of the first line only
+  EXPECT_EQ(std::ssize(league.players), 9);  // those of the first line only
 }
 
 TEST_F(DescriptionTest, EightTokensAfterALeadingPhrase) {
@@ -196,7 +196,7 @@ TEST_F(DescriptionTest, TokensUpTo35Bytes) {
   const std::string longer = "#12 " + name + "m tackled him.  ";
   EXPECT_FALSE(Parse(longer));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, longer)}));
-  EXPECT_EQ(league.playerCount, 1);
+  EXPECT_EQ(std::ssize(league.players), 1);
 }
 
 // Eight segments of 57 bytes and a last one of 43 + extra bytes.
@@ -217,7 +217,7 @@ TEST_F(DescriptionTest, LinesUpTo499BytesOnly) {
   EXPECT_FALSE(Parse(LongDescription(1)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, LongDescription(1).substr(0, 499))}));
   EXPECT_EQ(play.descCount, 0);
-  EXPECT_EQ(league.playerCount, 9);  // those of the first line only
+  EXPECT_EQ(std::ssize(league.players), 9);  // those of the first line only
 }
 
 TEST_F(DescriptionTest, RecordsWhatWasReadBeforeAFailure) {

@@ -388,7 +388,7 @@ TEST_F(ExtrasTest, SamePlayerFoundAgainAcrossLines) {
   EXPECT_EQ(play.extrasValues[0].player, play.extrasValues[2].player);
   EXPECT_EQ(play.foulIndex, 2);
   EXPECT_EQ(play.penaltyKind, PenaltyKind::kPersonalFoul);
-  EXPECT_EQ(league.playerCount, 1);
+  EXPECT_EQ(std::ssize(league.players), 1);
 }
 
 TEST_F(ExtrasTest, NumbersWrapAsSixteenBits) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/newest_first.h"
 #include "support/transcripts.h"
 #include "transcript/game_reader_fixture.h"
 
@@ -32,12 +33,12 @@ TEST_F(ReaderFixture, AWholeGameIsReadWithItsTeams) {
   league::TeamRecord* bears = league::FindOrCreateTeam(league, "bears");
   EXPECT_EQ(lions->homeFlag, 1);
   EXPECT_EQ(bears->homeFlag, 0);
-  EXPECT_EQ(league.teamCount, 2);
+  EXPECT_EQ(std::ssize(league.teams), 2);
   ASSERT_NE(reading.game, nullptr);
   EXPECT_EQ(reading.game->visiting, bears);
   EXPECT_EQ(reading.game->home, lions);
   // Reading credits nobody.
-  for (const league::PlayerRecord* p = league.players; p != nullptr; p = p->next)
+  for (const league::PlayerRecord* p : test::NewestFirst(league.players))
     EXPECT_FALSE(p->rushing || p->passing || p->receiving || p->defensive) << p->name;
 }
 

@@ -25,7 +25,7 @@ class PossessionTest : public test::LineParserTest {
   league::PlayerRecord* Player(const char* name, int group, std::string team = "",
                                bool open = true) {
     league::PlayerRecord* p =
-        league::AddPlayer(league, name, static_cast<std::int16_t>(10 + league.playerCount));
+        league::AddPlayer(league, name, static_cast<std::int16_t>(10 + std::ssize(league.players)));
     league::NoteGamePlayer(league, p);
     p->teamGroup = static_cast<std::int16_t>(group);
     p->teamName = std::move(team);

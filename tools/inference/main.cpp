@@ -171,13 +171,12 @@ struct Measurer {
   }
 
   void MeasureGame(compile::CompileRun& run, const TruthGame& game, int number,
-                   const league::PlayerRecord* oldHead, Tally& tally) {
+                   std::size_t playersBefore, Tally& tally) {
     // The players of the game: those it created and those it grouped.
     std::vector<const league::PlayerRecord*> players;
-    bool created = true;
-    for (const league::PlayerRecord* p = run.league.players; p != nullptr; p = p->next) {
-      if (p == oldHead) created = false;
-      if (created || p->teamGroup != 0 || p->otherGroup != 0) players.push_back(p);
+    for (const league::PlayerRecord& p : league::NewestFirst(run.league.players)) {
+      const bool created = p.index >= playersBefore;
+      if (created || p.teamGroup != 0 || p.otherGroup != 0) players.push_back(&p);
     }
     // Which groups hold players of both teams.
     std::map<int, std::set<std::string>> teamsOfGroup;
@@ -254,21 +253,20 @@ struct Measurer {
         league::ReadTeamFile(run->league, run->errorLog, run->fileSystem,
                              run::MakeInputFileRecord(file));
       }
-      for (const league::PlayerRecord* p = run->league.players; p != nullptr; p = p->next) {
-        roster.emplace_back(p, p->teamName);
-      }
+      for (const league::PlayerRecord& p : league::NewestFirst(run->league.players))
+        roster.emplace_back(&p, p.teamName);
       tally.rosterPlayers = static_cast<long>(roster.size());
     }
     const std::size_t count = mode.firstGameOnly ? 1 : truth.games.size();
     for (std::size_t g = 0; g < count; ++g) {
       const TruthGame& game = truth.games[g];
       const run::TransRecord record = run::MakeInputFileRecord(game.file);
-      const league::PlayerRecord* oldHead = run->league.players;
+      const std::size_t playersBefore = run->league.players.size();
       if (compile::CompileTranscript(*run, record).outcome != transcript::ReadOutcome::kRead) {
         std::fprintf(stderr, "%s: rejected\n", game.file.c_str());
         continue;
       }
-      MeasureGame(*run, game, static_cast<int>(g + 1), oldHead, tally);
+      MeasureGame(*run, game, static_cast<int>(g + 1), playersBefore, tally);
       if (g == 0) {
         for (const auto& [player, team] : roster) {
           if (player->teamName != team) ++tally.rosterChanged;
@@ -280,7 +278,6 @@ struct Measurer {
         league::ReleaseAllPlayerStats(run->league);
         league::ResetHomeFlags(run->league);
         league::ReleasePlayers(run->league);
-        league::ReleaseHash(run->league);
         league::ReleaseTeams(run->league);
       }
     }

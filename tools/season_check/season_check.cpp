@@ -156,8 +156,8 @@ std::vector<Field> OtherFields(const sim::PlayerTotals& t, const PlayerRecord& p
 
 PlayerRecord* FindCompiled(yl::league::League& league, const std::string& team,
                            const sim::Player& player) {
-  for (PlayerRecord* p = league.players; p != nullptr; p = p->next) {
-    if (p->number == player.number && p->name == player.name && p->teamName == team) return p;
+  for (PlayerRecord& p : yl::league::NewestFirst(league.players)) {
+    if (p.number == player.number && p.name == player.name && p.teamName == team) return &p;
   }
   return nullptr;
 }
