@@ -61,8 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   game.visiting->homeFlag = 0;
   PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
   CurrentPlay play;
-  play.homeTeam = game.home;
-  play.visitingTeam = game.visiting;
   play.groupAtSnap = game.possessionLabel;
 
   switch (selector) {
@@ -73,16 +71,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 1:
-      if (ParseHeader(context, line, play)) ResolveHeader(play);
+      if (ParseHeader(context, line, play)) play.situation = ResolveHeader(play.header);
       break;
     case 2:
       if (ParseDescription(context, line, play)) ResolveDescription(league, game, play);
       break;
     case 3:
-      if (ParseGains(context, line, play)) ResolveGains(play);
+      if (ParseGains(context, line, play)) play.gain = ResolveGains(play.gains);
       break;
     case 4:
-      if (ParseExtras(context, game.extras, line, play)) ResolveExtras(context, play);
+      if (ParseExtras(context, game.extras, line, play))
+        ResolveExtras(context, *game.home, *game.visiting, play);
       break;
     case 5:
       game.text.text.assign(rest.begin(), rest.end());

@@ -26,51 +26,57 @@ void WritePlayer(ReportOutput& out, const league::PlayerRecord* player) {
 
 void EchoPlay(ReportOutput& out, const ExtrasTable& extras, const CurrentPlay& play) {
   const std::string_view end = out.lineEnd;
-  if (play.headerCount > 0) {
+  const HeaderText& header = play.header;
+  if (!header.codes.empty()) {
     WriteString(out, end);
-    for (int i = 0; i < play.headerCount; ++i) {
-      const std::int16_t code = play.headerCodes[i];
-      WriteString(out, HeaderPhraseText(code));
-      if (i >= play.headerNumberCount) continue;
-      const int number = play.headerNumbers[i];
+    for (std::size_t i = 0; i < header.codes.size(); ++i) {
+      WriteString(out, HeaderPhraseText(header.codes[i]));
+      if (i >= header.numbers.size()) continue;
+      const int number = header.numbers[i];
       // The clock's seconds are written with two digits, as a clock shows them.
-      const bool seconds = play.headerCodes[i] == kClockCode;
+      const bool seconds = header.codes[i] == kClockCode;
       if (seconds && number >= 0 && number < 10) WriteString(out, "0");
       WriteString(out, std::to_string(number));
     }
     WriteString(out, end);
   }
-  if (play.descCount > 0) {
+  const DescriptionText& description = play.description;
+  if (!description.codes.empty()) {
     WriteString(out, end);
-    const bool phraseFirst = play.descCount > play.descPlayerCount;
-    for (int i = 0; i < play.descCount; ++i) {
-      const league::PlayerRecord* player = i < play.descPlayerCount ? play.descPlayers[i] : nullptr;
+    const bool phraseFirst = description.codes.size() > description.players.size();
+    for (std::size_t i = 0; i < description.codes.size(); ++i) {
+      const league::PlayerRecord* player =
+          i < description.players.size() ? description.players[i] : nullptr;
       if (!phraseFirst) WritePlayer(out, player);
-      WriteString(out, DescriptionPhraseText(play.descCodes[i]));
+      WriteString(out, DescriptionPhraseText(description.codes[i]));
       if (phraseFirst) WritePlayer(out, player);
     }
     WriteString(out, end);
   }
-  if (play.gainsCount > 0) {
-    for (int i = 0; i < play.gainsCount; ++i) {
-      const std::int16_t code = play.gainsCodes[i];
-      if (code >= 0 && code < kGainsPhraseCount) WriteString(out, kGainsPhrases[code].text);
-      if (i < kGainsSlots && play.gainsNumbers[i] != 0)
-        WriteString(out, std::to_string(play.gainsNumbers[i]));
+  const GainsText& gains = play.gains;
+  if (!gains.codes.empty()) {
+    for (std::size_t i = 0; i < gains.codes.size(); ++i) {
+      const std::int16_t code = gains.codes[i];
+      if (code >= 0 && code < kGainsPhraseCount)
+        WriteString(out, kGainsPhrases[static_cast<std::size_t>(code)].text);
+      // A number of 0 is not written.
+      if (i < gains.numbers.size() && gains.numbers[i] != 0)
+        WriteString(out, std::to_string(gains.numbers[i]));
     }
     WriteString(out, end);
   }
-  if (play.extrasCount > 0) {
+  const ExtrasText& extrasRead = play.extras;
+  if (!extrasRead.codes.empty()) {
     WriteString(out, end);
-    for (int i = 0; i < play.extrasCount; ++i) {
-      const int code = play.extrasCodes[i];
+    for (std::size_t i = 0; i < extrasRead.codes.size(); ++i) {
+      const int code = extrasRead.codes[i];
       if (code < 0 || code >= kExtrasPhraseCount) continue;
       const std::string_view phrase = extras.TextOfCode(code);
       WriteString(out, phrase);
       const ExtrasArgument argument = kExtrasPhrases[static_cast<std::size_t>(code)].argument;
-      if (argument == ExtrasArgument::kPlayer) WritePlayer(out, play.extrasValues[i].player);
+      if (argument == ExtrasArgument::kPlayer) WritePlayer(out, extrasRead.values[i].player);
       if (argument == ExtrasArgument::kNumber)
-        WriteString(out, std::to_string(play.extrasValues[i].number));
+        WriteString(out, std::to_string(extrasRead.values[i].number));
       if (!phrase.empty() && phrase.back() == '.') WriteString(out, end);
     }
   }

@@ -85,23 +85,24 @@ std::string_view ResultName(PlayResult result) {
 }
 
 // The roles in the order of the columns.
-constexpr std::array<std::pair<std::string_view, std::int16_t CurrentPlay::*>, 12> kRoles = {{
-    {"rusher", &CurrentPlay::rusher},
-    {"passer", &CurrentPlay::passer},
-    {"receiver", &CurrentPlay::receiver},
-    {"target", &CurrentPlay::target},
-    {"kicker", &CurrentPlay::kicker},
-    {"returner", &CurrentPlay::returner},
-    {"tackler", &CurrentPlay::tackler},
-    {"defender", &CurrentPlay::defender},
-    {"interceptor", &CurrentPlay::interceptor},
-    {"sacker", &CurrentPlay::sacker},
-    {"sacked", &CurrentPlay::sacked},
-    {"blocker", &CurrentPlay::blocker},
+using transcript::Role;
+constexpr std::array<std::pair<std::string_view, Role>, transcript::kRoleCount> kRoles = {{
+    {"rusher", Role::kRusher},
+    {"passer", Role::kPasser},
+    {"receiver", Role::kReceiver},
+    {"target", Role::kTarget},
+    {"kicker", Role::kKicker},
+    {"returner", Role::kReturner},
+    {"tackler", Role::kTackler},
+    {"defender", Role::kDefender},
+    {"interceptor", Role::kInterceptor},
+    {"sacker", Role::kSacker},
+    {"sacked", Role::kSacked},
+    {"blocker", Role::kBlocker},
 }};
 
-void Number(CsvRow& row, const CurrentPlay& play, std::int16_t index) {
-  if (const auto value = stats::HeaderNumber(play, index))
+void Number(CsvRow& row, std::optional<std::int16_t> value) {
+  if (value)
     row.Integer(*value);
   else
     row.Empty();
@@ -123,8 +124,8 @@ std::string PlaysCsvHeader() {
   for (const std::string_view column :
        {"game", "quarter", "clock", "down", "distance", "ball_on", "kind", "result", "yards"})
     row.Text(column);
-  for (const auto& [role, field] : kRoles)
-    row.Text(role);
+  for (const auto& [column, role] : kRoles)
+    row.Text(column);
   row.Text("fumbler").Text("recoverer");
   return row.Finish();
 }
@@ -132,9 +133,10 @@ std::string PlaysCsvHeader() {
 std::string PlaysCsvRow(std::string_view game, const CurrentPlay& play) {
   CsvRow row;
   row.MacRoman(game);
-  Number(row, play, play.quarterIndex);
-  const auto minutes = stats::HeaderNumber(play, play.minutesIndex);
-  const auto seconds = stats::HeaderNumber(play, play.secondsIndex);
+  const transcript::Situation& situation = play.situation;
+  Number(row, situation.quarter);
+  const std::optional<std::int16_t> minutes = situation.minutes;
+  const std::optional<std::int16_t> seconds = situation.seconds;
   if (minutes && seconds) {
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", *minutes, *seconds);
@@ -142,18 +144,18 @@ std::string PlaysCsvRow(std::string_view game, const CurrentPlay& play) {
   } else {
     row.Empty();
   }
-  Number(row, play, play.downIndex);
-  Number(row, play, play.distanceIndex);
-  Number(row, play, play.yardLineIndex);
-  row.Text(KindName(play.playKind)).Text(ResultName(play.result));
-  if (stats::HasYardage(play))
+  Number(row, situation.down);
+  Number(row, situation.distance);
+  Number(row, situation.yardLine);
+  row.Text(KindName(play.kind)).Text(ResultName(play.result));
+  if (play.gain.yards)
     row.Integer(stats::SignedYards(play));
   else
     row.Empty();
-  for (const auto& [role, field] : kRoles)
-    Player(row, stats::PlayerAt(play, play.*field));
-  Player(row, stats::Fumbler(play, 0));
-  Player(row, stats::Recoverer(play, 0));
+  for (const auto& [column, role] : kRoles)
+    Player(row, play.Player(role));
+  Player(row, play.fumblers[0]);
+  Player(row, play.recoverers[0]);
   return row.Finish();
 }
 

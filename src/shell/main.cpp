@@ -28,8 +28,11 @@ class NoSettingsStore : public yl::options::SettingsStore {
 
 int main(int argc, char** argv) {
   // A compile frees each game's memory before the next game takes as much
-  // again: keep it rather than hand it back to the system every game.
+  // again: keep it rather than hand it back to the system every game, and
+  // serve a game's plays (some 200 KB) from the heap, not a mapping of their
+  // own.
   mallopt(M_TRIM_THRESHOLD, 64 << 20);
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("yardledger"));
   // Lets the desktop match the window to the installed entry and its icon.

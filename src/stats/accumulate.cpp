@@ -12,17 +12,17 @@ namespace yl::stats {
 
 namespace {
 
-using CreditStep = void (*)(GameCredit&, CurrentPlay&);
+using CreditStep = void (*)(GameCredit&, const CurrentPlay&);
 
-void CreditFumbleRecoveryIfFumble(GameCredit& game, CurrentPlay& play) {
+void CreditFumbleRecoveryIfFumble(GameCredit& game, const CurrentPlay& play) {
   if (play.fumble) CreditFumbleRecovery(game, play);
 }
 
-void CreditInterceptionIfNamed(GameCredit& game, CurrentPlay& play) {
-  if (PlayerAt(play, play.interceptor) != nullptr) CreditInterceptionReturn(game, play);
+void CreditInterceptionIfNamed(GameCredit& game, const CurrentPlay& play) {
+  if (play.Player(Role::kInterceptor) != nullptr) CreditInterceptionReturn(game, play);
 }
 
-void CreditTackleStep(GameCredit&, CurrentPlay& play) {
+void CreditTackleStep(GameCredit&, const CurrentPlay& play) {
   CreditTackles(play);
 }
 
@@ -52,9 +52,9 @@ constexpr DispatchRow kTryCredits[] = {
 };
 
 template <std::size_t N>
-void RunCredits(const DispatchRow (&table)[N], GameCredit& game, CurrentPlay& play) {
+void RunCredits(const DispatchRow (&table)[N], GameCredit& game, const CurrentPlay& play) {
   for (const DispatchRow& row : table) {
-    if (row.kind != play.playKind) continue;
+    if (row.kind != play.kind) continue;
     for (const CreditStep step : row.steps) {
       if (step != nullptr) step(game, play);
     }
@@ -64,10 +64,11 @@ void RunCredits(const DispatchRow (&table)[N], GameCredit& game, CurrentPlay& pl
 
 }  // namespace
 
-void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
-  const bool wipedOut = play.penaltyAccepted && play.assessedFromIndex == -1;
+void AccumulatePlay(GameCredit& game, const CurrentPlay& play, const CurrentPlay* next) {
+  game.next = next;
+  const bool wipedOut = play.penalty.accepted && !play.penalty.assessedFrom;
   if (!wipedOut) {
-    switch (play.startKind) {
+    switch (play.situation.start) {
       case transcript::StartKind::kKickOff:
       case transcript::StartKind::kFreeKick:
         CreditKickoffPlay(game, play);
@@ -81,7 +82,7 @@ void AccumulatePlay(GameCredit& game, CurrentPlay& play) {
     if (play.result == PlayResult::kSafety)
       AddScoringEntry(game, play, ScoringKind::kSafety, nullptr, true);
   }
-  if (play.penalty) CreditPenalty(play);
+  if (play.penalty.called) CreditPenalty(game, play);
   ResolvePendingFirstDown(game, play);
   CloseScoringEntry(game);
 }

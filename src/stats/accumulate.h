@@ -8,8 +8,10 @@
 
 namespace yl::stats {
 
-// Credits one play (the crediting pass skips plays whistled dead). A play
-// wiped out by an accepted penalty credits the penalty only.
-void AccumulatePlay(GameCredit& game, CurrentPlay& play);
+// Credits one play (the crediting pass skips plays whistled dead); the play
+// after it (none for the last) settles first downs, punts inside the 20 and
+// the yards of a placement. A play wiped out by an accepted penalty credits
+// the penalty only.
+void AccumulatePlay(GameCredit& game, const CurrentPlay& play, const CurrentPlay* next);
 
 }  // namespace yl::stats

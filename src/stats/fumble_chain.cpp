@@ -8,7 +8,15 @@ namespace yl::stats {
 
 namespace {
 
-using transcript::kFumbleSlots;
+constexpr int kFumbleSlots = static_cast<int>(transcript::kFumbleSlots);
+
+// The fumbler and the recoverer of fumble i; none outside the chain.
+PlayerRecord* Fumbler(const CurrentPlay& play, int i) {
+  return i >= 0 && i < kFumbleSlots ? play.fumblers[static_cast<std::size_t>(i)] : nullptr;
+}
+PlayerRecord* Recoverer(const CurrentPlay& play, int i) {
+  return i >= 0 && i < kFumbleSlots ? play.recoverers[static_cast<std::size_t>(i)] : nullptr;
+}
 
 enum class Holder { kSamePlayer, kSameTeam };
 
@@ -29,7 +37,7 @@ WalkResult RecoveryWalk(const GameCredit& game, const CurrentPlay& play, int sta
   if (start < 0 || start >= kFumbleSlots) return {true, 0};
   if (Recoverer(play, start) == nullptr) return {true, 1};
   const PlayerRecord* fumbler =
-      play.fumblers[start] == -1 ? OffenseQuarterback(game, play) : Fumbler(play, start);
+      Fumbler(play, start) == nullptr ? OffenseQuarterback(game, play) : Fumbler(play, start);
   for (int i = start;;) {
     if (!Kept(game, play, fumbler, Recoverer(play, i), holder)) return {false, i + 1 - start};
     const int next = i + 1;
@@ -88,8 +96,8 @@ bool CarrierKeepsPlay(const GameCredit& game, const CurrentPlay& play, std::int3
 void CreditFumbleRecovery(GameCredit& game, const CurrentPlay& play) {
   // A blocked kick has no ball carrier.
   PlayerRecord* carrier = nullptr;
-  if (PlayerAt(play, play.blocker) == nullptr) {
-    carrier = play.fumblers[0] == -1 ? OffenseQuarterback(game, play) : Fumbler(play, 0);
+  if (play.Player(Role::kBlocker) == nullptr) {
+    carrier = Fumbler(play, 0) == nullptr ? OffenseQuarterback(game, play) : Fumbler(play, 0);
   }
   int i = 0;
   while (i < kFumbleSlots && Recoverer(play, i) != nullptr && Recoverer(play, i) == carrier)

@@ -48,27 +48,27 @@ PlayerRecord* TwoPointRecoverer(const CurrentPlay& play) {
 }  // namespace
 
 bool PuntInside20(const GameCredit& game, const CurrentPlay& play) {
-  const CurrentPlay* next = play.next;
-  if (next == nullptr || play.periodBreak || !next->ownSide) return false;
+  const CurrentPlay* next = game.next;
+  if (next == nullptr || play.periodBreak || !next->situation.ownSide) return false;
   // Without a ball-on line the punt cannot be placed: it never counts.
-  const auto ballOn = BallOnLine(play);
+  const std::optional<std::int16_t> ballOn = play.gain.ballOn;
   if (!ballOn || *ballOn >= 20) return false;
-  const bool returnFumbledAway = PlayerAt(play, play.returner) != nullptr && play.fumble &&
+  const bool returnFumbledAway = play.Player(Role::kReturner) != nullptr && play.fumble &&
                                  !TeamRecoveryWalk(game, play, 0).held;
   return !returnFumbledAway;
 }
 
 void CreditPunting(GameCredit& game, const CurrentPlay& play) {
-  if (play.lossOfDown) return;
-  PlayerRecord* punter = GetPunter(PlayerAt(play, play.kicker));
+  if (play.penalty.lossOfDown) return;
+  PlayerRecord* punter = GetPunter(play.Player(Role::kKicker));
   if (punter == nullptr) return;
   PuntingRecord& record = *punter->punting;
-  if (PlayerAt(play, play.blocker) != nullptr) {
+  if (play.Player(Role::kBlocker) != nullptr) {
     ++record.blocked;
     return;
   }
   ++record.punts;
-  if (PlayerAt(play, play.returner) != nullptr && play.result != PlayResult::kFairCatch)
+  if (play.Player(Role::kReturner) != nullptr && play.result != PlayResult::kFairCatch)
     ++record.returned;
   if (play.result == PlayResult::kTouchback) {
     ++record.touchbacks;
@@ -78,7 +78,7 @@ void CreditPunting(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* returner = GetPuntReturner(PlayerAt(play, play.returner));
+  PlayerRecord* returner = GetPuntReturner(play.Player(Role::kReturner));
   if (returner == nullptr) return;
   PuntReturnRecord& record = *returner->puntReturn;
   if (play.result == PlayResult::kFairCatch) {
@@ -98,7 +98,7 @@ void CreditPuntReturn(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* returner = GetKickoffReturner(PlayerAt(play, play.returner));
+  PlayerRecord* returner = GetKickoffReturner(play.Player(Role::kReturner));
   if (returner == nullptr) return;
   KickReturnRecord& record = *returner->kickReturn;
   ++record.returns;
@@ -114,11 +114,11 @@ void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play) {
 }
 
 void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
-  PlayerRecord* kicker = GetFGKicker(PlayerAt(play, play.kicker));
+  PlayerRecord* kicker = GetFGKicker(play.Player(Role::kKicker));
   FGKickingRecord* record = kicker != nullptr ? &*kicker->fgKicking : nullptr;
   const std::int16_t distance = Yards(play);
   if (record != nullptr) ++record->attempts;
-  if (PlayerAt(play, play.blocker) != nullptr) {
+  if (play.Player(Role::kBlocker) != nullptr) {
     if (record != nullptr) ++record->blocked;
     AddScoringEntry(game, play, ScoringKind::kFieldGoalMissed, kicker, true);
     return;
@@ -137,8 +137,8 @@ void CreditFieldGoal(GameCredit& game, const CurrentPlay& play) {
   OfferLongest(game, EnterLongestFG, kicker, distance);
 }
 
-void CreditExtraPointKick(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* kicker = GetEPKicker(PlayerAt(play, play.kicker));
+void CreditExtraPointKick(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* kicker = GetEPKicker(play.Player(Role::kKicker));
   if (kicker != nullptr) ++kicker->epKicking->attempts;
   if (play.result == PlayResult::kExtraPointGood) {
     if (kicker != nullptr) ++kicker->epKicking->made;
@@ -148,9 +148,9 @@ void CreditExtraPointKick(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* runner = PlayerAt(play, play.rusher);
-  if (runner == nullptr && play.playKind == PlayKind::kSack) runner = PlayerAt(play, play.sacked);
+void CreditTwoPointRun(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* runner = play.Player(Role::kRusher);
+  if (runner == nullptr && play.kind == PlayKind::kSack) runner = play.Player(Role::kSacked);
   if (runner == nullptr) runner = OffenseQuarterback(game, play);
   const bool good = play.result == PlayResult::kTwoPointGood;
   if (Get2EPPlayer(runner) == nullptr) {
@@ -183,10 +183,10 @@ void CreditTwoPointRun(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* passer = Get2EPPlayer(PlayerOrQuarterback(game, play, play.passer));
+void CreditTwoPointPass(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* passer = Get2EPPlayer(PlayerOrQuarterback(game, play, Role::kPasser));
   if (passer != nullptr) ++passer->twoPoint->passAttempts;
-  PlayerRecord* receiver = Get2EPPlayer(PlayerAt(play, play.receiver));
+  PlayerRecord* receiver = Get2EPPlayer(play.Player(Role::kReceiver));
   if (receiver == nullptr) {
     AddScoringEntry(game, play, ScoringKind::kTwoPointPassFailed, passer, true);
     return;
@@ -212,9 +212,9 @@ void CreditTwoPointPass(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
+void CreditPuntPlay(GameCredit& game, const CurrentPlay& play) {
   CreditPunting(game, play);
-  if (PlayerAt(play, play.blocker) != nullptr) {
+  if (play.Player(Role::kBlocker) != nullptr) {
     CreditFumbleRecovery(game, play);
     CreditTackles(play);
     return;
@@ -234,16 +234,16 @@ void CreditPuntPlay(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditKickoffPlay(GameCredit& game, CurrentPlay& play) {
+void CreditKickoffPlay(GameCredit& game, const CurrentPlay& play) {
   if (play.result == PlayResult::kKickingTeamRecovered) return;
   CreditKickoffReturn(game, play);
   if (play.fumble) CreditFumbleRecovery(game, play);
   CreditSpecialTeamsTackle(play);
 }
 
-void CreditFieldGoalPlay(GameCredit& game, CurrentPlay& play) {
+void CreditFieldGoalPlay(GameCredit& game, const CurrentPlay& play) {
   CreditFieldGoal(game, play);
-  if (PlayerAt(play, play.blocker) != nullptr) {
+  if (play.Player(Role::kBlocker) != nullptr) {
     CreditFumbleRecovery(game, play);
     CreditTackles(play);
   }

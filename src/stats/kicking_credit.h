@@ -9,19 +9,19 @@ namespace yl::stats {
 
 // A whole punt play: the punter, then a block, the returner, the recoveries
 // and the tackle as the play ended.
-void CreditPuntPlay(GameCredit& game, CurrentPlay& play);
+void CreditPuntPlay(GameCredit& game, const CurrentPlay& play);
 // A whole kick-off or free kick: return, recoveries, tackle.
-void CreditKickoffPlay(GameCredit& game, CurrentPlay& play);
+void CreditKickoffPlay(GameCredit& game, const CurrentPlay& play);
 // A field goal try, and a block with its recoveries and tackle.
-void CreditFieldGoalPlay(GameCredit& game, CurrentPlay& play);
+void CreditFieldGoalPlay(GameCredit& game, const CurrentPlay& play);
 
 void CreditPunting(GameCredit& game, const CurrentPlay& play);
 void CreditPuntReturn(GameCredit& game, const CurrentPlay& play);
 void CreditKickoffReturn(GameCredit& game, const CurrentPlay& play);
 void CreditFieldGoal(GameCredit& game, const CurrentPlay& play);
-void CreditExtraPointKick(GameCredit& game, CurrentPlay& play);
-void CreditTwoPointRun(GameCredit& game, CurrentPlay& play);
-void CreditTwoPointPass(GameCredit& game, CurrentPlay& play);
+void CreditExtraPointKick(GameCredit& game, const CurrentPlay& play);
+void CreditTwoPointRun(GameCredit& game, const CurrentPlay& play);
+void CreditTwoPointPass(GameCredit& game, const CurrentPlay& play);
 
 // A punt downed, fielded or returned inside the receiving team's 20.
 bool PuntInside20(const GameCredit& game, const CurrentPlay& play);

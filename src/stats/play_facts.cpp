@@ -3,75 +3,17 @@
 
 namespace yl::stats {
 
-namespace {
-
-bool InRange(std::int16_t index, int size) {
-  return index >= 0 && index < size;
-}
-
-}  // namespace
-
 std::int16_t GameCredit::Group(std::int16_t label) const {
   if (groupMap == nullptr) return label;
   // A label merged with its own opposite can point back; no honest chain is
   // anywhere near this long.
   constexpr int kMaxSteps = 64;
   for (int step = 0; step < kMaxSteps; ++step) {
-    const std::int16_t next = (*groupMap)[label];
-    if (next == label) break;
-    label = next;
+    const std::int16_t merged = (*groupMap)[label];
+    if (merged == label) break;
+    label = merged;
   }
   return label;
-}
-
-PlayerRecord* PlayerAt(const CurrentPlay& play, std::int16_t index) {
-  return InRange(index, transcript::kDescSlots) ? play.descPlayers[index] : nullptr;
-}
-
-PlayerRecord* Fumbler(const CurrentPlay& play, int fumble) {
-  if (fumble < 0 || fumble >= transcript::kFumbleSlots) return nullptr;
-  return PlayerAt(play, play.fumblers[fumble]);
-}
-
-PlayerRecord* Recoverer(const CurrentPlay& play, int fumble) {
-  if (fumble < 0 || fumble >= transcript::kFumbleSlots) return nullptr;
-  return PlayerAt(play, play.recoverers[fumble]);
-}
-
-bool HasYardage(const CurrentPlay& play) {
-  return InRange(play.gainIndex, transcript::kGainsSlots);
-}
-
-std::int16_t Yards(const CurrentPlay& play) {
-  return HasYardage(play) ? play.gainsNumbers[play.gainIndex] : 0;
-}
-
-std::int16_t SignedYards(const CurrentPlay& play) {
-  const std::int16_t v = Yards(play);
-  return play.gainPositive ? v : static_cast<std::int16_t>(-v);
-}
-
-bool IsLoss(const CurrentPlay& play) {
-  return play.gainPositive == 0;
-}
-
-std::optional<std::int16_t> BallOnLine(const CurrentPlay& play) {
-  if (!InRange(play.ballOnIndex, transcript::kGainsSlots)) return std::nullopt;
-  return play.gainsNumbers[play.ballOnIndex];
-}
-
-std::optional<std::int16_t> HeaderNumber(const CurrentPlay& play, std::int16_t index) {
-  if (!InRange(index, transcript::kHeaderSlots)) return std::nullopt;
-  return play.headerNumbers[index];
-}
-
-PlayerRecord* ExtrasPlayer(const CurrentPlay& play, std::int16_t index) {
-  return InRange(index, transcript::kExtrasSlots) ? play.extrasValues[index].player : nullptr;
-}
-
-std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t index) {
-  if (!InRange(index, transcript::kExtrasSlots)) return std::nullopt;
-  return play.extrasValues[index].number;
 }
 
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play) {
@@ -93,9 +35,8 @@ PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play
   return nullptr;
 }
 
-PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& play,
-                                  std::int16_t index) {
-  PlayerRecord* player = PlayerAt(play, index);
+PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& play, Role role) {
+  PlayerRecord* player = play.Player(role);
   return player != nullptr ? player : OffenseQuarterback(game, play);
 }
 
@@ -105,8 +46,8 @@ std::string_view TeamNameOfGroup(const GameCredit& game, std::int16_t label) {
 }
 
 PlayerRecord* LastRecoverer(const CurrentPlay& play) {
-  for (int i = transcript::kFumbleSlots - 1; i >= 0; --i) {
-    if (play.recoverers[i] != -1) return Recoverer(play, i);
+  for (auto it = play.recoverers.rbegin(); it != play.recoverers.rend(); ++it) {
+    if (*it != nullptr) return *it;
   }
   return nullptr;
 }

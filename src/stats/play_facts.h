@@ -1,8 +1,10 @@
-// What crediting reads from a parsed play besides its plain fields: the
-// players in its role slots, its yardage and header numbers, and the game's
-// possession groups, through which sides and teams are compared.
+// What crediting reads from a parsed play besides its plain fields: its
+// yardage, the offense's quarterback, and the game's possession groups,
+// through which sides and teams are compared.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,11 +25,21 @@ using transcript::CurrentPlay;
 using transcript::PenaltyKind;
 using transcript::PlayKind;
 using transcript::PlayResult;
+using transcript::Role;
 using transcript::StartKind;
+
+// A player whose first down is confirmed only by the next play (he gained
+// exactly the distance), with the record it goes to.
+enum class PendingKind : std::uint8_t { kReceiving, kPassing, kRushing };
+struct PendingFirstDown {
+  PlayerRecord* player = nullptr;
+  PendingKind kind = PendingKind::kReceiving;
+};
 
 // The game whose plays are being credited: the model its players are in,
 // the run's stats state (scoring summary, longest-play lists), the options
-// that say which of them are kept, and the game's label merges.
+// that say which of them are kept, the game's teams and label merges, and
+// the scratch of the play being credited.
 struct GameCredit {
   league::League& league;
   RunStats& stats;
@@ -35,6 +47,14 @@ struct GameCredit {
   const transcript::GroupMap* groupMap = nullptr;  // none: no label has been merged
   // Keep the scoring summary also outside game mode (for the tables).
   bool scoringForTables = false;
+  const league::TeamRecord* home = nullptr;
+  const league::TeamRecord* visiting = nullptr;
+
+  // The play after the one being credited (none for the game's last).
+  const CurrentPlay* next = nullptr;
+  // The play's players whose first down waits for the next play.
+  std::array<PendingFirstDown, 2> pending{};
+  std::size_t pendingCount = 0;
 
   // The group a label stands for now. Merges can chain (5 into 2, later 2
   // into -1) and the map records only each single step, so the steps are
@@ -42,35 +62,26 @@ struct GameCredit {
   std::int16_t Group(std::int16_t label) const;
 };
 
-// The player a role or fumble slot names; nullptr for none or a bad index.
-PlayerRecord* PlayerAt(const CurrentPlay& play, std::int16_t index);
-PlayerRecord* Fumbler(const CurrentPlay& play, int fumble);
-PlayerRecord* Recoverer(const CurrentPlay& play, int fumble);
-
 // The play's yardage v (0 when it has none) and its signed form: +v for a
 // gain, -v for a loss.
-bool HasYardage(const CurrentPlay& play);
-std::int16_t Yards(const CurrentPlay& play);
-std::int16_t SignedYards(const CurrentPlay& play);
-bool IsLoss(const CurrentPlay& play);
-
-// The yard line the ball is on after the play, when the gains line says.
-std::optional<std::int16_t> BallOnLine(const CurrentPlay& play);
-
-// A header number by its index field (downIndex, quarterIndex, ...).
-std::optional<std::int16_t> HeaderNumber(const CurrentPlay& play, std::int16_t index);
-
-// The player of an extras value slot (the fouler), and a number slot.
-PlayerRecord* ExtrasPlayer(const CurrentPlay& play, std::int16_t index);
-std::optional<std::int16_t> ExtrasNumber(const CurrentPlay& play, std::int16_t index);
+inline std::int16_t Yards(const CurrentPlay& play) {
+  return play.gain.yards.value_or(0);
+}
+inline std::int16_t SignedYards(const CurrentPlay& play) {
+  const std::int16_t v = Yards(play);
+  return play.gain.positive ? v : static_cast<std::int16_t>(-v);
+}
+inline bool IsLoss(const CurrentPlay& play) {
+  return !play.gain.positive;
+}
 
 // The first player in the player list who played quarterback on offense for
 // the side that had the ball at the snap; nullptr when there is none.
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play);
 
-// The named player, or the offense's quarterback when the slot is empty.
+// The player in the role, or the offense's quarterback when nobody is.
 PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& play,
-                                  std::int16_t index);
+                                  transcript::Role role);
 
 // The team name of the first player of the label's group that has one;
 // empty when no such player exists.
@@ -85,7 +96,7 @@ void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, st
 
 // A gain that scored a touchdown.
 inline bool ScoredOnGain(const CurrentPlay& play) {
-  return play.gainPositive != 0 && play.result == PlayResult::kTouchdown;
+  return play.gain.positive && play.result == PlayResult::kTouchdown;
 }
 
 inline void UpdateLongest(std::int16_t& longest, std::int16_t yards) {

@@ -14,9 +14,9 @@ std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, S
   if (kind == ScoringKind::kPuntTouchdown)
     return std::string(TeamNameOfGroup(game, play.groupAtSnap));
   if (kind == ScoringKind::kSafety) {
-    const std::string home = play.homeTeam != nullptr ? play.homeTeam->name : std::string();
+    const std::string home = game.home != nullptr ? game.home->name : std::string();
     if (home != TeamNameOfGroup(game, play.groupAfter)) return home;
-    return play.visitingTeam != nullptr ? play.visitingTeam->name : std::string();
+    return game.visiting != nullptr ? game.visiting->name : std::string();
   }
   return std::string(TeamNameOfGroup(game, play.groupAfter));
 }
@@ -31,9 +31,10 @@ void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind
     summary.current = CreateScoringDrive(summary);
   ScoringDriveRecord& entry = *summary.current;
 
-  if (const auto quarter = HeaderNumber(play, play.quarterIndex)) entry.quarter = *quarter;
-  const auto minutes = HeaderNumber(play, play.minutesIndex);
-  const auto seconds = HeaderNumber(play, play.secondsIndex);
+  const transcript::Situation& situation = play.situation;
+  if (situation.quarter) entry.quarter = *situation.quarter;
+  const std::optional<std::int16_t> minutes = situation.minutes;
+  const std::optional<std::int16_t> seconds = situation.seconds;
   if (minutes && seconds) {
     // Time elapsed in a 15-minute quarter.
     entry.minutes = static_cast<std::int16_t>(14 - *minutes);

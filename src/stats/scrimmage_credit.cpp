@@ -28,10 +28,10 @@ constexpr BlockCredit kBlockCredits[] = {
 };
 
 void CreditBlock(const CurrentPlay& play) {
-  PlayerRecord* blocker = PlayerAt(play, play.blocker);
+  PlayerRecord* blocker = play.Player(Role::kBlocker);
   if (blocker == nullptr) return;
   for (const BlockCredit& credit : kBlockCredits) {
-    if (credit.kind != play.playKind) continue;
+    if (credit.kind != play.kind) continue;
     if (credit.result && *credit.result != play.result) continue;
     GetDefensiveStats(blocker);
     ++(*blocker->defensive.*credit.counter);
@@ -39,16 +39,16 @@ void CreditBlock(const CurrentPlay& play) {
 }
 
 // The first-down counter of a pending kind; nullptr when the record is gone.
-using FirstDownCounter = std::int32_t* (*)(PlayerRecord&);
-constexpr FirstDownCounter kFirstDownCounters[] = {
-    [](PlayerRecord& p) { return p.receiving ? &p.receiving->firstDowns : nullptr; },
-    [](PlayerRecord& p) { return p.passing ? &p.passing->firstDowns : nullptr; },
-    [](PlayerRecord& p) { return p.rushing ? &p.rushing->firstDowns : nullptr; },
-};
-
-void CreditPendingFirstDown(PlayerRecord* player, std::int16_t kind) {
-  if (player == nullptr || kind < 0 || kind > kPendingRushing) return;
-  if (std::int32_t* counter = kFirstDownCounters[kind](*player)) ++*counter;
+std::int32_t* FirstDownCounter(PlayerRecord& p, PendingKind kind) {
+  switch (kind) {
+    case PendingKind::kReceiving:
+      return p.receiving ? &p.receiving->firstDowns : nullptr;
+    case PendingKind::kPassing:
+      return p.passing ? &p.passing->firstDowns : nullptr;
+    case PendingKind::kRushing:
+      return p.rushing ? &p.rushing->firstDowns : nullptr;
+  }
+  return nullptr;
 }
 
 // Yards of an automatic placement: placement * P + snap * B + constant,
@@ -69,8 +69,8 @@ constexpr PlacementRule kOtherPlacement[2] = {{-1, 0, 80}, {1, 0, -20}};
 
 }  // namespace
 
-void CreditRushing(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* runner = GetRusher(PlayerOrQuarterback(game, play, play.rusher));
+void CreditRushing(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* runner = GetRusher(PlayerOrQuarterback(game, play, Role::kRusher));
   if (runner == nullptr) return;
   RushingRecord& record = *runner->rushing;
   ++record.attempts;
@@ -84,7 +84,7 @@ void CreditRushing(GameCredit& game, CurrentPlay& play) {
       ++record.touchdowns;
       AddScoringEntry(game, play, ScoringKind::kRushingTouchdown, runner, true);
     } else {
-      ApplyFirstDownRule(play, runner, kPendingRushing, record.firstDowns);
+      ApplyFirstDownRule(game, play, runner, PendingKind::kRushing, record.firstDowns);
     }
     if (v >= kBigRush) ++record.bigPlays;
   } else {
@@ -94,13 +94,13 @@ void CreditRushing(GameCredit& game, CurrentPlay& play) {
   OfferLongest(game, EnterLongestRush, runner, yards);
 }
 
-void CreditPassing(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* passer = GetPasser(PlayerOrQuarterback(game, play, play.passer));
+void CreditPassing(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* passer = GetPasser(PlayerOrQuarterback(game, play, Role::kPasser));
   if (passer == nullptr) return;
   PassingRecord& record = *passer->passing;
   ++record.attempts;
-  if (PlayerAt(play, play.receiver) == nullptr) {
-    if (PlayerAt(play, play.interceptor) != nullptr) ++record.interceptions;
+  if (play.Player(Role::kReceiver) == nullptr) {
+    if (play.Player(Role::kInterceptor) != nullptr) ++record.interceptions;
     return;
   }
   ++record.completions;
@@ -116,16 +116,16 @@ void CreditPassing(GameCredit& game, CurrentPlay& play) {
       // The receiver completes the entry.
       AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, passer, false);
     } else {
-      ApplyFirstDownRule(play, passer, kPendingPassing, record.firstDowns);
+      ApplyFirstDownRule(game, play, passer, PendingKind::kPassing, record.firstDowns);
     }
     if (v >= kBigPass) ++record.bigPlays;
   }
   OfferLongest(game, EnterLongestPass, passer, yards);
 }
 
-void CreditReceiving(GameCredit& game, CurrentPlay& play) {
+void CreditReceiving(GameCredit& game, const CurrentPlay& play) {
   bool defense = false;
-  if (PlayerRecord* receiver = PlayerAt(play, play.receiver)) {
+  if (PlayerRecord* receiver = play.Player(Role::kReceiver)) {
     if (GetReciever(receiver, defense) == nullptr || defense) {
       // A receiver who is not on offense gets no reception; he still names
       // the catcher of a touchdown pass whose entry waits for him.
@@ -146,14 +146,14 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
         ++record.touchdowns;
         AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, receiver, true);
       } else {
-        ApplyFirstDownRule(play, receiver, kPendingReceiving, record.firstDowns);
+        ApplyFirstDownRule(game, play, receiver, PendingKind::kReceiving, record.firstDowns);
       }
     }
     OfferLongest(game, EnterLongestReception, receiver, yards);
     return;
   }
   // An incomplete pass aimed at a player: dropped, or defended.
-  PlayerRecord* target = GetReciever(PlayerAt(play, play.target), defense);
+  PlayerRecord* target = GetReciever(play.Player(Role::kTarget), defense);
   if (target == nullptr) return;
   if (defense) {
     ++target->defensive->passesDefensed;
@@ -162,8 +162,8 @@ void CreditReceiving(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditInterceptionReturn(GameCredit& game, CurrentPlay& play) {
-  PlayerRecord* interceptor = GetIntercepter(PlayerAt(play, play.interceptor));
+void CreditInterceptionReturn(GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* interceptor = GetIntercepter(play.Player(Role::kInterceptor));
   if (interceptor == nullptr) return;
   InterceptionRecord& record = *interceptor->interception;
   ++record.interceptions;
@@ -175,7 +175,7 @@ void CreditInterceptionReturn(GameCredit& game, CurrentPlay& play) {
   }
 }
 
-void CreditSack(GameCredit& game, CurrentPlay& play) {
+void CreditSack(GameCredit& game, const CurrentPlay& play) {
   // Charged to the offense's quarterback, whoever the sentence names.
   PlayerRecord* passer = GetPasser(OffenseQuarterback(game, play));
   if (passer == nullptr) return;
@@ -184,14 +184,14 @@ void CreditSack(GameCredit& game, CurrentPlay& play) {
 }
 
 void CreditTackles(const CurrentPlay& play) {
-  if (PlayerRecord* tackler = PlayerAt(play, play.tackler)) {
+  if (PlayerRecord* tackler = play.Player(Role::kTackler)) {
     bool defense = false;
     if (GetTackler(tackler, defense) != nullptr) {
       if (defense) {
         DefensiveRecord& record = *tackler->defensive;
         ++record.tackles;
         record.tackleYards += SignedYards(play);
-        if (IsLoss(play) && play.playKind == PlayKind::kRush && !play.fumble) {
+        if (IsLoss(play) && play.kind == PlayKind::kRush && !play.fumble) {
           ++record.stuffs;
           record.stuffYards += Yards(play);
         }
@@ -200,11 +200,11 @@ void CreditTackles(const CurrentPlay& play) {
         tackler->miscOff->tackleYards += SignedYards(play);
       }
     }
-  } else if (PlayerRecord* sacker = GetDefensiveStats(PlayerAt(play, play.sacker))) {
+  } else if (PlayerRecord* sacker = GetDefensiveStats(play.Player(Role::kSacker))) {
     ++sacker->defensive->sacks;
     sacker->defensive->sackYards += Yards(play);
   } else if (play.result == PlayResult::kIncomplete) {
-    if (PlayerRecord* defender = GetDefensiveStats(PlayerAt(play, play.defender)))
+    if (PlayerRecord* defender = GetDefensiveStats(play.Player(Role::kDefender)))
       ++defender->defensive->passesDefensed;
   }
   CreditBlock(play);
@@ -212,68 +212,64 @@ void CreditTackles(const CurrentPlay& play) {
 
 void CreditSpecialTeamsTackle(const CurrentPlay& play) {
   bool defense = false;
-  PlayerRecord* tackler = GetSpecialTackler(PlayerAt(play, play.tackler), defense);
+  PlayerRecord* tackler = GetSpecialTackler(play.Player(Role::kTackler), defense);
   if (tackler == nullptr) return;
   SpecialTeamsRecord& record = defense ? *tackler->defSpecialTeams : *tackler->specialTeams;
   ++record.tackles;
   record.tackleYards += SignedYards(play);
 }
 
-void ApplyFirstDownRule(CurrentPlay& play, PlayerRecord* player, PendingKind kind,
-                        std::int32_t& firstDowns) {
-  const auto distance = HeaderNumber(play, play.distanceIndex);
+void ApplyFirstDownRule(GameCredit& game, const CurrentPlay& play, PlayerRecord* player,
+                        PendingKind kind, std::int32_t& firstDowns) {
+  const std::optional<std::int16_t> distance = play.situation.distance;
   if (!distance) return;
   const std::int16_t v = Yards(play);
   if (v > *distance) {
     ++firstDowns;
   } else if (v == *distance) {
-    if (play.pendingPlayer1 == nullptr) {
-      play.pendingPlayer1 = player;
-      play.pendingKind1 = kind;
-    } else {
-      play.pendingPlayer2 = player;
-      play.pendingKind2 = kind;
-    }
-    play.pendingFirstDown = 1;
+    // The first is kept; each later one takes the second place.
+    game.pending[game.pendingCount == 0 ? 0 : 1] = {player, kind};
+    game.pendingCount = game.pendingCount == 0 ? 1 : 2;
   }
 }
 
-void ResolvePendingFirstDown(GameCredit& game, CurrentPlay& play) {
-  if (!play.pendingFirstDown) return;
-  const CurrentPlay* next = play.next;
+void ResolvePendingFirstDown(GameCredit& game, const CurrentPlay& play) {
+  if (game.pendingCount == 0) return;
+  const CurrentPlay* next = game.next;
   const bool confirmed = next != nullptr && !play.periodBreak &&
                          game.Group(next->groupAtSnap) == game.Group(play.groupAtSnap) &&
-                         HeaderNumber(*next, next->downIndex) == 1;
+                         next->situation.down == 1;
   if (confirmed) {
-    CreditPendingFirstDown(play.pendingPlayer1, play.pendingKind1);
-    CreditPendingFirstDown(play.pendingPlayer2, play.pendingKind2);
+    for (std::size_t i = 0; i < game.pendingCount; ++i) {
+      const PendingFirstDown& pending = game.pending[i];
+      if (pending.player == nullptr) continue;
+      if (std::int32_t* counter = FirstDownCounter(*pending.player, pending.kind)) ++*counter;
+    }
   }
-  play.pendingFirstDown = 0;
-  play.pendingPlayer1 = nullptr;
-  play.pendingPlayer2 = nullptr;
+  game.pendingCount = 0;
 }
 
-std::int32_t PenaltyYards(const CurrentPlay& play) {
-  if (const auto stated = ExtrasNumber(play, play.penaltyYardsIndex)) return *stated;
-  const auto placement = ExtrasNumber(play, play.placementIndex);
-  const auto snap = HeaderNumber(play, play.yardLineIndex);
-  if (!placement || !snap || play.next == nullptr) return 0;
-  const int ownHalf = play.ownSide ? 1 : 0;
-  const int nextOwnHalf = play.next->ownSide ? 1 : 0;
-  const PlacementRule& rule = play.penaltyKind == PenaltyKind::kDefensivePassInterference
+std::int32_t PenaltyYards(const CurrentPlay& play, const CurrentPlay* next) {
+  const transcript::Penalty& penalty = play.penalty;
+  if (penalty.yards) return *penalty.yards;
+  const std::optional<std::int16_t> snap = play.situation.yardLine;
+  if (!penalty.placement || !snap || next == nullptr) return 0;
+  const int ownHalf = play.situation.ownSide ? 1 : 0;
+  const int nextOwnHalf = next->situation.ownSide ? 1 : 0;
+  const PlacementRule& rule = penalty.kind == PenaltyKind::kDefensivePassInterference
                                   ? kInterferencePlacement[ownHalf][nextOwnHalf]
                                   : kOtherPlacement[nextOwnHalf];
-  return rule.placement * *placement + rule.snap * *snap + rule.constant;
+  return rule.placement * *penalty.placement + rule.snap * *snap + rule.constant;
 }
 
-void CreditPenalty(const CurrentPlay& play) {
-  PlayerRecord* fouler = GetFouler(ExtrasPlayer(play, play.foulIndex));
+void CreditPenalty(const GameCredit& game, const CurrentPlay& play) {
+  PlayerRecord* fouler = GetFouler(play.penalty.fouler);
   if (fouler == nullptr) return;
   PenaltyRecord& record = *fouler->penalty;
   ++record.flagged;
-  if (!play.penaltyAccepted) return;
+  if (!play.penalty.accepted) return;
   ++record.accepted;
-  record.yards += PenaltyYards(play);
+  record.yards += PenaltyYards(play, game.next);
 }
 
 }  // namespace yl::stats

@@ -1,125 +1,178 @@
-// One parsed play: the codes and numbers of its header, description, gains
-// and extras lines, the players named in it and what they did. Start values
-// are the member initialisers; a play is reset by assigning CurrentPlay{}
-// and then setting its teams and groupAtSnap.
+// One parsed play: its lines as read (the phrases of each line and what
+// stands between them, which the per-play echo writes back), and what they
+// say of the play: the situation at the snap, the players by role, the
+// fumbles, the gain, the penalty and how the play ended. A play whose
+// reading failed keeps what was read of it before the failure.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "league/league.h"
 #include "transcript/play_codes.h"
 
 namespace yl::transcript {
 
-constexpr int kHeaderSlots = 20;
-constexpr int kDescSlots = 10;
-constexpr int kGainsSlots = 10;
-constexpr int kExtrasSlots = 10;
-constexpr int kFumbleSlots = 5;
+// At most N items kept in place: the phrases of a line, without an
+// allocation per play.
+template <typename T, std::size_t N>
+class BoundedList {
+  static_assert(N <= 255, "the count is one byte");
 
-// An extras value slot: nothing yet, a number, or a player.
+ public:
+  // False, and nothing added, when the list is full.
+  bool push_back(const T& item) {
+    if (size_ == N) return false;
+    items_[size_++] = item;
+    return true;
+  }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const T& operator[](std::size_t i) const { return items_[i]; }
+  T& operator[](std::size_t i) { return items_[i]; }
+  const T* begin() const { return items_.data(); }
+  const T* end() const { return items_.data() + size_; }
+
+ private:
+  std::array<T, N> items_{};
+  std::uint8_t size_ = 0;
+};
+
+// The header as read: its phrases, and the numbers between them (number i
+// follows phrase i).
+constexpr std::size_t kHeaderPhrases = 20;
+constexpr std::size_t kHeaderNumbers = 14;
+struct HeaderText {
+  BoundedList<std::int16_t, kHeaderPhrases> codes;
+  BoundedList<std::int16_t, kHeaderNumbers> numbers;
+};
+
+// The description as read: its phrases, and the players of its tokens in
+// line order.
+constexpr std::size_t kDescriptionSlots = 10;
+struct DescriptionText {
+  BoundedList<std::int16_t, kDescriptionSlots> codes;
+  BoundedList<league::PlayerRecord*, kDescriptionSlots> players;
+};
+
+// The gains line as read: its phrases and the numbers between them.
+constexpr std::size_t kGainsSlots = 10;
+constexpr std::size_t kGainsNumbers = 8;
+struct GainsText {
+  BoundedList<std::int16_t, kGainsSlots> codes;
+  BoundedList<std::int16_t, kGainsNumbers> numbers;
+};
+
+// The extras lines as read. Value i is what follows phrase i (a number or a
+// player); a phrase followed by the next phrase leaves its value empty.
+constexpr std::size_t kExtrasSlots = 10;
 struct ExtrasValue {
   std::int16_t number = 0;
   league::PlayerRecord* player = nullptr;
 };
+struct ExtrasText {
+  BoundedList<std::int16_t, kExtrasSlots> codes;
+  std::array<ExtrasValue, kExtrasSlots> values{};
+  std::size_t nextValue = 0;  // where the next value goes
+  // The phrases whose values name the fouler, the automatic placement, the
+  // stated yards and the spot of assessment, as the walks over the phrases
+  // have found them so far (-1: none yet). Each extras line walks every
+  // phrase read so far again.
+  std::int16_t foulAt = -1;
+  std::int16_t placementAt = -1;
+  std::int16_t yardsAt = -1;
+  std::int16_t assessedAt = -1;
+};
+
+// The situation at the snap, as the header gives it; a number the header
+// does not give is absent.
+struct Situation {
+  StartKind start = StartKind::kScrimmage;
+  std::optional<std::int16_t> quarter;  // 5 in overtime
+  std::optional<std::int16_t> minutes;  // on the clock
+  std::optional<std::int16_t> seconds;
+  std::optional<std::int16_t> down;
+  std::optional<std::int16_t> distance;  // 1 for inches or goal to go on the goal line
+  std::optional<std::int16_t> yardLine;
+  bool ownSide = false;  // the yard line is in the offense's own half
+  bool inches = false;   // inches or the goal line to go
+  std::optional<std::int16_t> visitingScore;
+  std::optional<std::int16_t> homeScore;
+};
+
+// What the gains line says.
+struct Gain {
+  std::optional<std::int16_t> yards;  // absent: the play has no yardage
+  bool positive = true;               // a gain, not a loss
+  std::optional<std::int16_t> ballOn;
+  bool shortGain = false;
+  bool returnSpot = false;  // the yards are those of a return
+  bool turnedOver = false;
+};
+
+// The penalty called on the play and the decision on it.
+struct Penalty {
+  bool called = false;
+  bool accepted = false;
+  PenaltyKind kind = PenaltyKind::kNone;
+  league::PlayerRecord* fouler = nullptr;
+  std::optional<std::int16_t> yards;         // as the decision states them
+  std::optional<std::int16_t> placement;     // the yard line of an automatic placement
+  std::optional<std::int16_t> assessedFrom;  // the yard line it is assessed from
+  bool automaticFirstDown = false;
+  bool lossOfDown = false;
+};
+
+// The roles a description gives its players.
+enum class Role : std::uint8_t {
+  kBlocker,
+  kKicker,
+  kRusher,
+  kPasser,
+  kReceiver,
+  kTarget,  // of an incomplete pass
+  kDefender,
+  kInterceptor,
+  kSacker,
+  kSacked,
+  kTackler,
+  kReturner,
+};
+constexpr std::size_t kRoleCount = 12;
+
+// A play fumbles at most five times.
+constexpr std::size_t kFumbleSlots = 5;
 
 struct CurrentPlay {
-  std::uint8_t gameOver = 0;
-  std::uint8_t noPlay = 0;
-  std::uint8_t periodBreak = 0;
-  std::uint8_t pendingFirstDown = 0;
-  league::PlayerRecord* pendingPlayer1 = nullptr;
-  league::PlayerRecord* pendingPlayer2 = nullptr;
-  std::int16_t pendingKind1 = 0;
-  std::int16_t pendingKind2 = 0;
+  HeaderText header;
+  DescriptionText description;
+  GainsText gains;
+  ExtrasText extras;
 
-  league::TeamRecord* homeTeam = nullptr;
-  league::TeamRecord* visitingTeam = nullptr;
-
-  // Header.
-  std::int16_t headerCount = 0;
-  std::array<std::int16_t, kHeaderSlots> headerCodes = Filled<kHeaderSlots>(-1);
-  std::int16_t headerNumberCount = 0;
-  std::array<std::int16_t, kHeaderSlots> headerNumbers = Filled<kHeaderSlots>(-1);
-  std::int16_t visitingScoreIndex = -1;
-  std::int16_t homeScoreIndex = -1;
-  std::int16_t quarterIndex = -1;
-  std::int16_t minutesIndex = -1;
-  std::int16_t secondsIndex = -1;
-  std::int16_t downIndex = -1;
-  std::int16_t distanceIndex = -1;
-  std::uint8_t inches = 0;
-  std::uint8_t shortGain = 0;
-  std::uint8_t ownSide = 0;
-  std::uint8_t returnSpot = 0;
-  std::int16_t yardLineIndex = -1;
-  StartKind startKind = StartKind::kScrimmage;
-
-  PlayKind playKind = PlayKind::kRush;
-
-  // Penalties and extras.
-  std::uint8_t penalty = 0;
-  std::uint8_t penaltyAccepted = 0;
-  PenaltyKind penaltyKind = PenaltyKind::kNone;
-  std::uint8_t lossOfDown = 0;
-  std::int16_t extrasCount = 0;
-  std::int16_t extrasValueCount = 0;
-  std::array<std::int16_t, kExtrasSlots> extrasCodes = Filled<kExtrasSlots>(-1);
-  std::array<ExtrasValue, kExtrasSlots> extrasValues{};
-  std::uint8_t automaticFirstDown = 0;
-  std::int16_t foulIndex = -1;
-  std::int16_t assessedFromIndex = -1;
-  std::int16_t placementIndex = -1;
-  std::int16_t penaltyYardsIndex = -1;
-
-  // Description.
-  std::int16_t descCount = 0;
-  std::array<std::int16_t, kDescSlots> descCodes = Filled<kDescSlots>(-1);
-  std::int16_t descPlayerCount = 0;
-  std::array<league::PlayerRecord*, kDescSlots> descPlayers{};
-
-  // Meaning: fumbles and the roles, as indexes into descPlayers.
-  std::uint8_t fumble = 0;
-  std::array<std::int16_t, kFumbleSlots> fumblers = Filled<kFumbleSlots>(-1);
-  std::array<std::int16_t, kFumbleSlots> recoverers = Filled<kFumbleSlots>(-1);
-  std::int16_t blocker = -1;
-  std::int16_t kicker = -1;
-  std::int16_t rusher = -1;
-  std::int16_t passer = -1;
-  std::int16_t receiver = -1;
-  std::int16_t target = -1;
-  std::int16_t defender = -1;
-  std::int16_t interceptor = -1;
-  std::int16_t sacker = -1;
-  std::int16_t sacked = -1;
-  std::int16_t tackler = -1;
-  std::int16_t returner = -1;
+  Situation situation;
+  PlayKind kind = PlayKind::kRush;  // a play without a kind word counts as a rush
   PlayResult result = PlayResult::kNone;
+  std::array<league::PlayerRecord*, kRoleCount> roles{};
+  // The fumbles in order: who lost the ball and who recovered it (either
+  // may be unnamed).
+  bool fumble = false;
+  std::array<league::PlayerRecord*, kFumbleSlots> fumblers{};
+  std::array<league::PlayerRecord*, kFumbleSlots> recoverers{};
+  Gain gain;
+  Penalty penalty;
+  bool noPlay = false;       // whistled dead before the snap
+  bool periodBreak = false;  // a period ends after the play
+  bool gameOver = false;
 
-  // Gains.
-  std::int16_t gainsCount = 0;
-  std::array<std::int16_t, kGainsSlots> gainsCodes = Filled<kGainsSlots>(-1);
-  std::int16_t gainsNumberCount = 0;
-  std::array<std::int16_t, kGainsSlots> gainsNumbers{};
-  std::uint8_t gainPositive = 1;
-  std::int16_t gainIndex = -1;
-  std::int16_t ballOnIndex = -1;
-  std::uint8_t turnedOver = 0;
-
-  // Possession groups.
+  // The possession labels at the snap and after the play.
   std::int16_t groupAtSnap = 0;
   std::int16_t groupAfter = 0;
 
-  CurrentPlay* previous = nullptr;
-  CurrentPlay* next = nullptr;
-
- private:
-  template <int N>
-  static constexpr std::array<std::int16_t, N> Filled(std::int16_t value) {
-    std::array<std::int16_t, N> a{};
-    a.fill(value);
-    return a;
+  league::PlayerRecord* Player(Role role) const { return roles[static_cast<std::size_t>(role)]; }
+  void SetPlayer(Role role, league::PlayerRecord* player) {
+    roles[static_cast<std::size_t>(role)] = player;
   }
 };
 

@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::size_t kBlanksOfFinal = 2;
 // One code per segment, one player per token segment.
-static_assert(kMaxDescriptionSegments <= kDescSlots);
+static_assert(kMaxDescriptionSegments <= kDescriptionSlots);
 
 enum class Outcome { kRead, kNotUnderstood, kTokenWithoutHash };
 
@@ -76,22 +76,22 @@ std::int16_t FirstCandidate(std::size_t length) {
   return DescriptionLengthIndex()[length];
 }
 
-void Append(CurrentPlay& play, std::int16_t code, league::PlayerRecord* player) {
-  play.descCodes[static_cast<std::size_t>(play.descCount++)] = code;
-  if (player != nullptr)
-    play.descPlayers[static_cast<std::size_t>(play.descPlayerCount++)] = player;
+// A line has at most nine segments: the lists never fill up.
+void Append(DescriptionText& description, std::int16_t code, league::PlayerRecord* player) {
+  description.codes.push_back(code);
+  if (player != nullptr) description.players.push_back(player);
 }
 
 // The leading phrase of a line that does not begin with a token: the first
 // candidate that is a prefix of the line. Its final blanks are required.
-Outcome ReadLeadingPhrase(const Reading& reading, CurrentPlay& play, std::size_t& at,
+Outcome ReadLeadingPhrase(const Reading& reading, DescriptionText& description, std::size_t& at,
                           bool& complete) {
   const std::int16_t first = FirstCandidate(reading.bounds[1]);
   if (first < 0) return Outcome::kNotUnderstood;
   const int c = DescriptionPrefixTrie().FirstPrefix(reading.text, static_cast<std::size_t>(first));
   if (c < 0) return Outcome::kNotUnderstood;
   const PhraseEntry& entry = DescriptionPhrases()[static_cast<std::size_t>(c)];
-  Append(play, entry.code, nullptr);
+  Append(description, entry.code, nullptr);
   at = entry.text.size();
   complete = IsFinalPhrase(entry.text);
   return Outcome::kRead;
@@ -101,13 +101,14 @@ Outcome ReadLeadingPhrase(const Reading& reading, CurrentPlay& play, std::size_t
 // player, who is then appended with the phrase's code; kNotUnderstood when
 // it names nobody (a later candidate may still fit).
 Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntry& entry,
-                  std::size_t phraseEnd, std::size_t s, CurrentPlay& play, std::size_t& at) {
+                  std::size_t phraseEnd, std::size_t s, DescriptionText& description,
+                  std::size_t& at) {
   const std::string_view token = reading.text.substr(at, s - at);
   if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
   if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
   league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token);
   if (player == nullptr) return Outcome::kNotUnderstood;
-  Append(play, entry.code, player);
+  Append(description, entry.code, player);
   at = phraseEnd;
   return Outcome::kRead;
 }
@@ -117,8 +118,8 @@ Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntr
 // segment, where, unless the line is annotated, it may also end without its
 // two closing blanks. The suffix trie yields the phrases that end the
 // segment in that order.
-Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j, CurrentPlay& play,
-                    std::size_t& at, bool& complete) {
+Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
+                    DescriptionText& description, std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
   const bool last = j + 1 == reading.segments;
@@ -135,7 +136,7 @@ Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
     if (final && !last) continue;
     if (matches[m].cut != 0 && reading.annotated) continue;
     const std::size_t length = entry.text.size() - (matches[m].cut != 0 ? kBlanksOfFinal : 0);
-    const Outcome outcome = TakeToken(context, reading, entry, end, end - length, play, at);
+    const Outcome outcome = TakeToken(context, reading, entry, end, end - length, description, at);
     if (outcome == Outcome::kNotUnderstood) continue;
     complete = final;
     return outcome;
@@ -147,7 +148,7 @@ Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
 // may have been cut in the wrong place, so the phrase may also end before
 // the segment does. Every start is tried, from the latest back.
 Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::size_t j,
-                           CurrentPlay& play, std::size_t& at, bool& complete) {
+                           DescriptionText& description, std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
   const std::int16_t first = FirstCandidate(end - begin);
@@ -158,7 +159,7 @@ Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::si
     for (std::size_t s = end - entry.text.size();; --s) {
       if (MatchPhrase(reading.text.substr(s), entry.text, true, false)) {
         const Outcome outcome =
-            TakeToken(context, reading, entry, s + entry.text.size(), s, play, at);
+            TakeToken(context, reading, entry, s + entry.text.size(), s, description, at);
         if (outcome != Outcome::kNotUnderstood) {
           complete = IsFinalPhrase(entry.text);
           return outcome;
@@ -170,21 +171,22 @@ Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::si
   return Outcome::kNotUnderstood;
 }
 
-Outcome ReadDescription(ReadContext& context, Reading& reading, CurrentPlay& play) {
+Outcome ReadDescription(ReadContext& context, Reading& reading, DescriptionText& description) {
   if (reading.text.size() > kMaxLine || !CutAnnotation(reading)) return Outcome::kNotUnderstood;
   if (reading.text.empty() || !FindSegments(reading)) return Outcome::kNotUnderstood;
   std::size_t at = 0;
   std::size_t j = 0;
   bool complete = false;
   if (reading.text[0] != '#') {
-    const Outcome outcome = ReadLeadingPhrase(reading, play, at, complete);
+    const Outcome outcome = ReadLeadingPhrase(reading, description, at, complete);
     if (outcome != Outcome::kRead || complete) return outcome;
     j = 1;
   }
   for (; j < reading.segments; ++j) {
     const bool sliding = j + 1 == reading.segments && reading.quoteInside;
-    const Outcome outcome = sliding ? ReadSlidingSegment(context, reading, j, play, at, complete)
-                                    : ReadSegment(context, reading, j, play, at, complete);
+    const Outcome outcome = sliding
+                                ? ReadSlidingSegment(context, reading, j, description, at, complete)
+                                : ReadSegment(context, reading, j, description, at, complete);
     if (outcome != Outcome::kRead || complete) return outcome;
   }
   return Outcome::kNotUnderstood;  // no final phrase
@@ -195,7 +197,7 @@ Outcome ReadDescription(ReadContext& context, Reading& reading, CurrentPlay& pla
 bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play) {
   Reading reading;
   reading.text = line;
-  const Outcome outcome = ReadDescription(context, reading, play);
+  const Outcome outcome = ReadDescription(context, reading, play.description);
   if (outcome == Outcome::kRead) return true;
   const run::ErrorKind kind = outcome == Outcome::kTokenWithoutHash
                                   ? run::ErrorKind::kPlayerWithoutHash

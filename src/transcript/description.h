@@ -18,7 +18,7 @@ constexpr std::size_t kMaxTokenLength = 35;
 constexpr std::size_t kAnnotationGap = 9;
 
 // Cuts a description line into phrase codes and players (found or created in
-// the league), filling descCodes and descPlayers. A line that cannot be read
+// the league), filling the play's description text. A line that cannot be read
 // is logged (as a description not understood, or as a player token without
 // "#") and false is returned.
 bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play);

@@ -39,22 +39,20 @@ int MatchExtrasText(const ExtrasTable& table, std::string_view text) {
   return -1;
 }
 
-bool AppendCode(CurrentPlay& play, const ExtrasTable& table, int position) {
-  if (play.extrasCount >= kExtrasSlots) return false;
-  play.extrasCodes[play.extrasCount++] = table.positionToCode[position];
-  return true;
+bool AppendCode(ExtrasText& extras, const ExtrasTable& table, int position) {
+  return extras.codes.push_back(table.positionToCode[static_cast<std::size_t>(position)]);
 }
 
-ExtrasValue* NextValue(CurrentPlay& play) {
-  if (play.extrasValueCount < 0 || play.extrasValueCount >= kExtrasSlots) return nullptr;
-  return &play.extrasValues[play.extrasValueCount++];
+ExtrasValue* NextValue(ExtrasText& extras) {
+  if (extras.nextValue >= kExtrasSlots) return nullptr;
+  return &extras.values[extras.nextValue++];
 }
 
 // A player token at p, ended by the phrase that follows it: the token runs to
 // the first "-" and up to 31 bytes beyond; every text is tried after every
 // token length from the longest down to 4. False when nothing fits.
 bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_view line,
-                    std::size_t& p, CurrentPlay& play) {
+                    std::size_t& p, ExtrasText& extras) {
   const std::size_t n = line.size();
   const std::size_t dash = line.find('-', p);
   if (dash == std::string_view::npos || dash + 1 >= n) return false;
@@ -67,8 +65,8 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
       if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
       league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, line.substr(p, t));
       if (player == nullptr) continue;
-      ExtrasValue* value = NextValue(play);
-      if (value == nullptr || !AppendCode(play, table, position)) return false;
+      ExtrasValue* value = NextValue(extras);
+      if (value == nullptr || !AppendCode(extras, table, position)) return false;
       *value = ExtrasValue{0, player};
       p += t + phrase.size();
       return true;
@@ -79,22 +77,22 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
 
 // False when the line cannot be cut whole.
 bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_view line,
-                   CurrentPlay& play) {
+                   ExtrasText& extras) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
   int position = MatchExtrasText(table, line);
-  if (position < 0 || !AppendCode(play, table, position)) return false;
+  if (position < 0 || !AppendCode(extras, table, position)) return false;
   std::size_t p = table.TextAt(position).size();
   while (p < n) {
     if (IsDigit(line[p])) {
-      ExtrasValue* value = NextValue(play);
+      ExtrasValue* value = NextValue(extras);
       if (value == nullptr) return false;
       *value = ExtrasValue{static_cast<std::int16_t>(ReadDigitRun(line, p)), nullptr};
       if (p == n) return false;  // a line never ends in a number
       position = MatchExtrasText(table, line.substr(p));
-      if (position < 0 || !AppendCode(play, table, position)) return false;
+      if (position < 0 || !AppendCode(extras, table, position)) return false;
       p += table.TextAt(position).size();
-    } else if (line[p] != '#' || !CutPlayerToken(context, table, line, p, play)) {
+    } else if (line[p] != '#' || !CutPlayerToken(context, table, line, p, extras)) {
       return false;
     }
   }
@@ -205,11 +203,16 @@ constexpr std::array<ExtrasRule, kExtrasPhraseCount> kExtrasRules = {{
     Plain(Effect::kNothing),                            // 54
 }};
 
-// The team named before "accepted" or "declined" decides; the fouler belongs
-// to the other one.
-void AssignToFoulingTeam(ReadContext& context, CurrentPlay& play, bool homeDecides) {
-  const league::TeamRecord* team = homeDecides ? play.visitingTeam : play.homeTeam;
-  if (team != nullptr) AssignFoulerTeam(context, play, play.foulIndex, *team);
+// The player of the phrase at a position; none for a position no walk has
+// found or a value that names nobody.
+league::PlayerRecord* PlayerAt(const ExtrasText& extras, std::int16_t at) {
+  if (at < 0 || static_cast<std::size_t>(at) >= kExtrasSlots) return nullptr;
+  return extras.values[static_cast<std::size_t>(at)].player;
+}
+
+std::optional<std::int16_t> NumberAt(const ExtrasText& extras, std::int16_t at) {
+  if (at < 0 || static_cast<std::size_t>(at) >= kExtrasSlots) return std::nullopt;
+  return extras.values[static_cast<std::size_t>(at)].number;
 }
 
 }  // namespace
@@ -267,29 +270,36 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
 
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play) {
-  if (CutExtrasLine(context, table, line, play)) return true;
+  if (CutExtrasLine(context, table, line, play.extras)) return true;
   LogNotUnderstood(context, run::ErrorKind::kPlayExtras, line);
   return false;
 }
 
-int ResolveExtras(ReadContext& context, CurrentPlay& play) {
+int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
+                  const league::TeamRecord& visiting, CurrentPlay& play) {
+  ExtrasText& extras = play.extras;
+  Penalty& penalty = play.penalty;
+  // The team named before "accepted" or "declined" decides; the fouler found
+  // so far belongs to the other one.
+  const auto assignToFoulingTeam = [&](bool homeDecides) {
+    if (league::PlayerRecord* fouler = PlayerAt(extras, extras.foulAt))
+      AssignFoulerTeam(context, *fouler, homeDecides ? visiting : home);
+  };
   int halvesOver = 0;
-  const int count = std::clamp<int>(play.extrasCount, 0, kExtrasSlots);
-  for (int i = 0; i < count; ++i) {
-    const std::int16_t code = play.extrasCodes[static_cast<std::size_t>(i)];
+  for (std::size_t i = 0; i < extras.codes.size(); ++i) {
+    const std::int16_t code = extras.codes[i];
     if (code < 0 || code >= kExtrasPhraseCount) continue;
     const ExtrasRule& rule = kExtrasRules[static_cast<std::size_t>(code)];
-    const auto index = static_cast<std::int16_t>(i);
+    const auto at = static_cast<std::int16_t>(i);
     switch (rule.effect) {
       case Effect::kNothing:
         break;
       case Effect::kFoul: {
-        play.penalty = 1;
-        play.penaltyKind = rule.penaltyKind;
-        play.foulIndex = index;
+        penalty.called = true;
+        penalty.kind = rule.penaltyKind;
+        extras.foulAt = at;
         // A penalty phrase at the end of a line names nobody.
-        league::PlayerRecord* fouler = play.extrasValues[static_cast<std::size_t>(i)].player;
-        if (fouler != nullptr) {
+        if (league::PlayerRecord* fouler = extras.values[i].player) {
           fouler->otherGroup = play.groupAtSnap;
           if (rule.side == FoulerSide::kOffense) fouler->side = league::kOffense;
           if (rule.side == FoulerSide::kDefense) fouler->side = league::kDefense;
@@ -297,64 +307,79 @@ int ResolveExtras(ReadContext& context, CurrentPlay& play) {
         break;
       }
       case Effect::kFormation:
-        play.penalty = 1;
-        play.penaltyKind = rule.penaltyKind;
+        penalty.called = true;
+        penalty.kind = rule.penaltyKind;
         break;
       case Effect::kPlacement:
-        play.penaltyAccepted = rule.accepted;
-        play.placementIndex = index;
-        AssignToFoulingTeam(context, play, rule.homeDecides);
+        penalty.accepted = rule.accepted != 0;
+        extras.placementAt = at;
+        assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kFirstDownDecision:
-        play.penaltyAccepted = 1;
-        play.automaticFirstDown = 1;
-        AssignToFoulingTeam(context, play, rule.homeDecides);
+        penalty.accepted = true;
+        penalty.automaticFirstDown = true;
+        assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kYardsDecision:
-        play.penaltyAccepted = rule.accepted;
-        play.penaltyYardsIndex = index;
-        AssignToFoulingTeam(context, play, rule.homeDecides);
+        penalty.accepted = rule.accepted != 0;
+        extras.yardsAt = at;
+        assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kAutomaticFirstDown:
-        play.automaticFirstDown = 1;
+        penalty.automaticFirstDown = true;
         break;
       case Effect::kPeriodBreak:
-        play.periodBreak = 1;
+        play.periodBreak = true;
         break;
       case Effect::kHalfOver:
-        play.periodBreak = 1;
+        play.periodBreak = true;
         ++halvesOver;
         break;
       case Effect::kFromGoalLine:
-        play.assessedFromIndex = kExtrasSlots - 1;
-        play.extrasValues[kExtrasSlots - 1] = ExtrasValue{1, nullptr};
+        // The goal line's 1 takes the last value's place, whoever's it was.
+        extras.assessedAt = kExtrasSlots - 1;
+        extras.values[kExtrasSlots - 1] = ExtrasValue{1, nullptr};
         break;
       case Effect::kAssessedFrom:
-        play.assessedFromIndex = index;
+        extras.assessedAt = at;
         break;
       case Effect::kLossOfDown:
-        play.lossOfDown = 1;
+        penalty.lossOfDown = true;
         break;
       case Effect::kGameOver:
-        play.gameOver = 1;
+        play.gameOver = true;
         break;
     }
   }
+  penalty.fouler = PlayerAt(extras, extras.foulAt);
+  penalty.placement = NumberAt(extras, extras.placementAt);
+  penalty.yards = NumberAt(extras, extras.yardsAt);
+  penalty.assessedFrom = NumberAt(extras, extras.assessedAt);
   return halvesOver;
 }
 
-void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_t foulIndex,
+void EndExtrasLine(ExtrasText& extras) {
+  ++extras.nextValue;
+}
+
+PeriodChange PeriodChangeAfter(const ExtrasText& extras) {
+  if (!extras.codes.empty() && extras.codes[0] == kFirstHalfOverCode)
+    return PeriodChange::kSecondHalf;
+  if (extras.codes.size() > 1 &&
+      (extras.codes[1] == kAnotherOvertimeCode || extras.codes[1] == kOvertimeCode))
+    return PeriodChange::kOvertime;
+  return PeriodChange::kNone;
+}
+
+void AssignFoulerTeam(ReadContext& context, league::PlayerRecord& fouler,
                       const league::TeamRecord& team) {
-  if (foulIndex < 0 || foulIndex >= kExtrasSlots) return;
-  league::PlayerRecord* player = play.extrasValues[static_cast<std::size_t>(foulIndex)].player;
-  if (player == nullptr) return;
-  if (!player->teamName.empty() && player->teamOpen == 0 &&
-      !league::CompareText(player->teamName, team.name, false, true)) {
-    LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, player->name);
+  if (!fouler.teamName.empty() && fouler.teamOpen == 0 &&
+      !league::CompareText(fouler.teamName, team.name, false, true)) {
+    LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, fouler.name);
     return;
   }
-  player->teamName = team.name;
-  player->teamOpen = 0;
+  fouler.teamName = team.name;
+  fouler.teamOpen = 0;
 }
 
 }  // namespace yl::transcript

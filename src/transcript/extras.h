@@ -57,15 +57,27 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play);
 
-// Walks every extras code of the play from the first and sets its penalty,
-// decision, period and game-end fields. Returns how many of the walked codes
-// end the first half (the reader steps the progress display for each).
-int ResolveExtras(ReadContext& context, CurrentPlay& play);
+// Walks every extras phrase of the play read so far, from the first, and
+// sets its penalty, period and game-end fields; the fouler takes the side
+// his foul tells and, once a team decides on the penalty, the other team's
+// name. Returns how many of the walked phrases end the first half (the
+// reader steps the progress display for each).
+int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
+                  const league::TeamRecord& visiting, CurrentPlay& play);
 
-// Gives the player in value slot foulIndex the team's name, unless he has
-// another team fixed already: then the conflict is logged (a change of team
-// name, with his name). Nothing when foulIndex is -1 or the slot holds no player.
-void AssignFoulerTeam(ReadContext& context, const CurrentPlay& play, std::int16_t foulIndex,
+// After each extras line: value i stays paired with phrase i across lines.
+void EndExtrasLine(ExtrasText& extras);
+
+// What the extras lines tell of the next play's possession: the second half
+// begins (the first phrase ends the first half), an overtime period begins
+// (the second phrase announces it), or nothing.
+enum class PeriodChange : std::uint8_t { kNone, kSecondHalf, kOvertime };
+PeriodChange PeriodChangeAfter(const ExtrasText& extras);
+
+// Gives the fouler the team's name, unless he has another team fixed
+// already: then the conflict is logged (a change of team name, with his
+// name).
+void AssignFoulerTeam(ReadContext& context, league::PlayerRecord& fouler,
                       const league::TeamRecord& team);
 
 }  // namespace yl::transcript

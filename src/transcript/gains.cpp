@@ -22,27 +22,20 @@ const PhraseEntry* MatchGainsPhrase(std::string_view text, int start) {
   return k < 0 ? nullptr : &kGainsPhrases[static_cast<std::size_t>(k)];
 }
 
-bool AppendCode(CurrentPlay& play, std::int16_t code) {
-  if (play.gainsCount >= kGainsSlots) return false;
-  play.gainsCodes[play.gainsCount++] = code;
-  return true;
-}
-
-bool CutGainsLine(std::string_view line, CurrentPlay& play) {
+bool CutGainsLine(std::string_view line, GainsText& gains) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
   const int start = kGainsLengthIndex[std::min<std::size_t>(n, kLengthIndexSize - 1)];
   if (start < 0) return false;  // shorter than every phrase
   const PhraseEntry* phrase = MatchGainsPhrase(line, start);
-  if (phrase == nullptr || !AppendCode(play, phrase->code)) return false;
+  if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;
   std::size_t p = phrase->text.size();
   while (p < n) {
-    if (!IsDigit(line[p]) || play.gainsNumberCount >= kMaxGainsNumbers) return false;
-    const std::uint16_t number = ReadDigitRun(line, p);
-    play.gainsNumbers[play.gainsNumberCount++] = static_cast<std::int16_t>(number);
+    if (!IsDigit(line[p])) return false;
+    if (!gains.numbers.push_back(static_cast<std::int16_t>(ReadDigitRun(line, p)))) return false;
     if (p == n) return false;  // a line never ends in a number
     phrase = MatchGainsPhrase(line.substr(p), 0);
-    if (phrase == nullptr || !AppendCode(play, phrase->code)) return false;
+    if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;
     p += phrase->text.size();
   }
   return true;
@@ -104,20 +97,27 @@ constexpr std::array<GainsRule, kGainsPhraseCount> kGainsRules = {{
 }};
 // clang-format on
 
-// The slot index a rule names for the phrase at position i; -1 for none
-// (also a number "before" the line's first phrase).
-std::int16_t SlotIndex(CurrentPlay& play, Slot slot, int i) {
+// The number slots of a line: its numbers (slot i follows phrase i), then
+// the 0 of a play without yards and the goal line's 1; a slot no number was
+// read into reads 0.
+constexpr std::size_t kNoYardsSlot = kGainsNumbers;
+constexpr std::size_t kGoalLineSlot = kGainsNumbers + 1;
+using Slots = std::array<std::int16_t, kGainsSlots>;
+
+// The slot a rule names for the phrase at position i; -1 for none (also a
+// number "before" the line's first phrase).
+int SlotIndex(Slots& slots, Slot slot, int i) {
   switch (slot) {
     case Slot::kBefore:
-      return static_cast<std::int16_t>(i - 1);
+      return i - 1;
     case Slot::kAfter:
-      return static_cast<std::int16_t>(i);
+      return i;
     case Slot::kNoYards:
-      play.gainsNumbers[kNoYardsSlot] = 0;
+      slots[kNoYardsSlot] = 0;
       return kNoYardsSlot;
     case Slot::kGoalLine:
-      play.gainsNumbers[kGainsGoalLineSlot] = 1;
-      return kGainsGoalLineSlot;
+      slots[kGoalLineSlot] = 1;
+      return kGoalLineSlot;
     case Slot::kNone:
       break;
   }
@@ -127,29 +127,44 @@ std::int16_t SlotIndex(CurrentPlay& play, Slot slot, int i) {
 }  // namespace
 
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play) {
-  if (CutGainsLine(line, play)) return true;
+  if (CutGainsLine(line, play.gains)) return true;
   LogNotUnderstood(context, run::ErrorKind::kPlayGains, line);
   return false;
 }
 
-void ResolveGains(CurrentPlay& play) {
-  const int count = std::clamp<int>(play.gainsCount, 0, kGainsSlots);
-  for (int i = 0; i < count; ++i) {
-    const std::int16_t code = play.gainsCodes[i];
+Gain ResolveGains(const GainsText& gains) {
+  Slots slots{};
+  for (std::size_t i = 0; i < gains.numbers.size(); ++i)
+    slots[i] = gains.numbers[i];
+  Gain gain;
+  int yardsAt = -1;
+  int ballOnAt = -1;
+  for (std::size_t p = 0; p < gains.codes.size(); ++p) {
+    const std::int16_t code = gains.codes[p];
     if (code < 0 || code >= kGainsPhraseCount) continue;
-    const GainsRule& rule = kGainsRules[code];
-    if (rule.gainPositive >= 0) play.gainPositive = static_cast<std::uint8_t>(rule.gainPositive);
-    if (rule.gain != Slot::kNone) play.gainIndex = SlotIndex(play, rule.gain, i);
-    if (rule.ballOn != Slot::kNone) play.ballOnIndex = SlotIndex(play, rule.ballOn, i);
-    if (rule.shortGain) play.shortGain = 1;
-    if (rule.returnSpot) play.returnSpot = 1;
-    if (rule.turnedOver) play.turnedOver = 1;
+    const GainsRule& rule = kGainsRules[static_cast<std::size_t>(code)];
+    const int i = static_cast<int>(p);
+    if (rule.gainPositive >= 0) gain.positive = rule.gainPositive != 0;
+    if (rule.gain != Slot::kNone) yardsAt = SlotIndex(slots, rule.gain, i);
+    if (rule.ballOn != Slot::kNone) ballOnAt = SlotIndex(slots, rule.ballOn, i);
+    if (rule.shortGain) gain.shortGain = true;
+    if (rule.returnSpot) gain.returnSpot = true;
+    if (rule.turnedOver) gain.turnedOver = true;
   }
+  // The figures are read once every phrase has named its slots.
+  const auto number = [&slots](int slot) -> std::optional<std::int16_t> {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= slots.size()) return std::nullopt;
+    return slots[static_cast<std::size_t>(slot)];
+  };
+  gain.yards = number(yardsAt);
+  gain.ballOn = number(ballOnAt);
+  return gain;
 }
 
-void MarkNoGainsLine(CurrentPlay& play) {
-  play.gainIndex = kNoYardsSlot;
-  play.gainsNumbers[kNoYardsSlot] = 1;
+Gain NoGainsLine() {
+  Gain gain;
+  gain.yards = 1;
+  return gain;
 }
 
 }  // namespace yl::transcript

@@ -30,37 +30,25 @@ std::string_view NextTextLine(TranscriptText& text) {
   return {};
 }
 
-// The record of the next attempt: the first record until a play has been
-// completed, then a new one linked after the last.
+// The record of the next attempt: the first record again until a play has
+// been completed, then a new one after the last.
 CurrentPlay& NextRecord(GameState& game) {
-  bool fresh = false;
-  if (game.plays == nullptr || game.playsCompleted > 0) {
-    CurrentPlay* play =
-        run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { return &game.playArena.Add(); });
-    fresh = true;
-    if (game.plays == nullptr) {
-      game.plays = play;
-    } else {
-      game.last->next = play;
-      play->previous = game.last;
-    }
-    game.last = play;
+  if (game.plays.empty() || game.playsCompleted > 0) {
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { game.plays.emplace_back(); });
+  } else {
+    game.plays.back() = CurrentPlay();
   }
-  CurrentPlay& play = *game.last;
-  if (!fresh) {
-    CurrentPlay* previous = play.previous;
-    play = CurrentPlay();
-    play.previous = previous;
-  }
-  play.homeTeam = game.home;
-  play.visitingTeam = game.visiting;
+  CurrentPlay& play = game.plays.back();
   play.groupAtSnap = game.possessionLabel;
   return play;
 }
 
-// Reads one play block into the play. False when the transcript ends here
-// (rejected by the header search).
-bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game, CurrentPlay& play) {
+// Reads one play block into the game's last play. False when the transcript
+// ends here (rejected by the header search).
+bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game) {
+  CurrentPlay& play = game.plays.back();
+  const CurrentPlay* previous =
+      game.plays.size() > 1 ? &game.plays[game.plays.size() - 2] : nullptr;
   std::string_view header = game.current.line;
   if (game.current.indented) {
     const std::size_t first = header.find_first_not_of(' ');
@@ -73,8 +61,8 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game, C
     if (!game.current.sawBlank) NextLine(game);
     return HeaderSearch(game, play);
   }
-  ResolveHeader(play);
-  CarryPossession(context, game, play);
+  play.situation = ResolveHeader(play.header);
+  CarryPossession(context, game, play, previous);
   NextLine(game);
   if (!ParseDescription(context, game.current.line, play)) {
     game.playError = true;
@@ -82,18 +70,18 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game, C
     if (!game.current.sawBlank) NextLine(game);
     return HeaderSearch(game, play);
   }
-  CarryFumble(context.league, game, play);
+  CarryFumble(context.league, game, play, previous);
 
   game.current.sawBlank = false;
   NextLine(game);
   if (game.current.sawBlank) {
-    MarkNoGainsLine(play);
+    play.gain = NoGainsLine();
   } else if (!ParseGains(context, game.current.line, play)) {
     game.playError = true;
     NextLine(game);
     return HeaderSearch(game, play);
   } else {
-    ResolveGains(play);
+    play.gain = ResolveGains(play.gains);
     NextLine(game);
   }
 
@@ -103,9 +91,9 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game, C
       game.playError = true;
       return HeaderSearch(game, play);
     }
-    for (int half = ResolveExtras(context, play); half > 0; --half)
+    for (int half = ResolveExtras(context, *game.home, *game.visiting, play); half > 0; --half)
       control.platform.StepProgress(0, 25, "");
-    ++play.extrasValueCount;  // value slot i stays paired with phrase i across lines
+    EndExtrasLine(play.extras);
     if (!play.gameOver) NextLine(game);
   }
 
@@ -124,7 +112,7 @@ bool HeaderSearch(GameState& game, CurrentPlay& play) {
   for (int tries = 0;; ++tries) {
     if (IsPlayHeader(game.current.line)) return true;
     if (IsGameOver(game.current.line)) {
-      play.gameOver = 1;
+      play.gameOver = true;
       return true;
     }
     if (tries == 3 || game.current.atEnd) return false;
@@ -136,6 +124,11 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptT
   GameReading reading;
   auto game = std::make_unique<GameState>();
   game->text = std::move(text);
+  // A play takes some 200 bytes of a transcript: room for one per 150 bytes
+  // spares a growing list the copies of its plays.
+  constexpr std::size_t kBytesPerPlay = 150;
+  run::Allocating(run::ErrorKind::kPlayRecordMemory,
+                  [&] { game->plays.reserve(game->text.text.size() / kBytesPerPlay + 16); });
   NextLine(*game);
   std::string visiting;
   std::string home;
@@ -168,9 +161,9 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptT
       reading.outcome = ReadOutcome::kStopped;
       return reading;
     }
-    CurrentPlay& play = NextRecord(*game);
-    if (!ReadPlay(context, control, *game, play)) return reading;
-    gameOver = play.gameOver != 0;
+    NextRecord(*game);
+    if (!ReadPlay(context, control, *game)) return reading;
+    gameOver = game->plays.back().gameOver;
   }
   if (control.stopRequested) {
     reading.outcome = ReadOutcome::kStopped;

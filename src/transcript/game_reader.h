@@ -18,25 +18,6 @@
 
 namespace yl::transcript {
 
-// The play records of a game, made a chunk at a time (one allocation per
-// 64 plays, not per play); a record never moves once made.
-class PlayArena {
- public:
-  // A new record with every field at its initial value.
-  CurrentPlay& Add() {
-    if (used_ == kChunk) {
-      chunks_.push_back(std::make_unique<CurrentPlay[]>(kChunk));
-      used_ = 0;
-    }
-    return chunks_.back()[used_++];
-  }
-
- private:
-  static constexpr std::size_t kChunk = 64;
-  std::vector<std::unique_ptr<CurrentPlay[]>> chunks_;
-  std::size_t used_ = kChunk;
-};
-
 // The state of the transcript being read; once read, the game: its teams,
 // its plays in order and the merges of its possession labels.
 struct GameState {
@@ -53,10 +34,8 @@ struct GameState {
   GameScore score;  // from the team box
   ExtrasTable extras;
 
-  // The game's plays in order; the arena owns them.
-  PlayArena playArena;
-  CurrentPlay* plays = nullptr;
-  CurrentPlay* last = nullptr;
+  // The game's plays in order, also those whose reading failed.
+  std::vector<CurrentPlay> plays;
   std::int32_t playsCompleted = 0;
 };
 
@@ -81,5 +60,10 @@ GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptT
 // three more are tested for a play header or the game's end (which sets the
 // play's gameOver). False when none is found: the transcript is rejected.
 bool HeaderSearch(GameState& game, CurrentPlay& play);
+
+// The play after plays[i], if any.
+inline const CurrentPlay* NextPlay(const GameState& game, std::size_t i) {
+  return i + 1 < game.plays.size() ? &game.plays[i + 1] : nullptr;
+}
 
 }  // namespace yl::transcript

@@ -20,15 +20,15 @@ namespace {
 
 // Appends the first phrase (in trial order) that starts at `at`, among those
 // not longer than `room`, and moves `at` past it.
-bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, CurrentPlay& play) {
-  if (room >= kLengthIndexSize || play.headerCount >= kHeaderSlots) return false;
+bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, HeaderText& header) {
+  if (room >= kLengthIndexSize) return false;
   const std::int16_t first = HeaderLengthIndex()[room];
   if (first < 0) return false;
   const std::span<const PhraseEntry> phrases = HeaderPhrases();
   const std::string_view rest = line.substr(at);
   for (std::size_t i = static_cast<std::size_t>(first); i < phrases.size(); ++i) {
     if (StartsWithPhrase(rest, phrases[i].text)) {
-      play.headerCodes[static_cast<std::size_t>(play.headerCount++)] = phrases[i].code;
+      if (!header.codes.push_back(phrases[i].code)) return false;
       at += phrases[i].text.size();
       return true;
     }
@@ -36,7 +36,7 @@ bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, Curren
   return false;
 }
 
-using NumberStarts = std::array<std::size_t, kMaxHeaderNumbers + 2>;
+using NumberStarts = std::array<std::size_t, kHeaderNumbers + 2>;
 
 // Puts the first digit of every number after the line's first byte (a digit
 // after a non-digit) into starts[1..count]. False when there are more
@@ -44,7 +44,7 @@ using NumberStarts = std::array<std::size_t, kMaxHeaderNumbers + 2>;
 bool FindNumberStarts(std::string_view line, NumberStarts& starts, std::size_t& count) {
   const std::size_t n = line.size();
   const auto add = [&](std::size_t i) {
-    if (count == kMaxHeaderNumbers) return false;
+    if (count == kHeaderNumbers) return false;
     starts[++count] = i;
     return true;
   };
@@ -74,26 +74,24 @@ bool FindNumberStarts(std::string_view line, NumberStarts& starts, std::size_t& 
   return true;
 }
 
-bool ReadHeader(std::string_view line, CurrentPlay& play) {
+bool ReadHeader(std::string_view line, HeaderText& header) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
   // starts[0] is the line's start, starts[1..count] the first digit of every
   // number (a digit after a non-digit), starts[count + 1] the line's end.
-  std::array<std::size_t, kMaxHeaderNumbers + 2> starts{};
+  NumberStarts starts{};
   std::size_t count = 0;
   if (!FindNumberStarts(line, starts, count)) return false;
   starts[count + 1] = n;
 
   std::size_t at = 0;
-  if (!TakePhrase(line, starts[1], at, play) || at == n) return false;
+  if (!TakePhrase(line, starts[1], at, header) || at == n) return false;
   // A phrase holds no digit, so the number read at step j starts at starts[j].
   for (std::size_t j = 1; j <= count; ++j) {
     if (at != starts[j]) return false;
-    const std::uint16_t value = ReadDigitRun(line, at);
-    play.headerNumbers[static_cast<std::size_t>(play.headerNumberCount++)] =
-        static_cast<std::int16_t>(value);
+    header.numbers.push_back(static_cast<std::int16_t>(ReadDigitRun(line, at)));
     if (at == n) return false;  // a header ends with a phrase
-    if (!TakePhrase(line, starts[j + 1] - starts[j], at, play)) return false;
+    if (!TakePhrase(line, starts[j + 1] - starts[j], at, header)) return false;
     if (at == n) return true;
   }
   return false;
@@ -150,109 +148,139 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
 }  // namespace
 
 bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play) {
-  if (ReadHeader(line, play)) return true;
+  if (ReadHeader(line, play.header)) return true;
   LogNotUnderstood(context, run::ErrorKind::kPlayHeader, line);
   return false;
 }
 
-void ResolveHeader(CurrentPlay& play) {
-  // Slot i holds the number after phrase i, slot i - 1 the one before it.
-  const auto distanceToGoal = [&play] {
-    play.distanceIndex = kHeaderInchesSlot;
-    play.headerNumbers[kHeaderInchesSlot] = 1;
-    play.inches = 1;
+Situation ResolveHeader(const HeaderText& header) {
+  // Each phrase names the number slots its figures are in: slot i holds the
+  // number after phrase i, slot i - 1 the one before it, and the figures some
+  // phrases imply go to slots past the header's own numbers. A slot no
+  // number was read into reads -1.
+  constexpr std::int16_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
+  constexpr std::int16_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
+  constexpr std::int16_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
+  std::array<std::int16_t, kHeaderPhrases> slots;
+  slots.fill(-1);
+  for (std::size_t i = 0; i < header.numbers.size(); ++i)
+    slots[i] = header.numbers[i];
+  struct {
+    std::int16_t quarter = -1, minutes = -1, seconds = -1, down = -1, distance = -1, yardLine = -1,
+                 visitingScore = -1, homeScore = -1;
+  } at;
+  Situation situation;
+  const auto distanceToGoal = [&] {
+    at.distance = kInchesSlot;
+    slots[kInchesSlot] = 1;
+    situation.inches = true;
   };
-  const auto ballOnGoalLine = [&play] {
-    play.yardLineIndex = kHeaderGoalLineSlot;
-    play.headerNumbers[kHeaderGoalLineSlot] = 1;
+  const auto ballOnGoalLine = [&] {
+    at.yardLine = kGoalLineSlot;
+    slots[kGoalLineSlot] = 1;
   };
-  for (std::int16_t i = 0; i < play.headerCount && i < kHeaderSlots; ++i) {
-    const std::int16_t code = play.headerCodes[static_cast<std::size_t>(i)];
+  for (std::size_t p = 0; p < header.codes.size(); ++p) {
+    const std::int16_t code = header.codes[p];
     if (code < 0 || code >= kHeaderPhraseCount) continue;
+    const auto i = static_cast<std::int16_t>(p);
     const auto before = static_cast<std::int16_t>(i - 1);
     switch (kEffects[static_cast<std::size_t>(code)]) {
       case Effect::kTry:
-        play.startKind = StartKind::kTry;
-        play.ownSide = 0;
-        play.yardLineIndex = i;
+        situation.start = StartKind::kTry;
+        situation.ownSide = false;
+        at.yardLine = i;
         break;
       case Effect::kFreeKick:
-        play.startKind = StartKind::kFreeKick;
-        play.ownSide = 1;
-        play.yardLineIndex = i;
+        situation.start = StartKind::kFreeKick;
+        situation.ownSide = true;
+        at.yardLine = i;
         break;
       case Effect::kKickOffFromOwn:
-        play.startKind = StartKind::kKickOff;
-        play.ownSide = 1;
-        play.yardLineIndex = i;
+        situation.start = StartKind::kKickOff;
+        situation.ownSide = true;
+        at.yardLine = i;
         break;
       case Effect::kKickOffFromOther:
-        play.startKind = StartKind::kKickOff;
-        play.ownSide = 0;
-        play.yardLineIndex = i;
+        situation.start = StartKind::kKickOff;
+        situation.ownSide = false;
+        at.yardLine = i;
         break;
       case Effect::kInchesAtGoalLine:
-        play.downIndex = before;
+        at.down = before;
         distanceToGoal();
-        play.ownSide = 0;
+        situation.ownSide = false;
         ballOnGoalLine();
         break;
       case Effect::kInchesFromOwn:
-        play.downIndex = before;
+        at.down = before;
         distanceToGoal();
-        play.ownSide = 1;
-        play.yardLineIndex = i;
+        situation.ownSide = true;
+        at.yardLine = i;
         break;
       case Effect::kInchesFromOther:
-        play.downIndex = before;
+        at.down = before;
         distanceToGoal();
-        play.ownSide = 0;
-        play.yardLineIndex = i;
+        situation.ownSide = false;
+        at.yardLine = i;
         break;
       case Effect::kFromOwnGoalLine:
-        play.distanceIndex = before;
-        play.ownSide = 1;
+        at.distance = before;
+        situation.ownSide = true;
         ballOnGoalLine();
         break;
       case Effect::kGoalToGo:  // the yard line is the distance
-        play.downIndex = before;
-        play.distanceIndex = i;
-        play.ownSide = 0;
-        play.yardLineIndex = i;
+        at.down = before;
+        at.distance = i;
+        situation.ownSide = false;
+        at.yardLine = i;
         break;
       case Effect::kFromOwn:
-        play.distanceIndex = before;
-        play.ownSide = 1;
-        play.yardLineIndex = i;
+        at.distance = before;
+        situation.ownSide = true;
+        at.yardLine = i;
         break;
       case Effect::kFromOther:
-        play.distanceIndex = before;
-        play.ownSide = 0;
-        play.yardLineIndex = i;
+        at.distance = before;
+        situation.ownSide = false;
+        at.yardLine = i;
         break;
       case Effect::kOvertime:
-        play.quarterIndex = kHeaderOvertimeSlot;
-        play.headerNumbers[kHeaderOvertimeSlot] = 5;
+        at.quarter = kOvertimeSlot;
+        slots[kOvertimeSlot] = 5;
         break;
       case Effect::kQuarter:
-        play.quarterIndex = before;
+        at.quarter = before;
         break;
       case Effect::kDownAndDistance:
-        play.downIndex = before;
-        play.distanceIndex = i;
+        at.down = before;
+        at.distance = i;
         break;
       case Effect::kScores:  // visiting team first
-        play.visitingScoreIndex = before;
-        play.homeScoreIndex = i;
+        at.visitingScore = before;
+        at.homeScore = i;
         break;
       case Effect::kClock:
-        play.minutesIndex = before;
-        play.secondsIndex = i;
+        at.minutes = before;
+        at.seconds = i;
         break;
       case Effect::kNothing:
         break;
     }
   }
+  // The figures are read once every phrase has named its slots.
+  const auto number = [&slots](std::int16_t slot) -> std::optional<std::int16_t> {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= slots.size()) return std::nullopt;
+    return slots[static_cast<std::size_t>(slot)];
+  };
+  situation.quarter = number(at.quarter);
+  situation.minutes = number(at.minutes);
+  situation.seconds = number(at.seconds);
+  situation.down = number(at.down);
+  situation.distance = number(at.distance);
+  situation.yardLine = number(at.yardLine);
+  situation.visitingScore = number(at.visitingScore);
+  situation.homeScore = number(at.homeScore);
+  return situation;
 }
 
 }  // namespace yl::transcript

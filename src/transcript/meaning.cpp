@@ -52,13 +52,11 @@ enum class Who : std::uint8_t { kNobody, kBefore, kAfter };
 constexpr Who B = Who::kBefore;
 constexpr Who A = Who::kAfter;
 
-using RoleField = std::int16_t CurrentPlay::*;
-
 struct Step {
   Op op = Op::kKind;
   Who who = Who::kNobody;
   std::int16_t value = 0;  // the code of a kind or a result, or a side
-  RoleField role = nullptr;
+  Role role = Role::kBlocker;
 };
 
 constexpr int kMaxSteps = 14;
@@ -87,7 +85,8 @@ constexpr Step Kind(PlayKind kind) {
 constexpr Step Result(PlayResult result) {
   return {Op::kResult, Who::kNobody, CodeValue(result)};
 }
-constexpr Step Role(RoleField role, Who who) {
+// The player before or after the phrase plays the role.
+constexpr Step Named(Role role, Who who) {
   return {Op::kRole, who, 0, role};
 }
 constexpr Step On(Op op, Who who = Who::kNobody) {
@@ -119,13 +118,18 @@ constexpr Step kFumbleSet = On(Op::kFumbleFlag);
 constexpr Step kPuntCount = On(Op::kPuntCount);
 constexpr Step kReset = On(Op::kReset);
 
-constexpr RoleField kRusher = &CurrentPlay::rusher;
-constexpr RoleField kKicker = &CurrentPlay::kicker;
-constexpr RoleField kPasser = &CurrentPlay::passer;
-constexpr RoleField kReceiver = &CurrentPlay::receiver;
-constexpr RoleField kReturner = &CurrentPlay::returner;
-constexpr RoleField kBlocker = &CurrentPlay::blocker;
-constexpr RoleField kTackler = &CurrentPlay::tackler;
+constexpr Role kRusher = Role::kRusher;
+constexpr Role kKicker = Role::kKicker;
+constexpr Role kPasser = Role::kPasser;
+constexpr Role kReceiver = Role::kReceiver;
+constexpr Role kReturner = Role::kReturner;
+constexpr Role kBlocker = Role::kBlocker;
+constexpr Role kTackler = Role::kTackler;
+constexpr Role kInterceptor = Role::kInterceptor;
+constexpr Role kDefender = Role::kDefender;
+constexpr Role kTarget = Role::kTarget;
+constexpr Role kSacker = Role::kSacker;
+constexpr Role kSacked = Role::kSacked;
 
 constexpr bool kStamp = true;
 constexpr bool kNoStamp = false;
@@ -151,139 +155,138 @@ constexpr EffectTable BuildEffects() {
   EffectTable t;
   // Loose balls and fumbles out of bounds.
   Add(t, {0, 1, 3}, kStamp,
-      {Kind(K::kRush), Result(R::kLooseBallOutOfBounds), Role(kRusher, B), Fumble(B), Own(B),
+      {Kind(K::kRush), Result(R::kLooseBallOutOfBounds), Named(kRusher, B), Fumble(B), Own(B),
        Side(B, kOffense), kAdvanceF, kFumbleSet});
   Add(t, {5, 6}, kStamp,
       {Result(R::kLooseBallOutOfBounds), Fumble(B), Own(B), kAdvanceF, kFumbleSet});
   Add(t, {10}, kNoStamp, {Result(R::kLooseBallOutOfBounds)});
   // Punts.
   Add(t, {2, 4}, kStamp,
-      {Kind(K::kPunt), Result(R::kPuntNotFielded), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
-       Side(B, kOffense), kReset});
+      {Kind(K::kPunt), Result(R::kPuntNotFielded), Named(kKicker, B), Kicked(B), kPuntCount,
+       Kick(B), Side(B, kOffense), kReset});
   Add(t, {19}, kStamp,
-      {Kind(K::kPunt), Result(R::kTouchback), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
+      {Kind(K::kPunt), Result(R::kTouchback), Named(kKicker, B), Kicked(B), kPuntCount, Kick(B),
        Side(B, kOffense), kReset});
   Add(t, {28}, kStamp,
-      {Kind(K::kPunt), Result(R::kSafety), Role(kKicker, B), kPuntCount, Kick(B),
+      {Kind(K::kPunt), Result(R::kSafety), Named(kKicker, B), kPuntCount, Kick(B),
        Side(B, kOffense)});
   Add(t, {44}, kNoStamp, {Kind(K::kPunt), On(Op::kPenalty)});
   Add(t, {73}, kStamp,
-      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
-       Role(kReturner, A), Take(A), kReset});
+      {Kind(K::kPunt), Named(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Named(kReturner, A), Take(A), kReset});
   Add(t, {84}, kStamp,
-      {Kind(K::kPunt), Result(R::kPuntTouchdown), Role(kKicker, B), Kicked(B), kPuntCount, Own(B),
+      {Kind(K::kPunt), Result(R::kPuntTouchdown), Named(kKicker, B), Kicked(B), kPuntCount, Own(B),
        Side(B, kOffense), kReset});
   Add(t, {92}, kStamp,
-      {Kind(K::kPunt), kReset, Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
-       Role(kReturner, A), Fumble(A), kAdvanceF, Take(A), Side(A, kDefense), kFumbleSet});
+      {Kind(K::kPunt), kReset, Named(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Named(kReturner, A), Fumble(A), kAdvanceF, Take(A), Side(A, kDefense), kFumbleSet});
   Add(t, {93}, kStamp,
-      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
-       Role(kBlocker, A), Opp(A), Side(A, kDefense), kReset});
+      {Kind(K::kPunt), Named(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Named(kBlocker, A), Opp(A), Side(A, kDefense), kReset});
   Add(t, {107}, kStamp,
-      {Kind(K::kPunt), Role(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
-       Role(kReturner, A), Take(A), Side(A, kDefense), kReset});
+      {Kind(K::kPunt), Named(kKicker, B), Kicked(B), kPuntCount, Own(B), Side(B, kOffense),
+       Named(kReturner, A), Take(A), Side(A, kDefense), kReset});
   Add(t, {108}, kStamp,
-      {Kind(K::kPunt), Result(R::kPuntDowned), Role(kKicker, B), Kicked(B), kPuntCount, Kick(B),
+      {Kind(K::kPunt), Result(R::kPuntDowned), Named(kKicker, B), Kicked(B), kPuntCount, Kick(B),
        Side(B, kOffense), kReset});
   // Kick-offs.
   Add(t, {7}, kNoStamp, {Kind(K::kKickOff), Result(R::kKickingTeamRecovered)});
   Add(t, {18}, kNoStamp, {Kind(K::kKickOff), Result(R::kTouchback)});
   Add(t, {41}, kNoStamp, {Kind(K::kKickOff), Result(R::kWhistledDead), On(Op::kPenalty)});
-  Add(t, {60}, kStamp, {Kind(K::kKickOff), Role(kReturner, A), Take(A)});
+  Add(t, {60}, kStamp, {Kind(K::kKickOff), Named(kReturner, A), Take(A)});
   Add(t, {81}, kStamp,
-      {Kind(K::kKickOff), Role(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
-  Add(t, {99}, kStamp, {Kind(K::kKickOff), Role(kReturner, A), Take(A), Side(A, kDefense)});
+      {Kind(K::kKickOff), Named(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
+  Add(t, {99}, kStamp, {Kind(K::kKickOff), Named(kReturner, A), Take(A), Side(A, kDefense)});
   // Passes and laterals.
   Add(t, {8, 46, 82}, kStamp,
-      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense),
-       Role(&CurrentPlay::interceptor, A), Take(A), Side(A, kDefense), kReset});
+      {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kInterceptor, A),
+       Take(A), Side(A, kDefense), kReset});
   Add(t, {100}, kStamp,
-      {Kind(K::kPass), Result(R::kIncomplete), Role(kPasser, B), Own(B), Side(B, kOffense),
+      {Kind(K::kPass), Result(R::kIncomplete), Named(kPasser, B), Own(B), Side(B, kOffense),
        kReset});
   Add(t, {101}, kStamp,
-      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(&CurrentPlay::defender, A),
-       Opp(A), Side(A, kDefense), kReset});
+      {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kDefender, A), Opp(A),
+       Side(A, kDefense), kReset});
   Add(t, {113}, kStamp,
-      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(&CurrentPlay::target, A),
+      {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kTarget, A),
        On(Op::kMark, A), kReset});
   Add(t, {114}, kStamp,
-      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(kBlocker, A), Opp(A),
+      {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kBlocker, A), Opp(A),
        Side(A, kDefense), kReset});
   Add(t, {118}, kStamp,
-      {Kind(K::kPass), Role(kPasser, B), Own(B), Side(B, kOffense), Role(kReceiver, A), Own(A),
+      {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kReceiver, A), Own(A),
        Side(A, kOffense), kReset});
-  Add(t, {145}, kStamp,
-      {Kind(K::kPass), Role(&CurrentPlay::defender, A), Opp(A), Side(A, kDefense)});
-  Add(t, {149}, kStamp, {Role(&CurrentPlay::target, A), On(Op::kMark, A)});
-  Add(t, {152}, kStamp, {Kind(K::kPass), Role(kReceiver, A), On(Op::kNew, A)});
+  Add(t, {145}, kStamp, {Kind(K::kPass), Named(kDefender, A), Opp(A), Side(A, kDefense)});
+  Add(t, {149}, kStamp, {Named(kTarget, A), On(Op::kMark, A)});
+  Add(t, {152}, kStamp, {Kind(K::kPass), Named(kReceiver, A), On(Op::kNew, A)});
   Add(t, {130}, kStamp, {On(Op::kIntercepted, A)});
   Add(t, {140}, kNoStamp, {Result(R::kIncomplete), On(Op::kBackToSnap)});
   // Runs, snaps and laterals taken, dropped, blocked or recovered.
   Add(t, {11, 17, 85, 98, 117}, kStamp,
-      {Kind(K::kRush), Role(kRusher, A), Own(A), Side(A, kOffense)});
+      {Kind(K::kRush), Named(kRusher, A), Own(A), Side(A, kOffense)});
   Add(t, {12, 16, 21, 24, 47, 48, 59}, kStamp,
-      {Kind(K::kRush), Role(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
+      {Kind(K::kRush), Named(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
        On(Op::kRecover, A)});
   Add(t, {13, 14, 63, 80}, kStamp,
-      {Kind(K::kRush), Fumble(B), kAdvanceF, Own(B), Side(B, kOffense), Role(kBlocker, A), Opp(A),
+      {Kind(K::kRush), Fumble(B), kAdvanceF, Own(B), Side(B, kOffense), Named(kBlocker, A), Opp(A),
        Side(A, kDefense), kFumbleSet});
   Add(t, {15, 65, 79, 110}, kStamp,
-      {Kind(K::kRush), Role(kRusher, A), Fumble(A), Own(A), Side(A, kOffense), kAdvanceF,
+      {Kind(K::kRush), Named(kRusher, A), Fumble(A), Own(A), Side(A, kOffense), kAdvanceF,
        kFumbleSet});
   Add(t, {20, 127}, kStamp,
-      {Kind(K::kRush), Result(R::kTwoPointGood), Role(kRusher, B), Own(B), Side(B, kOffense)});
+      {Kind(K::kRush), Result(R::kTwoPointGood), Named(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {32, 138}, kNoStamp, {On(Op::kNoPlay)});
   Add(t, {33}, kStamp,
-      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
+      {Kind(K::kRush), Result(R::kSafety), Named(kRusher, B), Fumble(B), Own(B), Side(B, kOffense),
        kAdvanceF, kFumbleSet});
   Add(t, {42}, kStamp,
-      {Kind(K::kRush), Result(R::kTouchdown), Role(kRusher, B), Own(B), Side(B, kOffense)});
+      {Kind(K::kRush), Result(R::kTouchdown), Named(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {49}, kStamp,
-      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Fumble(B), kAdvanceF, Own(B),
+      {Kind(K::kRush), Result(R::kSafety), Named(kRusher, B), Fumble(B), kAdvanceF, Own(B),
        kFumbleSet});
   Add(t, {88, 119}, kStamp,
       {Kind(K::kRush), Fumble(B), Own(B), Side(B, kOffense), On(Op::kRecover, A)});
   Add(t, {109}, kStamp, {Fumble(B), Own(B), On(Op::kRecover, A)});
   Add(t, {116}, kStamp, {Fumble(B), kAdvanceF, Own(B), Result(R::kTouchback), kFumbleSet});
-  Add(t, {121}, kStamp, {Kind(K::kRush), Role(kRusher, B), Own(B), Side(B, kOffense)});
+  Add(t, {121}, kStamp, {Kind(K::kRush), Named(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {139}, kStamp, {On(Op::kRecovered, A)});
-  Add(t, {150}, kNoStamp, {Kind(K::kRush), Result(R::kTouchdown), Role(kRusher, B)});
+  Add(t, {150}, kNoStamp, {Kind(K::kRush), Result(R::kTouchdown), Named(kRusher, B)});
   Add(t, {154}, kStamp,
-      {Kind(K::kRush), Result(R::kTackled), Role(kTackler, B), Opp(B), Side(B, kDefense),
-       Role(kRusher, A), Own(A), Side(A, kOffense)});
+      {Kind(K::kRush), Result(R::kTackled), Named(kTackler, B), Opp(B), Side(B, kDefense),
+       Named(kRusher, A), Own(A), Side(A, kOffense)});
   Add(t, {155}, kStamp,
-      {Kind(K::kRush), Result(R::kSafety), Role(kRusher, B), Own(B), Side(B, kOffense)});
+      {Kind(K::kRush), Result(R::kSafety), Named(kRusher, B), Own(B), Side(B, kOffense)});
   Add(t, {156}, kStamp,
-      {Kind(K::kSack), Result(R::kSack), Role(&CurrentPlay::sacker, B), Opp(B), Side(B, kDefense),
-       Role(&CurrentPlay::sacked, A), Own(A), Side(A, kOffense)});
+      {Kind(K::kSack), Result(R::kSack), Named(kSacker, B), Opp(B), Side(B, kDefense),
+       Named(kSacked, A), Own(A), Side(A, kOffense)});
   // Extra points and field goals.
   Add(t, {53}, kStamp,
-      {Kind(K::kExtraPoint), Role(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
-       Role(kBlocker, A), Opp(A), Side(A, kDefense)});
+      {Kind(K::kExtraPoint), Named(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
+       Named(kBlocker, A), Opp(A), Side(A, kDefense)});
   Add(t, {56}, kStamp,
-      {Kind(K::kExtraPoint), Result(R::kExtraPointNoGood), Role(kKicker, B), Kicked(B), Own(B),
+      {Kind(K::kExtraPoint), Result(R::kExtraPointNoGood), Named(kKicker, B), Kicked(B), Own(B),
        Side(B, kOffense)});
   Add(t, {89}, kStamp,
-      {Kind(K::kExtraPoint), Result(R::kExtraPointGood), Role(kKicker, B), Kicked(B), Own(B),
+      {Kind(K::kExtraPoint), Result(R::kExtraPointGood), Named(kKicker, B), Kicked(B), Own(B),
        Side(B, kOffense)});
   Add(t, {61}, kStamp,
-      {Kind(K::kFieldGoal), Role(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
-       Role(kBlocker, A), Opp(A), Side(A, kDefense)});
+      {Kind(K::kFieldGoal), Named(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
+       Named(kBlocker, A), Opp(A), Side(A, kDefense)});
   Add(t, {64, 68}, kStamp,
-      {Kind(K::kFieldGoal), Result(R::kFieldGoalNoGood), Role(kKicker, B), Kicked(B), Own(B),
+      {Kind(K::kFieldGoal), Result(R::kFieldGoalNoGood), Named(kKicker, B), Kicked(B), Own(B),
        Side(B, kOffense)});
   Add(t, {102}, kStamp,
-      {Kind(K::kFieldGoal), Result(R::kFieldGoalGood), Role(kKicker, B), Kicked(B), Own(B),
+      {Kind(K::kFieldGoal), Result(R::kFieldGoalGood), Named(kKicker, B), Kicked(B), Own(B),
        Side(B, kOffense)});
   Add(t, {120}, kStamp, {Result(R::kTwoPointGood), Side(B, kOffense)});
   Add(t, {151}, kNoStamp, {On(Op::kConversionNoGood)});
   // Tackles by a named player, and those for a safety.
   Add(t, {30,  69,  70,  71,  72,  83,  90,  103, 111, 115, 122, 123, 124,
           125, 126, 128, 131, 132, 133, 134, 135, 136, 141, 142, 143, 144},
-      kStamp, {Result(R::kTackled), Role(kTackler, B), On(Op::kTackle, B)});
+      kStamp, {Result(R::kTackled), Named(kTackler, B), On(Op::kTackle, B)});
   Add(t, {36, 37, 38, 40, 43, 45, 54, 57, 66, 74, 75, 76, 77}, kStamp,
-      {Result(R::kSafety), Role(kTackler, B), On(Op::kSafetyHit, B), Side(B, kDefense)});
-  Add(t, {29}, kStamp, {Result(R::kFairCatch), Role(kReturner, B), Own(B), Side(B, kDefense)});
+      {Result(R::kSafety), Named(kTackler, B), On(Op::kSafetyHit, B), Side(B, kDefense)});
+  Add(t, {29}, kStamp, {Result(R::kFairCatch), Named(kReturner, B), Own(B), Side(B, kDefense)});
   // Endings that name nobody.
   Add(t, {62}, kNoStamp, {Result(R::kWhistledDead), On(Op::kPenalty)});
   Add(t, {87}, kNoStamp, {Result(R::kOutOfBounds)});
@@ -321,15 +324,17 @@ class DescriptionWalk {
     }
   }
 
-  // The player index of a position in the line, -1 when nobody stands there.
+  // The position of a player in the line, -1 when nobody stands there.
   int Index(int position) const {
-    if (position < 0 || position >= play_.descPlayerCount || position >= kDescSlots) return -1;
-    return play_.descPlayers[static_cast<std::size_t>(position)] != nullptr ? position : -1;
+    const BoundedList<league::PlayerRecord*, kDescriptionSlots>& players =
+        play_.description.players;
+    if (position < 0 || static_cast<std::size_t>(position) >= players.size()) return -1;
+    return players[static_cast<std::size_t>(position)] != nullptr ? position : -1;
   }
 
  private:
   league::PlayerRecord* Player(int index) const {
-    return index < 0 ? nullptr : play_.descPlayers[static_cast<std::size_t>(index)];
+    return index < 0 ? nullptr : play_.description.players[static_cast<std::size_t>(index)];
   }
 
   void Stamp(int index) {
@@ -339,25 +344,25 @@ class DescriptionWalk {
 
   std::int16_t Join(std::int16_t label, int index) {
     Stamp(index);
-    return JoinGroup(league_, game_, label, play_, index);
+    return JoinGroup(league_, game_, label, Player(index));
   }
 
   void PutFumbler(int index) {
-    if (f_ >= 0 && f_ < kFumbleSlots)
-      play_.fumblers[static_cast<std::size_t>(f_)] = static_cast<std::int16_t>(index);
+    if (f_ >= 0 && static_cast<std::size_t>(f_) < kFumbleSlots)
+      play_.fumblers[static_cast<std::size_t>(f_)] = Player(index);
   }
 
   void PutRecoverer(int index) {
-    if (r_ >= 0 && r_ < kFumbleSlots)
-      play_.recoverers[static_cast<std::size_t>(r_)] = static_cast<std::int16_t>(index);
+    if (r_ >= 0 && static_cast<std::size_t>(r_) < kFumbleSlots)
+      play_.recoverers[static_cast<std::size_t>(r_)] = Player(index);
     ++r_;
   }
 
   // A recovery by a player of the side that ran or passed, with the ball
   // still live at the spot: he is offense. Otherwise his side is unknown.
   bool OffenseRecovers() const {
-    return play_.returnSpot == 0 && play_.startKind != StartKind::kTry &&
-           (play_.playKind == PlayKind::kRush || play_.playKind == PlayKind::kPass);
+    return !play_.gain.returnSpot && play_.situation.start != StartKind::kTry &&
+           (play_.kind == PlayKind::kRush || play_.kind == PlayKind::kPass);
   }
 
   void RecoverBy(int index) {
@@ -377,13 +382,13 @@ class DescriptionWalk {
   void Do(const Step& step, int x) {
     switch (step.op) {
       case Op::kKind:
-        play_.playKind = static_cast<PlayKind>(step.value);
+        play_.kind = static_cast<PlayKind>(step.value);
         break;
       case Op::kResult:
         play_.result = static_cast<PlayResult>(step.value);
         break;
       case Op::kRole:
-        play_.*step.role = static_cast<std::int16_t>(x);
+        play_.SetPlayer(step.role, Player(x));
         Stamp(x);
         break;
       case Op::kFumbler:
@@ -394,7 +399,7 @@ class DescriptionWalk {
         ++f_;
         break;
       case Op::kFumbleFlag:
-        play_.fumble = 1;
+        play_.fumble = true;
         break;
       case Op::kOwn:
         label_ = Join(label_, x);
@@ -419,17 +424,16 @@ class DescriptionWalk {
         break;
       case Op::kSafetyHit:
         Stamp(x);
-        label_ = JoinOpposingGroup(league_, game_, play_, x, Index(x - 1), label_);
+        label_ = JoinOpposingGroup(league_, game_, play_, Player(x), Player(Index(x - 1)), label_);
         break;
       case Op::kRecover:
         PutRecoverer(x);
         RecoverBy(x);
         ++f_;
-        play_.fumble = 1;
+        play_.fumble = true;
         break;
       case Op::kPuntCount:
-        if (play_.penaltyAccepted == 0 || play_.assessedFromIndex >= 0)
-          ++game_.puntsByGroup[label_];
+        if (!play_.penalty.accepted || play_.penalty.assessedFrom) ++game_.puntsByGroup[label_];
         break;
       case Op::kSide:
         SetSide(x, static_cast<std::uint16_t>(step.value));
@@ -439,23 +443,23 @@ class DescriptionWalk {
         break;
       case Op::kReset:
         if (play_.fumble) {
-          play_.fumble = 0;
-          play_.fumblers.fill(-1);
-          play_.recoverers.fill(-1);
+          play_.fumble = false;
+          play_.fumblers.fill(nullptr);
+          play_.recoverers.fill(nullptr);
           f_ = 0;
           r_ = 0;
         }
         break;
       case Op::kNoPlay:
-        play_.noPlay = 1;
+        play_.noPlay = true;
         break;
       case Op::kPenalty:
-        play_.penalty = 1;
+        play_.penalty.called = true;
         break;
       case Op::kIntercepted:
-        if (play_.playKind != PlayKind::kPunt && play_.playKind != PlayKind::kFieldGoal) {
-          play_.playKind = PlayKind::kPass;
-          play_.interceptor = static_cast<std::int16_t>(x);
+        if (play_.kind != PlayKind::kPunt && play_.kind != PlayKind::kFieldGoal) {
+          play_.kind = PlayKind::kPass;
+          play_.SetPlayer(Role::kInterceptor, Player(x));
           label_ = Join(Negate(play_.groupAtSnap), x);
           SetSide(x, league::kDefense);
         } else {
@@ -474,7 +478,7 @@ class DescriptionWalk {
         if (const league::PlayerRecord* player = Player(x)) label_ = player->teamGroup;
         break;
       case Op::kConversionNoGood:
-        if (play_.startKind == StartKind::kTry) play_.result = PlayResult::kTryNoGood;
+        if (play_.situation.start == StartKind::kTry) play_.result = PlayResult::kTryNoGood;
         break;
     }
   }
@@ -485,9 +489,8 @@ class DescriptionWalk {
     league::PlayerRecord* tackler = Player(x);
     if (tackler == nullptr) return;
     Stamp(x);
-    const int carrierIndex = Index(x - 1);
-    label_ = JoinOpposingGroup(league_, game_, play_, x, carrierIndex, label_);
-    const league::PlayerRecord* carrier = Player(carrierIndex);
+    league::PlayerRecord* carrier = Player(Index(x - 1));
+    label_ = JoinOpposingGroup(league_, game_, play_, tackler, carrier, label_);
     if (carrier == nullptr || carrier->side == league::kOffense) {
       tackler->side = league::kDefense;
     } else if (carrier->side == league::kDefense) {
@@ -511,10 +514,11 @@ void ResolveDescription(league::League& league, GameState& game, CurrentPlay& pl
   // A line that begins with a phrase has one code more than players: the
   // phrase of code k then stands between players k-1 and k, else between
   // players k and k+1.
-  const bool phraseFirst = play.descCount > play.descPlayerCount;
-  const int count = play.descCount < kDescSlots ? play.descCount : kDescSlots;
+  const DescriptionText& description = play.description;
+  const bool phraseFirst = description.codes.size() > description.players.size();
+  const int count = static_cast<int>(description.codes.size());
   for (int k = 0; k < count; ++k) {
-    const std::int16_t code = PartnerCode(play.descCodes[static_cast<std::size_t>(k)]);
+    const std::int16_t code = PartnerCode(description.codes[static_cast<std::size_t>(k)]);
     if (code < 0 || code >= kPartnerCodes) continue;
     const int before = walk.Index(phraseFirst ? k - 1 : k);
     const int after = walk.Index(phraseFirst ? k : k + 1);

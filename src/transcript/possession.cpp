@@ -6,17 +6,12 @@
 #include <utility>
 
 #include "run/error_log.h"
-#include "transcript/extras_phrases.h"
+#include "transcript/extras.h"
 #include "transcript/game_reader.h"
 
 namespace yl::transcript {
 
 namespace {
-
-league::PlayerRecord* PlayerAt(const CurrentPlay& play, int index) {
-  if (index < 0 || index >= play.descPlayerCount || index >= kDescSlots) return nullptr;
-  return play.descPlayers[static_cast<std::size_t>(index)];
-}
 
 std::int16_t Negate(std::int16_t label) {
   return static_cast<std::int16_t>(-label);
@@ -24,19 +19,6 @@ std::int16_t Negate(std::int16_t label) {
 
 std::int16_t Magnitude(std::int16_t label) {
   return static_cast<std::int16_t>(label < 0 ? -label : label);
-}
-
-// A header number by its index; false when the index names no slot.
-bool HeaderNumber(const CurrentPlay& play, std::int16_t index, int& value) {
-  if (index < 0 || index >= kHeaderSlots) return false;
-  value = play.headerNumbers[static_cast<std::size_t>(index)];
-  return true;
-}
-
-bool GainsNumber(const CurrentPlay& play, std::int16_t index, int& value) {
-  if (index < 0 || index >= kGainsSlots) return false;
-  value = play.gainsNumbers[static_cast<std::size_t>(index)];
-  return true;
 }
 
 // Names the side that scored (label) and its opponents.
@@ -54,8 +36,7 @@ std::int16_t NewLabel(GameState& game) {
 }
 
 std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
-                       const CurrentPlay& play, int playerIndex) {
-  league::PlayerRecord* player = PlayerAt(play, playerIndex);
+                       league::PlayerRecord* player) {
   if (player == nullptr) return label;
   const std::int16_t group = player->teamGroup;
   if (group == Negate(label)) {
@@ -74,15 +55,15 @@ std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t lab
 }
 
 std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
-                               int tacklerIndex, int carrierIndex, std::int16_t label) {
-  league::PlayerRecord* tackler = PlayerAt(play, tacklerIndex);
+                               league::PlayerRecord* tackler, league::PlayerRecord* carrier,
+                               std::int16_t label) {
   if (tackler == nullptr) return label;
-  if (play.blocker >= 0 && play.recoverers[0] < 0 && play.interceptor < 0) {
+  if (play.Player(Role::kBlocker) != nullptr && play.recoverers[0] == nullptr &&
+      play.Player(Role::kInterceptor) == nullptr) {
     // A blocked kick: the tackler's side follows from whether it was returned.
-    tackler->teamGroup = play.returnSpot ? play.groupAtSnap : Negate(play.groupAtSnap);
+    tackler->teamGroup = play.gain.returnSpot ? play.groupAtSnap : Negate(play.groupAtSnap);
     return label;
   }
-  league::PlayerRecord* carrier = PlayerAt(play, carrierIndex);
   if (carrier == nullptr) {
     tackler->teamGroup = Negate(play.groupAtSnap);
     return label;
@@ -157,31 +138,25 @@ std::string_view TeamOfGroup(const league::League& league, std::int16_t group, G
   return {};
 }
 
-void CarryPossession(ReadContext& context, GameState& game, CurrentPlay& play) {
-  const CurrentPlay* previous = play.previous;
+void CarryPossession(ReadContext& context, GameState& game, const CurrentPlay& play,
+                     const CurrentPlay* previous) {
   if (previous == nullptr) return;
-  int visitingNow = 0;
-  int visitingBefore = 0;
-  int homeNow = 0;
-  int homeBefore = 0;
   const bool safety = previous->result == PlayResult::kSafety;
   const std::int16_t scorer = safety ? Negate(previous->groupAfter) : previous->groupAfter;
-  if (HeaderNumber(play, play.visitingScoreIndex, visitingNow) &&
-      HeaderNumber(*previous, previous->visitingScoreIndex, visitingBefore) &&
-      visitingNow != visitingBefore) {
-    AssignScore(context, game, scorer, play.visitingTeam, play.homeTeam);
-  } else if (HeaderNumber(play, play.homeScoreIndex, homeNow) &&
-             HeaderNumber(*previous, previous->homeScoreIndex, homeBefore) &&
-             homeNow != homeBefore) {
-    AssignScore(context, game, scorer, play.homeTeam, play.visitingTeam);
+  const auto changed = [](std::optional<std::int16_t> now, std::optional<std::int16_t> before) {
+    return now && before && *now != *before;
+  };
+  if (changed(play.situation.visitingScore, previous->situation.visitingScore)) {
+    AssignScore(context, game, scorer, game.visiting, game.home);
+  } else if (changed(play.situation.homeScore, previous->situation.homeScore)) {
+    AssignScore(context, game, scorer, game.home, game.visiting);
   }
 }
 
-void CarryFumble(league::League& league, GameState& game, CurrentPlay& play) {
-  const CurrentPlay* previous = play.previous;
-  int down = 0;
-  if (previous == nullptr || previous->fumble == 0 || !HeaderNumber(play, play.downIndex, down) ||
-      down <= 1) {
+void CarryFumble(league::League& league, GameState& game, CurrentPlay& play,
+                 const CurrentPlay* previous) {
+  if (previous == nullptr || !previous->fumble || !play.situation.down ||
+      *play.situation.down <= 1) {
     return;
   }
   MergeGroups(league, game, play.groupAtSnap, previous->groupAtSnap);
@@ -211,26 +186,22 @@ std::int16_t AfterPlay(GameState& game, const CurrentPlay& play) {
     default:
       break;
   }
-  if (play.startKind == StartKind::kTry) return snap;
-  if ((play.playKind == PlayKind::kPunt || play.playKind == PlayKind::kFieldGoal) &&
-      play.blocker >= 0)
+  if (play.situation.start == StartKind::kTry) return snap;
+  if ((play.kind == PlayKind::kPunt || play.kind == PlayKind::kFieldGoal) &&
+      play.Player(Role::kBlocker) != nullptr)
     return NewLabel(game);
-  int down = 0;
-  if (!HeaderNumber(play, play.downIndex, down) || down != 4) return game.possessionLabel;
+  if (play.situation.down != 4) return game.possessionLabel;
   // Fourth down: did the offense keep the ball?
-  if (play.returnSpot) return play.playKind == PlayKind::kPunt ? game.possessionLabel : after;
-  if (play.playKind == PlayKind::kPunt) return game.possessionLabel;
-  if (play.gainPositive == 0) return Negate(snap);
-  if (play.shortGain && play.inches) return NewLabel(game);
-  int gained = 0;
-  int distance = 0;
+  if (play.gain.returnSpot) return play.kind == PlayKind::kPunt ? game.possessionLabel : after;
+  if (play.kind == PlayKind::kPunt) return game.possessionLabel;
+  if (!play.gain.positive) return Negate(snap);
+  if (play.gain.shortGain && play.situation.inches) return NewLabel(game);
+  const std::optional<std::int16_t> gained = play.gain.yards;
+  const std::optional<std::int16_t> distance = play.situation.distance;
   // Without both numbers the outcome is as undecided as an exact gain.
-  if (!GainsNumber(play, play.gainIndex, gained) ||
-      !HeaderNumber(play, play.distanceIndex, distance)) {
-    return NewLabel(game);
-  }
-  if (gained > distance) return snap;
-  if (gained < distance) return Negate(snap);
+  if (!gained || !distance) return NewLabel(game);
+  if (*gained > *distance) return snap;
+  if (*gained < *distance) return Negate(snap);
   return NewLabel(game);
 }
 
@@ -238,7 +209,7 @@ std::int16_t AfterPlay(GameState& game, const CurrentPlay& play) {
 std::int16_t AfterPenalty(const CurrentPlay& play) {
   const std::int16_t snap = play.groupAtSnap;
   const std::int16_t after = play.groupAfter;
-  switch (play.penaltyKind) {
+  switch (play.penalty.kind) {
     case PenaltyKind::kPilingOn:
     case PenaltyKind::kFaceMask:
     case PenaltyKind::kPersonalFoul:
@@ -248,8 +219,8 @@ std::int16_t AfterPenalty(const CurrentPlay& play) {
     case PenaltyKind::kFairCatchInterference:
       return Negate(snap);
     case PenaltyKind::kIllegalBlock:  // on a kick the receiving side keeps the ball
-      if (play.playKind == PlayKind::kPunt || play.startKind == StartKind::kKickOff ||
-          play.startKind == StartKind::kFreeKick)
+      if (play.kind == PlayKind::kPunt || play.situation.start == StartKind::kKickOff ||
+          play.situation.start == StartKind::kFreeKick)
         return after;
       return snap;
     default:
@@ -261,11 +232,16 @@ std::int16_t AfterPenalty(const CurrentPlay& play) {
 
 void NextPossession(GameState& game, const CurrentPlay& play) {
   game.possessionLabel =
-      play.penalty && play.penaltyAccepted ? AfterPenalty(play) : AfterPlay(game, play);
-  if (play.extrasCodes[0] == kFirstHalfOverCode) {
-    game.possessionLabel = -1;  // the second half opens with the other kick-off
-  } else if (play.extrasCodes[1] == kAnotherOvertimeCode || play.extrasCodes[1] == kOvertimeCode) {
-    game.possessionLabel = NewLabel(game);  // an overtime period
+      play.penalty.called && play.penalty.accepted ? AfterPenalty(play) : AfterPlay(game, play);
+  switch (PeriodChangeAfter(play.extras)) {
+    case PeriodChange::kSecondHalf:
+      game.possessionLabel = -1;  // the second half opens with the other kick-off
+      break;
+    case PeriodChange::kOvertime:
+      game.possessionLabel = NewLabel(game);
+      break;
+    case PeriodChange::kNone:
+      break;
   }
 }
 

@@ -65,16 +65,17 @@ class GroupMap {
 // Hands out the next label (labelCounter + 1), stopping at kMaxLabel.
 std::int16_t NewLabel(GameState& game);
 
-// Puts descPlayers[playerIndex] into the side `label` and returns the label
-// that now stands for that side (a new one when he is known to be against it,
-// the merged one when he already had another label). -1: nobody, label back.
+// Puts the player into the side `label` and returns the label that now
+// stands for that side (a new one when he is known to be against it, the
+// merged one when he already had another label). Nobody: the label back.
 std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
-                       const CurrentPlay& play, int playerIndex);
+                       league::PlayerRecord* player);
 
-// Puts a tackler against the ball carrier (the player named before him);
-// returns the label of the side in possession as the tackle shows it.
+// Puts a tackler against the ball carrier (the player named before him, if
+// any); returns the label of the side in possession as the tackle shows it.
 std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
-                               int tacklerIndex, int carrierIndex, std::int16_t label);
+                               league::PlayerRecord* tackler, league::PlayerRecord* carrier,
+                               std::int16_t label);
 
 // Merges two labels into the one of smaller magnitude: its players and the
 // players whose otherGroup is the dropped label move over, and the map
@@ -98,12 +99,15 @@ enum class GroupNamer : std::uint8_t { kFirstPlayer, kFirstWithTeam };
 std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer);
 
 // A changed score in this play's header names the side that had the ball at
-// the end of the previous play (the other side after a safety).
-void CarryPossession(ReadContext& context, GameState& game, CurrentPlay& play);
+// the end of the previous play (the other side after a safety). Nothing for
+// the game's first play.
+void CarryPossession(ReadContext& context, GameState& game, const CurrentPlay& play,
+                     const CurrentPlay* previous);
 
 // After a fumble on the previous play, a header with a down above 1 shows
 // that the offense kept the ball: its label and this play's are one side.
-void CarryFumble(league::League& league, GameState& game, CurrentPlay& play);
+void CarryFumble(league::League& league, GameState& game, CurrentPlay& play,
+                 const CurrentPlay* previous);
 
 // Sets possessionLabel for the next play from how this one ended.
 void NextPossession(GameState& game, const CurrentPlay& play);

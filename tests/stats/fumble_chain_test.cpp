@@ -31,10 +31,10 @@ TEST_P(Walks, FollowTheBallThroughTheChain) {
   };
   CurrentPlay& play = Down();
   std::string chain = c.chain;
-  play.fumble = 1;
+  play.fumble = true;
   for (std::size_t i = 0; i + 1 < chain.size(); i += 3) {
-    if (PlayerRecord* f = who(chain[i])) play.fumblers[i / 3] = Role(play, f);
-    if (PlayerRecord* r = who(chain[i + 1])) play.recoverers[i / 3] = Role(play, r);
+    play.fumblers[i / 3] = who(chain[i]);
+    play.recoverers[i / 3] = who(chain[i + 1]);
   }
   const WalkResult own = OwnRecoveryWalk(game, play, 0);
   const WalkResult team = TeamRecoveryWalk(game, play, 0);

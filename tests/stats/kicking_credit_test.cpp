@@ -26,19 +26,18 @@ TEST_P(PuntInside20s, CountOnlyWhenTheReceiversStartInsideTheirTwenty) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   PlayerRecord* coverer = Player("Rice", 80, kOffense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = PlayKind::kPunt;
+  play.kind = PlayKind::kPunt;
   play.result = c.result;
-  play.kicker = Role(play, punter);
+  play.SetPlayer(Role::kKicker, punter);
   play.periodBreak = c.periodBreak;
   if (c.ballOn >= 0) {
-    play.gainsNumbers[1] = c.ballOn;
-    play.ballOnIndex = 1;
+    play.gain.ballOn = c.ballOn;
   }
   if (c.returnLost) {
-    play.returner = Role(play, returner);
+    play.SetPlayer(Role::kReturner, returner);
     Fumbles(play, {{returner, coverer}});
   }
-  Down(1, 10, -1).ownSide = c.nextOwnSide;
+  Down(1, 10, -1).situation.ownSide = c.nextOwnSide;
   Credit();
   EXPECT_EQ(punter->punting->punts, 1);
   EXPECT_EQ(punter->punting->inside20, c.inside20);
@@ -61,10 +60,10 @@ TEST_F(PlayFixture, AFairCatchIsNoReturn) {
   PlayerRecord* punter = Player("Camarillo", 3, kOffense);
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = PlayKind::kPunt;
+  play.kind = PlayKind::kPunt;
   play.result = PlayResult::kFairCatch;
-  play.kicker = Role(play, punter);
-  play.returner = Role(play, returner);
+  play.SetPlayer(Role::kKicker, punter);
+  play.SetPlayer(Role::kReturner, returner);
   Credit();
   EXPECT_EQ(punter->punting->punts, 1);
   EXPECT_EQ(punter->punting->returned, 0);
@@ -78,11 +77,11 @@ TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   PlayerRecord* coverer = Player("Rice", 80, kOffense);
   CurrentPlay& play = Down(4, 8);
-  play.playKind = PlayKind::kPunt;
+  play.kind = PlayKind::kPunt;
   play.result = PlayResult::kTackled;
-  play.kicker = Role(play, punter);
-  play.returner = Role(play, returner);
-  play.tackler = Role(play, coverer);
+  play.SetPlayer(Role::kKicker, punter);
+  play.SetPlayer(Role::kReturner, returner);
+  play.SetPlayer(Role::kTackler, coverer);
   Gain(play, 12);
   Credit();
   EXPECT_EQ(punter->punting->returned, 1);
@@ -100,9 +99,9 @@ TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
   PlayerRecord* kicker = Player("Andersen", 5, kOffense);
   PlayerRecord* blocker = Player("White", 92, kDefense);
   CurrentPlay& play = Down(4, 5);
-  play.playKind = PlayKind::kFieldGoal;
-  play.kicker = Role(play, kicker);
-  play.blocker = Role(play, blocker);
+  play.kind = PlayKind::kFieldGoal;
+  play.SetPlayer(Role::kKicker, kicker);
+  play.SetPlayer(Role::kBlocker, blocker);
   Gain(play, 35);
   Credit();
   const FGKickingRecord& k = *kicker->fgKicking;
@@ -120,9 +119,9 @@ TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   for (const std::int16_t distance :
        {std::int16_t{29}, std::int16_t{30}, std::int16_t{49}, std::int16_t{50}, std::int16_t{44}}) {
     CurrentPlay& play = Down(4, 5);
-    play.playKind = PlayKind::kFieldGoal;
+    play.kind = PlayKind::kFieldGoal;
     play.result = distance == 44 ? PlayResult::kFieldGoalNoGood : PlayResult::kFieldGoalGood;
-    play.kicker = Role(play, kicker);
+    play.SetPlayer(Role::kKicker, kicker);
     Gain(play, distance);
   }
   Credit();
@@ -146,13 +145,13 @@ TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
 TEST_F(PlayFixture, AKickoffReturnTouchdownAtTheOpeningKick) {
   PlayerRecord* returner = Player("Bell", 25, kDefense);
   CurrentPlay& kick = Kick(transcript::StartKind::kKickOff, PlayKind::kKickOff);
-  kick.returner = Role(kick, returner);
+  kick.SetPlayer(Role::kReturner, returner);
   kick.result = PlayResult::kTouchdown;
-  kick.headerNumbers[kick.minutesIndex] = 15;
-  kick.headerNumbers[kick.secondsIndex] = 0;
+  kick.situation.minutes = 15;
+  kick.situation.seconds = 0;
   Gain(kick, 100);
   CurrentPlay& recovered = Kick(transcript::StartKind::kKickOff, PlayKind::kKickOff);
-  recovered.returner = Role(recovered, returner);
+  recovered.SetPlayer(Role::kReturner, returner);
   recovered.result = PlayResult::kKickingTeamRecovered;
   Credit();
   EXPECT_EQ(returner->kickReturn->returns, 1);
@@ -169,18 +168,18 @@ TEST_F(PlayFixture, ConversionTriesRecordTheirEntries) {
   PlayerRecord* receiver = Player("Rice", 80, kOffense);
   PlayerRecord* sacked = Player("Carter", 33, kOffense);
   CurrentPlay& kickGood = Kick(transcript::StartKind::kTry, PlayKind::kExtraPoint);
-  kickGood.kicker = Role(kickGood, kicker);
+  kickGood.SetPlayer(Role::kKicker, kicker);
   kickGood.result = PlayResult::kExtraPointGood;
   CurrentPlay& kickMissed = Kick(transcript::StartKind::kTry, PlayKind::kExtraPoint);
-  kickMissed.kicker = Role(kickMissed, kicker);
+  kickMissed.SetPlayer(Role::kKicker, kicker);
   kickMissed.result = PlayResult::kExtraPointNoGood;
   CurrentPlay& pass = Kick(transcript::StartKind::kTry, PlayKind::kPass);
-  pass.passer = Role(pass, passer);
-  pass.receiver = Role(pass, receiver);
+  pass.SetPlayer(Role::kPasser, passer);
+  pass.SetPlayer(Role::kReceiver, receiver);
   pass.result = PlayResult::kTwoPointGood;
   // On a try a "sack" is a run by the player named as sacked.
   CurrentPlay& run2 = Kick(transcript::StartKind::kTry, PlayKind::kSack);
-  run2.sacked = Role(run2, sacked);
+  run2.SetPlayer(Role::kSacked, sacked);
   run2.result = PlayResult::kTryNoGood;
   Credit();
   EXPECT_EQ(kicker->epKicking->attempts, 2);
@@ -209,8 +208,8 @@ TEST_F(PlayFixture, AnEntryLeftOpenClosesWithItsPlay) {
   PlayerRecord* defender = Player("Lott", 42, kDefense);
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   CurrentPlay& pass = Kick(transcript::StartKind::kTry, PlayKind::kPass);
-  pass.passer = Role(pass, passer);
-  pass.receiver = Role(pass, receiver);
+  pass.SetPlayer(Role::kPasser, passer);
+  pass.SetPlayer(Role::kReceiver, receiver);
   pass.result = PlayResult::kTwoPointGood;
   Fumbles(pass, {{receiver, defender}});
   Rush(runner, 5).result = PlayResult::kTouchdown;
@@ -231,8 +230,8 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
   Player("Brooks", 91, kDefense);
   for (const std::int16_t after : {std::int16_t{1}, std::int16_t{-1}}) {
     CurrentPlay& play = Down();
-    play.homeTeam = lions;
-    play.visitingTeam = bears;
+    game.home = lions;
+    game.visiting = bears;
     play.result = PlayResult::kSafety;
     play.groupAfter = after;
   }

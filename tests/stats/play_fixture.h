@@ -49,26 +49,17 @@ class PlayFixture : public testing::Test {
   }
 
   // A scrimmage down by the Bears from their own 30, 1st quarter, 12:05 on
-  // the clock, linked after the previous play.
+  // the clock, after the plays made before it.
   CurrentPlay& Down(std::int16_t down = 1, std::int16_t distance = 10, std::int16_t group = 1) {
     CurrentPlay& play = plays.emplace_back();
-    if (plays.size() > 1) {
-      play.previous = &plays[plays.size() - 2];
-      play.previous->next = &play;
-    }
-    play.headerNumbers[2] = 1;
-    play.headerNumbers[3] = 12;
-    play.headerNumbers[4] = 5;
-    play.headerNumbers[5] = down;
-    play.headerNumbers[6] = distance;
-    play.headerNumbers[7] = 30;
-    play.quarterIndex = 2;
-    play.minutesIndex = 3;
-    play.secondsIndex = 4;
-    play.downIndex = 5;
-    play.distanceIndex = 6;
-    play.yardLineIndex = 7;
-    play.ownSide = 1;
+    transcript::Situation& s = play.situation;
+    s.quarter = 1;
+    s.minutes = 12;
+    s.seconds = 5;
+    s.down = down;
+    s.distance = distance;
+    s.yardLine = 30;
+    s.ownSide = true;
     play.groupAtSnap = group;
     play.groupAfter = group;
     return play;
@@ -77,32 +68,22 @@ class PlayFixture : public testing::Test {
   // A kick-off, free kick or try: no down and distance.
   CurrentPlay& Kick(transcript::StartKind startKind, transcript::PlayKind kind) {
     CurrentPlay& play = Down();
-    play.downIndex = -1;
-    play.distanceIndex = -1;
-    play.startKind = startKind;
-    play.playKind = kind;
+    play.situation.down.reset();
+    play.situation.distance.reset();
+    play.situation.start = startKind;
+    play.kind = kind;
     return play;
   }
 
-  // The player's index in the description, added on first use.
-  static std::int16_t Role(CurrentPlay& play, PlayerRecord* player) {
-    for (std::int16_t i = 0; i < play.descPlayerCount; ++i) {
-      if (play.descPlayers[i] == player) return i;
-    }
-    play.descPlayers[play.descPlayerCount] = player;
-    return play.descPlayerCount++;
-  }
-
   static void Gain(CurrentPlay& play, std::int16_t yards, bool gain = true) {
-    play.gainsNumbers[0] = yards;
-    play.gainIndex = 0;
-    play.gainPositive = gain ? 1 : 0;
+    play.gain.yards = yards;
+    play.gain.positive = gain;
   }
 
   // A run from first-and-10 that gained (or lost) the yards.
   CurrentPlay& Rush(PlayerRecord* runner, std::int16_t yards, bool gain = true) {
     CurrentPlay& play = Down();
-    play.rusher = Role(play, runner);
+    play.SetPlayer(Role::kRusher, runner);
     Gain(play, yards, gain);
     return play;
   }
@@ -111,10 +92,10 @@ class PlayFixture : public testing::Test {
   CurrentPlay& Pass(PlayerRecord* passer, PlayerRecord* receiver, std::int16_t yards,
                     transcript::PlayResult result = transcript::PlayResult::kNone) {
     CurrentPlay& play = Down();
-    play.playKind = PlayKind::kPass;
+    play.kind = PlayKind::kPass;
     play.result = result;
-    play.passer = Role(play, passer);
-    if (receiver != nullptr) play.receiver = Role(play, receiver);
+    play.SetPlayer(Role::kPasser, passer);
+    play.SetPlayer(Role::kReceiver, receiver);
     Gain(play, yards);
     return play;
   }
@@ -122,18 +103,19 @@ class PlayFixture : public testing::Test {
   // A fumble chain: fumbler and recoverer of each fumble (nullptr: none).
   static void Fumbles(CurrentPlay& play,
                       std::initializer_list<std::pair<PlayerRecord*, PlayerRecord*>> chain) {
-    play.fumble = 1;
-    int i = 0;
+    play.fumble = true;
+    std::size_t i = 0;
     for (const auto& [fumbler, recoverer] : chain) {
-      if (fumbler != nullptr) play.fumblers[i] = Role(play, fumbler);
-      if (recoverer != nullptr) play.recoverers[i] = Role(play, recoverer);
+      play.fumblers[i] = fumbler;
+      play.recoverers[i] = recoverer;
       ++i;
     }
   }
 
   void Credit() {
-    for (CurrentPlay& play : plays) {
-      if (!play.noPlay) AccumulatePlay(game, play);
+    for (std::size_t i = 0; i < plays.size(); ++i) {
+      const CurrentPlay* next = i + 1 < plays.size() ? &plays[i + 1] : nullptr;
+      if (!plays[i].noPlay) AccumulatePlay(game, plays[i], next);
     }
   }
 

@@ -11,7 +11,7 @@ TEST_F(PlayFixture, AThreeYardLossAsTheOnlyRushIsTheLongest) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   PlayerRecord* tackler = Player("Brooks", 91, kDefense);
   CurrentPlay& play = Rush(runner, 3, false);
-  play.tackler = Role(play, tackler);
+  play.SetPlayer(Role::kTackler, tackler);
   Credit();
   const RushingRecord& r = *runner->rushing;
   EXPECT_EQ(r.attempts, 1);
@@ -50,11 +50,11 @@ TEST_P(RunFirstDowns, ExactDistanceWaitsForTheNextPlay) {
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   CurrentPlay& rush = Rush(runner, c.gained);
   rush.periodBreak = c.periodBreak;
-  if (c.noDistance) rush.distanceIndex = -1;
+  if (c.noDistance) rush.situation.distance.reset();
   if (c.next) Down(c.nextDown, 10, c.nextGroup);
   Credit();
   EXPECT_EQ(runner->rushing->firstDowns, c.firstDowns);
-  EXPECT_FALSE(plays[0].pendingFirstDown);
+  EXPECT_EQ(game.pendingCount, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -195,10 +195,10 @@ TEST_F(PlayFixture, ASackGoesToTheTacklerWhenOneIsNamedElseToTheSacker) {
     PlayerRecord* sacker = Player("Taylor", 56, kDefense);
     PlayerRecord* tackler = Player("Brooks", 91, kDefense);
     CurrentPlay& play = Down();
-    play.playKind = PlayKind::kSack;
-    play.sacker = Role(play, sacker);
-    play.sacked = Role(play, sacked);
-    if (named) play.tackler = Role(play, tackler);
+    play.kind = PlayKind::kSack;
+    play.SetPlayer(Role::kSacker, sacker);
+    play.SetPlayer(Role::kSacked, sacked);
+    if (named) play.SetPlayer(Role::kTackler, tackler);
     Gain(play, 7, false);
     Credit();
     // The offense's quarterback is charged, whoever was named.
@@ -226,11 +226,11 @@ TEST_F(PlayFixture, IncompletePassesCreditDropsDefendersAndBlocks) {
   PlayerRecord* undecided = Player("Nobody", 50, kUndecided);
   for (PlayerRecord* target : {dropper, covered, undecided}) {
     CurrentPlay& play = Pass(passer, nullptr, 0, PlayResult::kIncomplete);
-    play.target = Role(play, target);
+    play.SetPlayer(Role::kTarget, target);
   }
   CurrentPlay& broken = Pass(passer, nullptr, 0, PlayResult::kIncomplete);
-  broken.defender = Role(broken, breaker);
-  broken.blocker = Role(broken, blocker);
+  broken.SetPlayer(Role::kDefender, breaker);
+  broken.SetPlayer(Role::kBlocker, blocker);
   Credit();
   EXPECT_EQ(passer->passing->attempts, 4);
   EXPECT_EQ(passer->passing->completions, 0);
@@ -246,7 +246,7 @@ TEST_F(PlayFixture, AnInterceptionReturnedForATouchdown) {
   PlayerRecord* passer = Player("Young", 8, kOffense);
   PlayerRecord* interceptor = Player("Lott", 42, kDefense);
   CurrentPlay& play = Pass(passer, nullptr, 55, PlayResult::kTouchdown);
-  play.interceptor = Role(play, interceptor);
+  play.SetPlayer(Role::kInterceptor, interceptor);
   Credit();
   EXPECT_EQ(passer->passing->interceptions, 1);
   EXPECT_EQ(passer->passing->touchdowns, 0);
@@ -287,7 +287,7 @@ TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
   quarterback->otherGroup = 3;
   Player("Montana", 16, kDefense, 9);  // a defender with the same position code
   CurrentPlay& play = Down(1, 10, 5);
-  play.playKind = PlayKind::kPass;
+  play.kind = PlayKind::kPass;
   play.result = PlayResult::kIncomplete;
   Credit();
   ASSERT_TRUE(quarterback->passing);
@@ -299,12 +299,10 @@ TEST_F(PlayFixture, APenaltyIsFlaggedAndWhenAcceptedWipesOutThePlay) {
   PlayerRecord* fouler = Player("Brooks", 91, kDefense);
   for (const bool accepted : {false, true}) {
     CurrentPlay& play = Rush(runner, 4);
-    play.penalty = 1;
-    play.penaltyAccepted = accepted;
-    play.foulIndex = 0;
-    play.extrasValues[0].player = fouler;
-    play.penaltyYardsIndex = 1;
-    play.extrasValues[1].number = 15;
+    play.penalty.called = true;
+    play.penalty.accepted = accepted;
+    play.penalty.fouler = fouler;
+    play.penalty.yards = 15;
   }
   Credit();
   EXPECT_EQ(fouler->penalty->flagged, 2);
@@ -330,16 +328,14 @@ TEST_P(Placement, YardsFollowTheHalvesOfSnapAndNextPlay) {
   const PlacementCase& c = GetParam();
   PlayerRecord* fouler = Player("Lott", 42, kDefense);
   CurrentPlay& play = Down();
-  play.penalty = 1;
-  play.penaltyAccepted = 1;
-  play.penaltyKind = c.kind;
-  play.foulIndex = 0;
-  play.extrasValues[0].player = fouler;
-  play.placementIndex = 1;
-  play.extrasValues[1].number = c.placement;
-  play.ownSide = c.ownSide;
-  play.headerNumbers[play.yardLineIndex] = c.snap;
-  Down().ownSide = c.nextOwnSide;
+  play.penalty.called = true;
+  play.penalty.accepted = true;
+  play.penalty.kind = c.kind;
+  play.penalty.fouler = fouler;
+  play.penalty.placement = c.placement;
+  play.situation.ownSide = c.ownSide;
+  play.situation.yardLine = c.snap;
+  Down().situation.ownSide = c.nextOwnSide;
   Credit();
   EXPECT_EQ(fouler->penalty->yards, c.yards);
 }
@@ -361,7 +357,7 @@ TEST_F(PlayFixture, ATackleByAPlayerOfUndecidedSideCreatesNoRecord) {
   PlayerRecord* teammate = Player("Rice", 80, kOffense);
   for (PlayerRecord* who : {tackler, teammate}) {
     CurrentPlay& play = Rush(runner, 5);
-    play.tackler = Role(play, who);
+    play.SetPlayer(Role::kTackler, who);
   }
   Credit();
   EXPECT_FALSE(tackler->defensive);

@@ -21,14 +21,13 @@ class DescriptionTest : public test::LineParserTest {
   bool Parse(std::string_view line) { return ParseExact(ParseDescription, line); }
 
   std::vector<int> Codes() const {
-    return {play.descCodes.begin(), play.descCodes.begin() + play.descCount};
+    return {play.description.codes.begin(), play.description.codes.end()};
   }
 
   // "number name" for each player, in line order.
   std::vector<std::string> Players() const {
     std::vector<std::string> players;
-    for (int i = 0; i < play.descPlayerCount; ++i) {
-      const league::PlayerRecord* p = play.descPlayers[static_cast<std::size_t>(i)];
+    for (const league::PlayerRecord* p : play.description.players) {
       players.push_back(std::to_string(p->number) + " " + p->name);
     }
     return players;
@@ -171,8 +170,8 @@ std::string Tokens(int count) {
 
 TEST_F(DescriptionTest, NineTokensWhenTheLineBeginsWithOne) {
   ASSERT_TRUE(Parse(Tokens(9)));
-  EXPECT_EQ(play.descCount, 9);
-  EXPECT_EQ(play.descPlayerCount, 9);
+  EXPECT_EQ(play.description.codes.size(), 9u);
+  EXPECT_EQ(play.description.players.size(), 9u);
   play = CurrentPlay{};
   EXPECT_FALSE(Parse(Tokens(10)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, Tokens(10))}));
@@ -181,8 +180,8 @@ TEST_F(DescriptionTest, NineTokensWhenTheLineBeginsWithOne) {
 
 TEST_F(DescriptionTest, EightTokensAfterALeadingPhrase) {
   ASSERT_TRUE(Parse("Under pressure... " + Tokens(8)));
-  EXPECT_EQ(play.descCount, 9);
-  EXPECT_EQ(play.descPlayerCount, 8);
+  EXPECT_EQ(play.description.codes.size(), 9u);
+  EXPECT_EQ(play.description.players.size(), 8u);
   play = CurrentPlay{};
   EXPECT_FALSE(Parse("Under pressure... " + Tokens(9)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, "Under pressure... " + Tokens(9))}));
@@ -212,11 +211,11 @@ std::string LongDescription(std::size_t extra) {
 TEST_F(DescriptionTest, LinesUpTo499BytesOnly) {
   ASSERT_EQ(LongDescription(0).size(), 499u);
   ASSERT_TRUE(Parse(LongDescription(0)));
-  EXPECT_EQ(play.descPlayerCount, 9);
+  EXPECT_EQ(play.description.players.size(), 9u);
   play = CurrentPlay{};
   EXPECT_FALSE(Parse(LongDescription(1)));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, LongDescription(1).substr(0, 499))}));
-  EXPECT_EQ(play.descCount, 0);
+  EXPECT_EQ(play.description.codes.size(), 0u);
   EXPECT_EQ(std::ssize(league.players), 9);  // those of the first line only
 }
 

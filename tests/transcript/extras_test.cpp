@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,25 +28,23 @@ class ExtrasTest : public ::testing::Test {
     visiting = league::FindOrCreateTeam(league, visitingName);
     PrepareExtrasPhrases(table, *home, *visiting);
     play = CurrentPlay{};
-    play.homeTeam = home;
-    play.visitingTeam = visiting;
     play.groupAtSnap = 4;
   }
 
-  // Reads the lines as the game loop does: parse, resolve, then one more
-  // value slot so that values stay paired with their phrases.
+  // Reads the lines as the game loop does: parse, resolve, end the line.
   bool ReadExtras(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
       if (!ParseExtras(context, table, line, play)) return false;
-      halvesOver += ResolveExtras(context, play);
-      ++play.extrasValueCount;
+      halvesOver += ResolveExtras(context, *home, *visiting, play);
+      EndExtrasLine(play.extras);
     }
     return true;
   }
 
   std::vector<std::int16_t> Codes() const {
-    return {play.extrasCodes.begin(), play.extrasCodes.begin() + play.extrasCount};
+    return {play.extras.codes.begin(), play.extras.codes.end()};
   }
+  league::PlayerRecord* ValuePlayer(std::size_t i) const { return play.extras.values[i].player; }
   std::string LogText() const { return std::string(errorLog.buffer.data(), errorLog.fill); }
 
   int halvesOver = 0;  // codes read that end the first half
@@ -132,16 +131,15 @@ TEST_F(ExtrasTest, PenaltyAcceptedForYardsGivesTheFoulerTheOtherTeam) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
                           "Bears accepted the penalty which was 10 yards."}));
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{35, 54, 36, 53}));
-  league::PlayerRecord* smith = play.extrasValues[0].player;
+  league::PlayerRecord* smith = ValuePlayer(0);
   ASSERT_NE(smith, nullptr);
   EXPECT_EQ(smith->name, "Smith");
   EXPECT_EQ(smith->number, 55);
-  EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.penaltyKind, PenaltyKind::kHolding);
-  EXPECT_EQ(play.foulIndex, 0);
-  EXPECT_EQ(play.penaltyAccepted, 1);
-  EXPECT_EQ(play.penaltyYardsIndex, 2);
-  EXPECT_EQ(play.extrasValues[2].number, 10);
+  EXPECT_TRUE(play.penalty.called);
+  EXPECT_EQ(play.penalty.kind, PenaltyKind::kHolding);
+  EXPECT_EQ(play.penalty.fouler, smith);
+  EXPECT_TRUE(play.penalty.accepted);
+  EXPECT_EQ(play.penalty.yards, 10);
   EXPECT_EQ(smith->otherGroup, 4);
   EXPECT_EQ(smith->side, league::kUndecided);  // holding names no side
   EXPECT_EQ(smith->teamName, "Mud Hens");
@@ -153,25 +151,26 @@ TEST_F(ExtrasTest, PenaltyDeclinedByTheVisitorsGivesTheFoulerTheHomeTeam) {
   ASSERT_TRUE(ReadExtras({"PENALTY ON THE PLAY.  DEFENSIVE PASS INTERFERENCE ON #21-Jones.",
                           "MUD HENS declined the penalty which was 15 yards."}));
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{11, 54, 39, 53}));
-  league::PlayerRecord* jones = play.extrasValues[0].player;
+  league::PlayerRecord* jones = ValuePlayer(0);
   ASSERT_NE(jones, nullptr);
-  EXPECT_EQ(play.penaltyKind, PenaltyKind::kDefensivePassInterference);
+  EXPECT_EQ(play.penalty.kind, PenaltyKind::kDefensivePassInterference);
   EXPECT_EQ(jones->side, league::kDefense);
-  EXPECT_EQ(play.penaltyAccepted, 0);
-  EXPECT_EQ(play.penaltyYardsIndex, 2);
+  EXPECT_FALSE(play.penalty.accepted);
+  EXPECT_EQ(play.penalty.yards, 15);
   EXPECT_EQ(jones->teamName, "Bears");
 }
+
+constexpr std::optional<std::int16_t> kNone = std::nullopt;
 
 struct DecisionCase {
   std::string line;
   std::int16_t code;
-  int accepted;
-  int placementIndex;
-  int penaltyYardsIndex;
-  int automaticFirstDown;
-  int lossOfDown;
-  int assessedFromIndex;
-  int assessedFrom;  // the value at assessedFromIndex
+  bool accepted;
+  std::optional<std::int16_t> placement;
+  std::optional<std::int16_t> yards;
+  bool automaticFirstDown;
+  bool lossOfDown;
+  std::optional<std::int16_t> assessedFrom;
   const char* foulerTeam;
 };
 
@@ -181,23 +180,21 @@ std::ostream& operator<<(std::ostream& out, const DecisionCase& c) {
 
 class ExtrasDecisions : public ExtrasTest, public ::testing::WithParamInterface<DecisionCase> {};
 
-TEST_P(ExtrasDecisions, SetTheIndexesAndTheFoulersTeam) {
+TEST_P(ExtrasDecisions, DecideThePenaltyAndTheFoulersTeam) {
   const DecisionCase& c = GetParam();
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  False start on #70-Brown.", c.line})) << c.line;
-  EXPECT_EQ(play.extrasCodes[2], c.code);
-  EXPECT_EQ(play.penaltyKind, PenaltyKind::kFalseStart);
-  EXPECT_EQ(play.extrasValues[0].player->side, league::kOffense);
-  EXPECT_EQ(play.penaltyAccepted, c.accepted);
-  EXPECT_EQ(play.placementIndex, c.placementIndex);
-  EXPECT_EQ(play.penaltyYardsIndex, c.penaltyYardsIndex);
-  EXPECT_EQ(play.automaticFirstDown, c.automaticFirstDown);
-  EXPECT_EQ(play.lossOfDown, c.lossOfDown);
-  EXPECT_EQ(play.assessedFromIndex, c.assessedFromIndex);
-  if (c.assessedFromIndex >= 0) {
-    EXPECT_EQ(play.extrasValues[static_cast<std::size_t>(c.assessedFromIndex)].number,
-              c.assessedFrom);
-  }
-  EXPECT_EQ(play.extrasValues[0].player->teamName, c.foulerTeam);
+  EXPECT_EQ(play.extras.codes[2], c.code);
+  const Penalty& penalty = play.penalty;
+  EXPECT_EQ(penalty.kind, PenaltyKind::kFalseStart);
+  ASSERT_NE(penalty.fouler, nullptr);
+  EXPECT_EQ(penalty.fouler->side, league::kOffense);
+  EXPECT_EQ(penalty.accepted, c.accepted);
+  EXPECT_EQ(penalty.placement, c.placement);
+  EXPECT_EQ(penalty.yards, c.yards);
+  EXPECT_EQ(penalty.automaticFirstDown, c.automaticFirstDown);
+  EXPECT_EQ(penalty.lossOfDown, c.lossOfDown);
+  EXPECT_EQ(penalty.assessedFrom, c.assessedFrom);
+  EXPECT_EQ(penalty.fouler->teamName, c.foulerTeam);
 }
 
 // clang-format off
@@ -205,28 +202,28 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, ExtrasDecisions,
     ::testing::Values(
         DecisionCase{"Bears accepted the penalty which was automatic placement on the 20 yard line.",
-                     5, 1, 2, -1, 0, 0, -1, 0, "Mud Hens"},
+                     5, true, 20, kNone, false, false, kNone, "Mud Hens"},
         DecisionCase{"Mud Hens accepted the penalty which was automatic placement on the 20 yard line.",
-                     6, 1, 2, -1, 0, 0, -1, 0, "Bears"},
+                     6, true, 20, kNone, false, false, kNone, "Bears"},
         DecisionCase{"bears declined the penalty which was automatic placement on the 20 yard line.",
-                     7, 0, 2, -1, 0, 0, -1, 0, "Mud Hens"},
+                     7, false, 20, kNone, false, false, kNone, "Mud Hens"},
         DecisionCase{"Mud Hens declined the penalty which was automatic placement on the 20 yard line.",
-                     8, 0, 2, -1, 0, 0, -1, 0, "Bears"},
+                     8, false, 20, kNone, false, false, kNone, "Bears"},
         DecisionCase{"Bears accepted the penalty which was an automatic first down.",
-                     9, 1, -1, -1, 1, 0, -1, 0, "Mud Hens"},
+                     9, true, kNone, kNone, true, false, kNone, "Mud Hens"},
         DecisionCase{"Mud Hens accepted the penalty which was an automatic first down.",
-                     10, 1, -1, -1, 1, 0, -1, 0, "Bears"},
+                     10, true, kNone, kNone, true, false, kNone, "Bears"},
         DecisionCase{"Bears accepted the penalty which was 15 yards and an automatic first down.",
-                     36, 1, -1, 2, 1, 0, -1, 0, "Mud Hens"},
+                     36, true, kNone, 15, true, false, kNone, "Mud Hens"},
         DecisionCase{"Mud Hens accepted the penalty which was 5 yards and loss of down.",
-                     37, 1, -1, 2, 0, 1, -1, 0, "Bears"},
+                     37, true, kNone, 5, false, true, kNone, "Bears"},
         DecisionCase{"Bears declined the penalty which was 5 yards.",
-                     38, 0, -1, 2, 0, 0, -1, 0, "Mud Hens"},
-        // Placement from the goal line: value slot 9 holds 1.
+                     38, false, kNone, 5, false, false, kNone, "Mud Hens"},
+        // Assessed from the goal line: the spot is the 1.
         DecisionCase{"Bears accepted the penalty which was 5 assessed from the goal line.",
-                     36, 1, -1, 2, 0, 0, 9, 1, "Mud Hens"},
+                     36, true, kNone, 5, false, false, 1, "Mud Hens"},
         DecisionCase{"Bears accepted the penalty which was 15 assessed from the 30 yard line.",
-                     36, 1, -1, 2, 0, 0, 3, 30, "Mud Hens"}));
+                     36, true, kNone, 15, false, false, 30, "Mud Hens"}));
 // clang-format on
 
 struct FoulCase {
@@ -247,13 +244,13 @@ TEST_P(ExtrasFouls, KindAndSideOfEveryPenaltySentence) {
       std::string(kExtrasPhrases[static_cast<std::size_t>(c.code)].text) + "#33-Fouler Name.";
   ASSERT_TRUE(ReadExtras({line})) << line;
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{c.code, 54}));
-  ASSERT_NE(play.extrasValues[0].player, nullptr);
-  EXPECT_EQ(play.extrasValues[0].player->name, "Fouler Name");
-  EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(CodeValue(play.penaltyKind), c.penaltyKind);
-  EXPECT_EQ(play.foulIndex, 0);
-  EXPECT_EQ(play.extrasValues[0].player->side,
-            c.side < 0 ? league::kUndecided : static_cast<std::uint16_t>(c.side));
+  league::PlayerRecord* fouler = ValuePlayer(0);
+  ASSERT_NE(fouler, nullptr);
+  EXPECT_EQ(fouler->name, "Fouler Name");
+  EXPECT_TRUE(play.penalty.called);
+  EXPECT_EQ(CodeValue(play.penalty.kind), c.penaltyKind);
+  EXPECT_EQ(play.penalty.fouler, fouler);
+  EXPECT_EQ(fouler->side, c.side < 0 ? league::kUndecided : static_cast<std::uint16_t>(c.side));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,20 +269,18 @@ TEST_F(ExtrasTest, FormationPenaltyNamesATeamAndNoPlayer) {
       {"Penalty on the play.  Illegal Formation.  Fewer than seven men on the line on mud hens.",
        "Bears accepted the penalty which was 5 yards."}));
   EXPECT_EQ(Codes(), (std::vector<std::int16_t>{2, 36, 53}));
-  EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.penaltyKind, PenaltyKind::kFewerThanSevenOnTheLine);
-  EXPECT_EQ(play.foulIndex, -1);
-  EXPECT_EQ(play.penaltyYardsIndex, 1);
-  EXPECT_EQ(play.extrasValues[1].number, 5);
+  EXPECT_TRUE(play.penalty.called);
+  EXPECT_EQ(play.penalty.kind, PenaltyKind::kFewerThanSevenOnTheLine);
+  EXPECT_EQ(play.penalty.fouler, nullptr);
+  EXPECT_EQ(play.penalty.yards, 5);
 }
 
 TEST_F(ExtrasTest, PenaltySentenceWithoutAPlayerNamesNobody) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on "}));
-  EXPECT_EQ(play.penalty, 1);
-  EXPECT_EQ(play.foulIndex, 0);
-  EXPECT_EQ(play.extrasValues[0].player, nullptr);
+  EXPECT_TRUE(play.penalty.called);
+  EXPECT_EQ(play.penalty.fouler, nullptr);
   ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 10 yards."}));
-  EXPECT_EQ(play.penaltyYardsIndex, 1);
+  EXPECT_EQ(play.penalty.yards, 10);
 }
 
 struct PeriodCase {
@@ -306,9 +301,9 @@ TEST_P(ExtrasPeriods, TimeOutsWarningsAndPeriodEnds) {
   const PeriodCase& c = GetParam();
   ASSERT_TRUE(ReadExtras({c.line})) << c.line;
   EXPECT_EQ(Codes(), std::vector<std::int16_t>{c.code});
-  EXPECT_EQ(play.periodBreak, c.periodBreak);
-  EXPECT_EQ(play.gameOver, c.gameOver);
-  EXPECT_EQ(play.penalty, 0);
+  EXPECT_EQ(play.periodBreak, c.periodBreak != 0);
+  EXPECT_EQ(play.gameOver, c.gameOver != 0);
+  EXPECT_FALSE(play.penalty.called);
   EXPECT_EQ(halvesOver, c.endsFirstHalf ? 1 : 0);
 }
 
@@ -343,8 +338,8 @@ TEST_F(ExtrasTest, DecisionOfTheTeamWhoseNameIsTheLongerPrefix) {
   SetTeams("Bear", "Bears");
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
                           "BEARS accepted the penalty which was 10 yards."}));
-  EXPECT_EQ(play.extrasCodes[2], 37);  // the visiting Bears decide
-  EXPECT_EQ(play.extrasValues[0].player->teamName, "Bear");
+  EXPECT_EQ(play.extras.codes[2], 37);  // the visiting Bears decide
+  EXPECT_EQ(ValuePlayer(0)->teamName, "Bear");
 }
 
 struct TokenCase {
@@ -363,7 +358,7 @@ class ExtrasTokens : public ExtrasTest, public ::testing::WithParamInterface<Tok
 TEST_P(ExtrasTokens, TokenEndsWhereAPhraseFollows) {
   const TokenCase& c = GetParam();
   ASSERT_TRUE(ReadExtras({c.line})) << c.line;
-  const league::PlayerRecord* player = play.extrasValues[0].player;
+  const league::PlayerRecord* player = ValuePlayer(0);
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->name, c.name);
   EXPECT_EQ(player->number, c.number);
@@ -385,15 +380,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExtrasTest, SamePlayerFoundAgainAcrossLines) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith.",
                           "Penalty on the play.  Personal foul on #55-Smith."}));
-  EXPECT_EQ(play.extrasValues[0].player, play.extrasValues[2].player);
-  EXPECT_EQ(play.foulIndex, 2);
-  EXPECT_EQ(play.penaltyKind, PenaltyKind::kPersonalFoul);
+  EXPECT_EQ(ValuePlayer(0), ValuePlayer(2));
+  EXPECT_EQ(play.penalty.fouler, ValuePlayer(0));
+  EXPECT_EQ(play.penalty.kind, PenaltyKind::kPersonalFoul);
   EXPECT_EQ(std::ssize(league.players), 1);
 }
 
 TEST_F(ExtrasTest, NumbersWrapAsSixteenBits) {
   ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 65541 yards."}));
-  EXPECT_EQ(play.extrasValues[0].number, 5);
+  EXPECT_EQ(play.extras.values[0].number, 5);
 }
 
 // Phrases "." and numbers alternating: one code, then a value and a code per "1.".
@@ -406,30 +401,30 @@ std::string Alternating(int repeats) {
 
 TEST_F(ExtrasTest, TenPhrasesFitAnEleventhIsRefused) {
   ASSERT_TRUE(ParseExtras(context, table, Alternating(9), play));
-  EXPECT_EQ(play.extrasCount, 10);
-  EXPECT_EQ(play.extrasValueCount, 9);
+  EXPECT_EQ(play.extras.codes.size(), 10u);
+  EXPECT_EQ(play.extras.nextValue, 9u);
 
   CurrentPlay second;
   EXPECT_FALSE(ParseExtras(context, table, Alternating(10), second));
-  EXPECT_EQ(second.extrasCount, 10);
+  EXPECT_EQ(second.extras.codes.size(), 10u);
   EXPECT_EQ(errorLog.entries, 1);
 }
 
 TEST_F(ExtrasTest, PhrasesCountOverAllLinesOfAPlay) {
   std::vector<std::string> lines(10, "The first quarter is over.");
   ASSERT_TRUE(ReadExtras(lines));
-  EXPECT_EQ(play.extrasCount, 10);
+  EXPECT_EQ(play.extras.codes.size(), 10u);
   EXPECT_FALSE(ReadExtras({"Bears call time out."}));
-  EXPECT_EQ(play.extrasCount, 10);
+  EXPECT_EQ(play.extras.codes.size(), 10u);
   EXPECT_EQ(errorLog.entries, 1);
 }
 
 TEST_F(ExtrasTest, ValuesAreRefusedPastTheTenthSlot) {
   // The game loop's one-slot step after every line leaves no room for more.
   ASSERT_TRUE(ReadExtras(std::vector<std::string>(9, "The first quarter is over.")));
-  play.extrasValueCount = 10;
+  EndExtrasLine(play.extras);
   EXPECT_FALSE(ParseExtras(context, table, "Bears accepted the penalty which was 5 yards.", play));
-  EXPECT_EQ(play.extrasValueCount, 10);
+  EXPECT_EQ(play.extras.nextValue, 10u);
 }
 
 TEST_F(ExtrasTest, LongestLineIsReadOneMoreIsRefused) {
@@ -443,7 +438,7 @@ TEST_F(ExtrasTest, LongestLineIsReadOneMoreIsRefused) {
 
 class ExtrasRefused : public ExtrasTest, public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(ExtrasRefused, LoggedAsKindSevenWithTheLine) {
+TEST_P(ExtrasRefused, LoggedWithTheLine) {
   context.transcriptName = "Week 3";
   EXPECT_FALSE(ParseExtras(context, table, GetParam(), play));
   EXPECT_EQ(errorLog.entries, 1);
@@ -468,42 +463,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ExtrasTest, FoulerWithAnotherFixedTeamIsLoggedNotMoved) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));
-  league::PlayerRecord* smith = play.extrasValues[0].player;
+  league::PlayerRecord* smith = ValuePlayer(0);
   smith->teamName = "Lions";
   smith->teamOpen = 0;
   context.transcriptName = "Week 3";
   ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 10 yards."}));
   EXPECT_EQ(smith->teamName, "Lions");
   EXPECT_EQ(LogText(), "Week 3\nTried to change team name of player\nSmith\n");
-  EXPECT_TRUE(play.penaltyAccepted);  // the play stays understood
+  EXPECT_TRUE(play.penalty.accepted);  // the play stays understood
 }
 
 TEST_F(ExtrasTest, AssignFoulerTeamRules) {
-  ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));
-  league::PlayerRecord* smith = play.extrasValues[0].player;
+  league::PlayerRecord* smith = league::AddPlayer(league, "Smith", 55);
 
   // An open player takes any team, and then keeps it.
   smith->teamName = "Lions";
-  AssignFoulerTeam(context, play, 0, *home);
+  AssignFoulerTeam(context, *smith, *home);
   EXPECT_EQ(smith->teamName, "Bears");
   EXPECT_EQ(smith->teamOpen, 0);
 
   // The same team in other letters is no conflict.
   league::TeamRecord shouting;
   shouting.name = "BEARS";
-  AssignFoulerTeam(context, play, 0, shouting);
+  AssignFoulerTeam(context, *smith, shouting);
   EXPECT_EQ(smith->teamName, "BEARS");
   EXPECT_EQ(errorLog.entries, 0);
 
   // A fixed player without a team yet takes one.
   smith->teamName.clear();
-  AssignFoulerTeam(context, play, 0, *visiting);
-  EXPECT_EQ(smith->teamName, "Mud Hens");
-
-  // No foul, or a slot without a player: nothing.
-  AssignFoulerTeam(context, play, -1, *home);
-  AssignFoulerTeam(context, play, 1, *home);
-  AssignFoulerTeam(context, play, 12, *home);
+  AssignFoulerTeam(context, *smith, *visiting);
   EXPECT_EQ(smith->teamName, "Mud Hens");
   EXPECT_EQ(errorLog.entries, 0);
 }

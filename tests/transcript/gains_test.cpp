@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -44,11 +45,9 @@ struct GainsCase {
   std::string line;
   std::vector<std::int16_t> codes;
   std::vector<std::int16_t> numbers;
-  int gainPositive;
-  int gainIndex;
-  int yards;  // the number at gainIndex
-  int ballOnIndex;
-  int ballOn;  // the number at ballOnIndex
+  bool positive;
+  std::optional<std::int16_t> yards;
+  std::optional<std::int16_t> ballOn;
   int shortGain;
   int returnSpot;
   int turnedOver;
@@ -64,25 +63,16 @@ TEST_P(GainsLines, ParseAndResolve) {
   const GainsCase& c = GetParam();
   CurrentPlay play;
   ASSERT_TRUE(ParseGains(context, c.line, play)) << c.line;
-  ResolveGains(play);
-  EXPECT_EQ(
-      std::vector<std::int16_t>(play.gainsCodes.begin(), play.gainsCodes.begin() + play.gainsCount),
-      c.codes);
-  EXPECT_EQ(std::vector<std::int16_t>(play.gainsNumbers.begin(),
-                                      play.gainsNumbers.begin() + play.gainsNumberCount),
+  const Gain gain = ResolveGains(play.gains);
+  EXPECT_EQ(std::vector<std::int16_t>(play.gains.codes.begin(), play.gains.codes.end()), c.codes);
+  EXPECT_EQ(std::vector<std::int16_t>(play.gains.numbers.begin(), play.gains.numbers.end()),
             c.numbers);
-  EXPECT_EQ(play.gainPositive, c.gainPositive);
-  EXPECT_EQ(play.gainIndex, c.gainIndex);
-  if (c.gainIndex >= 0) {
-    EXPECT_EQ(play.gainsNumbers[play.gainIndex], c.yards);
-  }
-  EXPECT_EQ(play.ballOnIndex, c.ballOnIndex);
-  if (c.ballOnIndex >= 0) {
-    EXPECT_EQ(play.gainsNumbers[play.ballOnIndex], c.ballOn);
-  }
-  EXPECT_EQ(play.shortGain, c.shortGain);
-  EXPECT_EQ(play.returnSpot, c.returnSpot);
-  EXPECT_EQ(play.turnedOver, c.turnedOver);
+  EXPECT_EQ(gain.positive, c.positive);
+  EXPECT_EQ(gain.yards, c.yards);
+  EXPECT_EQ(gain.ballOn, c.ballOn);
+  EXPECT_EQ(gain.shortGain, c.shortGain != 0);
+  EXPECT_EQ(gain.returnSpot, c.returnSpot != 0);
+  EXPECT_EQ(gain.turnedOver, c.turnedOver != 0);
   EXPECT_EQ(errorLog.entries, 0);
 }
 
@@ -90,72 +80,44 @@ TEST_P(GainsLines, ParseAndResolve) {
 INSTANTIATE_TEST_SUITE_P(
     Plays, GainsLines,
     ::testing::Values(
-        // No gain: yards 0 through slot 8.
-        GainsCase{"No gain on the play.  The ball is on the 35 yard line.  ", {8, 24}, {35},
-                  1, 8, 0, 0, 35, 0, 0, 0},
-        GainsCase{"No gain on the play.  ", {17}, {}, 1, 8, 0, -1, 0, 0, 0, 0},
-        // A loss: code 10 sets gainIndex again to the same slot.
-        GainsCase{"Loss of 3 yards on the play.  The ball is on the 22 yard line.  ",
-                  {29, 10, 24}, {3, 22}, 0, 0, 3, 1, 22, 0, 0, 0},
-        GainsCase{"Loss of 4 yards and is on the 3 yard line.  ", {29, 18, 24}, {4, 3},
-                  0, 0, 4, 1, 3, 0, 0, 0},
-        GainsCase{"Loss of 1 yard on the play.  ", {29, 20}, {1}, 0, 0, 1, -1, 0, 0, 0, 0},
-        GainsCase{"Gain of 12 yards on the play.  The ball is on the 47 yard line.  ",
-                  {28, 10, 24}, {12, 47}, 1, 0, 12, 1, 47, 0, 0, 0},
-        GainsCase{"Gain of 1 yard on the play.  The ball is on the 47 yard line.  ",
-                  {28, 12, 24}, {1, 47}, 1, 0, 1, 1, 47, 0, 0, 0},
-        GainsCase{"Gain of 9 yards on the play.  ", {28, 19}, {9}, 1, 0, 9, -1, 0, 0, 0, 0},
-        // Short gains and the goal line (slot 9 holds 1).
-        GainsCase{"Short gain on the play.  The ball is on the goal line.  ", {0}, {},
-                  1, 8, 0, 9, 1, 1, 0, 0},
-        GainsCase{"Short gain on the play.  The ball is on the 12 yard line.  ", {5, 24}, {12},
-                  1, 8, 0, 0, 12, 1, 0, 0},
-        GainsCase{"No gain on the play.  The ball is on the goal line.  ", {1}, {},
-                  1, 8, 0, 9, 1, 0, 0, 0},
-        GainsCase{"Gain of 7 yards on the play.  The ball is on the goal line.  ", {28, 2}, {7},
-                  1, 0, 7, 9, 1, 0, 0, 0},
-        GainsCase{"Gain of 1 yard on the play.  The ball is on the goal line.  ", {28, 3}, {1},
-                  1, 0, 1, 9, 1, 0, 0, 0},
-        GainsCase{"Loss of 2 yards and is on the goal line.  ", {29, 13}, {2},
-                  0, 0, 2, 9, 1, 0, 0, 0},
-        GainsCase{"The ball is on the 35 yard line.  ", {21, 24}, {35}, 1, 8, 0, 0, 35, 0, 0, 0},
-        // Kicks and attempts: the length in gainIndex.
-        GainsCase{"That was a 45 yard kick.", {26, 25}, {45}, 1, 0, 45, -1, 0, 0, 0, 0},
-        GainsCase{"That was a 45 yard kick", {26, 27}, {45}, 1, 0, 45, -1, 0, 0, 0, 0},
-        GainsCase{"That was a 38 yard attempt.", {26, 22}, {38}, 1, 0, 38, -1, 0, 0, 0, 0},
-        GainsCase{"That was a 38 yard attempt", {26, 23}, {38}, 1, 0, 38, -1, 0, 0, 0, 0},
+        // No gain: yards 0.
+        GainsCase{"No gain on the play.  The ball is on the 35 yard line.  ", {8, 24}, {35}, true, 0, 35, 0, 0, 0},
+        GainsCase{"No gain on the play.  ", {17}, {}, true, 0, std::nullopt, 0, 0, 0},
+        // A loss: code 10 names the same number again.
+        GainsCase{"Loss of 3 yards on the play.  The ball is on the 22 yard line.  ", {29, 10, 24}, {3, 22}, false, 3, 22, 0, 0, 0},
+        GainsCase{"Loss of 4 yards and is on the 3 yard line.  ", {29, 18, 24}, {4, 3}, false, 4, 3, 0, 0, 0},
+        GainsCase{"Loss of 1 yard on the play.  ", {29, 20}, {1}, false, 1, std::nullopt, 0, 0, 0},
+        GainsCase{"Gain of 12 yards on the play.  The ball is on the 47 yard line.  ", {28, 10, 24}, {12, 47}, true, 12, 47, 0, 0, 0},
+        GainsCase{"Gain of 1 yard on the play.  The ball is on the 47 yard line.  ", {28, 12, 24}, {1, 47}, true, 1, 47, 0, 0, 0},
+        GainsCase{"Gain of 9 yards on the play.  ", {28, 19}, {9}, true, 9, std::nullopt, 0, 0, 0},
+        // Short gains and the goal line (the ball on the 1).
+        GainsCase{"Short gain on the play.  The ball is on the goal line.  ", {0}, {}, true, 0, 1, 1, 0, 0},
+        GainsCase{"Short gain on the play.  The ball is on the 12 yard line.  ", {5, 24}, {12}, true, 0, 12, 1, 0, 0},
+        GainsCase{"No gain on the play.  The ball is on the goal line.  ", {1}, {}, true, 0, 1, 0, 0, 0},
+        GainsCase{"Gain of 7 yards on the play.  The ball is on the goal line.  ", {28, 2}, {7}, true, 7, 1, 0, 0, 0},
+        GainsCase{"Gain of 1 yard on the play.  The ball is on the goal line.  ", {28, 3}, {1}, true, 1, 1, 0, 0, 0},
+        GainsCase{"Loss of 2 yards and is on the goal line.  ", {29, 13}, {2}, false, 2, 1, 0, 0, 0},
+        GainsCase{"The ball is on the 35 yard line.  ", {21, 24}, {35}, true, 0, 35, 0, 0, 0},
+        // Kicks and attempts: the length is the yardage.
+        GainsCase{"That was a 45 yard kick.", {26, 25}, {45}, true, 45, std::nullopt, 0, 0, 0},
+        GainsCase{"That was a 45 yard kick", {26, 27}, {45}, true, 45, std::nullopt, 0, 0, 0},
+        GainsCase{"That was a 38 yard attempt.", {26, 22}, {38}, true, 38, std::nullopt, 0, 0, 0},
+        GainsCase{"That was a 38 yard attempt", {26, 23}, {38}, true, 38, std::nullopt, 0, 0, 0},
         // Returns, turnovers and placements give the spot.
-        GainsCase{"The ball was returned 23 yards on the return.  The ball is on the 35 yard line.  ",
-                  {16, 7, 24}, {23, 35}, 1, 0, 23, 1, 35, 0, 1, 0},
-        GainsCase{"The ball was returned 1 yard on the return.  The ball is on the 9 yard line.  ",
-                  {16, 9, 24}, {1, 9}, 1, 0, 1, 1, 9, 0, 1, 0},
-        GainsCase{"The ball was returned 14 yards on the return.  ", {16, 15}, {14},
-                  1, 0, 14, -1, 0, 0, 1, 0},
-        GainsCase{"Short gain on the return.  The ball is on the 30 yard line.  ", {4, 24}, {30},
-                  1, 8, 0, 0, 30, 0, 1, 0},
-        GainsCase{"No gain on the return.  The ball is on the 30 yard line.  ", {6, 24}, {30},
-                  1, 8, 0, 0, 30, 0, 1, 0},
-        GainsCase{"The ball was turned over and is on the 18 yard line.  ", {11, 24}, {18},
-                  1, -1, 0, 0, 18, 0, 1, 1},
-        GainsCase{"The ball will be placed on the 20 yard line.  ", {14, 24}, {20},
-                  1, -1, 0, 0, 20, 0, 1, 0},
-        GainsCase{"Gain of 3 yards ", {28, 30}, {3}, 1, 0, 3, -1, 0, 0, 0, 0},
+        GainsCase{"The ball was returned 23 yards on the return.  The ball is on the 35 yard line.  ", {16, 7, 24}, {23, 35}, true, 23, 35, 0, 1, 0},
+        GainsCase{"The ball was returned 1 yard on the return.  The ball is on the 9 yard line.  ", {16, 9, 24}, {1, 9}, true, 1, 9, 0, 1, 0},
+        GainsCase{"The ball was returned 14 yards on the return.  ", {16, 15}, {14}, true, 14, std::nullopt, 0, 1, 0},
+        GainsCase{"Short gain on the return.  The ball is on the 30 yard line.  ", {4, 24}, {30}, true, 0, 30, 0, 1, 0},
+        GainsCase{"No gain on the return.  The ball is on the 30 yard line.  ", {6, 24}, {30}, true, 0, 30, 0, 1, 0},
+        GainsCase{"The ball was turned over and is on the 18 yard line.  ", {11, 24}, {18}, true, std::nullopt, 18, 0, 1, 1},
+        GainsCase{"The ball will be placed on the 20 yard line.  ", {14, 24}, {20}, true, std::nullopt, 20, 0, 1, 0},
+        GainsCase{"Gain of 3 yards ", {28, 30}, {3}, true, 3, std::nullopt, 0, 0, 0},
         // A phrase alone, the line ending after it.
-        GainsCase{"Gain of ", {28}, {}, 1, 0, 0, -1, 0, 0, 0, 0},
+        GainsCase{"Gain of ", {28}, {}, true, 0, std::nullopt, 0, 0, 0},
         // Numbers wrap as 16-bit arithmetic.
-        GainsCase{"Gain of 65541 yards on the play.  ", {28, 19}, {5}, 1, 0, 5, -1, 0, 0, 0, 0},
-        GainsCase{"Gain of 40000 yards on the play.  ", {28, 19}, {-25536},
-                  1, 0, -25536, -1, 0, 0, 0, 0}));
+        GainsCase{"Gain of 65541 yards on the play.  ", {28, 19}, {5}, true, 5, std::nullopt, 0, 0, 0},
+        GainsCase{"Gain of 40000 yards on the play.  ", {28, 19}, {-25536}, true, -25536, std::nullopt, 0, 0, 0}));
 // clang-format on
-
-TEST_F(GainsTest, NoGainsLineReadsOneYardThroughSlotEight) {
-  CurrentPlay play;
-  MarkNoGainsLine(play);
-  EXPECT_EQ(play.gainIndex, kNoYardsSlot);
-  EXPECT_EQ(play.gainsNumbers[kNoYardsSlot], 1);
-  EXPECT_EQ(play.gainPositive, 1);
-  EXPECT_EQ(play.gainsCount, 0);
-}
 
 std::string NumbersLine(int count) {
   std::string line = "Gain of ";
@@ -167,13 +129,13 @@ std::string NumbersLine(int count) {
 TEST_F(GainsTest, EightNumbersFitANinthIsRefused) {
   CurrentPlay play;
   ASSERT_TRUE(ParseGains(context, NumbersLine(8), play));
-  EXPECT_EQ(play.gainsNumberCount, 8);
-  EXPECT_EQ(play.gainsCount, 9);
-  EXPECT_EQ(play.gainsNumbers[7], 8);
+  EXPECT_EQ(play.gains.numbers.size(), 8u);
+  EXPECT_EQ(play.gains.codes.size(), 9u);
+  EXPECT_EQ(play.gains.numbers[7], 8);
 
   CurrentPlay second;
   EXPECT_FALSE(ParseGains(context, NumbersLine(9), second));
-  EXPECT_EQ(second.gainsNumberCount, 8);  // nothing written past the numbers' slots
+  EXPECT_EQ(second.gains.numbers.size(), 8u);
   EXPECT_EQ(errorLog.entries, 1);
 }
 
@@ -192,7 +154,7 @@ TEST_F(GainsTest, LongestLineIsReadOneMoreIsRefused) {
 
 class GainsRefused : public GainsTest, public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(GainsRefused, LoggedAsKindSixWithTheLine) {
+TEST_P(GainsRefused, LoggedWithTheLine) {
   context.transcriptName = "Week 3";
   CurrentPlay play;
   EXPECT_FALSE(ParseGains(context, GetParam(), play));

@@ -14,43 +14,39 @@ namespace {
 
 constexpr std::string_view kNotUnderstood = "Don't understand play header";
 
-// The value a resolved index points at, -1 for none.
-int ValueAt(const CurrentPlay& play, std::int16_t index) {
-  return index < 0 ? -1 : play.headerNumbers[static_cast<std::size_t>(index)];
-}
-
 // What a header says once resolved, -1 where it says nothing.
-struct Situation {
+struct Figures {
   int startKind, quarter, minutes, seconds, visiting, home, down, distance, yardLine, inches,
       ownSide;
-  bool operator==(const Situation&) const = default;
+  bool operator==(const Figures&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Situation& s) {
+std::ostream& operator<<(std::ostream& out, const Figures& s) {
   return out << "start " << s.startKind << " q" << s.quarter << " " << s.minutes << ":" << s.seconds
              << " score " << s.visiting << "-" << s.home << " down " << s.down << " dist "
              << s.distance << " yard " << s.yardLine << " inches " << s.inches << " own "
              << s.ownSide;
 }
 
-Situation Resolved(const CurrentPlay& play) {
-  return {CodeValue(play.startKind),
-          ValueAt(play, play.quarterIndex),
-          ValueAt(play, play.minutesIndex),
-          ValueAt(play, play.secondsIndex),
-          ValueAt(play, play.visitingScoreIndex),
-          ValueAt(play, play.homeScoreIndex),
-          ValueAt(play, play.downIndex),
-          ValueAt(play, play.distanceIndex),
-          ValueAt(play, play.yardLineIndex),
-          play.inches,
-          play.ownSide};
+Figures Resolved(const CurrentPlay& play) {
+  const Situation s = ResolveHeader(play.header);
+  return {CodeValue(s.start),
+          s.quarter.value_or(-1),
+          s.minutes.value_or(-1),
+          s.seconds.value_or(-1),
+          s.visitingScore.value_or(-1),
+          s.homeScore.value_or(-1),
+          s.down.value_or(-1),
+          s.distance.value_or(-1),
+          s.yardLine.value_or(-1),
+          s.inches ? 1 : 0,
+          s.ownSide ? 1 : 0};
 }
 
 struct HeaderCase {
   const char* name;
   std::string line;
-  Situation expected;
+  Figures expected;
 };
 
 void PrintTo(const HeaderCase& c, std::ostream* out) {
@@ -108,7 +104,6 @@ class HeaderCaseTest : public test::LineParserTest,
 
 TEST_P(HeaderCaseTest, ReadsAndResolves) {
   ASSERT_TRUE(ParseExact(ParseHeader, GetParam().line));
-  ResolveHeader(play);
   EXPECT_EQ(Resolved(play), GetParam().expected);
   EXPECT_EQ(errorLog.entries, 0);
 }
@@ -122,24 +117,20 @@ TEST_F(HeaderTest, LongestPhraseWins) {
   // "st-and-goal to go from the " must win over "st-and-" followed by text
   // that no phrase reads.
   ASSERT_TRUE(ParseExact(ParseHeader, kScore + "1st-and-goal to go from the 3 yard line..."));
-  const std::vector<int> codes(play.headerCodes.begin(),
-                               play.headerCodes.begin() + play.headerCount);
+  const std::vector<int> codes(play.header.codes.begin(), play.header.codes.end());
   EXPECT_EQ(codes, (std::vector<int>{29, 40, 35, 31, 41, 26, 21, 34}));
-  const std::vector<int> numbers(play.headerNumbers.begin(),
-                                 play.headerNumbers.begin() + play.headerNumberCount);
+  const std::vector<int> numbers(play.header.numbers.begin(), play.header.numbers.end());
   EXPECT_EQ(numbers, (std::vector<int>{14, 7, 2, 12, 34, 1, 3}));
 }
 
 TEST_F(HeaderTest, EllipsisSpellingsReadAlike) {
   const std::string tail = "th-and-goal to go from the goal line";
   ASSERT_TRUE(ParseExact(ParseHeader, kScore + "4" + tail + "..."));
-  ResolveHeader(play);
-  const Situation dots = Resolved(play);
+  const Figures dots = Resolved(play);
   play = CurrentPlay{};
   ASSERT_TRUE(ParseExact(ParseHeader, kScore + "4" + tail + "\xC9"));
-  ResolveHeader(play);
   EXPECT_EQ(Resolved(play), dots);
-  EXPECT_EQ(play.headerCodes[6], 49);  // the twin of code 11
+  EXPECT_EQ(play.header.codes[6], 49);  // the twin of code 11
 }
 
 TEST_F(HeaderTest, LongNumbersWrapAsUnsigned16Bits) {
@@ -147,9 +138,9 @@ TEST_F(HeaderTest, LongNumbersWrapAsUnsigned16Bits) {
                          "With the score 70000 to 65537 in the 1st quarter, "
                          "1234567:00 on the clock, and kicking-off from the 35 "
                          "yard line..."));
-  EXPECT_EQ(play.headerNumbers[0], 70000 - 65536);
-  EXPECT_EQ(play.headerNumbers[1], 1);
-  EXPECT_EQ(static_cast<std::uint16_t>(play.headerNumbers[3]), 1234567 % 65536);
+  EXPECT_EQ(play.header.numbers[0], 70000 - 65536);
+  EXPECT_EQ(play.header.numbers[1], 1);
+  EXPECT_EQ(static_cast<std::uint16_t>(play.header.numbers[3]), 1234567 % 65536);
 }
 
 // "With the score 1:2:...:k yard line..." with k numbers, each `digits` long.
@@ -164,14 +155,12 @@ std::string HeaderWithNumbers(int count, int digits) {
 
 TEST_F(HeaderTest, FourteenNumbersFitFifteenDoNot) {
   ASSERT_TRUE(ParseExact(ParseHeader, HeaderWithNumbers(14, 1)));
-  EXPECT_EQ(play.headerNumberCount, 14);
-  EXPECT_EQ(play.headerCount, 15);
+  EXPECT_EQ(play.header.numbers.size(), 14u);
+  EXPECT_EQ(play.header.codes.size(), 15u);
   play = CurrentPlay{};
   const std::string tooMany = HeaderWithNumbers(15, 1);
   EXPECT_FALSE(ParseExact(ParseHeader, tooMany));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, tooMany)}));
-  // The constant slots stay untouched.
-  EXPECT_EQ(play.headerNumbers[kHeaderOvertimeSlot], -1);
 }
 
 TEST_F(HeaderTest, LinesUpTo499BytesOnly) {

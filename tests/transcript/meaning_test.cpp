@@ -41,9 +41,20 @@ std::ostream& operator<<(std::ostream& out, const Roles& r) {
              << r.returner;
 }
 
+// Where a player stands in the description's players, -1 for nobody.
+int PositionOf(const CurrentPlay& p, const league::PlayerRecord* player) {
+  if (player == nullptr) return -1;
+  for (std::size_t i = 0; i < p.description.players.size(); ++i) {
+    if (p.description.players[i] == player) return static_cast<int>(i);
+  }
+  return -2;  // a player not in the description
+}
+
 Roles RolesOf(const CurrentPlay& p) {
-  return {p.blocker,  p.kicker,      p.rusher, p.passer, p.receiver, p.target,
-          p.defender, p.interceptor, p.sacker, p.sacked, p.tackler,  p.returner};
+  const auto at = [&p](Role role) { return PositionOf(p, p.Player(role)); };
+  return {at(Role::kBlocker),  at(Role::kKicker), at(Role::kRusher),   at(Role::kPasser),
+          at(Role::kReceiver), at(Role::kTarget), at(Role::kDefender), at(Role::kInterceptor),
+          at(Role::kSacker),   at(Role::kSacked), at(Role::kTackler),  at(Role::kReturner)};
 }
 
 constexpr int U = -1;  // side undecided
@@ -208,22 +219,22 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
   void Resolve(const MeaningCase& c, std::string_view line) {
     play = CurrentPlay();
     play.groupAtSnap = game->possessionLabel;
-    play.returnSpot = c.more.returnSpot ? 1 : 0;
+    play.gain.returnSpot = c.more.returnSpot;
     ASSERT_TRUE(ParseExact(ParseDescription, line)) << line;
     for (std::size_t i = 0; i < c.more.startGroups.size(); ++i) {
-      play.descPlayers[i]->teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
+      play.description.players[i]->teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
     }
     game->labelCounter = static_cast<std::int16_t>(c.more.labelCounter);
     ResolveDescription(league, *game, play);
   }
 
   void Check(const MeaningCase& c) {
-    EXPECT_EQ(CodeValue(play.playKind), c.kind);
+    EXPECT_EQ(CodeValue(play.kind), c.kind);
     EXPECT_EQ(CodeValue(play.result), c.result);
     EXPECT_EQ(RolesOf(play), c.roles);
-    ASSERT_EQ(play.descPlayerCount, static_cast<int>(c.players.size()));
+    ASSERT_EQ(play.description.players.size(), c.players.size());
     for (std::size_t i = 0; i < c.players.size(); ++i) {
-      const league::PlayerRecord& p = *play.descPlayers[i];
+      const league::PlayerRecord& p = *play.description.players[i];
       const After& want = c.players[i];
       EXPECT_EQ(p.teamGroup, want.group) << "player " << i;
       EXPECT_EQ(p.otherGroup, want.other) << "player " << i;
@@ -237,16 +248,16 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
               c.more.labelCounterAfter < 0 ? c.more.labelCounter : c.more.labelCounterAfter);
     std::vector<int> fumblers;
     std::vector<int> recoverers;
-    for (int k = 0; k < kFumbleSlots; ++k) {
-      if (play.fumblers[k] >= 0) fumblers.push_back(play.fumblers[k]);
-      if (play.recoverers[k] >= 0) recoverers.push_back(play.recoverers[k]);
+    for (std::size_t k = 0; k < kFumbleSlots; ++k) {
+      if (play.fumblers[k] != nullptr) fumblers.push_back(PositionOf(play, play.fumblers[k]));
+      if (play.recoverers[k] != nullptr) recoverers.push_back(PositionOf(play, play.recoverers[k]));
     }
     EXPECT_EQ(fumblers, c.fumblers);
     EXPECT_EQ(recoverers, c.recoverers);
-    EXPECT_EQ(play.fumble, c.fumble);
+    EXPECT_EQ(play.fumble, c.fumble != 0);
     EXPECT_EQ(game->puntsByGroup[1], c.more.puntsAtOne);
-    EXPECT_EQ(play.penalty, c.more.penalty);
-    EXPECT_EQ(play.noPlay, c.more.noPlay);
+    EXPECT_EQ(play.penalty.called, c.more.penalty != 0);
+    EXPECT_EQ(play.noPlay, c.more.noPlay != 0);
   }
 
   std::unique_ptr<GameState> game;
@@ -281,8 +292,8 @@ TEST_P(TwinMeaningTest, TwinsActAsTheirPartners) {
   }
   Resolve(c, line);
   bool twin = false;
-  for (int k = 0; k < play.descCount; ++k)
-    twin = twin || play.descCodes[k] >= 160;
+  for (const std::int16_t code : play.description.codes)
+    twin = twin || code >= 160;
   EXPECT_TRUE(twin);
   Check(c);
 }
@@ -298,12 +309,12 @@ class HandBuiltMeaningTest : public test::LineParserTest {
 
   league::PlayerRecord* Add(const char* name, int number) {
     league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
-    play.descPlayers[play.descPlayerCount++] = p;
+    play.description.players.push_back(p);
     return p;
   }
   void Codes(std::initializer_list<int> codes) {
     for (const int code : codes)
-      play.descCodes[play.descCount++] = static_cast<std::int16_t>(code);
+      play.description.codes.push_back(static_cast<std::int16_t>(code));
   }
 
   std::unique_ptr<GameState> game;
@@ -313,7 +324,7 @@ TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
   for (const StartKind start : {StartKind::kTry, StartKind::kScrimmage}) {
     play = CurrentPlay();
     play.groupAtSnap = 1;
-    play.startKind = start;
+    play.situation.start = start;
     Add("Baker", 22);
     Codes({151});
     ResolveDescription(league, *game, play);
@@ -338,32 +349,33 @@ TEST_F(HandBuiltMeaningTest, RecoveryOnATryStartsANewLabel) {
   Add("Carter", 33);
   league::PlayerRecord* cole = Add("Cole", 20);
   Codes({16, 157});
-  play.startKind = StartKind::kTry;
+  play.situation.start = StartKind::kTry;
   ResolveDescription(league, *game, play);
   EXPECT_EQ(cole->teamGroup, 2);
   EXPECT_EQ(cole->side, league::kUndecided);
   EXPECT_EQ(game->possessionLabel, 2);
-  EXPECT_EQ(play.fumble, 1);
+  EXPECT_TRUE(play.fumble);
 }
 
 // A punt counts for the kicking label unless a penalty on it was accepted
 // (and then only when it was assessed from a spot).
 TEST_F(HandBuiltMeaningTest, AcceptedPenaltyTakesThePuntOffTheCount) {
   struct Case {
-    int accepted;
-    int assessedFrom;
+    bool accepted;
+    std::optional<std::int16_t> assessedFrom;
     int counted;
   };
-  for (const Case c : {Case{0, -1, 1}, Case{1, -1, 0}, Case{1, 3, 1}}) {
+  for (const Case c :
+       {Case{false, std::nullopt, 1}, Case{true, std::nullopt, 0}, Case{true, 3, 1}}) {
     game = std::make_unique<GameState>();
     play = CurrentPlay();
     play.groupAtSnap = 1;
     Add("Punter", 4);
     Codes({108});
-    play.penaltyAccepted = static_cast<std::uint8_t>(c.accepted);
-    play.assessedFromIndex = static_cast<std::int16_t>(c.assessedFrom);
+    play.penalty.accepted = c.accepted;
+    play.penalty.assessedFrom = c.assessedFrom;
     ResolveDescription(league, *game, play);
-    EXPECT_EQ(game->puntsByGroup[1], c.counted) << c.accepted << " " << c.assessedFrom;
+    EXPECT_EQ(game->puntsByGroup[1], c.counted) << c.accepted << " " << c.assessedFrom.value_or(-1);
   }
 }
 
@@ -373,9 +385,9 @@ TEST_F(HandBuiltMeaningTest, MoreFumblesThanSlotsStayInTheRecord) {
     Add("Runner", 30 + i);
   Codes({5, 5, 5, 5, 5, 5, 5});
   ResolveDescription(league, *game, play);
-  for (int k = 0; k < kFumbleSlots; ++k)
-    EXPECT_EQ(play.fumblers[k], k);
-  EXPECT_EQ(play.fumble, 1);
+  for (std::size_t k = 0; k < kFumbleSlots; ++k)
+    EXPECT_EQ(play.fumblers[k], play.description.players[k]);
+  EXPECT_TRUE(play.fumble);
 }
 
 TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
@@ -384,7 +396,7 @@ TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
   league::PlayerRecord* carter = Add("Carter", 33);
   Codes({-1, 245, 1000, 121});
   ResolveDescription(league, *game, play);
-  EXPECT_EQ(play.rusher, 3);
+  EXPECT_EQ(play.Player(Role::kRusher), carter);
   EXPECT_EQ(carter->teamGroup, 1);
 }
 

@@ -60,74 +60,89 @@ CurrentPlay Play(PlayResult result = PlayResult::kNone) {
   return p;
 }
 
-CurrentPlay Down(int down, CurrentPlay p = Play()) {
-  p.headerNumbers[0] = static_cast<std::int16_t>(down);
-  p.downIndex = 0;
+CurrentPlay Down(std::int16_t down, CurrentPlay p = Play()) {
+  p.situation.down = down;
   return p;
 }
 
-CurrentPlay FourthDown(int gained, int distance) {
+CurrentPlay FourthDown(std::int16_t gained, std::int16_t distance) {
   CurrentPlay p = Down(4);
-  p.headerNumbers[1] = static_cast<std::int16_t>(distance);
-  p.distanceIndex = 1;
-  p.gainsNumbers[0] = static_cast<std::int16_t>(gained);
-  p.gainIndex = 0;
+  p.situation.distance = distance;
+  p.gain.yards = gained;
   return p;
 }
 
-CurrentPlay With(CurrentPlay p, auto CurrentPlay::*field, auto value) {
-  p.*field = static_cast<std::remove_reference_t<decltype(p.*field)>>(value);
+CurrentPlay With(CurrentPlay p, void (*change)(CurrentPlay&)) {
+  change(p);
   return p;
+}
+
+// A player for the roles whose holder the rules only ask about.
+league::PlayerRecord* Someone() {
+  static league::PlayerRecord someone;
+  return &someone;
+}
+
+void Blocked(CurrentPlay& p) {
+  p.SetPlayer(Role::kBlocker, Someone());
+}
+void Punt(CurrentPlay& p) {
+  p.kind = PlayKind::kPunt;
+}
+void Returned(CurrentPlay& p) {
+  p.gain.returnSpot = true;
 }
 
 CurrentPlay Penalty(PenaltyKind kind, CurrentPlay p = Play()) {
-  p.penalty = 1;
-  p.penaltyAccepted = 1;
-  p.penaltyKind = kind;
+  p.penalty.called = true;
+  p.penalty.accepted = true;
+  p.penalty.kind = kind;
   return p;
 }
 
-CurrentPlay Extras(int first, int second, CurrentPlay p = Play()) {
-  p.extrasCodes[0] = static_cast<std::int16_t>(first);
-  p.extrasCodes[1] = static_cast<std::int16_t>(second);
+CurrentPlay Extras(std::int16_t first, std::int16_t second, CurrentPlay p = Play()) {
+  p.extras.codes.push_back(first);
+  p.extras.codes.push_back(second);
   return p;
 }
 
 const NextCase kNextCases[] = {
     {"SafetyGivesTheSideAfter", Play(PlayResult::kSafety), 7},
     {"SafetyWithoutSideAfterGivesTheSnap",
-     With(Play(PlayResult::kSafety), &CurrentPlay::groupAfter, 0), 5},
+     With(Play(PlayResult::kSafety), [](CurrentPlay& p) { p.groupAfter = 0; }), 5},
     {"Touchdown", Play(PlayResult::kTouchdown), 7},
     {"PuntNotFieldedIsUndecided", Play(PlayResult::kPuntNotFielded), 10},
     {"LooseBallOutIsUndecided", Play(PlayResult::kLooseBallOutOfBounds), 10},
     {"TouchbackIsUndecided", Play(PlayResult::kTouchback), 10},
     {"FieldGoalGoodKeepsTheSnap", Play(PlayResult::kFieldGoalGood), 5},
     {"FieldGoalMissedGoesOver", Play(PlayResult::kFieldGoalNoGood), -5},
-    {"TryKeepsTheSnap", With(Play(), &CurrentPlay::startKind, StartKind::kTry), 5},
-    {"BlockedPuntIsUndecided",
-     With(With(Down(4), &CurrentPlay::playKind, PlayKind::kPunt), &CurrentPlay::blocker, 1), 10},
+    {"TryKeepsTheSnap", With(Play(), [](CurrentPlay& p) { p.situation.start = StartKind::kTry; }),
+     5},
+    {"BlockedPuntIsUndecided", With(With(Down(4), Punt), Blocked), 10},
     {"BlockedFieldGoalIsUndecided",
-     With(With(Play(), &CurrentPlay::playKind, PlayKind::kFieldGoal), &CurrentPlay::blocker, 0),
-     10},
-    {"BlockedRunIsNoBlockedKick", With(Down(2), &CurrentPlay::blocker, 0), 8},
+     With(With(Play(), [](CurrentPlay& p) { p.kind = PlayKind::kFieldGoal; }), Blocked), 10},
+    {"BlockedRunIsNoBlockedKick", With(Down(2), Blocked), 8},
     {"NoDownKeepsTheLabel", Play(PlayResult::kTackled), 8},
     {"ThirdDownKeepsTheLabel", Down(3), 8},
-    {"FourthDownReturnGivesTheSideAfter", With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), 7},
-    {"FourthDownPuntReturnKeepsTheLabel",
-     With(With(FourthDown(0, 5), &CurrentPlay::returnSpot, 1), &CurrentPlay::playKind,
-          PlayKind::kPunt),
-     8},
-    {"FourthDownPuntKeepsTheLabel",
-     With(FourthDown(40, 5), &CurrentPlay::playKind, PlayKind::kPunt), 8},
-    {"FourthDownLossGoesOver", With(FourthDown(9, 5), &CurrentPlay::gainPositive, 0), -5},
+    {"FourthDownReturnGivesTheSideAfter", With(FourthDown(0, 5), Returned), 7},
+    {"FourthDownPuntReturnKeepsTheLabel", With(With(FourthDown(0, 5), Returned), Punt), 8},
+    {"FourthDownPuntKeepsTheLabel", With(FourthDown(40, 5), Punt), 8},
+    {"FourthDownLossGoesOver",
+     With(FourthDown(9, 5), [](CurrentPlay& p) { p.gain.positive = false; }), -5},
     {"FourthDownShortGainOnInchesIsUndecided",
-     With(With(FourthDown(0, 1), &CurrentPlay::shortGain, 1), &CurrentPlay::inches, 1), 10},
-    {"FourthDownShortGainOnYardsFallsShort", With(FourthDown(0, 1), &CurrentPlay::shortGain, 1),
-     -5},
+     With(FourthDown(0, 1),
+          [](CurrentPlay& p) {
+            p.gain.shortGain = true;
+            p.situation.inches = true;
+          }),
+     10},
+    {"FourthDownShortGainOnYardsFallsShort",
+     With(FourthDown(0, 1), [](CurrentPlay& p) { p.gain.shortGain = true; }), -5},
     {"FourthDownMoreThanTheDistanceKeepsTheSnap", FourthDown(4, 3), 5},
     {"FourthDownLessThanTheDistanceGoesOver", FourthDown(2, 3), -5},
     {"FourthDownExactlyTheDistanceIsUndecided", FourthDown(3, 3), 10},
-    {"FourthDownWithoutYardsIsUndecided", With(FourthDown(3, 5), &CurrentPlay::gainIndex, -1), 10},
+    {"FourthDownWithoutYardsIsUndecided",
+     With(FourthDown(3, 5), [](CurrentPlay& p) { p.gain.yards.reset(); }), 10},
     {"PilingOnGivesTheSideAfter", Penalty(PenaltyKind::kPilingOn), 7},
     {"FaceMaskGivesTheSideAfter", Penalty(PenaltyKind::kFaceMask), 7},
     {"PersonalFoulGivesTheSideAfter", Penalty(PenaltyKind::kPersonalFoul), 7},
@@ -135,20 +150,20 @@ const NextCase kNextCases[] = {
     {"IllegalKickGoesOver", Penalty(PenaltyKind::kIllegalKick), -5},
     {"FairCatchInterferenceGoesOver", Penalty(PenaltyKind::kFairCatchInterference), -5},
     {"IllegalBlockOnAPuntGivesTheSideAfter",
-     Penalty(PenaltyKind::kIllegalBlock, With(Play(), &CurrentPlay::playKind, PlayKind::kPunt)), 7},
+     Penalty(PenaltyKind::kIllegalBlock, With(Play(), Punt)), 7},
     {"IllegalBlockOnAKickOffGivesTheSideAfter",
      Penalty(PenaltyKind::kIllegalBlock,
-             With(Play(), &CurrentPlay::startKind, StartKind::kKickOff)),
+             With(Play(), [](CurrentPlay& p) { p.situation.start = StartKind::kKickOff; })),
      7},
     {"IllegalBlockOnAFreeKickGivesTheSideAfter",
      Penalty(PenaltyKind::kIllegalBlock,
-             With(Play(), &CurrentPlay::startKind, StartKind::kFreeKick)),
+             With(Play(), [](CurrentPlay& p) { p.situation.start = StartKind::kFreeKick; })),
      7},
     {"IllegalBlockOnARunKeepsTheSnap", Penalty(PenaltyKind::kIllegalBlock), 5},
     {"HoldingKeepsTheSnap", Penalty(PenaltyKind::kHolding, Play(PlayResult::kTouchdown)), 5},
     {"DeclinedPenaltyCountsThePlay",
      With(Penalty(PenaltyKind::kHolding, Play(PlayResult::kTouchdown)),
-          &CurrentPlay::penaltyAccepted, 0),
+          [](CurrentPlay& p) { p.penalty.accepted = false; }),
      7},
     {"FirstHalfOverGivesTheSecondHalfKickOff", Extras(47, -1, Play(PlayResult::kTouchdown)), -1},
     {"AnotherOvertimeIsUndecided", Extras(44, 25), 10},
@@ -258,21 +273,18 @@ TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsNamingPlayer) {
 TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
   play = CurrentPlay();
   play.groupAtSnap = 4;
-  play.blocker = 0;
   league::PlayerRecord* blocker = Player("Blocker", -4);
   league::PlayerRecord* tackler = Player("Tackler", 0);
-  play.descPlayers[0] = blocker;
-  play.descPlayers[1] = tackler;
-  play.descPlayerCount = 2;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), 6);
+  play.SetPlayer(Role::kBlocker, blocker);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), 6);
   EXPECT_EQ(tackler->teamGroup, -4);
-  play.returnSpot = 1;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), 6);
+  play.gain.returnSpot = true;
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), 6);
   EXPECT_EQ(tackler->teamGroup, 4);
   // A recovery or an interception makes it a tackle like any other.
-  play.recoverers[0] = 0;
+  play.recoverers[0] = blocker;
   tackler->teamGroup = 0;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 1, 0, 6), -4);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), -4);
   EXPECT_EQ(tackler->teamGroup, 4);
 }
 
@@ -280,9 +292,7 @@ TEST_F(PossessionTest, ATacklerWithoutCarrierIsAgainstTheSnap) {
   play = CurrentPlay();
   play.groupAtSnap = 4;
   league::PlayerRecord* tackler = Player("Tackler", 7);
-  play.descPlayers[0] = tackler;
-  play.descPlayerCount = 1;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, 0, -1, 6), 6);
+  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, nullptr, 6), 6);
   EXPECT_EQ(tackler->teamGroup, -4);
 }
 
@@ -338,10 +348,8 @@ class CarryPossessionTest : public PossessionTest, public testing::WithParamInte
 
 CurrentPlay Scores(int visitingScore, int homeScore) {
   CurrentPlay p;
-  p.headerNumbers[0] = static_cast<std::int16_t>(visitingScore);
-  p.headerNumbers[1] = static_cast<std::int16_t>(homeScore);
-  p.visitingScoreIndex = 0;
-  p.homeScoreIndex = 1;
+  p.situation.visitingScore = static_cast<std::int16_t>(visitingScore);
+  p.situation.homeScore = static_cast<std::int16_t>(homeScore);
   return p;
 }
 
@@ -353,10 +361,9 @@ TEST_P(CarryPossessionTest, AChangedScoreNamesTheSides) {
   previous.result = static_cast<PlayResult>(c.previousResult);
   previous.groupAfter = 3;
   play = Scores(c.visitingNow, c.homeNow);
-  play.previous = &previous;
-  play.homeTeam = home;
-  play.visitingTeam = visiting;
-  CarryPossession(context, *game, play);
+  game->home = home;
+  game->visiting = visiting;
+  CarryPossession(context, *game, play, &previous);
   EXPECT_EQ(withBall->teamName, c.sideAfterTeam);
   EXPECT_EQ(against->teamName, c.otherTeam);
 }
@@ -370,14 +377,12 @@ TEST_F(PossessionTest, AFailedPreviousPlayNamesNobody) {
   league::PlayerRecord* none = Player("None", 0);
   CurrentPlay failed = Scores(0, 0);
   play = Scores(6, 0);
-  play.previous = &failed;
-  play.homeTeam = home;
-  play.visitingTeam = visiting;
-  CarryPossession(context, *game, play);
+  game->home = home;
+  game->visiting = visiting;
+  CarryPossession(context, *game, play, &failed);
   EXPECT_EQ(none->teamName, "");
-  CurrentPlay noHeader;
-  play.previous = &noHeader;
-  CarryPossession(context, *game, play);
+  const CurrentPlay noHeader;
+  CarryPossession(context, *game, play, &noHeader);
   EXPECT_EQ(none->teamName, "");
 }
 
@@ -387,12 +392,11 @@ TEST_F(PossessionTest, AFumbleFollowedByALaterDownJoinsTheLabels) {
   league::PlayerRecord* tackler = Player("Tackler", -6);
   CurrentPlay previous;
   previous.groupAtSnap = 2;
-  previous.fumble = 1;
-  for (const int down : {1, 2}) {
+  previous.fumble = true;
+  for (const std::int16_t down : {std::int16_t{1}, std::int16_t{2}}) {
     play = Down(down);
     play.groupAtSnap = 6;
-    play.previous = &previous;
-    CarryFumble(league, *game, play);
+    CarryFumble(league, *game, play, &previous);
     EXPECT_EQ(play.groupAtSnap, down == 1 ? 6 : 2);
     EXPECT_EQ(recoverer->teamGroup, down == 1 ? 6 : 2);
     EXPECT_EQ(tackler->teamGroup, down == 1 ? -6 : -2);
