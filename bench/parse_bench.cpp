@@ -63,7 +63,7 @@ void BM_CompileTranscript(benchmark::State& state) {
       state.SkipWithError("the game was not read cleanly");
       break;
     }
-    benchmark::DoNotOptimize(run.league.playerCount);
+    benchmark::DoNotOptimize(run.league.players.size());
   }
   std::ifstream in(record.path, std::ios::binary | std::ios::ate);
   bytes = static_cast<std::int64_t>(in.tellg());
@@ -81,8 +81,8 @@ struct ParserSetting {
   yl::league::League league;
   yl::run::FileSystem files;
   yl::run::ErrorLog log{platform, files, options.lineEnds};
-  yl::transcript::ReadContext context{league, log, "Bench"};
   yl::transcript::GameState game;
+  yl::transcript::ReadContext context{league, game.players, log, "Bench"};
   yl::transcript::CurrentPlay play;
 
   explicit ParserSetting(std::string_view firstLine) {

@@ -52,13 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run::FileSystem files;
   run::ErrorLog log(platform, files, options.lineEnds);
   run::InitErrorLog(log);
-  ReadContext context{league, log, "Line"};
-
   GameState game;
+  ReadContext context{league, game.players, log, "Line"};
   game.home = league::FindOrCreateTeam(league, "Bears");
-  game.home->homeFlag = 1;
   game.visiting = league::FindOrCreateTeam(league, "Eagles");
-  game.visiting->homeFlag = 0;
   PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
   CurrentPlay play;
   play.groupAtSnap = game.possessionLabel;
@@ -74,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (ParseHeader(context, line, play)) play.situation = ResolveHeader(play.header);
       break;
     case 2:
-      if (ParseDescription(context, line, play)) ResolveDescription(league, game, play);
+      if (ParseDescription(context, line, play)) ResolveDescription(game, play);
       break;
     case 3:
       if (ParseGains(context, line, play)) play.gain = ResolveGains(play.gains);

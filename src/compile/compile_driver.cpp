@@ -21,19 +21,21 @@ namespace {
 using reports::FlushWriteBuffer;
 using reports::WriteString;
 
-void WriteReports(CompileRun& run) {
-  reports::WriteReports(run.report, {run.league, run.stats.scoring, run.stats.longest},
-                        run.options);
+// The reports of a game, or (none) of the season.
+void WriteReports(CompileRun& run, const CompiledGame* game) {
+  reports::ReportSource source{run.league, run.longest, {}, nullptr};
+  if (game != nullptr) {
+    source.teams = game->Teams();
+    source.scoring = &game->scoring;
+  }
+  reports::WriteReports(run.report, source, run.options);
 }
 
-// Everything a game leaves in the league model, in release order.
-void ReleaseGame(CompileRun& run) {
-  league::League& league = run.league;
-  stats::DisposeScoringSummary(run.stats.scoring);
-  league::ReleaseAllPlayerStats(league);
-  league::ResetHomeFlags(league);
-  league::ReleasePlayers(league);
-  league::ReleaseTeams(league);
+// The model the run has built: its players and teams, and the longest plays
+// that point at its players.
+void ReleaseModel(CompileRun& run) {
+  league::ReleaseLeague(run.league);
+  stats::DisposeLongestLists(run.longest);
 }
 
 void EndOfRun(CompileRun& run) {
@@ -47,18 +49,12 @@ void EndOfRun(CompileRun& run) {
   run::DumpErrorLog(run.errorLog);
   run.outputFiles.paths.clear();
   run.control.platform.EndProgress();
-  league::ReleaseAllPlayerStats(run.league);
-  league::ResetHomeFlags(run.league);
-  stats::DisposeScoringSummary(run.stats.scoring);
-  league::ReleasePlayers(run.league);
-  league::ReleaseTeams(run.league);
-  // The lists exist only when the league leaders were wanted; they refer to
-  // players that are gone now, so none may outlive the run.
-  stats::DisposeLongestLists(run.stats.longest);
+  ReleaseModel(run);
 }
 
-std::string GamesRow(const run::TransRecord& record, const CompiledGame& game) {
-  return reports::GamesCsvRow(record.name, game.visitingName, game.homeName, game.score);
+std::string GamesRow(const run::TransRecord& record, const CompiledGame& compiled) {
+  const transcript::GameState& game = *compiled.game;
+  return reports::GamesCsvRow(record.name, game.visiting->name, game.home->name, game.score);
 }
 
 void StopPath(CompileRun& run) {
@@ -72,21 +68,17 @@ void StopPath(CompileRun& run) {
 }  // namespace
 
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
-  transcript::ReadContext context{run.league, run.errorLog,
-                                  record.name.substr(0, kMaxTranscriptName)};
-  transcript::GameReading reading = transcript::ReadGame(
-      context, run.control, transcript::LoadTranscript(run.fileSystem, record));
   CompiledGame compiled;
-  compiled.outcome = reading.outcome;
-  if (reading.outcome != transcript::ReadOutcome::kRead) return compiled;
-  transcript::GameState& game = *reading.game;
-  compiled.visitingName = game.visiting->name;
-  compiled.homeName = game.home->name;
-  compiled.score = game.score;
-  // Every game starts an empty scoring summary.
-  if (run.options.mode == options::ReportMode::kGame || !run.tables.folder.empty())
-    stats::ResetScoringSummary(run.stats.scoring);
-  if (!CreditGame(run, game, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
+  compiled.game = run::Allocating(run::ErrorKind::kPlayRecordMemory,
+                                  [] { return std::make_unique<transcript::GameState>(); });
+  transcript::GameState& game = *compiled.game;
+  transcript::ReadContext context{run.league, game.players, run.errorLog,
+                                  record.name.substr(0, kMaxTranscriptName)};
+  compiled.outcome = transcript::ReadGame(context, run.control, game,
+                                          transcript::LoadTranscript(run.fileSystem, record));
+  if (compiled.outcome == transcript::ReadOutcome::kRejected) transcript::KeepFixedTeams(game);
+  if (compiled.outcome != transcript::ReadOutcome::kRead) return compiled;
+  if (!CreditGame(run, compiled, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
   return compiled;
 }
 
@@ -134,32 +126,30 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       WriteString(run.report, record.name.substr(0, kMaxTranscriptName));
       WriteString(run.report, run.report.doubleLineEnd);
       const CompiledGame game = CompileTranscript(run, record);
+      // No release follows a rejection: what the game made stays for the next.
       if (game.outcome == transcript::ReadOutcome::kRejected) {
         ++run.gamesRejected;
-        // No release follows a rejection: the rejected game's teams must not
-        // pass for the home and visiting teams of the next game.
-        league::ResetHomeFlags(run.league);
         continue;
       }
       if (run.control.stopRequested) return StopPath(run);
       ++run.gamesCompiled;
       if (games != nullptr) {
         run::WriteTable(*games, GamesRow(record, game));
-        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
+        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, game.scoring));
       }
-      if (o.mode == options::ReportMode::kGame) WriteReports(run);
+      if (o.mode == options::ReportMode::kGame) WriteReports(run, &game);
       // The game's two teams: the first game also holds every team file's.
+      const std::string gameTeams[] = {game.game->visiting->name, game.game->home->name};
       if (players != nullptr) {
-        const std::string gameTeams[] = {game.visitingName, game.homeName};
         run::WriteTable(*players, reports::PlayersCsvRows(run.league, record.name, gameTeams));
         run::WriteTable(*teams, reports::TeamsCsvRows(run.league, record.name, gameTeams));
       }
       WriteString(run.report, run.report.doubleLineEnd);
-      ReleaseGame(run);
+      ReleaseModel(run);
       if (o.SeparateFiles()) {
         FlushWriteBuffer(run.report);
         run::CloseStatFile(run.outputFiles);
-        run::RenameGameFile(run.outputFiles, o.mode, game.visitingName, game.homeName);
+        run::RenameGameFile(run.outputFiles, o.mode, gameTeams[0], gameTeams[1]);
         if (!last) run::OpenNextStatFile(run.outputFiles, o.mode, reply);
       } else if (last) {
         FlushWriteBuffer(run.report);
@@ -175,14 +165,14 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
       ++run.gamesCompiled;
       if (games != nullptr) {
         run::WriteTable(*games, GamesRow(record, game));
-        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, run.stats.scoring));
+        run::WriteTable(*scoring, reports::ScoringCsvRows(record.name, game.scoring));
       }
       league::OpenAllTeams(run.league);
     }
   }
 
   if (o.SeasonMode()) {
-    WriteReports(run);
+    WriteReports(run, nullptr);
     if (players != nullptr) {
       run::WriteTable(*players, reports::PlayersCsvRows(run.league, ""));
       run::WriteTable(*teams, reports::TeamsCsvRows(run.league, ""));

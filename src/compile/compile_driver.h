@@ -3,12 +3,15 @@
 // reports, and releases what the game left in the model.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "compile/compile_run.h"
+#include "reports/game_report.h"
 #include "run/input_files.h"
 #include "run/output_files.h"
+#include "stats/scoring_summary.h"
 #include "transcript/game_reader.h"
 
 namespace yl::compile {
@@ -26,11 +29,15 @@ void AbandonRun(CompileRun& run);
 
 // One transcript of the run, read and credited; in the per-play mode each
 // play is echoed and its reports written as it is credited.
+// Everything that lives for one game: the game as read (its teams, plays and
+// possession groups) and its scoring summary. Releasing a game is destroying
+// this object.
 struct CompiledGame {
   transcript::ReadOutcome outcome = transcript::ReadOutcome::kRejected;
-  std::string visitingName;  // the teams of a game read, for naming its file
-  std::string homeName;
-  transcript::GameScore score;
+  std::unique_ptr<transcript::GameState> game;
+  stats::ScoringSummary scoring;
+
+  reports::GameTeams Teams() const { return {game->visiting, game->home}; }
 };
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record);
 

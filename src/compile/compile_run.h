@@ -17,7 +17,7 @@
 #include "run/platform.h"
 #include "run/run_control.h"
 #include "run/table_files.h"
-#include "stats/run_stats.h"
+#include "stats/longest_lists.h"
 
 namespace yl::compile {
 
@@ -42,7 +42,7 @@ struct CompileRun {
   run::FileSystem fileSystem;  // every file of the run is read and written through it
 
   league::League league;
-  stats::RunStats stats;  // scoring summary of the current game, longest-play lists
+  stats::LongestLists longest;  // the longest plays, for the league leaders
   run::ErrorLog errorLog;
   run::OutputFiles outputFiles;
   run::TableFiles tables;                // the front end names their folder, if any

@@ -9,11 +9,19 @@
 
 namespace yl::compile {
 
-bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view name) {
-  stats::GameCredit credit{
-      run.league, run.stats,    run.options, &game.groupMap, !run.tables.folder.empty(),
-      game.home,  game.visiting};
-  const reports::ReportSource source{run.league, run.stats.scoring, run.stats.longest};
+bool CreditGame(CompileRun& run, CompiledGame& compiled, std::string_view name) {
+  const transcript::GameState& game = *compiled.game;
+  const options::OutputOptions& o = run.options;
+  stats::GameCredit credit{run.league, game};
+  // The summary makes the game report and the scoring table; the longest
+  // plays make the league leaders.
+  if (o.mode == options::ReportMode::kGame || !run.tables.folder.empty())
+    credit.scoring = &compiled.scoring;
+  if (o.mode == options::ReportMode::kLeague && o.leagueLeaders) {
+    credit.longest = &run.longest;
+    credit.leadersCount = o.leadersCount;
+  }
+  const reports::ReportSource source{run.league, run.longest, compiled.Teams(), &compiled.scoring};
   run::StopCountdown countdown;
   for (std::size_t i = 0; i < game.plays.size(); ++i) {
     const transcript::CurrentPlay& play = game.plays[i];
@@ -21,9 +29,9 @@ bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view n
     if (!play.noPlay) stats::AccumulatePlay(credit, play, transcript::NextPlay(game, i));
     if (run.playsTable != nullptr && !play.noPlay)
       run::WriteTable(*run.playsTable, reports::PlaysCsvRow(name, play));
-    if (run.options.mode == options::ReportMode::kPerPlay) {
+    if (o.mode == options::ReportMode::kPerPlay) {
       reports::EchoPlay(run.report, game.extras, play);
-      reports::WriteReports(run.report, source, run.options);
+      reports::WriteReports(run.report, source, o);
       league::ReleaseAllPlayerStats(run.league);
     }
   }

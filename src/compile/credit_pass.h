@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "compile/compile_driver.h"
 #include "compile/compile_run.h"
 #include "transcript/game_reader.h"
 
@@ -13,6 +14,6 @@ namespace yl::compile {
 // Credits the game's plays (plays whistled dead are skipped). The stop flag
 // is tested before the first play and every ninth; false when the user
 // stopped the run.
-bool CreditGame(CompileRun& run, transcript::GameState& game, std::string_view name);
+bool CreditGame(CompileRun& run, CompiledGame& compiled, std::string_view name);
 
 }  // namespace yl::compile

@@ -103,7 +103,6 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
     player = CreatePlayer(league, name, number);
     player->side = marked ? kOffense : kUndecided;
   }
-  NoteGamePlayer(league, player);
   return player;
 }
 
@@ -120,21 +119,6 @@ TeamRecord* FindOrCreateTeam(League& league, std::string_view name) {
     if (CompareText(team.name, name, false, true)) return &team;
   }
   return AddTeam(league, name);
-}
-
-void NoteGamePlayer(League& league, PlayerRecord* player) {
-  if (player->namedInGame == league.gameNumber) return;
-  player->namedInGame = league.gameNumber;
-  auto& named = league.gamePlayers;
-  const auto at = std::upper_bound(
-      named.begin(), named.end(), player,
-      [](const PlayerRecord* a, const PlayerRecord* b) { return a->index > b->index; });
-  run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] { named.insert(at, player); });
-}
-
-void StartGamePlayers(League& league) {
-  league.gamePlayers.clear();
-  ++league.gameNumber;  // no player carries the new number yet
 }
 
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number) {
@@ -193,25 +177,16 @@ void ReleaseAllPlayerStats(League& league) {
     ReleasePlayerStats(p);
 }
 
-void ResetHomeFlags(League& league) {
-  for (TeamRecord& t : league.teams)
-    t.homeFlag = kNotInGame;
-}
-
-void ReleasePlayers(League& league) {
-  league.gamePlayers.clear();
+void ReleaseLeague(League& league) {
   for (auto& bucket : league.hash.buckets)
     bucket.clear();
   league.players.clear();
-}
-
-void ReleaseTeams(League& league) {
   league.teams.clear();
 }
 
 void OpenAllTeams(League& league) {
   for (PlayerRecord& p : league.players)
-    p.teamOpen = 1;
+    p.teamFixed = false;
 }
 
 }  // namespace yl::league

@@ -16,7 +16,6 @@
 namespace yl::league {
 
 constexpr std::uint16_t kUndecided = 0xFFFF;  // side not known yet
-constexpr std::uint16_t kNotInGame = 0xFFFF;  // homeFlag of a team not in the game
 constexpr std::uint16_t kOffense = 0;
 constexpr std::uint16_t kDefense = 1;
 constexpr std::size_t kMaxPlayerName = 31;
@@ -44,12 +43,12 @@ struct PlayerRecord {
   std::int16_t position = 0;  // 0 = none
   std::uint16_t side = kUndecided;
   std::string teamName;  // at most 63 characters; empty = none yet
-  std::int16_t teamGroup = 0;
-  std::int16_t otherGroup = 0;
   std::uint8_t kicked = 0;
-  std::uint8_t teamOpen = 1;
-  std::uint32_t index = 0;        // his place in League::players
-  std::uint32_t namedInGame = 0;  // the League::gameNumber he was last named in
+  // His team is fixed when a game starts: a team file's player until a game
+  // of a season run has been compiled, or a player whose team a rejected
+  // game fixed. A game may not give him another team.
+  bool teamFixed = false;
+  std::uint32_t index = 0;  // his place in League::players
 
   std::optional<RushingRecord> rushing;
   std::optional<FGKickingRecord> fgKicking;
@@ -106,8 +105,7 @@ struct TeamTotals {
 };
 
 struct TeamRecord {
-  std::string name;                     // at most 63 characters
-  std::uint16_t homeFlag = kNotInGame;  // 1 home, 0 visiting team of the game being read
+  std::string name;  // at most 63 characters
   std::int32_t gamesPlayed = 0;
   std::int32_t wins = 0;
   std::int32_t losses = 0;
@@ -133,12 +131,6 @@ struct League {
   std::deque<PlayerRecord> players;  // in the order they were made
   std::deque<TeamRecord> teams;      // in the order they were made
   PlayerHash hash;
-
-  // The players named in the game being read, newest first. Only they can
-  // be given a possession group, so the group operations walk them instead
-  // of the whole league.
-  std::vector<PlayerRecord*> gamePlayers;
-  std::uint32_t gameNumber = 1;
 };
 
 // The league's list: the newest player (or team) first. The reports take
@@ -174,12 +166,6 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token);
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name);
 
-// Starts a game's list of named players (League::gamePlayers) afresh.
-void StartGamePlayers(League& league);
-// Puts a player named in the game on that list, once, in list order.
-// FindOrCreatePlayer does it for every player it returns.
-void NoteGamePlayer(League& league, PlayerRecord* player);
-
 // Adds a player without any lookup (team files).
 PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t number);
 // Adds a team without any lookup (team files).
@@ -187,13 +173,10 @@ TeamRecord* AddTeam(League& league, std::string_view name);
 
 void InferPositions(League& league);
 
-// Release operations of the compile driver.
 void ReleasePlayerStats(PlayerRecord& player);
 void ReleaseAllPlayerStats(League& league);
-void ResetHomeFlags(League& league);
-// Every player goes, and with them the hash and the game's list.
-void ReleasePlayers(League& league);
-void ReleaseTeams(League& league);
+// Every player and team goes, and with them the hash.
+void ReleaseLeague(League& league);
 // Every player may be given another team in the next game.
 void OpenAllTeams(League& league);
 

@@ -41,7 +41,7 @@ void BuildRoster(League& league, std::string_view teamName,
     player->position = entry.position;
     player->side = entry.sideFlag != 0 ? kDefense : kOffense;
     player->teamName = std::string(teamName.substr(0, kMaxTeamName));
-    player->teamOpen = 0;
+    player->teamFixed = true;
   }
   AddTeam(league, teamName);
 }

@@ -16,23 +16,6 @@ namespace {
 using league::TeamRecord;
 using league::TeamTotals;
 
-struct GameTeams {
-  const TeamRecord* visiting = nullptr;
-  const TeamRecord* home = nullptr;
-};
-
-// The last team of the list flagged home and the last flagged visiting.
-GameTeams FindGameTeams(const league::League& league) {
-  GameTeams teams;
-  for (const TeamRecord& t : league::NewestFirst(league.teams)) {
-    if (t.homeFlag == 1) teams.home = &t;
-    if (t.homeFlag == 0) teams.visiting = &t;
-  }
-  if (teams.home == nullptr || teams.visiting == nullptr)
-    run::Fail(run::ErrorKind::kGameTeamsMissing);
-  return teams;
-}
-
 std::int64_t Length(std::string_view text) {
   return static_cast<std::int64_t>(text.size());
 }
@@ -123,16 +106,17 @@ void WriteScoringLine(ReportOutput& out, const stats::ScoringDriveRecord& entry)
 // there only when the game went to overtime.
 void WriteScoringSummary(ReportOutput& out, const GameTeams& teams,
                          const stats::ScoringSummary& scoring) {
-  const stats::ScoringDriveRecord* cursor = scoring.head;
+  auto cursor = scoring.entries.begin();
+  const auto end = scoring.entries.end();
   for (int quarter = 1; quarter <= 5; ++quarter) {
     if (quarter == 5 && teams.home->own.overtimePoints == -1) return;
     WriteSummaryHeading(out, quarter);
-    if (cursor == nullptr || cursor->quarter != quarter) {
+    if (cursor == end || cursor->quarter != quarter) {
       WriteString(out, "No Scoring");
       EndLine(out);
       continue;
     }
-    for (; cursor != nullptr && cursor->quarter == quarter; cursor = cursor->next)
+    for (; cursor != end && cursor->quarter == quarter; ++cursor)
       WriteScoringLine(out, *cursor);
   }
 }
@@ -259,9 +243,10 @@ void WriteQuarterTable(ReportOutput& out, std::int64_t nameWidth, bool overtime,
   EndLine(out);
 }
 
-void WriteGameStats(ReportOutput& out, const league::League& league,
+void WriteGameStats(ReportOutput& out, const GameTeams& teams,
                     const stats::ScoringSummary& scoring) {
-  const GameTeams teams = FindGameTeams(league);
+  if (teams.home == nullptr || teams.visiting == nullptr)
+    run::Fail(run::ErrorKind::kGameTeamsMissing);
   WriteTitleLine(out, teams);
   EndLine(out);
   WriteGameQuarterTable(out, teams);

@@ -29,10 +29,15 @@ struct QuarterRow {
 void WriteQuarterTable(ReportOutput& out, std::int64_t nameWidth, bool overtime,
                        std::initializer_list<QuarterRow> rows);
 
+// The two teams of the game a report is written for.
+struct GameTeams {
+  const league::TeamRecord* visiting = nullptr;
+  const league::TeamRecord* home = nullptr;
+};
+
 // The report of the game just read, from its two teams and its scoring
-// summary; the fatal alert when the team list holds no home or no visiting
-// team.
-void WriteGameStats(ReportOutput& out, const league::League& league,
+// summary; the fatal alert when a team is missing.
+void WriteGameStats(ReportOutput& out, const GameTeams& teams,
                     const stats::ScoringSummary& scoring);
 
 }  // namespace yl::reports

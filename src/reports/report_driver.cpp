@@ -10,6 +10,12 @@
 
 namespace yl::reports {
 
+namespace {
+
+const stats::ScoringSummary kNoEntries;
+
+}  // namespace
+
 void WriteReports(ReportOutput& out, const ReportSource& source, const options::OutputOptions& o) {
   // One order of the players and one of the teams serve every table of the
   // call: each table sorts the order the one before it left.
@@ -18,7 +24,7 @@ void WriteReports(ReportOutput& out, const ReportSource& source, const options::
   using options::ReportMode;
   switch (o.mode) {
     case ReportMode::kGame:
-      WriteGameStats(out, source.league, source.scoring);
+      WriteGameStats(out, source.teams, source.scoring != nullptr ? *source.scoring : kNoEntries);
       WritePlayerSections(out, players, o, nullptr);
       break;
     case ReportMode::kPerPlay:

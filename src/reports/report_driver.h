@@ -3,19 +3,22 @@
 
 #include "league/league.h"
 #include "options/output_options.h"
+#include "reports/game_report.h"
 #include "reports/report_buffer.h"
 #include "stats/longest_lists.h"
 #include "stats/scoring_summary.h"
 
 namespace yl::reports {
 
-// What the reports read: the league model, the scoring summary of the game
-// just read and the run's longest-play lists. Nothing here is changed by
-// writing; the tables sort orders of their own.
+// What the reports read: the league model, the run's longest-play lists,
+// and in the game modes the game just read, its teams and its scoring
+// summary. Nothing here is changed by writing; the tables sort orders of
+// their own.
 struct ReportSource {
   const league::League& league;
-  const stats::ScoringSummary& scoring;
   const stats::LongestLists& longest;
+  GameTeams teams;
+  const stats::ScoringSummary* scoring = nullptr;  // none: no entries
 };
 
 void WriteReports(ReportOutput& out, const ReportSource& source,

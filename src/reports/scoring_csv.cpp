@@ -73,7 +73,8 @@ std::string_view ScoringKindName(ScoringKind kind) {
 std::string ScoringCsvRows(std::string_view game, const stats::ScoringSummary& summary) {
   std::string text;
   CsvRow row;
-  for (const stats::ScoringDriveRecord* e = summary.head; e != nullptr; e = e->next) {
+  for (const stats::ScoringDriveRecord& entry : summary.entries) {
+    const stats::ScoringDriveRecord* e = &entry;
     row.MacRoman(game);
     NumberOrEmpty(row, e->quarter);
     if (e->minutes == kNotSet || e->seconds == kNotSet) {

@@ -4,12 +4,11 @@
 namespace yl::stats {
 
 std::int16_t GameCredit::Group(std::int16_t label) const {
-  if (groupMap == nullptr) return label;
   // A label merged with its own opposite can point back; no honest chain is
   // anywhere near this long.
   constexpr int kMaxSteps = 64;
   for (int step = 0; step < kMaxSteps; ++step) {
-    const std::int16_t merged = (*groupMap)[label];
+    const std::int16_t merged = read.groupMap[label];
     if (merged == label) break;
     label = merged;
   }
@@ -18,19 +17,20 @@ std::int16_t GameCredit::Group(std::int16_t label) const {
 
 PlayerRecord* OffenseQuarterback(const GameCredit& game, const CurrentPlay& play) {
   const std::int16_t offense = game.Group(play.groupAtSnap);
-  const auto isQuarterback = [&](const PlayerRecord* p) {
-    return p->position == league::offense::kQuarterback && p->side == league::kOffense &&
-           game.Group(p->otherGroup) == offense;
+  const transcript::GamePlayers& players = game.read.players;
+  const auto isQuarterback = [&](const PlayerRecord& p) {
+    return p.position == league::offense::kQuarterback && p.side == league::kOffense &&
+           game.Group(players.Of(p).otherGroup) == offense;
   };
   if (offense == 0) {
     // Every player the game never grouped has otherGroup 0.
     for (PlayerRecord& p : league::NewestFirst(game.league.players)) {
-      if (isQuarterback(&p)) return &p;
+      if (isQuarterback(p)) return &p;
     }
     return nullptr;
   }
-  for (PlayerRecord* p : game.league.gamePlayers) {
-    if (isQuarterback(p)) return p;
+  for (PlayerRecord* p : players.Named()) {
+    if (isQuarterback(*p)) return p;
   }
   return nullptr;
 }
@@ -42,7 +42,8 @@ PlayerRecord* PlayerOrQuarterback(const GameCredit& game, const CurrentPlay& pla
 
 std::string_view TeamNameOfGroup(const GameCredit& game, std::int16_t label) {
   const std::int16_t group = game.Group(label);
-  return transcript::TeamOfGroup(game.league, group, transcript::GroupNamer::kFirstWithTeam);
+  return transcript::TeamOfGroup(game.league, game.read.players, group,
+                                 transcript::GroupNamer::kFirstWithTeam);
 }
 
 PlayerRecord* LastRecoverer(const CurrentPlay& play) {
@@ -53,9 +54,8 @@ PlayerRecord* LastRecoverer(const CurrentPlay& play) {
 }
 
 void OfferLongest(GameCredit& game, LongestEntry enter, PlayerRecord* player, std::int16_t yards) {
-  const options::OutputOptions& o = game.options;
-  if (o.mode == options::ReportMode::kLeague && o.leagueLeaders && player != nullptr)
-    enter(game.stats.longest, o.leadersCount, player, yards);
+  if (game.longest != nullptr && player != nullptr)
+    enter(*game.longest, game.leadersCount, player, yards);
 }
 
 }  // namespace yl::stats

@@ -10,9 +10,10 @@
 #include <string_view>
 
 #include "league/league.h"
-#include "options/output_options.h"
-#include "stats/run_stats.h"
+#include "stats/longest_lists.h"
+#include "stats/scoring_summary.h"
 #include "transcript/current_play.h"
+#include "transcript/game_reader.h"
 #include "transcript/possession.h"
 
 namespace yl::stats {
@@ -37,18 +38,14 @@ struct PendingFirstDown {
 };
 
 // The game whose plays are being credited: the model its players are in,
-// the run's stats state (scoring summary, longest-play lists), the options
-// that say which of them are kept, the game's teams and label merges, and
-// the scratch of the play being credited.
+// the game as read (its teams, its players' groups, its label merges), what
+// the run keeps of it, and the scratch of the play being credited.
 struct GameCredit {
   league::League& league;
-  RunStats& stats;
-  const options::OutputOptions& options;
-  const transcript::GroupMap* groupMap = nullptr;  // none: no label has been merged
-  // Keep the scoring summary also outside game mode (for the tables).
-  bool scoringForTables = false;
-  const league::TeamRecord* home = nullptr;
-  const league::TeamRecord* visiting = nullptr;
+  const transcript::GameState& read;
+  ScoringSummary* scoring = nullptr;  // the game's scoring summary; none: not kept
+  LongestLists* longest = nullptr;    // the run's longest plays; none: not kept
+  std::int32_t leadersCount = 0;      // the leader tables' rows, for the longest plays
 
   // The play after the one being credited (none for the game's last).
   const CurrentPlay* next = nullptr;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "run/errors.h"
+
 namespace yl::stats {
 
 namespace {
@@ -14,9 +16,9 @@ std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, S
   if (kind == ScoringKind::kPuntTouchdown)
     return std::string(TeamNameOfGroup(game, play.groupAtSnap));
   if (kind == ScoringKind::kSafety) {
-    const std::string home = game.home != nullptr ? game.home->name : std::string();
+    const std::string home = game.read.home != nullptr ? game.read.home->name : std::string();
     if (home != TeamNameOfGroup(game, play.groupAfter)) return home;
-    return game.visiting != nullptr ? game.visiting->name : std::string();
+    return game.read.visiting != nullptr ? game.read.visiting->name : std::string();
   }
   return std::string(TeamNameOfGroup(game, play.groupAfter));
 }
@@ -25,11 +27,12 @@ std::string TeamWithoutPlayer(const GameCredit& game, const CurrentPlay& play, S
 
 void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind,
                      PlayerRecord* player, bool append) {
-  if (game.options.mode != options::ReportMode::kGame && !game.scoringForTables) return;
-  ScoringSummary& summary = game.stats.scoring;
-  if (summary.appendNext || summary.current == nullptr)
-    summary.current = CreateScoringDrive(summary);
-  ScoringDriveRecord& entry = *summary.current;
+  if (game.scoring == nullptr) return;
+  ScoringSummary& summary = *game.scoring;
+  if (summary.appendNext || summary.entries.empty()) {
+    run::Allocating(run::ErrorKind::kScoringEntryMemory, [&] { summary.entries.emplace_back(); });
+  }
+  ScoringDriveRecord& entry = summary.entries.back();
 
   const transcript::Situation& situation = play.situation;
   if (situation.quarter) entry.quarter = *situation.quarter;
@@ -60,19 +63,11 @@ void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind
   entry.yards = Yards(play);
   entry.kind = kind;
 
-  if (append) {
-    summary.appendNext = true;
-    LinkScoringDrive(summary, summary.current);
-  } else {
-    summary.appendNext = false;
-  }
+  summary.appendNext = append;
 }
 
 void CloseScoringEntry(GameCredit& game) {
-  ScoringSummary& summary = game.stats.scoring;
-  if (summary.appendNext || summary.current == nullptr) return;
-  LinkScoringDrive(summary, summary.current);
-  summary.appendNext = true;
+  if (game.scoring != nullptr) game.scoring->appendNext = true;
 }
 
 }  // namespace yl::stats

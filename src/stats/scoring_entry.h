@@ -9,13 +9,13 @@
 
 namespace yl::stats {
 
-// Records one event of the play; nothing unless game reports are written.
+// Records one event of the play; nothing unless the game's summary is kept.
 // With a player the entry takes his team and name (first free of the two
 // name slots); without one the team follows from the kind.
 void AddScoringEntry(GameCredit& game, const CurrentPlay& play, ScoringKind kind,
                      PlayerRecord* player, bool append);
 
-// Links an entry that a play left open, so that the next play's event can
+// Closes an entry that a play left open, so that the next play's event can
 // never overwrite it.
 void CloseScoringEntry(GameCredit& game);
 

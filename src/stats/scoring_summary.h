@@ -1,12 +1,12 @@
-// The scoring summary of the current game: one entry per scoring or
-// conversion event, in event order. An entry may be filled in two steps (a
-// touchdown pass names the passer, then the receiver), so the summary keeps
-// the entry being filled and whether the next event starts a new one.
+// The scoring summary of a game: one entry per scoring or conversion event,
+// in event order. An entry may be filled in two steps (a touchdown pass names
+// the passer, then the receiver), so the summary knows whether the next
+// event starts a new one.
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <string>
+#include <vector>
 
 namespace yl::stats {
 
@@ -43,29 +43,13 @@ struct ScoringDriveRecord {
   std::int16_t number2 = kNotSet;
   std::int16_t yards = kNotSet;
   ScoringKind kind = ScoringKind::kNone;
-  ScoringDriveRecord* next = nullptr;
 };
 
+// The summary of one game, its entries in event order. The last entry may
+// still be open: the next event of the same play fills it further.
 struct ScoringSummary {
-  ScoringDriveRecord* head = nullptr;
-  ScoringDriveRecord* tail = nullptr;
-  ScoringDriveRecord* current = nullptr;  // the entry being filled
-  bool appendNext = true;                 // the next event starts a new entry
-  // Owns every entry of the game, also one that was filled but never linked.
-  std::list<ScoringDriveRecord> entries;
+  std::vector<ScoringDriveRecord> entries;
+  bool appendNext = true;  // the next event starts a new entry
 };
-
-// A new blank entry, owned by the summary but not yet linked.
-ScoringDriveRecord* CreateScoringDrive(ScoringSummary& summary);
-
-// Links the entry at the tail of the summary (it becomes the head of an
-// empty one). An entry that is already the tail is not linked again.
-void LinkScoringDrive(ScoringSummary& summary, ScoringDriveRecord* entry);
-
-// Start of a game: an empty summary whose next event starts a new entry.
-void ResetScoringSummary(ScoringSummary& summary);
-
-// Frees every entry; head, tail and current entry become empty.
-void DisposeScoringSummary(ScoringSummary& summary);
 
 }  // namespace yl::stats

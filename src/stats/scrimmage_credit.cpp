@@ -129,7 +129,8 @@ void CreditReceiving(GameCredit& game, const CurrentPlay& play) {
     if (GetReciever(receiver, defense) == nullptr || defense) {
       // A receiver who is not on offense gets no reception; he still names
       // the catcher of a touchdown pass whose entry waits for him.
-      if (play.result == PlayResult::kTouchdown && !game.stats.scoring.appendNext)
+      if (play.result == PlayResult::kTouchdown && game.scoring != nullptr &&
+          !game.scoring->appendNext)
         AddScoringEntry(game, play, ScoringKind::kPassingTouchdown, receiver, true);
       return;
     }

@@ -106,7 +106,7 @@ Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntr
   const std::string_view token = reading.text.substr(at, s - at);
   if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
   if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
-  league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token);
+  league::PlayerRecord* player = NamePlayer(context, token);
   if (player == nullptr) return Outcome::kNotUnderstood;
   Append(description, entry.code, player);
   at = phraseEnd;

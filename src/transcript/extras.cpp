@@ -63,7 +63,7 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
     for (std::size_t t = longest; t >= 4; --t) {
       const std::string_view rest = line.substr(p + t);
       if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
-      league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, line.substr(p, t));
+      league::PlayerRecord* player = NamePlayer(context, line.substr(p, t));
       if (player == nullptr) continue;
       ExtrasValue* value = NextValue(extras);
       if (value == nullptr || !AppendCode(extras, table, position)) return false;
@@ -300,7 +300,7 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         extras.foulAt = at;
         // A penalty phrase at the end of a line names nobody.
         if (league::PlayerRecord* fouler = extras.values[i].player) {
-          fouler->otherGroup = play.groupAtSnap;
+          context.players[*fouler].otherGroup = play.groupAtSnap;
           if (rule.side == FoulerSide::kOffense) fouler->side = league::kOffense;
           if (rule.side == FoulerSide::kDefense) fouler->side = league::kDefense;
         }
@@ -373,13 +373,14 @@ PeriodChange PeriodChangeAfter(const ExtrasText& extras) {
 
 void AssignFoulerTeam(ReadContext& context, league::PlayerRecord& fouler,
                       const league::TeamRecord& team) {
-  if (!fouler.teamName.empty() && fouler.teamOpen == 0 &&
+  InGame& inGame = context.players[fouler];
+  if (!fouler.teamName.empty() && !inGame.teamOpen &&
       !league::CompareText(fouler.teamName, team.name, false, true)) {
     LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, fouler.name);
     return;
   }
   fouler.teamName = team.name;
-  fouler.teamOpen = 0;
+  inGame.teamOpen = false;
 }
 
 }  // namespace yl::transcript

@@ -70,7 +70,7 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game) {
     if (!game.current.sawBlank) NextLine(game);
     return HeaderSearch(game, play);
   }
-  CarryFumble(context.league, game, play, previous);
+  CarryFumble(game, play, previous);
 
   game.current.sawBlank = false;
   NextLine(game);
@@ -98,7 +98,7 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game) {
   }
 
   if (!game.playError) {
-    ResolveDescription(context.league, game, play);
+    ResolveDescription(game, play);
     play.groupAfter = game.possessionLabel;
     ++game.playsCompleted;
     NextPossession(game, play);
@@ -120,69 +120,58 @@ bool HeaderSearch(GameState& game, CurrentPlay& play) {
   }
 }
 
-GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptText text) {
-  GameReading reading;
-  auto game = std::make_unique<GameState>();
-  game->text = std::move(text);
+ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& game,
+                     TranscriptText text) {
+  game.text = std::move(text);
   // A play takes some 200 bytes of a transcript: room for one per 150 bytes
   // spares a growing list the copies of its plays.
   constexpr std::size_t kBytesPerPlay = 150;
   run::Allocating(run::ErrorKind::kPlayRecordMemory,
-                  [&] { game->plays.reserve(game->text.text.size() / kBytesPerPlay + 16); });
-  NextLine(*game);
+                  [&] { game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16); });
+  NextLine(game);
   std::string visiting;
   std::string home;
-  if (!ParseFirstLine(game->current.line, visiting, home)) {
+  if (!ParseFirstLine(game.current.line, visiting, home)) {
     LogNotUnderstood(context, run::ErrorKind::kFirstLine, std::string_view());
-    return reading;
+    return ReadOutcome::kRejected;
   }
   league::League& league = context.league;
-  game->home = league::FindOrCreateTeam(league, home);
-  game->home->homeFlag = 1;
-  game->visiting = league::FindOrCreateTeam(league, visiting);
-  game->visiting->homeFlag = 0;
-  NextLine(*game);
-  // Only players named in a game are given groups: those of the last game.
-  for (league::PlayerRecord* p : league.gamePlayers) {
-    p->teamGroup = 0;
-    p->otherGroup = 0;
-  }
-  league::StartGamePlayers(league);
-  PrepareExtrasPhrases(game->extras, *game->home, *game->visiting);
+  game.home = league::FindOrCreateTeam(league, home);
+  game.visiting = league::FindOrCreateTeam(league, visiting);
+  NextLine(game);
+  PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
 
   run::StopCountdown countdown;
   bool gameOver = false;
   while (!gameOver) {
-    if (game->playError) {
-      game->possessionLabel = NewLabel(*game);
-      game->playError = false;
+    if (game.playError) {
+      game.possessionLabel = NewLabel(game);
+      game.playError = false;
     }
-    if (countdown.Stopped(control)) {
-      reading.outcome = ReadOutcome::kStopped;
-      return reading;
-    }
-    NextRecord(*game);
-    if (!ReadPlay(context, control, *game)) return reading;
-    gameOver = game->plays.back().gameOver;
+    if (countdown.Stopped(control)) return ReadOutcome::kStopped;
+    NextRecord(game);
+    if (!ReadPlay(context, control, game)) return ReadOutcome::kRejected;
+    gameOver = game.plays.back().gameOver;
   }
-  if (control.stopRequested) {
-    reading.outcome = ReadOutcome::kStopped;
-    return reading;
-  }
+  if (control.stopRequested) return ReadOutcome::kStopped;
 
-  game->score = ReadTeamBox(game->text, *game->home, *game->visiting);
+  game.score = ReadTeamBox(game.text, *game.home, *game.visiting);
   // Text after the box (a second game joined to this one, say) is not read,
   // but never dropped without a word.
-  const std::string_view after = NextTextLine(game->text);
+  const std::string_view after = NextTextLine(game.text);
   if (!after.empty()) LogNotUnderstood(context, run::ErrorKind::kTextAfterGame, after);
-  if (!ResolveGroupsByRoster(context, *game)) {
-    ResolveGroupsByPunts(context, *game, *game->home, *game->visiting);
+  if (!ResolveGroupsByRoster(context, game)) {
+    ResolveGroupsByPunts(context, game, *game.home, *game.visiting);
   }
-  ResolveDefenders(league, *game);
+  ResolveDefenders(league, game);
   league::InferPositions(league);
-  reading.outcome = ReadOutcome::kRead;
-  reading.game = std::move(game);
-  return reading;
+  return ReadOutcome::kRead;
+}
+
+void KeepFixedTeams(const GameState& game) {
+  for (league::PlayerRecord* p : game.players.Named()) {
+    if (!game.players.Of(*p).teamOpen) p->teamFixed = true;
+  }
 }
 
 }  // namespace yl::transcript

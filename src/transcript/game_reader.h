@@ -12,6 +12,7 @@
 #include "run/run_control.h"
 #include "transcript/current_play.h"
 #include "transcript/extras.h"
+#include "transcript/game_players.h"
 #include "transcript/possession.h"
 #include "transcript/reader.h"
 #include "transcript/team_box.h"
@@ -19,7 +20,9 @@
 namespace yl::transcript {
 
 // The state of the transcript being read; once read, the game: its teams,
-// its plays in order and the merges of its possession labels.
+// its plays in order, its players' possession groups and the merges of the
+// labels. Everything that lives for one game is here, so releasing a game
+// is destroying its GameState.
 struct GameState {
   TranscriptText text;
   LineState current;
@@ -28,6 +31,7 @@ struct GameState {
   std::int16_t labelCounter = 1;     // the last label handed out
   GroupMap groupMap;
   LabelTable<std::uint16_t> puntsByGroup;  // punts kicked by each label
+  GamePlayers players;
 
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;
@@ -45,16 +49,17 @@ enum class ReadOutcome : std::uint8_t {
   kStopped,   // the user stopped the run while it was read
 };
 
-struct GameReading {
-  ReadOutcome outcome = ReadOutcome::kRejected;
-  std::unique_ptr<GameState> game;  // the game when it was read
-};
+// Reads one transcript's text into the game (context.players must be the
+// game's players): its teams and players into the league model (also when
+// it is rejected later), the lines it cannot read into the error log. The
+// end of the first half steps the progress display; the stop flag is tested
+// between plays.
+ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& game,
+                     TranscriptText text);
 
-// Reads one transcript's text: its teams and players into the league model
-// (also when it is rejected later), the lines it cannot read into the error
-// log. The end of the first half steps the progress display; the stop flag
-// is tested between plays.
-GameReading ReadGame(ReadContext& context, run::RunControl& control, TranscriptText text);
+// A rejected game is not released: the teams it fixed stay fixed in the
+// next game.
+void KeepFixedTeams(const GameState& game);
 
 // After a line that could not be understood: the line in hand and up to
 // three more are tested for a play header or the game's end (which sets the

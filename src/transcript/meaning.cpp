@@ -313,8 +313,8 @@ std::int16_t Negate(std::int16_t label) {
 // One walk over a play's codes.
 class DescriptionWalk {
  public:
-  DescriptionWalk(league::League& league, GameState& game, CurrentPlay& play)
-      : league_(league), game_(game), play_(play), label_(game.possessionLabel) {}
+  DescriptionWalk(GameState& game, CurrentPlay& play)
+      : game_(game), play_(play), label_(game.possessionLabel) {}
 
   void Apply(const Row& row, int before, int after) {
     stamp_ = row.stamp;
@@ -339,12 +339,12 @@ class DescriptionWalk {
 
   void Stamp(int index) {
     league::PlayerRecord* player = Player(index);
-    if (stamp_ && player != nullptr) player->otherGroup = play_.groupAtSnap;
+    if (stamp_ && player != nullptr) game_.players[*player].otherGroup = play_.groupAtSnap;
   }
 
   std::int16_t Join(std::int16_t label, int index) {
     Stamp(index);
-    return JoinGroup(league_, game_, label, Player(index));
+    return JoinGroup(game_, label, Player(index));
   }
 
   void PutFumbler(int index) {
@@ -424,7 +424,7 @@ class DescriptionWalk {
         break;
       case Op::kSafetyHit:
         Stamp(x);
-        label_ = JoinOpposingGroup(league_, game_, play_, Player(x), Player(Index(x - 1)), label_);
+        label_ = JoinOpposingGroup(game_, play_, Player(x), Player(Index(x - 1)), label_);
         break;
       case Op::kRecover:
         PutRecoverer(x);
@@ -475,7 +475,8 @@ class DescriptionWalk {
         label_ = play_.groupAtSnap;
         break;
       case Op::kCarrierScored:
-        if (const league::PlayerRecord* player = Player(x)) label_ = player->teamGroup;
+        if (const league::PlayerRecord* player = Player(x))
+          label_ = game_.players[*player].teamGroup;
         break;
       case Op::kConversionNoGood:
         if (play_.situation.start == StartKind::kTry) play_.result = PlayResult::kTryNoGood;
@@ -490,7 +491,7 @@ class DescriptionWalk {
     if (tackler == nullptr) return;
     Stamp(x);
     league::PlayerRecord* carrier = Player(Index(x - 1));
-    label_ = JoinOpposingGroup(league_, game_, play_, tackler, carrier, label_);
+    label_ = JoinOpposingGroup(game_, play_, tackler, carrier, label_);
     if (carrier == nullptr || carrier->side == league::kOffense) {
       tackler->side = league::kDefense;
     } else if (carrier->side == league::kDefense) {
@@ -498,7 +499,6 @@ class DescriptionWalk {
     }
   }
 
-  league::League& league_;
   GameState& game_;
   CurrentPlay& play_;
   bool stamp_ = true;
@@ -509,8 +509,8 @@ class DescriptionWalk {
 
 }  // namespace
 
-void ResolveDescription(league::League& league, GameState& game, CurrentPlay& play) {
-  DescriptionWalk walk(league, game, play);
+void ResolveDescription(GameState& game, CurrentPlay& play) {
+  DescriptionWalk walk(game, play);
   // A line that begins with a phrase has one code more than players: the
   // phrase of code k then stands between players k-1 and k, else between
   // players k and k+1.

@@ -14,6 +14,6 @@ struct GameState;
 // partners) with the player before each phrase and the player after it, and
 // applies each phrase's effects. Run once the play's gains and extras lines
 // are read; codes outside the table are ignored.
-void ResolveDescription(league::League& league, GameState& game, CurrentPlay& play);
+void ResolveDescription(GameState& game, CurrentPlay& play);
 
 }  // namespace yl::transcript

@@ -35,68 +35,70 @@ std::int16_t NewLabel(GameState& game) {
   return game.labelCounter;
 }
 
-std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
-                       league::PlayerRecord* player) {
+std::int16_t JoinGroup(GameState& game, std::int16_t label, league::PlayerRecord* player) {
   if (player == nullptr) return label;
-  const std::int16_t group = player->teamGroup;
+  std::int16_t& teamGroup = game.players[*player].teamGroup;
+  const std::int16_t group = teamGroup;
   if (group == Negate(label)) {
     // He is known to play against this side: the label cannot be his.
-    player->teamGroup = NewLabel(game);
-    return player->teamGroup;
+    teamGroup = NewLabel(game);
+    return teamGroup;
   }
   if (group == label) return label;
   if (group == 0) {
-    player->teamGroup = label;
+    teamGroup = label;
     return label;
   }
-  MergeGroups(league, game, label, group);
-  MergeGroups(league, game, Negate(label), Negate(group));
-  return player->teamGroup;
+  MergeGroups(game, label, group);
+  MergeGroups(game, Negate(label), Negate(group));
+  return game.players[*player].teamGroup;
 }
 
-std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
+std::int16_t JoinOpposingGroup(GameState& game, const CurrentPlay& play,
                                league::PlayerRecord* tackler, league::PlayerRecord* carrier,
                                std::int16_t label) {
   if (tackler == nullptr) return label;
+  std::int16_t& tacklerGroup = game.players[*tackler].teamGroup;
   if (play.Player(Role::kBlocker) != nullptr && play.recoverers[0] == nullptr &&
       play.Player(Role::kInterceptor) == nullptr) {
     // A blocked kick: the tackler's side follows from whether it was returned.
-    tackler->teamGroup = play.gain.returnSpot ? play.groupAtSnap : Negate(play.groupAtSnap);
+    tacklerGroup = play.gain.returnSpot ? play.groupAtSnap : Negate(play.groupAtSnap);
     return label;
   }
   if (carrier == nullptr) {
-    tackler->teamGroup = Negate(play.groupAtSnap);
+    tacklerGroup = Negate(play.groupAtSnap);
     return label;
   }
-  const std::int16_t a = tackler->teamGroup;
-  const std::int16_t b = carrier->teamGroup;
+  const std::int16_t a = tacklerGroup;
+  const std::int16_t b = game.players[*carrier].teamGroup;
   if (a == b) {
     // A tackler already on the carrier's side: he gets a label of his own.
-    tackler->teamGroup = NewLabel(game);
-    return tackler->teamGroup;
+    game.players[*tackler].teamGroup = NewLabel(game);
+    return game.players[*tackler].teamGroup;
   }
   if (a == Negate(b)) return b;
   if (a == 0) {
-    tackler->teamGroup = Negate(b);
+    game.players[*tackler].teamGroup = Negate(b);
     return b;
   }
-  MergeGroups(league, game, Negate(b), a);
-  MergeGroups(league, game, b, Negate(tackler->teamGroup));
-  return carrier->teamGroup;
+  MergeGroups(game, Negate(b), a);
+  MergeGroups(game, b, Negate(game.players[*tackler].teamGroup));
+  return game.players[*carrier].teamGroup;
 }
 
-void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::int16_t b) {
+void MergeGroups(GameState& game, std::int16_t a, std::int16_t b) {
   // Label 0 is no group: merging into it would strip a whole side of its
   // label, merging it away would give a label to every ungrouped player.
   if (a == 0 || b == 0) return;
   const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
   const std::int16_t drop = keep == a ? b : a;
   game.groupMap.Merge(drop, keep);
-  for (league::PlayerRecord* p : league.gamePlayers) {
-    if (p->teamGroup == drop) {
-      p->teamGroup = keep;
-    } else if (p->otherGroup == drop) {
-      p->otherGroup = keep;
+  for (league::PlayerRecord* p : game.players.Named()) {
+    InGame& inGame = game.players[*p];
+    if (inGame.teamGroup == drop) {
+      inGame.teamGroup = keep;
+    } else if (inGame.otherGroup == drop) {
+      inGame.otherGroup = keep;
     }
   }
 }
@@ -106,13 +108,14 @@ bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
   const std::int16_t group = game.groupMap[label];
   if (group == 0) return true;  // would name every player not yet in a group
   bool everyone = true;
-  for (league::PlayerRecord* p : context.league.gamePlayers) {
-    if (p->teamGroup != group) continue;
-    if (p->teamName.empty() || p->teamOpen != 0 || p->teamName == teamName ||
+  for (league::PlayerRecord* p : game.players.Named()) {
+    InGame& inGame = game.players[*p];
+    if (inGame.teamGroup != group) continue;
+    if (p->teamName.empty() || inGame.teamOpen || p->teamName == teamName ||
         league::CompareText(p->teamName, teamName, false, true)) {
       const std::string_view name = teamName.substr(0, league::kMaxTeamName);
       if (p->teamName != name) p->teamName.assign(name);
-      p->teamOpen = 0;
+      inGame.teamOpen = false;
     } else {
       LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, p->name);
       everyone = false;
@@ -121,19 +124,21 @@ bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
   return everyone;
 }
 
-std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer) {
-  const auto names = [&](const league::PlayerRecord* p) {
-    return p->teamGroup == group && (namer == GroupNamer::kFirstPlayer || !p->teamName.empty());
+std::string_view TeamOfGroup(const league::League& league, const GamePlayers& players,
+                             std::int16_t group, GroupNamer namer) {
+  const auto names = [&](const league::PlayerRecord& p) {
+    return players.Of(p).teamGroup == group &&
+           (namer == GroupNamer::kFirstPlayer || !p.teamName.empty());
   };
   if (group == 0) {
     // Every player outside the game's groups is in "group" 0.
     for (const league::PlayerRecord& p : league::NewestFirst(league.players)) {
-      if (names(&p)) return p.teamName;
+      if (names(p)) return p.teamName;
     }
     return {};
   }
-  for (const league::PlayerRecord* p : league.gamePlayers) {
-    if (names(p)) return p->teamName;
+  for (const league::PlayerRecord* p : players.Named()) {
+    if (names(*p)) return p->teamName;
   }
   return {};
 }
@@ -153,14 +158,13 @@ void CarryPossession(ReadContext& context, GameState& game, const CurrentPlay& p
   }
 }
 
-void CarryFumble(league::League& league, GameState& game, CurrentPlay& play,
-                 const CurrentPlay* previous) {
+void CarryFumble(GameState& game, CurrentPlay& play, const CurrentPlay* previous) {
   if (previous == nullptr || !previous->fumble || !play.situation.down ||
       *play.situation.down <= 1) {
     return;
   }
-  MergeGroups(league, game, play.groupAtSnap, previous->groupAtSnap);
-  MergeGroups(league, game, Negate(play.groupAtSnap), Negate(previous->groupAtSnap));
+  MergeGroups(game, play.groupAtSnap, previous->groupAtSnap);
+  MergeGroups(game, Negate(play.groupAtSnap), Negate(previous->groupAtSnap));
   play.groupAtSnap = previous->groupAtSnap;
 }
 
@@ -251,16 +255,17 @@ bool ResolveGroupsByRoster(ReadContext& context, GameState& game) {
   // them now holds exactly that name, so naming the group with it again
   // would change nothing and log nothing.
   std::vector<std::pair<std::int16_t, std::string>> named;
-  for (league::PlayerRecord* p : context.league.gamePlayers) {
-    if (p->teamName.empty() || p->teamOpen != 0 || p->teamGroup == 0) continue;
+  for (league::PlayerRecord* p : game.players.Named()) {
+    const InGame inGame = game.players.Of(*p);
+    if (p->teamName.empty() || inGame.teamOpen || inGame.teamGroup == 0) continue;
     any = true;
-    const std::int16_t group = game.groupMap[p->teamGroup];
+    const std::int16_t group = game.groupMap[inGame.teamGroup];
     const auto last = std::find_if(named.begin(), named.end(),
                                    [group](const auto& entry) { return entry.first == group; });
     if (last != named.end() && last->second == p->teamName) continue;
     // A copy: the walk below may rewrite this player's own name.
     std::string name = p->teamName;
-    const bool everyone = AssignTeamToGroup(context, game, p->teamGroup, name);
+    const bool everyone = AssignTeamToGroup(context, game, inGame.teamGroup, name);
     if (last != named.end()) named.erase(last);
     if (everyone && name.size() <= league::kMaxTeamName) named.emplace_back(group, std::move(name));
   }
@@ -299,11 +304,12 @@ void ResolveGroupsByPunts(ReadContext& context, GameState& game, const league::T
   }
 }
 
-void ResolveDefenders(league::League& league, const GameState& game) {
-  for (league::PlayerRecord* p : league.gamePlayers) {
-    if (p->side != league::kUndecided || p->otherGroup == 0 || p->teamName.empty()) continue;
+void ResolveDefenders(const league::League& league, const GameState& game) {
+  for (league::PlayerRecord* p : game.players.Named()) {
+    const std::int16_t otherGroup = game.players.Of(*p).otherGroup;
+    if (p->side != league::kUndecided || otherGroup == 0 || p->teamName.empty()) continue;
     const std::string_view offenseTeam =
-        TeamOfGroup(league, game.groupMap[p->otherGroup], GroupNamer::kFirstPlayer);
+        TeamOfGroup(league, game.players, game.groupMap[otherGroup], GroupNamer::kFirstPlayer);
     if (offenseTeam.empty()) continue;
     p->side = offenseTeam == p->teamName ? league::kOffense : league::kDefense;
   }

@@ -68,12 +68,11 @@ std::int16_t NewLabel(GameState& game);
 // Puts the player into the side `label` and returns the label that now
 // stands for that side (a new one when he is known to be against it, the
 // merged one when he already had another label). Nobody: the label back.
-std::int16_t JoinGroup(league::League& league, GameState& game, std::int16_t label,
-                       league::PlayerRecord* player);
+std::int16_t JoinGroup(GameState& game, std::int16_t label, league::PlayerRecord* player);
 
 // Puts a tackler against the ball carrier (the player named before him, if
 // any); returns the label of the side in possession as the tackle shows it.
-std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const CurrentPlay& play,
+std::int16_t JoinOpposingGroup(GameState& game, const CurrentPlay& play,
                                league::PlayerRecord* tackler, league::PlayerRecord* carrier,
                                std::int16_t label);
 
@@ -81,7 +80,7 @@ std::int16_t JoinOpposingGroup(league::League& league, GameState& game, const Cu
 // players whose otherGroup is the dropped label move over, and the map
 // records the merge (one step deep: earlier merges into the dropped label
 // are not followed).
-void MergeGroups(league::League& league, GameState& game, std::int16_t a, std::int16_t b);
+void MergeGroups(GameState& game, std::int16_t a, std::int16_t b);
 
 // Gives every player of the label's group the team's name, unless his team
 // is fixed to another one (then the conflict is logged as a change of team
@@ -96,7 +95,8 @@ enum class GroupNamer : std::uint8_t { kFirstPlayer, kFirstWithTeam };
 
 // The team name of the group's player that names it; empty when there is
 // none or he has none. The caller resolves a label to its group first.
-std::string_view TeamOfGroup(const league::League& league, std::int16_t group, GroupNamer namer);
+std::string_view TeamOfGroup(const league::League& league, const GamePlayers& players,
+                             std::int16_t group, GroupNamer namer);
 
 // A changed score in this play's header names the side that had the ball at
 // the end of the previous play (the other side after a safety). Nothing for
@@ -106,8 +106,7 @@ void CarryPossession(ReadContext& context, GameState& game, const CurrentPlay& p
 
 // After a fumble on the previous play, a header with a down above 1 shows
 // that the offense kept the ball: its label and this play's are one side.
-void CarryFumble(league::League& league, GameState& game, CurrentPlay& play,
-                 const CurrentPlay* previous);
+void CarryFumble(GameState& game, CurrentPlay& play, const CurrentPlay* previous);
 
 // Sets possessionLabel for the next play from how this one ended.
 void NextPossession(GameState& game, const CurrentPlay& play);
@@ -124,6 +123,6 @@ void ResolveGroupsByPunts(ReadContext& context, GameState& game, const league::T
 
 // Decides the side of players still undecided: offense when their team is
 // the team of the label that had the ball in their last play, else defense.
-void ResolveDefenders(league::League& league, const GameState& game);
+void ResolveDefenders(const league::League& league, const GameState& game);
 
 }  // namespace yl::transcript

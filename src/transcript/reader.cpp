@@ -75,6 +75,12 @@ std::size_t TakeTeamName(std::string_view line, std::size_t start, std::string& 
 
 }  // namespace
 
+league::PlayerRecord* NamePlayer(ReadContext& context, std::string_view token) {
+  league::PlayerRecord* player = league::FindOrCreatePlayer(context.league, token);
+  if (player != nullptr) context.players.Name(*player);
+  return player;
+}
+
 void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_view text) {
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }

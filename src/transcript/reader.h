@@ -12,6 +12,7 @@
 #include "run/error_log.h"
 #include "run/file_layer.h"
 #include "run/input_files.h"
+#include "transcript/game_players.h"
 
 namespace yl::transcript {
 
@@ -35,14 +36,19 @@ struct LineState {
   bool TooLong() const { return line.size() > kMaxLine; }
 };
 
-// What reading a transcript writes besides the game itself: the players and
-// teams it names go into the league model, the lines it cannot read into the
-// error log under the transcript's name.
+// What reading a transcript writes to: the players and teams it names go
+// into the league model and onto the game's list of players, the lines it
+// cannot read into the error log under the transcript's name.
 struct ReadContext {
   league::League& league;
+  GamePlayers& players;
   run::ErrorLog& errorLog;
   std::string transcriptName;  // at most 63 characters
 };
+
+// The player a token names (league::FindOrCreatePlayer), put on the game's
+// list; nullptr for a token that names nobody.
+league::PlayerRecord* NamePlayer(ReadContext& context, std::string_view token);
 
 // Logs a line of the transcript that could not be read, with the kind's
 // message.

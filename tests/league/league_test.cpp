@@ -49,7 +49,7 @@ TEST_F(FindOrCreatePlayerTest, MarkedTokenSetsOffense) {
   PlayerRecord* r = Token("#14 Green\xa0");
   EXPECT_EQ(r->name, "Green");
   EXPECT_EQ(r->side, kOffense);
-  EXPECT_EQ(r->teamOpen, 1);
+  EXPECT_FALSE(r->teamFixed);
   EXPECT_EQ(r->position, 0);
 }
 
@@ -92,31 +92,9 @@ TEST_F(FindOrCreatePlayerTest, LongNamesAreCut) {
   EXPECT_EQ(Token("#9 " + name), p);
 }
 
-// The game's named players are kept in the list's order whatever order the
-// game names them in: the group walks' first match depends on it.
-TEST_F(FindOrCreatePlayerTest, TheGamesNamedPlayersKeepTheListsOrder) {
-  PlayerRecord* rostered = AddPlayer(league, "R", 40);  // from a team file, not yet named
-  PlayerRecord* a = Token("#1 A");
-  PlayerRecord* b = Token("#2 B");
-  StartGamePlayers(league);
-  EXPECT_TRUE(league.gamePlayers.empty());
-  Token("#1 A");
-  PlayerRecord* c = Token("#3 C");
-  Token("#40 R");
-  Token("#2 B");
-  Token("#1 A");
-  EXPECT_EQ(league.gamePlayers, (std::vector<PlayerRecord*>{c, b, a, rostered}));
-  StartGamePlayers(league);
-  Token("#2 B");
-  EXPECT_EQ(league.gamePlayers, std::vector<PlayerRecord*>{b});
-  ReleasePlayers(league);
-  EXPECT_TRUE(league.gamePlayers.empty());
-}
-
 TEST_F(LeagueFixture, FindOrCreateTeamIgnoresLetterCase) {
   TeamRecord* bears = FindOrCreateTeam(league, "Bears");
   EXPECT_EQ(FindOrCreateTeam(league, "BEARS"), bears);
-  EXPECT_EQ(bears->homeFlag, kNotInGame);
   EXPECT_EQ(bears->own.overtimePoints, -1);
   EXPECT_EQ(bears->opponents.overtimePoints, -1);
   EXPECT_EQ(bears->own.points, 0);
@@ -190,13 +168,10 @@ TEST(InferPositions, KeepsAKnownPosition) {
 TEST_F(LeagueFixture, ReleasesEmptyTheModel) {
   PlayerRecord* p = Token("#5 A");
   p->rushing.emplace();
-  FindOrCreateTeam(league, "T")->homeFlag = 1;
+  FindOrCreateTeam(league, "T");
   ReleaseAllPlayerStats(league);
   EXPECT_FALSE(p->rushing);
-  ResetHomeFlags(league);
-  EXPECT_EQ(league.teams.back().homeFlag, kNotInGame);
-  ReleasePlayers(league);
-  ReleaseTeams(league);
+  ReleaseLeague(league);
   EXPECT_TRUE(league.players.empty());
   EXPECT_TRUE(league.teams.empty());
   EXPECT_TRUE(league.hash.buckets[5].empty());

@@ -56,7 +56,6 @@ TEST_F(TeamFileFixture, ThirtyPlayersOfTheFileNamedTeam) {
   ASSERT_EQ(std::ssize(league.players), 30);
   ASSERT_EQ(std::ssize(league.teams), 1);
   EXPECT_EQ(league.teams.back().name, "Bears");
-  EXPECT_EQ(league.teams.back().homeFlag, kNotInGame);
   const std::vector<PlayerRecord*> players = Players();
   // The list grows at the head: the last used entry (42) comes first.
   EXPECT_EQ(players.front()->name, "P42");
@@ -65,7 +64,7 @@ TEST_F(TeamFileFixture, ThirtyPlayersOfTheFileNamedTeam) {
   for (PlayerRecord* p : players) {
     numbers.push_back(p->number);
     EXPECT_EQ(p->teamName, "Bears");
-    EXPECT_EQ(p->teamOpen, 0);
+    EXPECT_TRUE(p->teamFixed);
     EXPECT_EQ(p->position, p->number % 12);
     EXPECT_EQ(p->side, p->number > 25 ? kDefense : kOffense) << p->number;
     EXPECT_EQ(p->name, "P" + std::to_string(p->number));

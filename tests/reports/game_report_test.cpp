@@ -17,7 +17,7 @@ struct GameReportTest : test::ReportFixture {
   // Eagles 7 at Bears 3, no overtime; the Bears never passed.
   void EaglesAtBears() {
     // clang-format off
-    Team("Eagles", 0).own = {
+    Team("Eagles", In::kVisiting).own = {
         .rushingYards = 120, .rushingPlays = 30, .passingYards = 250, .passingPlays = 35,
         .completions = 20, .attempts = 32, .timesSacked = 3, .intercepted = 1, .fumbles = 2,
         .fumblesLost = 1, .firstDowns = 21, .thirdDownEfficiency = 45.5, .punts = 4,
@@ -25,14 +25,14 @@ struct GameReportTest : test::ReportFixture {
         .yardsPerKickReturn = 22.0, .touchdowns = 1, .extraPoints = 1, .penalties = 5,
         .penaltyYards = 45, .totalPlays = 65, .timeMinutes = 31, .timeSeconds = 5,
         .totalYards = 370, .points = 7, .quarterPoints = {7, 0, 0, 0}};
-    Team("Bears", 1).own = {
+    Team("Bears", In::kHome).own = {
         .rushingYards = -3, .rushingPlays = 2, .firstDowns = 9, .punts = 7, .yardsPerPunt = 38.5,
         .netYards = 200, .yardsPerKickReturn = 18.75, .yardsPerTurnover = 12.0,
         .fieldGoalsMade = 1, .fieldGoalsAttempted = 1, .yardsPerFieldGoal = 45.0,
         .penalties = 10, .penaltyYards = 100, .totalPlays = 50, .timeMinutes = 28,
         .timeSeconds = 55, .totalYards = 200, .points = 3, .quarterPoints = {0, 0, 0, 3}};
     // clang-format on
-    Team("Giants", league::kNotInGame);  // not in this game
+    Team("Giants");  // not in this game
     Score(1, 3, 12, "Eagles", stats::ScoringKind::kRushingTouchdown, 22, "Jones", 5);
     Score(1, 3, 12, "Eagles", stats::ScoringKind::kExtraPointGood, 3, "Kick");
     Score(4, 0, 7, "Bears", stats::ScoringKind::kFieldGoalGood, 4, "Boot", 45);
@@ -108,7 +108,7 @@ TEST_P(GameReportLineEndTest, WithoutOvertimeUnderEachLineEnding) {
   chosen.lineEnds = GetParam();
   Start(chosen);
   EaglesAtBears();
-  WriteGameStats(*out, league, stats.scoring);
+  WriteGameStats(*out, gameTeams, scoring);
   EXPECT_EQ(Output(), test::WithLineEnd(kEaglesAtBears, options::LineEnding(GetParam())));
 }
 
@@ -117,11 +117,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, GameReportLineEndTest,
                                          options::LineEnds::kUnix));
 
 TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
-  league::TeamTotals& rams = Team("Rams", 0).own;
+  league::TeamTotals& rams = Team("Rams", In::kVisiting).own;
   rams.points = 29;
   rams.quarterPoints = {3, 0, 0, 23};
   rams.overtimePoints = 3;
-  league::TeamTotals& mountaineers = Team("Mountaineers", 1).own;
+  league::TeamTotals& mountaineers = Team("Mountaineers", In::kHome).own;
   mountaineers.points = 26;
   mountaineers.quarterPoints = {6, 2, 0, 18};
   mountaineers.overtimePoints = 0;
@@ -145,7 +145,7 @@ TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
   Score(4, 14, 59, "Rams", stats::ScoringKind::kKickoffReturnTouchdown, 29, "Burner", 99);
   Score(4, 14, 59, "Rams", stats::ScoringKind::kTwoPointRunGood, 29, "Burner");
   Score(5, 3, 3, "Rams", stats::ScoringKind::kFieldGoalGood, 2, "Leg", 33);
-  WriteGameStats(*out, league, stats.scoring);
+  WriteGameStats(*out, gameTeams, scoring);
   const std::string expected = Lines({
       "Rams 29 @ Mountaineers 26",
       "",
@@ -202,9 +202,9 @@ TEST_F(GameReportTest, OvertimeGameWithEveryScoringKind) {
 }
 
 TEST_F(GameReportTest, AGameWithoutAHomeTeamIsFatal) {
-  Team("Eagles", 0);
-  Team("Bears", league::kNotInGame);
-  EXPECT_EQ(test::FatalMessage([&] { WriteGameStats(*out, league, stats.scoring); }),
+  Team("Eagles", In::kVisiting);
+  Team("Bears");
+  EXPECT_EQ(test::FatalMessage([&] { WriteGameStats(*out, gameTeams, scoring); }),
             "WriteGameStats: Couldn't find visiting or home team");
 }
 

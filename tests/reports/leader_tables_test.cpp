@@ -61,7 +61,7 @@ TEST_F(LeaderTablesTest, CountTableRanksQualifyingPlayersByItsKey) {
   Rusher(32, "Smith", "Mountaineers", 11, 15, 112);  // equal yards, fewer carries
   Rusher(7, "Lee", "Jets", 9, 3, -4);
   Rusher(40, "Nobody", "Jets", 11, 0, 0);  // a record without carries
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Rushing Yards Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Rushing Yards Leaders------------------",
@@ -84,7 +84,7 @@ TEST_F(LeaderTablesTest, RateTableListsPassersAtOrAboveHalfTheAverageAttempts) {
          {.attempts = 50, .completions = 25, .yards = 250, .touchdowns = 1, .interceptions = 4});
   Passer(10, "Backupquarterback", "Bears", 9,
          {.attempts = 10, .completions = 10, .yards = 200, .touchdowns = 3});
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Passing Rating Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Passing Rating Leaders-----------------  26 Minimum Attempts",
@@ -100,9 +100,9 @@ TEST_F(LeaderTablesTest, LongestTableWalksItsListInOrder) {
   league::PlayerRecord& jones = Player(22, "Jones", "Bears", 6);
   league::PlayerRecord& smith = Player(32, "Smith", "Mountaineers", 11);
   league::PlayerRecord& lee = Player(7, "Lee", "Jets", 9);
-  stats.longest.longestRushes =
+  longest.longestRushes =
       stats::LongestList{{{75, &jones}, {75, &smith}, {-3, &lee}, {0, nullptr}, {0, nullptr}}};
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Longest Rush Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Longest Rush Leaders-------------------",
@@ -126,7 +126,7 @@ TEST_F(LeaderTablesTest, MultiColumnTableSeparatesValuesByTwoBlanks) {
   tackler(90, "Tackle", "Bears", 8, kDefense, 3, 12);
   tackler(12, "Smith", "Bears", 9, kOffense, 1, 0);  // code 9 read from the defensive list
   tackler(66, "Guard", "Jets", 2, kOffense, 0, 0);   // no tackles: not listed
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Defensive Tackle Leaders"));
   EXPECT_EQ(Output(), Lines({
                           "---Defensive Tackle Leaders-----------------------",
@@ -144,7 +144,7 @@ TEST_F(LeaderTablesTest, TableStopsAfterLeadersCountRows) {
   options.leadersCount = 5;
   for (int i = 1; i <= 12; ++i)
     Rusher(20 + i, "Back" + std::to_string(i), "Bears", 11, i, i);
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Rushing Carries Leaders"));
   const std::vector<std::string> lines = SplitLines(Output());
   ASSERT_EQ(lines.size(), 3u + 5u + 1u);  // title, header, rule, five rows, empty line
@@ -189,7 +189,7 @@ TEST_F(LeaderTablesTest, ZeroCountWritesNoLeaderTable) {
 TEST_F(LeaderTablesTest, RankColumnIsOneWiderThanTheDigitsOfLeadersCount) {
   options.leadersCount = 100;
   Rusher(22, "Jones", "Bears", 6, 20, 112);
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Rushing Yards Leaders"));
   const std::vector<std::string> lines = SplitLines(Output());
   ASSERT_EQ(lines.size(), 5u);
@@ -206,8 +206,8 @@ TEST_F(LeaderTablesTest, LongestTableNeverLooksPastFiftyEntries) {
     list.entries.push_back({static_cast<std::int16_t>(90 - i), &jones});
   for (int i = 0; i < 10; ++i)
     list.entries.push_back({static_cast<std::int16_t>(-10 - i), &farther});
-  stats.longest.longestReceptions = list;
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  longest.longestReceptions = list;
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Longest Receptions Leaders"));
   const std::string text = Output();
   EXPECT_EQ(SplitLines(text).size(), 3u + 50u + 1u);
@@ -219,7 +219,7 @@ TEST_F(LeaderTablesTest, SackedPerAttemptMeasuresQuarterbacksOnly) {
   Passer(12, "Starter", "Bears", 9, {.attempts = 100, .sacks = 5});
   Passer(10, "Backup", "Bears", 9, {.attempts = 20, .sacks = 4});
   Passer(22, "Halfback", "Bears", 6, {.attempts = 2, .sacks = 1});
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Passing Sacked Per Att Leaders"));
   // Over the two quarterbacks the minimum is 0.5 × 120 / 2 = 30.
   EXPECT_EQ(Output(), Lines({
@@ -233,11 +233,11 @@ TEST_F(LeaderTablesTest, SackedPerAttemptMeasuresQuarterbacksOnly) {
 
 TEST_F(LeaderTablesTest, NoQualifyingPlayerWritesNothing) {
   Rusher(40, "Nobody", "Jets", 11, 0, 0);
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Rushing Yards Leaders"));
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Defensive Yards/Tackle Leaders"));
-  WriteLeaderTable(*out, Players(), stats.longest, options.leadersCount,
+  WriteLeaderTable(*out, Players(), longest, options.leadersCount,
                    Table("---Longest Pass Leaders"));  // list never created
   EXPECT_EQ(Output(), "");
 }

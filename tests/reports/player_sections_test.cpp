@@ -175,8 +175,8 @@ TEST_F(PenaltyFixture, TagsFollowEachPlayersSide) {
 }
 
 TEST_F(PenaltyFixture, ATeamFilterListsOnlyThatTeamsPlayers) {
-  league::TeamRecord& jets = Team("Jets", league::kNotInGame);
-  league::TeamRecord& giants = Team("Giants", league::kNotInGame);
+  league::TeamRecord& jets = Team("Jets");
+  league::TeamRecord& giants = Team("Giants");
   WritePlayerSection(*out, Players(), options, Section(SectionId::kPenalty), &giants);
   EXPECT_EQ(Output(), "");  // not even the title
   WritePlayerSection(*out, Players(), options, Section(SectionId::kPenalty), &jets);

@@ -26,8 +26,8 @@ TEST_P(ReportDriverTest, WritesTheSelectedReportsInOrder) {
   chosen.lineEnds = options::LineEnds::kUnix;
   GetParam().set(chosen);
   Start(chosen);
-  Team("Eagles", 0);
-  Team("Bears", 1);
+  Team("Eagles", In::kVisiting);
+  Team("Bears", In::kHome);
   Player(66, "Guard", "Bears", 2).penalty = league::PenaltyRecord{.flagged = 1};
   Player(55, "Hill", "Bears", 4).miscOff = league::MiscOffRecord{.tackles = 1};
   Player(22, "Jones", "Eagles", 6).rushing = league::RushingRecord{.attempts = 1};

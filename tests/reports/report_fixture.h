@@ -16,8 +16,8 @@
 #include "reports/report_buffer.h"
 #include "reports/report_driver.h"
 #include "run/output_files.h"
+#include "stats/longest_lists.h"
 #include "stats/ranking.h"
-#include "stats/run_stats.h"
 #include "stats/scoring_summary.h"
 #include "stats/team_ranking.h"
 #include "support/temp_dir.h"
@@ -51,7 +51,9 @@ struct ReportFixture : testing::Test {
   TempDir dir;
   options::OutputOptions options;
   league::League league;
-  stats::RunStats stats;
+  stats::ScoringSummary scoring;  // of the game being reported
+  stats::LongestLists longest;
+  reports::GameTeams gameTeams;
   run::FileSystem fileSystem;
   run::OutputFiles files{fileSystem};
   std::unique_ptr<reports::ReportOutput> out;
@@ -80,7 +82,7 @@ struct ReportFixture : testing::Test {
     if (!teams) teams = stats::TeamsInListOrder(league);
     return *teams;
   }
-  reports::ReportSource Source() const { return {league, stats.scoring, stats.longest}; }
+  reports::ReportSource Source() const { return {league, longest, gameTeams, &scoring}; }
 
   // Everything written so far.
   std::string Output() {
@@ -97,9 +99,12 @@ struct ReportFixture : testing::Test {
     return *p;
   }
 
-  league::TeamRecord& Team(std::string_view name, std::uint16_t homeFlag) {
+  // A team, and where it plays in the game reported (by default in none).
+  enum class In { kNoGame, kVisiting, kHome };
+  league::TeamRecord& Team(std::string_view name, In in = In::kNoGame) {
     league::TeamRecord* t = league::AddTeam(league, name);
-    t->homeFlag = homeFlag;
+    if (in == In::kVisiting) gameTeams.visiting = t;
+    if (in == In::kHome) gameTeams.home = t;
     return *t;
   }
 
@@ -108,8 +113,7 @@ struct ReportFixture : testing::Test {
                                    stats::ScoringKind kind, int number1 = -1,
                                    std::string_view player1 = {}, int yards = 0, int number2 = -1,
                                    std::string_view player2 = {}) {
-    stats::ScoringSummary& summary = stats.scoring;
-    stats::ScoringDriveRecord* e = stats::CreateScoringDrive(summary);
+    stats::ScoringDriveRecord* e = &scoring.entries.emplace_back();
     e->quarter = static_cast<std::int16_t>(quarter);
     e->minutes = static_cast<std::int16_t>(minutes);
     e->seconds = static_cast<std::int16_t>(seconds);
@@ -120,7 +124,6 @@ struct ReportFixture : testing::Test {
     e->yards = static_cast<std::int16_t>(yards);
     e->number2 = static_cast<std::int16_t>(number2);
     e->player2 = player2;
-    stats::LinkScoringDrive(summary, e);
     return *e;
   }
 

@@ -23,7 +23,7 @@ struct TeamSeasonReportTest : test::ReportFixture {
 };
 
 TEST_F(TeamSeasonReportTest, ShortNameSeasonAgainstTheOpponents) {
-  league::TeamRecord& owls = Team("Owls", league::kNotInGame);
+  league::TeamRecord& owls = Team("Owls");
   owls.gamesPlayed = 6;
   owls.wins = 4;
   owls.losses = 1;
@@ -121,7 +121,7 @@ TEST_F(TeamSeasonReportTest, ShortNameSeasonAgainstTheOpponents) {
 }
 
 TEST_F(TeamSeasonReportTest, ATeamWithoutGamesDividesNothing) {
-  WriteTeamSeasonReport(*out, Players(), options, Team("Owl", league::kNotInGame));
+  WriteTeamSeasonReport(*out, Players(), options, Team("Owl"));
   EXPECT_EQ(Output(),
             Lines({
                 "Owl      0-0-0      .000",
@@ -163,7 +163,7 @@ TEST_F(TeamSeasonReportTest, ATeamWithoutGamesDividesNothing) {
 }
 
 TEST_F(TeamSeasonReportTest, LongNameWidensBothTablesAndOvertimeAddsItsColumn) {
-  league::TeamRecord& team = Team("Thunderbirds", league::kNotInGame);
+  league::TeamRecord& team = Team("Thunderbirds");
   team.gamesPlayed = 2;
   team.wins = 1;
   team.ties = 1;
@@ -217,8 +217,8 @@ TEST(SeasonTime, HoursMinutesSecondsAndTheWholeSecondsPerGame) {
 }
 
 TEST_F(TeamSeasonReportTest, ReportsFollowTheTeamNamesAndListOnlyTheTeamsPlayers) {
-  league::TeamRecord& owls = Team("Owls", league::kNotInGame);
-  Team("Bears", league::kNotInGame);
+  league::TeamRecord& owls = Team("Owls");
+  Team("Bears");
   Player(22, "Jones", "Owls", 11).rushing = league::RushingRecord{.attempts = 3};
   Player(30, "Kent", "Bears", 11).rushing = league::RushingRecord{.attempts = 9};
   Player(66, "Guard", "Bears", 2).penalty = league::PenaltyRecord{.flagged = 1};

@@ -15,7 +15,7 @@ using test::Lines;
 struct TeamTablesTest : test::ReportFixture {
   void SetUp() override {
     ReportFixture::SetUp();
-    league::TeamRecord& bears = Team("Bears", league::kNotInGame);
+    league::TeamRecord& bears = Team("Bears");
     bears.gamesPlayed = 3;
     bears.own = {.rushingYards = 400,
                  .passingYards = 650,
@@ -27,7 +27,7 @@ struct TeamTablesTest : test::ReportFixture {
                        .intercepted = 4,
                        .fumblesLost = 1,
                        .netYards = 900};
-    league::TeamRecord& jets = Team("Jets", league::kNotInGame);
+    league::TeamRecord& jets = Team("Jets");
     jets.gamesPlayed = 3;
     jets.own = {.rushingYards = 500,
                 .passingYards = 700,
@@ -39,7 +39,7 @@ struct TeamTablesTest : test::ReportFixture {
                       .intercepted = 0,
                       .fumblesLost = 2,
                       .netYards = 1000};
-    Team("Owl", league::kNotInGame);  // no games yet
+    Team("Owl");  // no games yet
   }
 };
 
@@ -88,8 +88,8 @@ TEST_F(TeamTablesTest, TakeawayTableShowsNegativeDifferenceLast) {
 using TeamTablesShortNamesTest = test::ReportFixture;
 
 TEST_F(TeamTablesShortNamesTest, ThreeLetterNamesKeepTheTeamHeaderOverTheirColumn) {
-  Team("Owl", league::kNotInGame);
-  Team("Elk", league::kNotInGame);
+  Team("Owl");
+  Team("Elk");
   WriteTeamTakeawayStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Take-Away/Give-Away Stats----------",
@@ -105,8 +105,8 @@ TEST_F(TeamTablesShortNamesTest, ThreeLetterNamesKeepTheTeamHeaderOverTheirColum
 // Names of one letter: the name column keeps the width of "TEAM", so the
 // rows stay under their header words.
 TEST_F(TeamTablesShortNamesTest, OneLetterNamesKeepTheWidthOfTheTeamHeader) {
-  Team("B", league::kNotInGame);
-  Team("A", league::kNotInGame);
+  Team("B");
+  Team("A");
   WriteTeamTakeawayStats(*out, Teams());
   EXPECT_EQ(Output(), Lines({
                           "---Team Take-Away/Give-Away Stats---------",

@@ -113,7 +113,7 @@ TEST_F(SimTeamFiles, ReadBackThroughTheReaderToTheRosterPlayed) {
       EXPECT_EQ(league::PositionText(p.position, p.side), player.at("position").get<std::string>())
           << token;
       EXPECT_EQ(p.teamName, team.at("name").get<std::string>());
-      EXPECT_EQ(p.teamOpen, 0);
+      EXPECT_TRUE(p.teamFixed);
       ++matched;
     }
     EXPECT_EQ(matched, 30);

@@ -69,7 +69,7 @@ TEST_F(PlayFixture, AFairCatchIsNoReturn) {
   EXPECT_EQ(punter->punting->returned, 0);
   EXPECT_EQ(returner->puntReturn->fairCatches, 1);
   EXPECT_EQ(returner->puntReturn->returns, 0);
-  EXPECT_EQ(stats.longest.longestPuntReturns, std::nullopt);
+  EXPECT_EQ(longest.longestPuntReturns, std::nullopt);
 }
 
 TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
@@ -91,8 +91,8 @@ TEST_F(PlayFixture, AReturnedPuntCreditsReturnerAndCoverageTackler) {
   EXPECT_EQ(coverer->specialTeams->tackles, 1);
   EXPECT_EQ(coverer->specialTeams->tackleYards, 12);
   EXPECT_FALSE(coverer->defSpecialTeams);
-  ASSERT_TRUE(stats.longest.longestPuntReturns);
-  EXPECT_EQ(stats.longest.longestPuntReturns->entries[0].player, returner);
+  ASSERT_TRUE(longest.longestPuntReturns);
+  EXPECT_EQ(longest.longestPuntReturns->entries[0].player, returner);
 }
 
 TEST_F(PlayFixture, ABlockedFieldGoalIsAnAttemptInNoBand) {
@@ -139,7 +139,7 @@ TEST_F(PlayFixture, FieldGoalsCountInTheirDistanceBands) {
   EXPECT_EQ(k.longest, 50);
   ASSERT_EQ(Entries().size(), 5u);
   EXPECT_EQ(Entries()[4]->kind, ScoringKind::kFieldGoalMissed);
-  EXPECT_EQ(stats.longest.longestFGs->entries[0].yards, 50);
+  EXPECT_EQ(longest.longestFGs->entries[0].yards, 50);
 }
 
 TEST_F(PlayFixture, AKickoffReturnTouchdownAtTheOpeningKick) {
@@ -230,8 +230,8 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
   Player("Brooks", 91, kDefense);
   for (const std::int16_t after : {std::int16_t{1}, std::int16_t{-1}}) {
     CurrentPlay& play = Down();
-    game.home = lions;
-    game.visiting = bears;
+    read.home = lions;
+    read.visiting = bears;
     play.result = PlayResult::kSafety;
     play.groupAfter = after;
   }
@@ -244,15 +244,14 @@ TEST_F(PlayFixture, ASafetyGoesToTheSideWithoutTheBallAtTheEnd) {
 }
 
 TEST_F(PlayFixture, NothingIsRecordedWithoutGameReportsOrLeagueLeaders) {
-  game.scoringForTables = false;
-  options.leagueLeaders = false;
+  game.scoring = nullptr;
+  game.longest = nullptr;
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   Rush(runner, 5).result = PlayResult::kTouchdown;
   Credit();
   EXPECT_EQ(runner->rushing->touchdowns, 1);
-  EXPECT_EQ(stats.scoring.head, nullptr);
-  EXPECT_TRUE(stats.scoring.entries.empty());
-  EXPECT_EQ(stats.longest.longestRushes, std::nullopt);
+  EXPECT_TRUE(scoring.entries.empty());
+  EXPECT_EQ(longest.longestRushes, std::nullopt);
 }
 
 }  // namespace

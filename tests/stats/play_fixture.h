@@ -21,32 +21,28 @@ using league::kUndecided;
 
 class PlayFixture : public testing::Test {
  protected:
-  // The league leaders' lists, and the scoring summary as the tables keep it.
-  static options::OutputOptions LeagueOptions() {
-    options::OutputOptions o;
-    o.mode = options::ReportMode::kLeague;
-    o.leagueLeaders = true;
-    o.leadersCount = 10;
-    return o;
-  }
-
   league::League league;
-  RunStats stats;
-  options::OutputOptions options = LeagueOptions();
-  GameCredit game{league, stats, options, nullptr, true};
+  transcript::GameState read;
+  ScoringSummary scoring;
+  LongestLists longest;
+  // The scoring summary and the longest plays (ten rows) are kept.
+  GameCredit game{league, read, &scoring, &longest, 10};
   std::deque<CurrentPlay> plays;
 
   PlayerRecord* Player(std::string_view name, std::int16_t number, std::uint16_t side,
                        std::int16_t position = 0) {
     PlayerRecord* p = league::AddPlayer(league, name, number);
-    league::NoteGamePlayer(league, p);
+    read.players.Name(*p);
     p->side = side;
     p->position = position;
     p->teamName = side == kDefense ? "Lions" : "Bears";
-    p->teamGroup = side == kDefense ? -1 : 1;
-    p->otherGroup = 1;
+    In(p).teamGroup = side == kDefense ? -1 : 1;
+    In(p).otherGroup = 1;
     return p;
   }
+
+  // What the game says of a player.
+  transcript::InGame& In(const PlayerRecord* p) { return read.players[*p]; }
 
   // A scrimmage down by the Bears from their own 30, 1st quarter, 12:05 on
   // the clock, after the plays made before it.
@@ -121,9 +117,8 @@ class PlayFixture : public testing::Test {
 
   std::vector<const ScoringDriveRecord*> Entries() const {
     std::vector<const ScoringDriveRecord*> entries;
-    for (const ScoringDriveRecord* e = stats.scoring.head; e != nullptr && entries.size() < 50;
-         e = e->next)
-      entries.push_back(e);
+    for (const ScoringDriveRecord& e : scoring.entries)
+      entries.push_back(&e);
     return entries;
   }
 };

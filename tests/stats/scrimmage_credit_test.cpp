@@ -24,8 +24,8 @@ TEST_F(PlayFixture, AThreeYardLossAsTheOnlyRushIsTheLongest) {
   EXPECT_EQ(d.tackleYards, -3);
   EXPECT_EQ(d.stuffs, 1);
   EXPECT_EQ(d.stuffYards, 3);
-  ASSERT_TRUE(stats.longest.longestRushes);
-  EXPECT_EQ(stats.longest.longestRushes->entries[0].yards, -3);
+  ASSERT_TRUE(longest.longestRushes);
+  EXPECT_EQ(longest.longestRushes->entries[0].yards, -3);
 }
 
 // A run on first-and-10, then a next play (or none).
@@ -44,9 +44,7 @@ class RunFirstDowns : public PlayFixture, public testing::WithParamInterface<Fir
 
 TEST_P(RunFirstDowns, ExactDistanceWaitsForTheNextPlay) {
   const FirstDownCase& c = GetParam();
-  transcript::GroupMap merges;
-  merges.Merge(4, 1);
-  game.groupMap = &merges;
+  read.groupMap.Merge(4, 1);
   PlayerRecord* runner = Player("Carter", 33, kOffense);
   CurrentPlay& rush = Rush(runner, c.gained);
   rush.periodBreak = c.periodBreak;
@@ -147,7 +145,7 @@ TEST_F(PlayFixture, ATouchdownPassNamesPasserThenReceiverInOneEntry) {
   EXPECT_EQ(entries[0]->player1, "Young");
   EXPECT_EQ(entries[0]->player2, "Rice");
   EXPECT_EQ(entries[0]->number2, 80);
-  EXPECT_TRUE(stats.scoring.appendNext);
+  EXPECT_TRUE(scoring.appendNext);
 }
 
 TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
@@ -158,13 +156,13 @@ TEST_F(PlayFixture, ACatchByADefenderCreditsThePasserOnly) {
   EXPECT_EQ(passer->passing->completions, 1);
   EXPECT_EQ(passer->passing->yards, 30);
   EXPECT_FALSE(catcher->receiving);
-  EXPECT_EQ(stats.longest.longestReceptions, std::nullopt);
+  EXPECT_EQ(longest.longestReceptions, std::nullopt);
   // The passer's touchdown entry is not left open for the next event.
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0]->player1, "Young");
   EXPECT_EQ(entries[0]->player2, "Lott");
-  EXPECT_TRUE(stats.scoring.appendNext);
+  EXPECT_TRUE(scoring.appendNext);
 }
 
 TEST_F(PlayFixture, ACompletionFumbledToTheDefenceGainsNoYards) {
@@ -182,13 +180,14 @@ TEST_F(PlayFixture, ACompletionFumbledToTheDefenceGainsNoYards) {
   EXPECT_EQ(r.fumblesLost, 1);
   EXPECT_EQ(r.yards, 0);
   EXPECT_EQ(defender->recovery->recoveries, 1);
-  EXPECT_EQ(stats.longest.longestPasses, std::nullopt);
+  EXPECT_EQ(longest.longestPasses, std::nullopt);
 }
 
 TEST_F(PlayFixture, ASackGoesToTheTacklerWhenOneIsNamedElseToTheSacker) {
   for (const bool named : {false, true}) {
     SCOPED_TRACE(named);
-    league::ReleasePlayers(league);
+    league::ReleaseLeague(league);
+    read.players = transcript::GamePlayers{};
     plays.clear();
     PlayerRecord* quarterback = Player("Young", 8, kOffense, 9);
     PlayerRecord* sacked = Player("Other", 12, kOffense);
@@ -271,8 +270,7 @@ transcript::GroupMap Merged() {
 }
 
 TEST_F(PlayFixture, GroupsFollowChainedMergesAndStopOnALoop) {
-  const transcript::GroupMap merges = Merged();
-  game.groupMap = &merges;
+  read.groupMap = Merged();
   EXPECT_EQ(game.Group(5), 1);
   EXPECT_EQ(game.Group(3), 1);
   EXPECT_EQ(game.Group(-1), -1);
@@ -281,10 +279,9 @@ TEST_F(PlayFixture, GroupsFollowChainedMergesAndStopOnALoop) {
 }
 
 TEST_F(PlayFixture, AMissingPasserIsTheQuarterbackOfTheSideWithTheBall) {
-  const transcript::GroupMap merges = Merged();
-  game.groupMap = &merges;
+  read.groupMap = Merged();
   PlayerRecord* quarterback = Player("Young", 8, kOffense, 9);
-  quarterback->otherGroup = 3;
+  In(quarterback).otherGroup = 3;
   Player("Montana", 16, kDefense, 9);  // a defender with the same position code
   CurrentPlay& play = Down(1, 10, 5);
   play.kind = PlayKind::kPass;

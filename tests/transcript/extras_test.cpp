@@ -53,7 +53,8 @@ class ExtrasTest : public ::testing::Test {
   league::League league;
   run::FileSystem files;
   run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
-  ReadContext context{league, errorLog, "Eagles at Bears"};
+  GamePlayers players;
+  ReadContext context{league, players, errorLog, "Eagles at Bears"};
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;
   ExtrasTable table;
@@ -140,10 +141,10 @@ TEST_F(ExtrasTest, PenaltyAcceptedForYardsGivesTheFoulerTheOtherTeam) {
   EXPECT_EQ(play.penalty.fouler, smith);
   EXPECT_TRUE(play.penalty.accepted);
   EXPECT_EQ(play.penalty.yards, 10);
-  EXPECT_EQ(smith->otherGroup, 4);
+  EXPECT_EQ(players[*smith].otherGroup, 4);
   EXPECT_EQ(smith->side, league::kUndecided);  // holding names no side
   EXPECT_EQ(smith->teamName, "Mud Hens");
-  EXPECT_EQ(smith->teamOpen, 0);
+  EXPECT_FALSE(players[*smith].teamOpen);
   EXPECT_EQ(errorLog.entries, 0);
 }
 
@@ -465,7 +466,7 @@ TEST_F(ExtrasTest, FoulerWithAnotherFixedTeamIsLoggedNotMoved) {
   ASSERT_TRUE(ReadExtras({"Penalty on the play.  Holding on #55-Smith."}));
   league::PlayerRecord* smith = ValuePlayer(0);
   smith->teamName = "Lions";
-  smith->teamOpen = 0;
+  players[*smith].teamOpen = false;
   context.transcriptName = "Week 3";
   ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 10 yards."}));
   EXPECT_EQ(smith->teamName, "Lions");
@@ -480,7 +481,7 @@ TEST_F(ExtrasTest, AssignFoulerTeamRules) {
   smith->teamName = "Lions";
   AssignFoulerTeam(context, *smith, *home);
   EXPECT_EQ(smith->teamName, "Bears");
-  EXPECT_EQ(smith->teamOpen, 0);
+  EXPECT_FALSE(players[*smith].teamOpen);
 
   // The same team in other letters is no conflict.
   league::TeamRecord shouting;

@@ -27,7 +27,8 @@ class GainsTest : public ::testing::Test {
   league::League league;
   run::FileSystem files;
   run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
-  ReadContext context{league, errorLog, "Eagles at Bears"};
+  GamePlayers players;
+  ReadContext context{league, players, errorLog, "Eagles at Bears"};
 };
 
 TEST(GainsPhrases, CodesArePositionsByDecreasingLength) {

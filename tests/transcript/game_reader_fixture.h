@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "league/league.h"
@@ -20,18 +21,21 @@ struct GameReaderFixture : testing::Test {
   league::League league;
   run::FileSystem files;
   run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
-  transcript::ReadContext context{league, errorLog, "T"};
   run::RunControl control{platform};
-  transcript::GameReading reading;
+  // The game last read and how its reading ended.
+  std::unique_ptr<transcript::GameState> game;
+  transcript::ReadOutcome outcome = transcript::ReadOutcome::kRejected;
 
   GameReaderFixture() { run::InitErrorLog(errorLog); }
 
-  // Reads the text as the transcript T.
+  // Reads the text as the transcript T, a game of its own.
   transcript::ReadOutcome Read(const std::string& text) {
+    game = std::make_unique<transcript::GameState>();
+    transcript::ReadContext context{league, game->players, errorLog, "T"};
     transcript::TranscriptText transcript;
     transcript.text.assign(text.begin(), text.end());
-    reading = transcript::ReadGame(context, control, std::move(transcript));
-    return reading.outcome;
+    outcome = transcript::ReadGame(context, control, *game, std::move(transcript));
+    return outcome;
   }
   std::string Log() const { return std::string(errorLog.buffer.data(), errorLog.fill); }
 };

@@ -17,6 +17,7 @@
 #include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "transcript/current_play.h"
+#include "transcript/game_reader.h"
 #include "transcript/reader.h"
 
 namespace yl::test {
@@ -64,6 +65,9 @@ class LineParserTest : public testing::Test {
     return entries;
   }
 
+  // What the game says of a player.
+  transcript::InGame& In(const league::PlayerRecord* player) { return game->players[*player]; }
+
   LoggedEntry Entry(std::string_view message, std::string_view text) const {
     return {context.transcriptName, std::string(message), std::string(text)};
   }
@@ -72,7 +76,9 @@ class LineParserTest : public testing::Test {
   league::League league;
   run::FileSystem files;
   run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
-  transcript::ReadContext context{league, errorLog, "Eagles at Bears"};
+  // The game being read; its players are the context's.
+  std::unique_ptr<transcript::GameState> game = std::make_unique<transcript::GameState>();
+  transcript::ReadContext context{league, game->players, errorLog, "Eagles at Bears"};
   transcript::CurrentPlay play;
   std::unique_ptr<char[]> buffer;
 };

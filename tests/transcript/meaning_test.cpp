@@ -214,7 +214,7 @@ const MeaningCase kCases[] = {
 
 class MeaningTest : public test::LineParserTest, public testing::WithParamInterface<MeaningCase> {
  protected:
-  MeaningTest() : game(std::make_unique<GameState>()) {}
+  MeaningTest() = default;
 
   void Resolve(const MeaningCase& c, std::string_view line) {
     play = CurrentPlay();
@@ -222,10 +222,10 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
     play.gain.returnSpot = c.more.returnSpot;
     ASSERT_TRUE(ParseExact(ParseDescription, line)) << line;
     for (std::size_t i = 0; i < c.more.startGroups.size(); ++i) {
-      play.description.players[i]->teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
+      In(play.description.players[i]).teamGroup = static_cast<std::int16_t>(c.more.startGroups[i]);
     }
     game->labelCounter = static_cast<std::int16_t>(c.more.labelCounter);
-    ResolveDescription(league, *game, play);
+    ResolveDescription(*game, play);
   }
 
   void Check(const MeaningCase& c) {
@@ -236,8 +236,8 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
     for (std::size_t i = 0; i < c.players.size(); ++i) {
       const league::PlayerRecord& p = *play.description.players[i];
       const After& want = c.players[i];
-      EXPECT_EQ(p.teamGroup, want.group) << "player " << i;
-      EXPECT_EQ(p.otherGroup, want.other) << "player " << i;
+      EXPECT_EQ(In(&p).teamGroup, want.group) << "player " << i;
+      EXPECT_EQ(In(&p).otherGroup, want.other) << "player " << i;
       EXPECT_EQ(p.side, want.side == U ? league::kUndecided : want.side) << "player " << i;
       if (i < c.more.kicked.size()) {
         EXPECT_EQ(p.kicked, c.more.kicked[i]) << "player " << i;
@@ -259,8 +259,6 @@ class MeaningTest : public test::LineParserTest, public testing::WithParamInterf
     EXPECT_EQ(play.penalty.called, c.more.penalty != 0);
     EXPECT_EQ(play.noPlay, c.more.noPlay != 0);
   }
-
-  std::unique_ptr<GameState> game;
 };
 
 TEST_P(MeaningTest, EffectsOfTheDescription) {
@@ -305,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TwinMeaningTest, testing::ValuesIn(CasesWithEllip
 // differently, and the fields the walk reads besides the codes.
 class HandBuiltMeaningTest : public test::LineParserTest {
  protected:
-  HandBuiltMeaningTest() : game(std::make_unique<GameState>()) { play.groupAtSnap = 1; }
+  HandBuiltMeaningTest() { play.groupAtSnap = 1; }
 
   league::PlayerRecord* Add(const char* name, int number) {
     league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
@@ -316,8 +314,6 @@ class HandBuiltMeaningTest : public test::LineParserTest {
     for (const int code : codes)
       play.description.codes.push_back(static_cast<std::int16_t>(code));
   }
-
-  std::unique_ptr<GameState> game;
 };
 
 TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
@@ -327,7 +323,7 @@ TEST_F(HandBuiltMeaningTest, NoGoodIsAFailedConversionOnlyOnATry) {
     play.situation.start = start;
     Add("Baker", 22);
     Codes({151});
-    ResolveDescription(league, *game, play);
+    ResolveDescription(*game, play);
     EXPECT_EQ(play.result, start == StartKind::kTry ? PlayResult::kTryNoGood : PlayResult::kNone);
   }
 }
@@ -337,11 +333,11 @@ TEST_F(HandBuiltMeaningTest, IncompleteReturnsTheLabelToTheSnap) {
   league::PlayerRecord* harris = Add("Harris", 7);
   league::PlayerRecord* reed = Add("Reed", 24);
   Codes({82, 140});  // intercepted, then incomplete
-  ResolveDescription(league, *game, play);
+  ResolveDescription(*game, play);
   EXPECT_EQ(play.result, PlayResult::kIncomplete);
   EXPECT_EQ(game->possessionLabel, 1);
-  EXPECT_EQ(harris->teamGroup, 1);
-  EXPECT_EQ(reed->teamGroup, -1);
+  EXPECT_EQ(In(harris).teamGroup, 1);
+  EXPECT_EQ(In(reed).teamGroup, -1);
 }
 
 // A recovery on a try, or on a kick, is no offensive recovery at the spot.
@@ -350,8 +346,8 @@ TEST_F(HandBuiltMeaningTest, RecoveryOnATryStartsANewLabel) {
   league::PlayerRecord* cole = Add("Cole", 20);
   Codes({16, 157});
   play.situation.start = StartKind::kTry;
-  ResolveDescription(league, *game, play);
-  EXPECT_EQ(cole->teamGroup, 2);
+  ResolveDescription(*game, play);
+  EXPECT_EQ(In(cole).teamGroup, 2);
   EXPECT_EQ(cole->side, league::kUndecided);
   EXPECT_EQ(game->possessionLabel, 2);
   EXPECT_TRUE(play.fumble);
@@ -367,14 +363,14 @@ TEST_F(HandBuiltMeaningTest, AcceptedPenaltyTakesThePuntOffTheCount) {
   };
   for (const Case c :
        {Case{false, std::nullopt, 1}, Case{true, std::nullopt, 0}, Case{true, 3, 1}}) {
-    game = std::make_unique<GameState>();
+    *game = GameState();
     play = CurrentPlay();
     play.groupAtSnap = 1;
     Add("Punter", 4);
     Codes({108});
     play.penalty.accepted = c.accepted;
     play.penalty.assessedFrom = c.assessedFrom;
-    ResolveDescription(league, *game, play);
+    ResolveDescription(*game, play);
     EXPECT_EQ(game->puntsByGroup[1], c.counted) << c.accepted << " " << c.assessedFrom.value_or(-1);
   }
 }
@@ -384,7 +380,7 @@ TEST_F(HandBuiltMeaningTest, MoreFumblesThanSlotsStayInTheRecord) {
   for (int i = 0; i < 7; ++i)
     Add("Runner", 30 + i);
   Codes({5, 5, 5, 5, 5, 5, 5});
-  ResolveDescription(league, *game, play);
+  ResolveDescription(*game, play);
   for (std::size_t k = 0; k < kFumbleSlots; ++k)
     EXPECT_EQ(play.fumblers[k], play.description.players[k]);
   EXPECT_TRUE(play.fumble);
@@ -395,9 +391,9 @@ TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
     Add("Nobody", 40 + i);
   league::PlayerRecord* carter = Add("Carter", 33);
   Codes({-1, 245, 1000, 121});
-  ResolveDescription(league, *game, play);
+  ResolveDescription(*game, play);
   EXPECT_EQ(play.Player(Role::kRusher), carter);
-  EXPECT_EQ(carter->teamGroup, 1);
+  EXPECT_EQ(In(carter).teamGroup, 1);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 class PossessionTest : public test::LineParserTest {
  protected:
-  PossessionTest() : game(std::make_unique<GameState>()) {
+  PossessionTest() {
     home = league::FindOrCreateTeam(league, "Lions");
     visiting = league::FindOrCreateTeam(league, "Bears");
   }
@@ -26,17 +26,36 @@ class PossessionTest : public test::LineParserTest {
                                bool open = true) {
     league::PlayerRecord* p =
         league::AddPlayer(league, name, static_cast<std::int16_t>(10 + std::ssize(league.players)));
-    league::NoteGamePlayer(league, p);
-    p->teamGroup = static_cast<std::int16_t>(group);
+    game->players.Name(*p);
+    In(p).teamGroup = static_cast<std::int16_t>(group);
     p->teamName = std::move(team);
-    p->teamOpen = open ? 1 : 0;
+    In(p).teamOpen = open;
     return p;
   }
 
-  std::unique_ptr<GameState> game;
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;
 };
+
+// The game's named players are kept in the league's newest-first order
+// whatever order the game names them in: the group walks' first match
+// depends on it. A new game starts an empty list.
+TEST_F(PossessionTest, TheGamesNamedPlayersKeepTheLeaguesOrder) {
+  league::PlayerRecord* rostered = league::AddPlayer(league, "R", 40);  // not yet named
+  league::PlayerRecord* a = league::FindOrCreatePlayer(league, "#1 A");
+  league::PlayerRecord* b = league::FindOrCreatePlayer(league, "#2 B");
+  NamePlayer(context, "#1 A");
+  league::PlayerRecord* c = NamePlayer(context, "#3 C");
+  NamePlayer(context, "#40 R");
+  NamePlayer(context, "#2 B");
+  NamePlayer(context, "#1 A");
+  const auto named = game->players.Named();
+  EXPECT_EQ(std::vector(named.begin(), named.end()),
+            (std::vector<league::PlayerRecord*>{c, b, a, rostered}));
+  GamePlayers next;
+  next.Name(*b);
+  EXPECT_EQ(next.Named().size(), 1u);
+}
 
 // --- The label of the next play ---
 
@@ -189,31 +208,31 @@ TEST_F(PossessionTest, MergeKeepsTheSmallerMagnitudeAndMovesOtherGroups) {
   league::PlayerRecord* a = Player("A", 6);
   league::PlayerRecord* b = Player("B", -4);
   league::PlayerRecord* c = Player("C", 2);
-  c->otherGroup = -4;
+  In(c).otherGroup = -4;
   league::PlayerRecord* d = Player("D", -4);
-  d->otherGroup = -4;
-  MergeGroups(league, *game, 6, -4);
-  EXPECT_EQ(a->teamGroup, -4);
-  EXPECT_EQ(b->teamGroup, -4);
+  In(d).otherGroup = -4;
+  MergeGroups(*game, 6, -4);
+  EXPECT_EQ(In(a).teamGroup, -4);
+  EXPECT_EQ(In(b).teamGroup, -4);
   EXPECT_EQ(game->groupMap[6], -4);
   EXPECT_EQ(game->groupMap[-4], -4);
-  EXPECT_EQ(c->otherGroup, -4);
+  EXPECT_EQ(In(c).otherGroup, -4);
   // Merging -4 away: the teamGroup moves; a player whose teamGroup moved
   // keeps his otherGroup.
-  MergeGroups(league, *game, -4, 3);
-  EXPECT_EQ(b->teamGroup, 3);
-  EXPECT_EQ(c->otherGroup, 3);
-  EXPECT_EQ(d->teamGroup, 3);
-  EXPECT_EQ(d->otherGroup, -4);
+  MergeGroups(*game, -4, 3);
+  EXPECT_EQ(In(b).teamGroup, 3);
+  EXPECT_EQ(In(c).otherGroup, 3);
+  EXPECT_EQ(In(d).teamGroup, 3);
+  EXPECT_EQ(In(d).otherGroup, -4);
 }
 
 // The map is one step deep: a label merged twice still points at the label
 // of its first merge, whose players have moved on.
 TEST_F(PossessionTest, TheMapIsFollowedOneStepOnly) {
   league::PlayerRecord* a = Player("A", 5);
-  MergeGroups(league, *game, 3, 5);
-  MergeGroups(league, *game, 2, 3);
-  EXPECT_EQ(a->teamGroup, 2);
+  MergeGroups(*game, 3, 5);
+  MergeGroups(*game, 2, 3);
+  EXPECT_EQ(In(a).teamGroup, 2);
   EXPECT_EQ(game->groupMap[5], 3);
   AssignTeamToGroup(context, *game, 5, "Bears");
   EXPECT_EQ(a->teamName, "");
@@ -224,10 +243,10 @@ TEST_F(PossessionTest, TheMapIsFollowedOneStepOnly) {
 TEST_F(PossessionTest, MergingWithNoGroupChangesNothing) {
   league::PlayerRecord* a = Player("A", 4);
   league::PlayerRecord* none = Player("None", 0);
-  MergeGroups(league, *game, 0, 4);
-  MergeGroups(league, *game, 4, 0);
-  EXPECT_EQ(a->teamGroup, 4);
-  EXPECT_EQ(none->teamGroup, 0);
+  MergeGroups(*game, 0, 4);
+  MergeGroups(*game, 4, 0);
+  EXPECT_EQ(In(a).teamGroup, 4);
+  EXPECT_EQ(In(none).teamGroup, 0);
   EXPECT_EQ(game->groupMap[4], 4);
   EXPECT_EQ(game->groupMap[0], 0);
 }
@@ -240,10 +259,10 @@ TEST_F(PossessionTest, AssigningATeamNamesTheGroupAndLogsAFixedOtherTeam) {
   league::PlayerRecord* elsewhere = Player("Elsewhere", -3);
   AssignTeamToGroup(context, *game, 3, "Bears");
   EXPECT_EQ(fresh->teamName, "Bears");
-  EXPECT_EQ(fresh->teamOpen, 0);
+  EXPECT_FALSE(In(fresh).teamOpen);
   EXPECT_EQ(same->teamName, "Bears");
   EXPECT_EQ(open->teamName, "Bears");
-  EXPECT_EQ(open->teamOpen, 0);
+  EXPECT_FALSE(In(open).teamOpen);
   EXPECT_EQ(fixed->teamName, "Lions");
   EXPECT_EQ(elsewhere->teamName, "");
   EXPECT_EQ(Logged(), std::vector{Entry("Tried to change team name of player", "Fixed")});
@@ -263,11 +282,11 @@ TEST_F(PossessionTest, NamingNoGroupNamesNobody) {
 TEST_F(PossessionTest, TeamOfAGroupIsTheTeamOfItsNamingPlayer) {
   Player("Later", 2, "Lions");
   Player("First", 2, "");  // the head of the list: created last
-  MergeGroups(league, *game, 2, 9);
+  MergeGroups(*game, 2, 9);
   const std::int16_t merged = game->groupMap[9];
-  EXPECT_EQ(TeamOfGroup(league, merged, GroupNamer::kFirstPlayer), "");
-  EXPECT_EQ(TeamOfGroup(league, merged, GroupNamer::kFirstWithTeam), "Lions");
-  EXPECT_EQ(TeamOfGroup(league, -2, GroupNamer::kFirstWithTeam), "");
+  EXPECT_EQ(TeamOfGroup(league, game->players, merged, GroupNamer::kFirstPlayer), "");
+  EXPECT_EQ(TeamOfGroup(league, game->players, merged, GroupNamer::kFirstWithTeam), "Lions");
+  EXPECT_EQ(TeamOfGroup(league, game->players, -2, GroupNamer::kFirstWithTeam), "");
 }
 
 TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
@@ -276,24 +295,24 @@ TEST_F(PossessionTest, JoinOpposingGroupAfterABlockedKick) {
   league::PlayerRecord* blocker = Player("Blocker", -4);
   league::PlayerRecord* tackler = Player("Tackler", 0);
   play.SetPlayer(Role::kBlocker, blocker);
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), 6);
-  EXPECT_EQ(tackler->teamGroup, -4);
+  EXPECT_EQ(JoinOpposingGroup(*game, play, tackler, blocker, 6), 6);
+  EXPECT_EQ(In(tackler).teamGroup, -4);
   play.gain.returnSpot = true;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), 6);
-  EXPECT_EQ(tackler->teamGroup, 4);
+  EXPECT_EQ(JoinOpposingGroup(*game, play, tackler, blocker, 6), 6);
+  EXPECT_EQ(In(tackler).teamGroup, 4);
   // A recovery or an interception makes it a tackle like any other.
   play.recoverers[0] = blocker;
-  tackler->teamGroup = 0;
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, blocker, 6), -4);
-  EXPECT_EQ(tackler->teamGroup, 4);
+  In(tackler).teamGroup = 0;
+  EXPECT_EQ(JoinOpposingGroup(*game, play, tackler, blocker, 6), -4);
+  EXPECT_EQ(In(tackler).teamGroup, 4);
 }
 
 TEST_F(PossessionTest, ATacklerWithoutCarrierIsAgainstTheSnap) {
   play = CurrentPlay();
   play.groupAtSnap = 4;
   league::PlayerRecord* tackler = Player("Tackler", 7);
-  EXPECT_EQ(JoinOpposingGroup(league, *game, play, tackler, nullptr, 6), 6);
-  EXPECT_EQ(tackler->teamGroup, -4);
+  EXPECT_EQ(JoinOpposingGroup(*game, play, tackler, nullptr, 6), 6);
+  EXPECT_EQ(In(tackler).teamGroup, -4);
 }
 
 // --- Labels beyond the first hundred ---
@@ -305,12 +324,12 @@ TEST_F(PossessionTest, EveryLabelHasItsSlots) {
     EXPECT_EQ(game->puntsByGroup[label], 0);
   }
   league::PlayerRecord* a = Player("A", 3000);
-  MergeGroups(league, *game, 3000, -31000);
+  MergeGroups(*game, 3000, -31000);
   EXPECT_EQ(game->groupMap[-31000], 3000);
   ++game->puntsByGroup[-31000];
   EXPECT_EQ(game->puntsByGroup[-31000], 1);
   EXPECT_EQ(game->puntsByGroup[31000], 0);
-  EXPECT_EQ(a->teamGroup, 3000);
+  EXPECT_EQ(In(a).teamGroup, 3000);
 }
 
 TEST_F(PossessionTest, NewLabelsStopAtTheLimit) {
@@ -396,12 +415,12 @@ TEST_F(PossessionTest, AFumbleFollowedByALaterDownJoinsTheLabels) {
   for (const std::int16_t down : {std::int16_t{1}, std::int16_t{2}}) {
     play = Down(down);
     play.groupAtSnap = 6;
-    CarryFumble(league, *game, play, &previous);
+    CarryFumble(*game, play, &previous);
     EXPECT_EQ(play.groupAtSnap, down == 1 ? 6 : 2);
-    EXPECT_EQ(recoverer->teamGroup, down == 1 ? 6 : 2);
-    EXPECT_EQ(tackler->teamGroup, down == 1 ? -6 : -2);
+    EXPECT_EQ(In(recoverer).teamGroup, down == 1 ? 6 : 2);
+    EXPECT_EQ(In(tackler).teamGroup, down == 1 ? -6 : -2);
   }
-  EXPECT_EQ(offense->teamGroup, 2);
+  EXPECT_EQ(In(offense).teamGroup, 2);
 }
 
 TEST_F(PossessionTest, RosterPlayersNameTheirGroups) {
@@ -413,7 +432,7 @@ TEST_F(PossessionTest, RosterPlayersNameTheirGroups) {
   EXPECT_EQ(mate->teamName, "Lions");
   EXPECT_EQ(opponent->teamName, "");  // only the player's own group is named
   EXPECT_EQ(rostered->teamName, "Lions");
-  EXPECT_EQ(absent->teamGroup, 0);
+  EXPECT_EQ(In(absent).teamGroup, 0);
 }
 
 // Each roster player names his group in turn, in list order: a player fixed
@@ -509,19 +528,19 @@ TEST_F(PossessionTest, APuntCountPastOneHundredNamesItsLabel) {
 TEST_F(PossessionTest, UndecidedPlayersTakeTheirSideFromTheirLastPlay) {
   Player("NamelessOffense", 5, "");
   league::PlayerRecord* carrier = Player("Carrier", 2, "Bears");
-  carrier->otherGroup = 2;
+  In(carrier).otherGroup = 2;
   league::PlayerRecord* tackler = Player("Tackler", -2, "Lions");
-  tackler->otherGroup = 2;
+  In(tackler).otherGroup = 2;
   league::PlayerRecord* caseDiffers = Player("CaseDiffers", 2, "BEARS");
-  caseDiffers->otherGroup = 2;
+  In(caseDiffers).otherGroup = 2;
   league::PlayerRecord* decided = Player("Decided", -2, "Lions");
-  decided->otherGroup = 2;
+  In(decided).otherGroup = 2;
   decided->side = league::kOffense;
   league::PlayerRecord* noPlay = Player("NoPlay", -2, "Lions");
   league::PlayerRecord* unnamedGroup = Player("UnnamedGroup", -5, "Lions");
-  unnamedGroup->otherGroup = 5;
+  In(unnamedGroup).otherGroup = 5;
   league::PlayerRecord* noTeam = Player("NoTeam", -2, "");
-  noTeam->otherGroup = 2;
+  In(noTeam).otherGroup = 2;
   Player("Offense", 2, "Bears");  // the head of the list: his team is group 2's
   ResolveDefenders(league, *game);
   EXPECT_EQ(carrier->side, league::kOffense);

@@ -65,7 +65,7 @@ class InferenceTest : public test::GameReaderFixture {
   league::PlayerRecord* Rostered(int number, const char* name, const char* team) {
     league::PlayerRecord* p = league::AddPlayer(league, name, static_cast<std::int16_t>(number));
     p->teamName = team;
-    p->teamOpen = 0;
+    p->teamFixed = true;
     return p;
   }
 };
@@ -222,7 +222,7 @@ TEST_F(InferenceTest, LabelsPastOneHundredKeepTheirPuntCounts) {
   Process(text + End(1, 2));
   EXPECT_EQ(Team(23, "Morgan"), "Bears");
   EXPECT_EQ(Team(30, "Ret"), "Lions");
-  EXPECT_EQ(Named(23, "Morgan").teamGroup, -111);
+  EXPECT_EQ(game->players.Of(Named(23, "Morgan")).teamGroup, -111);
   EXPECT_EQ(Log(), "");
 }
 
@@ -237,7 +237,7 @@ TEST_F(InferenceTest, APlayNotUnderstoodStartsAFreshLabel) {
           Play(Header(6, 0, kTry), "#3-Kick's extra point was GOOD!  ") + End(5, 4));
   EXPECT_EQ(Team(22, "Baker"), "Bears");
   EXPECT_EQ(Team(10, "Able"), "");
-  EXPECT_EQ(Named(22, "Baker").teamGroup, 2);
+  EXPECT_EQ(game->players.Of(Named(22, "Baker")).teamGroup, 2);
   EXPECT_EQ(Log(), "T\nDon't understand play description\n#10-Able did something unheard of\n");
 }
 

@@ -170,23 +170,25 @@ struct Measurer {
     return match;
   }
 
-  void MeasureGame(compile::CompileRun& run, const TruthGame& game, int number,
+  void MeasureGame(const transcript::GamePlayers& read, const TruthGame& game, int number,
                    std::size_t playersBefore, Tally& tally) {
     // The players of the game: those it created and those it grouped.
     std::vector<const league::PlayerRecord*> players;
-    for (const league::PlayerRecord& p : league::NewestFirst(run.league.players)) {
-      const bool created = p.index >= playersBefore;
-      if (created || p.teamGroup != 0 || p.otherGroup != 0) players.push_back(&p);
+    for (const league::PlayerRecord* p : read.Named()) {
+      const transcript::InGame in = read.Of(*p);
+      if (p->index >= playersBefore || in.teamGroup != 0 || in.otherGroup != 0)
+        players.push_back(p);
     }
     // Which groups hold players of both teams.
     std::map<int, std::set<std::string>> teamsOfGroup;
     for (const league::PlayerRecord* p : players) {
       bool ambiguous = false;
       const TruthPlayer* t = Find(*p, game, ambiguous);
-      if (t != nullptr && !ambiguous && p->teamGroup != 0)
-        teamsOfGroup[p->teamGroup].insert(t->team);
+      const int group = read.Of(*p).teamGroup;
+      if (t != nullptr && !ambiguous && group != 0) teamsOfGroup[group].insert(t->team);
     }
     for (const league::PlayerRecord* p : players) {
+      const transcript::InGame in = read.Of(*p);
       bool ambiguous = false;
       const TruthPlayer* t = Find(*p, game, ambiguous);
       if (t == nullptr) {
@@ -200,7 +202,7 @@ struct Measurer {
         continue;
       }
       ++tally.players;
-      const bool namedHere = p->teamOpen == 0;
+      const bool namedHere = !in.teamOpen;
       if (league::CompareText(p->teamName, t->team, false, true)) {
         ++tally.right;
       } else {
@@ -211,18 +213,18 @@ struct Measurer {
         }
         if (namedHere && !p->teamName.empty()) {
           ++tally.wrongNamedHere;
-          if (teamsOfGroup[p->teamGroup].size() > 1) ++tally.wrongInMixedGroup;
+          if (teamsOfGroup[in.teamGroup].size() > 1) ++tally.wrongInMixedGroup;
         } else {
           ++tally.missNotNamedHere;
-          if (p->teamGroup == 0) ++tally.missWithoutGroup;
+          if (in.teamGroup == 0) ++tally.missWithoutGroup;
         }
         if (missesShown < missesToShow) {
           ++missesShown;
           std::printf("  miss: game %d (%s) #%d %s of %s: team \"%s\", group %d%s%s\n", number,
                       fs::path(game.file).filename().c_str(), p->number, p->name.c_str(),
-                      t->team.c_str(), p->teamName.c_str(), p->teamGroup,
+                      t->team.c_str(), p->teamName.c_str(), in.teamGroup,
                       namedHere ? ", named in this game" : ", not named in this game",
-                      teamsOfGroup[p->teamGroup].size() > 1 ? ", group mixed" : "");
+                      teamsOfGroup[in.teamGroup].size() > 1 ? ", group mixed" : "");
         }
       }
       if (p->side == league::kUndecided) {
@@ -262,11 +264,12 @@ struct Measurer {
       const TruthGame& game = truth.games[g];
       const run::TransRecord record = run::MakeInputFileRecord(game.file);
       const std::size_t playersBefore = run->league.players.size();
-      if (compile::CompileTranscript(*run, record).outcome != transcript::ReadOutcome::kRead) {
+      const compile::CompiledGame compiled = compile::CompileTranscript(*run, record);
+      if (compiled.outcome != transcript::ReadOutcome::kRead) {
         std::fprintf(stderr, "%s: rejected\n", game.file.c_str());
         continue;
       }
-      MeasureGame(*run, game, static_cast<int>(g + 1), playersBefore, tally);
+      MeasureGame(compiled.game->players, game, static_cast<int>(g + 1), playersBefore, tally);
       if (g == 0) {
         for (const auto& [player, team] : roster) {
           if (player->teamName != team) ++tally.rosterChanged;
@@ -275,10 +278,7 @@ struct Measurer {
       if (mode.cumulative) {
         league::OpenAllTeams(run->league);
       } else {
-        league::ReleaseAllPlayerStats(run->league);
-        league::ResetHomeFlags(run->league);
-        league::ReleasePlayers(run->league);
-        league::ReleaseTeams(run->league);
+        league::ReleaseLeague(run->league);
       }
     }
     run::DumpErrorLog(run->errorLog);
