@@ -4,6 +4,7 @@
 #include "reports/leader_tables.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "reports/report_buffer.h"
@@ -45,8 +46,8 @@ std::int64_t Digits(std::int64_t value) {
 }
 
 std::string CellText(const LeaderTable& table, std::size_t column, const LeaderRow& row) {
-  if (table.longest != nullptr) return IntegerText(row.yards);
-  return table.columns[column].value(*row.player);
+  const Statistic* stat = table.columns[column].stat;
+  return stat != nullptr ? StatText(*stat, *row.player) : IntegerText(row.yards);
 }
 
 void Measure(const LeaderTable& table, const LeaderRow& row, LeaderWidths& widths,
@@ -128,11 +129,10 @@ void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
                       const LeaderTable& table) {
   if (leadersCount <= 0) return;
 
-  std::vector<TableColumn> columns;
-  columns.reserve(table.columns.size());
-  for (const SectionColumn& column : table.columns)
-    columns.push_back(column.layout);
-  TableLayout layout("", 0, 0, columns, kSeparator);
+  std::vector<std::string_view> headers;
+  for (const StatColumn& column : table.columns)
+    headers.push_back(column.word);
+  TableLayout layout("", 0, 0, std::move(headers), kSeparator);
   LeaderWidths widths{.rank = std::max<std::int64_t>(2, Digits(leadersCount) + 1)};
 
   // Measure pass: a count table over the players it lists, a rate table over

@@ -13,6 +13,7 @@
 #include "league/league.h"
 #include "reports/player_section_table.h"
 #include "reports/report_buffer.h"
+#include "reports/stat_columns.h"
 #include "stats/longest_lists.h"
 #include "stats/ranking.h"
 
@@ -21,7 +22,7 @@ namespace yl::reports {
 // A rate table lists the players whose count (attempts, carries, ...) is at
 // least half the average count over the players that have its record.
 struct LeaderMinimum {
-  std::int64_t (*count)(const league::PlayerRecord& player);
+  PlayerFigure count;
   std::string_view text;  // " Minimum Attempts", written after the minimum
 };
 
@@ -33,10 +34,10 @@ struct LeaderTable {
   bool (*listed)(const league::PlayerRecord& player);
   const LeaderMinimum* minimum;  // none: a count table
   // The longest-play tables walk their list instead of the players; their
-  // one column holds each entry's yards.
+  // one column, without a statistic, holds each entry's yards.
   std::optional<stats::LongestList> stats::LongestLists::*longest;
   PositionTags positions;  // by side: defensive texts for defense-side players
-  std::span<const SectionColumn> columns;
+  std::span<const StatColumn> columns;
 };
 
 constexpr std::size_t kLeaderTableCount = 57;

@@ -1,125 +1,60 @@
-// The rows of the team player stat sections and the cell values they print.
+// The sixteen team player stat sections: their titles, keys and the columns
+// they pick from the statistics.
 #include "reports/player_section_table.h"
 
 #include "league/stat_records.h"
-#include "reports/player_cells.h"
-#include "reports/report_text.h"
+#include "reports/stat_columns.h"
 
 namespace yl::reports {
 
 namespace {
 
-using namespace cells;
 using league::PlayerRecord;
-using namespace league::records;
+using stats::Has;
+using stats::HasScoringRecord;
 
-std::int64_t TwoPointAttempts(const PlayerRecord& p) {
-  return Value<slot::twoPoint, &TwoPointRecord::passAttempts>(p) +
-         Value<slot::twoPoint, &TwoPointRecord::rushAttempts>(p) +
-         Value<slot::twoPoint, &TwoPointRecord::receivingAttempts>(p);
-}
-std::int64_t TwoPointMade(const PlayerRecord& p) {
-  return Value<slot::twoPoint, &TwoPointRecord::passMade>(p) +
-         Value<slot::twoPoint, &TwoPointRecord::rushMade>(p) +
-         Value<slot::twoPoint, &TwoPointRecord::receivingMade>(p);
-}
-std::string TwoPointAttemptsText(const PlayerRecord& p) {
-  return IntegerText(TwoPointAttempts(p));
-}
-std::string TwoPointMadeText(const PlayerRecord& p) {
-  return IntegerText(TwoPointMade(p));
-}
-std::string TwoPointPercent(const PlayerRecord& p) {
-  return PercentText(TwoPointMade(p), TwoPointAttempts(p));
-}
+using namespace stat;
 
-bool HasScoringRecord(const PlayerRecord& p) {
-  return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
-}
-
-std::string TotalYardsLost(const PlayerRecord& p) {
-  return IntegerText(Value<slot::defensive, &DefensiveRecord::sackYards>(p) +
-                     Value<slot::defensive, &DefensiveRecord::stuffYards>(p));
-}
-
-constexpr SectionColumn kPassingColumns[] = {
-    {{"ATT ", 3}, Count<slot::passing, &PassingRecord::attempts>},
-    {{"COM ", 3}, Count<slot::passing, &PassingRecord::completions>},
-    {{"YDS ", 3}, Count<slot::passing, &PassingRecord::yards>},
-    {{"PCT ", 3}, Percent<slot::passing, &PassingRecord::completions, &PassingRecord::attempts>},
-    {{"TD ", 2}, Count<slot::passing, &PassingRecord::touchdowns>},
-    {{"IN ", 2}, Count<slot::passing, &PassingRecord::interceptions>},
-    {{"LG ", 2}, Longest<slot::passing, &PassingRecord::longest>},
-    {{"1ST ", 3}, Count<slot::passing, &PassingRecord::firstDowns>},
-    {{"1ST% ", 4}, Percent<slot::passing, &PassingRecord::firstDowns, &PassingRecord::attempts>},
-    {{"BIG ", 3}, Count<slot::passing, &PassingRecord::bigPlays>},
-    {{"SAC ", 3}, Count<slot::passing, &PassingRecord::sacks>},
-    {{"YDL ", 3}, Count<slot::passing, &PassingRecord::sackYards>},
-    {{"RATE", 4}, PassingRate},
+constexpr StatColumn kPassingColumns[] = {
+    {"ATT", &kPassAttempts},   {"COM", &kCompletions},    {"YDS", &kPassYards},
+    {"PCT", &kCompletionRate}, {"TD", &kPassTouchdowns},  {"IN", &kInterceptionsThrown},
+    {"LG", &kLongestPass},     {"1ST", &kPassFirstDowns}, {"1ST%", &kPassFirstDownRate},
+    {"BIG", &kPassBigPlays},   {"SAC", &kSacked},         {"YDL", &kSackedYards},
+    {"RATE", &kPasserRating},
 };
 
-constexpr SectionColumn kRushingColumns[] = {
-    {{"ATT ", 3}, Count<slot::rushing, &RushingRecord::attempts>},
-    {{"YDS ", 3}, Count<slot::rushing, &RushingRecord::yards>},
-    {{"AVG ", 3}, Average<slot::rushing, &RushingRecord::yards, &RushingRecord::attempts>},
-    {{"TD ", 2}, Count<slot::rushing, &RushingRecord::touchdowns>},
-    {{"LG ", 2}, Longest<slot::rushing, &RushingRecord::longest>},
-    {{"1ST ", 3}, Count<slot::rushing, &RushingRecord::firstDowns>},
-    {{"1ST% ", 4}, Percent<slot::rushing, &RushingRecord::firstDowns, &RushingRecord::attempts>},
-    {{"STF ", 3}, Count<slot::rushing, &RushingRecord::stuffs>},
-    {{"YDL ", 3}, Count<slot::rushing, &RushingRecord::yardsLost>},
-    {{"BIG ", 3}, Count<slot::rushing, &RushingRecord::bigPlays>},
-    {{"FUM ", 3}, Count<slot::rushing, &RushingRecord::fumbles>},
-    {{"LST", 3}, Count<slot::rushing, &RushingRecord::fumblesLost>},
+constexpr StatColumn kRushingColumns[] = {
+    {"ATT", &kRushAttempts},       {"YDS", &kRushYards},   {"AVG", &kRushAverage},
+    {"TD", &kRushTouchdowns},      {"LG", &kLongestRush},  {"1ST", &kRushFirstDowns},
+    {"1ST%", &kRushFirstDownRate}, {"STF", &kStuffed},     {"YDL", &kRushYardsLost},
+    {"BIG", &kRushBigPlays},       {"FUM", &kRushFumbles}, {"LST", &kRushFumblesLost},
 };
 
-constexpr SectionColumn kReceivingColumns[] = {
-    {{"REC ", 3}, Count<slot::receiving, &ReceivingRecord::receptions>},
-    {{"YDS ", 3}, Count<slot::receiving, &ReceivingRecord::yards>},
-    {{"AVG ", 3}, Average<slot::receiving, &ReceivingRecord::yards, &ReceivingRecord::receptions>},
-    {{"TD ", 2}, Count<slot::receiving, &ReceivingRecord::touchdowns>},
-    {{"LG ", 2}, Longest<slot::receiving, &ReceivingRecord::longest>},
-    {{"1ST ", 3}, Count<slot::receiving, &ReceivingRecord::firstDowns>},
-    {{"1ST% ", 4},
-     Percent<slot::receiving, &ReceivingRecord::firstDowns, &ReceivingRecord::receptions>},
-    {{"BIG ", 3}, Count<slot::receiving, &ReceivingRecord::bigPlays>},
-    {{"DRP ", 3}, Count<slot::receiving, &ReceivingRecord::drops>},
-    {{"FUM ", 3}, Count<slot::receiving, &ReceivingRecord::fumbles>},
-    {{"LST", 3}, Count<slot::receiving, &ReceivingRecord::fumblesLost>},
+constexpr StatColumn kReceivingColumns[] = {
+    {"REC", &kReceptions},          {"YDS", &kReceivingYards},       {"AVG", &kCatchAverage},
+    {"TD", &kReceivingTouchdowns},  {"LG", &kLongestReception},      {"1ST", &kReceivingFirstDowns},
+    {"1ST%", &kCatchFirstDownRate}, {"BIG", &kReceivingBigPlays},    {"DRP", &kDrops},
+    {"FUM", &kReceivingFumbles},    {"LST", &kReceivingFumblesLost},
 };
 
-constexpr SectionColumn kFieldGoalColumns[] = {
-    {{"ATT ", 3}, Count<slot::fgKicking, &FGKickingRecord::attempts>},
-    {{"MADE ", 4}, Count<slot::fgKicking, &FGKickingRecord::made>},
-    {{"PCT ", 3}, Percent<slot::fgKicking, &FGKickingRecord::made, &FGKickingRecord::attempts>},
-    {{"LG ", 2}, Longest<slot::fgKicking, &FGKickingRecord::longest>},
-    {{"BLK ", 3}, Count<slot::fgKicking, &FGKickingRecord::blocked>},
-    {{"1-29 ", 4},
-     Pair<slot::fgKicking, &FGKickingRecord::made1to29, &FGKickingRecord::attempts1to29>},
-    {{"30-39 ", 5},
-     Pair<slot::fgKicking, &FGKickingRecord::made30to39, &FGKickingRecord::attempts30to39>},
-    {{"40-49 ", 5},
-     Pair<slot::fgKicking, &FGKickingRecord::made40to49, &FGKickingRecord::attempts40to49>},
-    {{"50+", 3},
-     Pair<slot::fgKicking, &FGKickingRecord::made50plus, &FGKickingRecord::attempts50plus>},
+constexpr StatColumn kFieldGoalColumns[] = {
+    {"ATT", &kFieldGoalAttempts},  {"MADE", &kFieldGoalsScored},  {"PCT", &kFieldGoalRate},
+    {"LG", &kLongestFieldGoal},    {"BLK", &kFieldGoalsBlocked},  {"1-29", &kFieldGoals1to29},
+    {"30-39", &kFieldGoals30to39}, {"40-49", &kFieldGoals40to49}, {"50+", &kFieldGoals50Plus},
 };
 
-constexpr SectionColumn kExtraPointColumns[] = {
-    {{"ATT ", 3}, Count<slot::epKicking, &EPKickingRecord::attempts>},
-    {{"MADE ", 4}, Count<slot::epKicking, &EPKickingRecord::made>},
-    {{"PCT", 3}, Percent<slot::epKicking, &EPKickingRecord::made, &EPKickingRecord::attempts>},
+constexpr StatColumn kExtraPointColumns[] = {
+    {"ATT", &kExtraPointAttempts},
+    {"MADE", &kExtraPointsScored},
+    {"PCT", &kExtraPointRate},
 };
 
-constexpr SectionColumn kTwoPointColumns[] = {
-    {{"ATT  ", 3}, Count<slot::twoPoint, &TwoPointRecord::passAttempts>},
-    {{"MADE  ", 4}, Count<slot::twoPoint, &TwoPointRecord::passMade>},
-    {{"ATT  ", 3}, Count<slot::twoPoint, &TwoPointRecord::rushAttempts>},
-    {{"MADE  ", 4}, Count<slot::twoPoint, &TwoPointRecord::rushMade>},
-    {{"ATT  ", 3}, Count<slot::twoPoint, &TwoPointRecord::receivingAttempts>},
-    {{"MADE  ", 4}, Count<slot::twoPoint, &TwoPointRecord::receivingMade>},
-    {{"ATT  ", 3}, TwoPointAttemptsText},
-    {{"MADE  ", 4}, TwoPointMadeText},
-    {{"PCT", 3}, TwoPointPercent},
+constexpr StatColumn kTwoPointColumns[] = {
+    {"ATT", &kTwoPointPassAttempts},  {"MADE", &kTwoPointPassMade},
+    {"ATT", &kTwoPointRushAttempts},  {"MADE", &kTwoPointRushMade},
+    {"ATT", &kTwoPointCatchAttempts}, {"MADE", &kTwoPointCatchMade},
+    {"ATT", &kTwoPointAttempts},      {"MADE", &kTwoPointMade},
+    {"PCT", &kTwoPointRate},
 };
 
 constexpr ColumnGroup kTwoPointGroups[] = {
@@ -129,95 +64,59 @@ constexpr ColumnGroup kTwoPointGroups[] = {
     {"TOTAL", 6, 3},
 };
 
-constexpr SectionColumn kScoringColumns[] = {
-    {{"TDs  ", 3}, TouchdownsText},
-    {{"RushTDs  ", 7}, Count<slot::rushing, &RushingRecord::touchdowns>},
-    {{"RecTDs  ", 6}, Count<slot::receiving, &ReceivingRecord::touchdowns>},
-    {{"FGs  ", 3}, Pair<slot::fgKicking, &FGKickingRecord::made, &FGKickingRecord::attempts>},
-    {{"EPs  ", 3}, Pair<slot::epKicking, &EPKickingRecord::made, &EPKickingRecord::attempts>},
-    {{"2PT  ", 3}, TwoPointConversionsText},
-    {{"TOTAL", 5}, PointsText},
+constexpr StatColumn kMiscOffensiveColumns[] = {
+    {"TK", &kMiscTackles},
+    {"YDS", &kMiscTackleYards},
+    {"AVG", &kMiscTackleAverage},
 };
 
-constexpr SectionColumn kMiscOffensiveColumns[] = {
-    {{"TK ", 2}, Count<slot::miscOff, &MiscOffRecord::tackles>},
-    {{"YDS ", 3}, Count<slot::miscOff, &MiscOffRecord::tackleYards>},
-    {{"AVG", 3}, Average<slot::miscOff, &MiscOffRecord::tackleYards, &MiscOffRecord::tackles>},
+constexpr StatColumn kPuntingColumns[] = {
+    {"PUNTS", &kPunts},      {"IN20", &kPuntsInside20}, {"TB", &kPuntTouchbacks},
+    {"BLK", &kPuntsBlocked}, {"RET", &kPuntsReturned},
 };
 
-constexpr SectionColumn kPuntingColumns[] = {
-    {{"PUNTS ", 5}, Count<slot::punting, &PuntingRecord::punts>},
-    {{"IN20 ", 4}, Count<slot::punting, &PuntingRecord::inside20>},
-    {{"TB ", 2}, Count<slot::punting, &PuntingRecord::touchbacks>},
-    {{"BLK ", 3}, Count<slot::punting, &PuntingRecord::blocked>},
-    {{"RET", 3}, Count<slot::punting, &PuntingRecord::returned>},
+constexpr StatColumn kPuntReturnColumns[] = {
+    {"RET", &kPuntReturns},         {"YDS", &kPuntReturnYards},       {"AVG", &kPuntReturnAverage},
+    {"TD", &kPuntReturnTouchdowns}, {"LG", &kLongestPuntReturn},      {"FC", &kFairCatches},
+    {"FUM", &kPuntReturnFumbles},   {"LST", &kPuntReturnFumblesLost},
 };
 
-constexpr SectionColumn kPuntReturnColumns[] = {
-    {{"RET ", 3}, Count<slot::puntReturn, &PuntReturnRecord::returns>},
-    {{"YDS ", 3}, Count<slot::puntReturn, &PuntReturnRecord::yards>},
-    {{"AVG ", 3}, Average<slot::puntReturn, &PuntReturnRecord::yards, &PuntReturnRecord::returns>},
-    {{"TD ", 2}, Count<slot::puntReturn, &PuntReturnRecord::touchdowns>},
-    {{"LG ", 2}, Longest<slot::puntReturn, &PuntReturnRecord::longest>},
-    {{"FC ", 2}, Count<slot::puntReturn, &PuntReturnRecord::fairCatches>},
-    {{"FUM ", 3}, Count<slot::puntReturn, &PuntReturnRecord::fumbles>},
-    {{"LST", 3}, Count<slot::puntReturn, &PuntReturnRecord::fumblesLost>},
+constexpr StatColumn kKickReturnColumns[] = {
+    {"RET", &kKickReturns},           {"YDS", &kKickReturnYards},  {"AVG", &kKickReturnAverage},
+    {"TD", &kKickReturnTouchdowns},   {"LG", &kLongestKickReturn}, {"FUM", &kKickReturnFumbles},
+    {"LST", &kKickReturnFumblesLost},
 };
 
-constexpr SectionColumn kKickReturnColumns[] = {
-    {{"RET ", 3}, Count<slot::kickReturn, &KickReturnRecord::returns>},
-    {{"YDS ", 3}, Count<slot::kickReturn, &KickReturnRecord::yards>},
-    {{"AVG ", 3}, Average<slot::kickReturn, &KickReturnRecord::yards, &KickReturnRecord::returns>},
-    {{"TD ", 2}, Count<slot::kickReturn, &KickReturnRecord::touchdowns>},
-    {{"LG ", 2}, Longest<slot::kickReturn, &KickReturnRecord::longest>},
-    {{"FUM ", 3}, Count<slot::kickReturn, &KickReturnRecord::fumbles>},
-    {{"LST", 3}, Count<slot::kickReturn, &KickReturnRecord::fumblesLost>},
+constexpr StatColumn kSpecialTeamsColumns[] = {
+    {"TK", &kSpecialTackles},
+    {"YDS", &kSpecialTackleYards},
+    {"AVG", &kSpecialTackleAverage},
 };
 
-constexpr SectionColumn kSpecialTeamsColumns[] = {
-    {{"TK ", 2}, Count<slot::specialTeams, &SpecialTeamsRecord::tackles>},
-    {{"YDS ", 3}, Count<slot::specialTeams, &SpecialTeamsRecord::tackleYards>},
-    {{"AVG", 3},
-     Average<slot::specialTeams, &SpecialTeamsRecord::tackleYards, &SpecialTeamsRecord::tackles>},
+constexpr StatColumn kDefensiveColumns[] = {
+    {"TK", &kTackles},       {"YDS", &kTackleYards},       {"AVG", &kTackleAverage},
+    {"SAC", &kSacks},        {"SKYDS", &kSackYards},       {"STF", &kStuffs},
+    {"YDL", &kStuffYards},   {"TOTYL", &kYardsLost},       {"PD", &kPassesDefensed},
+    {"PTBLK", &kPuntBlocks}, {"FGBLK", &kFieldGoalBlocks},
 };
 
-constexpr SectionColumn kDefensiveColumns[] = {
-    {{"TK ", 2}, Count<slot::defensive, &DefensiveRecord::tackles>},
-    {{"YDS ", 3}, Count<slot::defensive, &DefensiveRecord::tackleYards>},
-    {{"AVG ", 3},
-     Average<slot::defensive, &DefensiveRecord::tackleYards, &DefensiveRecord::tackles>},
-    {{"SAC ", 3}, Count<slot::defensive, &DefensiveRecord::sacks>},
-    {{"SKYDS ", 5}, Count<slot::defensive, &DefensiveRecord::sackYards>},
-    {{"STF ", 3}, Count<slot::defensive, &DefensiveRecord::stuffs>},
-    {{"YDL ", 3}, Count<slot::defensive, &DefensiveRecord::stuffYards>},
-    {{"TOTYL ", 5}, TotalYardsLost},
-    {{"PD ", 2}, Count<slot::defensive, &DefensiveRecord::passesDefensed>},
-    {{"PTBLK ", 5}, Count<slot::defensive, &DefensiveRecord::puntsBlocked>},
-    {{"FGBLK", 5}, Count<slot::defensive, &DefensiveRecord::fieldGoalsBlocked>},
+constexpr StatColumn kInterceptionColumns[] = {
+    {"IN", &kInterceptions},
+    {"YDS", &kInterceptionYards},
+    {"TD", &kInterceptionTouchdowns},
+    {"FUM", &kInterceptionFumbles},
+    {"LST", &kInterceptionFumblesLost},
 };
 
-constexpr SectionColumn kInterceptionColumns[] = {
-    {{"IN ", 2}, Count<slot::interception, &InterceptionRecord::interceptions>},
-    {{"YDS ", 3}, Count<slot::interception, &InterceptionRecord::returnYards>},
-    {{"TD ", 2}, Count<slot::interception, &InterceptionRecord::touchdowns>},
-    {{"FUM ", 3}, Count<slot::interception, &InterceptionRecord::fumbles>},
-    {{"LST", 3}, Count<slot::interception, &InterceptionRecord::fumblesLost>},
+constexpr StatColumn kRecoveryColumns[] = {
+    {"RCV", &kRecoveries},        {"YDS", &kRecoveryYards},   {"AVG", &kRecoveryAverage},
+    {"TD", &kRecoveryTouchdowns}, {"FUM", &kRecoveryFumbles}, {"LST", &kRecoveryFumblesLost},
 };
 
-constexpr SectionColumn kRecoveryColumns[] = {
-    {{"RCV ", 3}, Count<slot::recovery, &RecoveryRecord::recoveries>},
-    {{"YDS ", 3}, Count<slot::recovery, &RecoveryRecord::returnYards>},
-    {{"AVG ", 3},
-     Average<slot::recovery, &RecoveryRecord::returnYards, &RecoveryRecord::recoveries>},
-    {{"TD ", 2}, Count<slot::recovery, &RecoveryRecord::touchdowns>},
-    {{"FUM ", 3}, Count<slot::recovery, &RecoveryRecord::fumbles>},
-    {{"LST", 3}, Count<slot::recovery, &RecoveryRecord::fumblesLost>},
-};
-
-constexpr SectionColumn kPenaltyColumns[] = {
-    {{"FLAGGED ", 7}, Count<slot::penalty, &PenaltyRecord::flagged>},
-    {{"ACCEPTED ", 8}, Count<slot::penalty, &PenaltyRecord::accepted>},
-    {{"YARDS", 5}, Count<slot::penalty, &PenaltyRecord::yards>},
+constexpr StatColumn kPenaltyColumns[] = {
+    {"FLAGGED", &kFlagged},
+    {"ACCEPTED", &kAccepted},
+    {"YARDS", &kPenaltyYards},
 };
 
 using Id = SectionId;
@@ -227,7 +126,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kPassing,
      "---Passing Stats",
      stats::kPassingRating,
-     Has<slot::passing>,
+     Has<&PlayerRecord::passing>,
      Tags::kOffensive,
      1,
      kPassingColumns,
@@ -236,7 +135,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kRushing,
      "---Rushing Stats",
      stats::kRushingYards,
-     Has<slot::rushing>,
+     Has<&PlayerRecord::rushing>,
      Tags::kOffensive,
      1,
      kRushingColumns,
@@ -245,7 +144,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kReceiving,
      "---Receiving Stats",
      stats::kReceivingYards,
-     Has<slot::receiving>,
+     Has<&PlayerRecord::receiving>,
      Tags::kOffensive,
      1,
      kReceivingColumns,
@@ -254,7 +153,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kFieldGoal,
      "---Field Goal Stats",
      stats::kFieldGoalPercentage,
-     Has<slot::fgKicking>,
+     Has<&PlayerRecord::fgKicking>,
      Tags::kOffensive,
      1,
      kFieldGoalColumns,
@@ -263,14 +162,14 @@ constexpr PlayerSection kSections[] = {
     {Id::kExtraPoint,
      "---Extra Point Stats",
      stats::kExtraPointPercentage,
-     Has<slot::epKicking>,
+     Has<&PlayerRecord::epKicking>,
      Tags::kOffensive,
      1,
      kExtraPointColumns,
      {},
      false},
-    {Id::kTwoPoint, "---2 Point Conversion Stats", stats::kTwoPointConversions, Has<slot::twoPoint>,
-     Tags::kOffensive, 2, kTwoPointColumns, kTwoPointGroups, false},
+    {Id::kTwoPoint, "---2 Point Conversion Stats", stats::kTwoPointConversions,
+     Has<&PlayerRecord::twoPoint>, Tags::kOffensive, 2, kTwoPointColumns, kTwoPointGroups, false},
     {Id::kScoring,
      "---Scoring Stats",
      stats::kScoring,
@@ -283,7 +182,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kMiscOffensive,
      "---Misc Offensive Stats",
      stats::kMiscOffensiveTackles,
-     Has<slot::miscOff>,
+     Has<&PlayerRecord::miscOff>,
      Tags::kOffensive,
      1,
      kMiscOffensiveColumns,
@@ -292,7 +191,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kPunting,
      "---Punting Stats",
      stats::kPunts,
-     Has<slot::punting>,
+     Has<&PlayerRecord::punting>,
      Tags::kOffensive,
      1,
      kPuntingColumns,
@@ -301,7 +200,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kPuntReturn,
      "---Punt Return Stats",
      stats::kPuntReturnAverage,
-     Has<slot::puntReturn>,
+     Has<&PlayerRecord::puntReturn>,
      Tags::kDefensive,
      1,
      kPuntReturnColumns,
@@ -310,7 +209,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kKickReturn,
      "---Kick Return Stats",
      stats::kKickReturnAverage,
-     Has<slot::kickReturn>,
+     Has<&PlayerRecord::kickReturn>,
      Tags::kDefensive,
      1,
      kKickReturnColumns,
@@ -319,7 +218,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kSpecialTeams,
      "---Special Teams Stats",
      stats::kSpecialTeamsTackles,
-     Has<slot::specialTeams>,
+     Has<&PlayerRecord::specialTeams>,
      Tags::kOffensive,
      1,
      kSpecialTeamsColumns,
@@ -328,7 +227,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kDefensive,
      "---Defensive Stats",
      stats::kDefensiveTackles,
-     Has<slot::defensive>,
+     Has<&PlayerRecord::defensive>,
      Tags::kDefensive,
      1,
      kDefensiveColumns,
@@ -337,7 +236,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kInterception,
      "---Interception Stats",
      stats::kInterceptions,
-     Has<slot::interception>,
+     Has<&PlayerRecord::interception>,
      Tags::kDefensive,
      1,
      kInterceptionColumns,
@@ -346,7 +245,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kRecovery,
      "---Recovery Stats",
      stats::kRecoveries,
-     Has<slot::recovery>,
+     Has<&PlayerRecord::recovery>,
      Tags::kBySide,
      1,
      kRecoveryColumns,
@@ -355,7 +254,7 @@ constexpr PlayerSection kSections[] = {
     {Id::kPenalty,
      "---Penalty Stats",
      stats::kPenalties,
-     Has<slot::penalty>,
+     Has<&PlayerRecord::penalty>,
      Tags::kBySide,
      1,
      kPenaltyColumns,

@@ -1,6 +1,6 @@
 // The sixteen team player stat sections as data: per section its title, the
 // record a player needs to be listed, the sort key, the position tags and the
-// columns with their header words, minimum widths and cell values.
+// columns with their header words and statistics.
 #pragma once
 
 #include <cstdint>
@@ -9,17 +9,11 @@
 #include <string_view>
 
 #include "league/league.h"
+#include "reports/stat_columns.h"
 #include "reports/table_layout.h"
 #include "stats/ranking.h"
 
 namespace yl::reports {
-
-using PlayerCell = std::string (*)(const league::PlayerRecord& player);
-
-struct SectionColumn {
-  TableColumn layout;
-  PlayerCell value;
-};
 
 // Which position names the tag of the name cell shows.
 enum class PositionTags : std::uint8_t { kOffensive, kDefensive, kBySide };
@@ -52,7 +46,7 @@ struct PlayerSection {
   bool (*listed)(const league::PlayerRecord& player);  // has the section's record(s)
   PositionTags tags;
   std::int32_t separator;  // blanks between value columns
-  std::span<const SectionColumn> columns;
+  std::span<const StatColumn> columns;
   std::span<const ColumnGroup> groups;  // empty: no group line
   bool leftOutInGameMode;
 };

@@ -1,6 +1,7 @@
 // The team player stat sections.
 #include "reports/player_sections.h"
 
+#include <utility>
 #include <vector>
 
 #include "reports/report_buffer.h"
@@ -65,11 +66,10 @@ std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags
 void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
                         const options::OutputOptions& options, const PlayerSection& section,
                         const league::TeamRecord* team) {
-  std::vector<TableColumn> columns;
-  columns.reserve(section.columns.size());
-  for (const SectionColumn& column : section.columns)
-    columns.push_back(column.layout);
-  TableLayout layout("Player Name", kNameMinimum, kNameGap, columns, section.separator);
+  std::vector<std::string_view> headers;
+  for (const StatColumn& column : section.columns)
+    headers.push_back(column.word);
+  TableLayout layout("Player Name", kNameMinimum, kNameGap, std::move(headers), section.separator);
 
   bool any = false;
   for (const league::PlayerRecord* p : players) {
@@ -77,7 +77,7 @@ void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
     any = true;
     layout.MeasureName(NameCellLength(*p));
     for (std::size_t i = 0; i < section.columns.size(); ++i)
-      layout.MeasureValue(i, section.columns[i].value(*p));
+      layout.MeasureValue(i, StatText(*section.columns[i].stat, *p));
   }
   if (!any) return;
 
@@ -89,7 +89,7 @@ void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
     if (!Qualifies(*p, section, team)) continue;
     layout.WriteName(out, PlayerNameCell(*p, section.tags));
     for (std::size_t i = 0; i < section.columns.size(); ++i)
-      layout.WriteValue(out, i, section.columns[i].value(*p));
+      layout.WriteValue(out, i, StatText(*section.columns[i].stat, *p));
     EndLine(out);
   }
   EndLine(out);

@@ -2,77 +2,45 @@
 #include "reports/players_csv.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "league/stat_fields.h"
 #include "reports/csv_text.h"
-#include "reports/player_cells.h"
+#include "reports/stat_columns.h"
 
 namespace yl::reports {
 
 namespace {
 
-using cells::Average;
-using cells::Percent;
 using league::PlayerRecord;
-namespace slot = cells::slot;
-using namespace league::records;
+using namespace stat;
 
-struct DerivedColumn {
-  std::string_view column;
-  std::string (*text)(const PlayerRecord&);
-};
-
-// The figures of the player tables that are not fields, by the tables' own
-// cell functions, so that both show the same digits.
-constexpr std::array kDerived = {
-    DerivedColumn{"passing_completion_pct",
-                  Percent<slot::passing, &PassingRecord::completions, &PassingRecord::attempts>},
-    DerivedColumn{"passing_yards_per_attempt",
-                  Average<slot::passing, &PassingRecord::yards, &PassingRecord::attempts>},
-    DerivedColumn{"passing_touchdown_pct",
-                  Percent<slot::passing, &PassingRecord::touchdowns, &PassingRecord::attempts>},
-    DerivedColumn{"passing_interception_pct",
-                  Percent<slot::passing, &PassingRecord::interceptions, &PassingRecord::attempts>},
-    DerivedColumn{"passing_sack_pct",
-                  Percent<slot::passing, &PassingRecord::sacks, &PassingRecord::attempts>},
-    DerivedColumn{"passing_first_down_pct",
-                  Percent<slot::passing, &PassingRecord::firstDowns, &PassingRecord::attempts>},
-    DerivedColumn{"passer_rating", cells::PassingRate},
-    DerivedColumn{"rushing_average",
-                  Average<slot::rushing, &RushingRecord::yards, &RushingRecord::attempts>},
-    DerivedColumn{"rushing_first_down_pct",
-                  Percent<slot::rushing, &RushingRecord::firstDowns, &RushingRecord::attempts>},
-    DerivedColumn{"rushing_stuff_pct",
-                  Percent<slot::rushing, &RushingRecord::stuffs, &RushingRecord::attempts>},
-    DerivedColumn{"receiving_average",
-                  Average<slot::receiving, &ReceivingRecord::yards, &ReceivingRecord::receptions>},
-    DerivedColumn{
-        "receiving_first_down_pct",
-        Percent<slot::receiving, &ReceivingRecord::firstDowns, &ReceivingRecord::receptions>},
-    DerivedColumn{"fg_kicking_pct",
-                  Percent<slot::fgKicking, &FGKickingRecord::made, &FGKickingRecord::attempts>},
-    DerivedColumn{"ep_kicking_pct",
-                  Percent<slot::epKicking, &EPKickingRecord::made, &EPKickingRecord::attempts>},
-    DerivedColumn{"punt_return_average",
-                  Average<slot::puntReturn, &PuntReturnRecord::yards, &PuntReturnRecord::returns>},
-    DerivedColumn{"kick_return_average",
-                  Average<slot::kickReturn, &KickReturnRecord::yards, &KickReturnRecord::returns>},
-    DerivedColumn{
-        "recovery_return_average",
-        Average<slot::recovery, &RecoveryRecord::returnYards, &RecoveryRecord::recoveries>},
-    DerivedColumn{
-        "defensive_tackle_average",
-        Average<slot::defensive, &DefensiveRecord::tackleYards, &DefensiveRecord::tackles>},
-    DerivedColumn{"special_teams_tackle_average",
-                  Average<slot::specialTeams, &SpecialTeamsRecord::tackleYards,
-                          &SpecialTeamsRecord::tackles>},
-    DerivedColumn{"misc_off_tackle_average",
-                  Average<slot::miscOff, &MiscOffRecord::tackleYards, &MiscOffRecord::tackles>},
-    DerivedColumn{"touchdowns", cells::TouchdownsText},
-    DerivedColumn{"two_point_conversions", cells::TwoPointConversionsText},
-    DerivedColumn{"points", cells::PointsText},
+// The figures of the player tables that are not fields, written as the
+// tables write them.
+constexpr StatColumn kDerived[] = {
+    {"passing_completion_pct", &kCompletionRate},
+    {"passing_yards_per_attempt", &kPassYardsPerAttempt},
+    {"passing_touchdown_pct", &kPassTouchdownRate},
+    {"passing_interception_pct", &kInterceptionRate},
+    {"passing_sack_pct", &kSackedRate},
+    {"passing_first_down_pct", &kPassFirstDownRate},
+    {"passer_rating", &kPasserRating},
+    {"rushing_average", &kRushAverage},
+    {"rushing_first_down_pct", &kRushFirstDownRate},
+    {"rushing_stuff_pct", &kStuffedRate},
+    {"receiving_average", &kCatchAverage},
+    {"receiving_first_down_pct", &kCatchFirstDownRate},
+    {"fg_kicking_pct", &kFieldGoalRate},
+    {"ep_kicking_pct", &kExtraPointRate},
+    {"punt_return_average", &kPuntReturnAverage},
+    {"kick_return_average", &kKickReturnAverage},
+    {"recovery_return_average", &kRecoveryAverage},
+    {"defensive_tackle_average", &kTackleAverage},
+    {"special_teams_tackle_average", &kSpecialTackleAverage},
+    {"misc_off_tackle_average", &kMiscTackleAverage},
+    {"touchdowns", &kTouchdowns},
+    {"two_point_conversions", &kTwoPointConversions},
+    {"points", &kPoints},
 };
 
 bool HasFigure(const PlayerRecord& player) {
@@ -96,8 +64,8 @@ std::string PlayersCsvHeader() {
     row.Text(column);
   for (const league::StatField& field : league::PlayerStatFields())
     row.Text(field.column);
-  for (const DerivedColumn& derived : kDerived)
-    row.Text(derived.column);
+  for (const StatColumn& derived : kDerived)
+    row.Text(derived.word);
   return row.Finish();
 }
 
@@ -129,8 +97,8 @@ std::string PlayersCsvRows(const league::League& league, std::string_view game,
       else
         row.Integer(value);
     }
-    for (const DerivedColumn& derived : kDerived)
-      row.Text(derived.text(*p));
+    for (const StatColumn& derived : kDerived)
+      row.Text(StatText(*derived.stat, *p));
     text += row.Finish();
   }
   return text;

@@ -2,28 +2,24 @@
 #include "reports/table_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "reports/report_buffer.h"
 #include "reports/report_text.h"
 
 namespace yl::reports {
 
-std::size_t HeaderWordLength(std::string_view header) {
-  const std::size_t last = header.find_last_not_of(' ');
-  return last == std::string_view::npos ? 0 : last + 1;
-}
-
 TableLayout::TableLayout(std::string_view nameHeader, std::int32_t nameMinimum,
-                         std::int32_t nameGap, std::span<const TableColumn> columns,
+                         std::int32_t nameGap, std::vector<std::string_view> headers,
                          std::int32_t separator)
     : nameHeader_(nameHeader),
       nameWidth_(nameMinimum),
       nameGap_(nameGap),
-      columns_(columns),
+      headers_(std::move(headers)),
       separator_(separator) {
-  widths_.reserve(columns.size());
-  for (const TableColumn& column : columns)
-    widths_.push_back(column.minimumWidth);
+  widths_.reserve(headers_.size());
+  for (const std::string_view header : headers_)
+    widths_.push_back(static_cast<std::int64_t>(header.size()));
 }
 
 void TableLayout::MeasureName(std::int64_t length) {
@@ -74,11 +70,8 @@ void TableLayout::WriteHeader(ReportOutput& out) const {
 
 void TableLayout::WriteHeader(ReportOutput& out, std::string_view nameHeader) const {
   WriteLeftAligned(out, nameHeader, nameWidth_ + nameGap_);
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    // The word is aligned without its separator, which then follows it.
-    WriteBlanks(out, widths_[i] - static_cast<std::int64_t>(HeaderWordLength(columns_[i].header)));
-    WriteString(out, columns_[i].header);
-  }
+  for (std::size_t i = 0; i < headers_.size(); ++i)
+    WriteValue(out, i, headers_[i]);
   EndLine(out);
   WriteDashes(out, TotalWidth());
   EndLine(out);

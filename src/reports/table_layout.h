@@ -13,14 +13,6 @@
 
 namespace yl::reports {
 
-struct TableColumn {
-  // The header word followed by the table's separator as trailing blanks
-  // ("YDS "); the last column's word has none.
-  std::string_view header;
-  // As a rule the length of the word without its separator.
-  std::int32_t minimumWidth;
-};
-
 // A label centred over a run of adjacent value columns (the group line).
 struct ColumnGroup {
   std::string_view label;
@@ -31,9 +23,10 @@ struct ColumnGroup {
 class TableLayout {
  public:
   // nameGap blanks follow the name column; `separator` blanks follow every
-  // value column but the last.
+  // value column but the last. A value column is at least as wide as its
+  // header word.
   TableLayout(std::string_view nameHeader, std::int32_t nameMinimum, std::int32_t nameGap,
-              std::span<const TableColumn> columns, std::int32_t separator);
+              std::vector<std::string_view> headers, std::int32_t separator);
 
   // Measure pass: widen the name column or a value column to fit.
   void MeasureName(std::int64_t length);
@@ -52,7 +45,8 @@ class TableLayout {
   // columns and separators (the remainder dropped); a label that would start
   // before the end of the previous one follows it.
   void WriteGroupLine(ReportOutput& out, std::span<const ColumnGroup> groups) const;
-  // The header line, each word right-aligned over its column, and the rule.
+  // The header line, each word right-aligned over its column and followed by
+  // the separator, and the rule.
   void WriteHeader(ReportOutput& out) const;
   // The same with a name-column header built by the caller (blanks pad it to
   // the first value column).
@@ -66,12 +60,9 @@ class TableLayout {
   std::string_view nameHeader_;
   std::int64_t nameWidth_;
   std::int32_t nameGap_;
-  std::span<const TableColumn> columns_;
+  std::vector<std::string_view> headers_;
   std::vector<std::int64_t> widths_;
   std::int32_t separator_;
 };
-
-// The length of a header word without its trailing separator blanks.
-std::size_t HeaderWordLength(std::string_view header);
 
 }  // namespace yl::reports

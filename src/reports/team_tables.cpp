@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "reports/report_text.h"
@@ -21,7 +22,7 @@ using league::TeamTotals;
 using TeamCell = std::string (*)(const TeamRecord& team);
 
 struct TeamColumn {
-  TableColumn layout;
+  std::string_view header;
   TeamCell value;
 };
 
@@ -72,21 +73,21 @@ constexpr ColumnGroup kYardageGroups[] = {
 };
 
 constexpr TeamColumn kOffensiveColumns[] = {
-    {{"TOTAL  ", 5}, Total<own, &TeamTotals::netYards>},
-    {{"RUSHING  ", 7}, Total<own, &TeamTotals::rushingYards>},
-    {{"PASSING  ", 7}, Total<own, &TeamTotals::passingYards>},
-    {{"TOTAL  ", 5}, PerGame<own, &TeamTotals::netYards>},
-    {{"RUSHING  ", 7}, PerGame<own, &TeamTotals::rushingYards>},
-    {{"PASSING", 7}, PerGame<own, &TeamTotals::passingYards>},
+    {"TOTAL", Total<own, &TeamTotals::netYards>},
+    {"RUSHING", Total<own, &TeamTotals::rushingYards>},
+    {"PASSING", Total<own, &TeamTotals::passingYards>},
+    {"TOTAL", PerGame<own, &TeamTotals::netYards>},
+    {"RUSHING", PerGame<own, &TeamTotals::rushingYards>},
+    {"PASSING", PerGame<own, &TeamTotals::passingYards>},
 };
 
 constexpr TeamColumn kDefensiveColumns[] = {
-    {{"TOTAL  ", 5}, Total<opponents, &TeamTotals::netYards>},
-    {{"RUSHING  ", 7}, Total<opponents, &TeamTotals::rushingYards>},
-    {{"PASSING  ", 7}, Total<opponents, &TeamTotals::passingYards>},
-    {{"TOTAL  ", 5}, PerGame<opponents, &TeamTotals::netYards>},
-    {{"RUSHING  ", 7}, PerGame<opponents, &TeamTotals::rushingYards>},
-    {{"PASSING", 7}, PerGame<opponents, &TeamTotals::passingYards>},
+    {"TOTAL", Total<opponents, &TeamTotals::netYards>},
+    {"RUSHING", Total<opponents, &TeamTotals::rushingYards>},
+    {"PASSING", Total<opponents, &TeamTotals::passingYards>},
+    {"TOTAL", PerGame<opponents, &TeamTotals::netYards>},
+    {"RUSHING", PerGame<opponents, &TeamTotals::rushingYards>},
+    {"PASSING", PerGame<opponents, &TeamTotals::passingYards>},
 };
 
 constexpr ColumnGroup kTurnoverGroups[] = {
@@ -95,13 +96,13 @@ constexpr ColumnGroup kTurnoverGroups[] = {
 };
 
 constexpr TeamColumn kTurnoverColumns[] = {
-    {{"INT  ", 3}, Total<opponents, &TeamTotals::intercepted>},
-    {{"FUM  ", 3}, Total<opponents, &TeamTotals::fumblesLost>},
-    {{"TOTAL  ", 5}, TakeAwaysText},
-    {{"INT  ", 3}, Total<own, &TeamTotals::intercepted>},
-    {{"FUM  ", 3}, Total<own, &TeamTotals::fumblesLost>},
-    {{"TOTAL  ", 5}, GiveAwaysText},
-    {{"DIFF", 4}, Difference},
+    {"INT", Total<opponents, &TeamTotals::intercepted>},
+    {"FUM", Total<opponents, &TeamTotals::fumblesLost>},
+    {"TOTAL", TakeAwaysText},
+    {"INT", Total<own, &TeamTotals::intercepted>},
+    {"FUM", Total<own, &TeamTotals::fumblesLost>},
+    {"TOTAL", GiveAwaysText},
+    {"DIFF", Difference},
 };
 
 constexpr TeamTable kOffensive = {"---Team Offensive Stats", kOffensiveColumns, kYardageGroups,
@@ -114,11 +115,10 @@ constexpr TeamTable kTurnovers = {"---Team Take-Away/Give-Away Stats", kTurnover
 // A run without teams has nothing to compare: the table is left out.
 void WriteTeamTable(ReportOutput& out, stats::TeamOrder& teams, const TeamTable& table) {
   if (teams.empty()) return;
-  std::vector<TableColumn> columns;
-  columns.reserve(table.columns.size());
+  std::vector<std::string_view> headers;
   for (const TeamColumn& column : table.columns)
-    columns.push_back(column.layout);
-  TableLayout layout("TEAM", kNameMinimum, kSeparator, columns, kSeparator);
+    headers.push_back(column.header);
+  TableLayout layout("TEAM", kNameMinimum, kSeparator, std::move(headers), kSeparator);
   for (const TeamRecord* t : teams) {
     layout.MeasureName(static_cast<std::int64_t>(t->name.size()));
     for (std::size_t i = 0; i < table.columns.size(); ++i)

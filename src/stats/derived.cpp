@@ -51,6 +51,37 @@ std::int64_t FumblesLost(const PlayerRecord& p) {
          Counter(p.puntReturn, &PuntReturnRecord::fumblesLost);
 }
 
+bool HasScoringRecord(const PlayerRecord& p) {
+  return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
+}
+
+std::int64_t TwoPointAttempts(const PlayerRecord& p) {
+  return Counter(p.twoPoint, &TwoPointRecord::passAttempts) +
+         Counter(p.twoPoint, &TwoPointRecord::rushAttempts) +
+         Counter(p.twoPoint, &TwoPointRecord::receivingAttempts);
+}
+
+std::int64_t TwoPointMade(const PlayerRecord& p) {
+  return Counter(p.twoPoint, &TwoPointRecord::passMade) +
+         Counter(p.twoPoint, &TwoPointRecord::rushMade) +
+         Counter(p.twoPoint, &TwoPointRecord::receivingMade);
+}
+
+std::int64_t FieldGoalsMissed(const PlayerRecord& p) {
+  return Counter(p.fgKicking, &FGKickingRecord::attempts) -
+         Counter(p.fgKicking, &FGKickingRecord::made);
+}
+
+std::int64_t YardsLost(const PlayerRecord& p) {
+  return Counter(p.defensive, &DefensiveRecord::sackYards) +
+         Counter(p.defensive, &DefensiveRecord::stuffYards);
+}
+
+std::int64_t KicksBlocked(const PlayerRecord& p) {
+  return Counter(p.defensive, &DefensiveRecord::puntsBlocked) +
+         Counter(p.defensive, &DefensiveRecord::fieldGoalsBlocked);
+}
+
 std::int64_t Takeaways(const league::TeamRecord& t) {
   return std::int64_t{t.opponents.intercepted} + t.opponents.fumblesLost;
 }

@@ -19,7 +19,7 @@ using league::PlayerRecord;
 using namespace league::records;
 
 using Presence = bool (*)(const PlayerRecord&);
-using Field = std::int64_t (*)(const PlayerRecord&);
+using Field = PlayerFigure;
 
 // How a term turns a player's record into something comparable.
 enum class Measure : std::uint8_t {
@@ -47,53 +47,6 @@ struct KeyRule {
   Term primary;
   std::array<Term, 2> tieBreaks{};
 };
-
-template <auto Slot>
-bool Has(const PlayerRecord& p) {
-  return (p.*Slot).has_value();
-}
-
-template <auto Slot, auto Member>
-std::int64_t Value(const PlayerRecord& p) {
-  return (*(p.*Slot)).*Member;
-}
-
-template <auto Member>
-constexpr Field kRushing = &Value<&PlayerRecord::rushing, Member>;
-template <auto Member>
-constexpr Field kPassing = &Value<&PlayerRecord::passing, Member>;
-template <auto Member>
-constexpr Field kReceiving = &Value<&PlayerRecord::receiving, Member>;
-template <auto Member>
-constexpr Field kDefensive = &Value<&PlayerRecord::defensive, Member>;
-template <auto Member>
-constexpr Field kFGKicking = &Value<&PlayerRecord::fgKicking, Member>;
-
-std::int64_t TwoPointMade(const PlayerRecord& p) {
-  const TwoPointRecord& t = *p.twoPoint;
-  return std::int64_t{t.passMade} + t.rushMade + t.receivingMade;
-}
-
-std::int64_t TwoPointAttempts(const PlayerRecord& p) {
-  const TwoPointRecord& t = *p.twoPoint;
-  return std::int64_t{t.passAttempts} + t.rushAttempts + t.receivingAttempts;
-}
-
-std::int64_t FieldGoalsMissed(const PlayerRecord& p) {
-  return std::int64_t{p.fgKicking->attempts} - p.fgKicking->made;
-}
-
-std::int64_t LossOfYards(const PlayerRecord& p) {
-  return std::int64_t{p.defensive->stuffYards} + p.defensive->sackYards;
-}
-
-std::int64_t KicksBlocked(const PlayerRecord& p) {
-  return std::int64_t{p.defensive->fieldGoalsBlocked} + p.defensive->puntsBlocked;
-}
-
-bool HasScoringRecord(const PlayerRecord& p) {
-  return p.rushing || p.receiving || p.fgKicking || p.epKicking || p.twoPoint;
-}
 
 bool HasFumbleRecord(const PlayerRecord& p) {
   return p.receiving || p.recovery || p.interception || p.puntReturn || p.kickReturn || p.rushing;
@@ -133,59 +86,62 @@ using F = FGKickingRecord;
 // Indexed by key; the final tie-break of every key is the name.
 constexpr std::array<KeyRule, kStatKeyCount + 1> kKeyRules = {{
     {},
-    /* 1 */ {kHasRushing, nullptr, Desc(kRushing<&R::yards>), {Desc(kRushing<&R::attempts>)}},
+    /* 1 */
+    {kHasRushing, nullptr, Desc(kFromRushing<&R::yards>), {Desc(kFromRushing<&R::attempts>)}},
     /* 2 */
-    {kHasReceiving, nullptr, Desc(kReceiving<&C::yards>), {Desc(kReceiving<&C::receptions>)}},
-    /* 3 */ {kHasPassing, nullptr, RatingDesc(), {Desc(kPassing<&P::yards>)}},
+    {kHasReceiving,
+     nullptr,
+     Desc(kFromReceiving<&C::yards>),
+     {Desc(kFromReceiving<&C::receptions>)}},
+    /* 3 */ {kHasPassing, nullptr, RatingDesc(), {Desc(kFromPassing<&P::yards>)}},
     /* 4 */
     {kHasFGKicking,
      nullptr,
-     RatioDesc(kFGKicking<&F::made>, kFGKicking<&F::attempts>),
-     {Desc(kFGKicking<&F::made>)}},
+     RatioDesc(kFromFieldGoals<&F::made>, kFromFieldGoals<&F::attempts>),
+     {Desc(kFromFieldGoals<&F::made>)}},
     /* 5 */
     {&Has<&PlayerRecord::epKicking>,
      nullptr,
-     RatioDesc(&Value<&PlayerRecord::epKicking, &EPKickingRecord::made>,
-               &Value<&PlayerRecord::epKicking, &EPKickingRecord::attempts>),
-     {Desc(&Value<&PlayerRecord::epKicking, &EPKickingRecord::made>)}},
+     RatioDesc(kFromExtraPoints<&EPKickingRecord::made>,
+               kFromExtraPoints<&EPKickingRecord::attempts>),
+     {Desc(kFromExtraPoints<&EPKickingRecord::made>)}},
     /* 6 */
     {&Has<&PlayerRecord::kickReturn>, nullptr,
-     RatioDesc(&Value<&PlayerRecord::kickReturn, &KickReturnRecord::yards>,
-               &Value<&PlayerRecord::kickReturn, &KickReturnRecord::returns>)},
+     RatioDesc(kFromKickReturns<&KickReturnRecord::yards>,
+               kFromKickReturns<&KickReturnRecord::returns>)},
     /* 7 */
     {&Has<&PlayerRecord::puntReturn>, nullptr,
-     RatioDesc(&Value<&PlayerRecord::puntReturn, &PuntReturnRecord::yards>,
-               &Value<&PlayerRecord::puntReturn, &PuntReturnRecord::returns>)},
+     RatioDesc(kFromPuntReturns<&PuntReturnRecord::yards>,
+               kFromPuntReturns<&PuntReturnRecord::returns>)},
     /* 8 */
-    {&Has<&PlayerRecord::punting>, nullptr,
-     Desc(&Value<&PlayerRecord::punting, &PuntingRecord::punts>)},
+    {&Has<&PlayerRecord::punting>, nullptr, Desc(kFromPunting<&PuntingRecord::punts>)},
     /* 9 */
     {&Has<&PlayerRecord::interception>,
      nullptr,
-     Desc(&Value<&PlayerRecord::interception, &InterceptionRecord::interceptions>),
-     {Desc(&Value<&PlayerRecord::interception, &InterceptionRecord::returnYards>)}},
+     Desc(kFromInterceptions<&InterceptionRecord::interceptions>),
+     {Desc(kFromInterceptions<&InterceptionRecord::returnYards>)}},
     /* 10 */
-    {kHasDefensive, nullptr, Desc(kDefensive<&D::tackles>), {Asc(kDefensive<&D::tackleYards>)}},
+    {kHasDefensive, nullptr, Desc(kFromDefense<&D::tackles>), {Asc(kFromDefense<&D::tackleYards>)}},
     /* 11 */
     {&Has<&PlayerRecord::specialTeams>,
      nullptr,
-     Desc(&Value<&PlayerRecord::specialTeams, &SpecialTeamsRecord::tackles>),
-     {Asc(&Value<&PlayerRecord::specialTeams, &SpecialTeamsRecord::tackleYards>)}},
+     Desc(kFromSpecialTeams<&SpecialTeamsRecord::tackles>),
+     {Asc(kFromSpecialTeams<&SpecialTeamsRecord::tackleYards>)}},
     /* 12 */
     {&Has<&PlayerRecord::recovery>,
      nullptr,
-     Desc(&Value<&PlayerRecord::recovery, &RecoveryRecord::recoveries>),
-     {Desc(&Value<&PlayerRecord::recovery, &RecoveryRecord::returnYards>)}},
+     Desc(kFromRecoveries<&RecoveryRecord::recoveries>),
+     {Desc(kFromRecoveries<&RecoveryRecord::returnYards>)}},
     /* 13 */
     {&Has<&PlayerRecord::miscOff>,
      nullptr,
-     Desc(&Value<&PlayerRecord::miscOff, &MiscOffRecord::tackles>),
-     {Asc(&Value<&PlayerRecord::miscOff, &MiscOffRecord::tackleYards>)}},
+     Desc(kFromMiscOffense<&MiscOffRecord::tackles>),
+     {Asc(kFromMiscOffense<&MiscOffRecord::tackleYards>)}},
     /* 14 */
     {&Has<&PlayerRecord::defSpecialTeams>,
      nullptr,
-     Desc(&Value<&PlayerRecord::defSpecialTeams, &SpecialTeamsRecord::tackles>),
-     {Asc(&Value<&PlayerRecord::defSpecialTeams, &SpecialTeamsRecord::tackleYards>)}},
+     Desc(kFromDefSpecialTeams<&SpecialTeamsRecord::tackles>),
+     {Asc(kFromDefSpecialTeams<&SpecialTeamsRecord::tackleYards>)}},
     /* 15 */
     {&Has<&PlayerRecord::twoPoint>,
      nullptr,
@@ -194,53 +150,57 @@ constexpr std::array<KeyRule, kStatKeyCount + 1> kKeyRules = {{
     /* 16 */
     {&Has<&PlayerRecord::penalty>,
      nullptr,
-     Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::accepted>),
-     {Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::yards>),
-      Desc(&Value<&PlayerRecord::penalty, &PenaltyRecord::flagged>)}},
+     Desc(kFromPenalties<&PenaltyRecord::accepted>),
+     {Desc(kFromPenalties<&PenaltyRecord::yards>), Desc(kFromPenalties<&PenaltyRecord::flagged>)}},
     /* 17 */ {&HasScoringRecord, &HasScored, Desc(&Points)},
-    /* 18 */ {kHasPassing, nullptr, Desc(kPassing<&P::yards>)},
-    /* 19 */ {kHasPassing, nullptr, Desc(kPassing<&P::attempts>)},
-    /* 20 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::yards>, kPassing<&P::attempts>)},
-    /* 21 */ {kHasPassing, nullptr, Desc(kPassing<&P::completions>)},
-    /* 22 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::completions>, kPassing<&P::attempts>)},
-    /* 23 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::firstDowns>, kPassing<&P::attempts>)},
-    /* 24 */ {kHasPassing, nullptr, Desc(kPassing<&P::touchdowns>)},
-    /* 25 */ {kHasPassing, nullptr, RatioDesc(kPassing<&P::touchdowns>, kPassing<&P::attempts>)},
-    /* 26 */ {kHasPassing, nullptr, Desc(kPassing<&P::interceptions>)},
+    /* 18 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::yards>)},
+    /* 19 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::attempts>)},
+    /* 20 */ {kHasPassing, nullptr, RatioDesc(kFromPassing<&P::yards>, kFromPassing<&P::attempts>)},
+    /* 21 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::completions>)},
+    /* 22 */
+    {kHasPassing, nullptr, RatioDesc(kFromPassing<&P::completions>, kFromPassing<&P::attempts>)},
+    /* 23 */
+    {kHasPassing, nullptr, RatioDesc(kFromPassing<&P::firstDowns>, kFromPassing<&P::attempts>)},
+    /* 24 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::touchdowns>)},
+    /* 25 */
+    {kHasPassing, nullptr, RatioDesc(kFromPassing<&P::touchdowns>, kFromPassing<&P::attempts>)},
+    /* 26 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::interceptions>)},
     /* 27 */
-    {kHasPassing, nullptr, RatioAsc(kPassing<&P::interceptions>, kPassing<&P::attempts>)},
-    /* 28 */ {kHasPassing, nullptr, Desc(kPassing<&P::sacks>)},
-    /* 29 */ {kHasPassing, nullptr, RatioAsc(kPassing<&P::sacks>, kPassing<&P::attempts>)},
-    /* 30 */ {kHasPassing, nullptr, Desc(kPassing<&P::bigPlays>)},
-    /* 31 */ {kHasRushing, nullptr, Desc(kRushing<&R::attempts>)},
-    /* 32 */ {kHasRushing, nullptr, RatioDesc(kRushing<&R::yards>, kRushing<&R::attempts>)},
-    /* 33 */ {kHasRushing, nullptr, RatioDesc(kRushing<&R::firstDowns>, kRushing<&R::attempts>)},
-    /* 34 */ {kHasRushing, nullptr, Desc(kRushing<&R::stuffs>)},
-    /* 35 */ {kHasRushing, nullptr, RatioAsc(kRushing<&R::stuffs>, kRushing<&R::attempts>)},
-    /* 36 */ {kHasRushing, nullptr, Desc(kRushing<&R::firstDowns>)},
-    /* 37 */ {kHasRushing, nullptr, Desc(kRushing<&R::touchdowns>)},
-    /* 38 */ {kHasRushing, nullptr, Desc(kRushing<&R::bigPlays>)},
-    /* 39 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::receptions>)},
+    {kHasPassing, nullptr, RatioAsc(kFromPassing<&P::interceptions>, kFromPassing<&P::attempts>)},
+    /* 28 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::sacks>)},
+    /* 29 */ {kHasPassing, nullptr, RatioAsc(kFromPassing<&P::sacks>, kFromPassing<&P::attempts>)},
+    /* 30 */ {kHasPassing, nullptr, Desc(kFromPassing<&P::bigPlays>)},
+    /* 31 */ {kHasRushing, nullptr, Desc(kFromRushing<&R::attempts>)},
+    /* 32 */ {kHasRushing, nullptr, RatioDesc(kFromRushing<&R::yards>, kFromRushing<&R::attempts>)},
+    /* 33 */
+    {kHasRushing, nullptr, RatioDesc(kFromRushing<&R::firstDowns>, kFromRushing<&R::attempts>)},
+    /* 34 */ {kHasRushing, nullptr, Desc(kFromRushing<&R::stuffs>)},
+    /* 35 */ {kHasRushing, nullptr, RatioAsc(kFromRushing<&R::stuffs>, kFromRushing<&R::attempts>)},
+    /* 36 */ {kHasRushing, nullptr, Desc(kFromRushing<&R::firstDowns>)},
+    /* 37 */ {kHasRushing, nullptr, Desc(kFromRushing<&R::touchdowns>)},
+    /* 38 */ {kHasRushing, nullptr, Desc(kFromRushing<&R::bigPlays>)},
+    /* 39 */ {kHasReceiving, nullptr, Desc(kFromReceiving<&C::receptions>)},
     /* 40 */
-    {kHasReceiving, nullptr, RatioDesc(kReceiving<&C::yards>, kReceiving<&C::receptions>)},
-    /* 41 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::touchdowns>)},
-    /* 42 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::firstDowns>)},
+    {kHasReceiving, nullptr, RatioDesc(kFromReceiving<&C::yards>, kFromReceiving<&C::receptions>)},
+    /* 41 */ {kHasReceiving, nullptr, Desc(kFromReceiving<&C::touchdowns>)},
+    /* 42 */ {kHasReceiving, nullptr, Desc(kFromReceiving<&C::firstDowns>)},
     /* 43 */
-    {kHasReceiving, nullptr, RatioDesc(kReceiving<&C::firstDowns>, kReceiving<&C::receptions>)},
-    /* 44 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::bigPlays>)},
-    /* 45 */ {kHasReceiving, nullptr, Desc(kReceiving<&C::drops>)},
+    {kHasReceiving, nullptr,
+     RatioDesc(kFromReceiving<&C::firstDowns>, kFromReceiving<&C::receptions>)},
+    /* 44 */ {kHasReceiving, nullptr, Desc(kFromReceiving<&C::bigPlays>)},
+    /* 45 */ {kHasReceiving, nullptr, Desc(kFromReceiving<&C::drops>)},
     /* 46 */ {&HasFumbleRecord, nullptr, Desc(&FumblesLost)},
     /* 47 */ {kHasFGKicking, nullptr, Desc(&FieldGoalsMissed)},
-    /* 48 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::blocked>)},
-    /* 49 */ {kHasFGKicking, nullptr, Desc(kFGKicking<&F::made>)},
+    /* 48 */ {kHasFGKicking, nullptr, Desc(kFromFieldGoals<&F::blocked>)},
+    /* 49 */ {kHasFGKicking, nullptr, Desc(kFromFieldGoals<&F::made>)},
     /* 50 */
-    {kHasDefensive, nullptr, RatioAsc(kDefensive<&D::tackleYards>, kDefensive<&D::tackles>)},
+    {kHasDefensive, nullptr, RatioAsc(kFromDefense<&D::tackleYards>, kFromDefense<&D::tackles>)},
     /* 51 */
-    {kHasDefensive, nullptr, Desc(kDefensive<&D::sacks>), {Desc(kDefensive<&D::sackYards>)}},
+    {kHasDefensive, nullptr, Desc(kFromDefense<&D::sacks>), {Desc(kFromDefense<&D::sackYards>)}},
     /* 52 */
-    {kHasDefensive, nullptr, Desc(kDefensive<&D::stuffs>), {Desc(kDefensive<&D::stuffYards>)}},
-    /* 53 */ {kHasDefensive, nullptr, Desc(&LossOfYards)},
-    /* 54 */ {kHasDefensive, nullptr, Desc(kDefensive<&D::passesDefensed>)},
+    {kHasDefensive, nullptr, Desc(kFromDefense<&D::stuffs>), {Desc(kFromDefense<&D::stuffYards>)}},
+    /* 53 */ {kHasDefensive, nullptr, Desc(&YardsLost)},
+    /* 54 */ {kHasDefensive, nullptr, Desc(kFromDefense<&D::passesDefensed>)},
     /* 55 */ {kHasDefensive, nullptr, Desc(&KicksBlocked)},
 }};
 

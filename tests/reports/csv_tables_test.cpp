@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "reports/games_csv.h"
-#include "reports/player_cells.h"
 #include "reports/scoring_csv.h"
+#include "reports/stat_columns.h"
 #include "reports/teams_csv.h"
 
 namespace yl::reports {
@@ -89,10 +89,8 @@ TEST(PlayersCsv, RowsCarryEveryFieldAndTheTablesOwnFigures) {
   // The rushing fields: 4 attempts, 9 yards, no longest run.
   EXPECT_EQ(joe.substr(joe.find(",,,") + 3, 9), "4,9,,0,0,") << joe;
   // The derived figures are the player tables' own texts.
-  const std::string rating = cells::PassingRate(*passer);
-  const std::string completion =
-      cells::Percent<cells::slot::passing, &league::PassingRecord::completions,
-                     &league::PassingRecord::attempts>(*passer);
+  const std::string rating = StatText(stat::kPasserRating, *passer);
+  const std::string completion = StatText(stat::kCompletionRate, *passer);
   EXPECT_NE(smith.find("," + completion + ","), std::string::npos) << smith;
   EXPECT_NE(smith.find("," + rating + ","), std::string::npos) << smith;
   EXPECT_EQ(smith.substr(smith.size() - 7), ",0,0,0\r") << "touchdowns, conversions, points";

@@ -1,5 +1,5 @@
 // The shared table layout: measured widths, header words right-aligned over
-// their columns with the separator they carry, and the title rule.
+// their columns with the table's separator after them, and the title rule.
 #include "reports/table_layout.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,8 @@ namespace {
 
 using TableLayoutTest = test::ReportFixture;
 
-constexpr TableColumn kColumns[] = {{"AB  ", 2}, {"C", 1}};
-
-TEST_F(TableLayoutTest, HeaderWordsAreAlignedWithoutTheirSeparator) {
-  TableLayout layout("Team", 4, 1, kColumns, 2);
+TEST_F(TableLayoutTest, HeaderWordsAreAlignedOverTheirColumns) {
+  TableLayout layout("Team", 4, 1, {"AB", "C"}, 2);
   layout.MeasureName(6);
   layout.MeasureValue(0, "1234");
   layout.MeasureValue(1, "5");
