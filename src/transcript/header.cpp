@@ -153,133 +153,149 @@ bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play)
   return false;
 }
 
-Situation ResolveHeader(const HeaderText& header) {
-  // Each phrase names the number slots its figures are in: slot i holds the
-  // number after phrase i, slot i - 1 the one before it, and the figures some
-  // phrases imply go to slots past the header's own numbers. A slot no
-  // number was read into reads -1.
-  constexpr std::int16_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
-  constexpr std::int16_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
-  constexpr std::int16_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
-  std::array<std::int16_t, kHeaderPhrases> slots;
-  slots.fill(-1);
-  for (std::size_t i = 0; i < header.numbers.size(); ++i)
-    slots[i] = header.numbers[i];
-  struct {
-    std::int16_t quarter = -1, minutes = -1, seconds = -1, down = -1, distance = -1, yardLine = -1,
-                 visitingScore = -1, homeScore = -1;
-  } at;
+namespace {
+
+// Each phrase names the number slots its figures are in: slot i holds the
+// number after phrase i, slot i - 1 the one before it, and the figures some
+// phrases imply go to slots past the header's own numbers. A slot no number
+// was read into reads -1.
+constexpr std::int16_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
+constexpr std::int16_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
+constexpr std::int16_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
+
+// The header's numbers by slot, the slot of each figure, and the situation
+// as far as the phrases alone tell it.
+struct HeaderSlots {
+  std::array<std::int16_t, kHeaderPhrases> numbers;
+  std::int16_t quarter = -1, minutes = -1, seconds = -1, down = -1, distance = -1, yardLine = -1,
+               visitingScore = -1, homeScore = -1;
   Situation situation;
-  const auto distanceToGoal = [&] {
-    at.distance = kInchesSlot;
-    slots[kInchesSlot] = 1;
+
+  void DistanceToGoal() {
+    distance = kInchesSlot;
+    numbers[kInchesSlot] = 1;
     situation.inches = true;
-  };
-  const auto ballOnGoalLine = [&] {
-    at.yardLine = kGoalLineSlot;
-    slots[kGoalLineSlot] = 1;
-  };
+  }
+  void BallOnGoalLine() {
+    yardLine = kGoalLineSlot;
+    numbers[kGoalLineSlot] = 1;
+  }
+  std::optional<std::int16_t> Number(std::int16_t slot) const {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= numbers.size()) return std::nullopt;
+    return numbers[static_cast<std::size_t>(slot)];
+  }
+};
+
+// What the phrase at position i says of the slots and the situation.
+void NameSlots(Effect effect, std::int16_t i, HeaderSlots& at) {
+  const auto before = static_cast<std::int16_t>(i - 1);
+  Situation& situation = at.situation;
+  switch (effect) {
+    case Effect::kTry:
+      situation.start = StartKind::kTry;
+      situation.ownSide = false;
+      at.yardLine = i;
+      break;
+    case Effect::kFreeKick:
+      situation.start = StartKind::kFreeKick;
+      situation.ownSide = true;
+      at.yardLine = i;
+      break;
+    case Effect::kKickOffFromOwn:
+      situation.start = StartKind::kKickOff;
+      situation.ownSide = true;
+      at.yardLine = i;
+      break;
+    case Effect::kKickOffFromOther:
+      situation.start = StartKind::kKickOff;
+      situation.ownSide = false;
+      at.yardLine = i;
+      break;
+    case Effect::kInchesAtGoalLine:
+      at.down = before;
+      at.DistanceToGoal();
+      situation.ownSide = false;
+      at.BallOnGoalLine();
+      break;
+    case Effect::kInchesFromOwn:
+      at.down = before;
+      at.DistanceToGoal();
+      situation.ownSide = true;
+      at.yardLine = i;
+      break;
+    case Effect::kInchesFromOther:
+      at.down = before;
+      at.DistanceToGoal();
+      situation.ownSide = false;
+      at.yardLine = i;
+      break;
+    case Effect::kFromOwnGoalLine:
+      at.distance = before;
+      situation.ownSide = true;
+      at.BallOnGoalLine();
+      break;
+    case Effect::kGoalToGo:  // the yard line is the distance
+      at.down = before;
+      at.distance = i;
+      situation.ownSide = false;
+      at.yardLine = i;
+      break;
+    case Effect::kFromOwn:
+      at.distance = before;
+      situation.ownSide = true;
+      at.yardLine = i;
+      break;
+    case Effect::kFromOther:
+      at.distance = before;
+      situation.ownSide = false;
+      at.yardLine = i;
+      break;
+    case Effect::kOvertime:
+      at.quarter = kOvertimeSlot;
+      at.numbers[kOvertimeSlot] = 5;
+      break;
+    case Effect::kQuarter:
+      at.quarter = before;
+      break;
+    case Effect::kDownAndDistance:
+      at.down = before;
+      at.distance = i;
+      break;
+    case Effect::kScores:  // visiting team first
+      at.visitingScore = before;
+      at.homeScore = i;
+      break;
+    case Effect::kClock:
+      at.minutes = before;
+      at.seconds = i;
+      break;
+    case Effect::kNothing:
+      break;
+  }
+}
+
+}  // namespace
+
+Situation ResolveHeader(const HeaderText& header) {
+  HeaderSlots at;
+  at.numbers.fill(-1);
+  for (std::size_t i = 0; i < header.numbers.size(); ++i)
+    at.numbers[i] = header.numbers[i];
   for (std::size_t p = 0; p < header.codes.size(); ++p) {
     const std::int16_t code = header.codes[p];
     if (code < 0 || code >= kHeaderPhraseCount) continue;
-    const auto i = static_cast<std::int16_t>(p);
-    const auto before = static_cast<std::int16_t>(i - 1);
-    switch (kEffects[static_cast<std::size_t>(code)]) {
-      case Effect::kTry:
-        situation.start = StartKind::kTry;
-        situation.ownSide = false;
-        at.yardLine = i;
-        break;
-      case Effect::kFreeKick:
-        situation.start = StartKind::kFreeKick;
-        situation.ownSide = true;
-        at.yardLine = i;
-        break;
-      case Effect::kKickOffFromOwn:
-        situation.start = StartKind::kKickOff;
-        situation.ownSide = true;
-        at.yardLine = i;
-        break;
-      case Effect::kKickOffFromOther:
-        situation.start = StartKind::kKickOff;
-        situation.ownSide = false;
-        at.yardLine = i;
-        break;
-      case Effect::kInchesAtGoalLine:
-        at.down = before;
-        distanceToGoal();
-        situation.ownSide = false;
-        ballOnGoalLine();
-        break;
-      case Effect::kInchesFromOwn:
-        at.down = before;
-        distanceToGoal();
-        situation.ownSide = true;
-        at.yardLine = i;
-        break;
-      case Effect::kInchesFromOther:
-        at.down = before;
-        distanceToGoal();
-        situation.ownSide = false;
-        at.yardLine = i;
-        break;
-      case Effect::kFromOwnGoalLine:
-        at.distance = before;
-        situation.ownSide = true;
-        ballOnGoalLine();
-        break;
-      case Effect::kGoalToGo:  // the yard line is the distance
-        at.down = before;
-        at.distance = i;
-        situation.ownSide = false;
-        at.yardLine = i;
-        break;
-      case Effect::kFromOwn:
-        at.distance = before;
-        situation.ownSide = true;
-        at.yardLine = i;
-        break;
-      case Effect::kFromOther:
-        at.distance = before;
-        situation.ownSide = false;
-        at.yardLine = i;
-        break;
-      case Effect::kOvertime:
-        at.quarter = kOvertimeSlot;
-        slots[kOvertimeSlot] = 5;
-        break;
-      case Effect::kQuarter:
-        at.quarter = before;
-        break;
-      case Effect::kDownAndDistance:
-        at.down = before;
-        at.distance = i;
-        break;
-      case Effect::kScores:  // visiting team first
-        at.visitingScore = before;
-        at.homeScore = i;
-        break;
-      case Effect::kClock:
-        at.minutes = before;
-        at.seconds = i;
-        break;
-      case Effect::kNothing:
-        break;
-    }
+    NameSlots(kEffects[static_cast<std::size_t>(code)], static_cast<std::int16_t>(p), at);
   }
   // The figures are read once every phrase has named its slots.
-  const auto number = [&slots](std::int16_t slot) -> std::optional<std::int16_t> {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= slots.size()) return std::nullopt;
-    return slots[static_cast<std::size_t>(slot)];
-  };
-  situation.quarter = number(at.quarter);
-  situation.minutes = number(at.minutes);
-  situation.seconds = number(at.seconds);
-  situation.down = number(at.down);
-  situation.distance = number(at.distance);
-  situation.yardLine = number(at.yardLine);
-  situation.visitingScore = number(at.visitingScore);
-  situation.homeScore = number(at.homeScore);
+  Situation situation = at.situation;
+  situation.quarter = at.Number(at.quarter);
+  situation.minutes = at.Number(at.minutes);
+  situation.seconds = at.Number(at.seconds);
+  situation.down = at.Number(at.down);
+  situation.distance = at.Number(at.distance);
+  situation.yardLine = at.Number(at.yardLine);
+  situation.visitingScore = at.Number(at.visitingScore);
+  situation.homeScore = at.Number(at.homeScore);
   return situation;
 }
 

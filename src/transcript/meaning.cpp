@@ -151,8 +151,7 @@ constexpr void Add(EffectTable& table, std::initializer_list<int> codes, bool st
   }
 }
 
-constexpr EffectTable BuildEffects() {
-  EffectTable t;
+constexpr void AddKickEffects(EffectTable& t) {
   // Loose balls and fumbles out of bounds.
   Add(t, {0, 1, 3}, kStamp,
       {Kind(K::kRush), Result(R::kLooseBallOutOfBounds), Named(kRusher, B), Fumble(B), Own(B),
@@ -197,6 +196,9 @@ constexpr EffectTable BuildEffects() {
   Add(t, {81}, kStamp,
       {Kind(K::kKickOff), Named(kReturner, A), Fumble(A), On(Op::kNew, A), kAdvanceF, kFumbleSet});
   Add(t, {99}, kStamp, {Kind(K::kKickOff), Named(kReturner, A), Take(A), Side(A, kDefense)});
+}
+
+constexpr void AddPassEffects(EffectTable& t) {
   // Passes and laterals.
   Add(t, {8, 46, 82}, kStamp,
       {Kind(K::kPass), Named(kPasser, B), Own(B), Side(B, kOffense), Named(kInterceptor, A),
@@ -221,6 +223,9 @@ constexpr EffectTable BuildEffects() {
   Add(t, {152}, kStamp, {Kind(K::kPass), Named(kReceiver, A), On(Op::kNew, A)});
   Add(t, {130}, kStamp, {On(Op::kIntercepted, A)});
   Add(t, {140}, kNoStamp, {Result(R::kIncomplete), On(Op::kBackToSnap)});
+}
+
+constexpr void AddRunEffects(EffectTable& t) {
   // Runs, snaps and laterals taken, dropped, blocked or recovered.
   Add(t, {11, 17, 85, 98, 117}, kStamp,
       {Kind(K::kRush), Named(kRusher, A), Own(A), Side(A, kOffense)});
@@ -259,6 +264,9 @@ constexpr EffectTable BuildEffects() {
   Add(t, {156}, kStamp,
       {Kind(K::kSack), Result(R::kSack), Named(kSacker, B), Opp(B), Side(B, kDefense),
        Named(kSacked, A), Own(A), Side(A, kOffense)});
+}
+
+constexpr void AddScoringEffects(EffectTable& t) {
   // Extra points and field goals.
   Add(t, {53}, kStamp,
       {Kind(K::kExtraPoint), Named(kKicker, B), Kicked(B), Own(B), Side(B, kOffense),
@@ -300,6 +308,14 @@ constexpr EffectTable BuildEffects() {
   for (const Row& row : t.rows) {
     if (!row.defined) t.valid = false;
   }
+}
+
+constexpr EffectTable BuildEffects() {
+  EffectTable t;
+  AddKickEffects(t);
+  AddPassEffects(t);
+  AddRunEffects(t);
+  AddScoringEffects(t);
   return t;
 }
 
