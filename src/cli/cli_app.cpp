@@ -129,9 +129,16 @@ options::OutputOptions ApplyRequest(const CliRequest& r, options::OutputOptions 
   return o;
 }
 
-int RunCli(int argc, char** argv) {
-  CliRequest r;
-  CLI::App app("Compiles football game transcripts into statistics reports.", "yardledger-cli");
+namespace {
+
+// What the run reads: the files the command line named or stood for by
+// their folders.
+struct Inputs {
+  std::vector<std::string> transcripts;
+  std::vector<std::string> teams;
+};
+
+void DefineOptions(CLI::App& app, CliRequest& r) {
   app.formatter(std::make_shared<HelpFormatter>());
   app.get_formatter()->column_width(26);
   app.footer(kHelpFooter);
@@ -194,31 +201,43 @@ int RunCli(int argc, char** argv) {
                  "given")
       ->type_name("TRANSCRIPT|DIR...")
       ->check(ReadableInput(true));
+}
 
-  std::vector<std::string> transcriptFiles;
-  std::vector<std::string> teamFiles;
+// The request's files and folders as the files the run reads; a usage error
+// for a folder without such files, or a log that would be one of them.
+Inputs ResolveInputs(const CliRequest& r) {
+  Inputs inputs;
+  for (const std::string& path : r.transcripts) {
+    if (std::string error = run::AddInput(path, ".txt", inputs.transcripts); !error.empty())
+      throw CLI::ValidationError("TRANSCRIPT|DIR", error);
+  }
+  for (const std::string& path : r.teams) {
+    if (std::string error = run::AddInput(path, ".fbt", inputs.teams); !error.empty())
+      throw CLI::ValidationError("--team", error);
+  }
+  // The log must never take the place of what the run reads.
+  for (const std::vector<std::string>* files : {&inputs.transcripts, &inputs.teams}) {
+    for (const std::string& input : *files) {
+      std::error_code error;
+      if (!r.errorLog.empty() && std::filesystem::equivalent(r.errorLog, input, error))
+        throw CLI::ValidationError("--error-log", "is an input file of the run: " + input);
+    }
+  }
+  return inputs;
+}
+
+// The command line as a request and the files it names; an exit status when
+// the program ends here (help, version, a usage error).
+std::optional<int> Parse(int argc, char** argv, CliRequest& r, Inputs& inputs) {
+  CLI::App app("Compiles football game transcripts into statistics reports.", "yardledger-cli");
+  DefineOptions(app, r);
   try {
     app.parse(argc, argv);
     if (r.transcripts.empty() && !r.showOptions) throw CLI::RequiredError("TRANSCRIPT|DIR");
     if (r.perPlay && r.mode && *r.mode != "game")
       throw CLI::ValidationError("--per-play",
                                  "the per-play mode is a game mode; not with -m " + *r.mode);
-    for (const std::string& path : r.transcripts) {
-      if (std::string error = run::AddInput(path, ".txt", transcriptFiles); !error.empty())
-        throw CLI::ValidationError("TRANSCRIPT|DIR", error);
-    }
-    for (const std::string& path : r.teams) {
-      if (std::string error = run::AddInput(path, ".fbt", teamFiles); !error.empty())
-        throw CLI::ValidationError("--team", error);
-    }
-    // The log must never take the place of what the run reads.
-    for (const std::vector<std::string>* inputs : {&transcriptFiles, &teamFiles}) {
-      for (const std::string& input : *inputs) {
-        std::error_code error;
-        if (!r.errorLog.empty() && std::filesystem::equivalent(r.errorLog, input, error))
-          throw CLI::ValidationError("--error-log", "is an input file of the run: " + input);
-      }
-    }
+    inputs = ResolveInputs(r);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForVersion& e) {
@@ -227,46 +246,76 @@ int RunCli(int argc, char** argv) {
     app.exit(e);
     return 2;
   }
+  return std::nullopt;
+}
 
+// The stored options with the request laid over them, stored again with
+// --save-options and described with --show-options; an exit status when the
+// program ends here.
+std::optional<int> ResolveOptions(const CliRequest& r, options::OutputOptions& chosen) {
   // Without a home folder there is nowhere to keep the options.
   const std::string settingsPath = options::DefaultSettingsPath();
   std::optional<options::IniSettingsStore> store;
   if (!settingsPath.empty()) store.emplace(settingsPath);
   const options::LoadedOptions loaded =
       store ? options::LoadOptions(*store) : options::LoadedOptions();
-  const options::OutputOptions chosen = ApplyRequest(r, loaded.options);
+  chosen = ApplyRequest(r, loaded.options);
   if (r.saveOptions && !(store && options::SaveOptions(*store, chosen))) {
     std::fprintf(stderr, "yardledger-cli: could not store the options in %s\n",
                  settingsPath.empty() ? "(no settings folder)" : settingsPath.c_str());
     return 1;
   }
-  if (r.showOptions) {
-    const std::string where = settingsPath.empty() ? "(no settings folder)" : settingsPath;
-    std::string head;
-    if (r.saveOptions) {
-      head = "Options stored in " + where + ":";
-    } else {
-      head = loaded.result == options::LoadResult::kStored ? "Stored options (" + where + ")"
-             : loaded.result == options::LoadResult::kNone
-                 ? "Default options (nothing stored in " + where + ")"
-                 : "Default options (the value stored in " + where + " is not valid)";
-      if (chosen != loaded.options) head += " with the command line's changes";
-      head += ":";
-    }
-    std::printf("%s\n%s", head.c_str(), DescribeOptions(chosen, r.prefix).c_str());
-    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+  if (!r.showOptions) return std::nullopt;
+  const std::string where = settingsPath.empty() ? "(no settings folder)" : settingsPath;
+  std::string head;
+  if (r.saveOptions) {
+    head = "Options stored in " + where + ":";
+  } else {
+    head = loaded.result == options::LoadResult::kStored ? "Stored options (" + where + ")"
+           : loaded.result == options::LoadResult::kNone
+               ? "Default options (nothing stored in " + where + ")"
+               : "Default options (the value stored in " + where + " is not valid)";
+    if (chosen != loaded.options) head += " with the command line's changes";
+    head += ":";
   }
+  std::printf("%s\n%s", head.c_str(), DescribeOptions(chosen, r.prefix).c_str());
+  return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+}
 
+// The files kept on standard output, the counts on standard error.
+int Summarise(const compile::CompileRun& compile) {
+  for (const std::string& path : compile.reportFiles)
+    std::printf("%s\n", path.c_str());
+  // The list is the run's answer: losing it is a failure.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    const int error = errno;
+    std::fprintf(stderr, "yardledger-cli: could not write the list of report files: %s\n",
+                 std::strerror(error));
+    return 1;
+  }
+  const run::ErrorLog& log = compile.errorLog;
+  std::fprintf(stderr, "%d game%s compiled, %d rejected, %d line%s not understood",
+               compile.gamesCompiled, compile.gamesCompiled == 1 ? "" : "s", compile.gamesRejected,
+               log.entries, log.entries == 1 ? "" : "s");
+  if (log.entries > 0 && !log.declined && !log.path.empty())
+    std::fprintf(stderr, " \xe2\x80\x94 see %s", log.path.c_str());
+  std::fputc('\n', stderr);
+  return 0;
+}
+
+// The compile run: a fatal alert is shown and the run abandoned; a signal
+// deletes what the run made.
+int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs& inputs) {
   const run::PrefixReply reply = run::MakePrefixReply(r.prefix);
   CliPlatform platform(r.errorLog, run::FolderOf(r.prefix),
                        !r.quiet && ::isatty(STDERR_FILENO) != 0);
   compile::CompileRun compile(platform, chosen);
-  compile.tables.folder = r.csvFolder;
+  compile.tablesFolder = r.csvFolder;
   std::vector<run::TransRecord> transcripts;
-  for (const std::string& path : transcriptFiles)
+  for (const std::string& path : inputs.transcripts)
     transcripts.push_back(run::MakeInputFileRecord(path));
   std::vector<run::TeamFileRecord> teams;
-  for (const std::string& path : teamFiles)
+  for (const std::string& path : inputs.teams)
     teams.push_back(run::MakeInputFileRecord(path));
 
   SignalStop signals;
@@ -293,24 +342,18 @@ int RunCli(int argc, char** argv) {
                  signal == SIGINT ? "SIGINT" : "SIGTERM");
     return 128 + signal;
   }
+  return Summarise(compile);
+}
 
-  for (const std::string& path : compile.reportFiles)
-    std::printf("%s\n", path.c_str());
-  // The list is the run's answer: losing it is a failure.
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    const int error = errno;
-    std::fprintf(stderr, "yardledger-cli: could not write the list of report files: %s\n",
-                 std::strerror(error));
-    return 1;
-  }
-  const run::ErrorLog& log = compile.errorLog;
-  std::fprintf(stderr, "%d game%s compiled, %d rejected, %d line%s not understood",
-               compile.gamesCompiled, compile.gamesCompiled == 1 ? "" : "s", compile.gamesRejected,
-               log.entries, log.entries == 1 ? "" : "s");
-  if (log.entries > 0 && !log.declined && !log.path.empty())
-    std::fprintf(stderr, " \xe2\x80\x94 see %s", log.path.c_str());
-  std::fputc('\n', stderr);
-  return 0;
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  CliRequest request;
+  Inputs inputs;
+  if (const std::optional<int> status = Parse(argc, argv, request, inputs)) return *status;
+  options::OutputOptions chosen;
+  if (const std::optional<int> status = ResolveOptions(request, chosen)) return *status;
+  return Run(request, chosen, inputs);
 }
 
 }  // namespace yl::cli

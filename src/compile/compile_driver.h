@@ -1,6 +1,6 @@
 // The compile driver: one call turns the transcript list and the team-file
-// list into report files. It reads each game, credits it, writes its
-// reports, and releases what the game left in the model.
+// list into report files. It reads each game, credits it, hands it to the
+// sinks the options chose, and releases what the game left in the model.
 #pragma once
 
 #include <memory>
@@ -27,8 +27,6 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
 // does, and ends the progress display. Nothing else of the folder is touched.
 void AbandonRun(CompileRun& run);
 
-// One transcript of the run, read and credited; in the per-play mode each
-// play is echoed and its reports written as it is credited.
 // Everything that lives for one game: the game as read (its teams, plays and
 // possession groups) and its scoring summary. Releasing a game is destroying
 // this object.
@@ -39,6 +37,8 @@ struct CompiledGame {
 
   reports::GameTeams Teams() const { return {game->visiting, game->home}; }
 };
+// One transcript of the run, read and credited; each play goes to the run's
+// sinks as it is credited.
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record);
 
 }  // namespace yl::compile

@@ -1,22 +1,20 @@
 // The context of one compile run, and the only place that holds all of it:
 // the run's control (platform, stop flag), the options it reads, the league
-// model and its stats state, the error log, the report files and the report
-// output, and what the front ends report when the run is over.
+// model and its stats state, the error log, the sinks that own the report and
+// table files, and what the front ends report when the run is over.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "compile/sinks.h"
 #include "league/league.h"
 #include "options/output_options.h"
-#include "reports/report_buffer.h"
 #include "run/error_log.h"
 #include "run/file_layer.h"
-#include "run/output_files.h"
 #include "run/platform.h"
 #include "run/run_control.h"
-#include "run/table_files.h"
 #include "stats/longest_lists.h"
 
 namespace yl::compile {
@@ -30,10 +28,7 @@ struct CompileRun {
       : control(frontEnd),
         options(chosen),
         fileSystem(faults),
-        errorLog(frontEnd, fileSystem, chosen.lineEnds),
-        outputFiles(fileSystem),
-        tables(fileSystem),
-        report(outputFiles.current, outputFiles.currentPath, chosen.lineEnds) {}
+        errorLog(frontEnd, fileSystem, chosen.lineEnds) {}
   CompileRun(const CompileRun&) = delete;
   CompileRun& operator=(const CompileRun&) = delete;
 
@@ -44,10 +39,8 @@ struct CompileRun {
   league::League league;
   stats::LongestLists longest;  // the longest plays, for the league leaders
   run::ErrorLog errorLog;
-  run::OutputFiles outputFiles;
-  run::TableFiles tables;                // the front end names their folder, if any
-  run::TableFile* playsTable = nullptr;  // plays.csv of a per-play run
-  reports::ReportOutput report;          // writes to outputFiles.current
+  std::string tablesFolder;  // where the CSV tables go; "": none are written
+  Sinks sinks;               // what the games go to, while the run lasts
 
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;

@@ -1,10 +1,7 @@
 // The crediting pass.
 #include "compile/credit_pass.h"
 
-#include "league/league.h"
-#include "reports/play_echo.h"
-#include "reports/plays_csv.h"
-#include "reports/report_driver.h"
+#include "compile/sinks.h"
 #include "stats/accumulate.h"
 
 namespace yl::compile {
@@ -15,25 +12,19 @@ bool CreditGame(CompileRun& run, CompiledGame& compiled, std::string_view name) 
   stats::GameCredit credit{run.league, game};
   // The summary makes the game report and the scoring table; the longest
   // plays make the league leaders.
-  if (o.mode == options::ReportMode::kGame || !run.tables.folder.empty())
+  if (o.mode == options::ReportMode::kGame || !run.tablesFolder.empty())
     credit.scoring = &compiled.scoring;
   if (o.mode == options::ReportMode::kLeague && o.leagueLeaders) {
     credit.longest = &run.longest;
     credit.leadersCount = o.leadersCount;
   }
-  const reports::ReportSource source{run.league, run.longest, compiled.Teams(), &compiled.scoring};
   run::StopCountdown countdown;
   for (std::size_t i = 0; i < game.plays.size(); ++i) {
     const transcript::CurrentPlay& play = game.plays[i];
     if (countdown.Stopped(run.control)) return false;
     if (!play.noPlay) stats::AccumulatePlay(credit, play, transcript::NextPlay(game, i));
-    if (run.playsTable != nullptr && !play.noPlay)
-      run::WriteTable(*run.playsTable, reports::PlaysCsvRow(name, play));
-    if (o.mode == options::ReportMode::kPerPlay) {
-      reports::EchoPlay(run.report, game.extras, play);
-      reports::WriteReports(run.report, source, o);
-      league::ReleaseAllPlayerStats(run.league);
-    }
+    for (const auto& sink : run.sinks)
+      sink->PlayDone(name, compiled, play);
   }
   return true;
 }

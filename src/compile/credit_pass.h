@@ -1,6 +1,5 @@
 // The crediting pass over a game as read: every play in order goes to the
-// crediting of the stats layer, and in the per-play mode each play is then
-// echoed, its reports written and the players' stats released.
+// crediting of the stats layer, and then to the run's sinks.
 #pragma once
 
 #include <string_view>

@@ -287,7 +287,7 @@ void MainDialog::CompileStats() {
     const std::vector<run::TeamFileRecord> teams = run::Allocating(
         run::ErrorKind::kTeamFileListMemory, [&] { return Records(controls_.teams); });
     compile = std::make_unique<compile::CompileRun>(platform_, options_);
-    if (remembered_.CsvTables()) compile->tables.folder = ToNative(reportFolder);
+    if (remembered_.CsvTables()) compile->tablesFolder = ToNative(reportFolder);
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
     try {

@@ -137,6 +137,68 @@ TEST_F(DriverFixture, SeparateFilesCarryTheTeamsAndLeaveNoEmptyFile) {
   EXPECT_EQ(run->reportFiles.size(), 3u);
 }
 
+// The options choose the sinks: the reports of the mode, and the CSV tables
+// when a folder is named for them. The run keeps their files, reports first.
+struct SinkCase {
+  const char* name;
+  options::ReportMode mode;
+  options::FileLayout layout;
+  bool tables;
+  std::vector<std::string> kept;
+};
+
+void PrintTo(const SinkCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SinksTest : public DriverFixture, public testing::WithParamInterface<SinkCase> {};
+
+TEST_P(SinksTest, TheRunKeepsTheFilesOfTheSinksItsOptionsChose) {
+  const SinkCase& c = GetParam();
+  options.mode = c.mode;
+  options.gameLayout = c.layout;
+  options.perPlayLayout = c.layout;
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  AddGame("G2", test::SmallGame("Rams", "Jets"));
+  ::mkdir(dir.File("out").c_str(), 0755);
+  CompileRun run(platform, options);
+  if (c.tables) run.tablesFolder = dir.File("out");
+  CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
+  std::vector<std::string> kept;
+  for (const std::string& path : run.reportFiles)
+    kept.push_back(std::filesystem::path(path).filename().string());
+  EXPECT_EQ(kept, c.kept);
+  std::vector<std::string> sorted = kept;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(OutNames(), sorted);
+}
+
+using options::FileLayout;
+using options::ReportMode;
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, SinksTest,
+    testing::Values(
+        SinkCase{"GameOneFile", ReportMode::kGame, FileLayout::kOneFile, false, {"week1.GS"}},
+        SinkCase{"GameSeparateWithTables",
+                 ReportMode::kGame,
+                 FileLayout::kSeparateFiles,
+                 true,
+                 {"week1.GS.Bea@Lio", "week1.GS.Ram@Jet", "players.csv", "teams.csv", "games.csv",
+                  "scoring.csv"}},
+        SinkCase{"PerPlayWithTables",
+                 ReportMode::kPerPlay,
+                 FileLayout::kOneFile,
+                 true,
+                 {"week1.SD", "plays.csv", "games.csv", "scoring.csv"}},
+        SinkCase{"CumulativeWithTables",
+                 ReportMode::kCumulative,
+                 FileLayout::kOneFile,
+                 true,
+                 {"week1.CS", "players.csv", "teams.csv", "games.csv", "scoring.csv"}},
+        SinkCase{"League", ReportMode::kLeague, FileLayout::kOneFile, false, {"week1.LL"}}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
 TEST_F(DriverFixture, ARejectedTranscriptLeavesItsNameLineAndTheRunGoesOn) {
   AddGame("G1", test::SmallGame("Bears", "Lions"));
   AddGame("G2", "This is no first line\nWith the score...\n");

@@ -112,7 +112,7 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       GetParam().set(options);
       NthCallFails fault(op.op, nth, op.error);
       CompileRun run(platform, options, &fault);
-      if (GetParam().tables) run.tables.folder = dir.File("out");
+      if (GetParam().tables) run.tablesFolder = dir.File("out");
       // Deletions happen only when a run is stopped.
       if (op.op == run::FileOp::kDelete) {
         platform.onYield = [&] {

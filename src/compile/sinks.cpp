@@ -1,0 +1,195 @@
+// The sinks of a run: the report files of each mode and the CSV tables.
+#include "compile/sinks.h"
+
+#include "compile/compile_driver.h"
+#include "compile/compile_run.h"
+#include "league/league.h"
+#include "reports/games_csv.h"
+#include "reports/play_echo.h"
+#include "reports/players_csv.h"
+#include "reports/plays_csv.h"
+#include "reports/report_buffer.h"
+#include "reports/report_driver.h"
+#include "reports/scoring_csv.h"
+#include "reports/teams_csv.h"
+#include "run/table_files.h"
+
+namespace yl::compile {
+
+namespace {
+
+using options::ReportMode;
+using reports::FlushWriteBuffer;
+using reports::WriteString;
+
+// The report files of a run, written through one buffer: the season's single
+// file, or the games' files, one or one per game.
+class ReportFiles : public GameSink {
+ public:
+  ReportFiles(CompileRun& run, const run::PrefixReply& reply)
+      : run_(run),
+        reply_(reply),
+        files_(run.fileSystem),
+        out_(files_.current, files_.currentPath, run.options.lineEnds) {}
+
+  void BeginRun(std::size_t transcripts) override {
+    transcriptsLeft_ = transcripts;
+    reports::InitWriteBuffer(out_);
+    run::OpenNextStatFile(files_, run_.options.mode, reply_);
+  }
+  void EndRun(std::vector<std::string>& kept) override {
+    if (files_.current.IsOpen()) Close();
+    reports::DisposeWriteBuffer(out_);
+    kept.insert(kept.end(), files_.paths.begin(), files_.paths.end());
+  }
+  void Discard() override {
+    run::CloseStatFile(files_);
+    run::DeleteStatFiles(files_);
+  }
+  void Abandon() override { run::AbandonStatFiles(files_); }
+
+ protected:
+  void Close() {
+    FlushWriteBuffer(out_);
+    run::CloseStatFile(files_);
+  }
+  // The reports of the game, or (none) of the season so far.
+  void WriteReports(const CompiledGame* game) {
+    reports::ReportSource source{run_.league, run_.longest, {}, nullptr};
+    if (game != nullptr) {
+      source.teams = game->Teams();
+      source.scoring = &game->scoring;
+    }
+    reports::WriteReports(out_, source, run_.options);
+  }
+
+  CompileRun& run_;
+  std::size_t transcriptsLeft_ = 0;  // not yet begun
+  const run::PrefixReply reply_;
+  run::OutputFiles files_;
+  reports::ReportOutput out_;  // writes to files_.current
+};
+
+// Game and per-play reports: each game under its transcript's name, in one
+// file or in a file of its own named after its teams, the next file opened
+// as soon as one is done. A rejected game leaves its name; the next game
+// follows it in the same file.
+class GameReports final : public ReportFiles {
+ public:
+  using ReportFiles::ReportFiles;
+
+  void BeginGame(std::string_view transcript) override {
+    --transcriptsLeft_;
+    WriteString(out_, transcript.substr(0, kMaxTranscriptName));
+    WriteString(out_, out_.doubleLineEnd);
+  }
+  // The per-play report: the play echoed and the reports of its stats alone,
+  // which are then let go.
+  void PlayDone(std::string_view, const CompiledGame& game,
+                const transcript::CurrentPlay& play) override {
+    if (run_.options.mode != ReportMode::kPerPlay) return;
+    reports::EchoPlay(out_, game.game->extras, play);
+    WriteReports(&game);
+    league::ReleaseAllPlayerStats(run_.league);
+  }
+  void GameRead(std::string_view, const CompiledGame& game) override {
+    if (run_.options.mode == ReportMode::kGame) WriteReports(&game);
+    WriteString(out_, out_.doubleLineEnd);
+    if (!run_.options.SeparateFiles()) return;
+    Close();
+    run::RenameGameFile(files_, run_.options.mode, game.game->visiting->name,
+                        game.game->home->name);
+    if (transcriptsLeft_ > 0) run::OpenNextStatFile(files_, run_.options.mode, reply_);
+  }
+};
+
+// Cumulative and league reports: one file, written when every game is in.
+class SeasonReports final : public ReportFiles {
+ public:
+  using ReportFiles::ReportFiles;
+
+  void GameRead(std::string_view, const CompiledGame&) override {}
+  void EndRun(std::vector<std::string>& kept) override {
+    WriteReports(nullptr);
+    ReportFiles::EndRun(kept);
+  }
+};
+
+// The CSV tables: games.csv and scoring.csv row by row, plays.csv play by
+// play in a per-play run, else players.csv and teams.csv per game in the
+// game mode and once at the end of a season.
+class CsvTables final : public GameSink {
+ public:
+  explicit CsvTables(CompileRun& run) : run_(run), tables_(run.fileSystem) {
+    tables_.folder = run.tablesFolder;
+  }
+
+  void BeginRun(std::size_t) override {
+    if (run_.options.mode == ReportMode::kPerPlay) {
+      plays_ = Create("plays", reports::PlaysCsvHeader());
+    } else {
+      players_ = Create("players", reports::PlayersCsvHeader());
+      teams_ = Create("teams", reports::TeamsCsvHeader());
+    }
+    games_ = Create("games", reports::GamesCsvHeader());
+    scoring_ = Create("scoring", reports::ScoringCsvHeader());
+  }
+  void PlayDone(std::string_view transcript, const CompiledGame&,
+                const transcript::CurrentPlay& play) override {
+    if (plays_ != nullptr && !play.noPlay)
+      run::WriteTable(*plays_, reports::PlaysCsvRow(transcript, play));
+  }
+  void GameRead(std::string_view transcript, const CompiledGame& compiled) override {
+    const transcript::GameState& game = *compiled.game;
+    run::WriteTable(*games_, reports::GamesCsvRow(transcript, game.visiting->name, game.home->name,
+                                                  game.score));
+    run::WriteTable(*scoring_, reports::ScoringCsvRows(transcript, compiled.scoring));
+    // A game's rows hold its two teams; the first game's also every team
+    // file's players, who are in the model too.
+    if (players_ == nullptr || run_.options.SeasonMode()) return;
+    const std::string teams[] = {game.visiting->name, game.home->name};
+    run::WriteTable(*players_, reports::PlayersCsvRows(run_.league, transcript, teams));
+    run::WriteTable(*teams_, reports::TeamsCsvRows(run_.league, transcript, teams));
+  }
+  void EndRun(std::vector<std::string>& kept) override {
+    if (players_ != nullptr && run_.options.SeasonMode()) {
+      run::WriteTable(*players_, reports::PlayersCsvRows(run_.league, ""));
+      run::WriteTable(*teams_, reports::TeamsCsvRows(run_.league, ""));
+    }
+    run::CloseTableFiles(tables_);
+    for (const run::TableFile& table : tables_.files)
+      kept.push_back(table.path);
+  }
+  void Discard() override { run::DeleteTableFiles(tables_); }
+  void Abandon() override { run::DeleteTableFiles(tables_); }
+
+ private:
+  run::TableFile* Create(std::string_view stem, std::string_view header) {
+    run::TableFile& table = run::CreateTableFile(tables_, stem);
+    run::WriteTable(table, header);
+    return &table;
+  }
+
+  CompileRun& run_;
+  run::TableFiles tables_;
+  run::TableFile* plays_ = nullptr;
+  run::TableFile* players_ = nullptr;
+  run::TableFile* teams_ = nullptr;
+  run::TableFile* games_ = nullptr;
+  run::TableFile* scoring_ = nullptr;
+};
+
+}  // namespace
+
+Sinks MakeSinks(CompileRun& run, const run::PrefixReply& reply) {
+  Sinks sinks;
+  if (run.options.SeasonMode()) {
+    sinks.push_back(std::make_unique<SeasonReports>(run, reply));
+  } else {
+    sinks.push_back(std::make_unique<GameReports>(run, reply));
+  }
+  if (!run.tablesFolder.empty()) sinks.push_back(std::make_unique<CsvTables>(run));
+  return sinks;
+}
+
+}  // namespace yl::compile
