@@ -62,6 +62,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   run::InitErrorLog(run.errorLog);
   for (const run::TeamFileRecord& teamFile : teamFiles)
     league::ReadTeamFile(run.league, run.errorLog, run.fileSystem, teamFile);
+  // Each game of the game modes starts from what the team files gave, as the
+  // first one does; a season goes on with the model.
+  const league::Roster roster =
+      run.options.SeasonMode() ? league::Roster{} : league::KeepRoster(run.league);
   run.sinks = MakeSinks(run, reply);
   for (const auto& sink : run.sinks)
     sink->BeginRun(transcripts.size());
@@ -82,12 +86,10 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     ++run.gamesCompiled;
     for (const auto& sink : run.sinks)
       sink->GameRead(record.name, game);
-    // A season goes on with the model; every game of the other modes starts
-    // from an empty one.
     if (run.options.SeasonMode()) {
       league::OpenAllTeams(run.league);
     } else {
-      ReleaseModel(run);
+      league::RestoreRoster(run.league, roster);
     }
   }
 

@@ -144,8 +144,7 @@ class CsvTables final : public GameSink {
     run::WriteTable(*games_, reports::GamesCsvRow(transcript, game.visiting->name, game.home->name,
                                                   game.score));
     run::WriteTable(*scoring_, reports::ScoringCsvRows(transcript, compiled.scoring));
-    // A game's rows hold its two teams; the first game's also every team
-    // file's players, who are in the model too.
+    // A game's rows hold its two teams, with their team files' players.
     if (players_ == nullptr || run_.options.SeasonMode()) return;
     const std::string teams[] = {game.visiting->name, game.home->name};
     run::WriteTable(*players_, reports::PlayersCsvRows(run_.league, transcript, teams));

@@ -184,6 +184,20 @@ void ReleaseLeague(League& league) {
   league.teams.clear();
 }
 
+Roster KeepRoster(const League& league) {
+  return run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] {
+    return Roster{league.players, league.teams, league.hash};
+  });
+}
+
+void RestoreRoster(League& league, const Roster& roster) {
+  run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] {
+    league.players = roster.players;
+    league.teams = roster.teams;
+    league.hash = roster.hash;
+  });
+}
+
 void OpenAllTeams(League& league) {
   for (PlayerRecord& p : league.players)
     p.teamFixed = false;

@@ -177,6 +177,16 @@ void ReleasePlayerStats(PlayerRecord& player);
 void ReleaseAllPlayerStats(League& league);
 // Every player and team goes, and with them the hash.
 void ReleaseLeague(League& league);
+// What the team files gave a run, kept so that every game of a game-mode or
+// per-play run starts from it as the first game does.
+struct Roster {
+  std::deque<PlayerRecord> players;
+  std::deque<TeamRecord> teams;
+  PlayerHash hash;
+};
+Roster KeepRoster(const League& league);
+// The league as the roster was kept: whatever the games made is gone.
+void RestoreRoster(League& league, const Roster& roster);
 // Every player may be given another team in the next game.
 void OpenAllTeams(League& league);
 

@@ -107,6 +107,24 @@ INSTANTIATE_TEST_SUITE_P(
                     SeasonCase{13, sim::EllipsisForm::kMixed, sim::LineEnd::kMixed},
                     SeasonCase{14, sim::EllipsisForm::kByte, sim::LineEnd::kCrLf}));
 
+// The season's transcripts in the order played, and its team files by name.
+std::vector<run::TransRecord> Transcripts(const SampleSeason& season) {
+  std::vector<run::TransRecord> transcripts;
+  for (const json& game : season.truth.at("games"))
+    transcripts.push_back(
+        run::MakeInputFileRecord(season.Path(game.at("file").get<std::string>())));
+  return transcripts;
+}
+
+std::vector<run::TeamFileRecord> TeamFiles(const SampleSeason& season) {
+  std::vector<run::TeamFileRecord> teamFiles;
+  for (const auto& entry : std::filesystem::directory_iterator(season.Path("teams")))
+    teamFiles.push_back(run::MakeInputFileRecord(entry.path().string()));
+  std::sort(teamFiles.begin(), teamFiles.end(),
+            [](const auto& a, const auto& b) { return a.path < b.path; });
+  return teamFiles;
+}
+
 // The main job end to end: a season of eight teams over seven weeks, compiled
 // in league mode with its team files; each team's season report opens with
 // its record, which must be the one the simulator played.
@@ -117,15 +135,8 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
   options.weeks = 7;
   const std::unique_ptr<SampleSeason> season = WriteSampleSeason(options);
 
-  std::vector<run::TransRecord> transcripts;
-  for (const json& game : season->truth.at("games"))
-    transcripts.push_back(
-        run::MakeInputFileRecord(season->Path(game.at("file").get<std::string>())));
-  std::vector<run::TeamFileRecord> teamFiles;
-  for (const auto& entry : std::filesystem::directory_iterator(season->Path("teams")))
-    teamFiles.push_back(run::MakeInputFileRecord(entry.path().string()));
-  std::sort(teamFiles.begin(), teamFiles.end(),
-            [](const auto& a, const auto& b) { return a.path < b.path; });
+  const std::vector<run::TransRecord> transcripts = Transcripts(*season);
+  const std::vector<run::TeamFileRecord> teamFiles = TeamFiles(*season);
 
   test::FakePlatform platform;
   options::OutputOptions output;
@@ -179,6 +190,70 @@ TEST(LeagueSeasonReport, RecordLinesEqualTheSimulatedRecords) {
   std::sort(expectedNames.begin(), expectedNames.end());
   EXPECT_EQ(names, expectedNames);
 }
+
+// Team files serve every game of a game-mode or per-play run, not only the
+// first: each game's part of the run's report equals the report of that game
+// compiled alone with the same team files.
+struct SoloCase {
+  const char* name;
+  options::ReportMode mode;
+  options::LineEnds lineEnds;
+};
+
+class TeamFilesTest : public testing::TestWithParam<SoloCase> {};
+
+TEST_P(TeamFilesTest, EachGameReportsAsItWouldAlone) {
+  sim::SeasonOptions options;
+  options.seed = 21;
+  options.teams = 4;
+  options.games = 4;
+  options.game.fumbleRate = 0.03;
+  const std::unique_ptr<SampleSeason> season = WriteSampleSeason(options);
+  const std::vector<run::TeamFileRecord> teamFiles = TeamFiles(*season);
+  options::OutputOptions output;
+  output.mode = GetParam().mode;
+  output.lineEnds = GetParam().lineEnds;
+  output.gameLayout = options::FileLayout::kOneFile;
+  output.perPlayLayout = options::FileLayout::kOneFile;
+  // The report of a run over the transcripts, in a folder of its own.
+  int runs = 0;
+  const auto report = [&](const std::vector<run::TransRecord>& transcripts) {
+    const std::string folder = season->Path("run" + std::to_string(++runs));
+    std::filesystem::create_directory(folder);
+    test::FakePlatform platform;
+    compile::CompileRun run(platform, output);
+    compile::CompileStats(run, transcripts, teamFiles, run::MakePrefixReply(folder + "/R"));
+    EXPECT_EQ(run.gamesCompiled, static_cast<int>(transcripts.size()));
+    return run.reportFiles.size() == 1 ? test::ReadFileBytes(run.reportFiles.front()) : "";
+  };
+
+  const std::vector<run::TransRecord> transcripts = Transcripts(*season);
+  ASSERT_GE(transcripts.size(), 3u);
+  const std::string whole = report(transcripts);
+  std::size_t at = 0;
+  for (const run::TransRecord& transcript : transcripts) {
+    SCOPED_TRACE(transcript.name);
+    const std::string alone = report({transcript});
+    ASSERT_FALSE(alone.empty());
+    // Where the run's part first differs, rather than two whole reports.
+    const std::string part = whole.substr(at, alone.size());
+    const auto [differs, unused] = std::mismatch(part.begin(), part.end(), alone.begin());
+    const std::size_t from = part.rfind('\n', static_cast<std::size_t>(differs - part.begin()));
+    EXPECT_TRUE(part == alone) << "the run's part at " << part.substr(from + 1, 120)
+                               << "\nalone: " << alone.substr(from + 1, 120);
+    at += alone.size();
+  }
+  EXPECT_EQ(at, whole.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, TeamFilesTest,
+                         testing::Values(SoloCase{"GameUnix", options::ReportMode::kGame,
+                                                  options::LineEnds::kUnix},
+                                         SoloCase{"GameWindows", options::ReportMode::kGame,
+                                                  options::LineEnds::kWindows},
+                                         SoloCase{"PerPlayMacintosh", options::ReportMode::kPerPlay,
+                                                  options::LineEnds::kMacintosh}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 }  // namespace
 }  // namespace yl::simtest
