@@ -56,9 +56,8 @@ void EchoPlay(ReportOutput& out, const ExtrasTable& extras, const CurrentPlay& p
   const GainsText& gains = play.gains;
   if (!gains.codes.empty()) {
     for (std::size_t i = 0; i < gains.codes.size(); ++i) {
-      const std::int16_t code = gains.codes[i];
-      if (code >= 0 && code < kGainsPhraseCount)
-        WriteString(out, kGainsPhrases[static_cast<std::size_t>(code)].text);
+      const transcript::PhraseCode code = gains.codes[i];
+      if (code < kGainsPhraseCount) WriteString(out, kGainsPhrases[code].text);
       // A number of 0 is not written.
       if (i < gains.numbers.size() && gains.numbers[i] != 0)
         WriteString(out, std::to_string(gains.numbers[i]));
@@ -69,11 +68,11 @@ void EchoPlay(ReportOutput& out, const ExtrasTable& extras, const CurrentPlay& p
   if (!extrasRead.codes.empty()) {
     WriteString(out, end);
     for (std::size_t i = 0; i < extrasRead.codes.size(); ++i) {
-      const int code = extrasRead.codes[i];
-      if (code < 0 || code >= kExtrasPhraseCount) continue;
+      const transcript::PhraseCode code = extrasRead.codes[i];
+      if (code >= kExtrasPhraseCount) continue;
       const std::string_view phrase = extras.TextOfCode(code);
       WriteString(out, phrase);
-      const ExtrasArgument argument = kExtrasPhrases[static_cast<std::size_t>(code)].argument;
+      const ExtrasArgument argument = kExtrasPhrases[code].argument;
       if (argument == ExtrasArgument::kPlayer) WritePlayer(out, extrasRead.values[i].player);
       if (argument == ExtrasArgument::kNumber)
         WriteString(out, std::to_string(extrasRead.values[i].number));

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "league/league.h"
+#include "transcript/phrase_table.h"
 #include "transcript/play_codes.h"
 
 namespace yl::transcript {
@@ -45,7 +46,7 @@ class BoundedList {
 constexpr std::size_t kHeaderPhrases = 20;
 constexpr std::size_t kHeaderNumbers = 14;
 struct HeaderText {
-  BoundedList<std::int16_t, kHeaderPhrases> codes;
+  BoundedList<PhraseCode, kHeaderPhrases> codes;
   BoundedList<std::int16_t, kHeaderNumbers> numbers;
 };
 
@@ -53,7 +54,7 @@ struct HeaderText {
 // line order.
 constexpr std::size_t kDescriptionSlots = 10;
 struct DescriptionText {
-  BoundedList<std::int16_t, kDescriptionSlots> codes;
+  BoundedList<PhraseCode, kDescriptionSlots> codes;
   BoundedList<league::PlayerRecord*, kDescriptionSlots> players;
 };
 
@@ -61,7 +62,7 @@ struct DescriptionText {
 constexpr std::size_t kGainsSlots = 10;
 constexpr std::size_t kGainsNumbers = 8;
 struct GainsText {
-  BoundedList<std::int16_t, kGainsSlots> codes;
+  BoundedList<PhraseCode, kGainsSlots> codes;
   BoundedList<std::int16_t, kGainsNumbers> numbers;
 };
 
@@ -73,17 +74,17 @@ struct ExtrasValue {
   league::PlayerRecord* player = nullptr;
 };
 struct ExtrasText {
-  BoundedList<std::int16_t, kExtrasSlots> codes;
+  BoundedList<PhraseCode, kExtrasSlots> codes;
   std::array<ExtrasValue, kExtrasSlots> values{};
   std::size_t nextValue = 0;  // where the next value goes
   // The phrases whose values name the fouler, the automatic placement, the
   // stated yards and the spot of assessment, as the walks over the phrases
-  // have found them so far (-1: none yet). Each extras line walks every
-  // phrase read so far again.
-  std::int16_t foulAt = -1;
-  std::int16_t placementAt = -1;
-  std::int16_t yardsAt = -1;
-  std::int16_t assessedAt = -1;
+  // have found them so far. Each extras line walks every phrase read so far
+  // again.
+  std::optional<std::size_t> foulAt;
+  std::optional<std::size_t> placementAt;
+  std::optional<std::size_t> yardsAt;
+  std::optional<std::size_t> assessedAt;
 };
 
 // The situation at the snap, as the header gives it; a number the header

@@ -70,14 +70,13 @@ bool FindSegments(Reading& reading) {
   return true;
 }
 
-// The first candidate (in trial order) for a text of `length` bytes, or -1.
-std::int16_t FirstCandidate(std::size_t length) {
-  if (length >= kLengthIndexSize) return -1;
-  return DescriptionLengthIndex()[length];
+// The first candidate (in trial order) for a text of `length` bytes.
+std::optional<std::size_t> FirstCandidate(std::size_t length) {
+  return DescriptionLengthIndex().FirstNotLonger(length);
 }
 
 // A line has at most nine segments: the lists never fill up.
-void Append(DescriptionText& description, std::int16_t code, league::PlayerRecord* player) {
+void Append(DescriptionText& description, PhraseCode code, league::PlayerRecord* player) {
   description.codes.push_back(code);
   if (player != nullptr) description.players.push_back(player);
 }
@@ -86,11 +85,11 @@ void Append(DescriptionText& description, std::int16_t code, league::PlayerRecor
 // candidate that is a prefix of the line. Its final blanks are required.
 Outcome ReadLeadingPhrase(const Reading& reading, DescriptionText& description, std::size_t& at,
                           bool& complete) {
-  const std::int16_t first = FirstCandidate(reading.bounds[1]);
-  if (first < 0) return Outcome::kNotUnderstood;
-  const int c = DescriptionPrefixTrie().FirstPrefix(reading.text, static_cast<std::size_t>(first));
-  if (c < 0) return Outcome::kNotUnderstood;
-  const PhraseEntry& entry = DescriptionPhrases()[static_cast<std::size_t>(c)];
+  const std::optional<std::size_t> first = FirstCandidate(reading.bounds[1]);
+  if (!first) return Outcome::kNotUnderstood;
+  const std::optional<std::size_t> c = DescriptionPrefixTrie().FirstPrefix(reading.text, *first);
+  if (!c) return Outcome::kNotUnderstood;
+  const PhraseEntry& entry = DescriptionPhrases()[*c];
   Append(description, entry.code, nullptr);
   at = entry.text.size();
   complete = IsFinalPhrase(entry.text);
@@ -123,14 +122,14 @@ Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
   const bool last = j + 1 == reading.segments;
-  const std::int16_t first = FirstCandidate(end - begin);
-  if (first < 0) return Outcome::kNotUnderstood;
+  const std::optional<std::size_t> first = FirstCandidate(end - begin);
+  if (!first) return Outcome::kNotUnderstood;
   const std::span<const PhraseEntry> phrases = DescriptionPhrases();
   PhraseTrie::Matches matches;
   const std::size_t count =
       DescriptionSuffixTrie().Suffixes(reading.text.substr(begin, end - begin), matches);
   for (std::size_t m = 0; m < count; ++m) {
-    if (matches[m].position < first) continue;  // longer than the segment as a whole phrase
+    if (matches[m].position < *first) continue;  // longer than the segment as a whole phrase
     const PhraseEntry& entry = phrases[matches[m].position];
     const bool final = IsFinalPhrase(entry.text);
     if (final && !last) continue;
@@ -151,10 +150,10 @@ Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::si
                            DescriptionText& description, std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
-  const std::int16_t first = FirstCandidate(end - begin);
-  if (first < 0) return Outcome::kNotUnderstood;
+  const std::optional<std::size_t> first = FirstCandidate(end - begin);
+  if (!first) return Outcome::kNotUnderstood;
   const std::span<const PhraseEntry> phrases = DescriptionPhrases();
-  for (std::size_t c = static_cast<std::size_t>(first); c < phrases.size(); ++c) {
+  for (std::size_t c = *first; c < phrases.size(); ++c) {
     const PhraseEntry& entry = phrases[c];
     for (std::size_t s = end - entry.text.size();; --s) {
       if (MatchPhrase(reading.text.substr(s), entry.text, true, false)) {

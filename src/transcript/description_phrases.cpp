@@ -260,14 +260,14 @@ constexpr std::array<PhraseEntry, kDescriptionPhraseCount> kByCode = {{
 static_assert(IndexedByCode(kByCode));
 
 // Equal lengths go by ascending code, except that 103 is tried before 98.
-constexpr int TrialRank(std::int16_t code) {
+constexpr int TrialRank(PhraseCode code) {
   return code == 103 ? 2 * 98 - 1 : 2 * code;
 }
 
 constexpr std::array<PhraseEntry, kDescriptionPhraseCount> kTrialOrder =
     SortByTrialOrder(kByCode, TrialRank);
 
-constexpr LengthIndex kLengthIndex = BuildLengthIndex(kTrialOrder);
+constexpr LengthIndex kLengthIndex{kTrialOrder};
 
 }  // namespace
 
@@ -289,9 +289,9 @@ const PhraseTrie& DescriptionPrefixTrie() {
   return trie;
 }
 
-std::string_view DescriptionPhraseText(std::int16_t code) {
-  if (code < 0 || code >= kDescriptionPhraseCount) return {};
-  return kByCode[static_cast<std::size_t>(code)].text;
+std::string_view DescriptionPhraseText(PhraseCode code) {
+  if (code >= kDescriptionPhraseCount) return {};
+  return kByCode[code].text;
 }
 
 }  // namespace yl::transcript

@@ -13,7 +13,7 @@
 namespace yl::transcript {
 
 constexpr int kDescriptionPhraseCount = 245;
-constexpr std::int16_t kFirstTwin = 160;
+constexpr PhraseCode kFirstTwin = 160;
 
 // The description phrases in the order they are tried: decreasing length,
 // equal lengths by ascending code, except that code 103 stands before 98.
@@ -25,11 +25,11 @@ const PhraseTrie& DescriptionSuffixTrie();
 const PhraseTrie& DescriptionPrefixTrie();
 
 // The text of a description code; empty for a code that is none.
-std::string_view DescriptionPhraseText(std::int16_t code);
+std::string_view DescriptionPhraseText(PhraseCode code);
 
 // Codes 160 to 244 are their partners written with the ellipsis byte in
 // place of every "..."; each behaves exactly as its partner.
-inline constexpr std::array<std::int16_t, kDescriptionPhraseCount - kFirstTwin> kTwinPartners = {
+inline constexpr std::array<PhraseCode, kDescriptionPhraseCount - kFirstTwin> kTwinPartners = {
     1,   2,   3,   4,   5,   6,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,
     19,  20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  31,  32,  33,  34,  35,  39,
     42,  44,  47,  48,  49,  50,  51,  52,  55,  58,  65,  67,  73,  78,  84,  85,  86,
@@ -37,9 +37,9 @@ inline constexpr std::array<std::int16_t, kDescriptionPhraseCount - kFirstTwin> 
     120, 121, 129, 130, 137, 139, 140, 145, 146, 147, 148, 149, 151, 152, 153, 159, 0};
 
 // The code a description code behaves as: a twin's partner, else itself.
-constexpr std::int16_t PartnerCode(std::int16_t code) {
+constexpr PhraseCode PartnerCode(PhraseCode code) {
   if (code < kFirstTwin || code >= kDescriptionPhraseCount) return code;
-  return kTwinPartners[static_cast<std::size_t>(code - kFirstTwin)];
+  return kTwinPartners[code - kFirstTwin];
 }
 
 // A final phrase closes the sentence (its last two bytes are blanks) and can

@@ -24,23 +24,22 @@ static_assert(std::ranges::none_of(kExtrasPhrases,
 
 // Whether the text can begin with the text at `position`: its first byte
 // agrees, letter case ignored (every text has a first byte).
-bool MayBegin(const ExtrasTable& table, std::string_view text, int position) {
-  return !text.empty() &&
-         FoldCase(text[0]) == table.firstFolded[static_cast<std::size_t>(position)];
+bool MayBegin(const ExtrasTable& table, std::string_view text, std::size_t position) {
+  return !text.empty() && FoldCase(text[0]) == table.firstFolded[position];
 }
 
 // The first text in trial order that `text` begins with, letter case
-// ignored; -1 when none.
-int MatchExtrasText(const ExtrasTable& table, std::string_view text) {
-  for (int position = 0; position < kExtrasPhraseCount; ++position) {
+// ignored.
+std::optional<std::size_t> MatchExtrasText(const ExtrasTable& table, std::string_view text) {
+  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
     if (MayBegin(table, text, position) && MatchPhrase(text, table.TextAt(position), false, false))
       return position;
   }
-  return -1;
+  return std::nullopt;
 }
 
-bool AppendCode(ExtrasText& extras, const ExtrasTable& table, int position) {
-  return extras.codes.push_back(table.positionToCode[static_cast<std::size_t>(position)]);
+bool AppendCode(ExtrasText& extras, const ExtrasTable& table, std::size_t position) {
+  return extras.codes.push_back(table.positionToCode[position]);
 }
 
 ExtrasValue* NextValue(ExtrasText& extras) {
@@ -58,7 +57,7 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
   if (dash == std::string_view::npos || dash + 1 >= n) return false;
   const std::size_t longest =
       std::min(dash + 1 - p + std::min<std::size_t>(31, n - dash - 1), kMaxExtrasToken);
-  for (int position = 0; position < kExtrasPhraseCount; ++position) {
+  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
     const std::string_view phrase = table.TextAt(position);
     for (std::size_t t = longest; t >= 4; --t) {
       const std::string_view rest = line.substr(p + t);
@@ -80,9 +79,9 @@ bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_v
                    ExtrasText& extras) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
-  int position = MatchExtrasText(table, line);
-  if (position < 0 || !AppendCode(extras, table, position)) return false;
-  std::size_t p = table.TextAt(position).size();
+  std::optional<std::size_t> position = MatchExtrasText(table, line);
+  if (!position || !AppendCode(extras, table, *position)) return false;
+  std::size_t p = table.TextAt(*position).size();
   while (p < n) {
     if (IsDigit(line[p])) {
       ExtrasValue* value = NextValue(extras);
@@ -90,8 +89,8 @@ bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_v
       *value = ExtrasValue{static_cast<std::int16_t>(ReadDigitRun(line, p)), nullptr};
       if (p == n) return false;  // a line never ends in a number
       position = MatchExtrasText(table, line.substr(p));
-      if (position < 0 || !AppendCode(extras, table, position)) return false;
-      p += table.TextAt(position).size();
+      if (!position || !AppendCode(extras, table, *position)) return false;
+      p += table.TextAt(*position).size();
     } else if (line[p] != '#' || !CutPlayerToken(context, table, line, p, extras)) {
       return false;
     }
@@ -122,23 +121,22 @@ struct ExtrasRule {
   Effect effect;
   PenaltyKind penaltyKind;  // of a foul
   FoulerSide side;          // of the fouler
-  std::uint8_t accepted;    // of a decision
+  bool accepted;            // of a decision
   bool homeDecides;         // the home team decides, so the visiting team fouled
 };
 
 constexpr ExtrasRule Foul(PenaltyKind kind, FoulerSide side = FoulerSide::kUnchanged) {
-  return {Effect::kFoul, kind, side, 0, false};
+  return {Effect::kFoul, kind, side, false, false};
 }
 constexpr ExtrasRule Formation() {
-  return {Effect::kFormation, PenaltyKind::kFewerThanSevenOnTheLine, FoulerSide::kUnchanged, 0,
+  return {Effect::kFormation, PenaltyKind::kFewerThanSevenOnTheLine, FoulerSide::kUnchanged, false,
           false};
 }
 constexpr ExtrasRule Decision(Effect effect, bool accepted, bool homeDecides) {
-  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged,
-          static_cast<std::uint8_t>(accepted ? 1 : 0), homeDecides};
+  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged, accepted, homeDecides};
 }
 constexpr ExtrasRule Plain(Effect effect) {
-  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged, 0, false};
+  return {effect, PenaltyKind::kNone, FoulerSide::kUnchanged, false, false};
 }
 
 using enum PenaltyKind;
@@ -205,14 +203,13 @@ constexpr std::array<ExtrasRule, kExtrasPhraseCount> kExtrasRules = {{
 
 // The player of the phrase at a position; none for a position no walk has
 // found or a value that names nobody.
-league::PlayerRecord* PlayerAt(const ExtrasText& extras, std::int16_t at) {
-  if (at < 0 || static_cast<std::size_t>(at) >= kExtrasSlots) return nullptr;
-  return extras.values[static_cast<std::size_t>(at)].player;
+league::PlayerRecord* PlayerAt(const ExtrasText& extras, std::optional<std::size_t> at) {
+  return at ? extras.values[*at].player : nullptr;
 }
 
-std::optional<std::int16_t> NumberAt(const ExtrasText& extras, std::int16_t at) {
-  if (at < 0 || static_cast<std::size_t>(at) >= kExtrasSlots) return std::nullopt;
-  return extras.values[static_cast<std::size_t>(at)].number;
+std::optional<std::int16_t> NumberAt(const ExtrasText& extras, std::optional<std::size_t> at) {
+  if (!at) return std::nullopt;
+  return extras.values[*at].number;
 }
 
 }  // namespace
@@ -225,7 +222,7 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
       std::string_view(visiting.name)
           .substr(0, std::min(visiting.name.size(), league::kMaxTeamName));
   for (const ExtrasPhraseEntry& entry : kExtrasPhrases) {
-    auto& storage = table.storage[static_cast<std::size_t>(entry.code)];
+    auto& storage = table.storage[entry.code];
     std::size_t length = 0;
     switch (entry.team) {
       case TeamText::kNone:
@@ -243,28 +240,16 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
         Append(storage, length, ".");
         break;
     }
-    table.lengths[static_cast<std::size_t>(entry.code)] = static_cast<std::uint8_t>(length);
+    table.lengths[entry.code] = static_cast<std::uint8_t>(length);
+    table.positionToCode[entry.code] = entry.code;
   }
-  // Longest first; a stable bubble sort, so equal lengths keep code order.
-  for (int k = 0; k < kExtrasPhraseCount; ++k) {
-    table.positionToCode[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
-  }
-  for (bool swapped = true; swapped;) {
-    swapped = false;
-    for (std::size_t k = 0; k + 1 < table.positionToCode.size(); ++k) {
-      if (table.TextAt(static_cast<int>(k + 1)).size() > table.TextAt(static_cast<int>(k)).size()) {
-        std::swap(table.positionToCode[k], table.positionToCode[k + 1]);
-        swapped = true;
-      }
-    }
-  }
-  for (std::size_t k = 0; k < table.firstFolded.size(); ++k) {
-    const std::string_view text = table.TextAt(static_cast<int>(k));
-    table.firstFolded[k] = text.empty() ? '\0' : FoldCase(text[0]);
-  }
-  for (int k = 0; k < kExtrasPhraseCount; ++k) {
-    table.codeToPosition[static_cast<std::size_t>(
-        table.positionToCode[static_cast<std::size_t>(k)])] = static_cast<std::int16_t>(k);
+  // Longest first, equal lengths in code order.
+  std::ranges::stable_sort(table.positionToCode, std::ranges::greater{},
+                           [&table](PhraseCode code) { return table.TextOfCode(code).size(); });
+  for (std::uint8_t position = 0; position < kExtrasPhraseCount; ++position) {
+    const std::string_view text = table.TextAt(position);
+    table.firstFolded[position] = text.empty() ? '\0' : FoldCase(text[0]);
+    table.codeToPosition[table.positionToCode[position]] = position;
   }
 }
 
@@ -287,17 +272,16 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
   };
   int halvesOver = 0;
   for (std::size_t i = 0; i < extras.codes.size(); ++i) {
-    const std::int16_t code = extras.codes[i];
-    if (code < 0 || code >= kExtrasPhraseCount) continue;
-    const ExtrasRule& rule = kExtrasRules[static_cast<std::size_t>(code)];
-    const auto at = static_cast<std::int16_t>(i);
+    const PhraseCode code = extras.codes[i];
+    if (code >= kExtrasPhraseCount) continue;
+    const ExtrasRule& rule = kExtrasRules[code];
     switch (rule.effect) {
       case Effect::kNothing:
         break;
       case Effect::kFoul: {
         penalty.called = true;
         penalty.kind = rule.penaltyKind;
-        extras.foulAt = at;
+        extras.foulAt = i;
         // A penalty phrase at the end of a line names nobody.
         if (league::PlayerRecord* fouler = extras.values[i].player) {
           context.players[*fouler].otherGroup = play.groupAtSnap;
@@ -311,8 +295,8 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         penalty.kind = rule.penaltyKind;
         break;
       case Effect::kPlacement:
-        penalty.accepted = rule.accepted != 0;
-        extras.placementAt = at;
+        penalty.accepted = rule.accepted;
+        extras.placementAt = i;
         assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kFirstDownDecision:
@@ -321,8 +305,8 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kYardsDecision:
-        penalty.accepted = rule.accepted != 0;
-        extras.yardsAt = at;
+        penalty.accepted = rule.accepted;
+        extras.yardsAt = i;
         assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kAutomaticFirstDown:
@@ -341,7 +325,7 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         extras.values[kExtrasSlots - 1] = ExtrasValue{1, nullptr};
         break;
       case Effect::kAssessedFrom:
-        extras.assessedAt = at;
+        extras.assessedAt = i;
         break;
       case Effect::kLossOfDown:
         penalty.lossOfDown = true;

@@ -28,18 +28,17 @@ constexpr std::size_t kMaxExtrasToken = 35;
 struct ExtrasTable {
   std::array<std::array<char, kExtrasTextCapacity>, kExtrasPhraseCount> storage{};
   std::array<std::uint8_t, kExtrasPhraseCount> lengths{};
-  std::array<std::int16_t, kExtrasPhraseCount> positionToCode{};
-  std::array<std::int16_t, kExtrasPhraseCount> codeToPosition{};
+  std::array<PhraseCode, kExtrasPhraseCount> positionToCode{};
+  std::array<std::uint8_t, kExtrasPhraseCount> codeToPosition{};
   // By position: the first byte of the text with ASCII letters in upper
   // case, so that most texts are passed over after one comparison.
   std::array<char, kExtrasPhraseCount> firstFolded{};
 
-  std::string_view TextOfCode(int code) const {
-    return {storage[static_cast<std::size_t>(code)].data(),
-            lengths[static_cast<std::size_t>(code)]};
+  std::string_view TextOfCode(PhraseCode code) const {
+    return {storage[code].data(), lengths[code]};
   }
-  std::string_view TextAt(int position) const {
-    return TextOfCode(positionToCode[static_cast<std::size_t>(position)]);
+  std::string_view TextAt(std::size_t position) const {
+    return TextOfCode(positionToCode[position]);
   }
 };
 

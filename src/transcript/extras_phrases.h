@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "transcript/phrase_table.h"
+
 namespace yl::transcript {
 
 constexpr int kExtrasPhraseCount = 55;
@@ -27,7 +29,7 @@ enum class ExtrasArgument : std::uint8_t { kNone, kPlayer, kNumber };
 
 struct ExtrasPhraseEntry {
   std::string_view text;
-  std::int16_t code;
+  PhraseCode code;
   TeamText team;
   ExtrasArgument argument;
 };
@@ -113,9 +115,9 @@ constexpr std::array<ExtrasPhraseEntry, kExtrasPhraseCount> kExtrasPhrases = {{
 }};
 
 // The codes whose phrases the game reader and the possession rules look for.
-constexpr std::int16_t kAnotherOvertimeCode = 25;  // "Another overtime period will be played."
-constexpr std::int16_t kOvertimeCode = 34;         // "An overtime period will be played."
-constexpr std::int16_t kFirstHalfOverCode = 47;    // "The first half is over."
+constexpr PhraseCode kAnotherOvertimeCode = 25;  // "Another overtime period will be played."
+constexpr PhraseCode kOvertimeCode = 34;         // "An overtime period will be played."
+constexpr PhraseCode kFirstHalfOverCode = 47;    // "The first half is over."
 static_assert(kExtrasPhrases[kAnotherOvertimeCode].text.starts_with("Another overtime"));
 static_assert(kExtrasPhrases[kOvertimeCode].text.starts_with("An overtime"));
 static_assert(kExtrasPhrases[kFirstHalfOverCode].text == "The first half is over.");

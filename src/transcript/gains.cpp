@@ -16,18 +16,19 @@ namespace {
 
 // The first gains phrase, from position `start` of the trial order on, that
 // the text begins with (case counts); nullptr when none does.
-const PhraseEntry* MatchGainsPhrase(std::string_view text, int start) {
+const PhraseEntry* MatchGainsPhrase(std::string_view text, std::size_t start) {
   static const PhraseTrie trie(kGainsPhrases, PhraseTrie::Direction::kPrefix);
-  const int k = trie.FirstPrefix(text, static_cast<std::size_t>(start));
-  return k < 0 ? nullptr : &kGainsPhrases[static_cast<std::size_t>(k)];
+  const std::optional<std::size_t> k = trie.FirstPrefix(text, start);
+  return k ? &kGainsPhrases[*k] : nullptr;
 }
 
 bool CutGainsLine(std::string_view line, GainsText& gains) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
-  const int start = kGainsLengthIndex[std::min<std::size_t>(n, kLengthIndexSize - 1)];
-  if (start < 0) return false;  // shorter than every phrase
-  const PhraseEntry* phrase = MatchGainsPhrase(line, start);
+  const std::optional<std::size_t> start =
+      kGainsLengthIndex.FirstNotLonger(std::min(n, kLengthIndexSize - 1));
+  if (!start) return false;  // shorter than every phrase
+  const PhraseEntry* phrase = MatchGainsPhrase(line, *start);
   if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;
   std::size_t p = phrase->text.size();
   while (p < n) {
@@ -104,11 +105,12 @@ constexpr std::size_t kNoYardsSlot = kGainsNumbers;
 constexpr std::size_t kGoalLineSlot = kGainsNumbers + 1;
 using Slots = std::array<std::int16_t, kGainsSlots>;
 
-// The slot a rule names for the phrase at position i; -1 for none (also a
+// The slot a rule names for the phrase at position i; none for none (also a
 // number "before" the line's first phrase).
-int SlotIndex(Slots& slots, Slot slot, int i) {
+std::optional<std::size_t> SlotIndex(Slots& slots, Slot slot, std::size_t i) {
   switch (slot) {
     case Slot::kBefore:
+      if (i == 0) break;
       return i - 1;
     case Slot::kAfter:
       return i;
@@ -121,7 +123,7 @@ int SlotIndex(Slots& slots, Slot slot, int i) {
     case Slot::kNone:
       break;
   }
-  return -1;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -137,13 +139,12 @@ Gain ResolveGains(const GainsText& gains) {
   for (std::size_t i = 0; i < gains.numbers.size(); ++i)
     slots[i] = gains.numbers[i];
   Gain gain;
-  int yardsAt = -1;
-  int ballOnAt = -1;
-  for (std::size_t p = 0; p < gains.codes.size(); ++p) {
-    const std::int16_t code = gains.codes[p];
-    if (code < 0 || code >= kGainsPhraseCount) continue;
-    const GainsRule& rule = kGainsRules[static_cast<std::size_t>(code)];
-    const int i = static_cast<int>(p);
+  std::optional<std::size_t> yardsAt;
+  std::optional<std::size_t> ballOnAt;
+  for (std::size_t i = 0; i < gains.codes.size(); ++i) {
+    const PhraseCode code = gains.codes[i];
+    if (code >= kGainsPhraseCount) continue;
+    const GainsRule& rule = kGainsRules[code];
     if (rule.gainPositive >= 0) gain.positive = rule.gainPositive != 0;
     if (rule.gain != Slot::kNone) yardsAt = SlotIndex(slots, rule.gain, i);
     if (rule.ballOn != Slot::kNone) ballOnAt = SlotIndex(slots, rule.ballOn, i);
@@ -152,9 +153,9 @@ Gain ResolveGains(const GainsText& gains) {
     if (rule.turnedOver) gain.turnedOver = true;
   }
   // The figures are read once every phrase has named its slots.
-  const auto number = [&slots](int slot) -> std::optional<std::int16_t> {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= slots.size()) return std::nullopt;
-    return slots[static_cast<std::size_t>(slot)];
+  const auto number = [&slots](std::optional<std::size_t> slot) -> std::optional<std::int16_t> {
+    if (!slot || *slot >= slots.size()) return std::nullopt;
+    return slots[*slot];
   };
   gain.yards = number(yardsAt);
   gain.ballOn = number(ballOnAt);

@@ -44,6 +44,6 @@ constexpr std::array<PhraseEntry, kGainsPhraseCount> kGainsPhrases = {{
     {" yards ", 30},
 }};
 
-constexpr LengthIndex kGainsLengthIndex = BuildLengthIndex(kGainsPhrases);
+constexpr LengthIndex kGainsLengthIndex{kGainsPhrases};
 
 }  // namespace yl::transcript

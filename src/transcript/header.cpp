@@ -21,12 +21,11 @@ namespace {
 // Appends the first phrase (in trial order) that starts at `at`, among those
 // not longer than `room`, and moves `at` past it.
 bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, HeaderText& header) {
-  if (room >= kLengthIndexSize) return false;
-  const std::int16_t first = HeaderLengthIndex()[room];
-  if (first < 0) return false;
+  const std::optional<std::size_t> first = HeaderLengthIndex().FirstNotLonger(room);
+  if (!first) return false;
   const std::span<const PhraseEntry> phrases = HeaderPhrases();
   const std::string_view rest = line.substr(at);
-  for (std::size_t i = static_cast<std::size_t>(first); i < phrases.size(); ++i) {
+  for (std::size_t i = *first; i < phrases.size(); ++i) {
     if (StartsWithPhrase(rest, phrases[i].text)) {
       if (!header.codes.push_back(phrases[i].code)) return false;
       at += phrases[i].text.size();
@@ -120,9 +119,9 @@ enum class Effect : std::uint8_t {
 
 constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
   std::array<Effect, kHeaderPhraseCount> effects{};
-  const auto set = [&effects](int from, int to, Effect effect) {
-    for (int code = from; code <= to; ++code)
-      effects[static_cast<std::size_t>(code)] = effect;
+  const auto set = [&effects](std::size_t from, std::size_t to, Effect effect) {
+    for (std::size_t code = from; code <= to; ++code)
+      effects[code] = effect;
   };
   set(0, 0, Effect::kTry);
   set(1, 1, Effect::kFreeKick);
@@ -159,16 +158,16 @@ namespace {
 // number after phrase i, slot i - 1 the one before it, and the figures some
 // phrases imply go to slots past the header's own numbers. A slot no number
 // was read into reads -1.
-constexpr std::int16_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
-constexpr std::int16_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
-constexpr std::int16_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
+constexpr std::size_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
+constexpr std::size_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
+constexpr std::size_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
+using SlotAt = std::optional<std::size_t>;
 
 // The header's numbers by slot, the slot of each figure, and the situation
 // as far as the phrases alone tell it.
 struct HeaderSlots {
   std::array<std::int16_t, kHeaderPhrases> numbers;
-  std::int16_t quarter = -1, minutes = -1, seconds = -1, down = -1, distance = -1, yardLine = -1,
-               visitingScore = -1, homeScore = -1;
+  SlotAt quarter, minutes, seconds, down, distance, yardLine, visitingScore, homeScore;
   Situation situation;
 
   void DistanceToGoal() {
@@ -180,15 +179,15 @@ struct HeaderSlots {
     yardLine = kGoalLineSlot;
     numbers[kGoalLineSlot] = 1;
   }
-  std::optional<std::int16_t> Number(std::int16_t slot) const {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= numbers.size()) return std::nullopt;
-    return numbers[static_cast<std::size_t>(slot)];
+  std::optional<std::int16_t> Number(SlotAt slot) const {
+    if (!slot || *slot >= numbers.size()) return std::nullopt;
+    return numbers[*slot];
   }
 };
 
 // What the phrase at position i says of the slots and the situation.
-void NameSlots(Effect effect, std::int16_t i, HeaderSlots& at) {
-  const auto before = static_cast<std::int16_t>(i - 1);
+void NameSlots(Effect effect, std::size_t i, HeaderSlots& at) {
+  const SlotAt before = i > 0 ? SlotAt(i - 1) : std::nullopt;
   Situation& situation = at.situation;
   switch (effect) {
     case Effect::kTry:
@@ -282,9 +281,8 @@ Situation ResolveHeader(const HeaderText& header) {
   for (std::size_t i = 0; i < header.numbers.size(); ++i)
     at.numbers[i] = header.numbers[i];
   for (std::size_t p = 0; p < header.codes.size(); ++p) {
-    const std::int16_t code = header.codes[p];
-    if (code < 0 || code >= kHeaderPhraseCount) continue;
-    NameSlots(kEffects[static_cast<std::size_t>(code)], static_cast<std::int16_t>(p), at);
+    const PhraseCode code = header.codes[p];
+    if (code < kHeaderPhraseCount) NameSlots(kEffects[code], p, at);
   }
   // The figures are read once every phrase has named its slots.
   Situation situation = at.situation;

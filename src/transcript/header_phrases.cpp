@@ -66,9 +66,9 @@ constexpr std::array<PhraseEntry, kHeaderPhraseCount> kByCode = {{
 static_assert(IndexedByCode(kByCode));
 
 constexpr std::array<PhraseEntry, kHeaderPhraseCount> kTrialOrder =
-    SortByTrialOrder(kByCode, [](std::int16_t code) { return code; });
+    SortByTrialOrder(kByCode, [](PhraseCode code) { return code; });
 
-constexpr LengthIndex kLengthIndex = BuildLengthIndex(kTrialOrder);
+constexpr LengthIndex kLengthIndex{kTrialOrder};
 
 }  // namespace
 
@@ -80,9 +80,9 @@ const LengthIndex& HeaderLengthIndex() {
   return kLengthIndex;
 }
 
-std::string_view HeaderPhraseText(std::int16_t code) {
-  if (code < 0 || code >= kHeaderPhraseCount) return {};
-  return kByCode[static_cast<std::size_t>(code)].text;
+std::string_view HeaderPhraseText(PhraseCode code) {
+  if (code >= kHeaderPhraseCount) return {};
+  return kByCode[code].text;
 }
 
 }  // namespace yl::transcript

@@ -11,7 +11,7 @@ namespace yl::transcript {
 
 constexpr int kHeaderPhraseCount = 52;
 // ":", the phrase between the minutes and the seconds of the clock.
-constexpr std::int16_t kClockCode = 41;
+constexpr PhraseCode kClockCode = 41;
 
 // The header phrases in the order they are tried: decreasing length, equal
 // lengths by ascending code.
@@ -19,6 +19,6 @@ std::span<const PhraseEntry> HeaderPhrases();
 const LengthIndex& HeaderLengthIndex();
 
 // The text of a header code; empty for a code that is none.
-std::string_view HeaderPhraseText(std::int16_t code);
+std::string_view HeaderPhraseText(PhraseCode code);
 
 }  // namespace yl::transcript

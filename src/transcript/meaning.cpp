@@ -55,12 +55,14 @@ constexpr Who A = Who::kAfter;
 struct Step {
   Op op = Op::kKind;
   Who who = Who::kNobody;
-  std::int16_t value = 0;  // the code of a kind or a result, or a side
   Role role = Role::kBlocker;
+  PlayKind kind = PlayKind::kRush;
+  PlayResult result = PlayResult::kNone;
+  std::uint16_t side = league::kUndecided;
 };
 
-constexpr int kMaxSteps = 14;
-constexpr int kPartnerCodes = kFirstTwin;  // the codes with rows of their own
+constexpr std::size_t kMaxSteps = 14;
+constexpr PhraseCode kPartnerCodes = kFirstTwin;  // the codes with rows of their own
 
 struct Row {
   std::array<Step, kMaxSteps> steps{};
@@ -80,20 +82,20 @@ constexpr std::uint16_t kOffense = league::kOffense;
 constexpr std::uint16_t kDefense = league::kDefense;
 
 constexpr Step Kind(PlayKind kind) {
-  return {Op::kKind, Who::kNobody, CodeValue(kind)};
+  return {.op = Op::kKind, .kind = kind};
 }
 constexpr Step Result(PlayResult result) {
-  return {Op::kResult, Who::kNobody, CodeValue(result)};
+  return {.op = Op::kResult, .result = result};
 }
 // The player before or after the phrase plays the role.
 constexpr Step Named(Role role, Who who) {
-  return {Op::kRole, who, 0, role};
+  return {.op = Op::kRole, .who = who, .role = role};
 }
 constexpr Step On(Op op, Who who = Who::kNobody) {
-  return {op, who};
+  return {.op = op, .who = who};
 }
 constexpr Step Side(Who who, std::uint16_t side) {
-  return {Op::kSide, who, static_cast<std::int16_t>(side)};
+  return {.op = Op::kSide, .who = who, .side = side};
 }
 constexpr Step Fumble(Who who) {
   return On(Op::kFumbler, who);
@@ -134,11 +136,11 @@ constexpr Role kSacked = Role::kSacked;
 constexpr bool kStamp = true;
 constexpr bool kNoStamp = false;
 
-constexpr void Add(EffectTable& table, std::initializer_list<int> codes, bool stamp,
+constexpr void Add(EffectTable& table, std::initializer_list<PhraseCode> codes, bool stamp,
                    std::initializer_list<Step> steps) {
   if (steps.size() > kMaxSteps) table.valid = false;
-  for (const int code : codes) {
-    if (code < 0 || code >= kPartnerCodes || table.rows[code].defined) {
+  for (const PhraseCode code : codes) {
+    if (code >= kPartnerCodes || table.rows[code].defined) {
       table.valid = false;
       continue;
     }
@@ -326,51 +328,57 @@ std::int16_t Negate(std::int16_t label) {
   return static_cast<std::int16_t>(-label);
 }
 
+// A player's place in the description line; none when nobody stands there.
+using Place = std::optional<std::size_t>;
+
 // One walk over a play's codes.
 class DescriptionWalk {
  public:
   DescriptionWalk(GameState& game, CurrentPlay& play)
       : game_(game), play_(play), label_(game.possessionLabel) {}
 
-  void Apply(const Row& row, int before, int after) {
+  void Apply(const Row& row, Place before, Place after) {
     stamp_ = row.stamp;
-    for (int s = 0; s < row.count; ++s) {
-      const Step& step = row.steps[static_cast<std::size_t>(s)];
-      Do(step, step.who == B ? before : step.who == A ? after : -1);
+    for (std::size_t s = 0; s < row.count; ++s) {
+      const Step& step = row.steps[s];
+      Do(step, step.who == B ? before : step.who == A ? after : std::nullopt);
     }
   }
 
-  // The position of a player in the line, -1 when nobody stands there.
-  int Index(int position) const {
+  // The place of a player in the line; none when nobody stands there.
+  Place Index(std::size_t position) const {
     const BoundedList<league::PlayerRecord*, kDescriptionSlots>& players =
         play_.description.players;
-    if (position < 0 || static_cast<std::size_t>(position) >= players.size()) return -1;
-    return players[static_cast<std::size_t>(position)] != nullptr ? position : -1;
+    if (position >= players.size() || players[position] == nullptr) return std::nullopt;
+    return position;
   }
 
  private:
-  league::PlayerRecord* Player(int index) const {
-    return index < 0 ? nullptr : play_.description.players[static_cast<std::size_t>(index)];
+  league::PlayerRecord* Player(Place index) const {
+    return index ? play_.description.players[*index] : nullptr;
+  }
+  // The player named before the one at the place: the ball carrier a tackler
+  // goes against.
+  league::PlayerRecord* PlayerBefore(Place index) const {
+    return index && *index > 0 ? Player(Index(*index - 1)) : nullptr;
   }
 
-  void Stamp(int index) {
+  void Stamp(Place index) {
     league::PlayerRecord* player = Player(index);
     if (stamp_ && player != nullptr) game_.players[*player].otherGroup = play_.groupAtSnap;
   }
 
-  std::int16_t Join(std::int16_t label, int index) {
+  std::int16_t Join(std::int16_t label, Place index) {
     Stamp(index);
     return JoinGroup(game_, label, Player(index));
   }
 
-  void PutFumbler(int index) {
-    if (f_ >= 0 && static_cast<std::size_t>(f_) < kFumbleSlots)
-      play_.fumblers[static_cast<std::size_t>(f_)] = Player(index);
+  void PutFumbler(Place index) {
+    if (f_ < kFumbleSlots) play_.fumblers[f_] = Player(index);
   }
 
-  void PutRecoverer(int index) {
-    if (r_ >= 0 && static_cast<std::size_t>(r_) < kFumbleSlots)
-      play_.recoverers[static_cast<std::size_t>(r_)] = Player(index);
+  void PutRecoverer(Place index) {
+    if (r_ < kFumbleSlots) play_.recoverers[r_] = Player(index);
     ++r_;
   }
 
@@ -381,7 +389,7 @@ class DescriptionWalk {
            (play_.kind == PlayKind::kRush || play_.kind == PlayKind::kPass);
   }
 
-  void RecoverBy(int index) {
+  void RecoverBy(Place index) {
     if (OffenseRecovers()) {
       SetSide(index, league::kOffense);
       label_ = Join(play_.groupAtSnap, index);
@@ -390,18 +398,18 @@ class DescriptionWalk {
     }
   }
 
-  void SetSide(int index, std::uint16_t side) {
+  void SetSide(Place index, std::uint16_t side) {
     league::PlayerRecord* player = Player(index);
     if (player != nullptr) player->side = side;
   }
 
-  void Do(const Step& step, int x) {
+  void Do(const Step& step, Place x) {
     switch (step.op) {
       case Op::kKind:
-        play_.kind = static_cast<PlayKind>(step.value);
+        play_.kind = step.kind;
         break;
       case Op::kResult:
-        play_.result = static_cast<PlayResult>(step.value);
+        play_.result = step.result;
         break;
       case Op::kRole:
         play_.SetPlayer(step.role, Player(x));
@@ -440,7 +448,7 @@ class DescriptionWalk {
         break;
       case Op::kSafetyHit:
         Stamp(x);
-        label_ = JoinOpposingGroup(game_, play_, Player(x), Player(Index(x - 1)), label_);
+        label_ = JoinOpposingGroup(game_, play_, Player(x), PlayerBefore(x), label_);
         break;
       case Op::kRecover:
         PutRecoverer(x);
@@ -452,7 +460,7 @@ class DescriptionWalk {
         if (!play_.penalty.accepted || play_.penalty.assessedFrom) ++game_.puntsByGroup[label_];
         break;
       case Op::kSide:
-        SetSide(x, static_cast<std::uint16_t>(step.value));
+        SetSide(x, step.side);
         break;
       case Op::kKicked:
         if (league::PlayerRecord* player = Player(x)) player->kicked = 1;
@@ -502,11 +510,11 @@ class DescriptionWalk {
 
   // The tackler goes against the player named before him, the ball carrier,
   // and takes the side opposite to his.
-  void Tackle(int x) {
+  void Tackle(Place x) {
     league::PlayerRecord* tackler = Player(x);
     if (tackler == nullptr) return;
     Stamp(x);
-    league::PlayerRecord* carrier = Player(Index(x - 1));
+    league::PlayerRecord* carrier = PlayerBefore(x);
     label_ = JoinOpposingGroup(game_, play_, tackler, carrier, label_);
     if (carrier == nullptr || carrier->side == league::kOffense) {
       tackler->side = league::kDefense;
@@ -518,8 +526,8 @@ class DescriptionWalk {
   GameState& game_;
   CurrentPlay& play_;
   bool stamp_ = true;
-  int f_ = 0;            // next free fumblers slot
-  int r_ = 0;            // next free recoverers slot
+  std::size_t f_ = 0;    // next free fumblers slot
+  std::size_t r_ = 0;    // next free recoverers slot
   std::int16_t& label_;  // L, the possession label
 };
 
@@ -532,13 +540,12 @@ void ResolveDescription(GameState& game, CurrentPlay& play) {
   // players k and k+1.
   const DescriptionText& description = play.description;
   const bool phraseFirst = description.codes.size() > description.players.size();
-  const int count = static_cast<int>(description.codes.size());
-  for (int k = 0; k < count; ++k) {
-    const std::int16_t code = PartnerCode(description.codes[static_cast<std::size_t>(k)]);
-    if (code < 0 || code >= kPartnerCodes) continue;
-    const int before = walk.Index(phraseFirst ? k - 1 : k);
-    const int after = walk.Index(phraseFirst ? k : k + 1);
-    walk.Apply(kEffects.rows[static_cast<std::size_t>(code)], before, after);
+  for (std::size_t k = 0; k < description.codes.size(); ++k) {
+    const PhraseCode code = PartnerCode(description.codes[k]);
+    if (code >= kPartnerCodes) continue;
+    const Place before = phraseFirst ? (k > 0 ? walk.Index(k - 1) : std::nullopt) : walk.Index(k);
+    const Place after = walk.Index(phraseFirst ? k : k + 1);
+    walk.Apply(kEffects.rows[code], before, after);
   }
 }
 

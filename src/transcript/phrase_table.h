@@ -5,33 +5,46 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace yl::transcript {
 
+// A phrase's code: its place in its table kept by code. Every table has
+// fewer than 256 phrases.
+using PhraseCode = std::uint8_t;
+
 struct PhraseEntry {
   std::string_view text;
-  std::int16_t code;
+  PhraseCode code;
 };
 
-constexpr int kLengthIndexSize = 200;
+constexpr std::size_t kLengthIndexSize = 200;
 
-// Entry n: the position (in the table's order) of the first phrase not
-// longer than n, or -1 when every phrase is longer.
-using LengthIndex = std::array<std::int16_t, kLengthIndexSize>;
-
-constexpr LengthIndex BuildLengthIndex(std::span<const PhraseEntry> table) {
-  LengthIndex index{};
-  index.fill(-1);
-  for (std::size_t p = 0; p < table.size(); ++p) {
-    const std::size_t length = table[p].text.size();
-    if (length >= index.size() || index[length] != -1) continue;
-    for (std::size_t n = length; n < index.size() && index[n] == -1; ++n) {
-      index[n] = static_cast<std::int16_t>(p);
+// For a text of n bytes: the position (in the table's order) of the first
+// phrase not longer than n.
+class LengthIndex {
+ public:
+  constexpr explicit LengthIndex(std::span<const PhraseEntry> table) {
+    first_.fill(kNone);
+    for (std::size_t p = 0; p < table.size(); ++p) {
+      const std::size_t length = table[p].text.size();
+      if (length >= first_.size() || first_[length] != kNone) continue;
+      for (std::size_t n = length; n < first_.size() && first_[n] == kNone; ++n)
+        first_[n] = static_cast<std::uint8_t>(p);
     }
   }
-  return index;
-}
+
+  // None when every phrase is longer, or n is beyond the index.
+  constexpr std::optional<std::size_t> FirstNotLonger(std::size_t n) const {
+    if (n >= first_.size() || first_[n] == kNone) return std::nullopt;
+    return first_[n];
+  }
+
+ private:
+  static constexpr std::uint8_t kNone = 0xFF;
+  std::array<std::uint8_t, kLengthIndexSize> first_{};
+};
 
 }  // namespace yl::transcript

@@ -128,16 +128,15 @@ bool PhraseTrie::LabelMatches(const Node& node, std::string_view text, std::size
   return true;
 }
 
-int PhraseTrie::FirstPrefix(std::string_view text, std::size_t start) const {
-  int best = -1;
+std::optional<std::size_t> PhraseTrie::FirstPrefix(std::string_view text, std::size_t start) const {
+  std::optional<std::size_t> best;
   std::uint32_t n = 0;
   std::size_t at = 0;
   while (true) {
     const Node& node = nodes_[n];
     for (std::uint32_t m = 0; m < node.matchCount; ++m) {
       const std::size_t position = matches_[node.firstMatch + m].position;
-      if (position >= start && (best < 0 || position < static_cast<std::size_t>(best)))
-        best = static_cast<int>(position);
+      if (position >= start && (!best || position < *best)) best = position;
     }
     if (at >= text.size()) break;
     const std::int64_t child = Child(n, static_cast<unsigned char>(text[at]));

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,8 +34,8 @@ class PhraseTrie {
   PhraseTrie(std::span<const PhraseEntry> table, Direction direction, std::size_t cutBlanks = 0);
 
   // The first position in trial order, from `start` on, whose phrase the
-  // text begins with; -1 when none does. A prefix trie's question.
-  int FirstPrefix(std::string_view text, std::size_t start) const;
+  // text begins with; none when none does. A prefix trie's question.
+  std::optional<std::size_t> FirstPrefix(std::string_view text, std::size_t start) const;
 
   // Every phrase (and cut form) the text ends with, ordered by position and
   // then the whole phrase before its cut form. A suffix trie's question.

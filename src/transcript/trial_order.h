@@ -25,7 +25,7 @@ constexpr std::array<PhraseEntry, N> SortByTrialOrder(std::array<PhraseEntry, N>
 template <std::size_t N>
 constexpr bool IndexedByCode(const std::array<PhraseEntry, N>& table) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (table[i].code != static_cast<std::int16_t>(i)) return false;
+    if (std::size_t{table[i].code} != i) return false;
   }
   return true;
 }

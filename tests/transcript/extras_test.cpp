@@ -95,11 +95,11 @@ TEST_F(ExtrasTest, TeamTextsCarryTheGamesNames) {
 }
 
 TEST_F(ExtrasTest, TrialOrderIsLongestFirstStableByCode) {
-  for (int position = 0; position < kExtrasPhraseCount; ++position) {
-    const int code = table.positionToCode[static_cast<std::size_t>(position)];
-    EXPECT_EQ(table.codeToPosition[static_cast<std::size_t>(code)], position);
+  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
+    const PhraseCode code = table.positionToCode[position];
+    EXPECT_EQ(table.codeToPosition[code], position);
     if (position == 0) continue;
-    const int before = table.positionToCode[static_cast<std::size_t>(position - 1)];
+    const PhraseCode before = table.positionToCode[position - 1];
     const std::size_t a = table.TextOfCode(before).size();
     const std::size_t b = table.TextOfCode(code).size();
     EXPECT_TRUE(b < a || (b == a && before < code)) << position;
@@ -115,8 +115,8 @@ TEST_F(ExtrasTest, EachGamesTableOwesNothingToTheLast) {
   ExtrasTable fresh;
   PrepareExtrasPhrases(fresh, *home, *visiting);
   EXPECT_EQ(table.positionToCode, fresh.positionToCode);
-  for (int code = 0; code < kExtrasPhraseCount; ++code)
-    EXPECT_EQ(table.TextOfCode(code), fresh.TextOfCode(code)) << code;
+  for (PhraseCode code = 0; code < kExtrasPhraseCount; ++code)
+    EXPECT_EQ(table.TextOfCode(code), fresh.TextOfCode(code)) << int{code};
 }
 
 TEST_F(ExtrasTest, LongTeamNamesAreCutToWhatATeamNameHolds) {

@@ -310,9 +310,9 @@ class HandBuiltMeaningTest : public test::LineParserTest {
     play.description.players.push_back(p);
     return p;
   }
-  void Codes(std::initializer_list<int> codes) {
-    for (const int code : codes)
-      play.description.codes.push_back(static_cast<std::int16_t>(code));
+  void Codes(std::initializer_list<PhraseCode> codes) {
+    for (const PhraseCode code : codes)
+      play.description.codes.push_back(code);
   }
 };
 
@@ -390,7 +390,7 @@ TEST_F(HandBuiltMeaningTest, CodesOutsideTheTableAreIgnored) {
   for (int i = 0; i < 3; ++i)
     Add("Nobody", 40 + i);
   league::PlayerRecord* carter = Add("Carter", 33);
-  Codes({-1, 245, 1000, 121});
+  Codes({245, 250, 255, 121});
   ResolveDescription(*game, play);
   EXPECT_EQ(play.Player(Role::kRusher), carter);
   EXPECT_EQ(In(carter).teamGroup, 1);

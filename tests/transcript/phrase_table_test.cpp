@@ -6,17 +6,18 @@
 namespace yl::transcript {
 namespace {
 
-TEST(BuildLengthIndex, FirstPhraseNotLongerThanEachLength) {
+TEST(LengthIndex, FirstPhraseNotLongerThanEachLength) {
   // Stored by decreasing length, as every phrase table is.
   constexpr PhraseEntry kTable[] = {{"abcde", 0}, {"abcd", 1}, {"xyzw", 2}, {"ab", 3}};
-  constexpr LengthIndex index = BuildLengthIndex(kTable);
-  EXPECT_EQ(index[0], -1);
-  EXPECT_EQ(index[1], -1);
-  EXPECT_EQ(index[2], 3);
-  EXPECT_EQ(index[3], 3);
-  EXPECT_EQ(index[4], 1);  // the first of the two four-letter phrases
-  EXPECT_EQ(index[5], 0);
-  EXPECT_EQ(index[199], 0);
+  constexpr LengthIndex index{kTable};
+  EXPECT_EQ(index.FirstNotLonger(0), std::nullopt);
+  EXPECT_EQ(index.FirstNotLonger(1), std::nullopt);
+  EXPECT_EQ(index.FirstNotLonger(2), 3u);
+  EXPECT_EQ(index.FirstNotLonger(3), 3u);
+  EXPECT_EQ(index.FirstNotLonger(4), 1u);  // the first of the two four-letter phrases
+  EXPECT_EQ(index.FirstNotLonger(5), 0u);
+  EXPECT_EQ(index.FirstNotLonger(kLengthIndexSize - 1), 0u);
+  EXPECT_EQ(index.FirstNotLonger(kLengthIndexSize), std::nullopt);
 }
 
 }  // namespace

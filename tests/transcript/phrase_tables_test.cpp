@@ -58,21 +58,20 @@ void ExpectTrialOrder(std::span<const PhraseEntry> order, int count, const Lengt
   EXPECT_EQ(codes.size(), static_cast<std::size_t>(count));
   EXPECT_EQ(*codes.begin(), 0);
   EXPECT_EQ(*codes.rbegin(), count - 1);
-  for (std::size_t n = 0; n < index.size(); ++n) {
-    std::int16_t expected = -1;
-    for (std::size_t p = 0; p < order.size() && expected < 0; ++p) {
-      if (order[p].text.size() <= n) expected = static_cast<std::int16_t>(p);
+  for (std::size_t n = 0; n < kLengthIndexSize; ++n) {
+    std::optional<std::size_t> expected;
+    for (std::size_t p = 0; p < order.size() && !expected; ++p) {
+      if (order[p].text.size() <= n) expected = p;
     }
-    EXPECT_EQ(index[n], expected) << "length " << n;
+    EXPECT_EQ(index.FirstNotLonger(n), expected) << "length " << n;
   }
 }
 
 TEST(HeaderPhrases, LengthsAsListed) {
-  for (std::int16_t code = 0; code < kHeaderPhraseCount; ++code) {
+  for (PhraseCode code = 0; code < kHeaderPhraseCount; ++code) {
     EXPECT_EQ(HeaderPhraseText(code).size(), static_cast<std::size_t>(kHeaderLengths[code]))
-        << "code " << code;
+        << "code " << int{code};
   }
-  EXPECT_TRUE(HeaderPhraseText(-1).empty());
   EXPECT_TRUE(HeaderPhraseText(kHeaderPhraseCount).empty());
 }
 
@@ -82,28 +81,27 @@ TEST(HeaderPhrases, TriedLongestFirstThenByCode) {
 }
 
 TEST(HeaderPhrases, EllipsisTwinsMatchTheirPartners) {
-  const std::vector<std::pair<int, int>> twins = {{42, 4}, {43, 5},  {44, 6},  {45, 7},  {46, 8},
-                                                  {47, 9}, {48, 10}, {49, 11}, {50, 16}, {51, 34}};
+  const std::vector<std::pair<PhraseCode, PhraseCode>> twins = {
+      {42, 4}, {43, 5}, {44, 6}, {45, 7}, {46, 8}, {47, 9}, {48, 10}, {49, 11}, {50, 16}, {51, 34}};
   for (const auto& [twin, partner] : twins) {
-    EXPECT_EQ(std::string(HeaderPhraseText(static_cast<std::int16_t>(twin))),
-              WithEllipsisByte(HeaderPhraseText(static_cast<std::int16_t>(partner))))
-        << "code " << twin;
+    EXPECT_EQ(std::string(HeaderPhraseText(twin)), WithEllipsisByte(HeaderPhraseText(partner)))
+        << "code " << int{twin};
   }
 }
 
 TEST(DescriptionPhrases, LengthsAsListed) {
-  for (std::int16_t code = 0; code < kFirstTwin; ++code) {
+  for (PhraseCode code = 0; code < kFirstTwin; ++code) {
     EXPECT_EQ(DescriptionPhraseText(code).size(),
               static_cast<std::size_t>(kDescriptionLengths[code]))
-        << "code " << code;
+        << "code " << int{code};
   }
   EXPECT_TRUE(DescriptionPhraseText(kDescriptionPhraseCount).empty());
 }
 
 TEST(DescriptionPhrases, EveryTwinIsItsPartnerWithTheEllipsisByte) {
   std::set<int> partners;
-  for (std::int16_t twin = kFirstTwin; twin < kDescriptionPhraseCount; ++twin) {
-    const std::int16_t partner = PartnerCode(twin);
+  for (PhraseCode twin = kFirstTwin; twin < kDescriptionPhraseCount; ++twin) {
+    const PhraseCode partner = PartnerCode(twin);
     ASSERT_LT(partner, kFirstTwin) << "code " << twin;
     const std::string_view partnerText = DescriptionPhraseText(partner);
     EXPECT_NE(partnerText.find("..."), std::string_view::npos) << "code " << partner;
@@ -112,7 +110,7 @@ TEST(DescriptionPhrases, EveryTwinIsItsPartnerWithTheEllipsisByte) {
     EXPECT_TRUE(partners.insert(partner).second) << "partner " << partner << " twice";
   }
   // Every phrase spelt with "..." has its twin; no other phrase holds the byte.
-  for (std::int16_t code = 0; code < kFirstTwin; ++code) {
+  for (PhraseCode code = 0; code < kFirstTwin; ++code) {
     const std::string_view text = DescriptionPhraseText(code);
     EXPECT_EQ(text.find("...") != std::string_view::npos, partners.count(code) == 1)
         << "code " << code;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,12 @@ namespace yl::transcript {
 namespace {
 
 // What trying every phrase in trial order finds.
-int FirstPrefixByTrial(std::span<const PhraseEntry> table, std::string_view text,
-                       std::size_t start) {
+std::optional<std::size_t> FirstPrefixByTrial(std::span<const PhraseEntry> table,
+                                              std::string_view text, std::size_t start) {
   for (std::size_t p = start; p < table.size(); ++p) {
-    if (text.starts_with(table[p].text)) return static_cast<int>(p);
+    if (text.starts_with(table[p].text)) return p;
   }
-  return -1;
+  return std::nullopt;
 }
 
 std::vector<std::pair<int, int>> SuffixesByTrial(std::span<const PhraseEntry> table,
@@ -84,7 +85,7 @@ TEST(PhraseTrie, RefusesATableThatNestsTooManyPhrases) {
     texts.push_back(std::string(n, 'a'));
   std::vector<PhraseEntry> table;
   for (const std::string& text : texts)
-    table.push_back({text, static_cast<std::int16_t>(table.size())});
+    table.push_back({text, static_cast<PhraseCode>(table.size())});
   EXPECT_THROW(PhraseTrie(table, PhraseTrie::Direction::kSuffix), std::logic_error);
   table.pop_back();
   EXPECT_NO_THROW(PhraseTrie(table, PhraseTrie::Direction::kSuffix));

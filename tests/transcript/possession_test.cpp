@@ -119,7 +119,7 @@ CurrentPlay Penalty(PenaltyKind kind, CurrentPlay p = Play()) {
   return p;
 }
 
-CurrentPlay Extras(std::int16_t first, std::int16_t second, CurrentPlay p = Play()) {
+CurrentPlay Extras(PhraseCode first, PhraseCode second, CurrentPlay p = Play()) {
   p.extras.codes.push_back(first);
   p.extras.codes.push_back(second);
   return p;
