@@ -45,10 +45,10 @@ struct PlayerSection {
   stats::StatKey key;
   bool (*listed)(const league::PlayerRecord& player);  // has the section's record(s)
   PositionTags tags;
-  std::int32_t separator;  // blanks between value columns
   std::span<const StatColumn> columns;
-  std::span<const ColumnGroup> groups;  // empty: no group line
-  bool leftOutInGameMode;
+  std::int32_t separator = 1;                // blanks between value columns
+  std::span<const ColumnGroup> groups = {};  // empty: no group line
+  bool leftOutInGameMode = false;
 };
 
 // The sixteen sections in report order.

@@ -47,21 +47,7 @@ namespace stat {
 
 using namespace league::records;
 using stats::FieldGoalsMissed;
-using stats::kFromDefense;
-using stats::kFromExtraPoints;
-using stats::kFromFieldGoals;
-using stats::kFromInterceptions;
-using stats::kFromKickReturns;
-using stats::kFromMiscOffense;
-using stats::kFromPassing;
-using stats::kFromPenalties;
-using stats::kFromPunting;
-using stats::kFromPuntReturns;
-using stats::kFromReceiving;
-using stats::kFromRecoveries;
-using stats::kFromRushing;
-using stats::kFromSpecialTeams;
-using stats::kFromTwoPoint;
+using stats::kField;
 using stats::KicksBlocked;
 using stats::TwoPointAttempts;
 using stats::TwoPointMade;
@@ -84,106 +70,93 @@ constexpr Statistic Pair(PlayerFigure made, PlayerFigure attempted) {
 }
 
 // Passing.
-inline constexpr PlayerFigure kPassAtt = kFromPassing<&PassingRecord::attempts>;
+inline constexpr PlayerFigure kPassAtt = kField<&PassingRecord::attempts>;
 inline constexpr Statistic kPassAttempts = Count(kPassAtt);
-inline constexpr Statistic kCompletions = Count(kFromPassing<&PassingRecord::completions>);
-inline constexpr Statistic kPassYards = Count(kFromPassing<&PassingRecord::yards>);
-inline constexpr Statistic kCompletionRate =
-    Percent(kFromPassing<&PassingRecord::completions>, kPassAtt);
-inline constexpr Statistic kPassYardsPerAttempt =
-    Average(kFromPassing<&PassingRecord::yards>, kPassAtt);
-inline constexpr Statistic kPassTouchdowns = Count(kFromPassing<&PassingRecord::touchdowns>);
+inline constexpr Statistic kCompletions = Count(kField<&PassingRecord::completions>);
+inline constexpr Statistic kPassYards = Count(kField<&PassingRecord::yards>);
+inline constexpr Statistic kCompletionRate = Percent(kField<&PassingRecord::completions>, kPassAtt);
+inline constexpr Statistic kPassYardsPerAttempt = Average(kField<&PassingRecord::yards>, kPassAtt);
+inline constexpr Statistic kPassTouchdowns = Count(kField<&PassingRecord::touchdowns>);
 inline constexpr Statistic kPassTouchdownRate =
-    Percent(kFromPassing<&PassingRecord::touchdowns>, kPassAtt);
-inline constexpr Statistic kInterceptionsThrown =
-    Count(kFromPassing<&PassingRecord::interceptions>);
+    Percent(kField<&PassingRecord::touchdowns>, kPassAtt);
+inline constexpr Statistic kInterceptionsThrown = Count(kField<&PassingRecord::interceptions>);
 inline constexpr Statistic kInterceptionRate =
-    Percent(kFromPassing<&PassingRecord::interceptions>, kPassAtt);
-inline constexpr Statistic kLongestPass = Longest(kFromPassing<&PassingRecord::longest>);
-inline constexpr Statistic kPassFirstDowns = Count(kFromPassing<&PassingRecord::firstDowns>);
+    Percent(kField<&PassingRecord::interceptions>, kPassAtt);
+inline constexpr Statistic kLongestPass = Longest(kField<&PassingRecord::longest>);
+inline constexpr Statistic kPassFirstDowns = Count(kField<&PassingRecord::firstDowns>);
 inline constexpr Statistic kPassFirstDownRate =
-    Percent(kFromPassing<&PassingRecord::firstDowns>, kPassAtt);
-inline constexpr Statistic kPassBigPlays = Count(kFromPassing<&PassingRecord::bigPlays>);
-inline constexpr Statistic kSacked = Count(kFromPassing<&PassingRecord::sacks>);
-inline constexpr Statistic kSackedRate = Percent(kFromPassing<&PassingRecord::sacks>, kPassAtt);
-inline constexpr Statistic kSackedYards = Count(kFromPassing<&PassingRecord::sackYards>);
+    Percent(kField<&PassingRecord::firstDowns>, kPassAtt);
+inline constexpr Statistic kPassBigPlays = Count(kField<&PassingRecord::bigPlays>);
+inline constexpr Statistic kSacked = Count(kField<&PassingRecord::sacks>);
+inline constexpr Statistic kSackedRate = Percent(kField<&PassingRecord::sacks>, kPassAtt);
+inline constexpr Statistic kSackedYards = Count(kField<&PassingRecord::sackYards>);
 inline constexpr Statistic kPasserRating = {Shape::kRating, kPassAtt};
 
 // Rushing.
-inline constexpr PlayerFigure kCarries = kFromRushing<&RushingRecord::attempts>;
+inline constexpr PlayerFigure kCarries = kField<&RushingRecord::attempts>;
 inline constexpr Statistic kRushAttempts = Count(kCarries);
-inline constexpr Statistic kRushYards = Count(kFromRushing<&RushingRecord::yards>);
-inline constexpr Statistic kRushAverage = Average(kFromRushing<&RushingRecord::yards>, kCarries);
-inline constexpr Statistic kRushTouchdowns = Count(kFromRushing<&RushingRecord::touchdowns>);
-inline constexpr Statistic kLongestRush = Longest(kFromRushing<&RushingRecord::longest>);
-inline constexpr Statistic kRushFirstDowns = Count(kFromRushing<&RushingRecord::firstDowns>);
+inline constexpr Statistic kRushYards = Count(kField<&RushingRecord::yards>);
+inline constexpr Statistic kRushAverage = Average(kField<&RushingRecord::yards>, kCarries);
+inline constexpr Statistic kRushTouchdowns = Count(kField<&RushingRecord::touchdowns>);
+inline constexpr Statistic kLongestRush = Longest(kField<&RushingRecord::longest>);
+inline constexpr Statistic kRushFirstDowns = Count(kField<&RushingRecord::firstDowns>);
 inline constexpr Statistic kRushFirstDownRate =
-    Percent(kFromRushing<&RushingRecord::firstDowns>, kCarries);
-inline constexpr Statistic kStuffed = Count(kFromRushing<&RushingRecord::stuffs>);
-inline constexpr Statistic kStuffedRate = Percent(kFromRushing<&RushingRecord::stuffs>, kCarries);
-inline constexpr Statistic kRushYardsLost = Count(kFromRushing<&RushingRecord::yardsLost>);
-inline constexpr Statistic kRushBigPlays = Count(kFromRushing<&RushingRecord::bigPlays>);
-inline constexpr Statistic kRushFumbles = Count(kFromRushing<&RushingRecord::fumbles>);
-inline constexpr Statistic kRushFumblesLost = Count(kFromRushing<&RushingRecord::fumblesLost>);
+    Percent(kField<&RushingRecord::firstDowns>, kCarries);
+inline constexpr Statistic kStuffed = Count(kField<&RushingRecord::stuffs>);
+inline constexpr Statistic kStuffedRate = Percent(kField<&RushingRecord::stuffs>, kCarries);
+inline constexpr Statistic kRushYardsLost = Count(kField<&RushingRecord::yardsLost>);
+inline constexpr Statistic kRushBigPlays = Count(kField<&RushingRecord::bigPlays>);
+inline constexpr Statistic kRushFumbles = Count(kField<&RushingRecord::fumbles>);
+inline constexpr Statistic kRushFumblesLost = Count(kField<&RushingRecord::fumblesLost>);
 
 // Receiving.
-inline constexpr PlayerFigure kCatches = kFromReceiving<&ReceivingRecord::receptions>;
+inline constexpr PlayerFigure kCatches = kField<&ReceivingRecord::receptions>;
 inline constexpr Statistic kReceptions = Count(kCatches);
-inline constexpr Statistic kReceivingYards = Count(kFromReceiving<&ReceivingRecord::yards>);
-inline constexpr Statistic kCatchAverage =
-    Average(kFromReceiving<&ReceivingRecord::yards>, kCatches);
-inline constexpr Statistic kReceivingTouchdowns =
-    Count(kFromReceiving<&ReceivingRecord::touchdowns>);
-inline constexpr Statistic kLongestReception = Longest(kFromReceiving<&ReceivingRecord::longest>);
-inline constexpr Statistic kReceivingFirstDowns =
-    Count(kFromReceiving<&ReceivingRecord::firstDowns>);
+inline constexpr Statistic kReceivingYards = Count(kField<&ReceivingRecord::yards>);
+inline constexpr Statistic kCatchAverage = Average(kField<&ReceivingRecord::yards>, kCatches);
+inline constexpr Statistic kReceivingTouchdowns = Count(kField<&ReceivingRecord::touchdowns>);
+inline constexpr Statistic kLongestReception = Longest(kField<&ReceivingRecord::longest>);
+inline constexpr Statistic kReceivingFirstDowns = Count(kField<&ReceivingRecord::firstDowns>);
 inline constexpr Statistic kCatchFirstDownRate =
-    Percent(kFromReceiving<&ReceivingRecord::firstDowns>, kCatches);
-inline constexpr Statistic kReceivingBigPlays = Count(kFromReceiving<&ReceivingRecord::bigPlays>);
-inline constexpr Statistic kDrops = Count(kFromReceiving<&ReceivingRecord::drops>);
-inline constexpr Statistic kReceivingFumbles = Count(kFromReceiving<&ReceivingRecord::fumbles>);
-inline constexpr Statistic kReceivingFumblesLost =
-    Count(kFromReceiving<&ReceivingRecord::fumblesLost>);
+    Percent(kField<&ReceivingRecord::firstDowns>, kCatches);
+inline constexpr Statistic kReceivingBigPlays = Count(kField<&ReceivingRecord::bigPlays>);
+inline constexpr Statistic kDrops = Count(kField<&ReceivingRecord::drops>);
+inline constexpr Statistic kReceivingFumbles = Count(kField<&ReceivingRecord::fumbles>);
+inline constexpr Statistic kReceivingFumblesLost = Count(kField<&ReceivingRecord::fumblesLost>);
 
 // Field goals and extra points.
-inline constexpr PlayerFigure kFieldGoalsMade = kFromFieldGoals<&FGKickingRecord::made>;
-inline constexpr PlayerFigure kFieldGoalsTried = kFromFieldGoals<&FGKickingRecord::attempts>;
+inline constexpr PlayerFigure kFieldGoalsMade = kField<&FGKickingRecord::made>;
+inline constexpr PlayerFigure kFieldGoalsTried = kField<&FGKickingRecord::attempts>;
 inline constexpr Statistic kFieldGoalAttempts = Count(kFieldGoalsTried);
 inline constexpr Statistic kFieldGoalsScored = Count(kFieldGoalsMade);
 inline constexpr Statistic kFieldGoalRate = Percent(kFieldGoalsMade, kFieldGoalsTried);
 inline constexpr Statistic kFieldGoalPair = Pair(kFieldGoalsMade, kFieldGoalsTried);
 inline constexpr Statistic kFieldGoalsMissed = Count(FieldGoalsMissed);
-inline constexpr Statistic kLongestFieldGoal = Longest(kFromFieldGoals<&FGKickingRecord::longest>);
-inline constexpr Statistic kFieldGoalsBlocked = Count(kFromFieldGoals<&FGKickingRecord::blocked>);
-inline constexpr Statistic kFieldGoals1to29 = Pair(
-    kFromFieldGoals<&FGKickingRecord::made1to29>, kFromFieldGoals<&FGKickingRecord::attempts1to29>);
+inline constexpr Statistic kLongestFieldGoal = Longest(kField<&FGKickingRecord::longest>);
+inline constexpr Statistic kFieldGoalsBlocked = Count(kField<&FGKickingRecord::blocked>);
+inline constexpr Statistic kFieldGoals1to29 =
+    Pair(kField<&FGKickingRecord::made1to29>, kField<&FGKickingRecord::attempts1to29>);
 inline constexpr Statistic kFieldGoals30to39 =
-    Pair(kFromFieldGoals<&FGKickingRecord::made30to39>,
-         kFromFieldGoals<&FGKickingRecord::attempts30to39>);
+    Pair(kField<&FGKickingRecord::made30to39>, kField<&FGKickingRecord::attempts30to39>);
 inline constexpr Statistic kFieldGoals40to49 =
-    Pair(kFromFieldGoals<&FGKickingRecord::made40to49>,
-         kFromFieldGoals<&FGKickingRecord::attempts40to49>);
+    Pair(kField<&FGKickingRecord::made40to49>, kField<&FGKickingRecord::attempts40to49>);
 inline constexpr Statistic kFieldGoals50Plus =
-    Pair(kFromFieldGoals<&FGKickingRecord::made50plus>,
-         kFromFieldGoals<&FGKickingRecord::attempts50plus>);
-inline constexpr PlayerFigure kExtraPointsMade = kFromExtraPoints<&EPKickingRecord::made>;
-inline constexpr PlayerFigure kExtraPointsTried = kFromExtraPoints<&EPKickingRecord::attempts>;
+    Pair(kField<&FGKickingRecord::made50plus>, kField<&FGKickingRecord::attempts50plus>);
+inline constexpr PlayerFigure kExtraPointsMade = kField<&EPKickingRecord::made>;
+inline constexpr PlayerFigure kExtraPointsTried = kField<&EPKickingRecord::attempts>;
 inline constexpr Statistic kExtraPointAttempts = Count(kExtraPointsTried);
 inline constexpr Statistic kExtraPointsScored = Count(kExtraPointsMade);
 inline constexpr Statistic kExtraPointRate = Percent(kExtraPointsMade, kExtraPointsTried);
 inline constexpr Statistic kExtraPointPair = Pair(kExtraPointsMade, kExtraPointsTried);
 
 // Two-point conversions by passing, rushing and receiving, and scoring.
-inline constexpr Statistic kTwoPointPassAttempts =
-    Count(kFromTwoPoint<&TwoPointRecord::passAttempts>);
-inline constexpr Statistic kTwoPointPassMade = Count(kFromTwoPoint<&TwoPointRecord::passMade>);
-inline constexpr Statistic kTwoPointRushAttempts =
-    Count(kFromTwoPoint<&TwoPointRecord::rushAttempts>);
-inline constexpr Statistic kTwoPointRushMade = Count(kFromTwoPoint<&TwoPointRecord::rushMade>);
+inline constexpr Statistic kTwoPointPassAttempts = Count(kField<&TwoPointRecord::passAttempts>);
+inline constexpr Statistic kTwoPointPassMade = Count(kField<&TwoPointRecord::passMade>);
+inline constexpr Statistic kTwoPointRushAttempts = Count(kField<&TwoPointRecord::rushAttempts>);
+inline constexpr Statistic kTwoPointRushMade = Count(kField<&TwoPointRecord::rushMade>);
 inline constexpr Statistic kTwoPointCatchAttempts =
-    Count(kFromTwoPoint<&TwoPointRecord::receivingAttempts>);
-inline constexpr Statistic kTwoPointCatchMade =
-    Count(kFromTwoPoint<&TwoPointRecord::receivingMade>);
+    Count(kField<&TwoPointRecord::receivingAttempts>);
+inline constexpr Statistic kTwoPointCatchMade = Count(kField<&TwoPointRecord::receivingMade>);
 inline constexpr Statistic kTwoPointAttempts = Count(TwoPointAttempts);
 inline constexpr Statistic kTwoPointMade = Count(TwoPointMade);
 inline constexpr Statistic kTwoPointRate = Percent(TwoPointMade, TwoPointAttempts);
@@ -193,86 +166,71 @@ inline constexpr Statistic kPoints = Count(stats::Points);
 inline constexpr Statistic kFumblesLost = Count(stats::FumblesLost);
 
 // Tackles by offense players and on special teams.
-inline constexpr Statistic kMiscTackles = Count(kFromMiscOffense<&MiscOffRecord::tackles>);
-inline constexpr Statistic kMiscTackleYards = Count(kFromMiscOffense<&MiscOffRecord::tackleYards>);
-inline constexpr Statistic kMiscTackleAverage = Average(
-    kFromMiscOffense<&MiscOffRecord::tackleYards>, kFromMiscOffense<&MiscOffRecord::tackles>);
-inline constexpr Statistic kSpecialTackles = Count(kFromSpecialTeams<&SpecialTeamsRecord::tackles>);
-inline constexpr Statistic kSpecialTackleYards =
-    Count(kFromSpecialTeams<&SpecialTeamsRecord::tackleYards>);
+inline constexpr Statistic kMiscTackles = Count(kField<&MiscOffRecord::tackles>);
+inline constexpr Statistic kMiscTackleYards = Count(kField<&MiscOffRecord::tackleYards>);
+inline constexpr Statistic kMiscTackleAverage =
+    Average(kField<&MiscOffRecord::tackleYards>, kField<&MiscOffRecord::tackles>);
+inline constexpr Statistic kSpecialTackles = Count(kField<&SpecialTeamsRecord::tackles>);
+inline constexpr Statistic kSpecialTackleYards = Count(kField<&SpecialTeamsRecord::tackleYards>);
 inline constexpr Statistic kSpecialTackleAverage =
-    Average(kFromSpecialTeams<&SpecialTeamsRecord::tackleYards>,
-            kFromSpecialTeams<&SpecialTeamsRecord::tackles>);
+    Average(kField<&SpecialTeamsRecord::tackleYards>, kField<&SpecialTeamsRecord::tackles>);
 
 // Punting and returns.
-inline constexpr Statistic kPunts = Count(kFromPunting<&PuntingRecord::punts>);
-inline constexpr Statistic kPuntsInside20 = Count(kFromPunting<&PuntingRecord::inside20>);
-inline constexpr Statistic kPuntTouchbacks = Count(kFromPunting<&PuntingRecord::touchbacks>);
-inline constexpr Statistic kPuntsBlocked = Count(kFromPunting<&PuntingRecord::blocked>);
-inline constexpr Statistic kPuntsReturned = Count(kFromPunting<&PuntingRecord::returned>);
-inline constexpr Statistic kPuntReturns = Count(kFromPuntReturns<&PuntReturnRecord::returns>);
-inline constexpr Statistic kPuntReturnYards = Count(kFromPuntReturns<&PuntReturnRecord::yards>);
-inline constexpr Statistic kPuntReturnAverage = Average(
-    kFromPuntReturns<&PuntReturnRecord::yards>, kFromPuntReturns<&PuntReturnRecord::returns>);
-inline constexpr Statistic kPuntReturnTouchdowns =
-    Count(kFromPuntReturns<&PuntReturnRecord::touchdowns>);
-inline constexpr Statistic kLongestPuntReturn =
-    Longest(kFromPuntReturns<&PuntReturnRecord::longest>);
-inline constexpr Statistic kFairCatches = Count(kFromPuntReturns<&PuntReturnRecord::fairCatches>);
-inline constexpr Statistic kPuntReturnFumbles = Count(kFromPuntReturns<&PuntReturnRecord::fumbles>);
-inline constexpr Statistic kPuntReturnFumblesLost =
-    Count(kFromPuntReturns<&PuntReturnRecord::fumblesLost>);
-inline constexpr Statistic kKickReturns = Count(kFromKickReturns<&KickReturnRecord::returns>);
-inline constexpr Statistic kKickReturnYards = Count(kFromKickReturns<&KickReturnRecord::yards>);
-inline constexpr Statistic kKickReturnAverage = Average(
-    kFromKickReturns<&KickReturnRecord::yards>, kFromKickReturns<&KickReturnRecord::returns>);
-inline constexpr Statistic kKickReturnTouchdowns =
-    Count(kFromKickReturns<&KickReturnRecord::touchdowns>);
-inline constexpr Statistic kLongestKickReturn =
-    Longest(kFromKickReturns<&KickReturnRecord::longest>);
-inline constexpr Statistic kKickReturnFumbles = Count(kFromKickReturns<&KickReturnRecord::fumbles>);
-inline constexpr Statistic kKickReturnFumblesLost =
-    Count(kFromKickReturns<&KickReturnRecord::fumblesLost>);
+inline constexpr Statistic kPunts = Count(kField<&PuntingRecord::punts>);
+inline constexpr Statistic kPuntsInside20 = Count(kField<&PuntingRecord::inside20>);
+inline constexpr Statistic kPuntTouchbacks = Count(kField<&PuntingRecord::touchbacks>);
+inline constexpr Statistic kPuntsBlocked = Count(kField<&PuntingRecord::blocked>);
+inline constexpr Statistic kPuntsReturned = Count(kField<&PuntingRecord::returned>);
+inline constexpr Statistic kPuntReturns = Count(kField<&PuntReturnRecord::returns>);
+inline constexpr Statistic kPuntReturnYards = Count(kField<&PuntReturnRecord::yards>);
+inline constexpr Statistic kPuntReturnAverage =
+    Average(kField<&PuntReturnRecord::yards>, kField<&PuntReturnRecord::returns>);
+inline constexpr Statistic kPuntReturnTouchdowns = Count(kField<&PuntReturnRecord::touchdowns>);
+inline constexpr Statistic kLongestPuntReturn = Longest(kField<&PuntReturnRecord::longest>);
+inline constexpr Statistic kFairCatches = Count(kField<&PuntReturnRecord::fairCatches>);
+inline constexpr Statistic kPuntReturnFumbles = Count(kField<&PuntReturnRecord::fumbles>);
+inline constexpr Statistic kPuntReturnFumblesLost = Count(kField<&PuntReturnRecord::fumblesLost>);
+inline constexpr Statistic kKickReturns = Count(kField<&KickReturnRecord::returns>);
+inline constexpr Statistic kKickReturnYards = Count(kField<&KickReturnRecord::yards>);
+inline constexpr Statistic kKickReturnAverage =
+    Average(kField<&KickReturnRecord::yards>, kField<&KickReturnRecord::returns>);
+inline constexpr Statistic kKickReturnTouchdowns = Count(kField<&KickReturnRecord::touchdowns>);
+inline constexpr Statistic kLongestKickReturn = Longest(kField<&KickReturnRecord::longest>);
+inline constexpr Statistic kKickReturnFumbles = Count(kField<&KickReturnRecord::fumbles>);
+inline constexpr Statistic kKickReturnFumblesLost = Count(kField<&KickReturnRecord::fumblesLost>);
 
 // Defense.
-inline constexpr Statistic kTackles = Count(kFromDefense<&DefensiveRecord::tackles>);
-inline constexpr Statistic kTackleYards = Count(kFromDefense<&DefensiveRecord::tackleYards>);
+inline constexpr Statistic kTackles = Count(kField<&DefensiveRecord::tackles>);
+inline constexpr Statistic kTackleYards = Count(kField<&DefensiveRecord::tackleYards>);
 inline constexpr Statistic kTackleAverage =
-    Average(kFromDefense<&DefensiveRecord::tackleYards>, kFromDefense<&DefensiveRecord::tackles>);
-inline constexpr Statistic kSacks = Count(kFromDefense<&DefensiveRecord::sacks>);
-inline constexpr Statistic kSackYards = Count(kFromDefense<&DefensiveRecord::sackYards>);
-inline constexpr Statistic kStuffs = Count(kFromDefense<&DefensiveRecord::stuffs>);
-inline constexpr Statistic kStuffYards = Count(kFromDefense<&DefensiveRecord::stuffYards>);
+    Average(kField<&DefensiveRecord::tackleYards>, kField<&DefensiveRecord::tackles>);
+inline constexpr Statistic kSacks = Count(kField<&DefensiveRecord::sacks>);
+inline constexpr Statistic kSackYards = Count(kField<&DefensiveRecord::sackYards>);
+inline constexpr Statistic kStuffs = Count(kField<&DefensiveRecord::stuffs>);
+inline constexpr Statistic kStuffYards = Count(kField<&DefensiveRecord::stuffYards>);
 inline constexpr Statistic kYardsLost = Count(YardsLost);
-inline constexpr Statistic kPassesDefensed = Count(kFromDefense<&DefensiveRecord::passesDefensed>);
-inline constexpr Statistic kPuntBlocks = Count(kFromDefense<&DefensiveRecord::puntsBlocked>);
-inline constexpr Statistic kFieldGoalBlocks =
-    Count(kFromDefense<&DefensiveRecord::fieldGoalsBlocked>);
+inline constexpr Statistic kPassesDefensed = Count(kField<&DefensiveRecord::passesDefensed>);
+inline constexpr Statistic kPuntBlocks = Count(kField<&DefensiveRecord::puntsBlocked>);
+inline constexpr Statistic kFieldGoalBlocks = Count(kField<&DefensiveRecord::fieldGoalsBlocked>);
 inline constexpr Statistic kKickBlocks = Count(KicksBlocked);
-inline constexpr Statistic kInterceptions =
-    Count(kFromInterceptions<&InterceptionRecord::interceptions>);
-inline constexpr Statistic kInterceptionYards =
-    Count(kFromInterceptions<&InterceptionRecord::returnYards>);
-inline constexpr Statistic kInterceptionTouchdowns =
-    Count(kFromInterceptions<&InterceptionRecord::touchdowns>);
-inline constexpr Statistic kInterceptionFumbles =
-    Count(kFromInterceptions<&InterceptionRecord::fumbles>);
+inline constexpr Statistic kInterceptions = Count(kField<&InterceptionRecord::interceptions>);
+inline constexpr Statistic kInterceptionYards = Count(kField<&InterceptionRecord::returnYards>);
+inline constexpr Statistic kInterceptionTouchdowns = Count(kField<&InterceptionRecord::touchdowns>);
+inline constexpr Statistic kInterceptionFumbles = Count(kField<&InterceptionRecord::fumbles>);
 inline constexpr Statistic kInterceptionFumblesLost =
-    Count(kFromInterceptions<&InterceptionRecord::fumblesLost>);
-inline constexpr Statistic kRecoveries = Count(kFromRecoveries<&RecoveryRecord::recoveries>);
-inline constexpr Statistic kRecoveryYards = Count(kFromRecoveries<&RecoveryRecord::returnYards>);
-inline constexpr Statistic kRecoveryAverage = Average(kFromRecoveries<&RecoveryRecord::returnYards>,
-                                                      kFromRecoveries<&RecoveryRecord::recoveries>);
-inline constexpr Statistic kRecoveryTouchdowns =
-    Count(kFromRecoveries<&RecoveryRecord::touchdowns>);
-inline constexpr Statistic kRecoveryFumbles = Count(kFromRecoveries<&RecoveryRecord::fumbles>);
-inline constexpr Statistic kRecoveryFumblesLost =
-    Count(kFromRecoveries<&RecoveryRecord::fumblesLost>);
+    Count(kField<&InterceptionRecord::fumblesLost>);
+inline constexpr Statistic kRecoveries = Count(kField<&RecoveryRecord::recoveries>);
+inline constexpr Statistic kRecoveryYards = Count(kField<&RecoveryRecord::returnYards>);
+inline constexpr Statistic kRecoveryAverage =
+    Average(kField<&RecoveryRecord::returnYards>, kField<&RecoveryRecord::recoveries>);
+inline constexpr Statistic kRecoveryTouchdowns = Count(kField<&RecoveryRecord::touchdowns>);
+inline constexpr Statistic kRecoveryFumbles = Count(kField<&RecoveryRecord::fumbles>);
+inline constexpr Statistic kRecoveryFumblesLost = Count(kField<&RecoveryRecord::fumblesLost>);
 
 // Penalties.
-inline constexpr Statistic kFlagged = Count(kFromPenalties<&PenaltyRecord::flagged>);
-inline constexpr Statistic kAccepted = Count(kFromPenalties<&PenaltyRecord::accepted>);
-inline constexpr Statistic kPenaltyYards = Count(kFromPenalties<&PenaltyRecord::yards>);
+inline constexpr Statistic kFlagged = Count(kField<&PenaltyRecord::flagged>);
+inline constexpr Statistic kAccepted = Count(kField<&PenaltyRecord::accepted>);
+inline constexpr Statistic kPenaltyYards = Count(kField<&PenaltyRecord::yards>);
 
 // The scoring columns, the same in the team sections and the leader tables.
 inline constexpr StatColumn kScoringColumns[] = {

@@ -19,42 +19,47 @@ std::int64_t FieldOf(const league::PlayerRecord& p) {
   return record ? static_cast<std::int64_t>((*record).*Field) : 0;
 }
 
-// The fields by record: kFromPassing<&PassingRecord::yards>.
+// The optional record of each kind in a player record. The special-teams
+// tackles by defense players (defSpecialTeams) are named by FieldOf.
+template <typename Record>
+inline constexpr auto kSlotOf = nullptr;
+template <>
+inline constexpr auto kSlotOf<league::RushingRecord> = &league::PlayerRecord::rushing;
+template <>
+inline constexpr auto kSlotOf<league::PassingRecord> = &league::PlayerRecord::passing;
+template <>
+inline constexpr auto kSlotOf<league::ReceivingRecord> = &league::PlayerRecord::receiving;
+template <>
+inline constexpr auto kSlotOf<league::FGKickingRecord> = &league::PlayerRecord::fgKicking;
+template <>
+inline constexpr auto kSlotOf<league::EPKickingRecord> = &league::PlayerRecord::epKicking;
+template <>
+inline constexpr auto kSlotOf<league::TwoPointRecord> = &league::PlayerRecord::twoPoint;
+template <>
+inline constexpr auto kSlotOf<league::MiscOffRecord> = &league::PlayerRecord::miscOff;
+template <>
+inline constexpr auto kSlotOf<league::PuntingRecord> = &league::PlayerRecord::punting;
+template <>
+inline constexpr auto kSlotOf<league::PuntReturnRecord> = &league::PlayerRecord::puntReturn;
+template <>
+inline constexpr auto kSlotOf<league::KickReturnRecord> = &league::PlayerRecord::kickReturn;
+template <>
+inline constexpr auto kSlotOf<league::SpecialTeamsRecord> = &league::PlayerRecord::specialTeams;
+template <>
+inline constexpr auto kSlotOf<league::DefensiveRecord> = &league::PlayerRecord::defensive;
+template <>
+inline constexpr auto kSlotOf<league::InterceptionRecord> = &league::PlayerRecord::interception;
+template <>
+inline constexpr auto kSlotOf<league::RecoveryRecord> = &league::PlayerRecord::recovery;
+template <>
+inline constexpr auto kSlotOf<league::PenaltyRecord> = &league::PlayerRecord::penalty;
+
+template <typename Record, typename Value>
+Record RecordOf(Value Record::*field);
+
+// A field of the player's record of its kind: kField<&PassingRecord::yards>.
 template <auto Field>
-inline constexpr PlayerFigure kFromRushing = &FieldOf<&league::PlayerRecord::rushing, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromPassing = &FieldOf<&league::PlayerRecord::passing, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromReceiving = &FieldOf<&league::PlayerRecord::receiving, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromFieldGoals = &FieldOf<&league::PlayerRecord::fgKicking, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromExtraPoints = &FieldOf<&league::PlayerRecord::epKicking, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromTwoPoint = &FieldOf<&league::PlayerRecord::twoPoint, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromMiscOffense = &FieldOf<&league::PlayerRecord::miscOff, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromPunting = &FieldOf<&league::PlayerRecord::punting, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromPuntReturns = &FieldOf<&league::PlayerRecord::puntReturn, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromKickReturns = &FieldOf<&league::PlayerRecord::kickReturn, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromSpecialTeams =
-    &FieldOf<&league::PlayerRecord::specialTeams, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromDefSpecialTeams =
-    &FieldOf<&league::PlayerRecord::defSpecialTeams, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromDefense = &FieldOf<&league::PlayerRecord::defensive, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromInterceptions =
-    &FieldOf<&league::PlayerRecord::interception, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromRecoveries = &FieldOf<&league::PlayerRecord::recovery, Field>;
-template <auto Field>
-inline constexpr PlayerFigure kFromPenalties = &FieldOf<&league::PlayerRecord::penalty, Field>;
+inline constexpr PlayerFigure kField = &FieldOf<kSlotOf<decltype(RecordOf(Field))>, Field>;
 
 // Whether the player has the record: Has<&PlayerRecord::passing>.
 template <auto Slot>

@@ -93,8 +93,4 @@ PlayerRecord* GetSpecialTackler(PlayerRecord* player, bool& defenseRecord) {
                       &PlayerRecord::defSpecialTeams);
 }
 
-void DisposeStatRecords(league::League& league) {
-  league::ReleaseAllPlayerStats(league);
-}
-
 }  // namespace yl::stats

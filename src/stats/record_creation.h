@@ -32,7 +32,4 @@ PlayerRecord* GetReciever(PlayerRecord* player, bool& defenseRecord);
 PlayerRecord* GetTackler(PlayerRecord* player, bool& defenseRecord);
 PlayerRecord* GetSpecialTackler(PlayerRecord* player, bool& defenseRecord);
 
-// Frees every stat record of every player in the list; all slots end empty.
-void DisposeStatRecords(league::League& league);
-
 }  // namespace yl::stats

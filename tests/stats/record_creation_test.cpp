@@ -185,7 +185,7 @@ TEST(DisposeStatRecords, LeavesEverySlotOfEveryPlayerEmpty) {
     }
     ASSERT_EQ(FilledSlots(*p), std::string(16, '1'));
   }
-  DisposeStatRecords(league);
+  league::ReleaseAllPlayerStats(league);
   EXPECT_EQ(league.players.size(), 3u);
   for (const PlayerRecord& p : league.players)
     EXPECT_EQ(FilledSlots(p), std::string(16, '0'));
