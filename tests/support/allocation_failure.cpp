@@ -39,3 +39,13 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
+
+// The library's own nothrow requests (std::stable_sort's buffer, for one) come
+// here too, so that every block is taken and given back by the same pair.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return std::malloc(size == 0 ? 1 : size);
+}
+
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
