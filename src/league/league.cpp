@@ -32,8 +32,10 @@ PlayerRecord* CreatePlayer(League& league, std::string_view name, int number) {
   player->index = index;
   // A number outside the hash is never looked up.
   if (number >= 0 && number < kHashBuckets) {
+    const HashEntry entry{index, static_cast<std::uint8_t>(player->name.size()),
+                          player->name.empty() ? '\0' : player->name[0]};
     run::Allocating(run::ErrorKind::kPlayerHashMemory,
-                    [&] { league.hash.buckets[number].push_back(index); });
+                    [&] { league.hash.buckets[number].push_back(entry); });
   }
   return player;
 }
@@ -61,12 +63,11 @@ std::string_view PositionText(std::int16_t position, std::uint16_t side) {
 
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name) {
   if (number < 0 || number >= kHashBuckets) return nullptr;
-  for (const std::uint32_t index : league.hash.buckets[number]) {
-    PlayerRecord& player = league.players[index];
+  for (const HashEntry& entry : league.hash.buckets[number]) {
     // Length and first letter first: most players of a bucket differ there.
-    const std::string& own = player.name;
-    if (own.size() != name.size() || (!name.empty() && own[0] != name[0])) continue;
-    if (own == name) return &player;
+    if (entry.nameLength != name.size() || (!name.empty() && entry.nameFirst != name[0])) continue;
+    PlayerRecord& player = league.players[entry.index];
+    if (player.name == name) return &player;
   }
   return nullptr;
 }

@@ -114,10 +114,18 @@ struct TeamRecord {
   TeamTotals opponents;
 };
 
-// The players' indexes by jersey number; each bucket keeps them in the order
-// they were entered, which decides who is found when two share a name.
+// The players by jersey number; each bucket keeps them in the order they
+// were entered, which decides who is found when two share a name. An entry
+// holds the length and first byte of the name too, so that a look-up passes
+// over most players without reading their records.
+struct HashEntry {
+  std::uint32_t index;  // in League::players
+  std::uint8_t nameLength;
+  char nameFirst;
+};
+static_assert(kMaxPlayerName <= 255, "a name's length fits a hash entry");
 struct PlayerHash {
-  std::array<std::vector<std::uint32_t>, kHashBuckets> buckets;
+  std::array<std::vector<HashEntry>, kHashBuckets> buckets;
 };
 
 // The league model of one run. A deque keeps every record where it is made,

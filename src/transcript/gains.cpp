@@ -105,9 +105,12 @@ constexpr std::size_t kNoYardsSlot = kGainsNumbers;
 constexpr std::size_t kGoalLineSlot = kGainsNumbers + 1;
 using Slots = std::array<std::int16_t, kGainsSlots>;
 
-// The slot a rule names for the phrase at position i; none for none (also a
-// number "before" the line's first phrase).
-std::optional<std::size_t> SlotIndex(Slots& slots, Slot slot, std::size_t i) {
+// Past every slot: a figure without a number.
+constexpr std::size_t kNoSlot = kGainsSlots;
+
+// The slot a rule names for the phrase at position i; kNoSlot for none (also
+// a number "before" the line's first phrase).
+std::size_t SlotIndex(Slots& slots, Slot slot, std::size_t i) {
   switch (slot) {
     case Slot::kBefore:
       if (i == 0) break;
@@ -123,7 +126,7 @@ std::optional<std::size_t> SlotIndex(Slots& slots, Slot slot, std::size_t i) {
     case Slot::kNone:
       break;
   }
-  return std::nullopt;
+  return kNoSlot;
 }
 
 }  // namespace
@@ -139,8 +142,8 @@ Gain ResolveGains(const GainsText& gains) {
   for (std::size_t i = 0; i < gains.numbers.size(); ++i)
     slots[i] = gains.numbers[i];
   Gain gain;
-  std::optional<std::size_t> yardsAt;
-  std::optional<std::size_t> ballOnAt;
+  std::size_t yardsAt = kNoSlot;
+  std::size_t ballOnAt = kNoSlot;
   for (std::size_t i = 0; i < gains.codes.size(); ++i) {
     const PhraseCode code = gains.codes[i];
     if (code >= kGainsPhraseCount) continue;
@@ -153,9 +156,9 @@ Gain ResolveGains(const GainsText& gains) {
     if (rule.turnedOver) gain.turnedOver = true;
   }
   // The figures are read once every phrase has named its slots.
-  const auto number = [&slots](std::optional<std::size_t> slot) -> std::optional<std::int16_t> {
-    if (!slot || *slot >= slots.size()) return std::nullopt;
-    return slots[*slot];
+  const auto number = [&slots](std::size_t slot) -> std::optional<std::int16_t> {
+    if (slot >= slots.size()) return std::nullopt;
+    return slots[slot];
   };
   gain.yards = number(yardsAt);
   gain.ballOn = number(ballOnAt);

@@ -7,16 +7,16 @@
 
 namespace yl::transcript {
 
-void GamePlayers::Name(league::PlayerRecord& player) {
-  InGame& entry = (*this)[player];
-  if (entry.named) return;
+void GamePlayers::AddNamed(league::PlayerRecord& player, InGame& entry) {
   entry.named = true;
-  const auto at =
-      std::upper_bound(named_.begin(), named_.end(), &player,
-                       [](const league::PlayerRecord* a, const league::PlayerRecord* b) {
-                         return a->index > b->index;
-                       });
-  run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] { named_.insert(at, &player); });
+  entry.teamOpen = !player.teamFixed;
+  // A player the game made is the newest: he goes last.
+  const auto at = std::upper_bound(
+      named_.begin(), named_.end(), player.index,
+      [](std::uint32_t index, const NamedEntry& named) { return index < named.index; });
+  run::Allocating(run::ErrorKind::kPlayerRecordMemory, [&] {
+    named_.insert(at, NamedEntry{&player, player.index});
+  });
 }
 
 }  // namespace yl::transcript

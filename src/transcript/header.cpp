@@ -157,17 +157,18 @@ namespace {
 // Each phrase names the number slots its figures are in: slot i holds the
 // number after phrase i, slot i - 1 the one before it, and the figures some
 // phrases imply go to slots past the header's own numbers. A slot no number
-// was read into reads -1.
+// was read into reads -1; a figure no phrase named a slot for is absent.
 constexpr std::size_t kOvertimeSlot = kHeaderNumbers;      // 5, the overtime period
 constexpr std::size_t kInchesSlot = kHeaderNumbers + 1;    // 1, a distance of inches
 constexpr std::size_t kGoalLineSlot = kHeaderNumbers + 2;  // 1, a ball on the goal line
-using SlotAt = std::optional<std::size_t>;
+constexpr std::size_t kNoSlot = kHeaderPhrases;            // past every slot
 
 // The header's numbers by slot, the slot of each figure, and the situation
 // as far as the phrases alone tell it.
 struct HeaderSlots {
   std::array<std::int16_t, kHeaderPhrases> numbers;
-  SlotAt quarter, minutes, seconds, down, distance, yardLine, visitingScore, homeScore;
+  std::size_t quarter = kNoSlot, minutes = kNoSlot, seconds = kNoSlot, down = kNoSlot,
+              distance = kNoSlot, yardLine = kNoSlot, visitingScore = kNoSlot, homeScore = kNoSlot;
   Situation situation;
 
   void DistanceToGoal() {
@@ -179,15 +180,15 @@ struct HeaderSlots {
     yardLine = kGoalLineSlot;
     numbers[kGoalLineSlot] = 1;
   }
-  std::optional<std::int16_t> Number(SlotAt slot) const {
-    if (!slot || *slot >= numbers.size()) return std::nullopt;
-    return numbers[*slot];
+  std::optional<std::int16_t> Number(std::size_t slot) const {
+    if (slot >= numbers.size()) return std::nullopt;
+    return numbers[slot];
   }
 };
 
 // What the phrase at position i says of the slots and the situation.
 void NameSlots(Effect effect, std::size_t i, HeaderSlots& at) {
-  const SlotAt before = i > 0 ? SlotAt(i - 1) : std::nullopt;
+  const std::size_t before = i > 0 ? i - 1 : kNoSlot;
   Situation& situation = at.situation;
   switch (effect) {
     case Effect::kTry:

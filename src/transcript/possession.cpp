@@ -93,14 +93,13 @@ void MergeGroups(GameState& game, std::int16_t a, std::int16_t b) {
   const std::int16_t keep = Magnitude(a) < Magnitude(b) ? a : b;
   const std::int16_t drop = keep == a ? b : a;
   game.groupMap.Merge(drop, keep);
-  for (league::PlayerRecord* p : game.players.Named()) {
-    InGame& inGame = game.players[*p];
+  game.players.ForEachNamed([drop, keep](const league::PlayerRecord&, InGame& inGame) {
     if (inGame.teamGroup == drop) {
       inGame.teamGroup = keep;
     } else if (inGame.otherGroup == drop) {
       inGame.otherGroup = keep;
     }
-  }
+  });
 }
 
 bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label,
@@ -108,19 +107,18 @@ bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
   const std::int16_t group = game.groupMap[label];
   if (group == 0) return true;  // would name every player not yet in a group
   bool everyone = true;
-  for (league::PlayerRecord* p : game.players.Named()) {
-    InGame& inGame = game.players[*p];
-    if (inGame.teamGroup != group) continue;
-    if (p->teamName.empty() || inGame.teamOpen || p->teamName == teamName ||
-        league::CompareText(p->teamName, teamName, false, true)) {
+  game.players.ForEachNamed([&](league::PlayerRecord& p, InGame& inGame) {
+    if (inGame.teamGroup != group) return;
+    if (p.teamName.empty() || inGame.teamOpen || p.teamName == teamName ||
+        league::CompareText(p.teamName, teamName, false, true)) {
       const std::string_view name = teamName.substr(0, league::kMaxTeamName);
-      if (p->teamName != name) p->teamName.assign(name);
+      if (p.teamName != name) p.teamName.assign(name);
       inGame.teamOpen = false;
     } else {
-      LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, p->name);
+      LogNotUnderstood(context, run::ErrorKind::kTeamNameChange, p.name);
       everyone = false;
     }
-  }
+  });
   return everyone;
 }
 

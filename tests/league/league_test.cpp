@@ -72,7 +72,9 @@ TEST_F(FindOrCreatePlayerTest, SameNumberDifferentNamesShareABucket) {
   ASSERT_NE(a, b);
   EXPECT_EQ(Token("#22 Adams"), a);
   EXPECT_EQ(Token("#22 Baker"), b);
-  EXPECT_EQ(league.hash.buckets[22], (std::vector<std::uint32_t>{a->index, b->index}));
+  ASSERT_EQ(league.hash.buckets[22].size(), 2u);
+  EXPECT_EQ(league.hash.buckets[22][0].index, a->index);
+  EXPECT_EQ(league.hash.buckets[22][1].index, b->index);
   EXPECT_EQ(FindPlayerInHash(league, 22, "Baker"), b);
   EXPECT_EQ(FindPlayerInHash(league, 22, "baker"), nullptr);  // names are exact
   EXPECT_EQ(FindPlayerInHash(league, 23, "Baker"), nullptr);

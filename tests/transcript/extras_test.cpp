@@ -476,8 +476,9 @@ TEST_F(ExtrasTest, FoulerWithAnotherFixedTeamIsLoggedNotMoved) {
 
 TEST_F(ExtrasTest, AssignFoulerTeamRules) {
   league::PlayerRecord* smith = league::AddPlayer(league, "Smith", 55);
+  players.Name(*smith);
 
-  // An open player takes any team, and then keeps it.
+  // A player just named is open: he takes any team, and then keeps it.
   smith->teamName = "Lions";
   AssignFoulerTeam(context, *smith, *home);
   EXPECT_EQ(smith->teamName, "Bears");
