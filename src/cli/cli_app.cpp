@@ -85,7 +85,9 @@ gives Stats.GS), in the folder of that path; the suffix names the report:
   .SD   per-play: every play, game by game
 With --separate-files each game gets its own file, PREFIX.GS.Vis@Hom (the
 first letters of the two teams). A name already taken is numbered
-(PREFIX.GS.1, ...); no file is ever replaced.
+(PREFIX.GS.1, ...); no file is ever replaced. While a run writes, each file
+has a hidden name, .NAME.yl-PID-N, and takes its own name only when complete;
+one left by a killed run is removed by the next run in that folder.
 
 Examples:
   yardledger-cli -m game -o week3/Week3 week3/games
@@ -320,6 +322,8 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
 
   SignalStop signals;
   platform.SetStopFlag(&compile.control.stopRequested);
+  compile.fileSystem.SetStopFlag(SignalStop::Flag());
+  bool failed = false;
   try {
     try {
       compile::CompileStats(compile, transcripts, teams, reply);
@@ -327,9 +331,10 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
       run::Fail(run::ErrorKind::kOutOfMemory);
     }
   } catch (const run::FatalAlert& alert) {
-    platform.ShowAlert(alert.Message());
+    // A call a stop signal broke off fails too: that is the stop, not a fault.
+    if (SignalStop::Received() == 0) platform.ShowAlert(alert.Message());
     compile::AbandonRun(compile);
-    return 1;
+    failed = true;
   }
   platform.SetStopFlag(nullptr);
   if (const int signal = SignalStop::Received(); signal != 0) {
@@ -339,9 +344,10 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
       ::unlink(path.c_str());
     if (compile.errorLog.created) ::unlink(compile.errorLog.path.c_str());
     std::fprintf(stderr, "yardledger-cli: stopped by %s; the run's files are deleted\n",
-                 signal == SIGINT ? "SIGINT" : "SIGTERM");
+                 SignalStop::Name(signal));
     return 128 + signal;
   }
+  if (failed) return 1;
   return Summarise(compile);
 }
 

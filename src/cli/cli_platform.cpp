@@ -19,30 +19,40 @@ void NoteSignal(int signal) {
   received = signal;
 }
 
-void Handle(int signal, void (*handler)(int), int flags) {
-  struct sigaction action {};
-  action.sa_handler = handler;
-  action.sa_flags = flags;
-  sigemptyset(&action.sa_mask);
-  ::sigaction(signal, &action, nullptr);
-}
-
 }  // namespace
 
 SignalStop::SignalStop() {
   received = 0;
-  // Reset after the first: a second signal has its default effect.
-  for (const int signal : {SIGINT, SIGTERM})
-    Handle(signal, NoteSignal, SA_RESTART | SA_RESETHAND);
+  for (std::size_t i = 0; i < std::size(kHandled); ++i) {
+    ::sigaction(kHandled[i], nullptr, &before_[i]);
+    struct sigaction action {};
+    sigemptyset(&action.sa_mask);
+    if (i < kStopSignals) {
+      if (before_[i].sa_handler == SIG_IGN) continue;
+      // Without SA_RESTART: a blocked call returns, and the run can stop.
+      action.sa_handler = NoteSignal;
+    } else {
+      action.sa_handler = SIG_IGN;
+    }
+    ::sigaction(kHandled[i], &action, nullptr);
+  }
 }
 
 SignalStop::~SignalStop() {
-  for (const int signal : {SIGINT, SIGTERM})
-    Handle(signal, SIG_DFL, 0);
+  for (std::size_t i = 0; i < std::size(kHandled); ++i)
+    ::sigaction(kHandled[i], &before_[i], nullptr);
 }
 
 int SignalStop::Received() {
   return received;
+}
+
+const volatile std::sig_atomic_t* SignalStop::Flag() {
+  return &received;
+}
+
+const char* SignalStop::Name(int signal) {
+  return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "SIGHUP";
 }
 
 void CliPlatform::YieldHook() {

@@ -2,6 +2,9 @@
 // progress bar on standard error, the error log's file chosen without asking.
 #pragma once
 
+#include <csignal>
+#include <iterator>
+
 #include <optional>
 #include <string>
 
@@ -9,9 +12,13 @@
 
 namespace yl::cli {
 
-// SIGINT and SIGTERM stop a run as Stop does: while a SignalStop lives, a
-// signal is only noted, and the platform's yield between plays turns it into
-// the run's stop request. A second signal ends the program at once.
+// SIGINT, SIGTERM and SIGHUP stop a run as Stop does: while a SignalStop
+// lives, a signal is only noted, and the platform's yield between plays turns
+// it into the run's stop request. A signal also breaks off a read or a write
+// that is blocked (on a pipe, a FIFO), which then fails and ends the run.
+// A stop signal ignored at start (a background job's SIGINT) stays ignored;
+// SIGPIPE and SIGXFSZ are ignored, so that a closed pipe or an over-large
+// file is the failure of a write, with its reason.
 class SignalStop {
  public:
   SignalStop();
@@ -21,6 +28,16 @@ class SignalStop {
 
   // The signal received, 0 for none.
   static int Received();
+  // The flag the file layer reads when a call is interrupted.
+  static const volatile std::sig_atomic_t* Flag();
+  // "SIGINT", "SIGTERM" or "SIGHUP".
+  static const char* Name(int signal);
+
+ private:
+  // The signals a run handles: the stop signals first, then the ignored ones.
+  static constexpr int kHandled[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ};
+  static constexpr std::size_t kStopSignals = 3;
+  struct sigaction before_[std::size(kHandled)] = {};  // the dispositions found at start
 };
 
 class CliPlatform : public run::Platform {

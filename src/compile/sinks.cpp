@@ -30,7 +30,7 @@ class ReportFiles : public GameSink {
       : run_(run),
         reply_(reply),
         files_(run.fileSystem),
-        out_(files_.current, files_.currentPath, run.options.lineEnds) {}
+        out_(files_.current.file(), files_.currentPath, run.options.lineEnds) {}
 
   void BeginRun(std::size_t transcripts) override {
     transcriptsLeft_ = transcripts;
@@ -42,16 +42,13 @@ class ReportFiles : public GameSink {
     reports::DisposeWriteBuffer(out_);
     kept.insert(kept.end(), files_.paths.begin(), files_.paths.end());
   }
-  void Discard() override {
-    run::CloseStatFile(files_);
-    run::DeleteStatFiles(files_);
-  }
+  void Discard() override { run::DeleteStatFiles(files_); }
   void Abandon() override { run::AbandonStatFiles(files_); }
 
  protected:
-  void Close() {
+  virtual void Close() {
     FlushWriteBuffer(out_);
-    run::CloseStatFile(files_);
+    run::CloseStatFile(files_, run_.options.mode);
   }
   // The reports of the game, or (none) of the season so far.
   void WriteReports(const CompiledGame* game) {
@@ -71,15 +68,21 @@ class ReportFiles : public GameSink {
 };
 
 // Game and per-play reports: each game under its transcript's name, in one
-// file or in a file of its own named after its teams, the next file opened
-// as soon as one is done. A rejected game leaves its name; the next game
-// follows it in the same file.
+// file or in a file of its own named after its teams, the next file begun
+// as soon as one is done. In one file a rejected game leaves its name and
+// the next game follows it; a file of its own would hold nothing but names,
+// so it begins again and, at the end, is not kept.
 class GameReports final : public ReportFiles {
  public:
   using ReportFiles::ReportFiles;
 
   void BeginGame(std::string_view transcript) override {
     --transcriptsLeft_;
+    if (run_.options.SeparateFiles() && gameBegun_) {
+      reports::InitWriteBuffer(out_);
+      run::OpenNextStatFile(files_, run_.options.mode, reply_);
+    }
+    gameBegun_ = true;
     WriteString(out_, transcript.substr(0, kMaxTranscriptName));
     WriteString(out_, out_.doubleLineEnd);
   }
@@ -95,12 +98,24 @@ class GameReports final : public ReportFiles {
   void GameRead(std::string_view, const CompiledGame& game) override {
     if (run_.options.mode == ReportMode::kGame) WriteReports(&game);
     WriteString(out_, out_.doubleLineEnd);
+    gameBegun_ = false;
     if (!run_.options.SeparateFiles()) return;
-    Close();
-    run::RenameGameFile(files_, run_.options.mode, game.game->visiting->name,
-                        game.game->home->name);
+    FlushWriteBuffer(out_);
+    run::PublishGameFile(files_, run_.options.mode, game.game->visiting->name,
+                         game.game->home->name);
     if (transcriptsLeft_ > 0) run::OpenNextStatFile(files_, run_.options.mode, reply_);
   }
+
+ private:
+  void Close() override {
+    if (run_.options.SeparateFiles()) {
+      run::DiscardStatFile(files_);
+    } else {
+      ReportFiles::Close();
+    }
+  }
+
+  bool gameBegun_ = false;  // a game's name is written and the game not yet read
 };
 
 // Cumulative and league reports: one file, written when every game is in.

@@ -2,6 +2,7 @@
 #include "run/error_log.h"
 
 #include <unistd.h>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -16,27 +17,24 @@ namespace {
 // Room kept for the message and the three line ends of an entry.
 constexpr std::size_t kEntryReserve = 100;
 
-// The log never replaces a file: a name that is taken passes to NAME.1,
+// The log never replaces a file: published, it takes NAME, else NAME.1,
 // NAME.2, ... A device or a pipe the user named (/dev/null, /dev/stderr) is
 // written to as it is, and never deleted.
 void CreateLogFile(ErrorLog& log, const std::string& wanted) {
-  std::string path = wanted;
-  for (int n = 1;; ++n) {
-    const std::error_code error = log.fileSystem.CreateNew(path, log.file);
-    if (!error) {
-      log.created = true;
-      break;
-    }
-    if (error != std::errc::file_exists) FailOnFile(ErrorKind::kLogCreate, path, error);
-    if (n == 1 && IsDeviceOrPipe(path)) {
-      if (const std::error_code opened = log.fileSystem.OpenToWrite(path, log.file))
-        FailOnFile(ErrorKind::kLogOpen, path, opened);
-      break;
-    }
-    path = wanted + "." + std::to_string(n);
+  log.path = wanted;
+  if (IsDeviceOrPipe(wanted)) {
+    if (const std::error_code opened = log.fileSystem.OpenToWrite(wanted, log.device))
+      FailOnFile(ErrorKind::kLogOpen, wanted, opened);
+  } else {
+    if (const std::error_code error = log.staged.Create(log.fileSystem, wanted))
+      FailOnFile(ErrorKind::kLogCreate, wanted, error);
+    log.created = true;
   }
-  log.path = path;
   log.open = true;
+}
+
+File& LogFile(ErrorLog& log) {
+  return log.created ? log.staged.file() : log.device;
 }
 
 }  // namespace
@@ -105,18 +103,26 @@ void WriteErrorBuffer(ErrorLog& log) {
   log.fill = 0;
   if (count == 0) return;
   // A silently truncated log loses the user's diagnostics: a failed write is fatal.
-  if (const std::error_code error = log.file.Write({log.buffer.data(), count}))
+  if (const std::error_code error = LogFile(log).Write({log.buffer.data(), count}))
     FailOnFile(ErrorKind::kLogWrite, log.path, error);
 }
 
 void DumpErrorLog(ErrorLog& log) {
   if (!log.declined && (log.open || log.fill > 0)) {
     WriteErrorBuffer(log);
-    if (log.open) {
-      if (const std::error_code error = log.file.Close())
+    if (log.open && log.created) {
+      constexpr StagedFile::Kinds kKinds{ErrorKind::kLogWrite, ErrorKind::kLogRename,
+                                         ErrorKind::kLogClose};
+      const std::string wanted = log.path;
+      const auto nameFor = [&](int n) {
+        return n == 0 ? wanted : wanted + "." + std::to_string(n);
+      };
+      log.path = log.staged.Publish(nameFor, INT_MAX - 1, kKinds, wanted);
+    } else if (log.open) {
+      if (const std::error_code error = log.device.Close())
         FailOnFile(ErrorKind::kLogClose, log.path, error);
-      log.open = false;
     }
+    log.open = false;
   }
   log.buffer.clear();
   log.buffer.shrink_to_fit();
@@ -125,20 +131,19 @@ void DumpErrorLog(ErrorLog& log) {
 
 void DeleteErrorLog(ErrorLog& log) {
   if (!log.open) return;
-  if (const std::error_code error = log.file.Close())
-    FailOnFile(ErrorKind::kLogDiscardClose, log.path, error);
-  log.open = false;
   if (log.created) {
-    if (const std::error_code error = log.fileSystem.Remove(log.path))
-      FailOnFile(ErrorKind::kLogDelete, log.path, error);
+    log.staged.Discard();
+  } else if (const std::error_code error = log.device.Close()) {
+    FailOnFile(ErrorKind::kLogDiscardClose, log.path, error);
   }
+  log.open = false;
   log.created = false;
   log.fill = 0;
 }
 
 void AbandonErrorLog(ErrorLog& log) {
-  log.file = File();
-  if (log.open && log.created) ::unlink(log.path.c_str());
+  log.staged.Discard();
+  log.device = File();
   log.open = false;
   log.created = false;
 }

@@ -1,6 +1,7 @@
 // The error log: recognition problems collected in a 1024-byte buffer and
 // written, three lines per entry, to a file the user names the first time
-// something has to be written.
+// something has to be written: written aside and published when the run
+// ends, or, for a device or a pipe, written to as it is.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "run/errors.h"
 #include "run/file_layer.h"
 #include "run/platform.h"
+#include "run/staged_file.h"
 
 namespace yl::run {
 
@@ -31,11 +33,12 @@ struct ErrorLog {
   std::string_view lineEnd;
   std::vector<char> buffer;  // empty until InitErrorLog
   std::size_t fill = 0;
-  bool declined = false;  // the user cancelled the save dialog in this run
-  bool open = false;      // the log file is created and open
-  bool created = false;   // the run made the file (not a device the user named)
-  std::string path;       // the log's file, once known
-  File file;
+  bool declined = false;     // the user cancelled the save dialog in this run
+  bool open = false;         // the log file is created and open
+  bool created = false;      // the run writes the file aside (not a device the user named)
+  std::string path;          // the log's file, once known; once published, the name it got
+  StagedFile staged;         // the log being written, when the run makes it
+  File device;               // the device or pipe the user named
   std::int32_t entries = 0;  // entries logged in this run, dropped ones included
 };
 

@@ -36,10 +36,12 @@ enum class ErrorKind : std::uint8_t {
   kTableCreate,
   kTableWrite,
   kTableClose,
+  kTableRename,
   kLogCreate,
   kLogOpen,
   kLogWrite,
   kLogClose,
+  kLogRename,
   kLogDiscardClose,  // closing the log of a stopped run
   kLogDelete,
   kTranscriptOpen,

@@ -2,6 +2,7 @@
 #include "run/file_layer.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,7 +27,7 @@ File::~File() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-File::File(File&& other) noexcept : fd_(other.fd_), faults_(other.faults_) {
+File::File(File&& other) noexcept : fd_(other.fd_), faults_(other.faults_), stop_(other.stop_) {
   other.fd_ = -1;
 }
 
@@ -35,6 +36,7 @@ File& File::operator=(File&& other) noexcept {
     if (fd_ >= 0) ::close(fd_);
     fd_ = other.fd_;
     faults_ = other.faults_;
+    stop_ = other.stop_;
     other.fd_ = -1;
   }
   return *this;
@@ -45,19 +47,45 @@ std::error_code File::Read(std::vector<char>& bytes, std::size_t limit) {
   if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
   struct stat info;
   if (::fstat(fd_, &info) != 0) return LastError();
+  const std::size_t most = std::min(limit, kMaxFileSize);
+  const bool regular = S_ISREG(info.st_mode);
   const auto size = static_cast<std::uintmax_t>(info.st_size);
-  if (size > kMaxFileSize) return std::make_error_code(std::errc::file_too_large);
-  bytes.assign(std::min<std::size_t>(size, limit), 0);
+  if (regular && size > kMaxFileSize && limit >= kMaxFileSize)
+    return std::make_error_code(std::errc::file_too_large);
+  // A regular file's size is where the buffer starts; a pipe or a FIFO tells
+  // none. Either way the file is read to its end, or to `limit`.
+  bytes.assign(regular ? std::min<std::uintmax_t>(size, most) : std::min<std::size_t>(most, 65536),
+               0);
   std::size_t done = 0;
-  while (done < bytes.size()) {
+  for (;;) {
+    if (Stopping()) return std::make_error_code(std::errc::interrupted);
+    if (done == bytes.size()) {
+      if (done == most && most < kMaxFileSize) break;  // the caller's limit
+      // Full: a small read tells whether anything follows before the buffer
+      // grows; at the largest size a run reads, one byte more is too many.
+      char probe[4096];
+      const std::size_t want = done == most ? 1 : std::min(sizeof probe, most - done);
+      const ssize_t got = ::read(fd_, probe, want);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return LastError();
+      }
+      if (got == 0) break;
+      if (done == most) return std::make_error_code(std::errc::file_too_large);
+      bytes.insert(bytes.end(), probe, probe + got);
+      done += static_cast<std::size_t>(got);
+      bytes.resize(std::min(most, std::max(2 * done, done + sizeof probe)), 0);
+      continue;
+    }
     const ssize_t got = ::read(fd_, bytes.data() + done, bytes.size() - done);
     if (got < 0) {
       if (errno == EINTR) continue;
       return LastError();
     }
-    if (got == 0) break;  // the file ended early: the rest reads as zero bytes
+    if (got == 0) break;
     done += static_cast<std::size_t>(got);
   }
+  bytes.resize(done);
   return {};
 }
 
@@ -65,6 +93,8 @@ std::error_code File::Write(std::string_view bytes) {
   if (const std::error_code fault = Injected(faults_, FileOp::kWrite)) return fault;
   if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
   while (!bytes.empty()) {
+    // Also after a part went out: a signal may have cut a blocked write short.
+    if (Stopping()) return std::make_error_code(std::errc::interrupted);
     const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
     if (put < 0) {
       if (errno == EINTR) continue;
@@ -73,6 +103,17 @@ std::error_code File::Write(std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(put));
   }
   return {};
+}
+
+std::error_code File::Sync() {
+  if (const std::error_code fault = Injected(faults_, FileOp::kSync)) return fault;
+  if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+  return ::fsync(fd_) == 0 ? std::error_code() : LastError();
+}
+
+std::error_code File::Lock() {
+  if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+  return ::flock(fd_, LOCK_EX | LOCK_NB) == 0 ? std::error_code() : LastError();
 }
 
 std::error_code File::Close() {
@@ -92,7 +133,7 @@ std::error_code FileSystem::CreateNew(const std::string& path, File& file) {
   // never written over.
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return LastError();
-  file = File(fd, faults_);
+  file = File(fd, faults_, stop_);
   return {};
 }
 
@@ -111,7 +152,7 @@ std::error_code FileSystem::Open(const std::string& path, int flags, File& file)
     ::close(fd);
     return error;
   }
-  file = File(fd, faults_);
+  file = File(fd, faults_, stop_);
   return {};
 }
 

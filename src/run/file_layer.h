@@ -4,7 +4,9 @@
 // never replaces or truncates a file that exists.
 #pragma once
 
+#include <csignal>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -12,7 +14,7 @@
 
 namespace yl::run {
 
-enum class FileOp : std::uint8_t { kCreate, kOpen, kRead, kWrite, kClose, kRename, kDelete };
+enum class FileOp : std::uint8_t { kCreate, kOpen, kRead, kWrite, kSync, kClose, kRename, kDelete };
 
 // What a test puts between a run and the system: asked before every
 // operation of a FileSystem and of the files it opened; an error it returns
@@ -38,27 +40,41 @@ class File {
 
   bool IsOpen() const { return fd_ >= 0; }
 
-  // The file's bytes from where it stands (its start, once opened): as many
-  // as its size tells, at most `limit`; the rest of a file that ends early
-  // reads as zero bytes. A file larger than a run reads gives EFBIG.
+  // The file's bytes from where it stands (its start, once opened) to its
+  // end, at most `limit`: a pipe or a FIFO is read until its writer closes
+  // it. A file larger than a run reads (kMaxFileSize) gives EFBIG.
   std::error_code Read(std::vector<char>& bytes, std::size_t limit = kMaxFileSize);
   // Writes every byte, or fails.
   std::error_code Write(std::string_view bytes);
+  // Makes what was written durable (fsync).
+  std::error_code Sync();
+  // Takes the file's exclusive lock without waiting (flock): held until the
+  // file is closed, and let go by the system when the process dies.
+  std::error_code Lock();
   // Closes the file; it is closed also when that fails.
   std::error_code Close();
 
  private:
   friend class FileSystem;
-  File(int fd, FileFaults* faults) : fd_(fd), faults_(faults) {}
+  File(int fd, FileFaults* faults, const volatile std::sig_atomic_t* stop)
+      : fd_(fd), faults_(faults), stop_(stop) {}
+  // Whether a call that a signal interrupted gives up rather than resumes.
+  bool Stopping() const { return stop_ != nullptr && *stop_ != 0; }
 
   int fd_ = -1;
   FileFaults* faults_ = nullptr;
+  const volatile std::sig_atomic_t* stop_ = nullptr;
 };
 
 // The operations on names. A run holds one; a test may give it faults.
 class FileSystem {
  public:
   explicit FileSystem(FileFaults* faults = nullptr) : faults_(faults) {}
+
+  // A flag a signal handler sets to stop the run: once it is set, reads and
+  // writes fail with EINTR instead of going on, so that a run blocked on a
+  // pipe can stop.
+  void SetStopFlag(const volatile std::sig_atomic_t* stop) { stop_ = stop; }
 
   // A new, empty file open for writing. Anything that bears the name (a
   // file, a folder, a dangling link, one made a moment ago by another
@@ -72,9 +88,17 @@ class FileSystem {
   std::error_code Rename(const std::string& from, const std::string& to);
   std::error_code Remove(const std::string& path);
 
+  // For the hidden files of the run (run/staged_file.h): a number no other
+  // of them had, and whether a folder is met for the first time.
+  std::uint32_t NextHiddenNumber() { return ++hiddenCount_; }
+  bool FirstVisit(const std::string& folder) { return visited_.insert(folder).second; }
+
  private:
   std::error_code Open(const std::string& path, int flags, File& file);
   FileFaults* faults_;
+  const volatile std::sig_atomic_t* stop_ = nullptr;
+  std::uint32_t hiddenCount_ = 0;
+  std::set<std::string> visited_;
 };
 
 // Whether anything at all bears the name (a file, a folder, an unreadable

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <climits>
 #include <new>
 
 #include "run/errors.h"
@@ -46,60 +47,64 @@ std::string FileNameSafe(std::string_view text) {
   return safe;
 }
 
+namespace {
+
+constexpr StagedFile::Kinds kReportKinds{ErrorKind::kReportWrite, ErrorKind::kReportRename,
+                                         ErrorKind::kReportClose};
+
+// Room for the prefix in a name of kMaxNumberedName bytes beside `added`.
+long RoomBeside(std::size_t added) {
+  return static_cast<long>(kMaxNumberedName) - static_cast<long>(added);
+}
+
+}  // namespace
+
 void OpenNextStatFile(OutputFiles& files, options::ReportMode mode, const PrefixReply& reply) {
   files.filePrefix = Cut(reply.prefix, kMaxPrefix);
-  const std::string suffix(ReportSuffix(mode));
-  const std::string stem = suffix + ".";
-  const std::string folder = FolderOf(reply.path);
-  std::string path = folder + files.filePrefix + suffix;
-  for (int n = 1;; ++n) {
-    // A name that is taken, also one taken a moment ago by another run in
-    // the same folder, passes to the next number.
-    const std::error_code error = files.fileSystem.CreateNew(path, files.current);
-    if (!error) break;
-    if (error != std::errc::file_exists) FailOnFile(ErrorKind::kReportCreate, path, error);
-    const std::string number = std::to_string(n);
-    files.filePrefix = Cut(files.filePrefix, static_cast<long>(kMaxNumberedName) -
-                                                 static_cast<long>(stem.size() + number.size()));
-    path = folder + files.filePrefix + stem + number;
-  }
-  files.currentPath = path;
-  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(path); });
+  files.currentPath = FolderOf(reply.path) + files.filePrefix + std::string(ReportSuffix(mode));
+  if (const std::error_code error = files.current.Create(files.fileSystem, files.currentPath))
+    FailOnFile(ErrorKind::kReportCreate, files.currentPath, error);
 }
 
-void CloseStatFile(OutputFiles& files) {
+void CloseStatFile(OutputFiles& files, options::ReportMode mode) {
   if (!files.current.IsOpen()) return;
-  if (const std::error_code error = files.current.Close())
-    FailOnFile(ErrorKind::kReportClose, files.currentPath, error);
+  const std::string suffix(ReportSuffix(mode));
+  const std::string folder = FolderOf(files.currentPath);
+  const auto nameFor = [&](int n) {
+    if (n == 0) return files.currentPath;
+    const std::string number = std::to_string(n);
+    const std::string stem = suffix + ".";
+    return folder + Cut(files.filePrefix, RoomBeside(stem.size() + number.size())) + stem + number;
+  };
+  std::string path = files.current.Publish(nameFor, INT_MAX - 1, kReportKinds, files.currentPath);
+  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(std::move(path)); });
 }
 
-void RenameGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
-                    std::string_view home) {
-  if (files.paths.empty()) return;
-  std::string& last = files.paths.back();
+void PublishGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
+                     std::string_view home) {
+  if (!files.current.IsOpen()) return;
   const std::string teams =
       FileNameSafe(visiting.substr(0, 3)) + "@" + FileNameSafe(home.substr(0, 3));
   const std::string stem = std::string(ReportSuffix(mode)) + ".";
-  const std::string folder = FolderOf(last);
-  const auto room = [&](std::size_t added) {
-    return static_cast<long>(kMaxNumberedName) - static_cast<long>(added);
-  };
-  files.filePrefix = Cut(files.filePrefix, room(stem.size() + teams.size()));
-  std::string target = folder + files.filePrefix + stem + teams;
-  for (int n = 1;; ++n) {
-    const std::error_code error = files.fileSystem.Rename(last, target);
-    if (!error) break;
-    // Only a taken name passes to the next number, and not for ever.
-    if (error != std::errc::file_exists || n > kMaxRenameNumber)
-      FailOnFile(ErrorKind::kReportRename, last, error);
+  const std::string folder = FolderOf(files.currentPath);
+  const auto nameFor = [&](int n) {
+    if (n == 0)
+      return folder + Cut(files.filePrefix, RoomBeside(stem.size() + teams.size())) + stem + teams;
     const std::string number = std::to_string(n);
-    files.filePrefix = Cut(files.filePrefix, room(stem.size() + teams.size() + 1 + number.size()));
-    target = folder + files.filePrefix + stem + teams + "." + number;
-  }
-  last = target;
+    return folder +
+           Cut(files.filePrefix, RoomBeside(stem.size() + teams.size() + 1 + number.size())) +
+           stem + teams + "." + number;
+  };
+  std::string path = files.current.Publish(nameFor, kMaxRenameNumber, kReportKinds, nameFor(0));
+  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(std::move(path)); });
+}
+
+void DiscardStatFile(OutputFiles& files) {
+  files.current.Discard();
 }
 
 void DeleteStatFiles(OutputFiles& files) {
+  files.current.Discard();
   for (const std::string& path : files.paths) {
     if (const std::error_code error = files.fileSystem.Remove(path))
       FailOnFile(ErrorKind::kReportDelete, path, error);
@@ -108,9 +113,9 @@ void DeleteStatFiles(OutputFiles& files) {
 }
 
 void AbandonStatFiles(OutputFiles& files) {
-  // Closing by assignment and unlinking directly report nothing: the run has
-  // failed already, and whatever cannot be removed stays.
-  files.current = File();
+  // Unlinking directly reports nothing: the run has failed already, and
+  // whatever cannot be removed stays.
+  files.current.Discard();
   for (const std::string& path : files.paths)
     ::unlink(path.c_str());
   files.paths.clear();

@@ -1,7 +1,7 @@
-// Report files: named from the user's prefix and a suffix for the report
-// kind, numbered when the name is taken, renamed after the two teams of a
-// game in the separate-files mode, and listed so a stopped run can delete
-// every one of them.
+// Report files: written aside (run/staged_file.h) and published under a name
+// made from the user's prefix and a suffix for the report kind, numbered when
+// the name is taken, or after the two teams of a game in the separate-files
+// mode; listed so a stopped run can delete every one of them.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "options/output_options.h"
 #include "run/file_layer.h"
+#include "run/staged_file.h"
 
 namespace yl::run {
 
@@ -36,10 +37,10 @@ struct OutputFiles {
   OutputFiles& operator=(const OutputFiles&) = delete;
 
   FileSystem& fileSystem;
-  std::string filePrefix;  // as cut for the names made so far
-  File current;            // the report file being written
-  std::string currentPath;
-  std::vector<std::string> paths;  // every report file of the run, in creation order
+  std::string filePrefix;          // the user's prefix as cut for a plain name
+  StagedFile current;              // the report file being written
+  std::string currentPath;         // the plain name it is meant to have, for messages
+  std::vector<std::string> paths;  // every report file published, in order
 };
 
 // ".GS", ".CS", ".LL" or ".SD": the report mode's suffix.
@@ -49,13 +50,20 @@ std::string_view ReportSuffix(options::ReportMode mode);
 // would change the folder become "_".
 std::string FileNameSafe(std::string_view text);
 
+// Begins the next report file, under a hidden name.
 void OpenNextStatFile(OutputFiles& files, options::ReportMode mode, const PrefixReply& reply);
-void CloseStatFile(OutputFiles& files);
-void RenameGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
-                    std::string_view home);
+// Publishes the report file under its plain name (PREFIX.LL, else
+// PREFIX.LL.1, ...).
+void CloseStatFile(OutputFiles& files, options::ReportMode mode);
+// Publishes a game's own file under its teams' name (PREFIX.GS.Vis@Hom, else
+// PREFIX.GS.Vis@Hom.1, ...).
+void PublishGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
+                     std::string_view home);
+// Drops the report file being written: it holds nothing to keep.
+void DiscardStatFile(OutputFiles& files);
+// A stop: the file being written and every published one go.
 void DeleteStatFiles(OutputFiles& files);
-// After a fatal alert: closes the current file and deletes every report file
-// of the run, as Stop does, without reporting anything.
+// After a fatal alert: as DeleteStatFiles, without reporting anything.
 void AbandonStatFiles(OutputFiles& files);
 
 }  // namespace yl::run

@@ -8,37 +8,36 @@
 namespace yl::run {
 
 TableFile& CreateTableFile(TableFiles& tables, std::string_view stem) {
-  const std::string base = tables.folder + "/" + std::string(stem);
-  std::string path = base + ".csv";
-  File file;
-  for (int n = 1;; ++n) {
-    // A name taken before or during the creation passes to the next number.
-    const std::error_code error = tables.fileSystem.CreateNew(path, file);
-    if (!error) break;
-    if (error != std::errc::file_exists || n > kMaxTableNumber)
-      FailOnFile(ErrorKind::kTableCreate, path, error);
-    path = base + "-" + std::to_string(n) + ".csv";
-  }
-  return tables.files.emplace_back(TableFile{path, std::move(file)});
+  TableFile& table = tables.files.emplace_back();
+  table.path = tables.folder + "/" + std::string(stem) + ".csv";
+  if (const std::error_code error = table.staged.Create(tables.fileSystem, table.path))
+    FailOnFile(ErrorKind::kTableCreate, table.path, error);
+  return table;
 }
 
 void WriteTable(TableFile& table, std::string_view text) {
-  if (const std::error_code error = table.file.Write(text))
+  if (const std::error_code error = table.staged.file().Write(text))
     FailOnFile(ErrorKind::kTableWrite, table.path, error);
 }
 
 void CloseTableFiles(TableFiles& tables) {
+  constexpr StagedFile::Kinds kKinds{ErrorKind::kTableWrite, ErrorKind::kTableRename,
+                                     ErrorKind::kTableClose};
   for (TableFile& table : tables.files) {
-    if (!table.file.IsOpen()) continue;
-    if (const std::error_code error = table.file.Close())
-      FailOnFile(ErrorKind::kTableClose, table.path, error);
+    if (table.published) continue;
+    const std::string base = table.path.substr(0, table.path.size() - 4);  // without ".csv"
+    const auto nameFor = [&](int n) {
+      return n == 0 ? table.path : base + "-" + std::to_string(n) + ".csv";
+    };
+    table.path = table.staged.Publish(nameFor, kMaxTableNumber, kKinds, table.path);
+    table.published = true;
   }
 }
 
 void DeleteTableFiles(TableFiles& tables) {
   for (TableFile& table : tables.files) {
-    table.file = File();
-    ::unlink(table.path.c_str());
+    table.staged.Discard();
+    if (table.published) ::unlink(table.path.c_str());
   }
   tables.files.clear();
 }

@@ -2,6 +2,7 @@
 // log, stored options and the exit status of a fatal alert.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -185,45 +186,138 @@ TEST_F(CliFixture, AStandardOutputThatCannotBeWrittenFails) {
             "device\n");
 }
 
-// SIGTERM and SIGINT in the middle of a long per-play run stop it as Stop
-// does: the exit status tells the signal, and nothing of the run is left.
-TEST_F(CliFixture, ASignalStopsTheRunAndLeavesNothingOfIt) {
+// A long game, and one whose every play is a line the log takes.
+std::string LongGame(bool badLines) {
   std::string game = "Bears (1-0) vs Lions (0-1)\n";
   for (int i = 0; i < 20000; ++i) {
     game +=
         "With the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go from "
-        "their own 25 yard line...\n#33-Carter took the hand-off... #91-Brooks took him down.  \n"
-        "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n";
+        "their own 25 yard line...\n#33-Carter took the hand-off... #91-Brooks took him down.  \n";
+    game += badLines ? "Gain of many yards on the play.\n"
+                     : "Gain of 4 yards on the play.  The ball is on the 29 yard line.  \n";
   }
-  dir.Write("long.txt", game + "The game is over.\n" + test::TeamBox("Bears", "Lions", "\n"));
-  dir.Write("keep.txt", "mine");
-  for (const auto& [signal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (::chdir(dir.path().c_str()) != 0) ::_exit(126);
-      ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
-      ::freopen("/dev/null", "w", stdout);
-      ::freopen("/dev/null", "w", stderr);
-      ::execl(YL_CLI_PATH, "yardledger-cli", "-q", "--per-play", "-o", "L", "--error-log", "E",
-              "long.txt", static_cast<char*>(nullptr));
-      ::_exit(127);
-    }
-    // Once the report has its first bytes, the run is well under way.
-    struct stat info {};
-    for (int wait = 0; wait < 2000; ++wait) {
-      if (::stat(dir.File("L.SD").c_str(), &info) == 0 && info.st_size > 0) break;
-      ::usleep(10000);
-    }
-    ASSERT_GT(info.st_size, 0);
-    ::kill(child, signal);
-    int result = 0;
-    ASSERT_EQ(::waitpid(child, &result, 0), child);
-    ASSERT_TRUE(WIFEXITED(result)) << "ended by the signal itself";
-    EXPECT_EQ(WEXITSTATUS(result), status);
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"keep.txt", "long.txt"}));
-  }
+  return game + "The game is over.\n" + test::TeamBox("Bears", "Lions", "\n");
 }
+
+// Whether a hidden file of a run, named after `name`, holds bytes yet.
+bool Writing(const test::TempDir& dir, const std::string& name) {
+  for (const std::string& entry : dir.Names()) {
+    struct stat info {};
+    if (entry.starts_with("." + name + ".yl-") && ::stat(dir.File(entry).c_str(), &info) == 0 &&
+        info.st_size > 0)
+      return true;
+  }
+  return false;
+}
+
+struct SignalCase {
+  const char* name;
+  std::vector<const char*> args;
+  const char* writing;       // the output whose first bytes show the run under way
+  std::vector<int> signals;  // sent one after the other, at once
+  int status;
+  const char* said;           // in standard error
+  long fileLimit = 0;         // RLIMIT_FSIZE in bytes, 0 for none
+  bool fifoLog = false;       // the error log is a FIFO nobody reads
+  bool closedOutput = false;  // standard output is a pipe nobody reads any more
+};
+
+const SignalCase kSignalCases[] = {
+    {"Term", {"--per-play", "-o", "L", "long.txt"}, "L.SD", {SIGTERM}, 143, "stopped by SIGTERM"},
+    {"Int", {"--per-play", "-o", "L", "long.txt"}, "L.SD", {SIGINT}, 130, "stopped by SIGINT"},
+    {"Hup", {"--per-play", "-o", "L", "long.txt"}, "L.SD", {SIGHUP}, 129, "stopped by SIGHUP"},
+    {"TermTwice",
+     {"--per-play", "-o", "L", "long.txt"},
+     "L.SD",
+     {SIGTERM, SIGTERM},
+     143,
+     "stopped by SIGTERM"},
+    {"IntOnABlockedLog",
+     {"-m", "league", "-o", "L", "--error-log", "fifo", "bad.txt"},
+     nullptr,
+     {SIGINT},
+     130,
+     "stopped by SIGINT",
+     0,
+     true},
+    {"FileTooLarge",
+     {"--per-play", "-o", "L", "long.txt"},
+     nullptr,
+     {},
+     1,
+     "File too large",
+     200 * 1024},
+    // The run is done; only its list is lost, and that is said.
+    {"ClosedPipe",
+     {"-o", "L", "long.txt"},
+     nullptr,
+     {},
+     1,
+     "list of report files: Broken pipe",
+     0,
+     false,
+     true},
+};
+
+class SignalTest : public CliFixture, public testing::WithParamInterface<SignalCase> {};
+
+// Stop signals in the middle of a run stop it as Stop does, also while it is
+// blocked on a FIFO, and an over-large file is an ordinary failure: the
+// status tells which, and nothing of the run is left.
+TEST_P(SignalTest, TheRunEndsAsPromisedAndLeavesNothing) {
+  const SignalCase& c = GetParam();
+  dir.Write("long.txt", LongGame(false));
+  dir.Write("bad.txt", LongGame(true));
+  dir.Write("keep.txt", "mine");
+  if (c.fifoLog) {
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  }
+  const std::vector<std::string> before = dir.Names();
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::chdir(dir.path().c_str()) != 0) ::_exit(126);
+    ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    if (c.fileLimit > 0) {
+      const rlimit limit{static_cast<rlim_t>(c.fileLimit), static_cast<rlim_t>(c.fileLimit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ::freopen("/dev/null", "w", stdout);
+    if (c.closedOutput) {
+      int ends[2];
+      if (::pipe(ends) != 0 || ::dup2(ends[1], STDOUT_FILENO) < 0) ::_exit(126);
+      ::close(ends[0]);
+    }
+    ::freopen("err.txt", "w", stderr);
+    std::vector<const char*> argv = {"yardledger-cli", "-q"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    argv.push_back(nullptr);
+    ::execv(YL_CLI_PATH, const_cast<char* const*>(argv.data()));
+    ::_exit(127);
+  }
+  if (c.writing != nullptr) {
+    for (int wait = 0; wait < 2000 && !Writing(dir, c.writing); ++wait)
+      ::usleep(10000);
+    ASSERT_TRUE(Writing(dir, c.writing));
+  } else if (c.fifoLog) {
+    ::usleep(500000);  // time to fill the FIFO and block
+  }
+  for (const int signal : c.signals)
+    ::kill(child, signal);
+  int result = 0;
+  ASSERT_EQ(::waitpid(child, &result, 0), child);
+  ASSERT_TRUE(WIFEXITED(result)) << "ended by signal " << WTERMSIG(result);
+  EXPECT_EQ(WEXITSTATUS(result), c.status);
+  const std::string err = test::ReadFileBytes(dir.File("err.txt"));
+  EXPECT_NE(err.find(c.said), std::string::npos) << err;
+  std::vector<std::string> after = dir.Names();
+  std::erase(after, "err.txt");
+  if (c.closedOutput) std::erase(after, "L.GS");
+  EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalTest, testing::ValuesIn(kSignalCases),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // Twelve runs started at once into one prefix: each creates a file of its
 // own, and each file holds one whole report.

@@ -341,8 +341,13 @@ TEST_F(DriverFixture, StopAfterTwoFinishedGamesDeletesTheRunsFiles) {
   };
   CompileStats(run, transcripts, teams, run::MakePrefixReply(dir.File("out/week1")));
   EXPECT_TRUE(run.control.stopRequested);
-  EXPECT_EQ(beforeStop, (std::vector<std::string>{"log", "week1.GS", "week1.GS.1",
-                                                  "week1.GS.Bea@Lio", "week1.GS.Eag@Gia"}));
+  // Before the stop: the finished games' files, and the log and the third
+  // game's file still under their hidden names.
+  ASSERT_EQ(beforeStop.size(), 5u);
+  EXPECT_TRUE(beforeStop[0].starts_with(".log.yl-")) << beforeStop[0];
+  EXPECT_TRUE(beforeStop[1].starts_with(".week1.GS.yl-")) << beforeStop[1];
+  EXPECT_EQ(std::vector<std::string>(beforeStop.begin() + 2, beforeStop.end()),
+            (std::vector<std::string>{"week1.GS", "week1.GS.Bea@Lio", "week1.GS.Eag@Gia"}));
   EXPECT_EQ(OutNames(), std::vector<std::string>{"week1.GS"});
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), "the user's own file");
   EXPECT_EQ(test::ReadFileBytes(dir.File("keep.txt")), "user data");
@@ -366,6 +371,24 @@ TEST_F(DriverFixture, ARunNumbersItsFilesAroundTheUsersFiles) {
             "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
   EXPECT_EQ(run->reportFiles, (std::vector<std::string>{dir.File("out/week1.GS.Bea@Lio.1"),
                                                         dir.File("out/week1.GS.Eag@Gia")}));
+}
+
+// In files of their own, a rejected game leaves no trace: its name does not
+// head the next game's file, and rejected last games leave no file of names.
+TEST_F(DriverFixture, SeparateFilesHoldOnlyTheirOwnGame) {
+  options.gameLayout = options::FileLayout::kSeparateFiles;
+  AddGame("G1", "no first line\n");
+  AddGame("G2", test::SmallGame("Bears", "Lions"));
+  AddGame("G3", "no first line either\n");
+  AddGame("G4", test::SmallGame("Eagles", "Giants"));
+  AddGame("G5", "nor here\n");
+  AddGame("G6", "nor here\n");
+  auto run = Run();
+  EXPECT_EQ(OutNames(), (std::vector<std::string>{"log", "week1.GS.Bea@Lio", "week1.GS.Eag@Gia"}));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Bea@Lio")),
+            "G2\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS.Eag@Gia")),
+            "G4\n\n" + test::SmallGameReport("Eagles", "Giants") + "\n\n");
 }
 
 // A team file of 2610 bytes whose entries 1 to 25 hold players named by one

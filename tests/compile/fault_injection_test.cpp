@@ -32,8 +32,8 @@ struct OpCase {
 const OpCase kOps[] = {
     {run::FileOp::kCreate, EACCES, "FSpCreate"}, {run::FileOp::kOpen, EIO, "FSpOpenDF"},
     {run::FileOp::kRead, EIO, "FSRead"},         {run::FileOp::kWrite, ENOSPC, "FSWrite"},
-    {run::FileOp::kClose, EIO, "FSClose"},       {run::FileOp::kRename, EACCES, "FSpRename"},
-    {run::FileOp::kDelete, EBUSY, "FSpDelete"},
+    {run::FileOp::kSync, EIO, "FSWrite"},        {run::FileOp::kClose, EIO, "FSClose"},
+    {run::FileOp::kRename, EACCES, "FSpRename"}, {run::FileOp::kDelete, EBUSY, "FSpDelete"},
 };
 
 struct ModeCase {

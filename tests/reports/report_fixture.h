@@ -61,8 +61,8 @@ struct ReportFixture : testing::Test {
   // An output with the given options, its buffer ready and a report file open.
   void Start(const options::OutputOptions& chosen) {
     options = chosen;
-    out =
-        std::make_unique<reports::ReportOutput>(files.current, files.currentPath, options.lineEnds);
+    out = std::make_unique<reports::ReportOutput>(files.current.file(), files.currentPath,
+                                                  options.lineEnds);
     reports::InitWriteBuffer(*out);
     run::OpenNextStatFile(files, options.mode, run::MakePrefixReply(dir.File("report")));
   }
@@ -87,7 +87,7 @@ struct ReportFixture : testing::Test {
   // Everything written so far.
   std::string Output() {
     reports::FlushWriteBuffer(*out);
-    return ReadFileBytes(files.currentPath);
+    return ReadFileBytes(files.current.HiddenPath());
   }
 
   league::PlayerRecord& Player(int number, std::string_view name, std::string_view team,

@@ -63,7 +63,7 @@ TEST_F(ReportBufferTest, ATextThatWouldFillTheBlockGoesToTheNextOne) {
   WriteString(*out, held);
   WriteString(*out, "0123456789");
   // The 1020 held bytes went out first; the 10 bytes start the next block.
-  EXPECT_EQ(test::ReadFileBytes(files.currentPath), held);
+  EXPECT_EQ(test::ReadFileBytes(files.current.HiddenPath()), held);
   EXPECT_EQ(out->buffer.fill, 10u);
   EXPECT_EQ(Output(), held + "0123456789");
 }
@@ -80,7 +80,7 @@ TEST_F(ReportBufferTest, ATextLongerThanTheBlockIsWrittenThroughWhole) {
 
 TEST_F(ReportBufferTest, AFailedWriteIsFatalNotALostBlock) {
   // The report file reopened for reading only: writing to it fails.
-  ASSERT_FALSE(fileSystem.OpenToRead(files.currentPath, files.current));
+  ASSERT_FALSE(fileSystem.OpenToRead(files.current.HiddenPath(), files.current.file()));
   WriteString(*out, "a block of the report");
   EXPECT_EQ(test::FatalMessage([&] { FlushWriteBuffer(*out); }),
             "FSWrite error: WriteGameStats  Couldn't write to file.  " + files.currentPath +

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/temp_dir.h"
@@ -52,6 +53,63 @@ TEST(FileSystem, CreateWriteAndReadBack) {
   EXPECT_EQ(file.Write("z"), std::errc::bad_file_descriptor);  // opened for reading only
 }
 
+// Every kind of file is read to its end: a pipe tells no size, a file of
+// just the buffer's size needs a look past it, a limit stops early, and a
+// file too large for a run is refused before it is read.
+TEST(FileSystem, ReadsToTheEndOrTheLimit) {
+  test::TempDir dir;
+  FileSystem files;
+  const std::string big(100000, 'x');
+  struct Case {
+    const char* what;
+    std::string bytes;
+    bool pipe;
+    std::size_t limit;
+    std::size_t expected;
+  };
+  const Case cases[] = {
+      {"a regular file", big, false, kMaxFileSize, big.size()},
+      {"an empty file", "", false, kMaxFileSize, 0},
+      {"a pipe", big, true, kMaxFileSize, big.size()},
+      {"a pipe with a limit", big, true, 70000, 70000},
+      {"a file with a limit", big, false, 10, 10},
+  };
+  for (const Case& c : cases) {
+    File file;
+    if (c.pipe) {
+      // A writer child fills the pipe after the read has begun to wait.
+      int ends[2];
+      ASSERT_EQ(::pipe(ends), 0);
+      const pid_t child = ::fork();
+      if (child == 0) {
+        ::close(ends[0]);
+        const ssize_t put = ::write(ends[1], c.bytes.data(), c.bytes.size());
+        ::_exit(put == static_cast<ssize_t>(c.bytes.size()) ? 0 : 1);
+      }
+      ::close(ends[1]);
+      ASSERT_FALSE(files.OpenToRead("/dev/fd/" + std::to_string(ends[0]), file)) << c.what;
+      ::close(ends[0]);
+      std::vector<char> bytes;
+      EXPECT_FALSE(file.Read(bytes, c.limit)) << c.what;
+      EXPECT_EQ(bytes.size(), c.expected) << c.what;
+      file = File();
+      ::waitpid(child, nullptr, 0);
+      continue;
+    }
+    ASSERT_FALSE(files.OpenToRead(dir.Write("f", c.bytes), file)) << c.what;
+    std::vector<char> bytes;
+    EXPECT_FALSE(file.Read(bytes, c.limit)) << c.what;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.bytes.substr(0, c.expected)) << c.what;
+  }
+  // A sparse file of 3 GiB: refused by its size, with its reason.
+  const std::string huge = dir.Write("huge", "");
+  ASSERT_EQ(::truncate(huge.c_str(), 3LL << 30), 0);
+  File file;
+  ASSERT_FALSE(files.OpenToRead(huge, file));
+  std::vector<char> bytes;
+  EXPECT_EQ(file.Read(bytes), std::errc::file_too_large);
+}
+
 TEST(FileSystem, FailuresCarryTheSystemsReason) {
   test::TempDir dir;
   FileSystem files;
@@ -90,8 +148,8 @@ TEST(FileSystem, FaultsStandInForTheSystem) {
       return asking == op ? std::make_error_code(std::errc::io_error) : std::error_code();
     }
   };
-  const FileOp ops[] = {FileOp::kCreate, FileOp::kOpen,   FileOp::kRead,  FileOp::kWrite,
-                        FileOp::kClose,  FileOp::kRename, FileOp::kDelete};
+  const FileOp ops[] = {FileOp::kCreate, FileOp::kOpen,  FileOp::kRead,   FileOp::kWrite,
+                        FileOp::kSync,   FileOp::kClose, FileOp::kRename, FileOp::kDelete};
   test::TempDir dir;
   dir.Write("in", "x");
   for (const FileOp op : ops) {
@@ -107,6 +165,7 @@ TEST(FileSystem, FaultsStandInForTheSystem) {
         files.OpenToRead(dir.File("in"), in),
         in.Read(bytes),
         out.Write("y"),
+        out.Sync(),
         out.Close(),
         files.Rename(dir.File("out"), dir.File("moved")),
         files.Remove(dir.File("moved")),

@@ -1,5 +1,6 @@
-// Report file names: the prefix, numbering when a name is taken, the team
-// names of separate game files, and deleting a stopped run's files.
+// Report files: written under a hidden name, published under the prefix's
+// name (numbered when taken) or the teams' names of separate game files, and
+// deleted when a run stops.
 #include "run/output_files.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,8 @@ struct FilesFixture : testing::Test {
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
       OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File(typed)));
+      CloseStatFile(files, options.mode);
       names.push_back(NameOf(files.paths.back()));
-      CloseStatFile(files);
     }
     return names;
   }
@@ -69,8 +70,7 @@ TEST_F(FilesFixture, SeparateGameFilesCarryTheirTeams) {
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   for (int game = 0; game < 2; ++game) {
     OpenNextStatFile(files, options.mode, reply);
-    CloseStatFile(files);
-    RenameGameFile(files, options.mode, "Bears", "Lions");
+    PublishGameFile(files, options.mode, "Bears", "Lions");
   }
   EXPECT_EQ(files.paths, (std::vector<std::string>{dir.File("week1.GS.Bea@Lio"),
                                                    dir.File("week1.GS.Bea@Lio.1")}));
@@ -84,31 +84,30 @@ TEST_F(FilesFixture, TeamNamesThatAreNoFileNames) {
   EXPECT_EQ(FileNameSafe("Ok\t"), "Ok_");
   OutputFiles files(fileSystem);
   OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("w")));
-  CloseStatFile(files);
-  RenameGameFile(files, options.mode, "../x", "Ye");
+  PublishGameFile(files, options.mode, "../x", "Ye");
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"w.GS..._@Ye"});  // ".._" stays in the folder
 }
 
-TEST_F(FilesFixture, TheRenameGivesUpAfterAThousandNumberedNames) {
+TEST_F(FilesFixture, PublishingGivesUpAfterAThousandNumberedNames) {
   dir.Write("w.GS.Bea@Lio", "the user's");
   for (int n = 1; n <= kMaxRenameNumber; ++n)
     dir.Write("w.GS.Bea@Lio." + std::to_string(n), "the user's");
+  const std::vector<std::string> users = dir.Names();
   OutputFiles files(fileSystem);
   OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("w")));
-  CloseStatFile(files);
-  EXPECT_EQ(test::FatalMessage([&] { RenameGameFile(files, options.mode, "Bears", "Lions"); }),
-            "FSpRename error: RenameGameFile  Couldn't rename file.  " + dir.File("w.GS") +
+  EXPECT_EQ(test::FatalMessage([&] { PublishGameFile(files, options.mode, "Bears", "Lions"); }),
+            "FSpRename error: RenameGameFile  Couldn't rename file.  " + dir.File("w.GS.Bea@Lio") +
                 ": File exists");
   EXPECT_EQ(test::ReadFileBytes(dir.File("w.GS.Bea@Lio.1000")), "the user's");
-  EXPECT_TRUE(test::FileExists(dir.File("w.GS")));
+  AbandonStatFiles(files);
+  EXPECT_EQ(dir.Names(), users);
 }
 
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
   OutputFiles files(fileSystem);
   const std::string typed(28, 'p');
   OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File(typed)));
-  CloseStatFile(files);
-  RenameGameFile(files, options.mode, "NY", "LA");
+  PublishGameFile(files, options.mode, "NY", "LA");
   // 30 - (4 + 5) = 21 characters of the prefix are kept.
   EXPECT_EQ(NameOf(files.paths[0]), std::string(21, 'p') + ".GS.NY@LA");
 }
@@ -118,17 +117,30 @@ TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {
   OutputFiles files(fileSystem);
   const PrefixReply reply = MakePrefixReply(dir.File("week1"));
   OpenNextStatFile(files, options.mode, reply);
-  CloseStatFile(files);
-  RenameGameFile(files, options.mode, "Bears", "Lions");
+  PublishGameFile(files, options.mode, "Bears", "Lions");
   OpenNextStatFile(files, options.mode, reply);
-  CloseStatFile(files);
-  RenameGameFile(files, options.mode, "Eagles", "Giants");
-  OpenNextStatFile(files, options.mode, reply);
-  CloseStatFile(files);
+  PublishGameFile(files, options.mode, "Eagles", "Giants");
+  OpenNextStatFile(files, options.mode, reply);  // still hidden
   EXPECT_EQ(dir.Names().size(), 4u);
   DeleteStatFiles(files);
   EXPECT_TRUE(files.paths.empty());
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"keep.txt"});
+}
+
+TEST_F(FilesFixture, AReportHasItsNameOnlyOnceComplete) {
+  OutputFiles files(fileSystem);
+  OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("week1")));
+  ASSERT_FALSE(files.current.file().Write("the whole report"));
+  const std::vector<std::string> writing = dir.Names();
+  ASSERT_EQ(writing.size(), 1u);
+  EXPECT_TRUE(writing[0].starts_with(".week1.GS.yl-")) << writing[0];
+  CloseStatFile(files, options.mode);
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"week1.GS"});
+  EXPECT_EQ(test::ReadFileBytes(dir.File("week1.GS")), "the whole report");
+  // A discarded file leaves nothing.
+  OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File("week1")));
+  DiscardStatFile(files);
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"week1.GS"});
 }
 
 TEST_F(FilesFixture, AnUncreatableFileIsFatal) {

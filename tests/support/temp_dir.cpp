@@ -35,8 +35,12 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
 }
 
 std::vector<std::string> TempDir::Names() const {
+  return NamesIn(path_);
+}
+
+std::vector<std::string> TempDir::NamesIn(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_))
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;

@@ -21,6 +21,8 @@ class TempDir {
   std::string Write(std::string_view name, std::string_view bytes) const;
   // The sorted names in the folder.
   std::vector<std::string> Names() const;
+  // The names in any folder, sorted.
+  static std::vector<std::string> NamesIn(const std::string& folder);
 
  private:
   std::string path_;
