@@ -48,13 +48,37 @@ CLI::Validator ReadableInput(bool transcripts) {
 const CLI::Validator kPrefixInFolder(
     [](std::string& path) -> std::string {
       const std::string folder = run::FolderOf(path);
-      if (run::NameOf(path).empty())
+      const std::string name = run::NameOf(path);
+      if (path.empty()) return "is empty: give a prefix such as out/Week3";
+      if (name == "." || name == "..")
+        return "names a folder, not a prefix: " + path + " (write " + folder + "Name for " +
+               folder + "Name.GS ...)";
+      if (name.empty())
         return "names a folder, not a prefix: " + path + " (write " + path +
                (path.ends_with("/") ? "" : "/") + "Name for " + path +
                (path.ends_with("/") ? "" : "/") + "Name.GS ...)";
       struct stat info;
       if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return "no such folder for the reports: " + folder;
+      return std::string();
+    },
+    "");
+
+// The error log's name: a file in a folder that exists (checked before the
+// run, so that no run is lost at its end), or a device, pipe or stream.
+const CLI::Validator kLogInFolder(
+    [](std::string& path) -> std::string {
+      struct stat info;
+      if (path.empty()) return "is empty: give a file name such as out/ErrorLog";
+      if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) return "names a folder, not a file: " + path;
+        return std::string();
+      }
+      const std::string folder = run::FolderOf(path);
+      const std::string name = run::NameOf(path);
+      if (name.empty() || name == "." || name == "..") return "names a folder, not a file: " + path;
+      if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return "no such folder for the error log: " + folder;
       return std::string();
     },
     "");
@@ -183,7 +207,8 @@ void DefineOptions(CLI::App& app, CliRequest& r) {
                  "where the error log goes when lines are not\n"
                  "understood; numbered (PATH.1, ...) when taken;\n"
                  "default: ErrorLog in the reports' folder")
-      ->type_name("PATH");
+      ->type_name("PATH")
+      ->check(kLogInFolder);
   app.add_option("--csv", r.csvFolder,
                  "also write the figures as CSV tables into DIR\n"
                  "(players.csv, teams.csv, games.csv, scoring.csv;\n"
@@ -261,12 +286,19 @@ std::optional<int> ResolveOptions(const CliRequest& r, options::OutputOptions& c
   if (!settingsPath.empty()) store.emplace(settingsPath);
   const options::LoadedOptions loaded =
       store ? options::LoadOptions(*store) : options::LoadedOptions();
+  // A settings file that cannot be read is said to be so, not taken for none.
+  const std::string unreadable = store ? store->Problem() : std::string();
   chosen = ApplyRequest(r, loaded.options);
   if (r.saveOptions && !(store && options::SaveOptions(*store, chosen))) {
-    std::fprintf(stderr, "yardledger-cli: could not store the options in %s\n",
-                 settingsPath.empty() ? "(no settings folder)" : settingsPath.c_str());
+    const std::string why = store ? store->Problem() : std::string();
+    std::fprintf(stderr, "yardledger-cli: could not store the options in %s%s%s\n",
+                 settingsPath.empty() ? "(no settings folder)" : settingsPath.c_str(),
+                 why.empty() ? "" : ": the settings file ", why.c_str());
     return 1;
   }
+  if (!unreadable.empty())
+    std::fprintf(stderr, "yardledger-cli: the settings file %s; the default options are used\n",
+                 unreadable.c_str());
   if (!r.showOptions) return std::nullopt;
   const std::string where = settingsPath.empty() ? "(no settings folder)" : settingsPath;
   std::string head;
@@ -296,12 +328,21 @@ int Summarise(const compile::CompileRun& compile) {
     return 1;
   }
   const run::ErrorLog& log = compile.errorLog;
-  std::fprintf(stderr, "%d game%s compiled, %d rejected, %d line%s not understood",
+  std::string rejected;
+  for (const std::string& name : compile.rejected)
+    rejected += (rejected.empty() ? " (" : ", ") + name;
+  if (!rejected.empty()) rejected += ")";
+  std::fprintf(stderr, "%d game%s compiled, %d rejected%s, %d line%s not understood",
                compile.gamesCompiled, compile.gamesCompiled == 1 ? "" : "s", compile.gamesRejected,
-               log.entries, log.entries == 1 ? "" : "s");
+               rejected.c_str(), log.entries, log.entries == 1 ? "" : "s");
   if (log.entries > 0 && !log.declined && !log.path.empty())
     std::fprintf(stderr, " \xe2\x80\x94 see %s", log.path.c_str());
   std::fputc('\n', stderr);
+  // Every transcript rejected: the run made no report, and that is a failure.
+  if (compile.gamesCompiled == 0 && compile.gamesRejected > 0) {
+    std::fprintf(stderr, "yardledger-cli: no game compiled\n");
+    return 1;
+  }
   return 0;
 }
 
@@ -348,7 +389,16 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
     return 128 + signal;
   }
   if (failed) return 1;
-  return Summarise(compile);
+  try {
+    return Summarise(compile);
+  } catch (const std::bad_alloc&) {
+    // The run is over but cannot be told: it leaves nothing, as any failure.
+    for (const std::string& path : compile.reportFiles)
+      ::unlink(path.c_str());
+    if (compile.errorLog.created) ::unlink(compile.errorLog.path.c_str());
+    platform.ShowAlert(run::FatalAlert(run::ErrorKind::kOutOfMemory, {}).Message());
+    return 1;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // yardledger-cli: the command-line front end.
 #include <malloc.h>
 
+#include <cstdio>
+#include <new>
+
 #include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +12,11 @@ int main(int argc, char** argv) {
   // and serve a game's plays (some 200 KB) from a mapping of their own.
   mallopt(M_TRIM_THRESHOLD, 64 << 20);
   mallopt(M_MMAP_THRESHOLD, 64 << 20);
-  return yl::cli::RunCli(argc, argv);
+  try {
+    return yl::cli::RunCli(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Before or after a run, which cleans up after itself: nothing of it is left.
+    std::fputs("yardledger-cli: out of memory\n", stderr);
+    return 1;
+  }
 }

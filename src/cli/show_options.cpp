@@ -58,7 +58,7 @@ std::string_view EndingsName(options::LineEnds lineEnds) {
 
 std::string DescribeOptions(const options::OutputOptions& o, std::string_view prefixPath) {
   const std::string base = run::FolderOf(prefixPath) +
-                           run::NameWithoutExtension(prefixPath).substr(0, run::kMaxPrefix) +
+                           run::PlainPrefix(run::NameWithoutExtension(prefixPath), o.mode) +
                            std::string(run::ReportSuffix(o.mode));
   const std::string files =
       o.SeparateFiles() ? base + ".Vis@Hom, one per game (the teams' names)" : base;

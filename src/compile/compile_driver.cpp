@@ -1,6 +1,9 @@
 // The compile driver.
 #include "compile/compile_driver.h"
 
+#include <sys/stat.h>
+
+#include <set>
 #include <utility>
 
 #include "compile/credit_pass.h"
@@ -37,6 +40,25 @@ void StopRun(CompileRun& run) {
   EndOfRun(run, {});
 }
 
+// The transcripts to compile: a file given twice (by two paths, or by a
+// folder and by its own name) counts once, and the log says so.
+std::vector<const run::TransRecord*> DistinctTranscripts(
+    CompileRun& run, const std::vector<run::TransRecord>& transcripts) {
+  std::vector<const run::TransRecord*> distinct;
+  std::set<std::pair<dev_t, ino_t>> seen;
+  for (const run::TransRecord& record : transcripts) {
+    struct stat info;
+    // A file that cannot be looked at fails when it is read, with its reason.
+    if (::stat(record.path.c_str(), &info) == 0 && !seen.emplace(info.st_dev, info.st_ino).second) {
+      run::LogTranscriptError(run.errorLog, record.name, run::ErrorKind::kSameTranscript,
+                              record.path);
+      continue;
+    }
+    run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] { distinct.push_back(&record); });
+  }
+  return distinct;
+}
+
 }  // namespace
 
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
@@ -66,13 +88,15 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   // first one does; a season goes on with the model.
   const league::Roster roster =
       run.options.SeasonMode() ? league::Roster{} : league::KeepRoster(run.league);
+  const std::vector<const run::TransRecord*> games = DistinctTranscripts(run, transcripts);
   run.sinks = MakeSinks(run, reply);
   for (const auto& sink : run.sinks)
-    sink->BeginRun(transcripts.size());
-  run.control.platform.StartProgress(transcripts.empty() ? std::string() : transcripts.front().name,
-                                     static_cast<int>(transcripts.size()));
+    sink->BeginRun(games.size());
+  run.control.platform.StartProgress(games.empty() ? std::string() : games.front()->name,
+                                     static_cast<int>(games.size()));
 
-  for (const run::TransRecord& record : transcripts) {
+  for (const run::TransRecord* next : games) {
+    const run::TransRecord& record = *next;
     run.control.platform.StepProgress(1, 25, record.name);
     for (const auto& sink : run.sinks)
       sink->BeginGame(record.name);
@@ -80,6 +104,8 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     // No release follows a rejection: what the game made stays for the next.
     if (game.outcome == transcript::ReadOutcome::kRejected) {
       ++run.gamesRejected;
+      run::Allocating(run::ErrorKind::kTranscriptListMemory,
+                      [&] { run.rejected.push_back(record.name); });
       continue;
     }
     if (run.control.stopRequested) return StopRun(run);
@@ -93,6 +119,12 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     }
   }
 
+  // Reports of no game would only look like results: the run keeps its log.
+  if (run.gamesCompiled == 0 && run.gamesRejected > 0) {
+    for (const auto& sink : run.sinks)
+      sink->Discard();
+    return EndOfRun(run, {});
+  }
   std::vector<std::string> kept;
   for (const auto& sink : run.sinks)
     sink->EndRun(kept);

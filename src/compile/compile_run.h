@@ -45,6 +45,7 @@ struct CompileRun {
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;
   std::int32_t gamesRejected = 0;
+  std::vector<std::string> rejected;     // the rejected transcripts' names, in order
   std::vector<std::string> reportFiles;  // final paths of the report and table files kept
 };
 

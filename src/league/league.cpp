@@ -94,6 +94,8 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
     number = number * 10 + (token[2] - '0');
     nameStart = 4;
   }
+  // A third digit is a number too large for a jersey, not the separator.
+  if (token.size() >= nameStart && IsDigit(token[nameStart - 1])) return nullptr;
   const std::string_view name =
       Cut(nameStart < token.size() ? token.substr(nameStart) : std::string_view(), kMaxPlayerName);
 

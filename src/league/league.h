@@ -169,7 +169,8 @@ PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name
 // A player token: "#", one or two digits, one separator byte, the name, and
 // perhaps a marker ("*", "+" or 0xA0) that makes the player an offense player.
 // nullptr for a token that names nobody: one that does not start with "#",
-// holds another "#" or a "!", or has no one- or two-digit number.
+// holds another "#" or a "!", or has no one- or two-digit number (a third
+// digit where the separator stands makes it none).
 PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token);
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name);

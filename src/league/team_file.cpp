@@ -2,6 +2,7 @@
 #include "league/team_file.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "run/errors.h"
@@ -60,11 +61,22 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
   run::File file;
   if (const std::error_code error = files.OpenToRead(record.path, file))
     run::FailOnFile(run::ErrorKind::kTeamFileOpen, record.path, error);
+  // A byte-order mark before a whole team file, and a byte past its end
+  // that tells of more entries.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   std::vector<char> bytes;
-  if (const std::error_code error = file.Read(bytes, kTeamFileSize))
+  if (const std::error_code error = file.Read(bytes, kByteOrderMark.size() + kTeamFileSize + 1))
     run::FailOnFile(run::ErrorKind::kTeamFileRead, record.path, error);
   if (const std::error_code error = file.Close())
     run::FailOnFile(run::ErrorKind::kTeamFileClose, record.path, error);
+  constexpr auto kEntrySize = static_cast<std::size_t>(kTeamFileEntrySize);
+  constexpr auto kWholeSize = static_cast<std::size_t>(kTeamFileSize);
+  if (std::string_view(bytes.data(), bytes.size()).starts_with(kByteOrderMark) &&
+      bytes.size() % kEntrySize == kByteOrderMark.size())
+    bytes.erase(bytes.begin(), bytes.begin() + kByteOrderMark.size());
+  const bool tooLong = bytes.size() > kWholeSize;
+  const bool cut = !tooLong && bytes.size() % kEntrySize != 0;
+  if (tooLong) bytes.resize(kWholeSize);
   std::array<TeamFileEntry, kTeamFileEntries> entries;
   // An entry that does not lie wholly inside the file is absent.
   for (std::size_t i = 0; (i + 1) * kTeamFileEntrySize <= bytes.size(); ++i)
@@ -77,6 +89,9 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
     run::LogTranscriptError(log, record.name, run::ErrorKind::kNotATeamFile, record.path);
     return false;
   }
+  if (tooLong)
+    run::LogTranscriptError(log, record.name, run::ErrorKind::kTeamFileLong, record.path);
+  if (cut) run::LogTranscriptError(log, record.name, run::ErrorKind::kTeamFileCut, record.path);
   BuildRoster(league, record.name, entries);
   return true;
 }

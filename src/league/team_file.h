@@ -45,8 +45,11 @@ void BuildRoster(League& league, std::string_view teamName,
 // without control bytes.
 bool PlausibleEntry(const TeamFileEntry& entry);
 
-// Reads one team file into the league model. A file shorter than 2610 bytes
-// gives players only for the entries that lie wholly inside it. A file none
+// Reads one team file into the league model, after a UTF-8 byte-order mark
+// put before it. A file shorter than 2610 bytes gives players only for the
+// entries that lie wholly inside it, and one that ends inside an entry is
+// logged as cut short; of a longer file the first 2610 bytes are read, and
+// that is logged too. A file none
 // of whose used entries is plausible (an empty file, random bytes, a
 // transcript) is no team file: it is logged under its name with its path,
 // no team is made, and false is returned.

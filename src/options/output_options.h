@@ -83,6 +83,9 @@ class SettingsStore {
   virtual std::optional<std::string> ReadValue(std::string_view /*key*/) { return std::nullopt; }
   // Changes all the keys at once; false when the store could not be changed.
   virtual bool WriteValues(const std::vector<StoredValue>& /*values*/) { return false; }
+  // Why the last read found nothing or the last change was refused, in
+  // words with the system's reason; "" when nothing went wrong.
+  virtual std::string Problem() const { return {}; }
 };
 
 // How the stored text was read: its options were used, or why the defaults

@@ -1,6 +1,7 @@
 // The INI settings store. Every other section and key of the file is kept,
 // and the file is replaced atomically (a temporary file renamed over it), so
-// a crash never leaves it half written.
+// a crash never leaves it half written; through a symbolic link its target
+// is replaced.
 #include "options/settings_store.h"
 
 #include <fcntl.h>
@@ -8,7 +9,8 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -45,14 +47,8 @@ std::optional<KeyValue> SplitKeyValue(std::string_view line) {
   return KeyValue{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
 }
 
-std::vector<std::string> ReadLines(const std::string& path, bool& exists) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  exists = static_cast<bool>(in);
-  std::string line;
-  while (std::getline(in, line))
-    lines.push_back(line);
-  return lines;
+std::string Reason(const std::string& path, int error) {
+  return path + ": " + std::strerror(error);
 }
 
 bool MakeFolders(const std::string& folder) {
@@ -68,31 +64,44 @@ bool MakeFolders(const std::string& folder) {
   return true;
 }
 
-bool WriteAtomically(const std::string& path, const std::string& content) {
+// Writes the text beside the file and renames it over the file, so that
+// the file is always whole. "" when done, else why not.
+std::string WriteAtomically(const std::string& path, const std::string& content) {
   const auto slash = path.rfind('/');
-  if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
+  if (slash != std::string::npos && !MakeFolders(path.substr(0, slash)))
+    return Reason(path.substr(0, slash), errno);
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
+  if (fd < 0) return Reason(path, errno);
   // The new text takes the old file's place with the old file's mode; a new
   // file stays private to its user.
   struct stat old;
-  bool ok = ::stat(path.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+  int error = 0;
+  if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
   std::size_t done = 0;
-  while (ok && done < content.size()) {
+  while (error == 0 && done < content.size()) {
     const ssize_t put = ::write(fd, content.data() + done, content.size() - done);
     if (put < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
+      if (errno != EINTR) error = errno;
+      continue;
     }
     done += static_cast<std::size_t>(put);
   }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (error == 0) return {};
+  ::unlink(temp.c_str());
+  return Reason(path, error);
+}
+
+// The file a change is written to: the target of a symbolic link (so that
+// the link stays a link), else the path itself.
+std::string WrittenFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+  return error ? path : target.string();
 }
 
 }  // namespace
@@ -122,10 +131,35 @@ bool IniSettingsStore::DeleteOptions() {
   return Update({{std::string(kKey), std::nullopt}});
 }
 
+std::optional<std::vector<std::string>> IniSettingsStore::ReadLines() {
+  problem_.clear();
+  std::vector<std::string> lines;
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno != ENOENT) problem_ = "cannot be read: " + Reason(path_, errno);
+    return std::nullopt;
+  }
+  std::string text;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) problem_ = "cannot be read: " + Reason(path_, errno);
+    if (got <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  if (!problem_.empty()) return std::nullopt;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line))
+    lines.push_back(line);
+  return lines;
+}
+
 std::optional<std::string> IniSettingsStore::ReadValue(std::string_view key) {
-  bool exists = false;
   bool inSection = false;
-  for (const std::string& line : ReadLines(path_, exists)) {
+  for (const std::string& line : ReadLines().value_or(std::vector<std::string>())) {
     if (const auto section = SectionName(line)) {
       inSection = *section == kSection;
     } else if (inSection) {
@@ -144,8 +178,29 @@ bool IniSettingsStore::WriteValues(const std::vector<StoredValue>& values) {
 }
 
 bool IniSettingsStore::Update(const std::vector<StoredValue>& values) {
-  bool exists = false;
-  const std::vector<std::string> lines = ReadLines(path_, exists);
+  const std::optional<std::vector<std::string>> read = ReadLines();
+  // A file that exists but cannot be read would lose its other sections.
+  if (!problem_.empty()) return false;
+  const bool exists = read.has_value();
+  const std::vector<std::string> lines = read.value_or(std::vector<std::string>());
+  const std::string file = WrittenFile(path_);
+  struct stat info;
+  if (::stat(file.c_str(), &info) == 0) {
+    // A read-only file stays read-only, and another name of the same file
+    // would keep the old text: both are refused, with the reason.
+    if ((info.st_mode & 0222) == 0) {
+      problem_ = "is read-only: " + file;
+      return false;
+    }
+    if (::access(file.c_str(), W_OK) != 0) {
+      problem_ = "cannot be written: " + Reason(file, errno);
+      return false;
+    }
+    if (info.st_nlink > 1) {
+      problem_ = "has other hard links, which a new file would leave behind: " + file;
+      return false;
+    }
+  }
   std::vector<bool> written(values.size(), false);
   const auto anyToWrite = [&] {
     for (std::size_t i = 0; i < values.size(); ++i)
@@ -188,7 +243,9 @@ bool IniSettingsStore::Update(const std::vector<StoredValue>& values) {
     out << '[' << kSection << "]\n";
     writeKeys({});
   }
-  return WriteAtomically(path_, out.str());
+  const std::string failed = WriteAtomically(file, out.str());
+  if (!failed.empty()) problem_ = "cannot be written: " + failed;
+  return failed.empty();
 }
 
 }  // namespace yl::options

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "options/output_options.h"
 
@@ -26,12 +27,21 @@ class IniSettingsStore : public SettingsStore {
   // A value holding a line end is refused (false, nothing written).
   bool WriteValues(const std::vector<StoredValue>& values) override;
 
+  std::string Problem() const override { return problem_; }
+
   const std::string& path() const { return path_; }
 
  private:
   // Replaces (or, with no value, removes) each key; every other line stays.
+  // A file that cannot be read is not replaced, nor one that may not be
+  // written or has other hard links; a symbolic link is followed.
   bool Update(const std::vector<StoredValue>& values);
+  // The file's lines; none when it does not exist or cannot be read (then
+  // problem_ says why).
+  std::optional<std::vector<std::string>> ReadLines();
+
   std::string path_;
+  std::string problem_;
 };
 
 }  // namespace yl::options

@@ -18,11 +18,15 @@ namespace {
 constexpr std::size_t kEntryReserve = 100;
 
 // The log never replaces a file: published, it takes NAME, else NAME.1,
-// NAME.2, ... A device or a pipe the user named (/dev/null, /dev/stderr) is
-// written to as it is, and never deleted.
+// NAME.2, ... A stream of the process (/dev/stderr, /dev/fd/3) is written
+// where it stands, a device or a pipe the user named (/dev/null, a FIFO) as
+// it is; neither is ever deleted.
 void CreateLogFile(ErrorLog& log, const std::string& wanted) {
   log.path = wanted;
-  if (IsDeviceOrPipe(wanted)) {
+  if (StreamOf(wanted) >= 0) {
+    if (const std::error_code opened = log.fileSystem.OpenStream(wanted, log.device))
+      FailOnFile(ErrorKind::kLogOpen, wanted, opened);
+  } else if (IsDeviceOrPipe(wanted)) {
     if (const std::error_code opened = log.fileSystem.OpenToWrite(wanted, log.device))
       FailOnFile(ErrorKind::kLogOpen, wanted, opened);
   } else {

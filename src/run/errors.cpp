@@ -9,11 +9,11 @@ namespace yl::run {
 
 namespace {
 
+// What a run that ran out of memory can do about it.
 constexpr std::string_view kMoreMemory =
-    "To fix allocate more memory to Yardledger in GetInfo in the Finder.";
-// Two of the texts have always spelled it with a capital.
-constexpr std::string_view kMoreMemoryCapital =
-    "To Fix allocate more memory to Yardledger in GetInfo in the Finder.";
+    "The run is out of memory: close other programs or raise its limit (ulimit -v), and run it "
+    "again.";
+constexpr std::string_view kMoreMemoryCapital = kMoreMemory;
 
 struct KindText {
   ErrorKind kind;
@@ -33,6 +33,11 @@ constexpr KindText kTexts[] = {
     {kPlayExtras, {"Don't understand play extras", {}}},
     {kTextAfterGame, {"Text after the end of the game not read", {}}},
     {kNotATeamFile, {"Not a team file", {}}},
+    {kTeamFileCut, {"Team file cut short", {}}},
+    {kTeamFileLong, {"Team file has more than 45 players; the rest not read", {}}},
+    {kGameCutShort, {"Game cut short", {}}},
+    {kBoxNumber, {"Number too large in the team box", {}}},
+    {kSameTranscript, {"Same transcript given twice; compiled once", {}}},
 
     {kReportCreate, {"FSpCreate error: WriteGameStats", "Couldn't create new file."}},
     {kReportWrite, {"FSWrite error: WriteGameStats", "Couldn't write to file."}},

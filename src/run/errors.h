@@ -25,6 +25,11 @@ enum class ErrorKind : std::uint8_t {
   kPlayExtras,
   kTextAfterGame,  // a line after the end-of-game team box
   kNotATeamFile,   // a file given as a team file that holds no player entry
+  kTeamFileCut,    // a team file that ends inside an entry
+  kTeamFileLong,   // a team file with more entries than a team holds
+  kGameCutShort,
+  kBoxNumber,       // a number of the team box too large for its figure
+  kSameTranscript,  // a transcript given twice in one run
 
   // Files that cannot be created, opened, read, written, renamed, closed or
   // deleted.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 
 namespace yl::run {
 
@@ -165,6 +166,18 @@ std::error_code FileSystem::OpenToWrite(const std::string& path, File& file) {
   return Open(path, O_RDWR, file);
 }
 
+std::error_code FileSystem::OpenStream(const std::string& path, File& file) {
+  if (const std::error_code fault = Injected(faults_, FileOp::kOpen)) return fault;
+  const int stream = StreamOf(path);
+  if (stream < 0) return std::make_error_code(std::errc::invalid_argument);
+  // A copy of the descriptor shares its place in the file: a redirected
+  // standard error is written on, never from its start.
+  const int fd = ::fcntl(stream, F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) return LastError();
+  file = File(fd, faults_, stop_);
+  return {};
+}
+
 std::error_code FileSystem::Rename(const std::string& from, const std::string& to) {
   if (const std::error_code fault = Injected(faults_, FileOp::kRename)) return fault;
   if (FolderOf(from) != FolderOf(to) || NameOf(to).empty())
@@ -190,6 +203,19 @@ std::error_code FileSystem::Remove(const std::string& path) {
 bool PathTaken(const std::string& path) {
   struct stat info;
   return ::lstat(path.c_str(), &info) == 0;
+}
+
+int StreamOf(std::string_view path) {
+  if (path == "/dev/stdout") return STDOUT_FILENO;
+  if (path == "/dev/stderr") return STDERR_FILENO;
+  for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+    if (!path.starts_with(folder)) continue;
+    const std::string_view digits = path.substr(folder.size());
+    int fd = -1;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), fd);
+    if (error == std::errc() && end == digits.data() + digits.size() && !digits.empty()) return fd;
+  }
+  return -1;
 }
 
 bool IsDeviceOrPipe(const std::string& path) {

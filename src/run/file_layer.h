@@ -84,6 +84,9 @@ class FileSystem {
   // gives EISDIR.
   std::error_code OpenToRead(const std::string& path, File& file);
   std::error_code OpenToWrite(const std::string& path, File& file);
+  // A name of one of the process's own streams (StreamOf): that stream,
+  // written where it stands rather than opened anew from its start.
+  std::error_code OpenStream(const std::string& path, File& file);
   // Renames within a folder; never replaces a file of the new name (EEXIST).
   std::error_code Rename(const std::string& from, const std::string& to);
   std::error_code Remove(const std::string& path);
@@ -104,6 +107,9 @@ class FileSystem {
 // Whether anything at all bears the name (a file, a folder, an unreadable
 // file, a dangling link).
 bool PathTaken(const std::string& path);
+// The descriptor a name of the process's own streams stands for:
+// /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N; -1 for any other.
+int StreamOf(std::string_view path);
 // Whether the name stands for a character device or a pipe (/dev/null, a
 // terminal, /dev/stderr): written to, such a name replaces nothing.
 bool IsDeviceOrPipe(const std::string& path);

@@ -52,15 +52,19 @@ namespace {
 constexpr StagedFile::Kinds kReportKinds{ErrorKind::kReportWrite, ErrorKind::kReportRename,
                                          ErrorKind::kReportClose};
 
-// Room for the prefix in a name of kMaxNumberedName bytes beside `added`.
+// Room for the prefix in a name of kMaxReportName bytes beside `added`.
 long RoomBeside(std::size_t added) {
-  return static_cast<long>(kMaxNumberedName) - static_cast<long>(added);
+  return static_cast<long>(kMaxReportName) - static_cast<long>(added);
 }
 
 }  // namespace
 
+std::string PlainPrefix(std::string_view prefix, options::ReportMode mode) {
+  return Cut(prefix, RoomBeside(ReportSuffix(mode).size()));
+}
+
 void OpenNextStatFile(OutputFiles& files, options::ReportMode mode, const PrefixReply& reply) {
-  files.filePrefix = Cut(reply.prefix, kMaxPrefix);
+  files.filePrefix = PlainPrefix(reply.prefix, mode);
   files.currentPath = FolderOf(reply.path) + files.filePrefix + std::string(ReportSuffix(mode));
   if (const std::error_code error = files.current.Create(files.fileSystem, files.currentPath))
     FailOnFile(ErrorKind::kReportCreate, files.currentPath, error);

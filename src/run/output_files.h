@@ -4,6 +4,7 @@
 // mode; listed so a stopped run can delete every one of them.
 #pragma once
 
+#include <climits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,11 +24,11 @@ struct PrefixReply {
 
 PrefixReply MakePrefixReply(std::string_view path);
 
-// Report names keep the lengths they have always had: a plain name is the
-// prefix (at most 28 characters) and a three-letter suffix; once a number or
-// the teams are added, the prefix is cut so that the name stays within 30.
-constexpr std::size_t kMaxPrefix = 28;
-constexpr std::size_t kMaxNumberedName = 30;
+// A report's name, number or teams included, is as long as the file system
+// allows a name to be; the prefix is cut to leave room for the rest.
+constexpr std::size_t kMaxReportName = NAME_MAX;
+// The prefix of a plain report name (PREFIX.GS): what the suffix leaves.
+std::string PlainPrefix(std::string_view prefix, options::ReportMode mode);
 // The most numbered names a game file's rename tries before it gives up.
 constexpr int kMaxRenameNumber = 1000;
 

@@ -86,7 +86,9 @@ bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_v
     if (IsDigit(line[p])) {
       ExtrasValue* value = NextValue(extras);
       if (value == nullptr) return false;
-      *value = ExtrasValue{static_cast<std::int16_t>(ReadDigitRun(line, p)), nullptr};
+      const std::optional<std::int16_t> number = ReadNumber(line, p);
+      if (!number) return false;
+      *value = ExtrasValue{*number, nullptr};
       if (p == n) return false;  // a line never ends in a number
       position = MatchExtrasText(table, line.substr(p));
       if (!position || !AppendCode(extras, table, *position)) return false;

@@ -33,7 +33,8 @@ bool CutGainsLine(std::string_view line, GainsText& gains) {
   std::size_t p = phrase->text.size();
   while (p < n) {
     if (!IsDigit(line[p])) return false;
-    if (!gains.numbers.push_back(static_cast<std::int16_t>(ReadDigitRun(line, p)))) return false;
+    const std::optional<std::int16_t> number = ReadNumber(line, p);
+    if (!number || !gains.numbers.push_back(*number)) return false;
     if (p == n) return false;  // a line never ends in a number
     phrase = MatchGainsPhrase(line.substr(p), 0);
     if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;

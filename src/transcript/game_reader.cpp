@@ -150,10 +150,20 @@ ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& 
     }
     if (countdown.Stopped(control)) return ReadOutcome::kStopped;
     NextRecord(game);
-    if (!ReadPlay(context, control, game)) return ReadOutcome::kRejected;
+    if (!ReadPlay(context, control, game)) {
+      // A text that ends before the game does was cut short.
+      if (game.current.atEnd) LogNotUnderstood(context, run::ErrorKind::kGameCutShort, {});
+      return ReadOutcome::kRejected;
+    }
     gameOver = game.plays.back().gameOver;
   }
   if (control.stopRequested) return ReadOutcome::kStopped;
+  // A box cut short would read as a game of no points and no yards, a
+  // number too large as another number.
+  if (const std::optional<BoxFault> fault = CheckTeamBox(game.text)) {
+    LogNotUnderstood(context, fault->kind, fault->line);
+    return ReadOutcome::kRejected;
+  }
 
   game.score = ReadTeamBox(game.text, *game.home, *game.visiting);
   // Text after the box (a second game joined to this one, say) is not read,

@@ -88,7 +88,9 @@ bool ReadHeader(std::string_view line, HeaderText& header) {
   // A phrase holds no digit, so the number read at step j starts at starts[j].
   for (std::size_t j = 1; j <= count; ++j) {
     if (at != starts[j]) return false;
-    header.numbers.push_back(static_cast<std::int16_t>(ReadDigitRun(line, at)));
+    const std::optional<std::int16_t> number = ReadNumber(line, at);
+    if (!number) return false;
+    header.numbers.push_back(*number);
     if (at == n) return false;  // a header ends with a phrase
     if (!TakePhrase(line, starts[j + 1] - starts[j], at, header)) return false;
     if (at == n) return true;

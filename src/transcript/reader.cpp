@@ -85,13 +85,21 @@ void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_vie
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }
 
-std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p) {
-  std::uint16_t value = 0;
+std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p) {
+  constexpr std::uint32_t kLargest = INT16_MAX;
+  std::uint32_t value = 0;
+  bool fits = true;
   while (p < line.size() && IsDigit(line[p])) {
-    value = static_cast<std::uint16_t>(value * 10u + static_cast<unsigned>(line[p] - '0'));
+    value = value * 10u + static_cast<std::uint32_t>(line[p] - '0');
+    // Held at the limit, so that a run of any length cannot wrap.
+    if (value > kLargest) {
+      fits = false;
+      value = kLargest;
+    }
     ++p;
   }
-  return value;
+  if (!fits) return std::nullopt;
+  return static_cast<std::int16_t>(value);
 }
 
 TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& record) {
@@ -104,6 +112,11 @@ TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& re
   if (error) run::FailOnFile(run::ErrorKind::kTranscriptRead, record.path, error);
   if (const std::error_code closed = file.Close())
     run::FailOnFile(run::ErrorKind::kTranscriptClose, record.path, closed);
+  // A UTF-8 byte-order mark an editor put before the first line is no part
+  // of the teams' names.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (std::string_view(text.text.data(), text.text.size()).starts_with(kByteOrderMark))
+    text.text.erase(text.text.begin(), text.text.begin() + kByteOrderMark.size());
   return text;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,9 +64,9 @@ constexpr char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The unsigned decimal digit run at p, p moved past it; longer numbers wrap
-// as 16-bit arithmetic.
-std::uint16_t ReadDigitRun(std::string_view line, std::size_t& p);
+// The unsigned decimal digit run at p, p moved past it; none for a number
+// above 32767, which no field of a play holds.
+std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p);
 
 // Reads the whole file; a file that cannot be opened, read or closed is
 // fatal.

@@ -194,6 +194,29 @@ double ReadBoxReal(std::string_view line, std::size_t& position) {
   return negative ? value * -1 : value;
 }
 
+std::optional<BoxFault> CheckTeamBox(TranscriptText& text) {
+  const std::int32_t start = text.position;
+  LineState state;
+  std::optional<BoxFault> fault;
+  for (int row = 0; row < kTeamBoxLines && !fault; ++row) {
+    ReadLine(text, state);
+    if (state.atEnd) {
+      fault = BoxFault{run::ErrorKind::kGameCutShort, {}};
+      break;
+    }
+    const std::string_view line = state.line.substr(0, kBoxLineLength);
+    for (std::size_t p = 0; p < line.size() && !fault;) {
+      if (!IsDigit(line[p])) {
+        ++p;
+      } else if (!ReadNumber(line, p)) {
+        fault = BoxFault{run::ErrorKind::kBoxNumber, state.line};
+      }
+    }
+  }
+  text.position = start;
+  return fault;
+}
+
 GameScore ReadTeamBox(TranscriptText& text, TeamRecord& home, TeamRecord& visiting) {
   GameScore score;
   LineState state;

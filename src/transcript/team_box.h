@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "league/league.h"
+#include "run/errors.h"
 #include "transcript/reader.h"
 
 namespace yl::transcript {
@@ -37,6 +39,15 @@ struct GameScore {
   std::int16_t visitingPoints = 0;
   std::int16_t homePoints = 0;
 };
+
+// What keeps the box at the text's reading position from being read: lines
+// missing (the text cut short) or a number too large for its figure.
+struct BoxFault {
+  run::ErrorKind kind;
+  std::string_view line;  // the line with the number; empty for a cut
+};
+// Looks at the box's 35 lines without reading them: the position stays.
+std::optional<BoxFault> CheckTeamBox(TranscriptText& text);
 
 // Reads the 35 lines of the box from the text's reading position, adds the
 // counts to each team's totals and to the other team's opponent totals,

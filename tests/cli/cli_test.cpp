@@ -127,6 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{{"empty"}, "no *.txt file in the folder empty"},
                     UsageCase{{"-t", "empty", "game.txt"}, "no *.fbt file in the folder empty"},
                     UsageCase{{"-o", "empty/", "game.txt"}, "empty/Name.GS"},
+                    UsageCase{{"-o", "empty/.", "game.txt"}, "empty/Name.GS"},
+                    UsageCase{{"-o", "", "game.txt"}, "is empty"},
+                    UsageCase{{"--error-log", "empty", "game.txt"}, "names a folder"},
+                    UsageCase{{"--error-log", "nofolder/log", "game.txt"}, "nofolder/"},
                     // What a shell makes of -t teams/*.fbt.
                     UsageCase{{"-t", "Bears.fbt", "Lions.fbt", "game.txt"},
                               "Lions.fbt is a team file: team files go after -t (one per -t, or "
@@ -142,23 +146,34 @@ TEST_F(CliFixture, AnUnreadableFirstLineIsLoggedAndTheRunGoesOn) {
             "bad\nDon't understand first line of transcript\n\n");
   EXPECT_EQ(test::ReadFileBytes(dir.File("out.GS")),
             "bad\n\ngood\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
-  EXPECT_NE(r.err.find("1 game compiled, 1 rejected, 1 line not understood"), std::string::npos)
+  EXPECT_NE(r.err.find("1 game compiled, 1 rejected (bad), 1 line not understood"),
+            std::string::npos)
       << r.err;
   EXPECT_NE(r.err.find("ErrorLog"), std::string::npos);
+  // With no game left, the run fails and leaves its log, but no report.
+  const CliResult none = Run({"-q", "--format", "unix", "-o", "none", "bad.txt"});
+  EXPECT_EQ(none.status, 1) << none.err;
+  EXPECT_EQ(none.out, "");
+  EXPECT_NE(none.err.find("0 games compiled, 1 rejected (bad), 1 line not understood"),
+            std::string::npos)
+      << none.err;
+  EXPECT_NE(none.err.find("yardledger-cli: no game compiled\n"), std::string::npos) << none.err;
+  EXPECT_FALSE(test::FileExists(dir.File("none.GS")));
+  EXPECT_TRUE(test::FileExists(dir.File("ErrorLog.1")));
 }
 
 TEST_F(CliFixture, TheErrorLogNeverReplacesAFile) {
   const std::string entry = "bad\r\nDon't understand first line of transcript\r\n\r\n";
   dir.Write("bad.txt", "nothing\n");
   dir.Write("ErrorLog", "mine");
-  ASSERT_EQ(Run({"-q", "bad.txt"}).status, 0);
+  ASSERT_EQ(Run({"-q", "bad.txt"}).status, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog")), "mine");
   EXPECT_EQ(test::ReadFileBytes(dir.File("ErrorLog.1")), entry);
   // A log named on the command line is numbered around a file as well, and
   // the summary names the file written.
   dir.Write("mylog", "mine too");
   const CliResult r = Run({"-q", "-o", "x", "--error-log", "mylog", "bad.txt"});
-  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.status, 1);  // no game compiled
   EXPECT_EQ(test::ReadFileBytes(dir.File("mylog")), "mine too");
   EXPECT_EQ(test::ReadFileBytes(dir.File("mylog.1")), entry);
   EXPECT_NE(r.err.find("see mylog.1\n"), std::string::npos) << r.err;
@@ -170,6 +185,19 @@ TEST_F(CliFixture, TheErrorLogNeverReplacesAFile) {
       << input.err;
   EXPECT_EQ(dir.Names(), before);
   EXPECT_EQ(test::ReadFileBytes(dir.File("bad.txt")), "nothing\n");
+}
+
+// A stream of the process as the error log is written where it stands: the
+// log and then the summary in one redirected standard error.
+TEST_F(CliFixture, TheErrorLogCanBeAStreamOfTheProcess) {
+  dir.Write("g.txt", test::SmallGame("Bears", "Lions"));
+  dir.Write("bad.txt", "nothing\n");
+  const CliResult r =
+      Run({"-q", "--format", "unix", "--error-log", "/dev/stderr", "g.txt", "bad.txt"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err.find("bad\nDon't understand first line of transcript\n\n"), 0u) << r.err;
+  EXPECT_NE(r.err.find("1 game compiled, 1 rejected (bad)"), std::string::npos) << r.err;
+  EXPECT_FALSE(test::FileExists("/dev/stderr.1"));
 }
 
 // The list of report files is the run's answer: losing it is a failure.
@@ -349,9 +377,9 @@ TEST_F(CliFixture, OnlyASavingRunWritesTheSettingsFileAndKeepsItsMode) {
   const std::string settings = "[Other]\nkey=1\n[Settings]\nOptions=00zz\n";
   const std::string path = dir.Write("config/Corbelton/yardledger.conf", settings);
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-  ASSERT_EQ(Run({"-q", "--error-log", "a", "bad.txt"}).status, 0);
+  ASSERT_EQ(Run({"-q", "--error-log", "a", "bad.txt"}).status, 1);
   EXPECT_EQ(test::ReadFileBytes(path), settings);
-  ASSERT_EQ(Run({"-q", "--error-log", "b", "--save-options", "bad.txt"}).status, 0);
+  ASSERT_EQ(Run({"-q", "--error-log", "b", "--save-options", "bad.txt"}).status, 1);
   const std::string saved = test::ReadFileBytes(path);
   EXPECT_NE(saved.find("[Other]\nkey=1\n"), std::string::npos) << saved;
   EXPECT_EQ(saved.find("00zz"), std::string::npos) << saved;
@@ -360,16 +388,84 @@ TEST_F(CliFixture, OnlyASavingRunWritesTheSettingsFileAndKeepsItsMode) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+struct SettingsCase {
+  const char* name;
+  void (*make)(const test::TempDir& dir, const std::string& path);  // the settings file
+  int saveStatus;
+  const char* said;  // in standard error of the saving run
+};
+
+const std::string kSettings = "[Other]\nkey=1\n[Settings]\nOptions=00zz\n";
+
+const SettingsCase kSettingsCases[] = {
+    // A file that cannot be read (a folder in its place, which no user can
+    // read): refused, and a plain run says so instead of "nothing stored".
+    {"Unreadable",
+     [](const test::TempDir&, const std::string& path) { ::mkdir(path.c_str(), 0755); }, 1,
+     "cannot be read"},
+    {"ReadOnly",
+     [](const test::TempDir& dir, const std::string& path) {
+       dir.Write("config/Corbelton/yardledger.conf", kSettings);
+       ::chmod(path.c_str(), 0444);
+     },
+     1, "is read-only"},
+    {"HardLink",
+     [](const test::TempDir& dir, const std::string& path) {
+       dir.Write("config/Corbelton/yardledger.conf", kSettings);
+       ::link(path.c_str(), dir.File("second.conf").c_str());
+     },
+     1, "has other hard links"},
+    // Through a symbolic link the target is written, and the link stays.
+    {"Symlink",
+     [](const test::TempDir& dir, const std::string& path) {
+       dir.Write("target.conf", kSettings);
+       ::symlink(dir.File("target.conf").c_str(), path.c_str());
+     },
+     0, ""},
+};
+
+class SettingsFileTest : public CliFixture, public testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(SettingsFileTest, ASavingRunNeverLosesOrBreaksTheFile) {
+  const SettingsCase& c = GetParam();
+  dir.Write("g.txt", test::SmallGame("Bears", "Lions"));
+  ::mkdir(dir.File("config").c_str(), 0755);
+  ::mkdir(dir.File("config/Corbelton").c_str(), 0755);
+  const std::string path = dir.File("config/Corbelton/yardledger.conf");
+  c.make(dir, path);
+  const CliResult plain = Run({"-q", "-o", "a", "g.txt"});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  const CliResult saving = Run({"-q", "-o", "b", "--save-options", "g.txt"});
+  EXPECT_EQ(saving.status, c.saveStatus) << saving.err;
+  EXPECT_NE(saving.err.find(c.said), std::string::npos) << saving.err;
+  const std::string name = c.name;
+  if (name == "Unreadable") {
+    EXPECT_NE(plain.err.find("the settings file cannot be read"), std::string::npos) << plain.err;
+  } else if (name == "Symlink") {
+    struct stat info;
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    const std::string saved = test::ReadFileBytes(dir.File("target.conf"));
+    EXPECT_NE(saved.find("[Other]\nkey=1\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("00zz"), std::string::npos) << saved;
+  } else {
+    EXPECT_EQ(test::ReadFileBytes(path), kSettings);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsFileTest, testing::ValuesIn(kSettingsCases),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
 TEST_F(CliFixture, StoredOptionsApplyUntilTheCommandLineSaysOtherwise) {
   dir.Write("bad.txt", "nothing\n");
   ASSERT_EQ(Run({"-q", "--format", "mac", "--save-options", "--error-log", "a", "bad.txt"}).status,
-            0);
+            1);
   EXPECT_NE(test::ReadFileBytes(dir.File("config/Corbelton/yardledger.conf")).find("Options="),
             std::string::npos);
-  ASSERT_EQ(Run({"-q", "--error-log", "b", "bad.txt"}).status, 0);
+  ASSERT_EQ(Run({"-q", "--error-log", "b", "bad.txt"}).status, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("b")),
             "bad\rDon't understand first line of transcript\r\r");
-  ASSERT_EQ(Run({"-q", "--format", "unix", "--error-log", "c", "bad.txt"}).status, 0);
+  ASSERT_EQ(Run({"-q", "--format", "unix", "--error-log", "c", "bad.txt"}).status, 1);
   EXPECT_EQ(test::ReadFileBytes(dir.File("c")),
             "bad\nDon't understand first line of transcript\n\n");
 }

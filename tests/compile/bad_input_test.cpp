@@ -22,6 +22,9 @@ const std::string kHeader = "Don't understand play header";
 const std::string kDescription = "Don't understand play description";
 const std::string kExtras = "Don't understand play extras";
 const std::string kFirstLine = "Don't understand first line of transcript";
+const std::string kCutShort = "Game cut short";
+const std::string kGains = "Don't understand play gains";
+const char* const kCarry = "#33-Carter took the hand-off... #91-Brooks took him down.  ";
 
 std::string Golden() {
   return test::ReadFileBytes(std::string(YL_GOLDEN_DIR) + "/overtime/game.txt");
@@ -87,18 +90,23 @@ const std::string k32(32, 'N');
 
 const BadInput kInputs[] = {
     {"Empty", [] { return std::string(); }, false, {kFirstLine}},
-    {"OneLine", [] { return std::string("Bears (1-0) vs Lions (0-1)\n"); }, false, {kHeader}},
+    {"OneLine",
+     [] { return std::string("Bears (1-0) vs Lions (0-1)\n"); },
+     false,
+     {kHeader, kCutShort}},
     {"BinaryGarbage", [] { return Random(4096); }, false, {kFirstLine}},
     // Cut inside its plays, the game ends before "The game is over.": the
-    // last, broken line is logged and the transcript rejected.
-    {"CutAtOneEighth", [] { return Cut(1); }, false, {kHeader}},
-    {"CutAtTwoEighths", [] { return Cut(2); }, false, {kHeader}},
-    {"CutAtThreeEighths", [] { return Cut(3); }, false, {kHeader}},
-    {"CutAtFourEighths", [] { return Cut(4); }, false, {kDescription}},
-    {"CutAtFiveEighths", [] { return Cut(5); }, false, {kHeader}},
-    {"CutAtSixEighths", [] { return Cut(6); }, false, {kHeader}},
-    // Cut inside the team box: its missing rows read as rows without figures.
-    {"CutAtSevenEighths", [] { return Cut(7); }, true, {}},
+    // last, broken line is logged, then the cut, and the transcript rejected.
+    {"CutAtOneEighth", [] { return Cut(1); }, false, {kHeader, kCutShort}},
+    {"CutAtTwoEighths", [] { return Cut(2); }, false, {kHeader, kCutShort}},
+    {"CutAtThreeEighths", [] { return Cut(3); }, false, {kHeader, kCutShort}},
+    {"CutAtFourEighths", [] { return Cut(4); }, false, {kDescription, kCutShort}},
+    {"CutAtFiveEighths", [] { return Cut(5); }, false, {kHeader, kCutShort}},
+    {"CutAtSixEighths", [] { return Cut(6); }, false, {kHeader, kCutShort}},
+    // Cut inside the team box: no game of no points, but a rejection.
+    {"CutAtSevenEighths", [] { return Cut(7); }, false, {kCutShort}},
+    // An editor's byte-order mark is no part of the visiting team's name.
+    {"ByteOrderMark", [] { return "\xEF\xBB\xBF" + Golden(); }, true, {}, {"T\n\nHawks"}},
     {"CrOnly", [] { return WithLineEnds(Golden(), {"\r"}); }, true, {}},
     {"MixedLineEnds",
      [] {
@@ -125,8 +133,9 @@ const BadInput kInputs[] = {
     {"TeamNameOf32", [] { return test::SmallGame(k32, "Lions"); }, true, {}},
     {"TeamNameOf33", [] { return test::SmallGame(k32 + "N", "Lions"); }, false, {kFirstLine}},
     {"TeamNameOf64", [] { return test::SmallGame(k32 + k32, "Lions"); }, false, {kFirstLine}},
-    // Two digits and one separator byte make a token's number: "#100-Big" is
-    // #10 "-Big"; "#ab" names nobody, so its description is not understood.
+    // One or two digits and a separator byte make a token's number: "#100-Big"
+    // holds a number too large for a jersey and "#ab" none, so neither names
+    // anybody and their descriptions are not understood.
     {"JerseyNumbers",
      [] {
        return Plays({"#0-Zero took the hand-off... #99-Niner took him down.  ",
@@ -134,8 +143,27 @@ const BadInput kInputs[] = {
                      "#ab-Bad took the hand-off... #55-Hill took him down.  "});
      },
      true,
-     {kDescription},
-     {"#0-Zero [", "#99-Niner [", "#10--Big ["}},
+     {kDescription, kDescription},
+     {"#0-Zero [", "#99-Niner ["}},
+    // Numbers too large for their figures make their lines not understood,
+    // and a box that holds one makes the game rejected; none wraps around.
+    {"GainTooLarge",
+     [] { return Replace(Plays({kCarry}), "Gain of 4 yards", "Gain of 65541 yards"); },
+     true,
+     {kGains}},
+    {"ClockTooLarge",
+     [] {
+       return Replace(Plays({kCarry, kCarry}), "14:52", "65550:52");
+     },
+     true,
+     {kHeader}},
+    {"BoxNumberTooLarge",
+     [] {
+       return Replace(Golden(), "Rushing Yards                  100",
+                      "Rushing Yards  99999999999999");
+     },
+     false,
+     {"Number too large in the team box"}},
 };
 
 class BadInputTest : public testing::TestWithParam<BadInput> {};
@@ -163,7 +191,9 @@ TEST_P(BadInputTest, HasItsOutcome) {
     at = end + 1;
   }
   EXPECT_EQ(logged, input.logged);
-  // A report file is written either way; a compiled game has its report.
+  // A compiled game has its report; a run whose only game is rejected
+  // leaves none.
+  EXPECT_EQ(test::FileExists(dir.File("out/R.GS")), input.compiled);
   const std::string report = test::ReadFileBytes(dir.File("out/R.GS"));
   EXPECT_EQ(report.find(" @ ") != std::string::npos, input.compiled) << report.substr(0, 200);
   for (const std::string& text : input.inReport)

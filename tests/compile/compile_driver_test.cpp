@@ -228,10 +228,12 @@ TEST_F(DriverFixture, AGameOfATeamAgainstItselfIsRejectedNotFatal) {
 TEST_F(DriverFixture, LongTranscriptNamesAreCutTo63) {
   const std::string name(70, 'n');
   AddGame(name, "no first line here\n");
+  AddGame("G2", test::SmallGame("Bears", "Lions"));  // a report, for the name to head
   auto run = Run();
   EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
             std::string(63, 'n') + "\nDon't understand first line of transcript\n\n");
-  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")), std::string(63, 'n') + "\n\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")).substr(0, 69),
+            std::string(63, 'n') + "\n\nG2\n\n");
 }
 
 TEST_F(DriverFixture, AnEmptyTranscriptIsRejected) {
@@ -371,6 +373,24 @@ TEST_F(DriverFixture, ARunNumbersItsFilesAroundTheUsersFiles) {
             "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
   EXPECT_EQ(run->reportFiles, (std::vector<std::string>{dir.File("out/week1.GS.Bea@Lio.1"),
                                                         dir.File("out/week1.GS.Eag@Gia")}));
+}
+
+// The same file given twice (again by its name, or by a second link) is
+// compiled once, and the log names each repetition.
+TEST_F(DriverFixture, ATranscriptGivenTwiceIsCompiledOnce) {
+  AddGame("G1", test::SmallGame("Bears", "Lions"));
+  transcripts.push_back(transcripts[0]);
+  ASSERT_EQ(::link(dir.File("G1.txt").c_str(), dir.File("Again.txt").c_str()), 0);
+  transcripts.push_back(run::MakeInputFileRecord(dir.File("Again.txt")));
+  auto run = Run();
+  EXPECT_EQ(run->gamesCompiled, 1);
+  EXPECT_EQ(run->gamesRejected, 0);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/log")),
+            "G1\nSame transcript given twice; compiled once\n" + dir.File("G1.txt") +
+                "\nAgain\nSame transcript given twice; compiled once\n" + dir.File("Again.txt") +
+                "\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.File("out/week1.GS")),
+            "G1\n\n" + test::SmallGameReport("Bears", "Lions") + "\n\n");
 }
 
 // In files of their own, a rejected game leaves no trace: its name does not

@@ -117,7 +117,7 @@ TEST_F(TeamFileFixture, AShortFileGivesOnlyItsWholeEntries) {
   EXPECT_EQ(std::ssize(league.teams), 1);
   EXPECT_EQ(FindPlayerInHash(league, 21, "P21"), nullptr);
   EXPECT_NE(FindPlayerInHash(league, 20, "P20"), nullptr);
-  EXPECT_EQ(log.entries, 0);
+  EXPECT_EQ(log.entries, 1);  // cut short
 }
 
 // Files from which no player entry can be read are no team files: each is
@@ -159,26 +159,48 @@ TEST_F(TeamFileFixture, AFileWithoutAPlausibleEntryIsNoTeamFile) {
 }
 
 // Team files of every telling size: without a whole used entry a file is no
-// team file; from the first used entries on, each whole entry is a player,
-// and bytes beyond the 45 entries are not read.
+// team file; from the first used entries on, each whole entry is a player;
+// a file cut inside an entry and bytes beyond the 45 entries are logged; a
+// byte-order mark before a whole file is passed over.
 TEST_F(TeamFileFixture, SizesGiveTheirWholeEntriesOrNoTeam) {
   const struct {
     std::size_t size;
-    int players;  // -1: no team file
-  } cases[] = {{0, -1}, {57, -1}, {58, -1}, {2609, 30}, {2610, 30}, {5000, 30}};
+    bool byteOrderMark;
+    int players;         // -1: no team file
+    const char* logged;  // the message of the entry it makes, if any
+  } cases[] = {
+      {0, false, -1, "Not a team file"},
+      {57, false, -1, "Not a team file"},
+      {58, false, -1, "Not a team file"},
+      {2609, false, 30, "Team file cut short"},
+      {2610, false, 30, nullptr},
+      {5000, false, 30, "Team file has more than 45 players; the rest not read"},
+      {2610, true, 30, nullptr},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.size);
+    SCOPED_TRACE(std::to_string(c.size) + (c.byteOrderMark ? " after a byte-order mark" : ""));
     League sized;
-    const int entriesBefore = log.entries;
-    const std::string bytes = c.size > kTeamFileSize
-                                  ? MakeTeamFile() + std::string(c.size - kTeamFileSize, 'z')
-                                  : MakeTeamFile(c.size);
+    const std::size_t fillBefore = log.fill;
+    std::string bytes = c.size > kTeamFileSize
+                            ? MakeTeamFile() + std::string(c.size - kTeamFileSize, 'z')
+                            : MakeTeamFile(c.size);
+    if (c.byteOrderMark) bytes = "\xEF\xBB\xBF" + bytes;
     const std::string path = dir.Write("Size.fbt", bytes);
     EXPECT_EQ(ReadTeamFile(sized, log, files, run::MakeInputFileRecord(path)), c.players >= 0);
     EXPECT_EQ(std::ssize(sized.players), std::max(c.players, 0));
     EXPECT_EQ(std::ssize(sized.teams), c.players >= 0 ? 1 : 0);
-    EXPECT_EQ(log.entries - entriesBefore, c.players >= 0 ? 0 : 1);
+    const std::string logged(log.buffer.data() + fillBefore, log.fill - fillBefore);
+    if (c.logged == nullptr) {
+      EXPECT_EQ(logged, "");
+    } else {
+      EXPECT_EQ(logged, "Size\n" + std::string(c.logged) + "\n" + path + "\n");
+    }
   }
+  // The mark changes no player.
+  League marked;
+  const std::string path = dir.Write("Marked.fbt", "\xEF\xBB\xBF" + MakeTeamFile());
+  ASSERT_TRUE(ReadTeamFile(marked, log, files, run::MakeInputFileRecord(path)));
+  EXPECT_NE(FindPlayerInHash(marked, 1, "P1"), nullptr);
 }
 
 TEST_F(TeamFileFixture, AMissingFileIsFatal) {

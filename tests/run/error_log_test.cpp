@@ -175,13 +175,13 @@ TEST(FatalAlert, ShowsTheTextsOfItsKindThenTheDetail) {
   EXPECT_EQ(test::FatalMessage([] { Fail(ErrorKind::kTeamFileOpen, "/t/B.fbt: gone"); }),
             "Team File FSpOpenDF() Error  /t/B.fbt: gone");
   EXPECT_EQ(test::FatalMessage([] { Fail(ErrorKind::kLogBufferMemory); }),
-            "InitErrorLog Error: Couldn't allocate buffer for output.  To fix allocate more "
-            "memory to Yardledger in GetInfo in the Finder.");
+            "InitErrorLog Error: Couldn't allocate buffer for output.  The run is out of "
+            "memory: close other programs or raise its limit (ulimit -v), and run it again.");
   EXPECT_EQ(test::FatalMessage([] {
               Allocating(ErrorKind::kSortMemory, []() -> int { throw std::bad_alloc(); });
             }),
-            "SortPlayersByStats Error: Couldn't allocate PlayerArray  To fix allocate more "
-            "memory to Yardledger in GetInfo in the Finder.");
+            "SortPlayersByStats Error: Couldn't allocate PlayerArray  The run is out of "
+            "memory: close other programs or raise its limit (ulimit -v), and run it again.");
 }
 
 }  // namespace

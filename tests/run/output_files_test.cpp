@@ -49,11 +49,15 @@ TEST_F(FilesFixture, SuffixFollowsTheMode) {
   EXPECT_EQ(OpenFiles("s", 2), (std::vector<std::string>{"s.SD", "s.SD.1"}));
 }
 
-TEST_F(FilesFixture, LongPrefixesAreCut) {
-  const std::string typed = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
+// A name is as long as the file system allows (255 bytes): a prefix is cut
+// only to leave room for the suffix, number or teams.
+TEST_F(FilesFixture, LongPrefixesAreCutToTheLongestName) {
+  const std::string typed(300, 'p');
   const std::vector<std::string> names = OpenFiles(typed, 2);
-  EXPECT_EQ(names[0], typed.substr(0, 28) + ".GS");
-  EXPECT_EQ(names[1], typed.substr(0, 25) + ".GS.1");
+  EXPECT_EQ(names[0], typed.substr(0, 252) + ".GS");
+  EXPECT_EQ(names[1], typed.substr(0, 250) + ".GS.1");
+  const std::string thirty = "abcdefghijklmnopqrstuvwxyz0123";
+  EXPECT_EQ(OpenFiles(thirty, 1), std::vector<std::string>{thirty + ".GS"});
 }
 
 TEST_F(FilesFixture, ANameTakenByAFileOrAFolderIsNumberedNotReplaced) {
@@ -105,11 +109,11 @@ TEST_F(FilesFixture, PublishingGivesUpAfterAThousandNumberedNames) {
 
 TEST_F(FilesFixture, ShortTeamNamesAndLongPrefixes) {
   OutputFiles files(fileSystem);
-  const std::string typed(28, 'p');
+  const std::string typed(300, 'p');
   OpenNextStatFile(files, options.mode, MakePrefixReply(dir.File(typed)));
   PublishGameFile(files, options.mode, "NY", "LA");
-  // 30 - (4 + 5) = 21 characters of the prefix are kept.
-  EXPECT_EQ(NameOf(files.paths[0]), std::string(21, 'p') + ".GS.NY@LA");
+  // 255 - (4 + 5) = 246 characters of the prefix are kept.
+  EXPECT_EQ(NameOf(files.paths[0]), std::string(246, 'p') + ".GS.NY@LA");
 }
 
 TEST_F(FilesFixture, DeleteStatFilesRemovesEveryFileOfTheRun) {

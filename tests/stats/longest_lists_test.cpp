@@ -123,8 +123,8 @@ TEST_F(LongestListTest, OutOfMemoryAtCreationAlerts) {
   const auto message =
       test::FatalMessage([&] { EnterLongestKickRet(lists, leadersCount, &a, 30); });
   EXPECT_EQ(message,
-            "EnterLongestKickRet Error: Couldn't allocate LongestRecord  To fix allocate more "
-            "memory to Yardledger in GetInfo in the Finder.");
+            "EnterLongestKickRet Error: Couldn't allocate LongestRecord  The run is out of "
+            "memory: close other programs or raise its limit (ulimit -v), and run it again.");
   EXPECT_FALSE(lists.longestKickReturns.has_value());
 }
 

@@ -387,9 +387,15 @@ TEST_F(ExtrasTest, SamePlayerFoundAgainAcrossLines) {
   EXPECT_EQ(std::ssize(league.players), 1);
 }
 
-TEST_F(ExtrasTest, NumbersWrapAsSixteenBits) {
-  ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 65541 yards."}));
-  EXPECT_EQ(play.extras.values[0].number, 5);
+// A number too large for its figure makes the line not understood; it never
+// wraps around to a small one.
+TEST_F(ExtrasTest, NumbersTooLargeAreRefused) {
+  ASSERT_TRUE(ReadExtras({"Bears accepted the penalty which was 32767 yards."}));
+  EXPECT_EQ(play.extras.values[0].number, 32767);
+  CurrentPlay second;
+  EXPECT_FALSE(
+      ParseExtras(context, table, "Bears accepted the penalty which was 65541 yards.", second));
+  EXPECT_EQ(errorLog.entries, 1);
 }
 
 // Phrases "." and numbers alternating: one code, then a value and a code per "1.".
@@ -429,11 +435,11 @@ TEST_F(ExtrasTest, ValuesAreRefusedPastTheTenthSlot) {
 }
 
 TEST_F(ExtrasTest, LongestLineIsReadOneMoreIsRefused) {
-  const std::string fits = "." + std::string(497, '7') + ".";
+  const std::string fits = "." + std::string(497, '0') + ".";
   ASSERT_EQ(fits.size(), 499u);
   EXPECT_TRUE(ParseExtras(context, table, fits, play));
   CurrentPlay second;
-  EXPECT_FALSE(ParseExtras(context, table, "." + std::string(498, '7') + ".", second));
+  EXPECT_FALSE(ParseExtras(context, table, "." + std::string(498, '0') + ".", second));
   EXPECT_EQ(errorLog.entries, 1);
 }
 

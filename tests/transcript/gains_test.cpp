@@ -115,9 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         GainsCase{"Gain of 3 yards ", {28, 30}, {3}, true, 3, std::nullopt, 0, 0, 0},
         // A phrase alone, the line ending after it.
         GainsCase{"Gain of ", {28}, {}, true, 0, std::nullopt, 0, 0, 0},
-        // Numbers wrap as 16-bit arithmetic.
-        GainsCase{"Gain of 65541 yards on the play.  ", {28, 19}, {5}, true, 5, std::nullopt, 0, 0, 0},
-        GainsCase{"Gain of 40000 yards on the play.  ", {28, 19}, {-25536}, true, -25536, std::nullopt, 0, 0, 0}));
+        // The largest number a figure holds.
+        GainsCase{"Gain of 32767 yards on the play.  ", {28, 19}, {32767}, true, 32767, std::nullopt, 0, 0, 0}));
 // clang-format on
 
 std::string NumbersLine(int count) {
@@ -142,12 +141,12 @@ TEST_F(GainsTest, EightNumbersFitANinthIsRefused) {
 
 TEST_F(GainsTest, LongestLineIsReadOneMoreIsRefused) {
   // "Gain of " (8) + digits + " yards " (7): one number of many digits.
-  const std::string fits = "Gain of " + std::string(484, '9') + " yards ";
+  const std::string fits = "Gain of " + std::string(484, '0') + " yards ";
   ASSERT_EQ(fits.size(), 499u);
   CurrentPlay play;
   EXPECT_TRUE(ParseGains(context, fits, play));
 
-  const std::string tooLong = "Gain of " + std::string(485, '9') + " yards ";
+  const std::string tooLong = "Gain of " + std::string(485, '0') + " yards ";
   CurrentPlay second;
   EXPECT_FALSE(ParseGains(context, tooLong, second));
   EXPECT_EQ(errorLog.entries, 1);
@@ -173,7 +172,10 @@ INSTANTIATE_TEST_SUITE_P(BadLines, GainsRefused,
                                            "Gain of 12 feet",       // no phrase after the number
                                            "Gain of 12 yards  ",  // bytes left that no phrase takes
                                            "Gained 12 yards on the play.  ",  // no first phrase
-                                           "The ball is on the -5 yard line.  "));
+                                           "The ball is on the -5 yard line.  ",
+                                           // numbers too large for a figure, never wrapped
+                                           "Gain of 65541 yards on the play.  ",
+                                           "Gain of 32768 yards on the play.  "));
 
 }  // namespace
 }  // namespace yl::transcript

@@ -92,11 +92,29 @@ TEST_F(ReaderFixture, NoHeaderWithinThreeLinesRejectsTheTranscript) {
   EXPECT_EQ(Log(), "T\nDon't understand play extras\n" + tooLong.substr(0, 499) + "\n");
 }
 
-TEST_F(ReaderFixture, ATranscriptEndingBeforeTheGameEndIsRejected) {
-  Read(std::string(kFirst) + kKickOff + kRun);
-  EXPECT_EQ(outcome, ReadOutcome::kRejected);
-  Read(std::string(kFirst));
-  EXPECT_EQ(outcome, ReadOutcome::kRejected);
+// A transcript cut anywhere after its first line, its box too, is rejected
+// and logged; it never reads as a game of no points.
+TEST_F(ReaderFixture, ATranscriptCutShortIsRejectedAndLogged) {
+  const std::string box = test::TeamBox("Bears", "Lions", "\n");
+  const std::string whole = std::string(kFirst) + kKickOff + kRun + "The game is over.\n" + box;
+  const std::size_t boxAt = whole.size() - box.size();
+  const std::string cut = "T\nGame cut short\n\n";
+  const std::pair<std::string, std::string> cases[] = {
+      // After the first line alone, an empty header is no header either.
+      {std::string(kFirst), "T\nDon't understand play header\n\n" + cut},
+      {std::string(kFirst) + kKickOff + kRun, cut},
+      {whole.substr(0, boxAt), cut},                                    // before the box
+      {whole.substr(0, boxAt + box.size() / 2), cut},                   // in the middle of it
+      {whole.substr(0, whole.rfind('\n', whole.size() - 2) + 1), cut},  // before its last line
+  };
+  for (const auto& [text, log] : cases) {
+    errorLog.fill = 0;
+    EXPECT_EQ(Read(text), ReadOutcome::kRejected) << text.size();
+    EXPECT_EQ(Log(), log) << text.size();
+  }
+  errorLog.fill = 0;
+  EXPECT_EQ(Read(whole), ReadOutcome::kRead);
+  EXPECT_EQ(Log(), "");
 }
 
 TEST_F(ReaderFixture, LinesLongerThanTheBufferAreNotUnderstood) {
@@ -104,14 +122,16 @@ TEST_F(ReaderFixture, LinesLongerThanTheBufferAreNotUnderstood) {
   Read(std::string(kFirst) + kKickOff +
        "With the score 0 to 0 in the 1st quarter, 14:52 on the clock, and 1st-and-10 to go "
        "from their own 25 yard line...\n" +
-       longDescription + "\nGain of 4 yards on the play.\n" + kRun + "The game is over.\n");
+       longDescription + "\nGain of 4 yards on the play.\n" + kRun + "The game is over.\n" +
+       test::TeamBox("Bears", "Lions", "\n"));
   EXPECT_EQ(outcome, ReadOutcome::kRead);
   EXPECT_EQ(Log(),
             "T\nDon't understand play description\n" + longDescription.substr(0, 499) + "\n");
 }
 
 TEST_F(ReaderFixture, AnIndentedHeaderIsAHeader) {
-  Read(std::string(kFirst) + "    " + kRun + "The game is over.\n");
+  Read(std::string(kFirst) + "    " + kRun + "The game is over.\n" +
+       test::TeamBox("Bears", "Lions", "\n"));
   EXPECT_EQ(outcome, ReadOutcome::kRead);
   EXPECT_EQ(Log(), "");
 }
@@ -120,7 +140,7 @@ TEST_F(ReaderFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
   std::string text = kFirst;
   for (int i = 0; i < 20; ++i)
     text += kRun;
-  text += "The game is over.\n";
+  text += "The game is over.\n" + test::TeamBox("Bears", "Lions", "\n");
   Read(text);
   // Before plays 1, 10 and 19.
   EXPECT_EQ(platform.yields, 3);
@@ -130,7 +150,7 @@ TEST_F(ReaderFixture, StopIsTestedBeforeTheFirstPlayAndEveryNinth) {
   };
   EXPECT_EQ(Read(text), ReadOutcome::kStopped);
   EXPECT_EQ(platform.yields, 2);
-  EXPECT_EQ(league::FindOrCreateTeam(league, "Lions")->gamesPlayed, 1);  // no team box
+  EXPECT_EQ(league::FindOrCreateTeam(league, "Lions")->gamesPlayed, 1);  // not this box
 }
 
 }  // namespace

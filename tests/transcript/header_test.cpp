@@ -133,22 +133,26 @@ TEST_F(HeaderTest, EllipsisSpellingsReadAlike) {
   EXPECT_EQ(play.header.codes[6], 49);  // the twin of code 11
 }
 
-TEST_F(HeaderTest, LongNumbersWrapAsUnsigned16Bits) {
+// A number too large for its figure makes the header not understood; it
+// never wraps around to a small one.
+TEST_F(HeaderTest, NumbersTooLargeAreRefused) {
   ASSERT_TRUE(ParseExact(ParseHeader,
-                         "With the score 70000 to 65537 in the 1st quarter, "
-                         "1234567:00 on the clock, and kicking-off from the 35 "
-                         "yard line..."));
-  EXPECT_EQ(play.header.numbers[0], 70000 - 65536);
-  EXPECT_EQ(play.header.numbers[1], 1);
-  EXPECT_EQ(static_cast<std::uint16_t>(play.header.numbers[3]), 1234567 % 65536);
+                         "With the score 32767 to 0 in the 1st quarter, 15:00 on the clock, and "
+                         "kicking-off from the 35 yard line..."));
+  EXPECT_EQ(play.header.numbers[0], 32767);
+  play = CurrentPlay{};
+  EXPECT_FALSE(ParseExact(ParseHeader,
+                          "With the score 70000 to 65537 in the 1st quarter, 15:00 on the clock, "
+                          "and kicking-off from the 35 yard line..."));
 }
 
-// "With the score 1:2:...:k yard line..." with k numbers, each `digits` long.
+// "With the score 1:1:...:1 yard line..." with k numbers, each `digits` long
+// (leading zeros: 0001).
 std::string HeaderWithNumbers(int count, int digits) {
   std::string line = "With the score ";
   for (int i = 0; i < count; ++i) {
     if (i > 0) line += ":";
-    line += std::string(static_cast<std::size_t>(digits), '1');
+    line += std::string(static_cast<std::size_t>(digits) - 1, '0') + "1";
   }
   return line + " yard line...";
 }
@@ -166,11 +170,11 @@ TEST_F(HeaderTest, FourteenNumbersFitFifteenDoNot) {
 TEST_F(HeaderTest, LinesUpTo499BytesOnly) {
   // 41 bytes of phrases and 14 numbers: 13 of 32 digits and one of 42.
   std::string line = HeaderWithNumbers(14, 32);
-  line.insert(15, 10, '2');
+  line.insert(15, 10, '0');
   ASSERT_EQ(line.size(), 499u);
   EXPECT_TRUE(ParseExact(ParseHeader, line));
   play = CurrentPlay{};
-  line.insert(15, 1, '2');
+  line.insert(15, 1, '0');
   EXPECT_FALSE(ParseExact(ParseHeader, line));
   EXPECT_EQ(Logged(), (std::vector{Entry(kNotUnderstood, line.substr(0, 499))}));
 }
