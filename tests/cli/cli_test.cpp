@@ -187,6 +187,21 @@ TEST_F(CliFixture, TheErrorLogNeverReplacesAFile) {
   EXPECT_EQ(test::ReadFileBytes(dir.File("bad.txt")), "nothing\n");
 }
 
+// A transcript from a pipe (process substitution) tells no size: it is read
+// to its end all the same.
+TEST_F(CliFixture, ATranscriptFromAPipeIsReadToItsEnd) {
+  dir.Write("g.txt", test::SmallGame("Bears", "Lions"));
+  const std::string command = "cd " + Quote(dir.path()) +
+                              " && XDG_CONFIG_HOME=" + Quote(dir.File("config")) + " " +
+                              Quote(YL_CLI_PATH) + " -q --format unix -o R <(cat g.txt) 2>err.txt";
+  ASSERT_EQ(std::system(("bash -c " + Quote(command)).c_str()), 0)
+      << test::ReadFileBytes(dir.File("err.txt"));
+  EXPECT_NE(test::ReadFileBytes(dir.File("R.GS")).find(test::SmallGameReport("Bears", "Lions")),
+            std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.File("err.txt")).find("1 game compiled, 0 rejected"),
+            std::string::npos);
+}
+
 // A stream of the process as the error log is written where it stands: the
 // log and then the summary in one redirected standard error.
 TEST_F(CliFixture, TheErrorLogCanBeAStreamOfTheProcess) {
@@ -248,6 +263,7 @@ struct SignalCase {
   long fileLimit = 0;         // RLIMIT_FSIZE in bytes, 0 for none
   bool fifoLog = false;       // the error log is a FIFO nobody reads
   bool closedOutput = false;  // standard output is a pipe nobody reads any more
+  bool intIgnored = false;    // started with SIGINT ignored, as a background job is
 };
 
 const SignalCase kSignalCases[] = {
@@ -275,6 +291,17 @@ const SignalCase kSignalCases[] = {
      1,
      "File too large",
      200 * 1024},
+    // A background job's ignored SIGINT stays ignored: the run completes.
+    {"IgnoredInt",
+     {"--per-play", "-o", "L", "long.txt"},
+     "L.SD",
+     {SIGINT},
+     0,
+     "",
+     0,
+     false,
+     false,
+     true},
     // The run is done; only its list is lost, and that is said.
     {"ClosedPipe",
      {"-o", "L", "long.txt"},
@@ -306,6 +333,7 @@ TEST_P(SignalTest, TheRunEndsAsPromisedAndLeavesNothing) {
   if (child == 0) {
     if (::chdir(dir.path().c_str()) != 0) ::_exit(126);
     ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    if (c.intIgnored) ::signal(SIGINT, SIG_IGN);
     if (c.fileLimit > 0) {
       const rlimit limit{static_cast<rlim_t>(c.fileLimit), static_cast<rlim_t>(c.fileLimit)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -341,6 +369,7 @@ TEST_P(SignalTest, TheRunEndsAsPromisedAndLeavesNothing) {
   std::vector<std::string> after = dir.Names();
   std::erase(after, "err.txt");
   if (c.closedOutput) std::erase(after, "L.GS");
+  if (c.intIgnored) std::erase(after, "L.SD");
   EXPECT_EQ(after, before);
 }
 
