@@ -57,6 +57,12 @@ long RoomBeside(std::size_t added) {
   return static_cast<long>(kMaxReportName) - static_cast<long>(added);
 }
 
+// Room in the list for a file about to be published, made first: a file
+// with its name is always on the list that deletes it.
+void ReserveListEntry(OutputFiles& files) {
+  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.reserve(files.paths.size() + 1); });
+}
+
 }  // namespace
 
 std::string PlainPrefix(std::string_view prefix, options::ReportMode mode) {
@@ -80,8 +86,9 @@ void CloseStatFile(OutputFiles& files, options::ReportMode mode) {
     const std::string stem = suffix + ".";
     return folder + Cut(files.filePrefix, RoomBeside(stem.size() + number.size())) + stem + number;
   };
-  std::string path = files.current.Publish(nameFor, INT_MAX - 1, kReportKinds, files.currentPath);
-  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(std::move(path)); });
+  ReserveListEntry(files);
+  files.paths.push_back(
+      files.current.Publish(nameFor, INT_MAX - 1, kReportKinds, files.currentPath));
 }
 
 void PublishGameFile(OutputFiles& files, options::ReportMode mode, std::string_view visiting,
@@ -99,8 +106,8 @@ void PublishGameFile(OutputFiles& files, options::ReportMode mode, std::string_v
            Cut(files.filePrefix, RoomBeside(stem.size() + teams.size() + 1 + number.size())) +
            stem + teams + "." + number;
   };
-  std::string path = files.current.Publish(nameFor, kMaxRenameNumber, kReportKinds, nameFor(0));
-  Allocating(ErrorKind::kReportListMemory, [&] { files.paths.push_back(std::move(path)); });
+  ReserveListEntry(files);
+  files.paths.push_back(files.current.Publish(nameFor, kMaxRenameNumber, kReportKinds, nameFor(0)));
 }
 
 void DiscardStatFile(OutputFiles& files) {

@@ -15,6 +15,7 @@
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
 #include "run/file_layer.h"
+#include "support/allocation_failure.h"
 #include "support/fake_platform.h"
 #include "support/fatal_alert.h"
 #include "support/temp_dir.h"
@@ -139,6 +140,47 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       }
       EXPECT_EQ(Contents(dir, "in"), inputs);
     }
+  }
+}
+
+// Memory running out at any moment of a run: one fatal alert that says the
+// run is out of memory (never another exception, never an abort), and once
+// the front end has abandoned the run nothing of it is left.
+TEST_P(FaultTest, MemoryRunningOutAnywhereLeavesNothing) {
+  // Every 7th allocation of the run, until one gets through whole.
+  for (long passing = 0;; passing += 7) {
+    SCOPED_TRACE("after " + std::to_string(passing) + " allocations");
+    test::TempDir dir;
+    ::mkdir(dir.File("out").c_str(), 0755);
+    const std::vector<run::TransRecord> games = {
+        run::MakeInputFileRecord(dir.Write("G1.txt", test::SmallGame("Bears", "Lions"))),
+        run::MakeInputFileRecord(dir.Write("G2.txt", "no first line\n")),
+        run::MakeInputFileRecord(dir.Write("G3.txt", test::SmallGame("Rams", "Jets")))};
+    test::FakePlatform platform;
+    platform.saveAnswer = dir.File("out/ErrorLog");
+    options::OutputOptions options;
+    GetParam().set(options);
+    CompileRun run(platform, options);
+    if (GetParam().tables) run.tablesFolder = dir.File("out");
+    std::optional<std::string> message;
+    test::FailAllocationAfter(passing);
+    try {
+      message = test::FatalMessage(
+          [&] { CompileStats(run, games, {}, run::MakePrefixReply(dir.File("out/R"))); });
+    } catch (const std::bad_alloc&) {
+      // What escapes the engine is its front end's to catch, as the out-of-memory alert.
+      message = run::FatalAlert(run::ErrorKind::kOutOfMemory, {}).Message();
+    }
+    const bool failed = !test::AllocationFailurePending();
+    test::CancelAllocationFailure();
+    if (!failed) break;  // the run needed fewer allocations
+    ASSERT_TRUE(message.has_value());
+    EXPECT_NE(message->find("out of memory"), std::string::npos) << *message;
+    AbandonRun(run);
+    std::string left;
+    for (const auto& [name, bytes] : Contents(dir, "out"))
+      left += name + " ";
+    EXPECT_EQ(left, "") << *message;
   }
 }
 

@@ -7,9 +7,15 @@
 namespace yl::test {
 namespace {
 bool failNext = false;
+long passingLeft = 0;  // allocations that still succeed before failNext takes effect
 }  // namespace
 
 void FailNextAllocation() {
+  FailAllocationAfter(0);
+}
+
+void FailAllocationAfter(long passing) {
+  passingLeft = passing;
   failNext = true;
 }
 
@@ -25,8 +31,12 @@ void CancelAllocationFailure() {
 
 void* operator new(std::size_t size) {
   if (yl::test::failNext) {
-    yl::test::failNext = false;
-    throw std::bad_alloc();
+    if (yl::test::passingLeft > 0) {
+      --yl::test::passingLeft;
+    } else {
+      yl::test::failNext = false;
+      throw std::bad_alloc();
+    }
   }
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();

@@ -7,6 +7,8 @@ namespace yl::test {
 
 // The next call of operator new throws std::bad_alloc; later calls succeed.
 void FailNextAllocation();
+// The call of operator new after `passing` more succeed throws instead.
+void FailAllocationAfter(long passing);
 
 // True while the armed failure has not happened yet.
 bool AllocationFailurePending();
