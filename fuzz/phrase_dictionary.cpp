@@ -41,7 +41,7 @@ int main() {
   ExtrasTable extras;
   PrepareExtrasPhrases(extras, *yl::league::FindOrCreateTeam(league, "Bears"),
                        *yl::league::FindOrCreateTeam(league, "Eagles"));
-  for (int code = 0; code < kExtrasPhraseCount; ++code)
+  for (PhraseCode code = 0; code < kExtrasPhraseCount; ++code)
     WriteEntry(extras.TextOfCode(code));
   for (const std::string_view extra : {"The game is over.", "#23-Morgan", " vs ", " (3-2)"})
     WriteEntry(extra);

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,17 +144,26 @@ struct League {
 // their players and teams in this order before they sort them, and a sort
 // leaves equal ones as it finds them, so this order decides the order of
 // equal rows.
-inline auto NewestFirst(std::deque<PlayerRecord>& players) {
-  return std::views::reverse(players);
+// (A plain pair of reverse iterators: the range views of the standard
+// library do not build with every compiler the project supports.)
+template <typename Container>
+class Reversed {
+ public:
+  explicit Reversed(Container& records) : records_(records) {}
+  auto begin() const { return records_.rbegin(); }
+  auto end() const { return records_.rend(); }
+  std::size_t size() const { return records_.size(); }
+
+ private:
+  Container& records_;
+};
+template <typename Record>
+Reversed<std::deque<Record>> NewestFirst(std::deque<Record>& records) {
+  return Reversed<std::deque<Record>>(records);
 }
-inline auto NewestFirst(const std::deque<PlayerRecord>& players) {
-  return std::views::reverse(players);
-}
-inline auto NewestFirst(std::deque<TeamRecord>& teams) {
-  return std::views::reverse(teams);
-}
-inline auto NewestFirst(const std::deque<TeamRecord>& teams) {
-  return std::views::reverse(teams);
+template <typename Record>
+Reversed<const std::deque<Record>> NewestFirst(const std::deque<Record>& records) {
+  return Reversed<const std::deque<Record>>(records);
 }
 
 // Text comparison of the lookups: caseCounts false folds ASCII letters only.

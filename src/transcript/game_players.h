@@ -3,8 +3,9 @@
 // the game; the league model keeps only what outlasts it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <ranges>
+#include <iterator>
 #include <type_traits>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct InGame {
 static_assert(std::is_trivially_default_constructible_v<InGame>);
 
 class GamePlayers {
+  struct NamedEntry {
+    league::PlayerRecord* player;
+    std::uint32_t index;  // his index in the league: the walks need not read his record
+  };
+
  public:
   // What the game says of the player; a player the game has not touched is
   // in no group.
@@ -41,12 +47,49 @@ class GamePlayers {
     InGame& entry = (*this)[player];
     if (!entry.named) AddNamed(player, entry);
   }
-  // The players the game's tokens named, newest first. Only they can be
-  // given a possession group, so the group operations walk them instead of
-  // the whole league.
-  auto Named() const {
-    return std::views::reverse(named_) | std::views::transform(&NamedEntry::player);
-  }
+
+  // The players the game's tokens named, newest first, as pointers. Only
+  // they can be given a possession group, so the group operations walk them
+  // instead of the whole league. (Written out: the standard range views do
+  // not build with every compiler the project supports.)
+  class NamedRange {
+   public:
+    class Iterator {
+     public:
+      using iterator_category = std::forward_iterator_tag;
+      using value_type = league::PlayerRecord*;
+      using difference_type = std::ptrdiff_t;
+      using pointer = void;
+      using reference = league::PlayerRecord*;
+
+      Iterator() = default;
+      explicit Iterator(std::vector<NamedEntry>::const_reverse_iterator at) : at_(at) {}
+      league::PlayerRecord* operator*() const { return at_->player; }
+      Iterator& operator++() {
+        ++at_;
+        return *this;
+      }
+      Iterator operator++(int) {
+        Iterator before = *this;
+        ++at_;
+        return before;
+      }
+      bool operator==(const Iterator&) const = default;
+
+     private:
+      std::vector<NamedEntry>::const_reverse_iterator at_;
+    };
+
+    explicit NamedRange(const std::vector<NamedEntry>& entries) : entries_(&entries) {}
+    Iterator begin() const { return Iterator(entries_->rbegin()); }
+    Iterator end() const { return Iterator(entries_->rend()); }
+    std::size_t size() const { return entries_->size(); }
+
+   private:
+    const std::vector<NamedEntry>* entries_;
+  };
+  NamedRange Named() const { return NamedRange(named_); }
+
   // Calls visit(player, inGame) for each of them, newest first, without a
   // look-up per player: the group walks run on every play.
   template <class Visit>
@@ -58,11 +101,6 @@ class GamePlayers {
  private:
   void AddNamed(league::PlayerRecord& player, InGame& entry);
 
-  struct NamedEntry {
-    league::PlayerRecord* player;
-    std::uint32_t
-        index;  // his index in the league, kept here to spare the walks a read of his record
-  };
   std::vector<InGame> entries_;    // by the player's index in the league
   std::vector<NamedEntry> named_;  // oldest first
 };
