@@ -19,6 +19,7 @@
 #include "run/errors.h"
 #include "run/file_layer.h"
 #include "run/input_folders.h"
+#include "run/staged_folder.h"
 #include "run/version.h"
 
 namespace yl::cli {
@@ -83,6 +84,24 @@ const CLI::Validator kLogInFolder(
     },
     "");
 
+// The site's folder: its own, beside others in a folder that exists; a
+// folder already there must be a site Yardledger wrote, or empty.
+const CLI::Validator kSiteFolder(
+    [](std::string& path) -> std::string {
+      while (path.size() > 1 && path.ends_with('/'))
+        path.pop_back();
+      const std::string name = run::NameOf(path);
+      if (path.empty()) return "is empty: give a folder such as out/site";
+      if (name == "." || name == ".." || path == "/")
+        return "names no folder of its own: " + path + " (write " + path + "/site)";
+      const std::string folder = run::FolderOf(path);
+      struct stat info;
+      if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return "no such folder for the site: " + folder;
+      return run::FolderProblem(path);
+    },
+    "");
+
 // Help in plain words: value names instead of CLI11's types and labels.
 class HelpFormatter : public CLI::Formatter {
  public:
@@ -120,6 +139,9 @@ Examples:
   yardledger-cli -m league -t season/teams -o season/Season season/games
       a season in league mode with the teams' files (the *.fbt files of
       season/teams): season/Season.LL
+  yardledger-cli -m league -t season/teams -o season/Season \
+      --site season/site season/games
+      the same, and the season as a web site: season/site/index.html
   yardledger-cli -m game --separate-files -o out/G g1.txt g2.txt
       two games, one report file each: out/G.GS.Bea@Lio, ...)";
 
@@ -216,6 +238,14 @@ void DefineOptions(CLI::App& app, CliRequest& r) {
                  "taken)")
       ->type_name("DIR")
       ->check(CLI::ExistingDirectory.description(""));
+  app.add_option("--site", r.siteFolder,
+                 "also write the season as a web site into DIR\n"
+                 "(cumulative or league mode; a site written\n"
+                 "there before is replaced whole)")
+      ->type_name("DIR")
+      ->check(kSiteFolder);
+  app.add_option("--site-title", r.siteTitle, "the league's name on the web site")
+      ->type_name("NAME");
   app.add_flag("--save-options", r.saveOptions,
                "also store the options given as the stored options");
   app.add_flag("--show-options", r.showOptions,
@@ -241,6 +271,15 @@ Inputs ResolveInputs(const CliRequest& r) {
   for (const std::string& path : r.teams) {
     if (std::string error = run::AddInput(path, ".fbt", inputs.teams); !error.empty())
       throw CLI::ValidationError("--team", error);
+  }
+  // The site replaces its folder whole: it cannot hold the run's other files.
+  if (!r.siteFolder.empty()) {
+    std::error_code error;
+    const std::string reports = run::FolderOf(r.prefix);
+    for (const std::string& other : {reports.empty() ? std::string(".") : reports, r.csvFolder}) {
+      if (!other.empty() && std::filesystem::equivalent(r.siteFolder, other, error))
+        throw CLI::ValidationError("--site", "is the folder of the run's other files: " + other);
+    }
   }
   // The log must never take the place of what the run reads.
   for (const std::vector<std::string>* files : {&inputs.transcripts, &inputs.teams}) {
@@ -354,6 +393,8 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
                        !r.quiet && ::isatty(STDERR_FILENO) != 0);
   compile::CompileRun compile(platform, chosen);
   compile.tablesFolder = r.csvFolder;
+  compile.siteFolder = r.siteFolder;
+  compile.siteTitle = r.siteTitle;
   std::vector<run::TransRecord> transcripts;
   for (const std::string& path : inputs.transcripts)
     transcripts.push_back(run::MakeInputFileRecord(path));
@@ -409,6 +450,13 @@ int RunCli(int argc, char** argv) {
   if (const std::optional<int> status = Parse(argc, argv, request, inputs)) return *status;
   options::OutputOptions chosen;
   if (const std::optional<int> status = ResolveOptions(request, chosen)) return *status;
+  // A site is a season's: the game modes have none.
+  if (!request.siteFolder.empty() && !chosen.SeasonMode()) {
+    std::fprintf(stderr,
+                 "--site: a web site is written of a season: run with -m league (or -m "
+                 "cumulative)\nRun with --help for more information.\n");
+    return 2;
+  }
   return Run(request, chosen, inputs);
 }
 

@@ -23,7 +23,9 @@ struct CliRequest {
   bool noLeaders = false;
   bool perPlay = false;
   std::string errorLog;
-  std::string csvFolder;  // "" when no CSV tables are asked for
+  std::string csvFolder;   // "" when no CSV tables are asked for
+  std::string siteFolder;  // "" when no web site is asked for
+  std::string siteTitle = "League";
   bool saveOptions = false;
   bool showOptions = false;
   bool quiet = false;

@@ -39,8 +39,10 @@ struct CompileRun {
   league::League league;
   stats::LongestLists longest;  // the longest plays, for the league leaders
   run::ErrorLog errorLog;
-  std::string tablesFolder;  // where the CSV tables go; "": none are written
-  Sinks sinks;               // what the games go to, while the run lasts
+  std::string tablesFolder;          // where the CSV tables go; "": none are written
+  std::string siteFolder;            // where a season run's web site goes; "": none is written
+  std::string siteTitle = "League";  // the site's name for the league
+  Sinks sinks;                       // what the games go to, while the run lasts
 
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;

@@ -12,12 +12,15 @@ bool CreditGame(CompileRun& run, CompiledGame& compiled, std::string_view name) 
   stats::GameCredit credit{run.league, game};
   // The summary makes the game report and the scoring table; the longest
   // plays make the league leaders.
-  if (o.mode == options::ReportMode::kGame || !run.tablesFolder.empty())
+  const bool site = !run.siteFolder.empty() && o.SeasonMode();
+  if (o.mode == options::ReportMode::kGame || !run.tablesFolder.empty() || site)
     credit.scoring = &compiled.scoring;
-  if (o.mode == options::ReportMode::kLeague && o.leagueLeaders) {
+  if ((o.mode == options::ReportMode::kLeague && o.leagueLeaders) || site) {
     credit.longest = &run.longest;
     credit.leadersCount = o.leadersCount;
   }
+  for (const auto& sink : run.sinks)
+    sink->BeforeCredit(compiled);
   run::StopCountdown countdown;
   for (std::size_t i = 0; i < game.plays.size(); ++i) {
     const transcript::CurrentPlay& play = game.plays[i];

@@ -12,7 +12,9 @@
 #include "reports/report_driver.h"
 #include "reports/scoring_csv.h"
 #include "reports/teams_csv.h"
+#include "run/staged_folder.h"
 #include "run/table_files.h"
+#include "site/site_builder.h"
 
 namespace yl::compile {
 
@@ -193,6 +195,47 @@ class CsvTables final : public GameSink {
   run::TableFile* scoring_ = nullptr;
 };
 
+// The league site: written into a hidden folder beside its place as the
+// games come, and moved into place when the season's pages are done.
+class LeagueSite final : public GameSink {
+ public:
+  explicit LeagueSite(CompileRun& run)
+      : run_(run),
+        folder_(kKinds),
+        builder_(run.siteTitle, [this](const std::string& path, const std::string& bytes) {
+          folder_.WriteFile(path, bytes);
+        }) {}
+
+  void BeginRun(std::size_t) override {
+    folder_.Create(run_.fileSystem, run_.siteFolder, kMarkerText);
+    for (const char* folder : site::kSiteFolders)
+      folder_.MakeFolder(folder);
+  }
+  void BeforeCredit(const CompiledGame& game) override { builder_.BeforeCredit(*game.game); }
+  void GameRead(std::string_view transcript, const CompiledGame& game) override {
+    builder_.GameRead(transcript, *game.game, game.scoring);
+  }
+  void EndRun(std::vector<std::string>& kept) override {
+    builder_.Finish(run_.league, run_.longest, run_.options);
+    folder_.Publish();
+    kept.push_back(run_.siteFolder);
+  }
+  void Discard() override { folder_.Withdraw(); }
+  void Abandon() override { folder_.Withdraw(); }
+
+ private:
+  static constexpr run::StagedFolder::Kinds kKinds{
+      run::ErrorKind::kSiteCreate, run::ErrorKind::kSiteOpen, run::ErrorKind::kSiteWrite,
+      run::ErrorKind::kSiteClose, run::ErrorKind::kSiteRename};
+  static constexpr std::string_view kMarkerText =
+      "This folder is a web site Yardledger wrote. The next site written here\n"
+      "replaces it whole: keep nothing of your own in it.\n";
+
+  CompileRun& run_;
+  run::StagedFolder folder_;
+  site::SiteBuilder builder_;
+};
+
 }  // namespace
 
 Sinks MakeSinks(CompileRun& run, const run::PrefixReply& reply) {
@@ -203,6 +246,8 @@ Sinks MakeSinks(CompileRun& run, const run::PrefixReply& reply) {
     sinks.push_back(std::make_unique<GameReports>(run, reply));
   }
   if (!run.tablesFolder.empty()) sinks.push_back(std::make_unique<CsvTables>(run));
+  if (!run.siteFolder.empty() && run.options.SeasonMode())
+    sinks.push_back(std::make_unique<LeagueSite>(run));
   return sinks;
 }
 

@@ -27,6 +27,8 @@ class GameSink {
   virtual void BeginRun(std::size_t transcripts) = 0;
   // Before a transcript is read; it may still be rejected.
   virtual void BeginGame(std::string_view /*transcript*/) {}
+  // The game is read and about to be credited.
+  virtual void BeforeCredit(const CompiledGame& /*game*/) {}
   // After each play of the game has gone to the crediting, whistled dead or not.
   virtual void PlayDone(std::string_view /*transcript*/, const CompiledGame& /*game*/,
                         const transcript::CurrentPlay& /*play*/) {}
@@ -45,9 +47,9 @@ class GameSink {
 
 using Sinks = std::vector<std::unique_ptr<GameSink>>;
 
-// The sinks the run's options and tables folder choose, in the order they
-// are called: the reports, then the tables. No table reads the players'
-// stats that a per-play report lets go after each play.
+// The sinks the run's options and folders choose, in the order they are
+// called: the reports, the tables, then the site. No table reads the
+// players' stats that a per-play report lets go after each play.
 Sinks MakeSinks(CompileRun& run, const run::PrefixReply& reply);
 
 }  // namespace yl::compile

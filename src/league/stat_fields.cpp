@@ -18,6 +18,14 @@ std::int64_t Read(const PlayerRecord& player) {
   return (*record).*Field;
 }
 
+template <auto Slot, auto Field>
+void Write(PlayerRecord& player, std::int64_t value) {
+  auto& record = player.*Slot;
+  if (!record) record.emplace();
+  using FieldType = std::remove_cvref_t<decltype((*record).*Field)>;
+  (*record).*Field = static_cast<FieldType>(value);
+}
+
 }  // namespace
 
 // The slot and field names are the code's own, so a column can never drift
@@ -25,6 +33,7 @@ std::int64_t Read(const PlayerRecord& player) {
 #define YL_FIELD(slot, Record, field)                                                       \
   StatField {                                                                               \
     SnakeCase(#slot) + "_" + SnakeCase(#field), &Read<&PlayerRecord::slot, &Record::field>, \
+        &Write<&PlayerRecord::slot, &Record::field>,                                        \
         std::is_same_v<decltype(Record::field), std::int16_t>                               \
   }
 

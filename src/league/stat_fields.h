@@ -18,6 +18,8 @@ struct StatField {
   // The field's value; 0 when the player has no such record. A longest play
   // never set reads kNoLongest.
   std::int64_t (*read)(const PlayerRecord&);
+  // Sets the field, making the record when the player has none.
+  void (*write)(PlayerRecord&, std::int64_t);
   bool longest;  // a longest play, not a count
 };
 

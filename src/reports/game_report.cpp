@@ -123,14 +123,6 @@ void WriteScoringSummary(ReportOutput& out, const GameTeams& teams,
 
 // ---- Comparison table ----
 
-using TeamValue = std::string (*)(const TeamTotals& t);
-
-struct ComparisonRow {
-  std::string_view label;  // padded to 24 characters when written
-  TeamValue value;
-  bool emptyLineAfter;
-};
-
 constexpr std::int64_t kLabelWidth = 24;
 
 std::string TimeText(std::int32_t minutes, std::int32_t seconds) {
@@ -180,6 +172,14 @@ constexpr ComparisonRow kComparisonRows[] = {
      true},
     {"Total Yards", [](const TeamTotals& t) { return IntegerText(t.totalYards); }, false},
 };
+
+}  // namespace
+
+std::span<const ComparisonRow> TeamComparisonRows() {
+  return kComparisonRows;
+}
+
+namespace {
 
 void WriteComparisonTable(ReportOutput& out, const GameTeams& teams) {
   const std::int64_t width =

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,18 @@ namespace yl::reports {
 
 // The text of a scoring entry after its time: "#32 Smith 4 yard TD RUN".
 std::string ScoringPhrase(const stats::ScoringDriveRecord& entry);
+
+// A row of the teams' comparison: its label (padded to 24 characters when
+// written), a team's figure as the report writes it, and whether an empty
+// line follows it.
+struct ComparisonRow {
+  std::string_view label;
+  std::string (*value)(const league::TeamTotals& t);
+  bool emptyLineAfter;
+};
+
+// The comparison's rows in report order.
+std::span<const ComparisonRow> TeamComparisonRows();
 
 // One row of a quarter table: the name in front and the points behind it.
 struct QuarterRow {

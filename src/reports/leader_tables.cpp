@@ -23,12 +23,6 @@ constexpr std::int64_t kPositionWidth = 5;
 constexpr std::int64_t kGap = 2;
 constexpr std::int32_t kSeparator = 2;
 
-// One row: the player and, in a longest-play table, the yards of the entry.
-struct LeaderRow {
-  const PlayerRecord* player;
-  std::int16_t yards;
-};
-
 // The widths of the rank, name and team columns; the value columns are the
 // table layout's, after the whole prefix as its name column.
 struct LeaderWidths {
@@ -45,17 +39,12 @@ std::int64_t Digits(std::int64_t value) {
   return static_cast<std::int64_t>(IntegerText(value).size());
 }
 
-std::string CellText(const LeaderTable& table, std::size_t column, const LeaderRow& row) {
-  const Statistic* stat = table.columns[column].stat;
-  return stat != nullptr ? StatText(*stat, *row.player) : IntegerText(row.yards);
-}
-
 void Measure(const LeaderTable& table, const LeaderRow& row, LeaderWidths& widths,
              TableLayout& layout) {
   widths.name = std::max<std::int64_t>(widths.name, row.player->name.size());
   widths.team = std::max<std::int64_t>(widths.team, row.player->teamName.size());
   for (std::size_t i = 0; i < table.columns.size(); ++i)
-    layout.MeasureValue(i, CellText(table, i, row));
+    layout.MeasureValue(i, LeaderCellText(table, i, row));
 }
 
 // The entries of a longest-play list that a table of leadersCount rows may
@@ -124,6 +113,42 @@ std::string LeaderPositionText(const PlayerRecord& player, PositionTags position
   return text;
 }
 
+std::string LeaderCellText(const LeaderTable& table, std::size_t column, const LeaderRow& row) {
+  const Statistic* stat = table.columns[column].stat;
+  return stat != nullptr ? StatText(*stat, *row.player) : IntegerText(row.yards);
+}
+
+LeaderRanking RankLeaderTable(stats::PlayerOrder& players, const stats::LongestLists& longest,
+                              std::int32_t leadersCount, const LeaderTable& table) {
+  LeaderRanking ranking;
+  if (table.longest != nullptr) {
+    ranking.rows = LongestRows(longest.*table.longest, leadersCount);
+    ranking.any = !ranking.rows.empty();
+    return ranking;
+  }
+  // A rate table's minimum is half the average count over the players that
+  // have its record.
+  std::int64_t listed = 0;
+  double countSum = 0;
+  for (const PlayerRecord* p : players) {
+    if (!table.listed(*p)) continue;
+    ++listed;
+    if (table.minimum != nullptr) countSum += static_cast<double>(table.minimum->count(*p));
+  }
+  if (listed == 0) return ranking;
+  ranking.any = true;
+  if (table.minimum != nullptr) ranking.minimum = 0.5 * (countSum / static_cast<double>(listed));
+  stats::SortPlayersByStats(players, table.key, true);
+  for (const PlayerRecord* p : players) {
+    if (static_cast<std::int64_t>(ranking.rows.size()) >= leadersCount) break;
+    if (!table.listed(*p)) continue;
+    if (ranking.minimum && static_cast<double>(table.minimum->count(*p)) < *ranking.minimum)
+      continue;
+    ranking.rows.push_back({p, 0});
+  }
+  return ranking;
+}
+
 void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
                       const stats::LongestLists& longest, std::int32_t leadersCount,
                       const LeaderTable& table) {
@@ -135,52 +160,30 @@ void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
   TableLayout layout("", 0, 0, std::move(headers), kSeparator);
   LeaderWidths widths{.rank = std::max<std::int64_t>(2, Digits(leadersCount) + 1)};
 
-  // Measure pass: a count table over the players it lists, a rate table over
-  // every player with its record (the minimum is not known yet), a
-  // longest-play table over the entries it will show.
-  std::vector<LeaderRow> longestRows;
-  std::optional<double> minimum;
+  // Measure pass: a rate or count table over every player with its record
+  // (the widths do not depend on their order), a longest-play table over the
+  // entries it shows.
+  const LeaderRanking ranking = RankLeaderTable(players, longest, leadersCount, table);
+  if (!ranking.any) return;
   if (table.longest != nullptr) {
-    longestRows = LongestRows(longest.*table.longest, leadersCount);
-    for (const LeaderRow& row : longestRows)
+    for (const LeaderRow& row : ranking.rows)
       Measure(table, row, widths, layout);
-    if (longestRows.empty()) return;
   } else {
-    std::int64_t listed = 0;
-    double countSum = 0;
     for (const PlayerRecord* p : players) {
-      if (!table.listed(*p)) continue;
-      ++listed;
-      if (table.minimum != nullptr) countSum += static_cast<double>(table.minimum->count(*p));
-      Measure(table, {p, 0}, widths, layout);
+      if (table.listed(*p)) Measure(table, {p, 0}, widths, layout);
     }
-    if (listed == 0) return;
-    if (table.minimum != nullptr) minimum = 0.5 * (countSum / static_cast<double>(listed));
   }
   layout.MeasureName(widths.Prefix());
 
-  WriteTitle(out, table, layout.TotalWidth(), minimum);
+  WriteTitle(out, table, layout.TotalWidth(), ranking.minimum);
   layout.WriteHeader(out, PrefixHeader(widths));
-
   std::int64_t rank = 1;
-  auto writeRow = [&](const LeaderRow& row) {
+  for (const LeaderRow& row : ranking.rows) {
     layout.WriteName(out, RowPrefix(table, widths, rank, *row.player));
     for (std::size_t i = 0; i < table.columns.size(); ++i)
-      layout.WriteValue(out, i, CellText(table, i, row));
+      layout.WriteValue(out, i, LeaderCellText(table, i, row));
     EndLine(out);
     ++rank;
-  };
-  if (table.longest != nullptr) {
-    for (const LeaderRow& row : longestRows)
-      writeRow(row);
-  } else {
-    stats::SortPlayersByStats(players, table.key, true);
-    for (const PlayerRecord* p : players) {
-      if (rank > leadersCount) break;
-      if (!table.listed(*p)) continue;
-      if (minimum && static_cast<double>(table.minimum->count(*p)) < *minimum) continue;
-      writeRow({p, 0});
-    }
   }
   EndLine(out);
 }

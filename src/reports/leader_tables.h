@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "league/league.h"
 #include "reports/player_section_table.h"
@@ -49,6 +50,29 @@ std::span<const LeaderTable> LeaderTables();
 // "QB   ", "LB   ", ...: the position in five characters, "??   " for a code
 // the list in use has no name for.
 std::string LeaderPositionText(const league::PlayerRecord& player, PositionTags positions);
+
+// One row of a ranked table: the player and, in a longest-play table, the
+// yards of the entry.
+struct LeaderRow {
+  const league::PlayerRecord* player;
+  std::int16_t yards;
+};
+
+// What a table shows: its rows in rank order, the minimum of a rate table,
+// and whether any player had the table's record (none: the table is left out).
+struct LeaderRanking {
+  std::vector<LeaderRow> rows;
+  std::optional<double> minimum;
+  bool any = false;
+};
+
+// Ranks one table as its writer does: the players' order is sorted for it
+// (left as it is when nobody has the record), at most leadersCount rows.
+LeaderRanking RankLeaderTable(stats::PlayerOrder& players, const stats::LongestLists& longest,
+                              std::int32_t leadersCount, const LeaderTable& table);
+
+// A row's cell of value column `column`, as the table writes it.
+std::string LeaderCellText(const LeaderTable& table, std::size_t column, const LeaderRow& row);
 
 // One table ranked over leadersCount rows (none unless positive), from the
 // players in their order (sorted for the table) or from its longest-play

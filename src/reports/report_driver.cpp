@@ -44,4 +44,25 @@ void WriteReports(ReportOutput& out, const ReportSource& source, const options::
   }
 }
 
+std::vector<LeaderRanking> RankLeagueLeaders(const ReportSource& source,
+                                             const options::OutputOptions& o) {
+  stats::PlayerOrder players = stats::PlayersInListOrder(source.league);
+  stats::TeamOrder teams = stats::TeamsInListOrder(source.league);
+  // The team season reports sort the players before the leaders do, and the
+  // sort keeps no order among equals: they are run again, writing nothing.
+  if (o.mode == options::ReportMode::kLeague && o.leagueTeamTables) {
+    run::File none;
+    const std::string nowhere;
+    ReportOutput silent(none, nowhere, o.lineEnds);
+    WriteTeamSeasonReports(silent, teams, players, o);
+  }
+  const std::int32_t count =
+      o.leadersCount < 0 ? static_cast<std::int32_t>(players.size()) : o.leadersCount;
+  std::vector<LeaderRanking> rankings;
+  for (const LeaderTable& table : LeaderTables())
+    rankings.push_back(count > 0 ? RankLeaderTable(players, source.longest, count, table)
+                                 : LeaderRanking{});
+  return rankings;
+}
+
 }  // namespace yl::reports

@@ -1,9 +1,12 @@
 // The report driver: which reports are written at a moment of the run.
 #pragma once
 
+#include <vector>
+
 #include "league/league.h"
 #include "options/output_options.h"
 #include "reports/game_report.h"
+#include "reports/leader_tables.h"
 #include "reports/report_buffer.h"
 #include "stats/longest_lists.h"
 #include "stats/scoring_summary.h"
@@ -23,5 +26,11 @@ struct ReportSource {
 
 void WriteReports(ReportOutput& out, const ReportSource& source,
                   const options::OutputOptions& options);
+
+// The league leaders of a season run, table by table in report order, ranked
+// as the league report ranks them (its tables before the leaders sort the
+// same order of players first); every player when leadersCount is negative.
+std::vector<LeaderRanking> RankLeagueLeaders(const ReportSource& source,
+                                             const options::OutputOptions& options);
 
 }  // namespace yl::reports

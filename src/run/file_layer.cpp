@@ -112,6 +112,12 @@ std::error_code File::Sync() {
   return ::fsync(fd_) == 0 ? std::error_code() : LastError();
 }
 
+std::error_code File::SyncFileSystem() {
+  if (const std::error_code fault = Injected(faults_, FileOp::kSync)) return fault;
+  if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+  return ::syncfs(fd_) == 0 ? std::error_code() : LastError();
+}
+
 std::error_code File::Lock() {
   if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
   return ::flock(fd_, LOCK_EX | LOCK_NB) == 0 ? std::error_code() : LastError();
@@ -192,6 +198,28 @@ std::error_code FileSystem::Rename(const std::string& from, const std::string& t
     ::unlink(to.c_str());
     return error;
   }
+  return {};
+}
+
+std::error_code FileSystem::Exchange(const std::string& first, const std::string& second) {
+  if (const std::error_code fault = Injected(faults_, FileOp::kRename)) return fault;
+  if (FolderOf(first) != FolderOf(second) || NameOf(second).empty())
+    return std::make_error_code(std::errc::invalid_argument);
+  return ::renameat2(AT_FDCWD, first.c_str(), AT_FDCWD, second.c_str(), RENAME_EXCHANGE) == 0
+             ? std::error_code()
+             : LastError();
+}
+
+std::error_code FileSystem::MakeFolder(const std::string& path) {
+  if (const std::error_code fault = Injected(faults_, FileOp::kCreate)) return fault;
+  return ::mkdir(path.c_str(), 0755) == 0 ? std::error_code() : LastError();
+}
+
+std::error_code FileSystem::OpenFolder(const std::string& path, File& folder) {
+  if (const std::error_code fault = Injected(faults_, FileOp::kOpen)) return fault;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return LastError();
+  folder = File(fd, faults_, stop_);
   return {};
 }
 

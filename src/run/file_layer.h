@@ -48,6 +48,9 @@ class File {
   std::error_code Write(std::string_view bytes);
   // Makes what was written durable (fsync).
   std::error_code Sync();
+  // Makes everything written on the file's file system durable (syncfs):
+  // one call for a folder of many new files.
+  std::error_code SyncFileSystem();
   // Takes the file's exclusive lock without waiting (flock): held until the
   // file is closed, and let go by the system when the process dies.
   std::error_code Lock();
@@ -89,7 +92,13 @@ class FileSystem {
   std::error_code OpenStream(const std::string& path, File& file);
   // Renames within a folder; never replaces a file of the new name (EEXIST).
   std::error_code Rename(const std::string& from, const std::string& to);
+  // Swaps two names of one folder in one step (both must exist).
+  std::error_code Exchange(const std::string& first, const std::string& second);
   std::error_code Remove(const std::string& path);
+  // A new folder (EEXIST when the name is taken), and an existing folder
+  // opened to be locked or synced.
+  std::error_code MakeFolder(const std::string& path);
+  std::error_code OpenFolder(const std::string& path, File& folder);
 
   // For the hidden files of the run (run/staged_file.h): a number no other
   // of them had, and whether a folder is met for the first time.

@@ -13,6 +13,8 @@
 #include <csignal>
 #include <memory>
 
+#include "run/staged_folder.h"
+
 namespace yl::run {
 
 namespace {
@@ -122,9 +124,15 @@ void SweepDeadStagedFiles(std::string_view folder) {
     const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat info;
-    // A held lock is a live run's file (one of this process among them).
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-      ::unlinkat(dirFd, entry->d_name, 0);
+    // A held lock is a live run's file or folder (one of this process among
+    // them).
+    if (::fstat(fd, &info) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      if (S_ISREG(info.st_mode)) ::unlinkat(dirFd, entry->d_name, 0);
+      // A folder only when it is a run's: it holds the marker from its start.
+      const std::string where = std::string(folder) + entry->d_name;
+      if (S_ISDIR(info.st_mode) && PathTaken(where + "/" + std::string(kFolderMarker)))
+        RemoveTree(where);
+    }
     ::close(fd);
   }
 }

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "league/league.h"
 #include "transcript/phrase_table.h"
@@ -149,6 +150,9 @@ constexpr std::size_t kFumbleSlots = 5;
 struct CurrentPlay {
   HeaderText header;
   DescriptionText description;
+  // The description line as the transcript has it (a view into the game's
+  // text, valid while the game lives); empty when the play has none.
+  std::string_view descriptionLine;
   GainsText gains;
   ExtrasText extras;
 

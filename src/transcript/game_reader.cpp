@@ -64,6 +64,7 @@ bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game) {
   play.situation = ResolveHeader(play.header);
   CarryPossession(context, game, play, previous);
   NextLine(game);
+  play.descriptionLine = game.current.line;
   if (!ParseDescription(context, game.current.line, play)) {
     game.playError = true;
     NextLine(game);

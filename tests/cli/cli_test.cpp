@@ -106,6 +106,8 @@ TEST_P(CliUsageTest, IsAUsageError) {
   dir.Write("Lions.fbt", std::string(2610, '\0'));
   dir.Write("Bears.fbt", std::string(2610, '\0'));
   ::mkdir(dir.File("empty").c_str(), 0755);
+  ::mkdir(dir.File("mine").c_str(), 0755);
+  dir.Write("mine/notes.txt", "the user's");
   const CliResult r = Run(GetParam().args);
   EXPECT_EQ(r.status, 2) << r.err;
   EXPECT_NE(r.err.find(GetParam().named), std::string::npos) << r.err;
@@ -131,6 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{{"-o", "", "game.txt"}, "is empty"},
                     UsageCase{{"--error-log", "empty", "game.txt"}, "names a folder"},
                     UsageCase{{"--error-log", "nofolder/log", "game.txt"}, "nofolder/"},
+                    // A site is a season's, in a folder of its own.
+                    UsageCase{{"--site", "web", "game.txt"}, "-m league"},
+                    UsageCase{{"--per-play", "--site", "web", "game.txt"}, "-m league"},
+                    UsageCase{{"-m", "league", "--site", "mine", "game.txt"}, "did not write"},
+                    UsageCase{{"-m", "league", "--site", "game.txt", "game.txt"}, "not a folder"},
+                    UsageCase{{"-m", "league", "--site", ".", "game.txt"}, "no folder of its own"},
+                    UsageCase{{"-m", "league", "--site", "nofolder/web", "game.txt"}, "nofolder"},
+                    UsageCase{{"-m", "league", "--csv", "empty", "--site", "empty", "game.txt"},
+                              "the run's other files"},
                     // What a shell makes of -t teams/*.fbt.
                     UsageCase{{"-t", "Bears.fbt", "Lions.fbt", "game.txt"},
                               "Lions.fbt is a team file: team files go after -t (one per -t, or "

@@ -41,6 +41,7 @@ struct ModeCase {
   const char* name;
   void (*set)(options::OutputOptions&);
   bool tables = false;  // CSV tables written into the report folder too
+  bool site = false;    // a web site written over the one in out/site
 };
 
 const ModeCase kModes[] = {
@@ -59,14 +60,28 @@ const ModeCase kModes[] = {
      true},
     {"PerPlayWithTables", [](options::OutputOptions& o) { o.mode = options::ReportMode::kPerPlay; },
      true},
+    {"LeagueWithSite", [](options::OutputOptions& o) { o.mode = options::ReportMode::kLeague; },
+     false, true},
+    {"CumulativeWithSite",
+     [](options::OutputOptions& o) { o.mode = options::ReportMode::kCumulative; }, true, true},
 };
 
-// The files of a folder with their bytes.
+// The files of a folder and of the folders in it, with their bytes.
 std::map<std::string, std::string> Contents(const test::TempDir& dir, const std::string& folder) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.File(folder)))
-    files[entry.path().filename().string()] = test::ReadFileBytes(entry.path().string());
+  const std::filesystem::path top = dir.File(folder);
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(top)) {
+    const std::string name = entry.path().lexically_relative(top).string();
+    files[name] = entry.is_directory() ? "(folder)" : test::ReadFileBytes(entry.path().string());
+  }
   return files;
+}
+
+std::size_t TopLevelCount(const test::TempDir& dir, const std::string& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.File(folder)))
+    ++count;
+  return count;
 }
 
 // The nth call of one operation fails as the system's call would.
@@ -103,7 +118,12 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
           run::MakeInputFileRecord(dir.Write("in/Lions.fbt", std::string(2610, '\0')))};
       for (const char* mine : {"out/R.GS", "out/R.CS", "out/R.LL", "out/R.SD", "out/ErrorLog"})
         dir.Write(mine, std::string("the user's ") + mine);
+      // The site an earlier run wrote: it stays whole unless a new one replaces it.
+      ::mkdir(dir.File("out/site").c_str(), 0755);
+      dir.Write("out/site/.yardledger-site", "marker");
+      dir.Write("out/site/index.html", "last week's site");
       const auto before = Contents(dir, "out");
+      const std::size_t topLevel = TopLevelCount(dir, "out");
       const auto inputs = Contents(dir, "in");
 
       test::FakePlatform platform;
@@ -114,6 +134,7 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
       NthCallFails fault(op.op, nth, op.error);
       CompileRun run(platform, options, &fault);
       if (GetParam().tables) run.tablesFolder = dir.File("out");
+      if (GetParam().site) run.siteFolder = dir.File("out/site");
       // Deletions happen only when a run is stopped.
       if (op.op == run::FileOp::kDelete) {
         platform.onYield = [&] {
@@ -135,8 +156,14 @@ TEST_P(FaultTest, EveryOperationFailingLeavesNothingOfTheRun) {
         EXPECT_FALSE(message.has_value()) << *message;
         // The reports and the log of G2's entry; a stopped run deletes its
         // reports but still writes the entries it holds.
-        const std::size_t made = run.control.stopRequested ? 1 : run.reportFiles.size() + 1;
-        EXPECT_EQ(Contents(dir, "out").size(), before.size() + made);
+        // A new site takes the old one's place.
+        const std::size_t made =
+            run.control.stopRequested ? 1 : run.reportFiles.size() + 1 - (GetParam().site ? 1 : 0);
+        EXPECT_EQ(TopLevelCount(dir, "out"), topLevel + made);
+        const std::string site = test::ReadFileBytes(dir.File("out/site/index.html"));
+        EXPECT_EQ(site == "last week's site", !GetParam().site || run.control.stopRequested);
+        for (const auto& [name, bytes] : Contents(dir, "out"))
+          EXPECT_EQ(name.find(".yl-"), std::string::npos) << name;
       }
       EXPECT_EQ(Contents(dir, "in"), inputs);
     }
@@ -162,6 +189,7 @@ TEST_P(FaultTest, MemoryRunningOutAnywhereLeavesNothing) {
     GetParam().set(options);
     CompileRun run(platform, options);
     if (GetParam().tables) run.tablesFolder = dir.File("out");
+    if (GetParam().site) run.siteFolder = dir.File("out/site");
     std::optional<std::string> message;
     test::FailAllocationAfter(passing);
     try {

@@ -1,6 +1,7 @@
 // Hidden files of ended runs: the first file a run writes into a folder
 // sweeps away those of dead processes and leaves everything else.
 #include "run/staged_file.h"
+#include "run/staged_folder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,6 +24,7 @@ struct LeftOver {
   bool folder = false;  // a folder of that name, not a file
   bool locked = false;  // this process holds its lock
   bool removed = false;
+  bool site = false;  // the folder holds a site's marker
 };
 
 std::vector<LeftOver> LeftOvers() {
@@ -35,6 +37,7 @@ std::vector<LeftOver> LeftOvers() {
       {"this process's file in use", ".R.GS.yl-" + mine + "-7", false, true},
       {"an earlier process of this number", ".R.GS.yl-" + mine + "-8", false, false, true},
       {"a folder named like one", ".R.CS.yl-99999999-2", true},
+      {"a dead process's site", ".site.yl-99999999-4", true, false, true, true},
       {"a user's hidden file", ".R.LL.yl-notes"},
       {"a user's file", "R.LL.yl-99999999-1"},
   };
@@ -46,6 +49,7 @@ TEST(StagedFileTest, TheFirstFileInAFolderSweepsOnlyDeadRunsFiles) {
   for (const LeftOver& left : LeftOvers()) {
     if (left.folder) {
       ASSERT_EQ(::mkdir(dir.File(left.name).c_str(), 0755), 0);
+      if (left.site) dir.Write(left.name + "/" + std::string(kFolderMarker), "");
       continue;
     }
     dir.Write(left.name, "left");

@@ -1,0 +1,72 @@
+// The pieces every page of the league site is made of: text from the games
+// escaped for HTML, addresses made from names, the page's head and foot,
+// and tables whose headers say what each column is.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace yl::site {
+
+// Transcript or team-file text (Mac OS Roman) as HTML text: in UTF-8, with
+// & < > " ' written as references.
+std::string Escape(std::string_view macRoman);
+// Text of our own (ASCII or UTF-8) as HTML text.
+std::string EscapeUtf8(std::string_view utf8);
+
+// The part of an address made from a name: lower-case letters and digits,
+// everything else one "-" between them; "x" when nothing is left.
+std::string Slug(std::string_view macRoman);
+
+// Addresses for names: the first to ask for a slug gets it, the next ones
+// the slug with "-2", "-3", ... so that every page has an address of its own
+// and the order of the games decides who keeps the plain one.
+class AddressBook {
+ public:
+  std::string Claim(const std::string& slug);
+
+ private:
+  std::map<std::string, int> taken_;
+};
+
+// A page: the root is "" for pages at the site's root, "../" for pages one
+// folder down.
+struct Page {
+  std::string root;
+  std::string text;
+};
+Page BeginPage(std::string_view root, std::string_view title, std::string_view league);
+// Closes the page; the result is the whole file.
+std::string EndPage(Page& page);
+
+// A column of a table: its header word, its full name (the tooltip) and
+// whether it holds numbers (right-aligned).
+struct Column {
+  std::string word;
+  std::string title;
+  bool number = true;
+};
+
+// "<div class=table-wrap><table class=...><caption>..</caption><thead>..":
+// the caption and header words are escaped here.
+void BeginTable(std::string& out, std::string_view classes, std::string_view caption,
+                const std::vector<Column>& columns);
+// Closes the body; `foot` (rows of HTML), when given, follows it as the
+// table's foot, which sorting leaves in place.
+void EndTable(std::string& out, std::string_view foot = {});
+
+// Cells: a number cell, a text cell (escaped from Mac OS Roman) and a
+// cell of HTML made by the caller.
+void NumberCell(std::string& out, std::string_view text);
+void TextCell(std::string& out, std::string_view macRoman);
+void HtmlCell(std::string& out, std::string_view html, bool header = false);
+
+// <a href="...">html</a>
+std::string Link(std::string_view href, std::string_view html);
+
+// The full name of a report's header word ("YDS" -> "Yards").
+std::string ColumnTitle(std::string_view word);
+
+}  // namespace yl::site

@@ -1,0 +1,54 @@
+// Parts the site's pages share: how a player and a team are named and
+// linked, a game's figures as a record, and the tables of the player
+// sections.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "league/league.h"
+#include "reports/player_section_table.h"
+#include "site/site_builder.h"
+
+namespace yl::site {
+
+// "#49-Stanalinwell", as the reports name a player (Mac OS Roman).
+std::string PlayerLabel(const league::PlayerRecord& player);
+
+// The player's figures in one game as a record of his (name, number, team
+// and position as the league has them).
+league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGame& game,
+                                const GameLine& line);
+
+// "Passing" for "---Passing Stats"; "passing" as a page's name.
+std::string SectionName(const reports::PlayerSection& section);
+std::string SectionFile(const reports::PlayerSection& section);
+
+// The header of a section's table: a first column of `first` (the player
+// or the game), a second of `second` unless it is empty (the team, a
+// result), then the section's own.
+std::vector<Column> SectionColumns(const reports::PlayerSection& section, std::string_view first,
+                                   std::string_view second);
+
+// One row of a section's table: the first cell as given (HTML), the second
+// (HTML) when given, then the record's figures as the reports write them.
+void SectionRow(std::string& out, const reports::PlayerSection& section, std::string_view first,
+                const std::string* secondHtml, const league::PlayerRecord& record,
+                std::string_view rowClass = {});
+
+// An inline SVG bar chart: per label one bar of each series, side by side.
+struct Series {
+  std::string name;
+  std::string cssClass;
+  std::vector<std::int64_t> values;
+};
+std::string BarChart(std::string_view description, const std::vector<std::string>& labels,
+                     const std::vector<Series>& series);
+
+// "4:07"
+std::string ClockText(std::int32_t minutes, std::int32_t seconds);
+
+}  // namespace yl::site

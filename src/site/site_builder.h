@@ -1,0 +1,127 @@
+// The league web site of a season run. The builder follows the run game by
+// game: it keeps each game's share of every player's figures (the league
+// model holds only the season's sums) and writes the game's page at once;
+// when the run ends it writes the standings, the teams', players', leaders'
+// and statistics pages and the search index. It writes through `emit`
+// (a path relative to the site's folder and the file's bytes) and knows
+// nothing of files.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "league/league.h"
+#include "options/output_options.h"
+#include "site/html.h"
+#include "stats/longest_lists.h"
+#include "stats/scoring_summary.h"
+#include "transcript/game_reader.h"
+
+namespace yl::site {
+
+// The folders the pages go to, made before the first page is emitted.
+inline constexpr const char* kSiteFolders[] = {"games", "teams", "players", "stats"};
+
+using Emit = std::function<void(const std::string& path, const std::string& bytes)>;
+
+// One figure of a player's game: the field (its place in the stat field
+// list) and the game's value.
+struct Figure {
+  std::uint16_t field;
+  std::int32_t value;
+};
+
+enum class Side : std::uint8_t { kNone, kVisiting, kHome };
+
+// A player named in a game, and where his figures are in the game's list.
+struct GameLine {
+  std::uint32_t player;  // his index in the league
+  std::uint32_t first = 0;
+  std::uint16_t count = 0;
+  Side side = Side::kNone;
+};
+
+struct SiteGame {
+  std::string id;
+  std::string name;  // the transcript's
+  const league::TeamRecord* visiting = nullptr;
+  const league::TeamRecord* home = nullptr;
+  transcript::GameScore score;
+  std::vector<GameLine> lines;
+  std::vector<Figure> figures;
+};
+
+// A team's season as its games give it: home and away records, the current
+// streak and the place in the standings.
+struct TeamSeason {
+  std::vector<std::size_t> games;  // in transcript order
+  std::array<int, 3> home{};       // wins, losses, ties
+  std::array<int, 3> away{};
+  std::string streak;
+  std::size_t place = 0;  // 1-based
+};
+
+class SiteBuilder {
+ public:
+  SiteBuilder(std::string league, Emit emit);
+  SiteBuilder(const SiteBuilder&) = delete;
+  SiteBuilder& operator=(const SiteBuilder&) = delete;
+
+  // The game is read, not yet credited: its players' season figures are
+  // kept, and their longest plays set aside so that the crediting gives the
+  // game's own longest plays.
+  void BeforeCredit(const transcript::GameState& game);
+  // The game is credited: its share of the figures is kept, the season's
+  // longest plays restored, and its page written.
+  void GameRead(std::string_view transcript, const transcript::GameState& game,
+                const stats::ScoringSummary& scoring);
+  // Every other page, from the season's model.
+  void Finish(const league::League& league, const stats::LongestLists& longest,
+              const options::OutputOptions& options);
+
+  // The game pages' records, in transcript order (for the tests).
+  const std::vector<SiteGame>& Games() const { return games_; }
+
+ private:
+  const std::string& PlayerId(const league::PlayerRecord& player);
+  const std::string& TeamId(const league::TeamRecord& team);
+  void WriteGamePage(const transcript::GameState& game, const stats::ScoringSummary& scoring,
+                     const league::TeamTotals& visitingBox, const league::TeamTotals& homeBox);
+  void EmitPendingGame(std::string_view nextLink);
+  // The season pages (site_pages.cpp).
+  void WriteIndex(const league::League& league, const options::OutputOptions& options);
+  void WriteTeamPages(const league::League& league);
+  void WritePlayerPages(const league::League& league);
+  void WriteLeaders(const league::League& league, const stats::LongestLists& longest,
+                    const options::OutputOptions& options);
+  void WriteStatsPages(const league::League& league);
+  void WriteSearchIndex(const league::League& league);
+
+  std::string league_;
+  Emit emit_;
+  std::vector<SiteGame> games_;
+  // Each player's season figures as his last game left them, by his index.
+  std::vector<league::PlayerRecord> before_;
+  std::unordered_map<const league::TeamRecord*, league::TeamTotals> teamsBefore_;
+  std::vector<std::string> playerIds_;  // by index; "" until given
+  std::unordered_map<const league::TeamRecord*, std::string> teamIds_;
+  AddressBook gameAddresses_;
+  AddressBook teamAddresses_;
+  AddressBook playerAddresses_;
+  std::string pending_;  // the last game's page, waiting for the next game's link
+  std::string pendingPath_;
+  // Built when the run ends: each player's games (game, line), each team's
+  // season, and the teams in standings order.
+  std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> linesOf_;
+  std::map<const league::TeamRecord*, TeamSeason> seasons_;
+  std::vector<const league::TeamRecord*> standings_;
+};
+
+}  // namespace yl::site
