@@ -23,13 +23,14 @@ void ReleaseModel(CompileRun& run) {
   stats::DisposeLongestLists(run.longest);
 }
 
-// The run is over: the log is written before the kept files are listed as
-// such, so that should writing it fail, the sinks still delete them.
+// The run is over: the progress is ended and the log written while the
+// sinks still hold the kept files, so that should either fail, the sinks
+// still delete them (and put back a site the new one replaced).
 void EndOfRun(CompileRun& run, std::vector<std::string> kept) {
   run.reportFiles = std::move(kept);
+  run.control.platform.EndProgress();
   run::DumpErrorLog(run.errorLog);
   run.sinks.clear();
-  run.control.platform.EndProgress();
   ReleaseModel(run);
 }
 

@@ -11,6 +11,7 @@
 #include "compile/sinks.h"
 #include "league/league.h"
 #include "options/output_options.h"
+#include "reports/leader_tables.h"
 #include "run/error_log.h"
 #include "run/file_layer.h"
 #include "run/platform.h"
@@ -43,6 +44,9 @@ struct CompileRun {
   std::string siteFolder;            // where a season run's web site goes; "": none is written
   std::string siteTitle = "League";  // the site's name for the league
   Sinks sinks;                       // what the games go to, while the run lasts
+  // The league report's leader tables as it ranked them, kept for the site
+  // (empty when the report has none).
+  std::vector<reports::LeaderRanking> leaders;
 
   // What the front ends report when the run is over.
   std::int32_t gamesCompiled = 0;

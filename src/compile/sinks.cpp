@@ -55,6 +55,7 @@ class ReportFiles : public GameSink {
   // The reports of the game, or (none) of the season so far.
   void WriteReports(const CompiledGame* game) {
     reports::ReportSource source{run_.league, run_.longest, {}, nullptr};
+    if (!run_.siteFolder.empty()) source.leaders = &run_.leaders;
     if (game != nullptr) {
       source.teams = game->Teams();
       source.scoring = &game->scoring;
@@ -216,7 +217,8 @@ class LeagueSite final : public GameSink {
     builder_.GameRead(transcript, *game.game, game.scoring);
   }
   void EndRun(std::vector<std::string>& kept) override {
-    builder_.Finish(run_.league, run_.longest, run_.options);
+    builder_.Finish(run_.league, run_.longest, run_.options,
+                    run_.leaders.empty() ? nullptr : &run_.leaders);
     folder_.Publish();
     kept.push_back(run_.siteFolder);
   }

@@ -149,10 +149,10 @@ LeaderRanking RankLeaderTable(stats::PlayerOrder& players, const stats::LongestL
   return ranking;
 }
 
-void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
-                      const stats::LongestLists& longest, std::int32_t leadersCount,
-                      const LeaderTable& table) {
-  if (leadersCount <= 0) return;
+LeaderRanking WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
+                               const stats::LongestLists& longest, std::int32_t leadersCount,
+                               const LeaderTable& table) {
+  if (leadersCount <= 0) return {};
 
   std::vector<std::string_view> headers;
   for (const StatColumn& column : table.columns)
@@ -163,8 +163,8 @@ void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
   // Measure pass: a rate or count table over every player with its record
   // (the widths do not depend on their order), a longest-play table over the
   // entries it shows.
-  const LeaderRanking ranking = RankLeaderTable(players, longest, leadersCount, table);
-  if (!ranking.any) return;
+  LeaderRanking ranking = RankLeaderTable(players, longest, leadersCount, table);
+  if (!ranking.any) return ranking;
   if (table.longest != nullptr) {
     for (const LeaderRow& row : ranking.rows)
       Measure(table, row, widths, layout);
@@ -186,14 +186,18 @@ void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
     ++rank;
   }
   EndLine(out);
+  return ranking;
 }
 
 void WriteLeagueLeaders(ReportOutput& out, stats::PlayerOrder& players,
-                        const stats::LongestLists& longest, std::int32_t leadersCount) {
+                        const stats::LongestLists& longest, std::int32_t leadersCount,
+                        std::vector<LeaderRanking>* rankings) {
   // A negative count lists every player of the run.
   if (leadersCount < 0) leadersCount = static_cast<std::int32_t>(players.size());
-  for (const LeaderTable& table : LeaderTables())
-    WriteLeaderTable(out, players, longest, leadersCount, table);
+  for (const LeaderTable& table : LeaderTables()) {
+    LeaderRanking ranking = WriteLeaderTable(out, players, longest, leadersCount, table);
+    if (rankings != nullptr) rankings->push_back(std::move(ranking));
+  }
 }
 
 }  // namespace yl::reports

@@ -77,12 +77,14 @@ std::string LeaderCellText(const LeaderTable& table, std::size_t column, const L
 // One table ranked over leadersCount rows (none unless positive), from the
 // players in their order (sorted for the table) or from its longest-play
 // list; writes nothing when no player qualifies.
-void WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
-                      const stats::LongestLists& longest, std::int32_t leadersCount,
-                      const LeaderTable& table);
+LeaderRanking WriteLeaderTable(ReportOutput& out, stats::PlayerOrder& players,
+                               const stats::LongestLists& longest, std::int32_t leadersCount,
+                               const LeaderTable& table);
 
-// All 57 tables in order. A negative leadersCount lists every player.
+// All 57 tables in order. A negative leadersCount lists every player. When
+// `rankings` is given, each table's ranking is added to it, in order.
 void WriteLeagueLeaders(ReportOutput& out, stats::PlayerOrder& players,
-                        const stats::LongestLists& longest, std::int32_t leadersCount);
+                        const stats::LongestLists& longest, std::int32_t leadersCount,
+                        std::vector<LeaderRanking>* rankings = nullptr);
 
 }  // namespace yl::reports

@@ -39,7 +39,8 @@ void WriteReports(ReportOutput& out, const ReportSource& source, const options::
         WriteTeamSeasonReports(out, teams, players, o);
         WriteTeamTables(out, teams);
       }
-      if (o.LeaderTables()) WriteLeagueLeaders(out, players, source.longest, o.leadersCount);
+      if (o.LeaderTables())
+        WriteLeagueLeaders(out, players, source.longest, o.leadersCount, source.leaders);
       break;
   }
 }

@@ -22,6 +22,8 @@ struct ReportSource {
   const stats::LongestLists& longest;
   GameTeams teams;
   const stats::ScoringSummary* scoring = nullptr;  // none: no entries
+  // When given, the league leaders' rankings as the report made them.
+  std::vector<LeaderRanking>* leaders = nullptr;
 };
 
 void WriteReports(ReportOutput& out, const ReportSource& source,

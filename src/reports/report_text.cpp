@@ -2,6 +2,7 @@
 #include "reports/report_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -43,8 +44,13 @@ std::string FormatDecimal(double value, int decimals) {
   if (negative) text += '-';
   const std::size_t firstDigit = text.size();
   char digits[400];
-  std::snprintf(digits, sizeof digits, "%.0f", whole);
-  text += digits;
+  // The whole part's digits; below 2^53 it is an exact integer, written
+  // without the cost of a formatted print.
+  const auto end =
+      whole < 9007199254740992.0
+          ? std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(whole)).ptr
+          : std::to_chars(digits, digits + sizeof digits, whole, std::chars_format::fixed, 0).ptr;
+  text.append(digits, end);
   text += '.';
 
   double fraction = magnitude - whole;

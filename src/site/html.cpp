@@ -1,44 +1,103 @@
 // Page pieces of the league site.
 #include "site/html.h"
 
+#include <array>
+#include <cstdint>
+
 #include "run/mac_roman.h"
 #include "run/version.h"
 
 namespace yl::site {
 
+using namespace std::literals;
+
+namespace {
+
+// What a byte of text needs on a page: nothing, a reference (markup,
+// quotes; a control byte becomes a blank), or, read as Mac OS Roman, its
+// character in UTF-8.
+enum class ByteKind : std::uint8_t { kPlain, kEscape, kHigh };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+  std::array<ByteKind, 256> kinds{};
+  for (int c = 0; c < 0x20; ++c)
+    kinds[c] = c == '\t' ? ByteKind::kPlain : ByteKind::kEscape;
+  for (const char c : {'&', '<', '>', '"', '\''})
+    kinds[static_cast<unsigned char>(c)] = ByteKind::kEscape;
+  for (int c = 0x80; c < 0x100; ++c)
+    kinds[c] = ByteKind::kHigh;
+  return kinds;
+}();
+
+void AppendReference(std::string& out, char c) {
+  switch (c) {
+    case '&':
+      out += "&amp;"sv;
+      break;
+    case '<':
+      out += "&lt;"sv;
+      break;
+    case '>':
+      out += "&gt;"sv;
+      break;
+    case '"':
+      out += "&quot;"sv;
+      break;
+    case '\'':
+      out += "&#39;"sv;
+      break;
+    default:
+      out += ' ';  // a control byte has no place in a page
+  }
+}
+
+// Every character of Mac OS Roman lies below U+10000: two or three bytes.
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+  }
+  out += static_cast<char>(0x80 | (code & 0x3F));
+}
+
+// One pass: runs of plain bytes are copied as they are; `macRoman` says
+// whether bytes above 0x7F are Mac OS Roman (converted) or UTF-8 (kept).
+void AppendEscaped(std::string& out, std::string_view text, bool macRoman = false) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const ByteKind kind = kByteKinds[byte];
+    if (kind == ByteKind::kPlain || (kind == ByteKind::kHigh && !macRoman)) continue;
+    out.append(text, run, i - run);
+    if (kind == ByteKind::kEscape) {
+      AppendReference(out, text[i]);
+    } else {
+      AppendUtf8(out, run::MacRomanToUnicode(byte));
+    }
+    run = i + 1;
+  }
+  out.append(text, run, text.size() - run);
+}
+
+}  // namespace
+
 std::string EscapeUtf8(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
-  for (const char c : utf8) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        // Control bytes have no place in a page; the rest is the text.
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
-          out += ' ';
-        else
-          out += c;
-    }
-  }
+  out.reserve(utf8.size() + 8);
+  AppendEscaped(out, utf8);
   return out;
 }
 
+void AppendText(std::string& out, std::string_view macRoman) {
+  AppendEscaped(out, macRoman, true);
+}
+
 std::string Escape(std::string_view macRoman) {
-  return EscapeUtf8(run::MacRomanToUtf8(macRoman));
+  std::string out;
+  out.reserve(macRoman.size() + 8);
+  AppendText(out, macRoman);
+  return out;
 }
 
 std::string Slug(std::string_view macRoman) {
@@ -98,43 +157,65 @@ std::string EndPage(Page& page) {
   return std::move(page.text);
 }
 
+std::string TableHead(const std::vector<Column>& columns) {
+  std::string head = "\n<thead><tr>";
+  for (const Column& column : columns) {
+    head += column.number ? "<th scope=\"col\" title=\"" : "<th scope=\"col\" class=\"t\" title=\"";
+    head += EscapeUtf8(column.title.empty() ? column.word : column.title);
+    head += "\">" + EscapeUtf8(column.word) + "</th>";
+  }
+  head += "</tr></thead>\n<tbody>\n"sv;
+  return head;
+}
+
+void BeginTable(std::string& out, std::string_view classes, std::string_view caption,
+                std::string_view head) {
+  out += "<div class=\"table-wrap\"><table class=\""sv;
+  out += classes;
+  out += "\">"sv;
+  if (!caption.empty()) {
+    out += "<caption>"sv;
+    AppendEscaped(out, caption);
+    out += "</caption>"sv;
+  }
+  out += head;
+}
+
 void BeginTable(std::string& out, std::string_view classes, std::string_view caption,
                 const std::vector<Column>& columns) {
-  out += "<div class=\"table-wrap\"><table class=\"";
-  out += classes;
-  out += "\">";
-  if (!caption.empty()) out += "<caption>" + EscapeUtf8(caption) + "</caption>";
-  out += "\n<thead><tr>";
-  for (const Column& column : columns) {
-    out += column.number ? "<th scope=\"col\" class=\"n\" title=\"" : "<th scope=\"col\" title=\"";
-    out += EscapeUtf8(column.title.empty() ? column.word : column.title);
-    out += "\">" + EscapeUtf8(column.word) + "</th>";
-  }
-  out += "</tr></thead>\n<tbody>\n";
+  BeginTable(out, classes, caption, TableHead(columns));
 }
 
 void EndTable(std::string& out, std::string_view foot) {
-  out += "</tbody>";
+  out += "</tbody>"sv;
   if (!foot.empty()) {
-    out += "<tfoot>";
+    out += "<tfoot>"sv;
     out += foot;
-    out += "</tfoot>";
+    out += "</tfoot>"sv;
   }
-  out += "</table></div>\n";
+  out += "</table></div>\n"sv;
 }
 
 void NumberCell(std::string& out, std::string_view text) {
-  out += "<td class=\"n\">";
-  out += EscapeUtf8(text);
-  out += "</td>";
+  out += "<td>"sv;
+  out += text;  // digits, signs, "." and "/": nothing to escape
+  out += "</td>"sv;
 }
 
 void TextCell(std::string& out, std::string_view macRoman) {
-  out += "<td>" + Escape(macRoman) + "</td>";
+  out += "<td class=\"t\">"sv;
+  AppendText(out, macRoman);
+  out += "</td>"sv;
+}
+
+void PlainCell(std::string& out, std::string_view macRoman) {
+  out += "<td>"sv;
+  AppendText(out, macRoman);
+  out += "</td>"sv;
 }
 
 void HtmlCell(std::string& out, std::string_view html, bool header) {
-  out += header ? "<th scope=\"row\">" : "<td>";
+  out += header ? "<th scope=\"row\">" : "<td class=\"t\">";
   out += html;
   out += header ? "</th>" : "</td>";
 }

@@ -13,6 +13,8 @@ namespace yl::site {
 // Transcript or team-file text (Mac OS Roman) as HTML text: in UTF-8, with
 // & < > " ' written as references.
 std::string Escape(std::string_view macRoman);
+// The same, appended to `out`.
+void AppendText(std::string& out, std::string_view macRoman);
 // Text of our own (ASCII or UTF-8) as HTML text.
 std::string EscapeUtf8(std::string_view utf8);
 
@@ -53,14 +55,20 @@ struct Column {
 // the caption and header words are escaped here.
 void BeginTable(std::string& out, std::string_view classes, std::string_view caption,
                 const std::vector<Column>& columns);
+// The same with the head made once by TableHead, for tables that repeat it.
+std::string TableHead(const std::vector<Column>& columns);
+void BeginTable(std::string& out, std::string_view classes, std::string_view caption,
+                std::string_view head);
 // Closes the body; `foot` (rows of HTML), when given, follows it as the
 // table's foot, which sorting leaves in place.
 void EndTable(std::string& out, std::string_view foot = {});
 
-// Cells: a number cell, a text cell (escaped from Mac OS Roman) and a
-// cell of HTML made by the caller.
+// Cells: a number (as a figure's text: nothing in it to escape), a text
+// (escaped from Mac OS Roman; marked as text, or plain in tables of text
+// alone) and a cell of HTML made by the caller.
 void NumberCell(std::string& out, std::string_view text);
 void TextCell(std::string& out, std::string_view macRoman);
+void PlainCell(std::string& out, std::string_view macRoman);
 void HtmlCell(std::string& out, std::string_view html, bool header = false);
 
 // <a href="...">html</a>

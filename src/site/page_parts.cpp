@@ -2,12 +2,15 @@
 #include "site/page_parts.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "league/stat_fields.h"
 #include "reports/report_text.h"
 #include "reports/stat_columns.h"
 
 namespace yl::site {
+
+using namespace std::literals;
 
 std::string PlayerLabel(const league::PlayerRecord& player) {
   return "#" + std::to_string(player.number) + "-" + player.name;
@@ -66,54 +69,72 @@ void SectionRow(std::string& out, const reports::PlayerSection& section, std::st
   out += rowClass.empty() ? "<tr>" : "<tr class=\"" + std::string(rowClass) + "\">";
   HtmlCell(out, first, true);
   if (secondHtml != nullptr) HtmlCell(out, *secondHtml);
-  for (const reports::StatColumn& column : section.columns)
-    NumberCell(out, column.stat != nullptr ? reports::StatText(*column.stat, record) : "");
-  out += "</tr>\n";
+  for (const reports::StatColumn& column : section.columns) {
+    // Counts are most of the cells: their digits go straight in.
+    if (column.stat != nullptr && column.stat->shape == reports::Shape::kCount) {
+      char digits[24];
+      const auto end = std::to_chars(digits, digits + sizeof digits, column.stat->part(record)).ptr;
+      NumberCell(out, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    } else {
+      NumberCell(out, column.stat != nullptr ? reports::StatText(*column.stat, record) : "");
+    }
+  }
+  out += "</tr>\n"sv;
 }
+
+namespace {
+
+// A length in tenths of a chart unit, as the SVG's decimal text ("12.5").
+std::string Tenths(std::int64_t tenths) {
+  const std::string whole = std::to_string(tenths / 10);
+  return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);
+}
+
+}  // namespace
 
 std::string BarChart(std::string_view description, const std::vector<std::string>& labels,
                      const std::vector<Series>& series) {
-  constexpr double kWidth = 600;
-  constexpr double kHeight = 220;
-  constexpr double kTop = 16;
-  constexpr double kBottom = 24;
-  constexpr double kLeft = 40;
-  const auto number = [](double value) { return reports::FormatDecimal(value, 1); };
-  const double groups = static_cast<double>(std::max<std::size_t>(labels.size(), 1));
-  const double bars = static_cast<double>(std::max<std::size_t>(series.size(), 1));
-  const double slot = (kWidth - kLeft - 8) / groups;
-  const double bar = std::min(24.0, slot * 0.8 / bars);
+  // Lengths in tenths of a unit of the 600 × 220 view box.
+  constexpr std::int64_t kWidth = 6000;
+  constexpr std::int64_t kHeight = 2200;
+  constexpr std::int64_t kTop = 160;
+  constexpr std::int64_t kBottom = 240;
+  constexpr std::int64_t kLeft = 400;
+  const auto groups = static_cast<std::int64_t>(std::max<std::size_t>(labels.size(), 1));
+  const auto bars = static_cast<std::int64_t>(std::max<std::size_t>(series.size(), 1));
+  const std::int64_t slot = (kWidth - kLeft - 80) / groups;
+  const std::int64_t bar = std::min<std::int64_t>(240, slot * 8 / 10 / bars);
   std::int64_t top = 1;
   for (const Series& one : series)
     for (const std::int64_t value : one.values)
       top = std::max(top, value);
-  const double scale = (kHeight - kTop - kBottom) / static_cast<double>(top);
-  const double base = kHeight - kBottom;
-  std::string svg = "<figure class=\"chart\"><svg class=\"chart\" viewBox=\"0 0 " + number(kWidth) +
-                    " " + number(kHeight) + "\" role=\"img\" aria-label=\"" +
+  const std::int64_t base = kHeight - kBottom;
+  const std::int64_t room = base - kTop;
+  std::string svg = "<figure class=\"chart\"><svg class=\"chart\" viewBox=\"0 0 " + Tenths(kWidth) +
+                    " " + Tenths(kHeight) + "\" role=\"img\" aria-label=\"" +
                     EscapeUtf8(description) + "\">";
-  svg += "<line class=\"axis\" x1=\"" + number(kLeft) + "\" y1=\"" + number(base) + "\" x2=\"" +
-         number(kWidth) + "\" y2=\"" + number(base) + "\"/>";
-  svg += "<text class=\"label\" x=\"" + number(kLeft - 4) + "\" y=\"" + number(kTop + 4) +
+  svg += "<line class=\"axis\" x1=\"" + Tenths(kLeft) + "\" y1=\"" + Tenths(base) + "\" x2=\"" +
+         Tenths(kWidth) + "\" y2=\"" + Tenths(base) + "\"/>";
+  svg += "<text class=\"label\" x=\"" + Tenths(kLeft - 40) + "\" y=\"" + Tenths(kTop + 40) +
          "\" text-anchor=\"end\">" + std::to_string(top) + "</text>";
-  svg += "<text class=\"label\" x=\"" + number(kLeft - 4) + "\" y=\"" + number(base) +
+  svg += "<text class=\"label\" x=\"" + Tenths(kLeft - 40) + "\" y=\"" + Tenths(base) +
          "\" text-anchor=\"end\">0</text>";
   // Game numbers under the bars: every one when they fit, else every fifth.
-  const std::size_t every = slot < 14 ? 5 : 1;
-  for (std::size_t g = 0; g < labels.size(); ++g) {
-    const double x = kLeft + static_cast<double>(g) * slot + (slot - bar * bars) / 2;
-    for (std::size_t b = 0; b < series.size(); ++b) {
+  const std::int64_t every = slot < 140 ? 5 : 1;
+  for (std::int64_t g = 0; g < static_cast<std::int64_t>(labels.size()); ++g) {
+    const std::int64_t x = kLeft + g * slot + (slot - bar * bars) / 2;
+    for (std::int64_t b = 0; b < static_cast<std::int64_t>(series.size()); ++b) {
       const std::int64_t value = series[b].values[g];
-      const double height = static_cast<double>(std::max<std::int64_t>(0, value)) * scale;
-      svg += "<rect class=\"" + series[b].cssClass + "\" x=\"" +
-             number(x + static_cast<double>(b) * bar) + "\" y=\"" + number(base - height) +
-             "\" width=\"" + number(bar * 0.9) + "\" height=\"" + number(height) + "\"><title>" +
-             EscapeUtf8(labels[g]) + ": " + EscapeUtf8(series[b].name) + " " +
-             std::to_string(value) + "</title></rect>";
+      const std::int64_t height = std::max<std::int64_t>(0, value) * room / top;
+      svg += "<rect class=\"" + series[b].cssClass + "\" x=\"" + Tenths(x + b * bar) + "\" y=\"" +
+             Tenths(base - height) + "\" width=\"" + Tenths(bar * 9 / 10) + "\" height=\"" +
+             Tenths(height) + "\"><title>" + EscapeUtf8(labels[g]) + ": " +
+             EscapeUtf8(series[b].name) + " " + std::to_string(value) + "</title></rect>";
     }
     if ((g + 1) % every == 0 || every == 1)
-      svg += "<text class=\"label\" x=\"" + number(x + bar * bars / 2) + "\" y=\"" +
-             number(kHeight - 6) + "\" text-anchor=\"middle\">" + std::to_string(g + 1) + "</text>";
+      svg += "<text class=\"label\" x=\"" + Tenths(x + bar * bars / 2) + "\" y=\"" +
+             Tenths(kHeight - 60) + "\" text-anchor=\"middle\">" + std::to_string(g + 1) +
+             "</text>";
   }
   svg += "</svg><figcaption>" + EscapeUtf8(description);
   if (series.size() > 1)

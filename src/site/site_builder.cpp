@@ -7,6 +7,7 @@
 #include "league/stat_fields.h"
 #include "reports/game_report.h"
 #include "reports/player_section_table.h"
+#include "reports/report_driver.h"
 #include "reports/report_text.h"
 #include "run/file_layer.h"
 #include "run/mac_roman.h"
@@ -15,6 +16,8 @@
 #include "stats/ranking.h"
 
 namespace yl::site {
+
+using namespace std::literals;
 
 namespace {
 
@@ -118,6 +121,16 @@ const std::string& SiteBuilder::TeamId(const TeamRecord& team) {
   return id;
 }
 
+const std::string& SiteBuilder::SectionHead(const reports::PlayerSection& section,
+                                            std::string_view first, std::string_view second) {
+  std::string key =
+      std::string(section.title) + "|" + std::string(first) + "|" + std::string(second);
+  const auto found = heads_.find(key);
+  if (found != heads_.end()) return found->second;
+  return heads_.emplace(std::move(key), TableHead(SectionColumns(section, first, second)))
+      .first->second;
+}
+
 void SiteBuilder::BeforeCredit(const transcript::GameState& game) {
   for (PlayerRecord* player : game.players.Named()) {
     if (player->index >= before_.size()) before_.resize(player->index + 1);
@@ -139,7 +152,7 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
   const auto fields = league::PlayerStatFields();
   for (PlayerRecord* player : game.players.Named()) {
     const PlayerRecord& before = before_[player->index];
-    GameLine line{player->index, static_cast<std::uint32_t>(site.figures.size())};
+    GameLine line{player->index, static_cast<std::uint32_t>(figures_.size())};
     line.side = player->teamName == game.home->name       ? Side::kHome
                 : player->teamName == game.visiting->name ? Side::kVisiting
                                                           : Side::kNone;
@@ -156,14 +169,17 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
       } else if (value == 0) {
         continue;
       }
-      site.figures.push_back({static_cast<std::uint16_t>(i), static_cast<std::int32_t>(value)});
+      figures_.push_back({static_cast<std::uint16_t>(i), static_cast<std::int32_t>(value)});
     }
-    line.count = static_cast<std::uint16_t>(site.figures.size() - line.first);
-    site.lines.push_back(line);
+    line.count = static_cast<std::uint16_t>(figures_.size() - line.first);
+    lines_.push_back(line);
     before_[player->index] = *player;
   }
-  site.figures.shrink_to_fit();
-  site.lines.shrink_to_fit();
+  // Kept at their exact sizes: a season keeps every game's.
+  site.figures.assign(figures_.begin(), figures_.end());
+  site.lines.assign(lines_.begin(), lines_.end());
+  figures_.clear();
+  lines_.clear();
   // The team box of the game: what it added to each team's totals.
   TeamTotals& visitingBefore = teamsBefore_[game.visiting];
   TeamTotals& homeBefore = teamsBefore_[game.home];
@@ -213,27 +229,27 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
                                {"4", "4th quarter"}};
   if (s.overtime) quarters.push_back({"OT", "Overtime"});
   quarters.push_back({"T", "Final"});
-  t += "<section id=\"line-score\"><h2>Line score</h2>\n";
+  t += "<section id=\"line-score\"><h2>Line score</h2>\n"sv;
   BeginTable(t, "linescore", "Points by quarter", quarters);
   const auto lineRow = [&](const std::string& link, const std::array<std::int16_t, 4>& points,
                            std::int16_t overtime, std::int16_t total) {
-    t += "<tr>";
+    t += "<tr>"sv;
     HtmlCell(t, link, true);
     for (const std::int16_t q : points)
       NumberCell(t, std::to_string(q));
     if (s.overtime) NumberCell(t, std::to_string(overtime));
     NumberCell(t, std::to_string(total));
-    t += "</tr>\n";
+    t += "</tr>\n"sv;
   };
   lineRow(visitingLink, s.visitingQuarters, s.visitingOvertime, s.visitingPoints);
   lineRow(homeLink, s.homeQuarters, s.homeOvertime, s.homePoints);
   EndTable(t);
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
   // Scoring summary.
-  t += "<section id=\"scoring\"><h2>Scoring</h2>\n";
+  t += "<section id=\"scoring\"><h2>Scoring</h2>\n"sv;
   if (scoring.entries.empty()) {
-    t += "<p>No scoring.</p>\n";
+    t += "<p>No scoring.</p>\n"sv;
   } else {
     BeginTable(t, "scoring", "Scoring plays",
                {{"Q", "Quarter", false},
@@ -241,33 +257,33 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
                 {"Team", {}, false},
                 {"Play", {}, false}});
     for (const stats::ScoringDriveRecord& entry : scoring.entries) {
-      t += "<tr>";
-      TextCell(t, entry.quarter > 0 ? QuarterText(entry.quarter) : "");
-      TextCell(t,
-               entry.minutes >= 0 ? ClockText(entry.minutes, std::max<int>(entry.seconds, 0)) : "");
-      TextCell(t, entry.team);
-      TextCell(t, reports::ScoringPhrase(entry));
-      t += "</tr>\n";
+      t += "<tr>"sv;
+      PlainCell(t, entry.quarter > 0 ? QuarterText(entry.quarter) : "");
+      PlainCell(
+          t, entry.minutes >= 0 ? ClockText(entry.minutes, std::max<int>(entry.seconds, 0)) : "");
+      PlainCell(t, entry.team);
+      PlainCell(t, reports::ScoringPhrase(entry));
+      t += "</tr>\n"sv;
     }
     EndTable(t);
   }
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
   // The team box, side by side.
-  t += "<section id=\"team-box\"><h2>Team statistics</h2>\n";
+  t += "<section id=\"team-box\"><h2>Team statistics</h2>\n"sv;
   BeginTable(t, "box", "Team statistics",
              {{"", "Figure", false},
               {run::MacRomanToUtf8(site.visiting->name), {}},
               {run::MacRomanToUtf8(site.home->name), {}}});
   for (const reports::ComparisonRow& row : reports::TeamComparisonRows()) {
-    t += "<tr>";
+    t += "<tr>"sv;
     HtmlCell(t, EscapeUtf8(row.label), true);
     NumberCell(t, row.value(visitingBox));
     NumberCell(t, row.value(homeBox));
-    t += "</tr>\n";
+    t += "</tr>\n"sv;
   }
   EndTable(t);
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
   // Each team's players, section by section, as the game report has them.
   std::vector<PlayerRecord> records;
@@ -280,7 +296,7 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
     cells[&records[i]] =
         Link(r + "players/" + PlayerId(records[i]) + ".html", Escape(PlayerLabel(records[i])));
   }
-  t += "<section id=\"players\"><h2>Players</h2>\n";
+  t += "<section id=\"players\"><h2>Players</h2>\n"sv;
   for (const reports::PlayerSection& section : reports::PlayerSections()) {
     if (section.leftOutInGameMode) continue;
     for (const TeamRecord* team : {site.visiting, site.home}) {
@@ -292,16 +308,16 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
       stats::SortPlayersByStats(order, section.key, false);
       BeginTable(t, "sortable",
                  SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team->name),
-                 SectionColumns(section, "Player", ""));
+                 SectionHead(section, "Player", ""));
       for (const PlayerRecord* record : order)
         SectionRow(t, section, cells[record], nullptr, *record);
       EndTable(t);
     }
   }
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
   // The play-by-play, with the score after each play that changed it.
-  t += "<section id=\"plays\"><h2>Play-by-play</h2>\n";
+  t += "<section id=\"plays\"><h2>Play-by-play</h2>\n"sv;
   BeginTable(t, "plays", "Every play",
              {{"Q", "Quarter", false},
               {"Clock", "Time left in the quarter", false},
@@ -331,19 +347,19 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
     }
     const bool scored = nextVisiting != visiting || nextHome != home;
     t += scored ? "<tr class=\"score\">" : "<tr>";
-    TextCell(t, at.quarter ? QuarterText(*at.quarter) : "");
-    TextCell(t, at.minutes && at.seconds ? ClockText(*at.minutes, *at.seconds) : "");
-    TextCell(t, DownText(at));
-    TextCell(t, BallOnText(at));
-    TextCell(t, PlayText(play));
-    HtmlCell(t, scored ? ScoreText(nextVisiting, nextHome) : "");
-    t += "</tr>\n";
+    PlainCell(t, at.quarter ? QuarterText(*at.quarter) : "");
+    PlainCell(t, at.minutes && at.seconds ? ClockText(*at.minutes, *at.seconds) : "");
+    PlainCell(t, DownText(at));
+    PlainCell(t, BallOnText(at));
+    PlainCell(t, PlayText(play));
+    t += "<td>" + (scored ? ScoreText(nextVisiting, nextHome) : std::string()) + "</td>";
+    t += "</tr>\n"sv;
   }
   EndTable(t);
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
   // To the teams, and to the games before and after.
-  t += "<nav class=\"pager\">";
+  t += "<nav class=\"pager\">"sv;
   if (games_.size() > 1) {
     const SiteGame& previous = games_[games_.size() - 2];
     t += "<a rel=\"prev\" href=\"" + previous.id + ".html\">\xe2\x86\x90 " +
@@ -355,7 +371,8 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
 }
 
 void SiteBuilder::Finish(const league::League& league, const stats::LongestLists& longest,
-                         const options::OutputOptions& options) {
+                         const options::OutputOptions& options,
+                         const std::vector<reports::LeaderRanking>* leaders) {
   EmitPendingGame("");
   emit_("site.css", std::string(kSiteStyle));
   emit_("site.js", std::string(kSiteScript));
@@ -366,7 +383,9 @@ void SiteBuilder::Finish(const league::League& league, const stats::LongestLists
   WriteIndex(league, options);
   WriteTeamPages(league);
   WritePlayerPages(league);
-  WriteLeaders(league, longest, options);
+  WriteLeaders(leaders != nullptr
+                   ? *leaders
+                   : reports::RankLeagueLeaders({league, longest, {}, nullptr}, options));
   WriteStatsPages(league);
   WriteSearchIndex(league);
 }

@@ -19,6 +19,8 @@
 
 #include "league/league.h"
 #include "options/output_options.h"
+#include "reports/leader_tables.h"
+#include "reports/player_section_table.h"
 #include "site/html.h"
 #include "stats/longest_lists.h"
 #include "stats/scoring_summary.h"
@@ -83,8 +85,11 @@ class SiteBuilder {
   void GameRead(std::string_view transcript, const transcript::GameState& game,
                 const stats::ScoringSummary& scoring);
   // Every other page, from the season's model.
+  // `leaders`: the league report's leader tables as it ranked them; none:
+  // they are ranked here as the report would.
   void Finish(const league::League& league, const stats::LongestLists& longest,
-              const options::OutputOptions& options);
+              const options::OutputOptions& options,
+              const std::vector<reports::LeaderRanking>* leaders = nullptr);
 
   // The game pages' records, in transcript order (for the tests).
   const std::vector<SiteGame>& Games() const { return games_; }
@@ -92,6 +97,9 @@ class SiteBuilder {
  private:
   const std::string& PlayerId(const league::PlayerRecord& player);
   const std::string& TeamId(const league::TeamRecord& team);
+  // The head of a section's table (SectionColumns), made once.
+  const std::string& SectionHead(const reports::PlayerSection& section, std::string_view first,
+                                 std::string_view second);
   void WriteGamePage(const transcript::GameState& game, const stats::ScoringSummary& scoring,
                      const league::TeamTotals& visitingBox, const league::TeamTotals& homeBox);
   void EmitPendingGame(std::string_view nextLink);
@@ -99,14 +107,15 @@ class SiteBuilder {
   void WriteIndex(const league::League& league, const options::OutputOptions& options);
   void WriteTeamPages(const league::League& league);
   void WritePlayerPages(const league::League& league);
-  void WriteLeaders(const league::League& league, const stats::LongestLists& longest,
-                    const options::OutputOptions& options);
+  void WriteLeaders(const std::vector<reports::LeaderRanking>& rankings);
   void WriteStatsPages(const league::League& league);
   void WriteSearchIndex(const league::League& league);
 
   std::string league_;
   Emit emit_;
   std::vector<SiteGame> games_;
+  std::vector<Figure> figures_;  // the game being kept, before it is stored
+  std::vector<GameLine> lines_;
   // Each player's season figures as his last game left them, by his index.
   std::vector<league::PlayerRecord> before_;
   std::unordered_map<const league::TeamRecord*, league::TeamTotals> teamsBefore_;
@@ -115,6 +124,7 @@ class SiteBuilder {
   AddressBook gameAddresses_;
   AddressBook teamAddresses_;
   AddressBook playerAddresses_;
+  std::map<std::string, std::string, std::less<>> heads_;
   std::string pending_;  // the last game's page, waiting for the next game's link
   std::string pendingPath_;
   // Built when the run ends: each player's games (game, line), each team's

@@ -18,6 +18,8 @@
 
 namespace yl::site {
 
+using namespace std::literals;
+
 namespace {
 
 using league::PlayerRecord;
@@ -124,14 +126,15 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
   std::vector<const TeamRecord*> standings;
   for (const TeamRecord& team : league.teams)
     standings.push_back(&team);
-  std::stable_sort(standings.begin(), standings.end(),
-                   [](const TeamRecord* a, const TeamRecord* b) {
-                     if (Percentage(*a) != Percentage(*b)) return Percentage(*a) > Percentage(*b);
-                     const int da = a->own.points - a->opponents.points;
-                     const int db = b->own.points - b->opponents.points;
-                     if (da != db) return da > db;
-                     return a->name < b->name;
-                   });
+  // Orders that decide every tie: a plain sort gives the same order each
+  // time and needs no buffer that could be refused.
+  std::sort(standings.begin(), standings.end(), [](const TeamRecord* a, const TeamRecord* b) {
+    if (Percentage(*a) != Percentage(*b)) return Percentage(*a) > Percentage(*b);
+    const int da = a->own.points - a->opponents.points;
+    const int db = b->own.points - b->opponents.points;
+    if (da != db) return da > db;
+    return a->name < b->name;
+  });
   for (std::size_t i = 0; i < standings.size(); ++i)
     seasons[standings[i]].place = i + 1;
   seasons_ = std::move(seasons);
@@ -141,7 +144,7 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
   std::string& t = page.text;
   t += "<h1>" + EscapeUtf8(league_) + "</h1>\n<p class=\"sub\">" + std::to_string(games_.size()) +
        (games_.size() == 1 ? " game" : " games") + " compiled</p>\n";
-  t += "<section id=\"standings\"><h2>Standings</h2>\n";
+  t += "<section id=\"standings\"><h2>Standings</h2>\n"sv;
   BeginTable(t, "sortable standings", "Standings",
              {{"Team", {}, false},
               {"G", "Games"},
@@ -157,7 +160,7 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
               {"Strk", "Current streak", false}});
   for (const TeamRecord* team : standings_) {
     const TeamSeason& season = seasons_[team];
-    t += "<tr>";
+    t += "<tr>"sv;
     HtmlCell(t, Link("teams/" + TeamId(*team) + ".html", Escape(team->name)), true);
     NumberCell(t, std::to_string(team->gamesPlayed));
     NumberCell(t, std::to_string(team->wins));
@@ -170,12 +173,12 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
     TextCell(t, RecordText(season.home));
     TextCell(t, RecordText(season.away));
     TextCell(t, season.streak);
-    t += "</tr>\n";
+    t += "</tr>\n"sv;
   }
   EndTable(t);
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
-  t += "<section id=\"results\"><h2>Results</h2>\n";
+  t += "<section id=\"results\"><h2>Results</h2>\n"sv;
   BeginTable(t, "sortable results", "Every game in the order compiled",
              {{"#", "Game number"},
               {"Visitor", {}, false},
@@ -185,47 +188,49 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
               {"Game", "Box score and play-by-play", false}});
   for (std::size_t g = 0; g < games_.size(); ++g) {
     const SiteGame& game = games_[g];
-    t += "<tr>";
+    t += "<tr>"sv;
     NumberCell(t, std::to_string(g + 1));
     HtmlCell(t, Link("teams/" + TeamId(*game.visiting) + ".html", Escape(game.visiting->name)));
     NumberCell(t, std::to_string(game.score.visitingPoints));
     HtmlCell(t, Link("teams/" + TeamId(*game.home) + ".html", Escape(game.home->name)));
     NumberCell(t, std::to_string(game.score.homePoints));
     HtmlCell(t, Link("games/" + game.id + ".html", Escape(game.name)));
-    t += "</tr>\n";
+    t += "</tr>\n"sv;
   }
   EndTable(t);
-  t += "</section>\n";
+  t += "</section>\n"sv;
 
-  t += "<section id=\"leaders\"><h2>Leaders</h2>\n<div class=\"leader-grid\">\n";
+  t += "<section id=\"leaders\"><h2>Leaders</h2>\n<div class=\"leader-grid\">\n"sv;
   for (const Headline& headline : kHeadlines) {
     std::vector<const PlayerRecord*> best;
     for (const PlayerRecord& player : league.players)
       if (Value(headline, player) > 0) best.push_back(&player);
-    std::stable_sort(best.begin(), best.end(), [&](const PlayerRecord* a, const PlayerRecord* b) {
-      return Value(headline, *a) > Value(headline, *b);
+    std::sort(best.begin(), best.end(), [&](const PlayerRecord* a, const PlayerRecord* b) {
+      if (Value(headline, *a) != Value(headline, *b))
+        return Value(headline, *a) > Value(headline, *b);
+      return a->index < b->index;
     });
     if (best.size() > 5) best.resize(5);
     if (best.empty()) continue;
     BeginTable(t, "leaders", headline.name,
                {{"Player", {}, false}, {"Team", {}, false}, {"Value", std::string(headline.name)}});
     for (const PlayerRecord* player : best) {
-      t += "<tr>";
+      t += "<tr>"sv;
       HtmlCell(t, Link("players/" + PlayerId(*player) + ".html", Escape(PlayerLabel(*player))),
                true);
       TextCell(t, player->teamName);
       NumberCell(t, std::to_string(Value(headline, *player)));
-      t += "</tr>\n";
+      t += "</tr>\n"sv;
     }
     EndTable(t);
   }
   t += "</div>\n<p>" + Link("leaders.html", "Every leader table") + "</p>\n</section>\n";
 
-  t += "<section id=\"teams\"><h2>Teams</h2>\n<ul class=\"links\">\n";
+  t += "<section id=\"teams\"><h2>Teams</h2>\n<ul class=\"links\">\n"sv;
   for (const TeamRecord* team : standings_)
     t += "<li>" + Link("teams/" + TeamId(*team) + ".html", Escape(team->name)) + "</li>\n";
-  t += "</ul>\n</section>\n";
-  t += "<section id=\"stats\"><h2>Statistics</h2>\n<ul class=\"links\">\n";
+  t += "</ul>\n</section>\n"sv;
+  t += "<section id=\"stats\"><h2>Statistics</h2>\n<ul class=\"links\">\n"sv;
   for (const reports::PlayerSection& section : reports::PlayerSections())
     t += "<li>" +
          Link("stats/" + SectionFile(section) + ".html", EscapeUtf8(SectionName(section))) +
@@ -247,8 +252,8 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
          Ordinal(season.place) + " of " + std::to_string(standings_.size()) + " in the " +
          Link(r + "index.html#standings", "standings") + "</p>\n";
 
-    t += "<section id=\"schedule\"><h2>Schedule and results</h2>\n";
-    if (season.games.empty()) t += "<p>No game compiled.</p>\n";
+    t += "<section id=\"schedule\"><h2>Schedule and results</h2>\n"sv;
+    if (season.games.empty()) t += "<p>No game compiled.</p>\n"sv;
     std::vector<std::string> labels;
     Series pointsFor{"Points for", "bar-for", {}};
     Series pointsAgainst{"Points against", "bar-against", {}};
@@ -266,14 +271,14 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
         const bool home = game.home == &team;
         const TeamRecord* other = home ? game.visiting : game.home;
         const Result result = ResultOf(game, &team);
-        t += "<tr>";
+        t += "<tr>"sv;
         NumberCell(t, std::to_string(++n));
         HtmlCell(t, Link(r + "teams/" + TeamId(*other) + ".html", Escape(other->name)));
         TextCell(t, home ? "Home" : "Away");
         HtmlCell(t, std::to_string(result.own) + "\xe2\x80\x93" + std::to_string(result.theirs));
         TextCell(t, std::string(1, result.letter));
         HtmlCell(t, Link(r + "games/" + game.id + ".html", "Box score"));
-        t += "</tr>\n";
+        t += "</tr>\n"sv;
         labels.push_back((home ? "vs " : "at ") + run::MacRomanToUtf8(other->name));
         pointsFor.values.push_back(result.own);
         pointsAgainst.values.push_back(result.theirs);
@@ -281,30 +286,30 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
       EndTable(t);
       t += BarChart("Points for and against, game by game", labels, {pointsFor, pointsAgainst});
     }
-    t += "</section>\n";
+    t += "</section>\n"sv;
 
-    t += "<section id=\"totals\"><h2>Team totals</h2>\n";
+    t += "<section id=\"totals\"><h2>Team totals</h2>\n"sv;
     BeginTable(t, "box", "Totals against the opponents' totals",
                {{"", "Figure", false}, {run::MacRomanToUtf8(team.name), {}}, {"Opponents", {}}});
     for (const reports::ComparisonRow& row : reports::TeamComparisonRows()) {
-      t += "<tr>";
+      t += "<tr>"sv;
       HtmlCell(t, EscapeUtf8(row.label), true);
       NumberCell(t, row.value(team.own));
       NumberCell(t, row.value(team.opponents));
-      t += "</tr>\n";
+      t += "</tr>\n"sv;
     }
     EndTable(t);
-    t += "</section>\n";
+    t += "</section>\n"sv;
 
     // The roster: the team's players now, by number.
     std::vector<const PlayerRecord*> roster;
     for (const PlayerRecord& player : league.players)
       if (player.teamName == team.name) roster.push_back(&player);
-    std::stable_sort(roster.begin(), roster.end(),
-                     [](const PlayerRecord* a, const PlayerRecord* b) {
-                       return a->number != b->number ? a->number < b->number : a->name < b->name;
-                     });
-    t += "<section id=\"roster\"><h2>Roster</h2>\n";
+    std::sort(roster.begin(), roster.end(), [](const PlayerRecord* a, const PlayerRecord* b) {
+      if (a->number != b->number) return a->number < b->number;
+      return a->name != b->name ? a->name < b->name : a->index < b->index;
+    });
+    t += "<section id=\"roster\"><h2>Roster</h2>\n"sv;
     BeginTable(t, "sortable", "Roster",
                {{"No.", "Number"},
                 {"Player", {}, false},
@@ -316,32 +321,32 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
         if (games_[g].lines[l].side != Side::kNone &&
             (games_[g].lines[l].side == Side::kHome ? games_[g].home : games_[g].visiting) == &team)
           ++games;
-      t += "<tr>";
+      t += "<tr>"sv;
       NumberCell(t, std::to_string(player->number));
       HtmlCell(t, Link(r + "players/" + PlayerId(*player) + ".html", Escape(player->name)), true);
       TextCell(t,
                player->position != 0 ? league::PositionText(player->position, player->side) : "");
       NumberCell(t, std::to_string(games));
-      t += "</tr>\n";
+      t += "</tr>\n"sv;
     }
     EndTable(t);
-    t += "</section>\n";
+    t += "</section>\n"sv;
 
-    t += "<section id=\"players\"><h2>Player statistics</h2>\n";
+    t += "<section id=\"players\"><h2>Player statistics</h2>\n"sv;
     for (const reports::PlayerSection& section : reports::PlayerSections()) {
       stats::PlayerOrder order;
       for (const PlayerRecord* player : roster)
         if (section.listed(*player)) order.push_back(player);
       if (order.empty()) continue;
       stats::SortPlayersByStats(order, section.key, false);
-      BeginTable(t, "sortable", SectionName(section), SectionColumns(section, "Player", ""));
+      BeginTable(t, "sortable", SectionName(section), SectionHead(section, "Player", ""));
       for (const PlayerRecord* player : order)
         SectionRow(t, section,
                    Link(r + "players/" + PlayerId(*player) + ".html", Escape(PlayerLabel(*player))),
                    nullptr, *player);
       EndTable(t);
     }
-    t += "</section>\n";
+    t += "</section>\n"sv;
     emit_("teams/" + TeamId(team) + ".html", EndPage(page));
   }
 }
@@ -363,7 +368,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
       if (candidate.name == player.teamName) team = &candidate;
     if (team != nullptr)
       t += " \xc2\xb7 " + Link(r + "teams/" + TeamId(*team) + ".html", Escape(team->name));
-    t += "</p>\n";
+    t += "</p>\n"sv;
 
     // His games, as records, with the opponent and the result.
     std::vector<PlayerRecord> records;
@@ -386,13 +391,13 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
       labels.push_back(where + run::MacRomanToUtf8(other->name));
     }
 
-    t += "<section id=\"season\"><h2>Season and game log</h2>\n";
+    t += "<section id=\"season\"><h2>Season and game log</h2>\n"sv;
     bool any = false;
     for (const reports::PlayerSection& section : reports::PlayerSections()) {
       if (!section.listed(player)) continue;
       any = true;
       BeginTable(t, "sortable gamelog", SectionName(section),
-                 SectionColumns(section, "Game", "Result"));
+                 SectionHead(section, "Game", "Result"));
       for (std::size_t i = 0; i < records.size(); ++i)
         if (section.listed(records[i]))
           SectionRow(t, section, gameCells[i], &resultCells[i], records[i]);
@@ -401,8 +406,8 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
       SectionRow(foot, section, "Season", &empty, player, "total");
       EndTable(t, foot);
     }
-    if (!any) t += "<p>No figures this season.</p>\n";
-    t += "</section>\n";
+    if (!any) t += "<p>No figures this season.</p>\n"sv;
+    t += "</section>\n"sv;
 
     // His best game in each headline figure, and his main figure's chart.
     std::string best;
@@ -425,7 +430,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
       for (const PlayerRecord& record : records)
         figure.values.push_back(Value(*main, record));
       t += BarChart(std::string(main->name) + ", game by game", labels, {figure});
-      t += "</section>\n";
+      t += "</section>\n"sv;
     }
     emit_("players/" + PlayerId(player) + ".html", EndPage(page));
   }
@@ -433,14 +438,11 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
 
 // ---- Leaders ----
 
-void SiteBuilder::WriteLeaders(const league::League& league, const stats::LongestLists& longest,
-                               const options::OutputOptions& options) {
-  const std::vector<reports::LeaderRanking> rankings =
-      reports::RankLeagueLeaders({league, longest, {}, nullptr}, options);
+void SiteBuilder::WriteLeaders(const std::vector<reports::LeaderRanking>& rankings) {
   const auto tables = reports::LeaderTables();
   Page page = BeginPage("", "Leaders", EscapeUtf8(league_));
   std::string& t = page.text;
-  t += "<h1>League leaders</h1>\n";
+  t += "<h1>League leaders</h1>\n"sv;
   std::string contents;
   std::string body;
   for (std::size_t i = 0; i < tables.size(); ++i) {
@@ -465,7 +467,7 @@ void SiteBuilder::WriteLeaders(const league::League& league, const stats::Longes
     std::int64_t rank = 0;
     for (const reports::LeaderRow& row : ranking.rows) {
       const PlayerRecord& player = *row.player;
-      body += "<tr>";
+      body += "<tr>"sv;
       NumberCell(body, std::to_string(++rank));
       HtmlCell(body, Link("players/" + PlayerId(player) + ".html", Escape(PlayerLabel(player))),
                true);
@@ -476,13 +478,13 @@ void SiteBuilder::WriteLeaders(const league::League& league, const stats::Longes
       TextCell(body, player.teamName);
       for (std::size_t c = 0; c < table.columns.size(); ++c)
         NumberCell(body, reports::LeaderCellText(table, c, row));
-      body += "</tr>\n";
+      body += "</tr>\n"sv;
     }
     EndTable(body);
-    body += "</section>\n";
+    body += "</section>\n"sv;
   }
   if (contents.empty()) {
-    t += "<p>No leader tables: no player qualified, or the run lists no leaders.</p>\n";
+    t += "<p>No leader tables: no player qualified, or the run lists no leaders.</p>\n"sv;
   } else {
     t += "<nav class=\"contents\"><ul class=\"links\">\n" + contents + "</ul></nav>\n" + body;
   }
@@ -496,7 +498,7 @@ void SiteBuilder::WriteStatsPages(const league::League& league) {
   for (const reports::PlayerSection& section : reports::PlayerSections())
     menu +=
         "<li>" + Link(SectionFile(section) + ".html", EscapeUtf8(SectionName(section))) + "</li>\n";
-  menu += "</ul></nav>\n";
+  menu += "</ul></nav>\n"sv;
   for (const reports::PlayerSection& section : reports::PlayerSections()) {
     const std::string r = "../";
     Page page = BeginPage(r, EscapeUtf8(SectionName(section)), EscapeUtf8(league_));
@@ -507,10 +509,10 @@ void SiteBuilder::WriteStatsPages(const league::League& league) {
       if (section.listed(player)) order.push_back(&player);
     stats::SortPlayersByStats(order, section.key, true);
     if (order.empty()) {
-      t += "<p>No player has figures here.</p>\n";
+      t += "<p>No player has figures here.</p>\n"sv;
     } else {
       BeginTable(t, "sortable", SectionName(section) + ", every player",
-                 SectionColumns(section, "Player", "Team"));
+                 SectionHead(section, "Player", "Team"));
       for (const PlayerRecord* player : order) {
         const std::string team = Escape(player->teamName);
         SectionRow(t, section,
@@ -536,7 +538,7 @@ void SiteBuilder::WriteSearchIndex(const league::League& league) {
              JsonString(run::MacRomanToUtf8(player.teamName)) + "," +
              JsonString("players/" + PlayerId(player) + ".html") + "],\n";
   }
-  index += "];\n";
+  index += "];\n"sv;
   emit_("search-index.js", index);
 }
 
