@@ -55,7 +55,7 @@ package:
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build build-bench -j $(JOBS)
+	cmake --build build-bench -j $(JOBS) --target yardledger-cli yardledger-sim yardledger_bench
 	./scripts/install-deps time
 	./scripts/bench-runs build-bench
 

@@ -43,4 +43,8 @@ bool QtDialogs::ShowFolder(QWidget*, const QString& folder) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
+bool QtDialogs::OpenPage(QWidget*, const QString& file) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
 }  // namespace yl::shell

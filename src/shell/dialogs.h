@@ -29,6 +29,8 @@ class Dialogs {
   virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
   // Shows the folder in the system's file manager; false when none could.
   virtual bool ShowFolder(QWidget* parent, const QString& folder) = 0;
+  // Opens a local web page in the default browser; false when none could.
+  virtual bool OpenPage(QWidget* parent, const QString& file) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -39,6 +41,7 @@ class QtDialogs : public Dialogs {
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
   bool ShowFolder(QWidget* parent, const QString& folder) override;
+  bool OpenPage(QWidget* parent, const QString& file) override;
 };
 
 }  // namespace yl::shell

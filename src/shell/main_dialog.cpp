@@ -21,6 +21,7 @@
 #include "compile/compile_run.h"
 #include "run/errors.h"
 #include "run/input_files.h"
+#include "run/staged_folder.h"
 #include "shell/dialogs.h"
 #include "shell/file_list.h"
 #include "shell/native_text.h"
@@ -52,11 +53,14 @@ RunOutcome OutcomeOf(const compile::CompileRun& compile) {
   outcome.gamesCompiled = compile.gamesCompiled;
   outcome.gamesRejected = compile.gamesRejected;
   outcome.logEntries = compile.errorLog.entries;
+  // The site is a folder: it has a button of its own, not a place in the list.
   for (const std::string& path : compile.reportFiles)
-    outcome.reportFiles << FromNative(path);
+    if (path != compile.siteFolder) outcome.reportFiles << FromNative(path);
   const run::ErrorLog& log = compile.errorLog;
   if (log.entries > 0 && !log.declined && !log.path.empty())
     outcome.errorLog = FromNative(log.path);
+  if (!compile.siteFolder.empty())
+    outcome.webSite = FromNative(compile.siteFolder) + QStringLiteral("/index.html");
   return outcome;
 }
 
@@ -275,6 +279,21 @@ void MainDialog::CompileStats() {
       dialogs_.AskSaveFile(this, tr("Save File(s) with Prefix"), QString(), false, folder);
   if (path.isEmpty()) return;
   const QString reportFolder = QFileInfo(path).absolutePath();
+  // The season's web site goes beside the reports, as NAME-site; a folder
+  // of that name holding anything but an earlier site stops the run here.
+  QString siteFolder;
+  if (remembered_.WebSite() && options_.SeasonMode()) {
+    siteFolder = reportFolder + QLatin1Char('/') + QFileInfo(path).completeBaseName() +
+                 QStringLiteral("-site");
+    const std::string problem = run::FolderProblem(ToNative(siteFolder));
+    if (!problem.empty()) {
+      dialogs_.ShowWarning(this, ProgramTitle(),
+                           tr("The web site cannot be written: the folder %1. Choose another "
+                              "name, or move that folder away.")
+                               .arg(FromNative(problem)));
+      return;
+    }
+  }
   remembered_.SetFolder(Place::kReports, reportFolder);
   platform_.SetSaveFolder(reportFolder);
   lastReply_ = run::MakePrefixReply(ToNative(path));
@@ -288,6 +307,7 @@ void MainDialog::CompileStats() {
         run::ErrorKind::kTeamFileListMemory, [&] { return Records(controls_.teams); });
     compile = std::make_unique<compile::CompileRun>(platform_, options_);
     if (remembered_.CsvTables()) compile->tablesFolder = ToNative(reportFolder);
+    compile->siteFolder = ToNative(siteFolder);
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
     try {

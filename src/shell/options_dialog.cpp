@@ -109,6 +109,10 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   c.unixFormat = radio(tr("Unix"), copy_.lineEnds == LineEnds::kUnix);
   c.csvTables = check(tr("Also write CSV tables"), Remembered(store_).CsvTables());
   c.csvTables->setToolTip(tr("The figures as CSV tables, beside the report files"));
+  c.webSite = check(tr("Also write a web site"), Remembered(store_).WebSite());
+  c.webSite->setToolTip(
+      tr("League and cumulative stats: the season as a web site, in a folder beside the report "
+         "files (NAME-site)"));
   c.ok = new QPushButton(tr("OK"), this);
   c.ok->setDefault(true);
   c.cancel = new QPushButton(tr("Cancel"), this);
@@ -137,7 +141,8 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   grid->addWidget(cumulative, 1, 0);
   grid->addWidget(format, 2, 0);
   grid->addWidget(c.csvTables, 3, 0);
-  grid->addLayout(buttons, 2, 1, 2, 1, Qt::AlignRight);
+  grid->addWidget(c.webSite, 4, 0);
+  grid->addLayout(buttons, 2, 1, 3, 1, Qt::AlignRight);
 
   const QList<QWidget*> tabOrder = {c.gameStats,
                                     c.oneFile,
@@ -153,6 +158,7 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
                                     c.windowsFormat,
                                     c.unixFormat,
                                     c.csvTables,
+                                    c.webSite,
                                     c.ok,
                                     c.cancel};
   for (qsizetype i = 1; i < tabOrder.size(); ++i)
@@ -199,6 +205,8 @@ void OutputOptionsDialog::ApplyEnablingRule() {
   for (QWidget* control : std::initializer_list<QWidget*>{c.leagueTeamStats, c.leagueLeaders, c.top,
                                                           c.topLabel, c.playersLabel})
     control->setEnabled(copy_.mode == ReportMode::kLeague);
+  // A site is a season's.
+  c.webSite->setEnabled(copy_.mode == ReportMode::kLeague || copy_.mode == ReportMode::kCumulative);
 }
 
 void OutputOptionsDialog::accept() {
@@ -225,9 +233,10 @@ void OutputOptionsDialog::accept() {
   copy_.lineEnds = static_cast<options::LineEnds>(formats_->checkedId());
 
   options_ = copy_;
-  // The tick is kept apart from the stored options record.
+  // The ticks are kept apart from the stored options record.
   const bool csvKept = Remembered(store_).SetCsvTables(c.csvTables->isChecked());
-  if (!options::SaveOptions(store_, options_) || !csvKept) {
+  const bool siteKept = Remembered(store_).SetWebSite(c.webSite->isChecked());
+  if (!options::SaveOptions(store_, options_) || !csvKept || !siteKept) {
     dialogs_.ShowWarning(this, ProgramTitle(),
                          tr("The output options could not be stored; they apply "
                             "until the program ends."));

@@ -51,6 +51,7 @@ class OutputOptionsDialog : public QDialog {
     QRadioButton* windowsFormat = nullptr;
     QRadioButton* unixFormat = nullptr;
     QCheckBox* csvTables = nullptr;
+    QCheckBox* webSite = nullptr;
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
   };

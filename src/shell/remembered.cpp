@@ -17,6 +17,7 @@ constexpr char kTeamFiles[] = "TeamFiles";
 constexpr char kAddTeams[] = "AddTeams";
 constexpr char kWindowSize[] = "WindowSize";
 constexpr char kCsvTables[] = "CsvTables";
+constexpr char kWebSite[] = "WebSite";
 
 const char* FolderKey(Place place) {
   switch (place) {
@@ -82,6 +83,14 @@ bool Remembered::CsvTables() const {
 
 bool Remembered::SetCsvTables(bool write) {
   return store_.WriteValues({{kCsvTables, write ? "1" : "0"}});
+}
+
+bool Remembered::WebSite() const {
+  return store_.ReadValue(kWebSite) == std::optional<std::string>("1");
+}
+
+bool Remembered::SetWebSite(bool write) {
+  return store_.WriteValues({{kWebSite, write ? "1" : "0"}});
 }
 
 Session Remembered::LoadSession() const {

@@ -33,6 +33,9 @@ class Remembered {
   // Whether CSV tables are written beside the reports.
   bool CsvTables() const;
   bool SetCsvTables(bool write);
+  // Whether a season run also writes its web site beside the reports.
+  bool WebSite() const;
+  bool SetWebSite(bool write);
 
   // The files of the lists that still exist.
   Session LoadSession() const;

@@ -54,6 +54,8 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
   auto* buttons = new QDialogButtonBox(this);
   openReport_ = buttons->addButton(tr("Open Report"), QDialogButtonBox::AcceptRole);
   showInFolder_ = buttons->addButton(tr("Show in Folder"), QDialogButtonBox::ActionRole);
+  if (!outcome.webSite.isEmpty())
+    openWebSite_ = buttons->addButton(tr("Open Web Site"), QDialogButtonBox::ActionRole);
   if (!outcome.errorLog.isEmpty())
     openErrorLog_ = buttons->addButton(tr("Open Error Log"), QDialogButtonBox::ActionRole);
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
@@ -68,6 +70,15 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
           [this](QListWidgetItem* item) { View(item->data(Qt::UserRole).toString()); });
   connect(showInFolder_, &QPushButton::clicked, this,
           [this] { dialogs_.ShowFolder(this, QFileInfo(SelectedFile()).absolutePath()); });
+  if (openWebSite_ != nullptr) {
+    const QString page = outcome.webSite;
+    connect(openWebSite_, &QPushButton::clicked, this, [this, page] {
+      if (!dialogs_.OpenPage(this, page))
+        dialogs_.ShowWarning(
+            this, ProgramTitle(),
+            tr("No web browser could be started. The site's first page is %1").arg(page));
+    });
+  }
   if (openErrorLog_ != nullptr) {
     const QString log = outcome.errorLog;
     connect(openErrorLog_, &QPushButton::clicked, this, [this, log] { View(log); });

@@ -21,6 +21,7 @@ struct RunOutcome {
   int logEntries = 0;
   QStringList reportFiles;  // in the order written
   QString errorLog;         // the saved error log, "" when none was saved
+  QString webSite;          // the site's index page, "" when the run wrote none
 };
 
 // "3 games compiled, 0 rejected, 1 line not understood".
@@ -38,6 +39,8 @@ class RunSummary : public QWidget {
   QPushButton* showInFolderButton() const { return showInFolder_; }
   // nullptr when the run saved no error log.
   QPushButton* openErrorLogButton() const { return openErrorLog_; }
+  // nullptr when the run wrote no web site.
+  QPushButton* openWebSiteButton() const { return openWebSite_; }
 
   // Opens the file in a new viewer window; nullptr (after a warning) when it
   // cannot be read.
@@ -52,6 +55,7 @@ class RunSummary : public QWidget {
   QPushButton* openReport_;
   QPushButton* showInFolder_;
   QPushButton* openErrorLog_ = nullptr;
+  QPushButton* openWebSite_ = nullptr;
 };
 
 }  // namespace yl::shell

@@ -63,6 +63,13 @@ std::string RecordText(const std::array<int, 3>& record) {
          std::to_string(record[2]);
 }
 
+// ".750", as the reports write a record's percentage; "1.000" for all won.
+std::string PercentageText(double percentage) {
+  std::string text = reports::FormatDecimal(percentage, 3);
+  if (text.starts_with("0.")) text.erase(0, 1);
+  return text;
+}
+
 double Percentage(const TeamRecord& team) {
   return team.gamesPlayed == 0
              ? 0.0
@@ -166,7 +173,7 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
     NumberCell(t, std::to_string(team->wins));
     NumberCell(t, std::to_string(team->losses));
     NumberCell(t, std::to_string(team->ties));
-    NumberCell(t, reports::FormatDecimal(Percentage(*team), 3));
+    NumberCell(t, PercentageText(Percentage(*team)));
     NumberCell(t, std::to_string(team->own.points));
     NumberCell(t, std::to_string(team->opponents.points));
     NumberCell(t, std::to_string(team->own.points - team->opponents.points));

@@ -65,6 +65,7 @@ class MainDialogTest : public QObject {
   void TheDialogsOpenInTheFolderUsedLast();
   void ACompletedRunEmptiesBothLists();
   void ASummaryFollowsARunWithALogEntry();
+  void ASeasonRunWritesItsSiteBesideTheReports();
   void ClosingDuringARunAsksWhetherToStopIt_data();
   void ClosingDuringARunAsksWhetherToStopIt();
   void HiddenTeamFilesTakePartInACompile();
@@ -423,6 +424,41 @@ void MainDialogTest::ASummaryFollowsARunWithALogEntry() {
   dialogs_->saveAnswers << out + "/week2";
   QTest::mouseClick(C().compile, Qt::LeftButton);
   QTRY_VERIFY(summary.isNull() || !summary->isVisible());
+}
+
+void MainDialogTest::ASeasonRunWritesItsSiteBesideTheReports() {
+  QVERIFY(store_->WriteValues({{"WebSite", "1"}}));
+  options_.mode = yl::options::ReportMode::kLeague;
+  const QString out = QString::fromStdString(dir_->File("out"));
+  // A folder of the site's name that holds the user's files stops the run
+  // before it starts.
+  QVERIFY(QDir(out).mkpath("week1-site"));
+  dir_->Write("out/week1-site/notes.txt", "mine");
+  Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions")});
+  dialogs_->saveAnswers << out + "/week1";
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QCOMPARE(dialogs_->warnings.size(), 1);
+  QVERIFY(dialogs_->warnings[0].text.contains("week1-site"));
+  QCOMPARE(OutNames(), QStringList());
+  QCOMPARE(C().transcripts->count(), 1);
+  QVERIFY(window_->summary() == nullptr);
+
+  dialogs_->saveAnswers << out + "/week2";
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QCOMPARE(OutNames(), QStringList({"week2.LL"}));
+  const QString index = out + "/week2-site/index.html";
+  QVERIFY(QFileInfo(index).isFile());
+  QPointer<yl::shell::RunSummary> summary = window_->summary();
+  QVERIFY(summary != nullptr);
+  QCOMPARE(summary->files()->count(), 1);  // the site has a button, not a row
+  QVERIFY(summary->openWebSiteButton() != nullptr);
+  QTest::mouseClick(summary->openWebSiteButton(), Qt::LeftButton);
+  QCOMPARE(dialogs_->pagesOpened, QStringList({index}));
+  // Without a browser the page's place is told.
+  dialogs_->browserStarts = false;
+  QTest::mouseClick(summary->openWebSiteButton(), Qt::LeftButton);
+  QCOMPARE(dialogs_->warnings.size(), 2);
+  QVERIFY(dialogs_->warnings[1].text.contains(index));
 }
 
 void MainDialogTest::ClosingDuringARunAsksWhetherToStopIt_data() {

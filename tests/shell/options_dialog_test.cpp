@@ -30,7 +30,7 @@ class OptionsDialogTest : public QObject {
   void TheTopFieldIsValidatedOnOk();
   void LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks();
   void TheTabKeyVisitsTheControlsInOrder();
-  void TheCsvTickIsKeptUnderItsOwnKey();
+  void TheCsvAndSiteTicksAreKeptUnderTheirOwnKeys();
   void CancelAfterChangingEverythingChangesNothing_data();
   void CancelAfterChangingEverythingChangesNothing();
   void OkOnTheDefaultsStoresTheDefaultDigits();
@@ -176,17 +176,33 @@ void OptionsDialogTest::TheTabKeyVisitsTheControlsInOrder() {
   QVERIFY(C().oneFile->isEnabled() && !C().leagueLeaders->isEnabled());
 }
 
-void OptionsDialogTest::TheCsvTickIsKeptUnderItsOwnKey() {
+void OptionsDialogTest::TheCsvAndSiteTicksAreKeptUnderTheirOwnKeys() {
   Open();
-  QVERIFY(!C().csvTables->isChecked());
+  QVERIFY(!C().csvTables->isChecked() && !C().webSite->isChecked());
+  // A site is a season's: the tick waits for league or cumulative stats.
+  QVERIFY(!C().webSite->isEnabled());
+  Click(C().leagueStats);
+  QVERIFY(C().webSite->isEnabled());
+  Click(C().cumulativeStats);
+  QVERIFY(C().webSite->isEnabled());
+  Click(C().gameStats);
+  QVERIFY(!C().webSite->isEnabled());
   Click(C().csvTables);
   Click(C().ok);
   QCOMPARE(store_->ReadValue("CsvTables"), std::optional<std::string>("1"));
-  // The options record is the same as without the tick.
+  QCOMPARE(store_->ReadValue("WebSite"), std::optional<std::string>("0"));
+  // The options record is the same as without the ticks.
   QCOMPARE(store_->ReadOptions(),
            std::optional<std::string>("14000000000101000001010001010000140000000000010001000000"));
   Open();
   QVERIFY(C().csvTables->isChecked());
+  Click(C().leagueStats);
+  Click(C().webSite);
+  Click(C().gameStats);
+  Click(C().ok);
+  QCOMPARE(store_->ReadValue("WebSite"), std::optional<std::string>("1"));
+  Open();
+  QVERIFY(C().webSite->isChecked());
   Click(C().csvTables);
   Click(C().cancel);
   QCOMPARE(store_->ReadValue("CsvTables"), std::optional<std::string>("1"));

@@ -30,4 +30,9 @@ bool ScriptedDialogs::ShowFolder(QWidget*, const QString& folder) {
   return true;
 }
 
+bool ScriptedDialogs::OpenPage(QWidget*, const QString& file) {
+  pagesOpened.push_back(file);
+  return browserStarts;
+}
+
 }  // namespace yl::test

@@ -30,6 +30,7 @@ class ScriptedDialogs : public shell::Dialogs {
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
   bool ShowFolder(QWidget* parent, const QString& folder) override;
+  bool OpenPage(QWidget* parent, const QString& file) override;
 
   // Each open dialog takes the first answer; none left: cancelled.
   QList<QStringList> openAnswers;
@@ -43,6 +44,8 @@ class ScriptedDialogs : public shell::Dialogs {
   QStringList openFolders;
   QStringList questions;
   QStringList foldersShown;
+  QStringList pagesOpened;
+  bool browserStarts = true;  // what OpenPage answers
   QList<SaveQuestion> saveQuestions;
   QList<Warning> warnings;
   std::function<void(const Warning&)> onWarning;
