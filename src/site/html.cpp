@@ -1,8 +1,11 @@
 // Page pieces of the league site.
 #include "site/html.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 
 #include "run/mac_roman.h"
 #include "run/version.h"
@@ -61,21 +64,49 @@ void AppendUtf8(std::string& out, char32_t code) {
   out += static_cast<char>(0x80 | (code & 0x3F));
 }
 
+// Whether none of eight bytes needs anything: no markup, quote or control
+// byte, and (for Mac OS Roman) none above 0x7F. Each test tells whether any
+// byte of the word matches, without a false answer.
+bool PlainWord(std::uint64_t word, bool macRoman) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighs = 0x8080808080808080;
+  const auto below = [&](std::uint64_t n) { return (word - kOnes * n) & ~word & kHighs; };
+  const auto equal = [&](char c) {
+    const std::uint64_t diff = word ^ (kOnes * static_cast<unsigned char>(c));
+    return (diff - kOnes) & ~diff & kHighs;
+  };
+  if (macRoman && (word & kHighs) != 0) return false;
+  return (below(0x20) | equal('&') | equal('<') | equal('>') | equal('"') | equal('\'')) == 0;
+}
+
 // One pass: runs of plain bytes are copied as they are; `macRoman` says
 // whether bytes above 0x7F are Mac OS Roman (converted) or UTF-8 (kept).
 void AppendEscaped(std::string& out, std::string_view text, bool macRoman = false) {
   std::size_t run = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const ByteKind kind = kByteKinds[byte];
-    if (kind == ByteKind::kPlain || (kind == ByteKind::kHigh && !macRoman)) continue;
-    out.append(text, run, i - run);
-    if (kind == ByteKind::kEscape) {
-      AppendReference(out, text[i]);
-    } else {
-      AppendUtf8(out, run::MacRomanToUnicode(byte));
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // Eight bytes at a time while they are plain; the eight that are not
+    // byte by byte.
+    if (i + 8 <= text.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if (PlainWord(word, macRoman)) {
+        i += 8;
+        continue;
+      }
     }
-    run = i + 1;
+    for (const std::size_t end = std::min(text.size(), i + 8); i < end; ++i) {
+      const auto byte = static_cast<unsigned char>(text[i]);
+      const ByteKind kind = kByteKinds[byte];
+      if (kind == ByteKind::kPlain || (kind == ByteKind::kHigh && !macRoman)) continue;
+      out.append(text, run, i - run);
+      if (kind == ByteKind::kEscape) {
+        AppendReference(out, text[i]);
+      } else {
+        AppendUtf8(out, run::MacRomanToUnicode(byte));
+      }
+      run = i + 1;
+    }
   }
   out.append(text, run, text.size() - run);
 }
@@ -132,6 +163,7 @@ std::string AddressBook::Claim(const std::string& slug) {
 Page BeginPage(std::string_view root, std::string_view title, std::string_view league) {
   Page page{std::string(root), {}};
   std::string& t = page.text;
+  t.reserve(kPageRoom);
   const std::string r(root);
   t += "<!DOCTYPE html>\n<html lang=\"en\" data-root=\"" + r + "\">\n<head>\n";
   t += "<meta charset=\"utf-8\">\n";
@@ -194,6 +226,12 @@ void EndTable(std::string& out, std::string_view foot) {
     out += "</tfoot>"sv;
   }
   out += "</table></div>\n"sv;
+}
+
+void NumberCell(std::string& out, std::int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  NumberCell(out, std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void NumberCell(std::string& out, std::string_view text) {

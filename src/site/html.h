@@ -3,6 +3,8 @@
 // and tables whose headers say what each column is.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -35,6 +37,8 @@ class AddressBook {
 
 // A page: the root is "" for pages at the site's root, "../" for pages one
 // folder down.
+// Room a page is given from its start, so that it seldom grows by copying.
+inline constexpr std::size_t kPageRoom = 64 * 1024;
 struct Page {
   std::string root;
   std::string text;
@@ -67,6 +71,7 @@ void EndTable(std::string& out, std::string_view foot = {});
 // (escaped from Mac OS Roman; marked as text, or plain in tables of text
 // alone) and a cell of HTML made by the caller.
 void NumberCell(std::string& out, std::string_view text);
+void NumberCell(std::string& out, std::int64_t value);
 void TextCell(std::string& out, std::string_view macRoman);
 void PlainCell(std::string& out, std::string_view macRoman);
 void HtmlCell(std::string& out, std::string_view html, bool header = false);

@@ -2,7 +2,6 @@
 #include "site/page_parts.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "league/stat_fields.h"
 #include "reports/report_text.h"
@@ -72,9 +71,7 @@ void SectionRow(std::string& out, const reports::PlayerSection& section, std::st
   for (const reports::StatColumn& column : section.columns) {
     // Counts are most of the cells: their digits go straight in.
     if (column.stat != nullptr && column.stat->shape == reports::Shape::kCount) {
-      char digits[24];
-      const auto end = std::to_chars(digits, digits + sizeof digits, column.stat->part(record)).ptr;
-      NumberCell(out, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+      NumberCell(out, column.stat->part(record));
     } else {
       NumberCell(out, column.stat != nullptr ? reports::StatText(*column.stat, record) : "");
     }

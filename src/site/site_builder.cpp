@@ -236,9 +236,9 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
     t += "<tr>"sv;
     HtmlCell(t, link, true);
     for (const std::int16_t q : points)
-      NumberCell(t, std::to_string(q));
-    if (s.overtime) NumberCell(t, std::to_string(overtime));
-    NumberCell(t, std::to_string(total));
+      NumberCell(t, static_cast<std::int64_t>(q));
+    if (s.overtime) NumberCell(t, static_cast<std::int64_t>(overtime));
+    NumberCell(t, static_cast<std::int64_t>(total));
     t += "</tr>\n"sv;
   };
   lineRow(visitingLink, s.visitingQuarters, s.visitingOvertime, s.visitingPoints);

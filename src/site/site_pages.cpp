@@ -169,14 +169,14 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
     const TeamSeason& season = seasons_[team];
     t += "<tr>"sv;
     HtmlCell(t, Link("teams/" + TeamId(*team) + ".html", Escape(team->name)), true);
-    NumberCell(t, std::to_string(team->gamesPlayed));
-    NumberCell(t, std::to_string(team->wins));
-    NumberCell(t, std::to_string(team->losses));
-    NumberCell(t, std::to_string(team->ties));
+    NumberCell(t, static_cast<std::int64_t>(team->gamesPlayed));
+    NumberCell(t, static_cast<std::int64_t>(team->wins));
+    NumberCell(t, static_cast<std::int64_t>(team->losses));
+    NumberCell(t, static_cast<std::int64_t>(team->ties));
     NumberCell(t, PercentageText(Percentage(*team)));
-    NumberCell(t, std::to_string(team->own.points));
-    NumberCell(t, std::to_string(team->opponents.points));
-    NumberCell(t, std::to_string(team->own.points - team->opponents.points));
+    NumberCell(t, static_cast<std::int64_t>(team->own.points));
+    NumberCell(t, static_cast<std::int64_t>(team->opponents.points));
+    NumberCell(t, static_cast<std::int64_t>(team->own.points - team->opponents.points));
     TextCell(t, RecordText(season.home));
     TextCell(t, RecordText(season.away));
     TextCell(t, season.streak);
@@ -196,11 +196,11 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
   for (std::size_t g = 0; g < games_.size(); ++g) {
     const SiteGame& game = games_[g];
     t += "<tr>"sv;
-    NumberCell(t, std::to_string(g + 1));
+    NumberCell(t, static_cast<std::int64_t>(g + 1));
     HtmlCell(t, Link("teams/" + TeamId(*game.visiting) + ".html", Escape(game.visiting->name)));
-    NumberCell(t, std::to_string(game.score.visitingPoints));
+    NumberCell(t, static_cast<std::int64_t>(game.score.visitingPoints));
     HtmlCell(t, Link("teams/" + TeamId(*game.home) + ".html", Escape(game.home->name)));
-    NumberCell(t, std::to_string(game.score.homePoints));
+    NumberCell(t, static_cast<std::int64_t>(game.score.homePoints));
     HtmlCell(t, Link("games/" + game.id + ".html", Escape(game.name)));
     t += "</tr>\n"sv;
   }
@@ -226,7 +226,7 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
       HtmlCell(t, Link("players/" + PlayerId(*player) + ".html", Escape(PlayerLabel(*player))),
                true);
       TextCell(t, player->teamName);
-      NumberCell(t, std::to_string(Value(headline, *player)));
+      NumberCell(t, static_cast<std::int64_t>(Value(headline, *player)));
       t += "</tr>\n"sv;
     }
     EndTable(t);
@@ -279,7 +279,7 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
         const TeamRecord* other = home ? game.visiting : game.home;
         const Result result = ResultOf(game, &team);
         t += "<tr>"sv;
-        NumberCell(t, std::to_string(++n));
+        NumberCell(t, static_cast<std::int64_t>(++n));
         HtmlCell(t, Link(r + "teams/" + TeamId(*other) + ".html", Escape(other->name)));
         TextCell(t, home ? "Home" : "Away");
         HtmlCell(t, std::to_string(result.own) + "\xe2\x80\x93" + std::to_string(result.theirs));
@@ -329,11 +329,11 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
             (games_[g].lines[l].side == Side::kHome ? games_[g].home : games_[g].visiting) == &team)
           ++games;
       t += "<tr>"sv;
-      NumberCell(t, std::to_string(player->number));
+      NumberCell(t, static_cast<std::int64_t>(player->number));
       HtmlCell(t, Link(r + "players/" + PlayerId(*player) + ".html", Escape(player->name)), true);
       TextCell(t,
                player->position != 0 ? league::PositionText(player->position, player->side) : "");
-      NumberCell(t, std::to_string(games));
+      NumberCell(t, static_cast<std::int64_t>(games));
       t += "</tr>\n"sv;
     }
     EndTable(t);
@@ -475,7 +475,7 @@ void SiteBuilder::WriteLeaders(const std::vector<reports::LeaderRanking>& rankin
     for (const reports::LeaderRow& row : ranking.rows) {
       const PlayerRecord& player = *row.player;
       body += "<tr>"sv;
-      NumberCell(body, std::to_string(++rank));
+      NumberCell(body, static_cast<std::int64_t>(++rank));
       HtmlCell(body, Link("players/" + PlayerId(player) + ".html", Escape(PlayerLabel(player))),
                true);
       std::string position = reports::LeaderPositionText(player, table.positions);
