@@ -45,6 +45,14 @@ CLI::Validator ReadableInput(bool transcripts) {
       "");
 }
 
+// "no such folder for the WHAT: FOLDER" unless the folder exists ("" is the
+// working folder); "" when it does.
+std::string MissingFolder(const std::string& folder, std::string_view what) {
+  struct stat info;
+  if (::stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return {};
+  return "no such folder for the " + std::string(what) + ": " + folder;
+}
+
 // The report folder must exist before the run starts.
 const CLI::Validator kPrefixInFolder(
     [](std::string& path) -> std::string {
@@ -58,10 +66,7 @@ const CLI::Validator kPrefixInFolder(
         return "names a folder, not a prefix: " + path + " (write " + path +
                (path.ends_with("/") ? "" : "/") + "Name for " + path +
                (path.ends_with("/") ? "" : "/") + "Name.GS ...)";
-      struct stat info;
-      if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return "no such folder for the reports: " + folder;
-      return std::string();
+      return MissingFolder(folder, "reports");
     },
     "");
 
@@ -78,9 +83,7 @@ const CLI::Validator kLogInFolder(
       const std::string folder = run::FolderOf(path);
       const std::string name = run::NameOf(path);
       if (name.empty() || name == "." || name == "..") return "names a folder, not a file: " + path;
-      if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return "no such folder for the error log: " + folder;
-      return std::string();
+      return MissingFolder(folder, "error log");
     },
     "");
 
@@ -94,11 +97,8 @@ const CLI::Validator kSiteFolder(
       if (path.empty()) return "is empty: give a folder such as out/site";
       if (name == "." || name == ".." || path == "/")
         return "names no folder of its own: " + path + " (write " + path + "/site)";
-      const std::string folder = run::FolderOf(path);
-      struct stat info;
-      if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return "no such folder for the site: " + folder;
-      return run::FolderProblem(path);
+      const std::string missing = MissingFolder(run::FolderOf(path), "site");
+      return missing.empty() ? run::FolderProblem(path) : missing;
     },
     "");
 

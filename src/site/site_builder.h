@@ -91,9 +91,6 @@ class SiteBuilder {
               const options::OutputOptions& options,
               const std::vector<reports::LeaderRanking>* leaders = nullptr);
 
-  // The game pages' records, in transcript order (for the tests).
-  const std::vector<SiteGame>& Games() const { return games_; }
-
  private:
   const std::string& PlayerId(const league::PlayerRecord& player);
   const std::string& TeamId(const league::TeamRecord& team);
