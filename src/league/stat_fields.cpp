@@ -18,6 +18,11 @@ std::int64_t Read(const PlayerRecord& player) {
   return (*record).*Field;
 }
 
+template <auto Slot>
+bool Has(const PlayerRecord& player) {
+  return (player.*Slot).has_value();
+}
+
 template <auto Slot, auto Field>
 void Write(PlayerRecord& player, std::int64_t value) {
   auto& record = player.*Slot;
@@ -33,7 +38,7 @@ void Write(PlayerRecord& player, std::int64_t value) {
 #define YL_FIELD(slot, Record, field)                                                       \
   StatField {                                                                               \
     SnakeCase(#slot) + "_" + SnakeCase(#field), &Read<&PlayerRecord::slot, &Record::field>, \
-        &Write<&PlayerRecord::slot, &Record::field>,                                        \
+        &Write<&PlayerRecord::slot, &Record::field>, &Has<&PlayerRecord::slot>,             \
         std::is_same_v<decltype(Record::field), std::int16_t>                               \
   }
 

@@ -20,6 +20,9 @@ struct StatField {
   std::int64_t (*read)(const PlayerRecord&);
   // Sets the field, making the record when the player has none.
   void (*write)(PlayerRecord&, std::int64_t);
+  // Whether the player has the record the field belongs to; fields of one
+  // record share this function and follow each other.
+  bool (*has)(const PlayerRecord&);
   bool longest;  // a longest play, not a count
 };
 

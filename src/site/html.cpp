@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -31,43 +32,52 @@ constexpr std::array<ByteKind, 256> kByteKinds = [] {
   return kinds;
 }();
 
-void AppendReference(std::string& out, char c) {
-  switch (c) {
-    case '&':
-      out += "&amp;"sv;
-      break;
-    case '<':
-      out += "&lt;"sv;
-      break;
-    case '>':
-      out += "&gt;"sv;
-      break;
-    case '"':
-      out += "&quot;"sv;
-      break;
-    case '\'':
-      out += "&#39;"sv;
-      break;
-    default:
-      out += ' ';  // a control byte has no place in a page
+// What a byte becomes on a page when it is not copied as it is: a
+// reference for markup and quotes, a blank for a control byte, and, read as
+// Mac OS Roman, its character in UTF-8 (all of them lie below U+10000: two
+// or three bytes).
+struct Replacement {
+  std::uint8_t size = 0;
+  char bytes[kEscapeGrowth] = {};
+};
+
+std::array<Replacement, 256> MakeReplacements() {
+  std::array<Replacement, 256> table{};
+  const auto set = [&](unsigned byte, std::string_view text) {
+    table[byte].size = static_cast<std::uint8_t>(text.size());
+    std::memcpy(table[byte].bytes, text.data(), text.size());
+  };
+  for (unsigned c = 0; c < 0x20; ++c)
+    set(c, " ");
+  set('&', "&amp;");
+  set('<', "&lt;");
+  set('>', "&gt;");
+  set('"', "&quot;");
+  set('\'', "&#39;");
+  for (unsigned c = 0x80; c < 0x100; ++c) {
+    const char32_t code = run::MacRomanToUnicode(static_cast<unsigned char>(c));
+    char utf8[3];
+    if (code < 0x800) {
+      utf8[0] = static_cast<char>(0xC0 | (code >> 6));
+      utf8[1] = static_cast<char>(0x80 | (code & 0x3F));
+      set(c, {utf8, 2});
+    } else {
+      utf8[0] = static_cast<char>(0xE0 | (code >> 12));
+      utf8[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      utf8[2] = static_cast<char>(0x80 | (code & 0x3F));
+      set(c, {utf8, 3});
+    }
   }
+  return table;
 }
 
-// Every character of Mac OS Roman lies below U+10000: two or three bytes.
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  }
-  out += static_cast<char>(0x80 | (code & 0x3F));
-}
+const std::array<Replacement, 256> kReplacements = MakeReplacements();
 
-// Whether none of eight bytes needs anything: no markup, quote or control
-// byte, and (for Mac OS Roman) none above 0x7F. Each test tells whether any
-// byte of the word matches, without a false answer.
-bool PlainWord(std::uint64_t word, bool macRoman) {
+// The bytes of eight (read little-endian) that may need something: the
+// high bit of each byte that is markup, a quote or a control byte, or (for
+// Mac OS Roman) above 0x7F. A byte above one that is marked may be marked
+// wrongly (a borrow runs upwards), the lowest marked byte never is.
+std::uint64_t MarkedBytes(std::uint64_t word, bool macRoman) {
   constexpr std::uint64_t kOnes = 0x0101010101010101;
   constexpr std::uint64_t kHighs = 0x8080808080808080;
   const auto below = [&](std::uint64_t n) { return (word - kOnes * n) & ~word & kHighs; };
@@ -75,43 +85,87 @@ bool PlainWord(std::uint64_t word, bool macRoman) {
     const std::uint64_t diff = word ^ (kOnes * static_cast<unsigned char>(c));
     return (diff - kOnes) & ~diff & kHighs;
   };
-  if (macRoman && (word & kHighs) != 0) return false;
-  return (below(0x20) | equal('&') | equal('<') | equal('>') | equal('"') | equal('\'')) == 0;
+  return (macRoman ? word & kHighs : 0) | below(0x20) | equal('&') | equal('<') | equal('>') |
+         equal('"') | equal('\'');
 }
 
-// One pass: runs of plain bytes are copied as they are; `macRoman` says
-// whether bytes above 0x7F are Mac OS Roman (converted) or UTF-8 (kept).
-void AppendEscaped(std::string& out, std::string_view text, bool macRoman = false) {
-  std::size_t run = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // Eight bytes at a time while they are plain; the eight that are not
-    // byte by byte.
-    if (i + 8 <= text.size()) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, sizeof word);
-      if (PlainWord(word, macRoman)) {
-        i += 8;
-        continue;
-      }
-    }
-    for (const std::size_t end = std::min(text.size(), i + 8); i < end; ++i) {
-      const auto byte = static_cast<unsigned char>(text[i]);
-      const ByteKind kind = kByteKinds[byte];
-      if (kind == ByteKind::kPlain || (kind == ByteKind::kHigh && !macRoman)) continue;
-      out.append(text, run, i - run);
-      if (kind == ByteKind::kEscape) {
-        AppendReference(out, text[i]);
-      } else {
-        AppendUtf8(out, run::MacRomanToUnicode(byte));
-      }
-      run = i + 1;
-    }
+// One byte as it goes on the page; `dest` has room for the longest
+// replacement, and that much is copied.
+char* EscapeByte(char* dest, char c, bool macRoman) {
+  const auto byte = static_cast<unsigned char>(c);
+  const ByteKind kind = kByteKinds[byte];
+  if (kind == ByteKind::kPlain || (kind == ByteKind::kHigh && !macRoman)) {
+    *dest = c;
+    return dest + 1;
   }
-  out.append(text, run, text.size() - run);
+  std::memcpy(dest, kReplacements[byte].bytes, kEscapeGrowth);
+  return dest + kReplacements[byte].size;
+}
+
+// Escaping with room for the longest replacement of every byte.
+void AppendEscaped(std::string& out, std::string_view text, bool macRoman = false) {
+  const std::size_t at = out.size();
+  out.resize(at + kEscapeGrowth * text.size());
+  char* const end = EscapeInto(out.data() + at, text, macRoman);
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace
+
+// One pass: eight plain bytes at a time are copied as they are, the others
+// byte by byte; `macRoman` says whether bytes above 0x7F are Mac OS Roman
+// (converted) or UTF-8 (kept).
+char* EscapeInto(char* dest, std::string_view text, bool macRoman) {
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight bytes at a time: copied whole, then the part before the first
+    // marked byte kept, and that byte escaped.
+    while (end - at >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, at, sizeof word);
+      std::memcpy(dest, &word, sizeof word);
+      const std::uint64_t marked = MarkedBytes(word, macRoman);
+      if (marked == 0) {
+        dest += sizeof word;
+        at += sizeof word;
+        continue;
+      }
+      const int plain = std::countr_zero(marked) / 8;
+      dest = EscapeByte(dest + plain, at[plain], macRoman);
+      at += plain + 1;
+    }
+  }
+  while (at < end)
+    dest = EscapeByte(dest, *at++, macRoman);
+  return dest;
+}
+
+void RowText::Flush() {
+  out_.append(bytes_, used_);
+  used_ = 0;
+}
+
+void RowText::AddLong(std::string_view html) {
+  Flush();
+  if (html.size() > kRoom) {
+    out_ += html;
+  } else {
+    std::memcpy(bytes_, html.data(), html.size());
+    used_ = html.size();
+  }
+}
+
+void RowText::Text(std::string_view macRoman) {
+  if (macRoman.size() > (kRoom - used_) / kEscapeGrowth) {
+    Flush();
+    if (macRoman.size() > kRoom / kEscapeGrowth) {
+      AppendText(out_, macRoman);
+      return;
+    }
+  }
+  used_ = static_cast<std::size_t>(EscapeInto(bytes_ + used_, macRoman, true) - bytes_);
+}
 
 std::string EscapeUtf8(std::string_view utf8) {
   std::string out;
@@ -229,9 +283,11 @@ void EndTable(std::string& out, std::string_view foot) {
 }
 
 void NumberCell(std::string& out, std::int64_t value) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  NumberCell(out, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  // "<td>" + digits + "</td>" in one append.
+  char cell[32] = "<td>";
+  char* end = std::to_chars(cell + 4, cell + sizeof cell, value).ptr;
+  std::memcpy(end, "</td>", 5);
+  out.append(cell, static_cast<std::size_t>(end + 5 - cell));
 }
 
 void NumberCell(std::string& out, std::string_view text) {

@@ -3,8 +3,10 @@
 // and tables whose headers say what each column is.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
@@ -17,6 +19,12 @@ namespace yl::site {
 std::string Escape(std::string_view macRoman);
 // The same, appended to `out`.
 void AppendText(std::string& out, std::string_view macRoman);
+// The longest a byte of text becomes on a page ("&quot;").
+inline constexpr std::size_t kEscapeGrowth = 6;
+// Writes `text` escaped at `dest`, which has room for kEscapeGrowth bytes
+// per byte of it; returns the end. Bytes above 0x7F are Mac OS Roman when
+// `macRoman`, else UTF-8 and kept.
+char* EscapeInto(char* dest, std::string_view text, bool macRoman);
 // Text of our own (ASCII or UTF-8) as HTML text.
 std::string EscapeUtf8(std::string_view utf8);
 
@@ -75,6 +83,42 @@ void NumberCell(std::string& out, std::int64_t value);
 void TextCell(std::string& out, std::string_view macRoman);
 void PlainCell(std::string& out, std::string_view macRoman);
 void HtmlCell(std::string& out, std::string_view html, bool header = false);
+
+// A row's bytes gathered on the stack and added to the page in one piece:
+// a cell is a few bytes, and appending each piece to the page on its own
+// costs more than copying it. Nothing reaches the page before Flush().
+class RowText {
+ public:
+  explicit RowText(std::string& out) : out_(out) {}
+  RowText(const RowText&) = delete;
+  RowText& operator=(const RowText&) = delete;
+
+  void Add(std::string_view html) {
+    if (html.size() > kRoom - used_) {
+      AddLong(html);
+      return;
+    }
+    std::memcpy(bytes_ + used_, html.data(), html.size());
+    used_ += html.size();
+  }
+  void Number(std::int64_t value) {
+    if (kRoom - used_ < kDigitsRoom) Flush();
+    used_ =
+        static_cast<std::size_t>(std::to_chars(bytes_ + used_, bytes_ + kRoom, value).ptr - bytes_);
+  }
+  // Text from a game or a team file, escaped as AppendText does.
+  void Text(std::string_view macRoman);
+  void Flush();
+
+ private:
+  void AddLong(std::string_view html);
+
+  static constexpr std::size_t kRoom = 1024;
+  static constexpr std::size_t kDigitsRoom = 20;
+  std::string& out_;
+  std::size_t used_ = 0;
+  char bytes_[kRoom];
+};
 
 // <a href="...">html</a>
 std::string Link(std::string_view href, std::string_view html);

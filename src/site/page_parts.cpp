@@ -15,22 +15,20 @@ std::string PlayerLabel(const league::PlayerRecord& player) {
   return "#" + std::to_string(player.number) + "-" + player.name;
 }
 
-league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGame& game,
-                                const GameLine& line) {
+league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGame& game, Side side,
+                                std::span<const Figure> figures) {
   league::PlayerRecord record;
   record.name = player.name;
   record.number = player.number;
   record.position = player.position;
   record.side = player.side;
-  record.teamName = line.side == Side::kHome       ? game.home->name
-                    : line.side == Side::kVisiting ? game.visiting->name
-                                                   : player.teamName;
+  record.teamName = side == Side::kHome       ? game.home->name
+                    : side == Side::kVisiting ? game.visiting->name
+                                              : player.teamName;
   record.index = player.index;
   const auto fields = league::PlayerStatFields();
-  for (std::uint32_t i = line.first; i < line.first + line.count; ++i) {
-    const Figure& figure = game.figures[i];
+  for (const Figure& figure : figures)
     fields[figure.field].write(record, figure.value);
-  }
   return record;
 }
 
@@ -65,31 +63,49 @@ std::vector<Column> SectionColumns(const reports::PlayerSection& section, std::s
 void SectionRow(std::string& out, const reports::PlayerSection& section, std::string_view first,
                 const std::string* secondHtml, const league::PlayerRecord& record,
                 std::string_view rowClass) {
-  out += rowClass.empty() ? "<tr>" : "<tr class=\"" + std::string(rowClass) + "\">";
-  HtmlCell(out, first, true);
-  if (secondHtml != nullptr) HtmlCell(out, *secondHtml);
+  RowText row(out);
+  if (rowClass.empty()) {
+    row.Add("<tr><th scope=\"row\">"sv);
+  } else {
+    row.Add("<tr class=\""sv);
+    row.Add(rowClass);
+    row.Add("\"><th scope=\"row\">"sv);
+  }
+  row.Add(first);
+  row.Add("</th>"sv);
+  if (secondHtml != nullptr) {
+    row.Add("<td class=\"t\">"sv);
+    row.Add(*secondHtml);
+    row.Add("</td>"sv);
+  }
   for (const reports::StatColumn& column : section.columns) {
+    row.Add("<td>"sv);
     // Counts are most of the cells: their digits go straight in.
     if (column.stat != nullptr && column.stat->shape == reports::Shape::kCount) {
-      NumberCell(out, column.stat->part(record));
-    } else {
-      NumberCell(out, column.stat != nullptr ? reports::StatText(*column.stat, record) : "");
+      row.Number(column.stat->part(record));
+    } else if (column.stat != nullptr) {
+      row.Add(reports::StatText(*column.stat, record));
     }
+    row.Add("</td>"sv);
   }
-  out += "</tr>\n"sv;
+  row.Add("</tr>\n"sv);
+  row.Flush();
 }
 
 namespace {
 
 // A length in tenths of a chart unit, as the SVG's decimal text ("12.5").
-std::string Tenths(std::int64_t tenths) {
-  const std::string whole = std::to_string(tenths / 10);
-  return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);
+void AddTenths(RowText& out, std::int64_t tenths) {
+  out.Number(tenths / 10);
+  if (tenths % 10 != 0) {
+    out.Add("."sv);
+    out.Number(tenths % 10);
+  }
 }
 
 }  // namespace
 
-std::string BarChart(std::string_view description, const std::vector<std::string>& labels,
+std::string BarChart(std::string_view description, const std::vector<std::string_view>& labels,
                      const std::vector<Series>& series) {
   // Lengths in tenths of a unit of the 600 × 220 view box.
   constexpr std::int64_t kWidth = 6000;
@@ -107,42 +123,88 @@ std::string BarChart(std::string_view description, const std::vector<std::string
       top = std::max(top, value);
   const std::int64_t base = kHeight - kBottom;
   const std::int64_t room = base - kTop;
-  std::string svg = "<figure class=\"chart\"><svg class=\"chart\" viewBox=\"0 0 " + Tenths(kWidth) +
-                    " " + Tenths(kHeight) + "\" role=\"img\" aria-label=\"" +
-                    EscapeUtf8(description) + "\">";
-  svg += "<line class=\"axis\" x1=\"" + Tenths(kLeft) + "\" y1=\"" + Tenths(base) + "\" x2=\"" +
-         Tenths(kWidth) + "\" y2=\"" + Tenths(base) + "\"/>";
-  svg += "<text class=\"label\" x=\"" + Tenths(kLeft - 40) + "\" y=\"" + Tenths(kTop + 40) +
-         "\" text-anchor=\"end\">" + std::to_string(top) + "</text>";
-  svg += "<text class=\"label\" x=\"" + Tenths(kLeft - 40) + "\" y=\"" + Tenths(base) +
-         "\" text-anchor=\"end\">0</text>";
+  const std::string escapedDescription = EscapeUtf8(description);
+  std::vector<std::string> seriesNames;
+  for (const Series& one : series)
+    seriesNames.push_back(EscapeUtf8(one.name));
+
+  std::string svg;
+  RowText out(svg);
+  const auto label = [&](std::int64_t x, std::int64_t y, std::string_view anchor) {
+    out.Add("<text class=\"label\" x=\""sv);
+    AddTenths(out, x);
+    out.Add("\" y=\""sv);
+    AddTenths(out, y);
+    out.Add("\" text-anchor=\""sv);
+    out.Add(anchor);
+    out.Add("\">"sv);
+  };
+  out.Add("<figure class=\"chart\"><svg class=\"chart\" viewBox=\"0 0 "sv);
+  AddTenths(out, kWidth);
+  out.Add(" "sv);
+  AddTenths(out, kHeight);
+  out.Add("\" role=\"img\" aria-label=\""sv);
+  out.Add(escapedDescription);
+  out.Add("\"><line class=\"axis\" x1=\""sv);
+  AddTenths(out, kLeft);
+  out.Add("\" y1=\""sv);
+  AddTenths(out, base);
+  out.Add("\" x2=\""sv);
+  AddTenths(out, kWidth);
+  out.Add("\" y2=\""sv);
+  AddTenths(out, base);
+  out.Add("\"/>"sv);
+  label(kLeft - 40, kTop + 40, "end"sv);
+  out.Number(top);
+  out.Add("</text>"sv);
+  label(kLeft - 40, base, "end"sv);
+  out.Add("0</text>"sv);
   // Game numbers under the bars: every one when they fit, else every fifth.
   const std::int64_t every = slot < 140 ? 5 : 1;
   for (std::int64_t g = 0; g < static_cast<std::int64_t>(labels.size()); ++g) {
     const std::int64_t x = kLeft + g * slot + (slot - bar * bars) / 2;
+    const std::string groupLabel = EscapeUtf8(labels[g]);
     for (std::int64_t b = 0; b < static_cast<std::int64_t>(series.size()); ++b) {
       const std::int64_t value = series[b].values[g];
       const std::int64_t height = std::max<std::int64_t>(0, value) * room / top;
-      svg += "<rect class=\"" + series[b].cssClass + "\" x=\"" + Tenths(x + b * bar) + "\" y=\"" +
-             Tenths(base - height) + "\" width=\"" + Tenths(bar * 9 / 10) + "\" height=\"" +
-             Tenths(height) + "\"><title>" + EscapeUtf8(labels[g]) + ": " +
-             EscapeUtf8(series[b].name) + " " + std::to_string(value) + "</title></rect>";
+      out.Add("<rect class=\""sv);
+      out.Add(series[b].cssClass);
+      out.Add("\" x=\""sv);
+      AddTenths(out, x + b * bar);
+      out.Add("\" y=\""sv);
+      AddTenths(out, base - height);
+      out.Add("\" width=\""sv);
+      AddTenths(out, bar * 9 / 10);
+      out.Add("\" height=\""sv);
+      AddTenths(out, height);
+      out.Add("\"><title>"sv);
+      out.Add(groupLabel);
+      out.Add(": "sv);
+      out.Add(seriesNames[b]);
+      out.Add(" "sv);
+      out.Number(value);
+      out.Add("</title></rect>"sv);
     }
-    if ((g + 1) % every == 0 || every == 1)
-      svg += "<text class=\"label\" x=\"" + Tenths(x + bar * bars / 2) + "\" y=\"" +
-             Tenths(kHeight - 60) + "\" text-anchor=\"middle\">" + std::to_string(g + 1) +
-             "</text>";
+    if ((g + 1) % every == 0 || every == 1) {
+      label(x + bar * bars / 2, kHeight - 60, "middle"sv);
+      out.Number(g + 1);
+      out.Add("</text>"sv);
+    }
   }
-  svg += "</svg><figcaption>" + EscapeUtf8(description);
-  if (series.size() > 1)
-    for (const Series& one : series)
-      svg += " <span class=\"key " + one.cssClass + "\">" + EscapeUtf8(one.name) + "</span>";
-  svg += "</figcaption></figure>\n";
+  out.Add("</svg><figcaption>"sv);
+  out.Add(escapedDescription);
+  if (series.size() > 1) {
+    for (std::size_t b = 0; b < series.size(); ++b) {
+      out.Add(" <span class=\"key "sv);
+      out.Add(series[b].cssClass);
+      out.Add("\">"sv);
+      out.Add(seriesNames[b]);
+      out.Add("</span>"sv);
+    }
+  }
+  out.Add("</figcaption></figure>\n"sv);
+  out.Flush();
   return svg;
-}
-
-std::string ClockText(std::int32_t minutes, std::int32_t seconds) {
-  return std::to_string(minutes) + ":" + (seconds < 10 ? "0" : "") + std::to_string(seconds);
 }
 
 }  // namespace yl::site

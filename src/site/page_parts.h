@@ -20,8 +20,8 @@ std::string PlayerLabel(const league::PlayerRecord& player);
 
 // The player's figures in one game as a record of his (name, number, team
 // and position as the league has them).
-league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGame& game,
-                                const GameLine& line);
+league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGame& game, Side side,
+                                std::span<const Figure> figures);
 
 // "Passing" for "---Passing Stats"; "passing" as a page's name.
 std::string SectionName(const reports::PlayerSection& section);
@@ -45,10 +45,7 @@ struct Series {
   std::string cssClass;
   std::vector<std::int64_t> values;
 };
-std::string BarChart(std::string_view description, const std::vector<std::string>& labels,
+std::string BarChart(std::string_view description, const std::vector<std::string_view>& labels,
                      const std::vector<Series>& series);
-
-// "4:07"
-std::string ClockText(std::int32_t minutes, std::int32_t seconds);
 
 }  // namespace yl::site

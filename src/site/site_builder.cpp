@@ -3,6 +3,7 @@
 #include "site/site_builder.h"
 
 #include <algorithm>
+#include <array>
 
 #include "league/stat_fields.h"
 #include "reports/game_report.h"
@@ -70,26 +71,64 @@ TeamTotals Difference(const TeamTotals& after, const TeamTotals& before) {
   return d;
 }
 
-std::string QuarterText(std::int16_t quarter) {
-  return quarter == 5 ? "OT" : std::to_string(quarter);
+// The fields that hold a longest play.
+const std::vector<const league::StatField*>& LongestFields() {
+  static const std::vector<const league::StatField*> fields = [] {
+    std::vector<const league::StatField*> longest;
+    for (const league::StatField& field : league::PlayerStatFields())
+      if (field.longest) longest.push_back(&field);
+    return longest;
+  }();
+  return fields;
 }
 
-std::string DownText(const transcript::Situation& s) {
-  if (!s.down || *s.down < 1 || *s.down > 4) return {};
-  static constexpr const char* kOrdinals[] = {"1st", "2nd", "3rd", "4th"};
-  std::string text = kOrdinals[*s.down - 1];
-  if (s.distance) text += " & " + (s.inches ? std::string("inches") : std::to_string(*s.distance));
-  return text;
+// The stat fields record by record: (first field, count) of each record.
+const std::vector<std::pair<std::size_t, std::size_t>>& RecordFields() {
+  static const std::vector<std::pair<std::size_t, std::size_t>> records = [] {
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    const auto fields = league::PlayerStatFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (runs.empty() || fields[i].has != fields[runs.back().first].has) runs.emplace_back(i, 0);
+      ++runs.back().second;
+    }
+    return runs;
+  }();
+  return records;
 }
 
-std::string BallOnText(const transcript::Situation& s) {
-  if (!s.yardLine) return {};
-  if (*s.yardLine == 50) return "50";
-  return (s.ownSide ? "Own " : "Opp ") + std::to_string(*s.yardLine);
+// The cells of the scoring plays and the play-by-play, written into the
+// row: "1" ... "4" or "OT"; "4:07"; "3rd &amp; 2"; "Own 35"; "7–3".
+void AddQuarter(RowText& row, std::int16_t quarter) {
+  if (quarter == 5) {
+    row.Add("OT"sv);
+  } else {
+    row.Number(quarter);
+  }
 }
 
-std::string ScoreText(std::int32_t visiting, std::int32_t home) {
-  return std::to_string(visiting) + "\xe2\x80\x93" + std::to_string(home);
+void AddClock(RowText& row, std::int32_t minutes, std::int32_t seconds) {
+  row.Number(minutes);
+  row.Add(seconds < 10 ? ":0"sv : ":"sv);
+  row.Number(seconds);
+}
+
+void AddDown(RowText& row, const transcript::Situation& s) {
+  if (!s.down || *s.down < 1 || *s.down > 4) return;
+  static constexpr std::string_view kOrdinals[] = {"1st", "2nd", "3rd", "4th"};
+  row.Add(kOrdinals[*s.down - 1]);
+  if (!s.distance) return;
+  row.Add(" &amp; "sv);
+  if (s.inches) {
+    row.Add("inches"sv);
+  } else {
+    row.Number(*s.distance);
+  }
+}
+
+void AddBallOn(RowText& row, const transcript::Situation& s) {
+  if (!s.yardLine) return;
+  if (*s.yardLine != 50) row.Add(s.ownSide ? "Own "sv : "Opp "sv);
+  row.Number(*s.yardLine);
 }
 
 // The play's line as the transcript has it, without its leading blanks.
@@ -121,22 +160,28 @@ const std::string& SiteBuilder::TeamId(const TeamRecord& team) {
   return id;
 }
 
+const std::string& SiteBuilder::PlayerLink(const PlayerRecord& player) {
+  if (player.index >= playerLinks_.size()) playerLinks_.resize(player.index + 1);
+  std::string& link = playerLinks_[player.index];
+  if (link.empty())
+    link = Link("../players/" + PlayerId(player) + ".html", Escape(PlayerLabel(player)));
+  return link;
+}
+
 const std::string& SiteBuilder::SectionHead(const reports::PlayerSection& section,
                                             std::string_view first, std::string_view second) {
-  std::string key =
-      std::string(section.title) + "|" + std::string(first) + "|" + std::string(second);
-  const auto found = heads_.find(key);
+  const auto found = heads_.find(std::tuple(&section, first, second));
   if (found != heads_.end()) return found->second;
-  return heads_.emplace(std::move(key), TableHead(SectionColumns(section, first, second)))
+  return heads_
+      .emplace(std::tuple(&section, std::string(first), std::string(second)),
+               TableHead(SectionColumns(section, first, second)))
       .first->second;
 }
 
 void SiteBuilder::BeforeCredit(const transcript::GameState& game) {
   for (PlayerRecord* player : game.players.Named()) {
-    if (player->index >= before_.size()) before_.resize(player->index + 1);
-    for (const league::StatField& field : league::PlayerStatFields()) {
-      if (field.longest && field.read(*player) != league::kNoLongest)
-        field.write(*player, league::kNoLongest);
+    for (const league::StatField* field : LongestFields()) {
+      if (field->read(*player) != league::kNoLongest) field->write(*player, league::kNoLongest);
     }
   }
 }
@@ -150,36 +195,64 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
   site.home = game.home;
   site.score = game.score;
   const auto fields = league::PlayerStatFields();
+  const auto& recordFields = RecordFields();
   for (PlayerRecord* player : game.players.Named()) {
-    const PlayerRecord& before = before_[player->index];
+    const std::size_t at = std::size_t{player->index} * fields.size();
+    if (at + fields.size() > before_.size()) {
+      // A new player: before his first game, every field as a fresh record reads.
+      const PlayerRecord fresh;
+      while (before_.size() < at + fields.size())
+        for (const league::StatField& field : fields)
+          before_.push_back(static_cast<std::int32_t>(field.read(fresh)));
+      recordsBefore_.resize(player->index + 1);
+    }
+    std::int32_t* const before = before_.data() + at;
     GameLine line{player->index, static_cast<std::uint32_t>(figures_.size())};
     line.side = player->teamName == game.home->name       ? Side::kHome
                 : player->teamName == game.visiting->name ? Side::kVisiting
                                                           : Side::kNone;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      const league::StatField& field = fields[i];
-      const std::int64_t now = field.read(*player);
-      const std::int64_t was = field.read(before);
-      std::int64_t value = now - was;
-      if (field.longest) {
-        // The game's longest play, then the season's back in its place.
-        value = now;
-        if (was > now) field.write(*player, was);
-        if (now == league::kNoLongest) continue;
-      } else if (value == 0) {
-        continue;
+    std::uint32_t records = 0;
+    for (std::size_t r = 0; r < recordFields.size(); ++r) {
+      const auto [firstField, fieldCount] = recordFields[r];
+      const bool has = fields[firstField].has(*player);
+      if (has) records |= 1u << r;
+      // A record he has neither now nor had: its fields read as they did.
+      if (!has && (recordsBefore_[player->index] & (1u << r)) == 0) continue;
+      for (std::size_t i = firstField; i < firstField + fieldCount; ++i) {
+        const league::StatField& field = fields[i];
+        const std::int64_t now = field.read(*player);
+        const std::int64_t was = before[i];
+        std::int64_t value = now - was;
+        before[i] = static_cast<std::int32_t>(now);
+        if (field.longest) {
+          // The game's longest play, then the season's back in its place.
+          value = now;
+          if (was > now) {
+            field.write(*player, was);
+            before[i] = static_cast<std::int32_t>(was);
+            records |= 1u << r;
+          }
+          if (now == league::kNoLongest) continue;
+        } else if (value == 0) {
+          continue;
+        }
+        figures_.push_back({static_cast<std::uint16_t>(i), static_cast<std::int32_t>(value)});
       }
-      figures_.push_back({static_cast<std::uint16_t>(i), static_cast<std::int32_t>(value)});
     }
+    recordsBefore_[player->index] = records;
     line.count = static_cast<std::uint16_t>(figures_.size() - line.first);
     lines_.push_back(line);
-    before_[player->index] = *player;
   }
-  // Kept at their exact sizes: a season keeps every game's.
-  site.figures.assign(figures_.begin(), figures_.end());
-  site.lines.assign(lines_.begin(), lines_.end());
-  figures_.clear();
-  lines_.clear();
+  // Each player's share goes to his log.
+  const auto gameIndex = static_cast<std::uint32_t>(games_.size());
+  for (const GameLine& line : lines_) {
+    if (line.player >= logs_.size()) logs_.resize(line.player + 1);
+    PlayerLog& log = logs_[line.player];
+    log.games.push_back(
+        {gameIndex, static_cast<std::uint32_t>(log.figures.size()), line.count, line.side});
+    log.figures.insert(log.figures.end(), figures_.begin() + line.first,
+                       figures_.begin() + line.first + line.count);
+  }
   // The team box of the game: what it added to each team's totals.
   TeamTotals& visitingBefore = teamsBefore_[game.visiting];
   TeamTotals& homeBefore = teamsBefore_[game.home];
@@ -189,6 +262,8 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
   homeBefore = game.home->own;
   games_.push_back(std::move(site));
   WriteGamePage(game, scoring, visitingBox, homeBox);
+  figures_.clear();
+  lines_.clear();
 }
 
 void SiteBuilder::EmitPendingGame(std::string_view nextLink) {
@@ -222,15 +297,19 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
        homeName + " " + std::to_string(s.homePoints) + " \xc2\xb7 " + Escape(site.name) + "</p>\n";
 
   // Line score.
-  std::vector<Column> quarters{{"Team", {}, false},
-                               {"1", "1st quarter"},
-                               {"2", "2nd quarter"},
-                               {"3", "3rd quarter"},
-                               {"4", "4th quarter"}};
-  if (s.overtime) quarters.push_back({"OT", "Overtime"});
-  quarters.push_back({"T", "Final"});
+  const auto lineScoreHead = [](bool overtime) {
+    std::vector<Column> quarters{{"Team", {}, false},
+                                 {"1", "1st quarter"},
+                                 {"2", "2nd quarter"},
+                                 {"3", "3rd quarter"},
+                                 {"4", "4th quarter"}};
+    if (overtime) quarters.push_back({"OT", "Overtime"});
+    quarters.push_back({"T", "Final"});
+    return TableHead(quarters);
+  };
+  static const std::string kLineScoreHeads[] = {lineScoreHead(false), lineScoreHead(true)};
   t += "<section id=\"line-score\"><h2>Line score</h2>\n"sv;
-  BeginTable(t, "linescore", "Points by quarter", quarters);
+  BeginTable(t, "linescore", "Points by quarter", kLineScoreHeads[s.overtime ? 1 : 0]);
   const auto lineRow = [&](const std::string& link, const std::array<std::int16_t, 4>& points,
                            std::int16_t overtime, std::int16_t total) {
     t += "<tr>"sv;
@@ -251,19 +330,23 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
   if (scoring.entries.empty()) {
     t += "<p>No scoring.</p>\n"sv;
   } else {
-    BeginTable(t, "scoring", "Scoring plays",
-               {{"Q", "Quarter", false},
-                {"Time", "Time into the quarter", false},
-                {"Team", {}, false},
-                {"Play", {}, false}});
+    static const std::string kScoringHead = TableHead({{"Q", "Quarter", false},
+                                                       {"Time", "Time into the quarter", false},
+                                                       {"Team", {}, false},
+                                                       {"Play", {}, false}});
+    BeginTable(t, "scoring", "Scoring plays", kScoringHead);
     for (const stats::ScoringDriveRecord& entry : scoring.entries) {
-      t += "<tr>"sv;
-      PlainCell(t, entry.quarter > 0 ? QuarterText(entry.quarter) : "");
-      PlainCell(
-          t, entry.minutes >= 0 ? ClockText(entry.minutes, std::max<int>(entry.seconds, 0)) : "");
-      PlainCell(t, entry.team);
-      PlainCell(t, reports::ScoringPhrase(entry));
-      t += "</tr>\n"sv;
+      RowText row(t);
+      row.Add("<tr><td>"sv);
+      if (entry.quarter > 0) AddQuarter(row, entry.quarter);
+      row.Add("</td><td>"sv);
+      if (entry.minutes >= 0) AddClock(row, entry.minutes, std::max<int>(entry.seconds, 0));
+      row.Add("</td><td>"sv);
+      row.Text(entry.team);
+      row.Add("</td><td>"sv);
+      row.Text(reports::ScoringPhrase(entry));
+      row.Add("</td></tr>\n"sv);
+      row.Flush();
     }
     EndTable(t);
   }
@@ -287,22 +370,28 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
 
   // Each team's players, section by section, as the game report has them.
   std::vector<PlayerRecord> records;
-  records.reserve(site.lines.size());
+  records.reserve(lines_.size());
   std::size_t lineAt = 0;
-  for (const PlayerRecord* named : game.players.Named())
-    records.push_back(GameRecord(*named, site, site.lines[lineAt++]));
-  std::unordered_map<const PlayerRecord*, std::string> cells;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    cells[&records[i]] =
-        Link(r + "players/" + PlayerId(records[i]) + ".html", Escape(PlayerLabel(records[i])));
+  for (const PlayerRecord* named : game.players.Named()) {
+    const GameLine& line = lines_[lineAt++];
+    records.push_back(
+        GameRecord(*named, site, line.side, std::span(figures_).subspan(line.first, line.count)));
   }
   t += "<section id=\"players\"><h2>Players</h2>\n"sv;
+  // Each team's players, in the game's order.
+  const std::array<const TeamRecord*, 2> teams{site.visiting, site.home};
+  std::array<stats::PlayerOrder, 2> players;
+  for (const PlayerRecord& record : records) {
+    for (std::size_t side = 0; side < teams.size(); ++side)
+      if (record.teamName == teams[side]->name) players[side].push_back(&record);
+  }
   for (const reports::PlayerSection& section : reports::PlayerSections()) {
     if (section.leftOutInGameMode) continue;
-    for (const TeamRecord* team : {site.visiting, site.home}) {
+    for (std::size_t side = 0; side < teams.size(); ++side) {
+      const TeamRecord* team = teams[side];
       stats::PlayerOrder order;
-      for (const PlayerRecord& record : records) {
-        if (record.teamName == team->name && section.listed(record)) order.push_back(&record);
+      for (const PlayerRecord* record : players[side]) {
+        if (section.listed(*record)) order.push_back(record);
       }
       if (order.empty()) continue;
       stats::SortPlayersByStats(order, section.key, false);
@@ -310,7 +399,7 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
                  SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team->name),
                  SectionHead(section, "Player", ""));
       for (const PlayerRecord* record : order)
-        SectionRow(t, section, cells[record], nullptr, *record);
+        SectionRow(t, section, PlayerLink(*record), nullptr, *record);
       EndTable(t);
     }
   }
@@ -318,13 +407,13 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
 
   // The play-by-play, with the score after each play that changed it.
   t += "<section id=\"plays\"><h2>Play-by-play</h2>\n"sv;
-  BeginTable(t, "plays", "Every play",
-             {{"Q", "Quarter", false},
-              {"Clock", "Time left in the quarter", false},
-              {"Down", "Down and distance", false},
-              {"Ball on", "Line of scrimmage", false},
-              {"Play", {}, false},
-              {"Score", "Score after the play", false}});
+  static const std::string kPlaysHead = TableHead({{"Q", "Quarter", false},
+                                                   {"Clock", "Time left in the quarter", false},
+                                                   {"Down", "Down and distance", false},
+                                                   {"Ball on", "Line of scrimmage", false},
+                                                   {"Play", {}, false},
+                                                   {"Score", "Score after the play", false}});
+  BeginTable(t, "plays", "Every play", kPlaysHead);
   std::int32_t visiting = 0;
   std::int32_t home = 0;
   for (std::size_t i = 0; i < game.plays.size(); ++i) {
@@ -346,14 +435,25 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
       break;
     }
     const bool scored = nextVisiting != visiting || nextHome != home;
-    t += scored ? "<tr class=\"score\">" : "<tr>";
-    PlainCell(t, at.quarter ? QuarterText(*at.quarter) : "");
-    PlainCell(t, at.minutes && at.seconds ? ClockText(*at.minutes, *at.seconds) : "");
-    PlainCell(t, DownText(at));
-    PlainCell(t, BallOnText(at));
-    PlainCell(t, PlayText(play));
-    t += "<td>" + (scored ? ScoreText(nextVisiting, nextHome) : std::string()) + "</td>";
-    t += "</tr>\n"sv;
+    RowText row(t);
+    row.Add(scored ? "<tr class=\"score\"><td>"sv : "<tr><td>"sv);
+    if (at.quarter) AddQuarter(row, *at.quarter);
+    row.Add("</td><td>"sv);
+    if (at.minutes && at.seconds) AddClock(row, *at.minutes, *at.seconds);
+    row.Add("</td><td>"sv);
+    AddDown(row, at);
+    row.Add("</td><td>"sv);
+    AddBallOn(row, at);
+    row.Add("</td><td>"sv);
+    row.Text(PlayText(play));
+    row.Add("</td><td>"sv);
+    if (scored) {
+      row.Number(nextVisiting);
+      row.Add("\xe2\x80\x93"sv);
+      row.Number(nextHome);
+    }
+    row.Add("</td></tr>\n"sv);
+    row.Flush();
   }
   EndTable(t);
   t += "</section>\n"sv;
@@ -376,10 +476,7 @@ void SiteBuilder::Finish(const league::League& league, const stats::LongestLists
   EmitPendingGame("");
   emit_("site.css", std::string(kSiteStyle));
   emit_("site.js", std::string(kSiteScript));
-  linesOf_.assign(league.players.size(), {});
-  for (std::size_t g = 0; g < games_.size(); ++g)
-    for (std::size_t l = 0; l < games_[g].lines.size(); ++l)
-      linesOf_[games_[g].lines[l].player].emplace_back(g, l);
+  logs_.resize(std::max(logs_.size(), league.players.size()));
   WriteIndex(league, options);
   WriteTeamPages(league);
   WritePlayerPages(league);

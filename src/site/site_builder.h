@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -42,7 +43,8 @@ struct Figure {
 
 enum class Side : std::uint8_t { kNone, kVisiting, kHome };
 
-// A player named in a game, and where his figures are in the game's list.
+// A player named in the game being read, and where his figures are in the
+// game's list.
 struct GameLine {
   std::uint32_t player;  // his index in the league
   std::uint32_t first = 0;
@@ -56,7 +58,21 @@ struct SiteGame {
   const league::TeamRecord* visiting = nullptr;
   const league::TeamRecord* home = nullptr;
   transcript::GameScore score;
-  std::vector<GameLine> lines;
+};
+
+// One of a player's games: the game (its place in the season's list), his
+// side, and where its figures are in his log.
+struct LoggedGame {
+  std::uint32_t game;
+  std::uint32_t first = 0;
+  std::uint16_t count = 0;
+  Side side = Side::kNone;
+};
+
+// A player's games in transcript order with their figures, kept together
+// so that his page reads them in one sweep.
+struct PlayerLog {
+  std::vector<LoggedGame> games;
   std::vector<Figure> figures;
 };
 
@@ -94,6 +110,9 @@ class SiteBuilder {
  private:
   const std::string& PlayerId(const league::PlayerRecord& player);
   const std::string& TeamId(const league::TeamRecord& team);
+  // The player's name cell on a page one folder down:
+  // <a href="../players/ID.html">#49-Stanalinwell</a>, made once.
+  const std::string& PlayerLink(const league::PlayerRecord& player);
   // The head of a section's table (SectionColumns), made once.
   const std::string& SectionHead(const reports::PlayerSection& section, std::string_view first,
                                  std::string_view second);
@@ -113,20 +132,29 @@ class SiteBuilder {
   std::vector<SiteGame> games_;
   std::vector<Figure> figures_;  // the game being kept, before it is stored
   std::vector<GameLine> lines_;
-  // Each player's season figures as his last game left them, by his index.
-  std::vector<league::PlayerRecord> before_;
+  // Each player's season figures as his last game left them: a row of every
+  // stat field per player, rows by his index.
+  // (Stat records hold 32-bit counts.)
+  std::vector<std::int32_t> before_;
+  // Which records (bit r: the r-th record of the stat fields) each player
+  // had then, by his index.
+  std::vector<std::uint32_t> recordsBefore_;
   std::unordered_map<const league::TeamRecord*, league::TeamTotals> teamsBefore_;
   std::vector<std::string> playerIds_;  // by index; "" until given
   std::unordered_map<const league::TeamRecord*, std::string> teamIds_;
   AddressBook gameAddresses_;
   AddressBook teamAddresses_;
   AddressBook playerAddresses_;
-  std::map<std::string, std::string, std::less<>> heads_;
+  std::vector<std::string> playerLinks_;  // by index; "" until made
+  std::map<std::tuple<const reports::PlayerSection*, std::string, std::string>, std::string,
+           std::less<>>
+      heads_;
   std::string pending_;  // the last game's page, waiting for the next game's link
   std::string pendingPath_;
-  // Built when the run ends: each player's games (game, line), each team's
-  // season, and the teams in standings order.
-  std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> linesOf_;
+  // Each player's games and figures, by his index.
+  std::vector<PlayerLog> logs_;
+  // Built when the run ends: each team's season, and the teams in standings
+  // order.
   std::map<const league::TeamRecord*, TeamSeason> seasons_;
   std::vector<const league::TeamRecord*> standings_;
 };

@@ -51,6 +51,14 @@ struct Result {
   int own;
   int theirs;
 };
+// A game on a player's page: the game linked ("at Owls"), the result
+// ("W 24–17") and the chart's label, as one side's players see it.
+struct GameCells {
+  std::string game;
+  std::string result;
+  std::string label;
+};
+
 Result ResultOf(const SiteGame& game, const TeamRecord* team) {
   const bool home = game.home == team;
   const int own = home ? game.score.homePoints : game.score.visitingPoints;
@@ -291,7 +299,9 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
         pointsAgainst.values.push_back(result.theirs);
       }
       EndTable(t);
-      t += BarChart("Points for and against, game by game", labels, {pointsFor, pointsAgainst});
+      t += BarChart("Points for and against, game by game",
+                    std::vector<std::string_view>(labels.begin(), labels.end()),
+                    {pointsFor, pointsAgainst});
     }
     t += "</section>\n"sv;
 
@@ -324,9 +334,10 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
                 {"G", "Games with the team"}});
     for (const PlayerRecord* player : roster) {
       int games = 0;
-      for (const auto& [g, l] : linesOf_[player->index])
-        if (games_[g].lines[l].side != Side::kNone &&
-            (games_[g].lines[l].side == Side::kHome ? games_[g].home : games_[g].visiting) == &team)
+      for (const LoggedGame& logged : logs_[player->index].games)
+        if (logged.side != Side::kNone &&
+            (logged.side == Side::kHome ? games_[logged.game].home
+                                        : games_[logged.game].visiting) == &team)
           ++games;
       t += "<tr>"sv;
       NumberCell(t, static_cast<std::int64_t>(player->number));
@@ -348,9 +359,7 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
       stats::SortPlayersByStats(order, section.key, false);
       BeginTable(t, "sortable", SectionName(section), SectionHead(section, "Player", ""));
       for (const PlayerRecord* player : order)
-        SectionRow(t, section,
-                   Link(r + "players/" + PlayerId(*player) + ".html", Escape(PlayerLabel(*player))),
-                   nullptr, *player);
+        SectionRow(t, section, PlayerLink(*player), nullptr, *player);
       EndTable(t);
     }
     t += "</section>\n"sv;
@@ -361,9 +370,25 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
 // ---- Players ----
 
 void SiteBuilder::WritePlayerPages(const league::League& league) {
+  // Each game's cells as each side's players see it, made once for them all.
+  std::vector<std::array<GameCells, 2>> gameCells(games_.size());
+  for (std::size_t g = 0; g < games_.size(); ++g) {
+    const SiteGame& game = games_[g];
+    for (const bool home : {false, true}) {
+      const TeamRecord* own = home ? game.home : game.visiting;
+      const TeamRecord* other = own == game.home ? game.visiting : game.home;
+      const std::string where = own == game.home ? "vs " : "at ";
+      const Result result = ResultOf(game, own);
+      gameCells[g][home ? 1 : 0] = {
+          Link("../games/" + game.id + ".html", where + Escape(other->name)),
+          std::string(1, result.letter) + " " + std::to_string(result.own) + "\xe2\x80\x93" +
+              std::to_string(result.theirs),
+          where + run::MacRomanToUtf8(other->name)};
+    }
+  }
   for (const PlayerRecord& player : league.players) {
-    const auto& lines = linesOf_[player.index];
-    if (player.teamName.empty() && lines.empty()) continue;
+    const PlayerLog& log = logs_[player.index];
+    if (player.teamName.empty() && log.games.empty()) continue;
     const std::string r = "../";
     Page page = BeginPage(r, Escape(PlayerLabel(player)), EscapeUtf8(league_));
     std::string& t = page.text;
@@ -379,24 +404,20 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
 
     // His games, as records, with the opponent and the result.
     std::vector<PlayerRecord> records;
-    std::vector<std::string> gameCells;
-    std::vector<std::string> resultCells;
-    std::vector<std::string> labels;
-    for (const auto& [g, l] : lines) {
-      const SiteGame& game = games_[g];
-      const GameLine& line = game.lines[l];
-      records.push_back(GameRecord(player, game, line));
+    std::vector<const GameCells*> cells;
+    std::vector<std::string_view> labels;
+    for (const LoggedGame& line : log.games) {
+      const SiteGame& game = games_[line.game];
+      records.push_back(GameRecord(player, game, line.side,
+                                   std::span(log.figures).subspan(line.first, line.count)));
       const TeamRecord* own = line.side == Side::kHome ? game.home : game.visiting;
-      const TeamRecord* other = own == game.home ? game.visiting : game.home;
-      const std::string where = own == game.home ? "vs " : "at ";
-      gameCells.push_back(Link(r + "games/" + game.id + ".html", where + Escape(other->name)));
-      const Result result = ResultOf(game, own);
-      resultCells.push_back(line.side == Side::kNone
-                                ? std::string()
-                                : std::string(1, result.letter) + " " + std::to_string(result.own) +
-                                      "\xe2\x80\x93" + std::to_string(result.theirs));
-      labels.push_back(where + run::MacRomanToUtf8(other->name));
+      cells.push_back(&gameCells[line.game][own == game.home ? 1 : 0]);
+      labels.push_back(cells.back()->label);
     }
+    const std::string noResult;
+    const auto resultCell = [&](std::size_t i) {
+      return log.games[i].side == Side::kNone ? &noResult : &cells[i]->result;
+    };
 
     t += "<section id=\"season\"><h2>Season and game log</h2>\n"sv;
     bool any = false;
@@ -407,7 +428,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
                  SectionHead(section, "Game", "Result"));
       for (std::size_t i = 0; i < records.size(); ++i)
         if (section.listed(records[i]))
-          SectionRow(t, section, gameCells[i], &resultCells[i], records[i]);
+          SectionRow(t, section, cells[i]->game, resultCell(i), records[i]);
       std::string foot;
       const std::string empty;
       SectionRow(foot, section, "Season", &empty, player, "total");
@@ -429,7 +450,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
       // His main figure: the headline he has most of over the season.
       if (main == nullptr || Value(headline, player) > Value(*main, player)) main = &headline;
       best += "<li>" + std::string(headline.name) + ": " +
-              std::to_string(Value(headline, records[top])) + ", " + gameCells[top] + "</li>\n";
+              std::to_string(Value(headline, records[top])) + ", " + cells[top]->game + "</li>\n";
     }
     if (!best.empty()) {
       t += "<section id=\"best\"><h2>Best games</h2>\n<ul class=\"links\">\n" + best + "</ul>\n";
@@ -522,9 +543,7 @@ void SiteBuilder::WriteStatsPages(const league::League& league) {
                  SectionHead(section, "Player", "Team"));
       for (const PlayerRecord* player : order) {
         const std::string team = Escape(player->teamName);
-        SectionRow(t, section,
-                   Link(r + "players/" + PlayerId(*player) + ".html", Escape(PlayerLabel(*player))),
-                   &team, *player);
+        SectionRow(t, section, PlayerLink(*player), &team, *player);
       }
       EndTable(t);
     }
@@ -540,7 +559,7 @@ void SiteBuilder::WriteSearchIndex(const league::League& league) {
     index += "[" + JsonString(run::MacRomanToUtf8(team.name)) + ",\"Team\"," +
              JsonString("teams/" + TeamId(team) + ".html") + "],\n";
   for (const PlayerRecord& player : league.players) {
-    if (player.teamName.empty() && linesOf_[player.index].empty()) continue;
+    if (player.teamName.empty() && logs_[player.index].games.empty()) continue;
     index += "[" + JsonString(run::MacRomanToUtf8(PlayerLabel(player))) + "," +
              JsonString(run::MacRomanToUtf8(player.teamName)) + "," +
              JsonString("players/" + PlayerId(player) + ".html") + "],\n";

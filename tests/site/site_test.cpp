@@ -38,12 +38,19 @@ TEST(SiteText, EscapesAndConvertsNamesAndMakesAddresses) {
        "feed",
        "line feed", "line-feed"},
       {"\xC9<>", "\xE2\x80\xA6&lt;&gt;", "x"},  // nothing left for an address
+      // Several in one run of eight bytes, and across runs.
+      {"#4-O'Neil\xC9\xC9 & \"Q\"\t<b>ok</b> end.",
+       "#4-O&#39;Neil\xE2\x80\xA6\xE2\x80\xA6 &amp; &quot;Q&quot;\t&lt;b&gt;ok&lt;/b&gt; end.",
+       "4-o-neil-q-b-ok-b-end"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.macRoman));
     EXPECT_EQ(Escape(c.macRoman), c.html);
     EXPECT_EQ(Slug(c.macRoman), c.slug);
   }
+  // Our own text is UTF-8 already: its high bytes stay as they are.
+  EXPECT_EQ(EscapeUtf8("Points \xE2\x80\x94 <all> & 'more' \xC3\xA9t\xC3\xA9"),
+            "Points \xE2\x80\x94 &lt;all&gt; &amp; &#39;more&#39; \xC3\xA9t\xC3\xA9");
   // The first to claim a slug keeps it; a clash is numbered, and a number
   // never gives an address another slug has.
   AddressBook book;
