@@ -60,6 +60,22 @@ std::vector<const run::TransRecord*> DistinctTranscripts(
   return distinct;
 }
 
+// The game as the front end lists it: its teams and score, and in a game
+// run its players, whose figures are the game's alone.
+void KeepGame(CompileRun& run, std::string_view transcript, const transcript::GameState& game) {
+  run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] {
+    GameResult& kept = run.games.emplace_back();
+    kept.transcript = std::string(transcript);
+    kept.visiting = game.visiting->name;
+    kept.home = game.home->name;
+    kept.visitingPoints = game.score.visitingPoints;
+    kept.homePoints = game.score.homePoints;
+    if (!run.options.SeasonMode())
+      for (const league::PlayerRecord* player : game.players.Named())
+        kept.players.push_back(*player);
+  });
+}
+
 }  // namespace
 
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
@@ -113,6 +129,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     ++run.gamesCompiled;
     for (const auto& sink : run.sinks)
       sink->GameRead(record.name, game);
+    if (run.keepGames) KeepGame(run, record.name, *game.game);
     if (run.options.SeasonMode()) {
       league::OpenAllTeams(run.league);
     } else {

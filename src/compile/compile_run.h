@@ -22,6 +22,18 @@ namespace yl::compile {
 
 constexpr std::size_t kMaxTranscriptName = 63;
 
+// A compiled game as a front end lists it after the run.
+struct GameResult {
+  std::string transcript;  // as the run was given it
+  std::string visiting;    // the teams' names (Mac OS Roman)
+  std::string home;
+  std::int16_t visitingPoints = 0;
+  std::int16_t homePoints = 0;
+  // In game and per-play runs, the game's players with that game's figures;
+  // empty in season runs, whose figures are the league's.
+  std::vector<league::PlayerRecord> players;
+};
+
 struct CompileRun {
   // Tests may put faults between the run and the system.
   CompileRun(run::Platform& frontEnd, const options::OutputOptions& chosen,
@@ -53,6 +65,10 @@ struct CompileRun {
   std::int32_t gamesRejected = 0;
   std::vector<std::string> rejected;     // the rejected transcripts' names, in order
   std::vector<std::string> reportFiles;  // final paths of the report and table files kept
+  // Set by a front end that shows the games after the run: each compiled
+  // game is then kept in `games`, in transcript order.
+  bool keepGames = false;
+  std::vector<GameResult> games;
 };
 
 }  // namespace yl::compile

@@ -301,6 +301,46 @@ TEST_F(DriverFixture, TheRunReleasesTheLongestLists) {
   EXPECT_EQ(run.longest.longestRushes, std::nullopt);
 }
 
+// A front end that asks for the games gets each compiled one, in order,
+// with its players' own figures in a game run and none in a season run.
+TEST_F(DriverFixture, TheGamesAreKeptForAFrontEndThatAsks) {
+  struct Case {
+    options::ReportMode mode;
+    bool keep;
+    std::size_t games;
+    bool players;
+  };
+  for (const Case c : {Case{options::ReportMode::kGame, true, 2, true},
+                       Case{options::ReportMode::kLeague, true, 2, false},
+                       Case{options::ReportMode::kGame, false, 0, false}}) {
+    SCOPED_TRACE(static_cast<int>(c.mode) * 10 + c.keep);
+    test::TempDir folder;
+    transcripts = {
+        run::MakeInputFileRecord(folder.Write("G1.txt", test::SmallGame("Bears", "Lions"))),
+        run::MakeInputFileRecord(folder.Write("G2.txt", "not a game\n")),
+        run::MakeInputFileRecord(folder.Write("G3.txt", test::SmallGame("Rams", "Jets")))};
+    options.mode = c.mode;
+    platform.saveAnswer = folder.File("log");
+    CompileRun run(platform, options);
+    run.keepGames = c.keep;
+    CompileStats(run, transcripts, teams, run::MakePrefixReply(folder.File("week1")));
+    ASSERT_EQ(run.games.size(), c.games);
+    if (c.games == 0) continue;
+    EXPECT_EQ(run.games[0].transcript, "G1");
+    EXPECT_EQ(run.games[1].transcript, "G3");
+    EXPECT_EQ(run.games[1].visiting, "Rams");
+    EXPECT_EQ(run.games[1].home, "Jets");
+    for (const GameResult& game : run.games) {
+      EXPECT_EQ(game.players.empty(), !c.players);
+      // (A player the game gave no team has none here either.)
+      for (const league::PlayerRecord& player : game.players)
+        EXPECT_TRUE(player.teamName.empty() || player.teamName == game.visiting ||
+                    player.teamName == game.home)
+            << player.name << " of " << player.teamName;
+    }
+  }
+}
+
 TEST_F(DriverFixture, GameModeStartsEveryGameFromAnEmptyModel) {
   AddThreeGames();
   std::vector<std::ptrdiff_t> teamCounts;
