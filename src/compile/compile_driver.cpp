@@ -23,6 +23,18 @@ void ReleaseModel(CompileRun& run) {
   stats::DisposeLongestLists(run.longest);
 }
 
+// The season's players and teams for the front end, and the leader tables
+// pointing at the kept players instead of the league's.
+void KeepSeason(CompileRun& run) {
+  run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] {
+    run.results.players.assign(run.league.players.begin(), run.league.players.end());
+    run.results.teams.assign(run.league.teams.begin(), run.league.teams.end());
+  });
+  for (reports::LeaderRanking& ranking : run.leaders)
+    for (reports::LeaderRow& row : ranking.rows)
+      row.player = &run.results.players[row.player->index];
+}
+
 // The run is over: the progress is ended and the log written while the
 // sinks still hold the kept files, so that should either fail, the sinks
 // still delete them (and put back a site the new one replaced).
@@ -31,6 +43,7 @@ void EndOfRun(CompileRun& run, std::vector<std::string> kept) {
   run.control.platform.EndProgress();
   run::DumpErrorLog(run.errorLog);
   run.sinks.clear();
+  if (run.keepResults && run.options.SeasonMode()) KeepSeason(run);
   ReleaseModel(run);
 }
 
@@ -64,7 +77,7 @@ std::vector<const run::TransRecord*> DistinctTranscripts(
 // run its players, whose figures are the game's alone.
 void KeepGame(CompileRun& run, std::string_view transcript, const transcript::GameState& game) {
   run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] {
-    GameResult& kept = run.games.emplace_back();
+    GameResult& kept = run.results.games.emplace_back();
     kept.transcript = std::string(transcript);
     kept.visiting = game.visiting->name;
     kept.home = game.home->name;
@@ -129,7 +142,7 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
     ++run.gamesCompiled;
     for (const auto& sink : run.sinks)
       sink->GameRead(record.name, game);
-    if (run.keepGames) KeepGame(run, record.name, *game.game);
+    if (run.keepResults) KeepGame(run, record.name, *game.game);
     if (run.options.SeasonMode()) {
       league::OpenAllTeams(run.league);
     } else {

@@ -34,6 +34,15 @@ struct GameResult {
   std::vector<league::PlayerRecord> players;
 };
 
+// What a run keeps for a front end that shows it: each compiled game in
+// transcript order, and for a season run the league's players and teams as
+// the run left them (kept before the model is released).
+struct RunResults {
+  std::vector<GameResult> games;
+  std::vector<league::PlayerRecord> players;  // by index
+  std::vector<league::TeamRecord> teams;
+};
+
 struct CompileRun {
   // Tests may put faults between the run and the system.
   CompileRun(run::Platform& frontEnd, const options::OutputOptions& chosen,
@@ -57,7 +66,7 @@ struct CompileRun {
   std::string siteTitle = "League";  // the site's name for the league
   Sinks sinks;                       // what the games go to, while the run lasts
   // The league report's leader tables as it ranked them, kept for the site
-  // (empty when the report has none).
+  // and the results (empty when the report has none).
   std::vector<reports::LeaderRanking> leaders;
 
   // What the front ends report when the run is over.
@@ -65,10 +74,11 @@ struct CompileRun {
   std::int32_t gamesRejected = 0;
   std::vector<std::string> rejected;     // the rejected transcripts' names, in order
   std::vector<std::string> reportFiles;  // final paths of the report and table files kept
-  // Set by a front end that shows the games after the run: each compiled
-  // game is then kept in `games`, in transcript order.
-  bool keepGames = false;
-  std::vector<GameResult> games;
+  // Set by a front end that shows the results after the run: `results`
+  // then keeps them, and a season run's leader tables too (`leaders`, which
+  // then point at the kept players).
+  bool keepResults = false;
+  RunResults results;
 };
 
 }  // namespace yl::compile

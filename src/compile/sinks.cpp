@@ -55,7 +55,7 @@ class ReportFiles : public GameSink {
   // The reports of the game, or (none) of the season so far.
   void WriteReports(const CompiledGame* game) {
     reports::ReportSource source{run_.league, run_.longest, {}, nullptr};
-    if (!run_.siteFolder.empty()) source.leaders = &run_.leaders;
+    if (!run_.siteFolder.empty() || run_.keepResults) source.leaders = &run_.leaders;
     if (game != nullptr) {
       source.teams = game->Teams();
       source.scoring = &game->scoring;

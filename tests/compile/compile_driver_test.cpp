@@ -301,9 +301,9 @@ TEST_F(DriverFixture, TheRunReleasesTheLongestLists) {
   EXPECT_EQ(run.longest.longestRushes, std::nullopt);
 }
 
-// A front end that asks for the games gets each compiled one, in order,
-// with its players' own figures in a game run and none in a season run.
-TEST_F(DriverFixture, TheGamesAreKeptForAFrontEndThatAsks) {
+// A front end that asks for the results gets each compiled game in order,
+// with its players' own figures in a game run, and a season run's league.
+TEST_F(DriverFixture, TheResultsAreKeptForAFrontEndThatAsks) {
   struct Case {
     options::ReportMode mode;
     bool keep;
@@ -322,15 +322,23 @@ TEST_F(DriverFixture, TheGamesAreKeptForAFrontEndThatAsks) {
     options.mode = c.mode;
     platform.saveAnswer = folder.File("log");
     CompileRun run(platform, options);
-    run.keepGames = c.keep;
+    run.keepResults = c.keep;
     CompileStats(run, transcripts, teams, run::MakePrefixReply(folder.File("week1")));
-    ASSERT_EQ(run.games.size(), c.games);
+    ASSERT_EQ(run.results.games.size(), c.games);
+    // A season run keeps its league, and its leader tables point at it.
+    const bool season = c.keep && c.mode == options::ReportMode::kLeague;
+    EXPECT_EQ(run.results.teams.size(), season ? 4u : 0u);
+    EXPECT_EQ(run.results.players.empty(), !season);
+    EXPECT_EQ(run.leaders.empty(), !season);
+    for (const reports::LeaderRanking& ranking : run.leaders)
+      for (const reports::LeaderRow& row : ranking.rows)
+        EXPECT_EQ(row.player, &run.results.players[row.player->index]);
     if (c.games == 0) continue;
-    EXPECT_EQ(run.games[0].transcript, "G1");
-    EXPECT_EQ(run.games[1].transcript, "G3");
-    EXPECT_EQ(run.games[1].visiting, "Rams");
-    EXPECT_EQ(run.games[1].home, "Jets");
-    for (const GameResult& game : run.games) {
+    EXPECT_EQ(run.results.games[0].transcript, "G1");
+    EXPECT_EQ(run.results.games[1].transcript, "G3");
+    EXPECT_EQ(run.results.games[1].visiting, "Rams");
+    EXPECT_EQ(run.results.games[1].home, "Jets");
+    for (const GameResult& game : run.results.games) {
       EXPECT_EQ(game.players.empty(), !c.players);
       // (A player the game gave no team has none here either.)
       for (const league::PlayerRecord& player : game.players)
