@@ -33,6 +33,11 @@ void QtDialogs::ShowWarning(QWidget* parent, const QString& title, const QString
   box.exec();
 }
 
+void QtDialogs::ShowInformation(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
 bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::No);

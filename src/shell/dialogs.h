@@ -25,6 +25,8 @@ class Dialogs {
                               bool confirmReplace, const QString& folder) = 0;
   // A modal message box with a warning icon and an OK button.
   virtual void ShowWarning(QWidget* parent, const QString& title, const QString& text) = 0;
+  // The same with an information icon.
+  virtual void ShowInformation(QWidget* parent, const QString& title, const QString& text) = 0;
   // A modal question with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
   // Shows the folder in the system's file manager; false when none could.
@@ -39,6 +41,7 @@ class QtDialogs : public Dialogs {
   QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
                       bool confirmReplace, const QString& folder) override;
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
+  void ShowInformation(QWidget* parent, const QString& title, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
   bool ShowFolder(QWidget* parent, const QString& folder) override;
   bool OpenPage(QWidget* parent, const QString& file) override;

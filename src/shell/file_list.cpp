@@ -1,12 +1,15 @@
 // The main window's file lists.
 #include "shell/file_list.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSet>
 #include <QUrl>
+#include <algorithm>
 #include <vector>
 
 #include "run/input_folders.h"
@@ -45,27 +48,40 @@ QSize FileList::sizeHint() const {
 }
 
 void FileList::AddPaths(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  // The rows are made again in one go: inserting each path at its place
+  // would take a look along the list and a move of the rows after it.
+  QStringList all = Paths() + paths;
+  std::stable_sort(all.begin(), all.end(), [](const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+  });
+  // The first of equal paths stays: a row listed before a new one.
+  all.erase(std::unique(all.begin(), all.end(),
+                        [](const QString& a, const QString& b) {
+                          return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+                        }),
+            all.end());
+  QSet<QString> selected;
+  for (const QListWidgetItem* item : selectedItems())
+    selected.insert(item->data(Qt::UserRole).toString());
   setUpdatesEnabled(false);
-  for (const QString& path : paths) {
-    int row = 0;
-    bool listed = false;
-    for (; row < count(); ++row) {
-      const int order = QString::compare(item(row)->text(), path, Qt::CaseInsensitive);
-      listed = order == 0;
-      if (order >= 0) break;
-    }
-    if (listed) continue;
-    auto* added = new QListWidgetItem(path);
-    added->setToolTip(path);
-    insertItem(row, added);
+  clear();
+  for (const QString& path : all) {
+    // The name to read, the whole path on the pointer's rest.
+    auto* item = new QListWidgetItem(QFileInfo(path).fileName(), this);
+    item->setData(Qt::UserRole, path);
+    item->setToolTip(QDir::toNativeSeparators(path));
+    if (selected.contains(path)) item->setSelected(true);
   }
   setUpdatesEnabled(true);
+  emit rowsChanged();
 }
 
 QStringList FileList::Paths() const {
   QStringList paths;
+  paths.reserve(count());
   for (int row = 0; row < count(); ++row)
-    paths << item(row)->text();
+    paths << item(row)->data(Qt::UserRole).toString();
   return paths;
 }
 
@@ -112,7 +128,6 @@ void FileList::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   AddPaths(files);
-  emit rowsChanged();
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {

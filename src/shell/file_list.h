@@ -1,6 +1,8 @@
-// A list of input files as the main window shows them: rows sorted by path
-// with letter case ignored, a path listed once in any letter case; files and
-// folders dropped on it are added, Delete removes the selected rows.
+// A list of input files as the main window shows them: each row the file's
+// name (the whole path as its tooltip and its Qt::UserRole data), rows
+// sorted by path with letter case ignored, a path listed once in any letter
+// case; files and folders dropped on it are added, Delete removes the
+// selected rows.
 #pragma once
 
 #include <QListWidget>
@@ -29,7 +31,7 @@ class FileList : public QListWidget {
   QStringList DroppedFiles(const QStringList& dropped) const;
 
  signals:
-  // Rows were added or removed by a drop or the Delete key.
+  // Rows were added (AddPaths, a drop) or removed by the Delete key.
   void rowsChanged();
 
  protected:

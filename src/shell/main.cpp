@@ -9,7 +9,7 @@
 
 #include "options/settings_store.h"
 #include "shell/dialogs.h"
-#include "shell/main_dialog.h"
+#include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/shell_platform.h"
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
 
   yl::shell::QtDialogs dialogs;
   yl::shell::ShellPlatform platform(dialogs);
-  yl::shell::MainDialog window(platform, dialogs, options, store);
-  window.exec();
-  return window.exitStatus();
+  yl::shell::MainWindow window(platform, dialogs, options, store);
+  window.show();
+  return QApplication::exec();
 }

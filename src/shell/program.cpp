@@ -2,11 +2,13 @@
 // it, and the About dialog.
 #include "shell/program.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "run/version.h"
@@ -52,11 +54,33 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+void PlaceOver(QWidget* window, const QWidget* over) {
+  const QScreen* screen = over != nullptr ? over->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect room = screen->availableGeometry();
+  // The frame a window manager adds is not known before the window is
+  // shown: leave room for a title bar and borders.
+  const QSize frame(16, 48);
+  const QSize size = window->size().boundedTo(room.size() - frame);
+  window->resize(size);
+  const QRect target = over != nullptr ? over->frameGeometry() : room;
+  QRect placed(QPoint(0, 0), size + frame);
+  placed.moveCenter(target.center());
+  placed.moveLeft(qBound(room.left(), placed.left(), room.right() - placed.width() + 1));
+  placed.moveTop(qBound(room.top(), placed.top(), room.bottom() - placed.height() + 1));
+  window->move(placed.topLeft());
+}
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About Yardledger"));
   auto* icon = new QLabel(this);
   icon->setPixmap(ProgramIcon().pixmap(32, 32));
   auto* version = new QLabel(tr("Yardledger Version %1").arg(run::kVersion), this);
+  auto* purpose = new QLabel(
+      tr("Compiles the statistics of a football league from its games' transcripts."), this);
+  auto* license = new QLabel(tr("License: to be announced."), this);
+  auto* qt =
+      new QLabel(tr("Built with Qt %1, running on Qt %2.").arg(QT_VERSION_STR, qVersion()), this);
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
@@ -64,7 +88,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* row = new QHBoxLayout;
   row->addWidget(icon, 0, Qt::AlignTop);
   row->addSpacing(version->fontMetrics().averageCharWidth() * 2);
-  row->addWidget(version, 1);
+  auto* texts = new QVBoxLayout;
+  texts->addWidget(version);
+  texts->addWidget(purpose);
+  texts->addWidget(license);
+  texts->addWidget(qt);
+  row->addLayout(texts, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ok);

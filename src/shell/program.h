@@ -16,7 +16,12 @@ inline QString ProgramTitle() {
 // A football over a patch of field, drawn at the usual icon sizes.
 QIcon ProgramIcon();
 
-// "About Yardledger": the icon, the program's name and version, OK.
+// Places a window about to be shown over `over` (centred on it), inside the
+// available area of its screen, made smaller where it would not fit.
+void PlaceOver(QWidget* window, const QWidget* over);
+
+// "About Yardledger": the icon, the program's name and version, what it
+// does, its license and the Qt it runs on, OK.
 class AboutDialog : public QDialog {
   Q_OBJECT
 

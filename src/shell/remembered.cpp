@@ -18,6 +18,7 @@ constexpr char kAddTeams[] = "AddTeams";
 constexpr char kWindowSize[] = "WindowSize";
 constexpr char kCsvTables[] = "CsvTables";
 constexpr char kWebSite[] = "WebSite";
+constexpr char kRecent[] = "Recent";
 
 const char* FolderKey(Place place) {
   switch (place) {
@@ -51,14 +52,16 @@ std::string EncodeList(const QStringList& paths) {
   return text;
 }
 
-QStringList ExistingFiles(const std::optional<std::string>& text) {
+// The listed paths that are still there: files, and folders when `folders`.
+QStringList ExistingFiles(const std::optional<std::string>& text, bool folders = false) {
   QStringList paths;
   if (!text || text->empty()) return paths;
   std::string_view rest = *text;
   while (true) {
     const auto bar = rest.find('|');
     const QString path = Decode(rest.substr(0, bar));
-    if (QFileInfo(path).isFile()) paths << path;
+    const QFileInfo info(path);
+    if (info.isFile() || (folders && info.isDir())) paths << path;
     if (bar == std::string_view::npos) break;
     rest.remove_prefix(bar + 1);
   }
@@ -91,6 +94,17 @@ bool Remembered::WebSite() const {
 
 bool Remembered::SetWebSite(bool write) {
   return store_.WriteValues({{kWebSite, write ? "1" : "0"}});
+}
+
+QStringList Remembered::Recent() const {
+  return ExistingFiles(store_.ReadValue(kRecent), true).mid(0, kRecentCount);
+}
+
+bool Remembered::AddRecent(const QString& path) {
+  QStringList recent = Recent();
+  recent.removeAll(path);
+  recent.prepend(path);
+  return store_.WriteValues({{kRecent, EncodeList(recent.mid(0, kRecentCount))}});
 }
 
 Session Remembered::LoadSession() const {

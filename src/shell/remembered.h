@@ -37,6 +37,13 @@ class Remembered {
   bool WebSite() const;
   bool SetWebSite(bool write);
 
+  // The reports and sites opened or written last, newest first, at most
+  // kRecentCount of them, those that still exist.
+  static constexpr int kRecentCount = 10;
+  QStringList Recent() const;
+  // Puts the path first (once).
+  bool AddRecent(const QString& path);
+
   // The files of the lists that still exist.
   Session LoadSession() const;
   bool SaveSession(const Session& session);

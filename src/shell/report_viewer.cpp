@@ -82,6 +82,8 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(text_, 1);
   layout->addWidget(findBar_);
 
+  auto* closeShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+  connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
   auto* findShortcut = new QShortcut(QKeySequence::Find, this);
   connect(findShortcut, &QShortcut::activated, this, &ReportViewer::ShowFindBar);
   auto* nextShortcut = new QShortcut(QKeySequence::FindNext, this);

@@ -2,10 +2,12 @@
 #include "shell/run_summary.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "shell/dialogs.h"
@@ -28,7 +30,7 @@ QString DescribeOutcome(const RunOutcome& outcome) {
 RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(tr("Compile Stats"));
+  setWindowTitle(tr("Run Summary"));
 
   heading_ = new QLabel(DescribeOutcome(outcome), this);
   auto* filesLabel = new QLabel(tr("Files written:"), this);
@@ -45,6 +47,12 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
   layout->addWidget(heading_);
   layout->addWidget(filesLabel);
   layout->addWidget(files_, 1);
+  if (!outcome.rejected.isEmpty()) {
+    auto* rejected =
+        new QLabel(tr("Rejected: %1").arg(outcome.rejected.join(QStringLiteral(", "))), this);
+    rejected->setWordWrap(true);
+    layout->addWidget(rejected);
+  }
   if (!outcome.errorLog.isEmpty()) {
     layout->addWidget(new QLabel(tr("Error log: %1").arg(outcome.errorLog), this));
   } else if (outcome.logEntries > 0) {
@@ -68,8 +76,13 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
   connect(openReport_, &QPushButton::clicked, this, [this] { View(SelectedFile()); });
   connect(files_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { View(item->data(Qt::UserRole).toString()); });
-  connect(showInFolder_, &QPushButton::clicked, this,
-          [this] { dialogs_.ShowFolder(this, QFileInfo(SelectedFile()).absolutePath()); });
+  connect(showInFolder_, &QPushButton::clicked, this, [this] {
+    const QString folder = QFileInfo(SelectedFile()).absolutePath();
+    if (!dialogs_.ShowFolder(this, folder))
+      dialogs_.ShowWarning(this, ProgramTitle(),
+                           tr("No file manager could be started. The files are in %1.")
+                               .arg(QDir::toNativeSeparators(folder)));
+  });
   if (openWebSite_ != nullptr) {
     const QString page = outcome.webSite;
     connect(openWebSite_, &QPushButton::clicked, this, [this, page] {
@@ -84,6 +97,8 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
     connect(openErrorLog_, &QPushButton::clicked, this, [this, log] { View(log); });
   }
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   files_->setFocus();
 }
 
@@ -102,6 +117,7 @@ ReportViewer* RunSummary::View(const QString& path) {
     dialogs_.ShowWarning(this, ProgramTitle(), tr("Could not open %1: %2").arg(path, error));
     return nullptr;
   }
+  PlaceOver(viewer, parentWidget());
   viewer->show();
   return viewer;
 }

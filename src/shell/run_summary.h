@@ -22,6 +22,7 @@ struct RunOutcome {
   QStringList reportFiles;  // in the order written
   QString errorLog;         // the saved error log, "" when none was saved
   QString webSite;          // the site's index page, "" when the run wrote none
+  QStringList rejected;     // the rejected transcripts' names, in order
 };
 
 // "3 games compiled, 0 rejected, 1 line not understood".

@@ -31,6 +31,8 @@ void ShellPlatform::ShowAlert(std::string_view message) {
 
 std::optional<std::string> ShellPlatform::AskSaveFile(std::string_view title,
                                                       std::string_view proposedName) {
+  // The run's only question is the error log's.
+  if (logNote_) dialogs_.ShowInformation(owner_, ProgramTitle(), logNote_());
   const QString path =
       dialogs_.AskSaveFile(owner_, FromNative(title), FromNative(proposedName), true, saveFolder_);
   if (path.isEmpty()) return std::nullopt;

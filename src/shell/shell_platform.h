@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "run/platform.h"
 #include "shell/progress_dialog.h"
@@ -32,6 +33,9 @@ class ShellPlatform : public run::Platform {
   }
   // The folder the run's save dialogs open in: the reports' folder.
   void SetSaveFolder(const QString& folder) { saveFolder_ = folder; }
+  // The sentence shown before the error log's file is asked for (none: no
+  // word before the question).
+  void SetLogQuestionNote(std::function<QString()> note) { logNote_ = std::move(note); }
   // The progress dialog while a run lasts, else nullptr.
   CompileProgressDialog* progressDialog() const { return progress_; }
 
@@ -48,6 +52,7 @@ class ShellPlatform : public run::Platform {
   QPointer<QWidget> owner_;
   bool* stopFlag_ = nullptr;
   QString saveFolder_;
+  std::function<QString()> logNote_;
   QPointer<CompileProgressDialog> progress_;
 };
 

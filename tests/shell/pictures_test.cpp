@@ -17,7 +17,7 @@
 #include "options/settings_store.h"
 #include "scripted_dialogs.h"
 #include "shell/file_list.h"
-#include "shell/main_dialog.h"
+#include "shell/main_window.h"
 #include "shell/options_dialog.h"
 #include "shell/program.h"
 #include "shell/report_viewer.h"
@@ -25,7 +25,7 @@
 #include "shell/shell_platform.h"
 #include "support/temp_dir.h"
 
-using yl::shell::MainDialog;
+using yl::shell::MainWindow;
 
 namespace {
 
@@ -49,7 +49,7 @@ class PicturesTest : public QObject {
   yl::options::OutputOptions options_;
   yl::test::ScriptedDialogs dialogs_;
   std::unique_ptr<yl::shell::ShellPlatform> platform_;
-  std::unique_ptr<MainDialog> main_;
+  std::unique_ptr<MainWindow> main_;
   std::unique_ptr<QDialog> other_;
   std::unique_ptr<QWidget> window_;
 };
@@ -58,7 +58,7 @@ void PicturesTest::init() {
   dir_ = std::make_unique<yl::test::TempDir>();
   store_ = std::make_unique<yl::options::IniSettingsStore>(dir_->File("yardledger.conf"));
   platform_ = std::make_unique<yl::shell::ShellPlatform>(dialogs_);
-  main_ = std::make_unique<MainDialog>(*platform_, dialogs_, options_, *store_);
+  main_ = std::make_unique<MainWindow>(*platform_, dialogs_, options_, *store_);
 }
 
 void PicturesTest::cleanup() {
@@ -73,7 +73,7 @@ QWidget* PicturesTest::Window(const QString& name) {
   const QStringList games = {"/home/coach/league/2024/Week 1 - Bears at Lions.txt",
                              "/home/coach/league/2024/Week 1 - Eagles at Giants.txt",
                              "/home/coach/league/2024/Week 1 - Rams at Jets.txt"};
-  const MainDialog::Controls& c = main_->controls();
+  const MainWindow::Controls& c = main_->controls();
   c.transcripts->AddPaths(games);
   c.transcripts->item(1)->setSelected(true);
   if (name.startsWith("main-expanded") || name == "main-large") {

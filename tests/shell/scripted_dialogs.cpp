@@ -20,6 +20,10 @@ void ScriptedDialogs::ShowWarning(QWidget*, const QString& title, const QString&
   if (onWarning) onWarning(warnings.back());
 }
 
+void ScriptedDialogs::ShowInformation(QWidget*, const QString& title, const QString& text) {
+  notes.push_back({title, text});
+}
+
 bool ScriptedDialogs::AskYesNo(QWidget*, const QString&, const QString& text) {
   questions.push_back(text);
   return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();

@@ -28,6 +28,7 @@ class ScriptedDialogs : public shell::Dialogs {
   QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposedName,
                       bool confirmReplace, const QString& folder) override;
   void ShowWarning(QWidget* parent, const QString& title, const QString& text) override;
+  void ShowInformation(QWidget* parent, const QString& title, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
   bool ShowFolder(QWidget* parent, const QString& folder) override;
   bool OpenPage(QWidget* parent, const QString& file) override;
@@ -48,6 +49,7 @@ class ScriptedDialogs : public shell::Dialogs {
   bool browserStarts = true;  // what OpenPage answers
   QList<SaveQuestion> saveQuestions;
   QList<Warning> warnings;
+  QList<Warning> notes;  // the information boxes
   std::function<void(const Warning&)> onWarning;
 };
 

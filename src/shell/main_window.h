@@ -1,43 +1,53 @@
 // The main window: the transcript list and the team-file list, the buttons
 // that fill them, the output options and Compile Stats, which asks for the
-// prefix of the report files, runs the compile and shows what it wrote.
+// prefix of the report files, runs the compile and shows what it wrote; a
+// menu bar with the same commands and the ways to earlier results.
 #pragma once
 
 #include <QCoreApplication>
-#include <QDialog>
+#include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 #include "options/output_options.h"
 #include "run/output_files.h"
 #include "shell/remembered.h"
 #include "shell/run_summary.h"
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
+
+namespace yl::compile {
+struct CompileRun;
+}
 
 namespace yl::shell {
 
 class Dialogs;
 class FileList;
+class ReportViewer;
 class ShellPlatform;
 
 // The open dialogs' filters.
 inline QString TranscriptFilter() {
-  return QCoreApplication::translate("MainDialog", "All Files (*)");
+  return QCoreApplication::translate("MainWindow", "All Files (*)");
 }
 inline QString TeamFileFilter() {
-  return QCoreApplication::translate("MainDialog", "Team Files (*.fbt);;All Files (*)");
+  return QCoreApplication::translate("MainWindow", "Team Files (*.fbt);;All Files (*)");
 }
 
-class MainDialog : public QDialog {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // The window's controls, in their tab order.
   struct Controls {
     FileList* transcripts = nullptr;
+    QLabel* transcriptCount = nullptr;  // "12 transcripts"
     QPushButton* addTranscripts = nullptr;
     QPushButton* removeTranscripts = nullptr;
     QPushButton* outputOptions = nullptr;
@@ -46,44 +56,67 @@ class MainDialog : public QDialog {
     QFrame* separator = nullptr;
     QLabel* teamLabel = nullptr;
     FileList* teams = nullptr;
+    QLabel* teamCount = nullptr;
     QPushButton* addTeamFiles = nullptr;
     QPushButton* removeTeamFiles = nullptr;
+  };
+  // The menu bar's commands.
+  struct Actions {
+    QAction* addTranscripts = nullptr;
+    QAction* addTeamFiles = nullptr;
+    QAction* openReport = nullptr;
+    QMenu* openRecent = nullptr;
+    QAction* clearLists = nullptr;
+    QAction* quit = nullptr;
+    QAction* compile = nullptr;
+    QAction* outputOptions = nullptr;
+    QAction* results = nullptr;
+    QAction* webSite = nullptr;
+    QAction* help = nullptr;
+    QAction* about = nullptr;
   };
 
   // Restores the lists, the Add Teams tick and the size the program was
   // left with.
-  MainDialog(ShellPlatform& platform, Dialogs& dialogs, options::OutputOptions& options,
+  MainWindow(ShellPlatform& platform, Dialogs& dialogs, options::OutputOptions& options,
              options::SettingsStore& store, QWidget* parent = nullptr);
-  ~MainDialog() override;
+  ~MainWindow() override;
 
   const Controls& controls() const { return controls_; }
+  const Actions& actions() const { return actions_; }
   bool running() const { return running_; }
-  // The program's exit status once the window has closed: 1 after a fatal
-  // alert, else 0.
-  int exitStatus() const { return exitStatus_; }
-  // "About Yardledger...", offered by the window's context menu.
-  QAction* aboutAction() const { return about_; }
+  QAction* aboutAction() const { return actions_.about; }
   // The summary of the last completed run while it is open, else nullptr.
   RunSummary* summary() const { return summary_; }
 
-  // Escape or closing the window ends the program, but not while a run is
-  // under way.
-  void reject() override;
-  // Keeps the lists, the tick and the size for the next session, then ends.
-  void done(int result) override;
+  // Opens the file in a viewer window placed over this one; nullptr (after
+  // a warning naming the file and the reason) when it cannot be read.
+  ReportViewer* View(const QString& path);
 
  protected:
+  // Closing ends the program, but during a run only once the user agreed to
+  // stop it and it has stopped; the lists, the tick and the size are kept
+  // for the next session.
   void closeEvent(QCloseEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildMenus();
   void AddFiles(FileList* list, const QString& filter, Place place);
   void ListsChanged();
   void SetExpanded(bool expanded);
   void OpenOutputOptions();
   void CompileStats();
   void SetRunning(bool running);
+  void RunEnded(const compile::CompileRun& compile);
+  void SaveSession();
+  void OpenReport();
+  void AddRecent(const QString& path);
+  void FillRecentMenu();
+  void OpenRecent(const QString& path);
+  void OpenWebSite(const QString& index);
+  void ShowHelp();
+  void ShowAbout();
 
   ShellPlatform& platform_;
   Dialogs& dialogs_;
@@ -92,13 +125,13 @@ class MainDialog : public QDialog {
   Remembered remembered_;
 
   Controls controls_;
+  Actions actions_;
   QWidget* content_ = nullptr;
   QWidget* teamSection_ = nullptr;
-  QAction* about_ = nullptr;
   QPointer<RunSummary> summary_;
+  QString lastWebSite_;  // the index page of the last run's site, "" when none
   bool running_ = false;
   bool quitAfterRun_ = false;
-  int exitStatus_ = 0;
   run::PrefixReply lastReply_;
 };
 

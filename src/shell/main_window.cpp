@@ -1,15 +1,17 @@
-// The main window and its two lists.
-#include "shell/main_dialog.h"
+// The main window, its two lists and its menus.
+#include "shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -27,6 +29,7 @@
 #include "shell/native_text.h"
 #include "shell/options_dialog.h"
 #include "shell/program.h"
+#include "shell/report_viewer.h"
 #include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 
@@ -61,31 +64,26 @@ RunOutcome OutcomeOf(const compile::CompileRun& compile) {
     outcome.errorLog = FromNative(log.path);
   if (!compile.siteFolder.empty())
     outcome.webSite = FromNative(compile.siteFolder) + QStringLiteral("/index.html");
+  for (const std::string& name : compile.rejected)
+    outcome.rejected << FromNative(name);
   return outcome;
 }
 
 }  // namespace
 
-MainDialog::MainDialog(ShellPlatform& platform, Dialogs& dialogs, options::OutputOptions& options,
+MainWindow::MainWindow(ShellPlatform& platform, Dialogs& dialogs, options::OutputOptions& options,
                        options::SettingsStore& store, QWidget* parent)
-    : QDialog(parent),
+    : QMainWindow(parent),
       platform_(platform),
       dialogs_(dialogs),
       options_(options),
       store_(store),
       remembered_(store) {
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setWindowTitle(ProgramTitle());
   setWindowIcon(ProgramIcon());
   platform_.SetOwner(this);
   BuildControls();
-
-  about_ = new QAction(tr("&About Yardledger..."), this);
-  connect(about_, &QAction::triggered, this, [this] {
-    AboutDialog about(this);
-    about.exec();
-  });
+  BuildMenus();
 
   const Session session = remembered_.LoadSession();
   controls_.transcripts->AddPaths(session.transcripts);
@@ -98,22 +96,21 @@ MainDialog::MainDialog(ShellPlatform& platform, Dialogs& dialogs, options::Outpu
   if (session.windowSize.isValid()) resize(session.windowSize.expandedTo(minimumSizeHint()));
 }
 
-MainDialog::~MainDialog() {
+MainWindow::~MainWindow() {
   platform_.SetOwner(nullptr);
 }
 
 // Every control lives on one page, so that a run can disable them all while
 // this window stays able to own the progress dialog. The controls are made
 // in their tab order.
-void MainDialog::BuildControls() {
+void MainWindow::BuildControls() {
   Controls& c = controls_;
   content_ = new QWidget(this);
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(content_);
+  setCentralWidget(content_);
 
   auto* transcriptLabel = new QLabel(tr("Transcript"), content_);
   c.transcripts = new FileList(QStringLiteral(".txt"), QStringLiteral(".fbt"), 8, content_);
+  c.transcriptCount = new QLabel(content_);
   c.addTranscripts = new QPushButton(tr("Add Transcript(s)..."), content_);
   c.removeTranscripts = new QPushButton(tr("Remove Transcript(s)..."), content_);
   QFrame* buttonLine = EtchedLine(content_);
@@ -126,6 +123,7 @@ void MainDialog::BuildControls() {
   teamSection_ = new QWidget(content_);
   c.teamLabel = new QLabel(tr("Team"), teamSection_);
   c.teams = new FileList(QStringLiteral(".fbt"), QStringLiteral(".txt"), 5, teamSection_);
+  c.teamCount = new QLabel(teamSection_);
   c.addTeamFiles = new QPushButton(tr("Add Team File(s)..."), teamSection_);
   c.removeTeamFiles = new QPushButton(tr("Remove Team File(s)..."), teamSection_);
 
@@ -149,7 +147,8 @@ void MainDialog::BuildControls() {
   auto* transcripts = new QGridLayout;
   transcripts->addWidget(transcriptLabel, 0, 0, Qt::AlignHCenter);
   transcripts->addWidget(c.transcripts, 1, 0);
-  transcripts->addLayout(transcriptButtons, 1, 1);
+  transcripts->addWidget(c.transcriptCount, 2, 0);
+  transcripts->addLayout(transcriptButtons, 1, 1, 2, 1);
   transcripts->setColumnStretch(0, 1);
   transcripts->setRowStretch(1, 1);
 
@@ -161,7 +160,8 @@ void MainDialog::BuildControls() {
   teams->setContentsMargins(0, 0, 0, 0);
   teams->addWidget(c.teamLabel, 0, 0, Qt::AlignHCenter);
   teams->addWidget(c.teams, 1, 0);
-  teams->addLayout(teamButtons, 1, 1);
+  teams->addWidget(c.teamCount, 2, 0);
+  teams->addLayout(teamButtons, 1, 1, 2, 1);
   teams->setColumnStretch(0, 1);
   teams->setRowStretch(1, 1);
 
@@ -186,29 +186,33 @@ void MainDialog::BuildControls() {
     ListsChanged();
   });
   for (FileList* list : {c.transcripts, c.teams}) {
-    connect(list, &QListWidget::itemSelectionChanged, this, &MainDialog::ListsChanged);
-    connect(list, &FileList::rowsChanged, this, &MainDialog::ListsChanged);
+    connect(list, &QListWidget::itemSelectionChanged, this, &MainWindow::ListsChanged);
+    connect(list, &FileList::rowsChanged, this, &MainWindow::ListsChanged);
   }
-  connect(c.addTeams, &QCheckBox::toggled, this, &MainDialog::SetExpanded);
-  connect(c.outputOptions, &QPushButton::clicked, this, &MainDialog::OpenOutputOptions);
-  connect(c.compile, &QPushButton::clicked, this, &MainDialog::CompileStats);
+  connect(c.addTeams, &QCheckBox::toggled, this, &MainWindow::SetExpanded);
+  connect(c.outputOptions, &QPushButton::clicked, this, &MainWindow::OpenOutputOptions);
+  connect(c.compile, &QPushButton::clicked, this, &MainWindow::CompileStats);
+
+  // Enter presses the button that has the focus, else Compile Stats, as in
+  // a dialog whose default button it is.
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), content_);
+    enter->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(enter, &QShortcut::activated, this, [this] {
+      auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      QPushButton* button = focused != nullptr ? focused : controls_.compile;
+      if (button->isEnabled()) button->click();
+    });
+  }
 
   const QList<QWidget*> tabOrder = {c.transcripts,   c.addTranscripts, c.removeTranscripts,
                                     c.outputOptions, c.compile,        c.addTeams,
                                     c.teams,         c.addTeamFiles,   c.removeTeamFiles};
   for (qsizetype i = 1; i < tabOrder.size(); ++i)
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-  auto* add = new QShortcut(QKeySequence::Open, this);
-  connect(add, &QShortcut::activated, c.addTranscripts, &QPushButton::click);
-  for (const QKeySequence& keys :
-       {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
-    auto* compile = new QShortcut(keys, this);
-    connect(compile, &QShortcut::activated, c.compile, &QPushButton::click);
-  }
 }
 
-void MainDialog::AddFiles(FileList* list, const QString& filter, Place place) {
+void MainWindow::AddFiles(FileList* list, const QString& filter, Place place) {
   if (running_) return;
   QString folder = remembered_.Folder(place);
   // Team files are most often kept near the transcripts.
@@ -218,22 +222,30 @@ void MainDialog::AddFiles(FileList* list, const QString& filter, Place place) {
   if (paths.isEmpty()) return;
   remembered_.SetFolder(place, QFileInfo(paths.front()).absolutePath());
   list->AddPaths(paths);
-  ListsChanged();
 }
 
 // Compile Stats needs a transcript; each Remove button a selected row.
-void MainDialog::ListsChanged() {
+void MainWindow::ListsChanged() {
   const Controls& c = controls_;
-  c.compile->setEnabled(c.transcripts->count() > 0);
+  const int transcripts = c.transcripts->count();
+  const int teams = c.teams->count();
+  c.compile->setEnabled(transcripts > 0);
   c.removeTranscripts->setEnabled(!c.transcripts->selectedItems().isEmpty());
   c.removeTeamFiles->setEnabled(!c.teams->selectedItems().isEmpty());
+  c.transcriptCount->setText(transcripts == 1 ? tr("1 transcript")
+                                              : tr("%1 transcripts").arg(transcripts));
+  c.teamCount->setText(teams == 1 ? tr("1 team file") : tr("%1 team files").arg(teams));
+  if (actions_.compile != nullptr) {
+    actions_.compile->setEnabled(transcripts > 0);
+    actions_.clearLists->setEnabled(transcripts + teams > 0);
+  }
 }
 
 // The team section is hidden, not only cut off, when collapsed, so that the
 // keyboard cannot reach it; its rows stay and take part in a compile. The
 // window grows or shrinks by the section, so the transcript list keeps its
 // height.
-void MainDialog::SetExpanded(bool expanded) {
+void MainWindow::SetExpanded(bool expanded) {
   if (expanded != teamSection_->isHidden()) return;
   // Before the window is first shown it takes the size its contents ask
   // for then.
@@ -264,21 +276,29 @@ void MainDialog::SetExpanded(bool expanded) {
   }
 }
 
-void MainDialog::OpenOutputOptions() {
+void MainWindow::OpenOutputOptions() {
   OutputOptionsDialog dialog(options_, store_, dialogs_, this);
   dialog.exec();
 }
 
-void MainDialog::CompileStats() {
+void MainWindow::CompileStats() {
   // Enter reaches here through the default button only while it is enabled,
   // but a run needs a transcript whatever the way in.
   if (running_ || controls_.transcripts->count() == 0) return;
   QString folder = remembered_.Folder(Place::kReports);
-  if (folder.isEmpty()) folder = QFileInfo(controls_.transcripts->item(0)->text()).absolutePath();
+  if (folder.isEmpty()) folder = QFileInfo(controls_.transcripts->Paths().front()).absolutePath();
   const QString path =
       dialogs_.AskSaveFile(this, tr("Save File(s) with Prefix"), QString(), false, folder);
   if (path.isEmpty()) return;
   const QString reportFolder = QFileInfo(path).absolutePath();
+  // A name typed into a folder that is not there would only fail later.
+  if (!QFileInfo(reportFolder).isDir()) {
+    dialogs_.ShowWarning(this, ProgramTitle(),
+                         tr("The folder %1 does not exist. Choose a folder that does, or make "
+                            "it first.")
+                             .arg(QDir::toNativeSeparators(reportFolder)));
+    return;
+  }
   // The season's web site goes beside the reports, as NAME-site; a folder
   // of that name holding anything but an earlier site stops the run here.
   QString siteFolder;
@@ -300,6 +320,7 @@ void MainDialog::CompileStats() {
   if (summary_ != nullptr) summary_->close();
 
   std::unique_ptr<compile::CompileRun> compile;
+  const int transcriptCount = controls_.transcripts->count();
   try {
     const std::vector<run::TransRecord> transcripts = run::Allocating(
         run::ErrorKind::kTranscriptListMemory, [&] { return Records(controls_.transcripts); });
@@ -310,48 +331,64 @@ void MainDialog::CompileStats() {
     compile->siteFolder = ToNative(siteFolder);
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
+    // Before the error log's file is asked for, the user learns why.
+    platform_.SetLogQuestionNote([&compile, transcriptCount] {
+      const int lines = compile->errorLog.entries;
+      return (lines == 1 ? tr("1 line") : tr("%1 lines").arg(lines)) + QLatin1Char(' ') +
+             (transcriptCount == 1 ? tr("of the transcript")
+                                   : tr("of the %1 transcripts").arg(transcriptCount)) +
+             tr(" could not be understood. Choose where to save the error log that lists "
+                "them; the run's summary will show it.");
+    });
     try {
       compile::CompileStats(*compile, transcripts, teams, lastReply_);
     } catch (const std::bad_alloc&) {
       run::Fail(run::ErrorKind::kOutOfMemory);
     }
   } catch (const run::FatalAlert& alert) {
-    // A fatal alert ends the program with status 1 once it has been shown.
+    // The run is given up, its files deleted; the program and both lists
+    // stay as they were.
     platform_.SetStopFlag(nullptr);
+    platform_.SetLogQuestionNote({});
     platform_.ShowAlert(alert.Message());
     if (compile) compile::AbandonRun(*compile);
-    exitStatus_ = 1;
-    running_ = false;
-    done(QDialog::Rejected);
+    SetRunning(false);
+    if (quitAfterRun_) close();
     return;
   }
   platform_.SetStopFlag(nullptr);
+  platform_.SetLogQuestionNote({});
   SetRunning(false);
 
-  // After a stop the user can start again with the same lists.
-  if (!compile->control.stopRequested) {
-    controls_.transcripts->clear();
-    controls_.teams->clear();
-    ListsChanged();
-    summary_ = new RunSummary(OutcomeOf(*compile), dialogs_, this);
-    summary_->show();
-  }
-  if (quitAfterRun_) done(QDialog::Rejected);
+  // The lists stay, stopped or not: another mode is one click away.
+  if (!compile->control.stopRequested) RunEnded(*compile);
+  if (quitAfterRun_) close();
+}
+
+// What a completed run leaves: its summary, and its files and site among
+// the recent ones.
+void MainWindow::RunEnded(const compile::CompileRun& compile) {
+  const RunOutcome outcome = OutcomeOf(compile);
+  for (const QString& file : outcome.reportFiles)
+    AddRecent(file);
+  lastWebSite_ = outcome.webSite;
+  if (!lastWebSite_.isEmpty()) AddRecent(lastWebSite_);
+  actions_.webSite->setEnabled(!lastWebSite_.isEmpty());
+  summary_ = new RunSummary(outcome, dialogs_, this);
+  PlaceOver(summary_, this);
+  summary_->show();
 }
 
 // While a run is under way the window takes no command: no second run, no
 // change of its lists. The run handles events between plays.
-void MainDialog::SetRunning(bool running) {
+void MainWindow::SetRunning(bool running) {
   running_ = running;
   content_->setEnabled(!running);
+  menuBar()->setEnabled(!running);
   if (!running) controls_.transcripts->setFocus();
 }
 
-void MainDialog::reject() {
-  if (!running_) QDialog::reject();
-}
-
-void MainDialog::done(int result) {
+void MainWindow::SaveSession() {
   Session session;
   session.transcripts = controls_.transcripts->Paths();
   session.teamFiles = controls_.teams->Paths();
@@ -359,12 +396,11 @@ void MainDialog::done(int result) {
   if (!isMaximized() && !isFullScreen()) session.windowSize = size();
   // Not kept is only not restored: the program still ends.
   remembered_.SaveSession(session);
-  QDialog::done(result);
 }
 
 // Closing during a run asks whether to stop it; the window closes once the
 // stopped run has cleaned up.
-void MainDialog::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (running_) {
     event->ignore();
     if (!quitAfterRun_ &&
@@ -375,14 +411,145 @@ void MainDialog::closeEvent(QCloseEvent* event) {
     }
     return;
   }
-  QDialog::closeEvent(event);
+  SaveSession();
+  // The program's other windows go with it.
+  if (summary_ != nullptr) summary_->close();
+  for (ReportViewer* viewer : findChildren<ReportViewer*>())
+    viewer->close();
+  QMainWindow::closeEvent(event);
 }
 
-void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
-  if (running_) return;
-  QMenu menu(this);
-  menu.addAction(about_);
-  menu.exec(event->globalPos());
+ReportViewer* MainWindow::View(const QString& path) {
+  auto* viewer = new ReportViewer(this);
+  viewer->setAttribute(Qt::WA_DeleteOnClose);
+  QString error;
+  if (!viewer->Open(path, error)) {
+    delete viewer;
+    dialogs_.ShowWarning(this, ProgramTitle(),
+                         tr("%1 cannot be shown: %2").arg(QDir::toNativeSeparators(path), error));
+    return nullptr;
+  }
+  PlaceOver(viewer, this);
+  viewer->show();
+  return viewer;
+}
+
+void MainWindow::OpenReport() {
+  const QStringList paths =
+      dialogs_.AskOpenFiles(this, tr("All Files (*)"), remembered_.Folder(Place::kReports));
+  for (const QString& path : paths)
+    if (View(path) != nullptr) AddRecent(path);
+}
+
+void MainWindow::AddRecent(const QString& path) {
+  remembered_.AddRecent(path);
+  FillRecentMenu();
+}
+
+void MainWindow::FillRecentMenu() {
+  QMenu* menu = actions_.openRecent;
+  menu->clear();
+  const QStringList recent = remembered_.Recent();
+  for (int i = 0; i < recent.size(); ++i) {
+    // "&1 week1.LL", the folder in the tooltip and the status bar.
+    const QString shown = QFileInfo(recent[i]).fileName() == QStringLiteral("index.html")
+                              ? QFileInfo(recent[i]).dir().dirName()
+                              : QFileInfo(recent[i]).fileName();
+    QAction* action = menu->addAction(
+        (i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("1&0 ")) + shown);
+    action->setToolTip(QDir::toNativeSeparators(recent[i]));
+    action->setStatusTip(QDir::toNativeSeparators(recent[i]));
+    connect(action, &QAction::triggered, this, [this, path = recent[i]] { OpenRecent(path); });
+  }
+  menu->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::OpenRecent(const QString& path) {
+  if (QFileInfo(path).fileName() == QStringLiteral("index.html")) {
+    OpenWebSite(path);
+  } else if (View(path) != nullptr) {
+    AddRecent(path);
+  }
+}
+
+void MainWindow::OpenWebSite(const QString& index) {
+  if (!dialogs_.OpenPage(this, index)) {
+    dialogs_.ShowWarning(this, ProgramTitle(),
+                         tr("No web browser could be started. The site's first page is %1.")
+                             .arg(QDir::toNativeSeparators(index)));
+  }
+}
+
+// The manual installed with the program, else the README beside the
+// sources, in the viewer.
+void MainWindow::ShowHelp() {
+  const QStringList candidates = {
+      QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/yardledger/README.md"),
+      QStringLiteral(YL_SOURCE_README)};
+  for (const QString& candidate : candidates) {
+    if (QFileInfo(candidate).isFile()) {
+      if (ReportViewer* viewer = View(candidate)) viewer->setWindowTitle(tr("Yardledger Help"));
+      return;
+    }
+  }
+  dialogs_.ShowWarning(this, ProgramTitle(),
+                       tr("The manual is not installed. It is the README of Yardledger's "
+                          "sources."));
+}
+
+void MainWindow::ShowAbout() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+void MainWindow::BuildMenus() {
+  Actions& a = actions_;
+  const Controls& c = controls_;
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  a.addTranscripts =
+      file->addAction(tr("Add &Transcripts..."), c.addTranscripts, &QPushButton::click);
+  a.addTranscripts->setShortcut(QKeySequence::Open);
+  a.addTeamFiles = file->addAction(tr("Add Te&am Files..."), this, [this] {
+    controls_.addTeams->setChecked(true);
+    AddFiles(controls_.teams, TeamFileFilter(), Place::kTeamFiles);
+  });
+  file->addSeparator();
+  a.openReport = file->addAction(tr("Open &Report..."), this, &MainWindow::OpenReport);
+  a.openRecent = file->addMenu(tr("Open Re&cent"));
+  FillRecentMenu();
+  file->addSeparator();
+  a.clearLists = file->addAction(tr("C&lear Lists"), this, [this] {
+    controls_.transcripts->clear();
+    controls_.teams->clear();
+    ListsChanged();
+  });
+  file->addSeparator();
+  a.quit = file->addAction(tr("&Quit"), this, &MainWindow::close);
+  // Not every desktop names a key for Quit: Ctrl+Q where none does.
+  a.quit->setShortcut(QKeySequence(QKeySequence::Quit).isEmpty()
+                          ? QKeySequence(Qt::CTRL | Qt::Key_Q)
+                          : QKeySequence(QKeySequence::Quit));
+  a.quit->setMenuRole(QAction::QuitRole);
+
+  QMenu* compile = menuBar()->addMenu(tr("&Compile"));
+  a.compile = compile->addAction(tr("&Compile Stats"), c.compile, &QPushButton::click);
+  a.compile->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  a.outputOptions =
+      compile->addAction(tr("&Output Options..."), this, &MainWindow::OpenOutputOptions);
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  a.results = view->addAction(tr("&Results"));
+  a.results->setEnabled(false);
+  a.webSite = view->addAction(tr("&Web Site"), this, [this] { OpenWebSite(lastWebSite_); });
+  a.webSite->setEnabled(false);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  a.help = help->addAction(tr("Yardledger &Help"), this, &MainWindow::ShowHelp);
+  a.help->setShortcut(QKeySequence::HelpContents);
+  a.about = help->addAction(tr("&About Yardledger"), this, &MainWindow::ShowAbout);
+  a.about->setMenuRole(QAction::AboutRole);
+  ListsChanged();
 }
 
 }  // namespace yl::shell
