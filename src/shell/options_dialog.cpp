@@ -3,16 +3,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/dialogs.h"
 #include "shell/program.h"
@@ -49,21 +51,6 @@ QFrame* ReportGroup(QWidget* parent, QAbstractButton* choice, const QList<QWidge
 
 }  // namespace
 
-TopNumber ReadTopNumber(const QString& text) {
-  // An optional sign and digits, blanks around them allowed.
-  const QString trimmed = text.trimmed();
-  qsizetype at = 0;
-  if (at < trimmed.size() && (trimmed[at] == u'+' || trimmed[at] == u'-')) ++at;
-  if (at == trimmed.size()) return {};
-  for (qsizetype i = at; i < trimmed.size(); ++i) {
-    if (trimmed[i] < u'0' || trimmed[i] > u'9') return {};
-  }
-  bool fits = false;
-  const long long value = trimmed.toLongLong(&fits);
-  if (!fits || value < kTopMinimum || value > kTopMaximum) return {TopNumber::kOutOfRange, 0};
-  return {TopNumber::kNumber, static_cast<int>(value)};
-}
-
 OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
                                          options::SettingsStore& store, Dialogs& dialogs,
                                          QWidget* parent)
@@ -95,9 +82,11 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   c.leagueTeamStats = check(tr("Team Stats"), copy_.leagueTeamTables);
   c.leagueLeaders = check(tr("League Leaders"), copy_.leagueLeaders);
   c.topLabel = new QLabel(tr("Top"), this);
-  c.top = new QLineEdit(QString::number(copy_.leadersCount), this);
-  c.top->setMaximumWidth(c.top->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
-                         c.top->fontMetrics().averageCharWidth() * 2);
+  c.top = new QSpinBox(this);
+  c.top->setRange(-1, kTopMaximum);
+  c.top->setSpecialValueText(tr("Every player"));
+  // Any count below zero lists every player.
+  c.top->setValue(std::max(copy_.leadersCount, -1));
   c.topLabel->setBuddy(c.top);
   c.playersLabel = new QLabel(tr("Players"), this);
   c.cumulativeStats = radio(tr("Cumulative Stats"), copy_.mode == ReportMode::kCumulative);
@@ -113,9 +102,10 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   c.webSite->setToolTip(
       tr("League and cumulative stats: the season as a web site, in a folder beside the report "
          "files (NAME-site)"));
-  c.ok = new QPushButton(tr("OK"), this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  c.ok = buttons->button(QDialogButtonBox::Ok);
+  c.cancel = buttons->button(QDialogButtonBox::Cancel);
   c.ok->setDefault(true);
-  c.cancel = new QPushButton(tr("Cancel"), this);
 
   auto* topRow = new QHBoxLayout;
   topRow->addWidget(c.topLabel);
@@ -126,23 +116,22 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   QFrame* league = ReportGroup(this, c.leagueStats, {c.leagueTeamStats, c.leagueLeaders}, topRow);
   QFrame* cumulative =
       ReportGroup(this, c.cumulativeStats, {c.cumulativePlayerStats, c.cumulativeTeamStats});
-  auto* formatRow = new QHBoxLayout(format);
+  auto* formatColumn = new QVBoxLayout(format);
+  // Each as wide as its text, as in the groups above.
   for (QRadioButton* button : {c.macintoshFormat, c.windowsFormat, c.unixFormat})
-    formatRow->addWidget(button);
-  auto* buttons = new QVBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(c.ok);
-  buttons->addWidget(c.cancel);
+    formatColumn->addWidget(button, 0, Qt::AlignLeft);
+  formatColumn->addStretch(1);
 
+  // Two groups a row, of like heights; the ticks and the buttons across.
   auto* grid = new QGridLayout(this);
   grid->setSizeConstraint(QLayout::SetFixedSize);
   grid->addWidget(game, 0, 0);
-  grid->addWidget(league, 0, 1, 2, 1);
+  grid->addWidget(league, 0, 1);
   grid->addWidget(cumulative, 1, 0);
-  grid->addWidget(format, 2, 0);
-  grid->addWidget(c.csvTables, 3, 0);
-  grid->addWidget(c.webSite, 4, 0);
-  grid->addLayout(buttons, 2, 1, 3, 1, Qt::AlignRight);
+  grid->addWidget(format, 1, 1);
+  grid->addWidget(c.csvTables, 2, 0, 1, 2, Qt::AlignLeft);
+  grid->addWidget(c.webSite, 3, 0, 1, 2, Qt::AlignLeft);
+  grid->addWidget(buttons, 4, 0, 1, 2);
 
   const QList<QWidget*> tabOrder = {c.gameStats,
                                     c.oneFile,
@@ -175,8 +164,8 @@ OutputOptionsDialog::OutputOptionsDialog(options::OutputOptions& options,
   formats_->addButton(c.windowsFormat, static_cast<int>(LineEnds::kWindows));
   formats_->addButton(c.unixFormat, static_cast<int>(LineEnds::kUnix));
 
-  connect(c.ok, &QPushButton::clicked, this, &OutputOptionsDialog::accept);
-  connect(c.cancel, &QPushButton::clicked, this, &OutputOptionsDialog::reject);
+  connect(buttons, &QDialogButtonBox::accepted, this, &OutputOptionsDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &OutputOptionsDialog::reject);
   connect(reports, &QButtonGroup::buttonClicked, this, &OutputOptionsDialog::ChooseReport);
   connect(c.oneFile, &QAbstractButton::clicked, this,
           [this] { copy_.gameLayout = options::FileLayout::kOneFile; });
@@ -218,18 +207,17 @@ void OutputOptionsDialog::accept() {
   copy_.leagueTeamTables = c.leagueTeamStats->isChecked();
   copy_.leagueLeaders = c.leagueLeaders->isChecked();
 
-  const TopNumber top = ReadTopNumber(c.top->text());
-  if (top.verdict != TopNumber::kNumber) {
-    const QString message =
-        top.verdict == TopNumber::kNotInteger
-            ? tr("Please enter an integer.")
-            : tr("Please enter an integer between %1 and %2.").arg(kTopMinimum).arg(kTopMaximum);
-    dialogs_.ShowWarning(this, ProgramTitle(), message);
+  // League Leaders of no players would be no tables at all.
+  if (copy_.leagueLeaders && c.top->value() == 0) {
+    dialogs_.ShowWarning(this, ProgramTitle(),
+                         tr("League Leaders needs at least one player per table: enter a number "
+                            "of players, or choose Every player, or untick League Leaders."));
     c.top->setFocus();
     c.top->selectAll();
     return;
   }
-  copy_.leadersCount = top.value;
+  // A count below -1 read from the store means every player too: kept as it is.
+  if (c.top->value() != std::max(copy_.leadersCount, -1)) copy_.leadersCount = c.top->value();
   copy_.lineEnds = static_cast<options::LineEnds>(formats_->checkedId());
 
   options_ = copy_;

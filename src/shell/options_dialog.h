@@ -11,23 +11,16 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace yl::shell {
 
 class Dialogs;
 
-// The Top field's text read as the number of players per leader table.
-struct TopNumber {
-  enum Verdict { kNumber, kNotInteger, kOutOfRange };
-  Verdict verdict = kNotInteger;
-  int value = 0;
-};
-constexpr int kTopMinimum = 0;
+// The most players a leader table may list; -1 lists every player.
 constexpr int kTopMaximum = 32767;
-TopNumber ReadTopNumber(const QString& text);
 
 class OutputOptionsDialog : public QDialog {
   Q_OBJECT
@@ -42,7 +35,7 @@ class OutputOptionsDialog : public QDialog {
     QCheckBox* leagueTeamStats = nullptr;
     QCheckBox* leagueLeaders = nullptr;
     QLabel* topLabel = nullptr;
-    QLineEdit* top = nullptr;
+    QSpinBox* top = nullptr;  // -1 shows "Every player"
     QLabel* playersLabel = nullptr;
     QRadioButton* cumulativeStats = nullptr;
     QCheckBox* cumulativePlayerStats = nullptr;
@@ -61,8 +54,9 @@ class OutputOptionsDialog : public QDialog {
 
   const Controls& controls() const { return controls_; }
 
-  // OK: validates the Top field, then replaces and stores the options (and,
-  // under its own key, the CSV tick).
+  // OK: refuses no players at all while League Leaders is ticked, else
+  // replaces and stores the options (and, under their own keys, the CSV and
+  // site ticks).
   void accept() override;
 
  private:

@@ -2,10 +2,12 @@
 // Cancel, and OK storing through the settings store.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 
@@ -26,8 +28,9 @@ class OptionsDialogTest : public QObject {
   void init();
   void cleanup();
 
-  void TheTopFieldIsValidatedOnOk_data();
-  void TheTopFieldIsValidatedOnOk();
+  void TheLeadersCountTakesEveryPlayerAndRefusesNone_data();
+  void TheLeadersCountTakesEveryPlayerAndRefusesNone();
+  void TheButtonsAreTheDialogsOwn();
   void LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks();
   void TheTabKeyVisitsTheControlsInOrder();
   void TheCsvAndSiteTicksAreKeptUnderTheirOwnKeys();
@@ -41,7 +44,7 @@ class OptionsDialogTest : public QObject {
   void Open();
   const OutputOptionsDialog::Controls& C() const { return dialog_->controls(); }
   void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-  QLineEdit* Top() const { return C().top; }
+  QSpinBox* Top() const { return C().top; }
 
   std::unique_ptr<yl::test::TempDir> dir_;
   std::unique_ptr<yl::options::IniSettingsStore> store_;
@@ -69,50 +72,50 @@ void OptionsDialogTest::Open() {
   QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
 }
 
-void OptionsDialogTest::TheTopFieldIsValidatedOnOk_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("message");  // "" when accepted
-  QTest::addColumn<int>("stored");
-  const QString integer = QStringLiteral("Please enter an integer.");
-  const QString range = QStringLiteral("Please enter an integer between 0 and 32767.");
-  QTest::newRow("40000") << "40000" << range << 0;
-  QTest::newRow("-1") << "-1" << range << 0;
-  QTest::newRow("beyond every integer") << "99999999999999999999" << range << 0;
-  QTest::newRow("letters") << "ten" << integer << 0;
-  QTest::newRow("empty") << "" << integer << 0;
-  QTest::newRow("trailing letter") << "12x" << integer << 0;
-  QTest::newRow("lone sign") << "-" << integer << 0;
-  QTest::newRow("blanks around") << " 7 "
-                                 << "" << 7;
-  QTest::newRow("zero") << "0"
-                        << "" << 0;
-  QTest::newRow("largest") << "32767"
-                           << "" << 32767;
+void OptionsDialogTest::TheLeadersCountTakesEveryPlayerAndRefusesNone_data() {
+  QTest::addColumn<int>("stored");     // the count the dialog opens with
+  QTest::addColumn<QString>("typed");  // "" types nothing
+  QTest::addColumn<bool>("leaders");
+  QTest::addColumn<bool>("refused");
+  QTest::addColumn<int>("kept");
+  QTest::newRow("a number") << 20 << "7" << true << false << 7;
+  QTest::newRow("beyond the largest") << 20 << "40000" << true << false << 4000;
+  QTest::newRow("every player") << 20 << "-1" << true << false << -1;
+  QTest::newRow("none, with League Leaders") << 20 << "0" << true << true << 20;
+  QTest::newRow("none, without League Leaders") << 20 << "0" << false << false << 0;
+  QTest::newRow("a stored -5 is every player, kept") << -5 << "" << true << false << -5;
 }
 
-void OptionsDialogTest::TheTopFieldIsValidatedOnOk() {
-  QFETCH(QString, typed);
-  QFETCH(QString, message);
+void OptionsDialogTest::TheLeadersCountTakesEveryPlayerAndRefusesNone() {
   QFETCH(int, stored);
+  QFETCH(QString, typed);
+  QFETCH(bool, leaders);
+  QFETCH(bool, refused);
+  QFETCH(int, kept);
   options_.mode = yl::options::ReportMode::kLeague;
+  options_.leadersCount = stored;
   Open();
-  Top()->clear();
-  QTest::keyClicks(Top(), typed);
-  Click(C().ok);
-  if (message.isEmpty()) {
-    QVERIFY(dialogs_.warnings.isEmpty());
-    QCOMPARE(dialog_->result(), int(QDialog::Accepted));
-    QCOMPARE(options_.leadersCount, stored);
-    QVERIFY(store_->ReadOptions().has_value());
-    return;
+  if (stored < 0) QCOMPARE(Top()->text(), QStringLiteral("Every player"));
+  if (!typed.isEmpty()) {
+    Top()->selectAll();
+    QTest::keyClicks(Top(), typed);
+    Top()->interpretText();
   }
-  QCOMPARE(dialogs_.warnings.size(), 1);
-  QCOMPARE(dialogs_.warnings[0].text, message);
-  QCOMPARE(dialogs_.warnings[0].title, QStringLiteral("Yardledger"));
-  QVERIFY(dialog_->isVisible());
-  QVERIFY(Top()->hasFocus());
-  QCOMPARE(options_.leadersCount, 20);
-  QVERIFY(!store_->ReadOptions().has_value());
+  if (C().leagueLeaders->isChecked() != leaders) Click(C().leagueLeaders);
+  Click(C().ok);
+  QCOMPARE(dialogs_.warnings.size(), refused ? 1 : 0);
+  QCOMPARE(dialog_->isVisible(), refused);
+  QCOMPARE(options_.leadersCount, kept);
+  if (refused) QVERIFY(dialogs_.warnings[0].text.contains("Every player"));
+}
+
+void OptionsDialogTest::TheButtonsAreTheDialogsOwn() {
+  Open();
+  const auto* box = qobject_cast<QDialogButtonBox*>(C().ok->parentWidget());
+  QVERIFY(box != nullptr);
+  QCOMPARE(box->buttonRole(C().ok), QDialogButtonBox::AcceptRole);
+  QCOMPARE(box->buttonRole(C().cancel), QDialogButtonBox::RejectRole);
+  QCOMPARE(box->orientation(), Qt::Horizontal);
 }
 
 void OptionsDialogTest::LeagueStatsEnablesItsGroupAndKeepsTheCheckMarks() {
@@ -188,7 +191,10 @@ void OptionsDialogTest::TheCsvAndSiteTicksAreKeptUnderTheirOwnKeys() {
   Click(C().gameStats);
   QVERIFY(!C().webSite->isEnabled());
   Click(C().csvTables);
+  QVERIFY(C().csvTables->isChecked());
   Click(C().ok);
+  QVERIFY(dialogs_.warnings.isEmpty());
+  QVERIFY(!dialog_->isVisible());
   QCOMPARE(store_->ReadValue("CsvTables"), std::optional<std::string>("1"));
   QCOMPARE(store_->ReadValue("WebSite"), std::optional<std::string>("0"));
   // The options record is the same as without the ticks.
@@ -230,6 +236,7 @@ void OptionsDialogTest::CancelAfterChangingEverythingChangesNothing() {
   Click(C().leagueLeaders);
   Top()->selectAll();
   QTest::keyClicks(Top(), "3");
+  Top()->interpretText();
   Click(C().macintoshFormat);
   if (escape)
     QTest::keyClick(dialog_.get(), Qt::Key_Escape);
