@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -30,6 +32,8 @@
 #include "shell/options_dialog.h"
 #include "shell/program.h"
 #include "shell/report_viewer.h"
+#include "shell/results_model.h"
+#include "shell/results_window.h"
 #include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 
@@ -329,6 +333,7 @@ void MainWindow::CompileStats() {
     compile = std::make_unique<compile::CompileRun>(platform_, options_);
     if (remembered_.CsvTables()) compile->tablesFolder = ToNative(reportFolder);
     compile->siteFolder = ToNative(siteFolder);
+    compile->keepResults = true;
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
     // Before the error log's file is asked for, the user learns why.
@@ -368,13 +373,20 @@ void MainWindow::CompileStats() {
 // What a completed run leaves: its summary, and its files and site among
 // the recent ones.
 void MainWindow::RunEnded(const compile::CompileRun& compile) {
-  const RunOutcome outcome = OutcomeOf(compile);
+  RunOutcome outcome = OutcomeOf(compile);
+  lastResults_ = std::make_shared<const ResultsData>(
+      MakeResultsData(compile, outcome.reportFiles,
+                      compile.siteFolder.empty() ? QString() : FromNative(compile.siteFolder)));
+  outcome.results = compile.gamesCompiled > 0;
+  actions_.results->setEnabled(outcome.results);
+  if (results_ != nullptr) results_->close();
   for (const QString& file : outcome.reportFiles)
     AddRecent(file);
   lastWebSite_ = outcome.webSite;
   if (!lastWebSite_.isEmpty()) AddRecent(lastWebSite_);
   actions_.webSite->setEnabled(!lastWebSite_.isEmpty());
   summary_ = new RunSummary(outcome, dialogs_, this);
+  connect(summary_, &RunSummary::resultsRequested, this, &MainWindow::ShowResults);
   PlaceOver(summary_, this);
   summary_->show();
 }
@@ -414,6 +426,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   SaveSession();
   // The program's other windows go with it.
   if (summary_ != nullptr) summary_->close();
+  if (results_ != nullptr) results_->close();
   for (ReportViewer* viewer : findChildren<ReportViewer*>())
     viewer->close();
   QMainWindow::closeEvent(event);
@@ -432,6 +445,52 @@ ReportViewer* MainWindow::View(const QString& path) {
   PlaceOver(viewer, this);
   viewer->show();
   return viewer;
+}
+
+ResultsWindow* MainWindow::ShowResults() {
+  if (lastResults_ == nullptr) return nullptr;
+  if (results_ == nullptr) {
+    results_ = new ResultsWindow(*lastResults_, dialogs_, this);
+    connect(results_, &ResultsWindow::gameActivated, this, &MainWindow::OpenGame);
+    PlaceOver(results_, this);
+  }
+  results_->show();
+  results_->raise();
+  results_->activateWindow();
+  return results_;
+}
+
+// A game of the results in the report that holds it: a game run's reports
+// begin each game with its transcript's name. A season's report has no part
+// per game: its site has a page for each, reached from the site's index.
+void MainWindow::OpenGame(const QString& transcript) {
+  if (lastResults_ == nullptr) return;
+  const ResultsData& results = *lastResults_;
+  if (results.season) {
+    if (!results.siteFolder.isEmpty()) {
+      OpenWebSite(results.siteFolder + QStringLiteral("/index.html"));
+    } else {
+      dialogs_.ShowInformation(this, ProgramTitle(),
+                               tr("A season's report has no part for each game. Tick \"Also "
+                                  "write a web site\" in Output Options for a page per game."));
+    }
+    return;
+  }
+  for (const QString& file : results.reportFiles) {
+    QFile report(file);
+    if (!report.open(QIODevice::ReadOnly)) continue;
+    const QString text = ReportText(report.readAll());
+    if (!text.startsWith(transcript + QLatin1Char('\n')) &&
+        !text.contains(QLatin1Char('\n') + transcript + QLatin1Char('\n')))
+      continue;
+    if (ReportViewer* viewer = View(file)) {
+      viewer->findField()->setText(transcript);
+      viewer->FindNext();
+    }
+    return;
+  }
+  dialogs_.ShowWarning(this, ProgramTitle(),
+                       tr("No report of this run holds the game %1 any more.").arg(transcript));
 }
 
 void MainWindow::OpenReport() {
@@ -539,7 +598,7 @@ void MainWindow::BuildMenus() {
       compile->addAction(tr("&Output Options..."), this, &MainWindow::OpenOutputOptions);
 
   QMenu* view = menuBar()->addMenu(tr("&View"));
-  a.results = view->addAction(tr("&Results"));
+  a.results = view->addAction(tr("&Results"), this, &MainWindow::ShowResults);
   a.results->setEnabled(false);
   a.webSite = view->addAction(tr("&Web Site"), this, [this] { OpenWebSite(lastWebSite_); });
   a.webSite->setEnabled(false);

@@ -12,6 +12,7 @@
 #include "options/output_options.h"
 #include "run/output_files.h"
 #include "shell/remembered.h"
+#include "shell/results_window.h"
 #include "shell/run_summary.h"
 
 class QAction;
@@ -88,6 +89,11 @@ class MainWindow : public QMainWindow {
   QAction* aboutAction() const { return actions_.about; }
   // The summary of the last completed run while it is open, else nullptr.
   RunSummary* summary() const { return summary_; }
+  // The results of the last completed run while their window is open.
+  ResultsWindow* results() const { return results_; }
+  // Opens (or raises) the last completed run's results; nullptr when no run
+  // has completed in this session.
+  ResultsWindow* ShowResults();
 
   // Opens the file in a viewer window placed over this one; nullptr (after
   // a warning naming the file and the reason) when it cannot be read.
@@ -115,6 +121,7 @@ class MainWindow : public QMainWindow {
   void FillRecentMenu();
   void OpenRecent(const QString& path);
   void OpenWebSite(const QString& index);
+  void OpenGame(const QString& transcript);
   void ShowHelp();
   void ShowAbout();
 
@@ -129,6 +136,8 @@ class MainWindow : public QMainWindow {
   QWidget* content_ = nullptr;
   QWidget* teamSection_ = nullptr;
   QPointer<RunSummary> summary_;
+  QPointer<ResultsWindow> results_;
+  std::shared_ptr<const ResultsData> lastResults_;
   QString lastWebSite_;  // the index page of the last run's site, "" when none
   bool running_ = false;
   bool quitAfterRun_ = false;

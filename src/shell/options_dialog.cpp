@@ -207,8 +207,9 @@ void OutputOptionsDialog::accept() {
   copy_.leagueTeamTables = c.leagueTeamStats->isChecked();
   copy_.leagueLeaders = c.leagueLeaders->isChecked();
 
-  // League Leaders of no players would be no tables at all.
-  if (copy_.leagueLeaders && c.top->value() == 0) {
+  // League Leaders of no players would be no tables at all (other report
+  // kinds leave the count alone).
+  if (copy_.mode == options::ReportMode::kLeague && copy_.leagueLeaders && c.top->value() == 0) {
     dialogs_.ShowWarning(this, ProgramTitle(),
                          tr("League Leaders needs at least one player per table: enter a number "
                             "of players, or choose Every player, or untick League Leaders."));

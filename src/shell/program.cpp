@@ -58,6 +58,8 @@ void PlaceOver(QWidget* window, const QWidget* over) {
   const QScreen* screen = over != nullptr ? over->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect room = screen->availableGeometry();
+  // A window given no size yet takes the one its contents ask for.
+  if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
   // The frame a window manager adds is not known before the window is
   // shown: leave room for a title bar and borders.
   const QSize frame(16, 48);

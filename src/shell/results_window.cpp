@@ -200,6 +200,8 @@ QWidget* ResultsWindow::MakePage(Tab tab, QWidget* chooserRow, const QString& em
   p.view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   p.view->horizontalHeader()->setResizeContentsPrecision(200);
   p.view->verticalHeader()->hide();
+  // Rows as tall as a line of text: a table of figures is read by the line.
+  p.view->verticalHeader()->setDefaultSectionSize(p.view->fontMetrics().height() + 6);
   p.view->setSelectionBehavior(QAbstractItemView::SelectRows);
   p.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   p.view->setAlternatingRowColors(true);

@@ -62,6 +62,8 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
   auto* buttons = new QDialogButtonBox(this);
   openReport_ = buttons->addButton(tr("Open Report"), QDialogButtonBox::AcceptRole);
   showInFolder_ = buttons->addButton(tr("Show in Folder"), QDialogButtonBox::ActionRole);
+  if (outcome.results)
+    showResults_ = buttons->addButton(tr("Show Results"), QDialogButtonBox::ActionRole);
   if (!outcome.webSite.isEmpty())
     openWebSite_ = buttons->addButton(tr("Open Web Site"), QDialogButtonBox::ActionRole);
   if (!outcome.errorLog.isEmpty())
@@ -92,6 +94,8 @@ RunSummary::RunSummary(const RunOutcome& outcome, Dialogs& dialogs, QWidget* par
             tr("No web browser could be started. The site's first page is %1").arg(page));
     });
   }
+  if (showResults_ != nullptr)
+    connect(showResults_, &QPushButton::clicked, this, &RunSummary::resultsRequested);
   if (openErrorLog_ != nullptr) {
     const QString log = outcome.errorLog;
     connect(openErrorLog_, &QPushButton::clicked, this, [this, log] { View(log); });

@@ -23,6 +23,7 @@ struct RunOutcome {
   QString errorLog;         // the saved error log, "" when none was saved
   QString webSite;          // the site's index page, "" when the run wrote none
   QStringList rejected;     // the rejected transcripts' names, in order
+  bool results = false;     // the run's figures can be shown in the results window
 };
 
 // "3 games compiled, 0 rejected, 1 line not understood".
@@ -42,10 +43,15 @@ class RunSummary : public QWidget {
   QPushButton* openErrorLogButton() const { return openErrorLog_; }
   // nullptr when the run wrote no web site.
   QPushButton* openWebSiteButton() const { return openWebSite_; }
+  // nullptr when the run has no results to show.
+  QPushButton* showResultsButton() const { return showResults_; }
 
   // Opens the file in a new viewer window; nullptr (after a warning) when it
   // cannot be read.
   ReportViewer* View(const QString& path);
+
+ signals:
+  void resultsRequested();
 
  private:
   QString SelectedFile() const;
@@ -57,6 +63,7 @@ class RunSummary : public QWidget {
   QPushButton* showInFolder_;
   QPushButton* openErrorLog_ = nullptr;
   QPushButton* openWebSite_ = nullptr;
+  QPushButton* showResults_ = nullptr;
 };
 
 }  // namespace yl::shell

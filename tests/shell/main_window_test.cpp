@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QtTest>
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +32,7 @@
 #include "shell/native_text.h"
 #include "shell/program.h"
 #include "shell/report_viewer.h"
+#include "shell/results_window.h"
 #include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 #include "support/temp_dir.h"
@@ -83,8 +85,11 @@ class MainWindowTest : public QObject {
   void TheListsCountTheirFiles();
   void TheListsShowNamesAndTakeThousandsOfRowsAtOnce();
   void TheSummaryAndTheViewerOpenOverTheWindow();
+  void CtrlWClosesTheViewerAndEscapeTheSummary();
   void ReportsOpenAgainFromOpenReportAndOpenRecent();
   void HelpOpensTheManual();
+  void TheLastRunsResultsOpenFromTheSummaryAndTheViewMenu_data();
+  void TheLastRunsResultsOpenFromTheSummaryAndTheViewMenu();
   void TheErrorLogDialogProposesErrorLogAndConfirmsReplacing();
   void AboutShowsTheVersion();
 
@@ -727,6 +732,12 @@ void MainWindowTest::TheListsShowNamesAndTakeThousandsOfRowsAtOnce() {
 }
 
 void MainWindowTest::TheSummaryAndTheViewerOpenOverTheWindow() {
+  // The main window in the screen's lower right corner: a window centred on
+  // it would cross the screen's edges.
+  const QRect room = window_->screen()->availableGeometry();
+  window_->move(room.bottomRight() -
+                QPoint(window_->frameGeometry().width(), window_->frameGeometry().height()));
+  QTRY_VERIFY(room.contains(window_->frameGeometry()));
   Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions")});
   dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
   QTest::mouseClick(C().compile, Qt::LeftButton);
@@ -737,12 +748,22 @@ void MainWindowTest::TheSummaryAndTheViewerOpenOverTheWindow() {
       summary->View(summary->files()->item(0)->data(Qt::UserRole).toString());
   QVERIFY(viewer != nullptr);
   QCOMPARE(viewer->windowTitle(), QStringLiteral("week1.GS - Yardledger"));
-  const QRect room = window_->screen()->availableGeometry();
   for (QWidget* shown : {static_cast<QWidget*>(summary.data()), static_cast<QWidget*>(viewer)}) {
     QTRY_VERIFY(shown->isVisible());
-    QVERIFY2(room.contains(shown->frameGeometry()), qPrintable(shown->windowTitle()));
+    QTRY_VERIFY2(room.contains(shown->frameGeometry()), qPrintable(shown->windowTitle()));
     QVERIFY(shown->frameGeometry().intersects(window_->frameGeometry()));
   }
+}
+
+void MainWindowTest::CtrlWClosesTheViewerAndEscapeTheSummary() {
+  Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions")});
+  dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QPointer<yl::shell::RunSummary> summary = window_->summary();
+  QVERIFY(summary != nullptr);
+  yl::shell::ReportViewer* viewer =
+      summary->View(summary->files()->item(0)->data(Qt::UserRole).toString());
+  QVERIFY(viewer != nullptr);
   // Ctrl+W closes the viewer, Escape the summary.
   QPointer<yl::shell::ReportViewer> kept = viewer;
   viewer->activateWindow();
@@ -782,6 +803,49 @@ void MainWindowTest::ReportsOpenAgainFromOpenReportAndOpenRecent() {
   window_->actions().openReport->trigger();
   QCOMPARE(dialogs_->warnings.size(), 1);
   QVERIFY(dialogs_->warnings[0].text.contains("nothing-here"));
+}
+
+void MainWindowTest::TheLastRunsResultsOpenFromTheSummaryAndTheViewMenu_data() {
+  QTest::addColumn<bool>("season");
+  QTest::newRow("game stats") << false;
+  QTest::newRow("league stats") << true;
+}
+
+void MainWindowTest::TheLastRunsResultsOpenFromTheSummaryAndTheViewMenu() {
+  QFETCH(bool, season);
+  if (season) options_.mode = yl::options::ReportMode::kLeague;
+  QVERIFY(!window_->actions().results->isEnabled());
+  Add(C().addTranscripts, {WriteGame("G1", "Bears", "Lions"), WriteGame("G2", "Eagles", "Giants")});
+  dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  QPointer<yl::shell::RunSummary> summary = window_->summary();
+  QVERIFY(summary != nullptr && summary->showResultsButton() != nullptr);
+  QTest::mouseClick(summary->showResultsButton(), Qt::LeftButton);
+  QPointer<yl::shell::ResultsWindow> results = window_->results();
+  QVERIFY(results != nullptr);
+  QTRY_VERIFY(results->isVisible());
+  QVERIFY(window_->screen()->availableGeometry().contains(results->frameGeometry()));
+  using Tab = yl::shell::ResultsWindow::Tab;
+  QCOMPARE(results->view(Tab::kGames)->model()->rowCount(), 2);
+  QCOMPARE(results->data().season, season);
+  // View > Results brings back the same window, and after closing a new one.
+  QVERIFY(window_->actions().results->isEnabled());
+  window_->actions().results->trigger();
+  QCOMPARE(window_->results(), results.data());
+  results->close();
+  QTRY_VERIFY(results.isNull());
+  window_->actions().results->trigger();
+  QVERIFY(window_->results() != nullptr);
+  // A game of a game run opens in the viewer where its report begins; a
+  // season's report has none, and says so.
+  emit window_->results()->gameActivated("G2");
+  const QList<yl::shell::ReportViewer*> viewers = window_->findChildren<yl::shell::ReportViewer*>();
+  QCOMPARE(viewers.size(), season ? 0 : 1);
+  QCOMPARE(dialogs_->notes.size(), season ? 1 : 0);
+  if (!season) {
+    QCOMPARE(viewers[0]->text()->textCursor().selectedText(), QStringLiteral("G2"));
+    QVERIFY(viewers[0]->text()->textCursor().blockNumber() > 0);
+  }
 }
 
 void MainWindowTest::HelpOpensTheManual() {

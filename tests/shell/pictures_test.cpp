@@ -4,23 +4,28 @@
 // QT_SCALE_FACTOR=2, it checks and draws them at a device pixel ratio of 2.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QtTest>
 #include <memory>
 
 #include "gui_support.h"
 #include "options/settings_store.h"
 #include "scripted_dialogs.h"
+#include "season.h"
 #include "shell/file_list.h"
 #include "shell/main_window.h"
 #include "shell/options_dialog.h"
 #include "shell/program.h"
 #include "shell/report_viewer.h"
+#include "shell/results_window.h"
 #include "shell/run_summary.h"
 #include "shell/shell_platform.h"
 #include "support/temp_dir.h"
@@ -83,6 +88,37 @@ QWidget* PicturesTest::Window(const QString& name) {
   main_->show();
   if (name == "main-large") main_->resize(main_->size() + QSize(320, 240));
   if (name.startsWith("main")) return main_.get();
+  if (name == "results") {
+    // A simulated season compiled by the window, its players by rushing yards.
+    yl::sim::SeasonOptions season;
+    season.outDir = dir_->File("season");
+    season.seed = 11;
+    season.teams = 6;
+    std::string error;
+    if (!yl::sim::WriteSeason(season, error)) qFatal("%s", error.c_str());
+    main_->actions().clearLists->trigger();
+    QStringList simulated;
+    for (const QFileInfo& game : QDir(QString::fromStdString(season.outDir + "/games"))
+                                     .entryInfoList({"*.txt"}, QDir::Files, QDir::Name))
+      simulated << game.filePath();
+    c.transcripts->AddPaths(simulated);
+    options_.mode = yl::options::ReportMode::kLeague;
+    if (!QDir().mkpath(QString::fromStdString(dir_->File("out")))) qFatal("no folder for reports");
+    dialogs_.saveAnswers << QString::fromStdString(dir_->File("out/week1"));
+    c.compile->click();
+    if (main_->summary() != nullptr) main_->summary()->close();
+    yl::shell::ResultsWindow* results = main_->ShowResults();
+    if (results == nullptr) qFatal("no results");
+    using Tab = yl::shell::ResultsWindow::Tab;
+    results->tabs()->setCurrentIndex(static_cast<int>(Tab::kPlayers));
+    results->sectionChooser()->setCurrentIndex(results->sectionChooser()->findText("Rushing"));
+    QTableView* players = results->view(Tab::kPlayers);
+    for (int column = 0; column < players->model()->columnCount(); ++column)
+      if (players->model()->headerData(column, Qt::Horizontal).toString() == "YDS")
+        players->sortByColumn(column, Qt::DescendingOrder);
+    results->resize(900, 480);
+    return results;
+  }
   if (name == "about") {
     other_ = std::make_unique<yl::shell::AboutDialog>(main_.get());
   } else if (name == "options") {
@@ -124,7 +160,7 @@ QWidget* PicturesTest::Window(const QString& name) {
 void PicturesTest::TheWindowsAreDrawn_data() {
   QTest::addColumn<QString>("name");
   for (const char* name : {"main-collapsed", "main-expanded", "main-large", "options", "progress",
-                           "about", "summary", "viewer"})
+                           "about", "summary", "viewer", "results"})
     QTest::newRow(name) << QString(name);
 }
 
@@ -197,6 +233,8 @@ void PicturesTest::ControlsFitTheirTextsAndDoNotOverlap() {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
     if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
     if (text.isEmpty()) continue;
+    // A mnemonic's "&" is not drawn ("&&" is one).
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
     const int needed = control->fontMetrics().horizontalAdvance(text);
     if (control->sizeHint().width() > control->width() || needed > control->width() ||
         control->fontMetrics().height() > control->height()) {
