@@ -79,6 +79,7 @@ class MainWindowTest : public QObject {
   void StopDuringTheSecondOfThreeTranscriptsDeletesFilesAndKeepsLists();
   void TheFatalAlertIsAWarningAndTheProgramGoesOn();
   void AReportFolderThatIsNotThereIsRefusedBeforeTheRun();
+  void AFailureDuringARunLeavesNothingAndTheListsAsTheyWere();
   void EscapeLeavesTheWindowOpenAndQuitCloses_data();
   void EscapeLeavesTheWindowOpenAndQuitCloses();
   void TheMenusCarryTheCommands();
@@ -651,6 +652,33 @@ void MainWindowTest::AReportFolderThatIsNotThereIsRefusedBeforeTheRun() {
   QVERIFY(window_->summary() == nullptr);
   QCOMPARE(Rows(C().transcripts), QStringList({game}));
   QVERIFY(window_->isVisible());
+}
+
+void MainWindowTest::AFailureDuringARunLeavesNothingAndTheListsAsTheyWere() {
+  options_.gameLayout = yl::options::FileLayout::kSeparateFiles;  // a file per game
+  const QStringList games = {WriteGame("G1", "Bears", "Lions"), WriteGame("G2", "Eagles", "Giants"),
+                             WriteGame("G3", "Rams", "Jets")};
+  Add(C().addTranscripts, games);
+  dir_->Write("out/notes.txt", "the user's own file");
+  dialogs_->saveAnswers << QString::fromStdString(dir_->File("out/week1"));
+  // The third transcript goes while the second is read: the run cannot
+  // open it.
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, this, [&] {
+    yl::shell::CompileProgressDialog* progress = platform_->progressDialog();
+    if (progress != nullptr && progress->transcriptName()->text() == "G2") QFile::remove(games[2]);
+  });
+  poll.start(0);
+  QTest::mouseClick(C().compile, Qt::LeftButton);
+  poll.stop();
+  QCOMPARE(dialogs_->warnings.size(), 1);
+  QVERIFY(dialogs_->warnings[0].text.contains(games[2]));
+  QVERIFY(window_->isVisible());
+  QVERIFY(!window_->running());
+  QCOMPARE(Rows(C().transcripts), games);
+  QVERIFY(C().compile->isEnabled());
+  QCOMPARE(OutNames(), QStringList({"notes.txt"}));
+  QVERIFY(window_->summary() == nullptr);
 }
 
 void MainWindowTest::EscapeLeavesTheWindowOpenAndQuitCloses_data() {
