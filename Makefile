@@ -2,6 +2,7 @@
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+DEMO_BUILD ?= build-demo
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
@@ -22,16 +23,25 @@ $(BUILD)/CMakeCache.txt: | deps
 $(ASAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DYL_SANITIZE=ON $(CMAKE_FLAGS)
 
+# The programs and what an install puts beside them; the tests are built by
+# `make test`.
+PROGRAMS = yardledger yardledger-cli yardledger-sim yardledger_data
+
 build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
 
 asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-demo: build
-	./scripts/demo $(BUILD)
+# The demo needs the command line and the simulator alone: a Release build
+# of just those, without the tests.
+demo: deps
+	cmake -S . -B $(DEMO_BUILD) -DCMAKE_BUILD_TYPE=Release -DYL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(DEMO_BUILD) -j $(JOBS) --target yardledger-cli yardledger-sim
+	./scripts/demo $(DEMO_BUILD)
 
 test-normal: build
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan: asan
@@ -69,4 +79,4 @@ fuzz:
 	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(DEMO_BUILD) build-bench $(FUZZ_BUILD) $(PACKAGE_BUILD)
