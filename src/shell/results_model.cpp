@@ -34,30 +34,11 @@ QString Number(std::int64_t value) {
   return QString::number(value);
 }
 
-double Percentage(const TeamRecord& team) {
-  return team.gamesPlayed == 0
-             ? 0.0
-             : (team.wins + 0.5 * team.ties) / static_cast<double>(team.gamesPlayed);
-}
-
-// ".750", as the reports and the site write a record's percentage.
-QString PercentageText(double percentage) {
-  std::string text = reports::FormatDecimal(percentage, 3);
-  if (text.starts_with("0.")) text.erase(0, 1);
-  return QString::fromStdString(text);
-}
-
 std::vector<const TeamRecord*> Standings(const ResultsData& data) {
   std::vector<const TeamRecord*> standings;
   for (const TeamRecord& team : data.teams)
     standings.push_back(&team);
-  std::sort(standings.begin(), standings.end(), [](const TeamRecord* a, const TeamRecord* b) {
-    if (Percentage(*a) != Percentage(*b)) return Percentage(*a) > Percentage(*b);
-    const int da = a->own.points - a->opponents.points;
-    const int db = b->own.points - b->opponents.points;
-    if (da != db) return da > db;
-    return a->name < b->name;
-  });
+  site::SortStandings(standings);
   return standings;
 }
 
@@ -148,7 +129,8 @@ ResultsTable StandingsTable(const ResultsData& data) {
   for (const TeamRecord* team : Standings(data)) {
     ResultsRow row;
     row.cells << Text(team->name) << Number(team->gamesPlayed) << Number(team->wins)
-              << Number(team->losses) << Number(team->ties) << PercentageText(Percentage(*team))
+              << Number(team->losses) << Number(team->ties)
+              << QString::fromStdString(site::PercentageText(site::Percentage(*team)))
               << Number(team->own.points) << Number(team->opponents.points)
               << Number(team->own.points - team->opponents.points);
     row.names << row.cells[0];

@@ -11,6 +11,31 @@ namespace yl::site {
 
 using namespace std::literals;
 
+double Percentage(const league::TeamRecord& team) {
+  return team.gamesPlayed == 0
+             ? 0.0
+             : (team.wins + 0.5 * team.ties) / static_cast<double>(team.gamesPlayed);
+}
+
+std::string PercentageText(double percentage) {
+  std::string text = reports::FormatDecimal(percentage, 3);
+  if (text.starts_with("0.")) text.erase(0, 1);
+  return text;
+}
+
+void SortStandings(std::vector<const league::TeamRecord*>& teams) {
+  // Orders that decide every tie: a plain sort gives the same order each
+  // time and needs no buffer that could be refused.
+  std::sort(teams.begin(), teams.end(),
+            [](const league::TeamRecord* a, const league::TeamRecord* b) {
+              if (Percentage(*a) != Percentage(*b)) return Percentage(*a) > Percentage(*b);
+              const int da = a->own.points - a->opponents.points;
+              const int db = b->own.points - b->opponents.points;
+              if (da != db) return da > db;
+              return a->name < b->name;
+            });
+}
+
 std::string PlayerLabel(const league::PlayerRecord& player) {
   return "#" + std::to_string(player.number) + "-" + player.name;
 }

@@ -15,6 +15,13 @@
 
 namespace yl::site {
 
+// A team's winning percentage (a tie counts half), and as the reports write
+// it (".750").
+double Percentage(const league::TeamRecord& team);
+std::string PercentageText(double percentage);
+// The standings: by percentage, then point difference, then name.
+void SortStandings(std::vector<const league::TeamRecord*>& teams);
+
 // "#49-Stanalinwell", as the reports name a player (Mac OS Roman).
 std::string PlayerLabel(const league::PlayerRecord& player);
 

@@ -72,18 +72,6 @@ std::string RecordText(const std::array<int, 3>& record) {
 }
 
 // ".750", as the reports write a record's percentage; "1.000" for all won.
-std::string PercentageText(double percentage) {
-  std::string text = reports::FormatDecimal(percentage, 3);
-  if (text.starts_with("0.")) text.erase(0, 1);
-  return text;
-}
-
-double Percentage(const TeamRecord& team) {
-  return team.gamesPlayed == 0
-             ? 0.0
-             : (team.wins + 0.5 * team.ties) / static_cast<double>(team.gamesPlayed);
-}
-
 std::string Ordinal(std::size_t n) {
   const std::size_t tens = n % 100;
   const char* suffix = (tens >= 11 && tens <= 13) ? "th"
@@ -141,15 +129,7 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
   std::vector<const TeamRecord*> standings;
   for (const TeamRecord& team : league.teams)
     standings.push_back(&team);
-  // Orders that decide every tie: a plain sort gives the same order each
-  // time and needs no buffer that could be refused.
-  std::sort(standings.begin(), standings.end(), [](const TeamRecord* a, const TeamRecord* b) {
-    if (Percentage(*a) != Percentage(*b)) return Percentage(*a) > Percentage(*b);
-    const int da = a->own.points - a->opponents.points;
-    const int db = b->own.points - b->opponents.points;
-    if (da != db) return da > db;
-    return a->name < b->name;
-  });
+  SortStandings(standings);
   for (std::size_t i = 0; i < standings.size(); ++i)
     seasons[standings[i]].place = i + 1;
   seasons_ = std::move(seasons);
