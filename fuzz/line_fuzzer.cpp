@@ -80,14 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (ParseExtras(context, game.extras, line, play))
         ResolveExtras(context, *game.home, *game.visiting, play);
       break;
-    case 5:
+    case 5: {
       game.text.text.assign(rest.begin(), rest.end());
+      LineState current;
       do {
-        ReadLine(game.text, game.current);
-        IsPlayHeader(game.current.line);
-        IsGameOver(game.current.line);
-      } while (!game.current.atEnd);
+        ReadLine(game.text, current);
+        IsPlayHeader(current.line);
+        IsGameOver(current.line);
+      } while (!current.atEnd);
       break;
+    }
     default: {
       game.text.text.assign(rest.begin(), rest.end());
       ReadTeamBox(game.text, *game.home, *game.visiting);

@@ -72,7 +72,7 @@ PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name
   return nullptr;
 }
 
-PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
+std::optional<PlayerToken> ReadPlayerToken(std::string_view token) {
   bool marked = false;
   if (!token.empty()) {
     const auto last = static_cast<unsigned char>(token.back());
@@ -82,12 +82,12 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
     }
   }
   for (std::size_t i = 1; i < token.size(); ++i) {
-    if (token[i] == '#' || token[i] == '!') return nullptr;
+    if (token[i] == '#' || token[i] == '!') return std::nullopt;
   }
-  if (token.empty() || token[0] != '#') return nullptr;
+  if (token.empty() || token[0] != '#') return std::nullopt;
   // A number that is not one or two digits is no jersey number: such a token
   // names nobody, so that it can never index outside the hash.
-  if (token.size() < 2 || !IsDigit(token[1])) return nullptr;
+  if (token.size() < 2 || !IsDigit(token[1])) return std::nullopt;
   int number = token[1] - '0';
   std::size_t nameStart = 3;
   if (token.size() > 2 && IsDigit(token[2])) {
@@ -95,18 +95,26 @@ PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
     nameStart = 4;
   }
   // A third digit is a number too large for a jersey, not the separator.
-  if (token.size() >= nameStart && IsDigit(token[nameStart - 1])) return nullptr;
+  if (token.size() >= nameStart && IsDigit(token[nameStart - 1])) return std::nullopt;
   const std::string_view name =
       Cut(nameStart < token.size() ? token.substr(nameStart) : std::string_view(), kMaxPlayerName);
+  return PlayerToken{static_cast<std::int16_t>(number), name, marked};
+}
 
-  PlayerRecord* player = FindPlayerInHash(league, number, name);
+PlayerRecord& FindOrCreatePlayer(League& league, const PlayerToken& token) {
+  PlayerRecord* player = FindPlayerInHash(league, token.number, token.name);
   if (player != nullptr) {
-    if (marked) player->side = kOffense;
+    if (token.marked) player->side = kOffense;
   } else {
-    player = CreatePlayer(league, name, number);
-    player->side = marked ? kOffense : kUndecided;
+    player = CreatePlayer(league, token.name, token.number);
+    player->side = token.marked ? kOffense : kUndecided;
   }
-  return player;
+  return *player;
+}
+
+PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token) {
+  const std::optional<PlayerToken> read = ReadPlayerToken(token);
+  return read ? &FindOrCreatePlayer(league, *read) : nullptr;
 }
 
 TeamRecord* AddTeam(League& league, std::string_view name) {

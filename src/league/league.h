@@ -176,9 +176,24 @@ PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name
 
 // A player token: "#", one or two digits, one separator byte, the name, and
 // perhaps a marker ("*", "+" or 0xA0) that makes the player an offense player.
-// nullptr for a token that names nobody: one that does not start with "#",
-// holds another "#" or a "!", or has no one- or two-digit number (a third
-// digit where the separator stands makes it none).
+struct PlayerToken {
+  std::int16_t number = 0;
+  std::string_view name;  // cut to the length a name holds; a view into the token
+  bool marked = false;
+};
+
+// What a token says; none for a token that names nobody: one that does not
+// start with "#", holds another "#" or a "!", or has no one- or two-digit
+// number (a third digit where the separator stands makes it none). It reads
+// the text alone, so that whether a token names a player is known without
+// the league.
+std::optional<PlayerToken> ReadPlayerToken(std::string_view token);
+
+// The player of the token, created when the league has none of its number
+// and name; a marked token makes him an offense player.
+PlayerRecord& FindOrCreatePlayer(League& league, const PlayerToken& token);
+
+// Both in one: nullptr for a token that names nobody.
 PlayerRecord* FindOrCreatePlayer(League& league, std::string_view token);
 
 TeamRecord* FindOrCreateTeam(League& league, std::string_view name);

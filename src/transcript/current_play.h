@@ -51,11 +51,17 @@ struct HeaderText {
   BoundedList<std::int16_t, kHeaderNumbers> numbers;
 };
 
-// The description as read: its phrases, and the players of its tokens in
-// line order.
+// A token that named a player, by its place in the game's list of such
+// tokens (ParseContext::tokens); kNoToken: none.
+using TokenNumber = std::uint32_t;
+constexpr TokenNumber kNoToken = UINT32_MAX;
+
+// The description as read: its phrases, and its tokens in line order; the
+// players they name once the game's tokens have been looked up.
 constexpr std::size_t kDescriptionSlots = 10;
 struct DescriptionText {
   BoundedList<PhraseCode, kDescriptionSlots> codes;
+  BoundedList<TokenNumber, kDescriptionSlots> tokens;
   BoundedList<league::PlayerRecord*, kDescriptionSlots> players;
 };
 
@@ -73,6 +79,7 @@ constexpr std::size_t kExtrasSlots = 10;
 struct ExtrasValue {
   std::int16_t number = 0;
   league::PlayerRecord* player = nullptr;
+  TokenNumber token = kNoToken;  // the token that named the player
 };
 struct ExtrasText {
   BoundedList<PhraseCode, kExtrasSlots> codes;

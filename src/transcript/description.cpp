@@ -76,9 +76,9 @@ std::optional<std::size_t> FirstCandidate(std::size_t length) {
 }
 
 // A line has at most nine segments: the lists never fill up.
-void Append(DescriptionText& description, PhraseCode code, league::PlayerRecord* player) {
+void Append(DescriptionText& description, PhraseCode code, TokenNumber token) {
   description.codes.push_back(code);
-  if (player != nullptr) description.players.push_back(player);
+  if (token != kNoToken) description.tokens.push_back(token);
 }
 
 // The leading phrase of a line that does not begin with a token: the first
@@ -90,7 +90,7 @@ Outcome ReadLeadingPhrase(const Reading& reading, DescriptionText& description, 
   const std::optional<std::size_t> c = DescriptionPrefixTrie().FirstPrefix(reading.text, *first);
   if (!c) return Outcome::kNotUnderstood;
   const PhraseEntry& entry = DescriptionPhrases()[*c];
-  Append(description, entry.code, nullptr);
+  Append(description, entry.code, kNoToken);
   at = entry.text.size();
   complete = IsFinalPhrase(entry.text);
   return Outcome::kRead;
@@ -99,15 +99,15 @@ Outcome ReadLeadingPhrase(const Reading& reading, DescriptionText& description, 
 // The token from `at` to the phrase found at `s`. kRead when it names a
 // player, who is then appended with the phrase's code; kNotUnderstood when
 // it names nobody (a later candidate may still fit).
-Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntry& entry,
+Outcome TakeToken(ParseContext& parse, const Reading& reading, const PhraseEntry& entry,
                   std::size_t phraseEnd, std::size_t s, DescriptionText& description,
                   std::size_t& at) {
   const std::string_view token = reading.text.substr(at, s - at);
   if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
   if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
-  league::PlayerRecord* player = NamePlayer(context, token);
-  if (player == nullptr) return Outcome::kNotUnderstood;
-  Append(description, entry.code, player);
+  const std::optional<TokenNumber> number = NoteToken(parse, token);
+  if (!number) return Outcome::kNotUnderstood;
+  Append(description, entry.code, *number);
   at = phraseEnd;
   return Outcome::kRead;
 }
@@ -117,7 +117,7 @@ Outcome TakeToken(ReadContext& context, const Reading& reading, const PhraseEntr
 // segment, where, unless the line is annotated, it may also end without its
 // two closing blanks. The suffix trie yields the phrases that end the
 // segment in that order.
-Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
+Outcome ReadSegment(ParseContext& parse, const Reading& reading, std::size_t j,
                     DescriptionText& description, std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
@@ -135,7 +135,7 @@ Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
     if (final && !last) continue;
     if (matches[m].cut != 0 && reading.annotated) continue;
     const std::size_t length = entry.text.size() - (matches[m].cut != 0 ? kBlanksOfFinal : 0);
-    const Outcome outcome = TakeToken(context, reading, entry, end, end - length, description, at);
+    const Outcome outcome = TakeToken(parse, reading, entry, end, end - length, description, at);
     if (outcome == Outcome::kNotUnderstood) continue;
     complete = final;
     return outcome;
@@ -146,7 +146,7 @@ Outcome ReadSegment(ReadContext& context, const Reading& reading, std::size_t j,
 // The last segment of an annotated line with a quote inside: the annotation
 // may have been cut in the wrong place, so the phrase may also end before
 // the segment does. Every start is tried, from the latest back.
-Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::size_t j,
+Outcome ReadSlidingSegment(ParseContext& parse, const Reading& reading, std::size_t j,
                            DescriptionText& description, std::size_t& at, bool& complete) {
   const std::size_t begin = reading.bounds[j];
   const std::size_t end = reading.bounds[j + 1];
@@ -158,7 +158,7 @@ Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::si
     for (std::size_t s = end - entry.text.size();; --s) {
       if (MatchPhrase(reading.text.substr(s), entry.text, true, false)) {
         const Outcome outcome =
-            TakeToken(context, reading, entry, s + entry.text.size(), s, description, at);
+            TakeToken(parse, reading, entry, s + entry.text.size(), s, description, at);
         if (outcome != Outcome::kNotUnderstood) {
           complete = IsFinalPhrase(entry.text);
           return outcome;
@@ -170,7 +170,7 @@ Outcome ReadSlidingSegment(ReadContext& context, const Reading& reading, std::si
   return Outcome::kNotUnderstood;
 }
 
-Outcome ReadDescription(ReadContext& context, Reading& reading, DescriptionText& description) {
+Outcome ReadDescription(ParseContext& parse, Reading& reading, DescriptionText& description) {
   if (reading.text.size() > kMaxLine || !CutAnnotation(reading)) return Outcome::kNotUnderstood;
   if (reading.text.empty() || !FindSegments(reading)) return Outcome::kNotUnderstood;
   std::size_t at = 0;
@@ -184,8 +184,8 @@ Outcome ReadDescription(ReadContext& context, Reading& reading, DescriptionText&
   for (; j < reading.segments; ++j) {
     const bool sliding = j + 1 == reading.segments && reading.quoteInside;
     const Outcome outcome = sliding
-                                ? ReadSlidingSegment(context, reading, j, description, at, complete)
-                                : ReadSegment(context, reading, j, description, at, complete);
+                                ? ReadSlidingSegment(parse, reading, j, description, at, complete)
+                                : ReadSegment(parse, reading, j, description, at, complete);
     if (outcome != Outcome::kRead || complete) return outcome;
   }
   return Outcome::kNotUnderstood;  // no final phrase
@@ -193,16 +193,30 @@ Outcome ReadDescription(ReadContext& context, Reading& reading, DescriptionText&
 
 }  // namespace
 
-bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play) {
+bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play) {
   Reading reading;
   reading.text = line;
-  const Outcome outcome = ReadDescription(context, reading, play.description);
+  const Outcome outcome = ReadDescription(parse, reading, play.description);
   if (outcome == Outcome::kRead) return true;
   const run::ErrorKind kind = outcome == Outcome::kTokenWithoutHash
                                   ? run::ErrorKind::kPlayerWithoutHash
                                   : run::ErrorKind::kPlayDescription;
-  LogNotUnderstood(context, kind, reading.text);
+  NoteNotUnderstood(parse, kind, reading.text);
   return false;
+}
+
+void NameDescriptionPlayers(DescriptionText& description, const CarriedParse& carried) {
+  for (const TokenNumber token : description.tokens)
+    description.players.push_back(carried.players[token]);
+}
+
+bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play) {
+  ParseContext parse;
+  const bool read = ParseDescription(parse, line, play);
+  CarriedParse carried;
+  CarryParse(context, parse, carried, MarksOf(parse));
+  NameDescriptionPlayers(play.description, carried);
+  return read;
 }
 
 }  // namespace yl::transcript

@@ -17,10 +17,17 @@ constexpr std::size_t kMaxTokenLength = 35;
 // Bytes between a description and the first quote of its trailing annotation.
 constexpr std::size_t kAnnotationGap = 9;
 
-// Cuts a description line into phrase codes and players (found or created in
-// the league), filling the play's description text. A line that cannot be read
-// is logged (as a description not understood, or as a player token without
-// "#") and false is returned.
+// Cuts a description line into phrase codes and player tokens (noted in the
+// parse context), filling the play's description text. A line that cannot be
+// read is noted (as a description not understood, or as a player token
+// without "#") and false is returned.
+bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play);
+
+// The players of the description's tokens, once they have been looked up.
+void NameDescriptionPlayers(DescriptionText& description, const CarriedParse& carried);
+
+// One line on its own: parsed, its players found or created in the league,
+// what could not be read logged.
 bool ParseDescription(ReadContext& context, std::string_view line, CurrentPlay& play);
 
 }  // namespace yl::transcript

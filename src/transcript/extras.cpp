@@ -50,7 +50,7 @@ ExtrasValue* NextValue(ExtrasText& extras) {
 // A player token at p, ended by the phrase that follows it: the token runs to
 // the first "-" and up to 31 bytes beyond; every text is tried after every
 // token length from the longest down to 4. False when nothing fits.
-bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_view line,
+bool CutPlayerToken(ParseContext& parse, const ExtrasTable& table, std::string_view line,
                     std::size_t& p, ExtrasText& extras) {
   const std::size_t n = line.size();
   const std::size_t dash = line.find('-', p);
@@ -62,11 +62,11 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
     for (std::size_t t = longest; t >= 4; --t) {
       const std::string_view rest = line.substr(p + t);
       if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
-      league::PlayerRecord* player = NamePlayer(context, line.substr(p, t));
-      if (player == nullptr) continue;
+      const std::optional<TokenNumber> token = NoteToken(parse, line.substr(p, t));
+      if (!token) continue;
       ExtrasValue* value = NextValue(extras);
       if (value == nullptr || !AppendCode(extras, table, position)) return false;
-      *value = ExtrasValue{0, player};
+      *value = ExtrasValue{0, nullptr, *token};
       p += t + phrase.size();
       return true;
     }
@@ -75,7 +75,7 @@ bool CutPlayerToken(ReadContext& context, const ExtrasTable& table, std::string_
 }
 
 // False when the line cannot be cut whole.
-bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_view line,
+bool CutExtrasLine(ParseContext& parse, const ExtrasTable& table, std::string_view line,
                    ExtrasText& extras) {
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
@@ -93,7 +93,7 @@ bool CutExtrasLine(ReadContext& context, const ExtrasTable& table, std::string_v
       position = MatchExtrasText(table, line.substr(p));
       if (!position || !AppendCode(extras, table, *position)) return false;
       p += table.TextAt(*position).size();
-    } else if (line[p] != '#' || !CutPlayerToken(context, table, line, p, extras)) {
+    } else if (line[p] != '#' || !CutPlayerToken(parse, table, line, p, extras)) {
       return false;
     }
   }
@@ -218,11 +218,13 @@ std::optional<std::int16_t> NumberAt(const ExtrasText& extras, std::optional<std
 
 void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
                           const league::TeamRecord& visiting) {
-  const std::string_view homeName =
-      std::string_view(home.name).substr(0, std::min(home.name.size(), league::kMaxTeamName));
-  const std::string_view visitingName =
-      std::string_view(visiting.name)
-          .substr(0, std::min(visiting.name.size(), league::kMaxTeamName));
+  PrepareExtrasPhrases(table, home.name, visiting.name);
+}
+
+void PrepareExtrasPhrases(ExtrasTable& table, std::string_view homeName,
+                          std::string_view visitingName) {
+  homeName = homeName.substr(0, std::min(homeName.size(), league::kMaxTeamName));
+  visitingName = visitingName.substr(0, std::min(visitingName.size(), league::kMaxTeamName));
   for (const ExtrasPhraseEntry& entry : kExtrasPhrases) {
     auto& storage = table.storage[entry.code];
     std::size_t length = 0;
@@ -255,11 +257,36 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
   }
 }
 
+bool ParseExtras(ParseContext& parse, const ExtrasTable& table, std::string_view line,
+                 CurrentPlay& play) {
+  if (CutExtrasLine(parse, table, line, play.extras)) return true;
+  NoteNotUnderstood(parse, run::ErrorKind::kPlayExtras, line);
+  return false;
+}
+
+void NameExtrasPlayers(ExtrasText& extras, std::size_t begin, std::size_t end,
+                       const CarriedParse& carried) {
+  for (std::size_t i = begin; i < std::min(end, kExtrasSlots); ++i) {
+    ExtrasValue& value = extras.values[i];
+    value.player = value.token == kNoToken ? nullptr : carried.players[value.token];
+  }
+}
+
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play) {
-  if (CutExtrasLine(context, table, line, play.extras)) return true;
-  LogNotUnderstood(context, run::ErrorKind::kPlayExtras, line);
-  return false;
+  ParseContext parse;
+  const std::size_t first = play.extras.nextValue;
+  const bool read = ParseExtras(parse, table, line, play);
+  CarriedParse carried;
+  CarryParse(context, parse, carried, MarksOf(parse));
+  NameExtrasPlayers(play.extras, first, play.extras.nextValue, carried);
+  return read;
+}
+
+bool EndsGame(const ExtrasText& extras) {
+  return std::ranges::any_of(extras.codes, [](PhraseCode code) {
+    return code < kExtrasPhraseCount && kExtrasRules[code].effect == Effect::kGameOver;
+  });
 }
 
 int ResolveExtras(ReadContext& context, const league::TeamRecord& home,

@@ -47,14 +47,33 @@ struct ExtrasTable {
 // order of trial.
 void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
                           const league::TeamRecord& visiting);
+// The same from the names the transcript's first line gives. Phrases match
+// with ASCII letter case ignored, as teams are found, so that the table
+// matches what the one of the teams these names find matches.
+void PrepareExtrasPhrases(ExtrasTable& table, std::string_view homeName,
+                          std::string_view visitingName);
 
 // Cuts one extras line into phrases (letter case ignored), numbers and player
-// tokens, appending to the play's codes and values. A line that cannot be
-// cut, or that would take the play past 10 phrases or values, is logged as
-// extras not understood and false is returned; the caller marks the play
-// failed.
+// tokens (noted in the parse context), appending to the play's codes and
+// values. A line that cannot be cut, or that would take the play past 10
+// phrases or values, is noted as extras not understood and false is
+// returned; the caller marks the play failed.
+bool ParseExtras(ParseContext& parse, const ExtrasTable& table, std::string_view line,
+                 CurrentPlay& play);
+
+// The players of the values from `begin` to `end` (cut to the slots), once
+// their tokens have been looked up.
+void NameExtrasPlayers(ExtrasText& extras, std::size_t begin, std::size_t end,
+                       const CarriedParse& carried);
+
+// One line on its own: parsed, its players found or created in the league,
+// a line that cannot be cut logged.
 bool ParseExtras(ReadContext& context, const ExtrasTable& table, std::string_view line,
                  CurrentPlay& play);
+
+// Whether a phrase read so far ends the game (ResolveExtras then sets the
+// play's gameOver): the parser stops reading extras lines there.
+bool EndsGame(const ExtrasText& extras);
 
 // Walks every extras phrase of the play read so far, from the first, and
 // sets its penalty, period and game-end fields; the fouler takes the side

@@ -132,6 +132,12 @@ std::size_t SlotIndex(Slots& slots, Slot slot, std::size_t i) {
 
 }  // namespace
 
+bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play) {
+  if (CutGainsLine(line, play.gains)) return true;
+  NoteNotUnderstood(parse, run::ErrorKind::kPlayGains, line);
+  return false;
+}
+
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (CutGainsLine(line, play.gains)) return true;
   LogNotUnderstood(context, run::ErrorKind::kPlayGains, line);

@@ -11,9 +11,11 @@
 namespace yl::transcript {
 
 // Cuts the line into codes and numbers. A line that cannot be cut (or is
-// longer than a line holds, or has more than 8 numbers) is logged as gains
+// longer than a line holds, or has more than 8 numbers) is noted as gains
 // not understood with the line and false is returned; the caller marks the
 // play failed.
+bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play);
+// The same, logged at once.
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play);
 
 // The gain the line's phrases and numbers give, walked in line order.

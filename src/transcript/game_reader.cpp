@@ -1,6 +1,7 @@
 // The game reader.
 #include "transcript/game_reader.h"
 
+#include <algorithm>
 #include <new>
 
 #include "league/league.h"
@@ -17,10 +18,6 @@ namespace yl::transcript {
 
 namespace {
 
-void NextLine(GameState& game) {
-  ReadLine(game.text, game.current);
-}
-
 // The next line that holds more than blanks; empty at the end of the text.
 std::string_view NextTextLine(TranscriptText& text) {
   LineState state;
@@ -30,134 +27,230 @@ std::string_view NextTextLine(TranscriptText& text) {
   return {};
 }
 
-// The record of the next attempt: the first record again until a play has
-// been completed, then a new one after the last.
-CurrentPlay& NextRecord(GameState& game) {
-  if (game.plays.empty() || game.playsCompleted > 0) {
-    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { game.plays.emplace_back(); });
-  } else {
-    game.plays.back() = CurrentPlay();
-  }
-  CurrentPlay& play = game.plays.back();
-  play.groupAtSnap = game.possessionLabel;
-  return play;
-}
+// The parser's place in the transcript.
+struct Parser {
+  ParsedGame& game;
+  LineState current;
+  ExtrasTable extras;
 
-// Reads one play block into the game's last play. False when the transcript
-// ends here (rejected by the header search).
-bool ReadPlay(ReadContext& context, run::RunControl& control, GameState& game) {
+  void NextLine() { ReadLine(game.text, current); }
+};
+
+// Parses one play block into the game's last record. False when the
+// transcript ends here (rejected by the header search).
+bool ParsePlay(Parser& parser) {
+  ParsedGame& game = parser.game;
+  LineState& current = parser.current;
   CurrentPlay& play = game.plays.back();
-  const CurrentPlay* previous =
-      game.plays.size() > 1 ? &game.plays[game.plays.size() - 2] : nullptr;
-  std::string_view header = game.current.line;
-  if (game.current.indented) {
+  PlayMarks& marks = game.marks.back();
+  const auto failed = [&](FailedLine line) {
+    marks.failed = line;
+    marks.searchFound = HeaderSearch(game.text, current, play);
+    return marks.searchFound;
+  };
+
+  std::string_view header = current.line;
+  if (current.indented) {
     const std::size_t first = header.find_first_not_of(' ');
     header.remove_prefix(first == std::string_view::npos ? header.size() : first);
   }
-  if (!ParseHeader(context, header, play)) {
-    game.playError = true;
-    NextLine(game);
-    NextLine(game);
-    if (!game.current.sawBlank) NextLine(game);
-    return HeaderSearch(game, play);
+  const bool headerRead = ParseHeader(game.parse, header, play);
+  marks.header = MarksOf(game.parse);
+  if (!headerRead) {
+    parser.NextLine();
+    parser.NextLine();
+    if (!current.sawBlank) parser.NextLine();
+    return failed(FailedLine::kHeader);
   }
   play.situation = ResolveHeader(play.header);
-  CarryPossession(context, game, play, previous);
-  NextLine(game);
-  play.descriptionLine = game.current.line;
-  if (!ParseDescription(context, game.current.line, play)) {
-    game.playError = true;
-    NextLine(game);
-    if (!game.current.sawBlank) NextLine(game);
-    return HeaderSearch(game, play);
+  parser.NextLine();
+  play.descriptionLine = current.line;
+  const bool descriptionRead = ParseDescription(game.parse, current.line, play);
+  marks.description = MarksOf(game.parse);
+  if (!descriptionRead) {
+    parser.NextLine();
+    if (!current.sawBlank) parser.NextLine();
+    return failed(FailedLine::kDescription);
   }
-  CarryFumble(game, play, previous);
 
-  game.current.sawBlank = false;
-  NextLine(game);
-  if (game.current.sawBlank) {
+  current.sawBlank = false;
+  parser.NextLine();
+  if (current.sawBlank) {
     play.gain = NoGainsLine();
-  } else if (!ParseGains(context, game.current.line, play)) {
-    game.playError = true;
-    NextLine(game);
-    return HeaderSearch(game, play);
+    marks.gains = marks.description;
   } else {
-    play.gain = ResolveGains(play.gains);
-    NextLine(game);
-  }
-
-  while (!play.gameOver && !IsPlayHeader(game.current.line)) {
-    if (game.current.atEnd || !ParseExtras(context, game.extras, game.current.line, play)) {
-      // The end of the text is no extras line either: the search rejects.
-      game.playError = true;
-      return HeaderSearch(game, play);
+    const bool gainsRead = ParseGains(game.parse, current.line, play);
+    marks.gains = MarksOf(game.parse);
+    if (!gainsRead) {
+      parser.NextLine();
+      return failed(FailedLine::kGains);
     }
-    for (int half = ResolveExtras(context, *game.home, *game.visiting, play); half > 0; --half)
-      control.platform.StepProgress(0, 25, "");
-    EndExtrasLine(play.extras);
-    if (!play.gameOver) NextLine(game);
+    play.gain = ResolveGains(play.gains);
+    parser.NextLine();
   }
 
-  if (!game.playError) {
-    ResolveDescription(game, play);
-    play.groupAfter = game.possessionLabel;
-    ++game.playsCompleted;
-    NextPossession(game, play);
+  marks.extrasBegin = marks.extrasEnd = game.extrasLines.size();
+  while (!play.gameOver && !IsPlayHeader(current.line)) {
+    // The end of the text is no extras line either: the search rejects.
+    if (current.atEnd) return failed(FailedLine::kExtras);
+    ExtrasLineRead line;
+    line.valuesBegin = play.extras.nextValue;
+    line.read = ParseExtras(game.parse, parser.extras, current.line, play);
+    line.marks = MarksOf(game.parse);
+    line.codesEnd = play.extras.codes.size();
+    line.valuesEnd = play.extras.nextValue;
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { game.extrasLines.push_back(line); });
+    marks.extrasEnd = game.extrasLines.size();
+    if (!line.read) return failed(FailedLine::kExtras);
+    if (EndsGame(play.extras)) play.gameOver = true;
+    EndExtrasLine(play.extras);
+    if (!play.gameOver) parser.NextLine();
   }
   return true;
 }
 
+// Carries the parse of one play block into the league, the log and the
+// play's record, and resolves what its lines say, in the order of its lines.
+// False when the transcript is rejected here.
+bool ResolvePlay(ReadContext& context, run::RunControl& control, GameState& game,
+                 const ParsedGame& parsed, std::size_t k, const CurrentPlay* previous,
+                 CarriedParse& carried) {
+  CurrentPlay& play = game.plays[k];
+  const PlayMarks& marks = parsed.marks[k];
+  const auto failed = [&] {
+    game.playError = true;
+    return marks.searchFound;
+  };
+  CarryParse(context, parsed.parse, carried, marks.header);
+  if (marks.failed == FailedLine::kHeader) return failed();
+  CarryPossession(context, game, play, previous);
+  CarryParse(context, parsed.parse, carried, marks.description);
+  NameDescriptionPlayers(play.description, carried);
+  if (marks.failed == FailedLine::kDescription) return failed();
+  CarryFumble(game, play, previous);
+  CarryParse(context, parsed.parse, carried, marks.gains);
+  if (marks.failed == FailedLine::kGains) return failed();
+
+  if (marks.extrasBegin != marks.extrasEnd) {
+    // Each line's phrases and values join the play's as they were read, and
+    // every phrase so far is resolved again after each line.
+    const ExtrasText lines = play.extras;
+    play.extras = ExtrasText();
+    for (std::size_t l = marks.extrasBegin; l < marks.extrasEnd; ++l) {
+      const ExtrasLineRead& line = parsed.extrasLines[l];
+      ExtrasText& extras = play.extras;
+      while (extras.codes.size() < line.codesEnd)
+        extras.codes.push_back(lines.codes[extras.codes.size()]);
+      for (std::size_t i = line.valuesBegin; i < std::min(line.valuesEnd, kExtrasSlots); ++i)
+        extras.values[i] = lines.values[i];
+      extras.nextValue = line.valuesEnd;
+      CarryParse(context, parsed.parse, carried, line.marks);
+      NameExtrasPlayers(extras, line.valuesBegin, line.valuesEnd, carried);
+      if (!line.read) return failed();
+      for (int half = ResolveExtras(context, *game.home, *game.visiting, play); half > 0; --half)
+        control.platform.StepProgress(0, 25, "");
+      EndExtrasLine(extras);
+    }
+  }
+  if (marks.failed == FailedLine::kExtras) return failed();
+
+  ResolveDescription(game, play);
+  play.groupAfter = game.possessionLabel;
+  ++game.playsCompleted;
+  NextPossession(game, play);
+  return true;
+}
+
+// Until a play has been completed, each play block's record was taken over
+// by the next: only the last of them stays.
+void DropReplacedRecords(GameState& game, std::size_t first) {
+  game.plays.erase(game.plays.begin(), game.plays.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
 }  // namespace
 
-bool HeaderSearch(GameState& game, CurrentPlay& play) {
+bool HeaderSearch(TranscriptText& text, LineState& current, CurrentPlay& play) {
   for (int tries = 0;; ++tries) {
-    if (IsPlayHeader(game.current.line)) return true;
-    if (IsGameOver(game.current.line)) {
+    if (IsPlayHeader(current.line)) return true;
+    if (IsGameOver(current.line)) {
       play.gameOver = true;
       return true;
     }
-    if (tries == 3 || game.current.atEnd) return false;
-    NextLine(game);
+    if (tries == 3 || current.atEnd) return false;
+    ReadLine(text, current);
   }
 }
 
-ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& game,
-                     TranscriptText text) {
+ParsedGame ParseGame(TranscriptText text) {
+  ParsedGame game;
   game.text = std::move(text);
   // A play takes some 200 bytes of a transcript: room for one per 150 bytes
   // spares a growing list the copies of its plays.
   constexpr std::size_t kBytesPerPlay = 150;
-  run::Allocating(run::ErrorKind::kPlayRecordMemory,
-                  [&] { game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16); });
-  NextLine(game);
-  std::string visiting;
-  std::string home;
-  if (!ParseFirstLine(game.current.line, visiting, home)) {
-    LogNotUnderstood(context, run::ErrorKind::kFirstLine, std::string_view());
+  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
+    game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16);
+    game.marks.reserve(game.plays.capacity());
+  });
+  Parser parser{game, {}, {}};
+  parser.NextLine();
+  if (!ParseFirstLine(parser.current.line, game.visiting, game.home)) {
+    NoteNotUnderstood(game.parse, run::ErrorKind::kFirstLine, std::string_view());
+    return game;
+  }
+  game.firstLineRead = true;
+  parser.NextLine();
+  PrepareExtrasPhrases(parser.extras, game.home, game.visiting);
+
+  bool gameOver = false;
+  while (!gameOver) {
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
+      game.plays.emplace_back();
+      game.marks.emplace_back();
+    });
+    if (!ParsePlay(parser)) {
+      // A text that ends before the game does was cut short.
+      if (parser.current.atEnd) NoteNotUnderstood(game.parse, run::ErrorKind::kGameCutShort, {});
+      return game;
+    }
+    gameOver = game.plays.back().gameOver;
+  }
+  return game;
+}
+
+ReadOutcome ResolveGame(ReadContext& context, run::RunControl& control, GameState& game,
+                        ParsedGame parsed) {
+  // Moving the text keeps its bytes where they are: the views stay valid.
+  game.text = std::move(parsed.text);
+  game.plays = std::move(parsed.plays);
+  CarriedParse carried;
+  const ParseMarks everything = MarksOf(parsed.parse);
+  if (!parsed.firstLineRead) {
+    CarryParse(context, parsed.parse, carried, everything);
     return ReadOutcome::kRejected;
   }
   league::League& league = context.league;
-  game.home = league::FindOrCreateTeam(league, home);
-  game.visiting = league::FindOrCreateTeam(league, visiting);
-  NextLine(game);
+  game.home = league::FindOrCreateTeam(league, parsed.home);
+  game.visiting = league::FindOrCreateTeam(league, parsed.visiting);
   PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
 
   run::StopCountdown countdown;
-  bool gameOver = false;
-  while (!gameOver) {
+  std::size_t first = 0;  // the record that stays as the game's first
+  for (std::size_t k = 0; k < game.plays.size(); ++k) {
     if (game.playError) {
       game.possessionLabel = NewLabel(game);
       game.playError = false;
     }
     if (countdown.Stopped(control)) return ReadOutcome::kStopped;
-    NextRecord(game);
-    if (!ReadPlay(context, control, game)) {
-      // A text that ends before the game does was cut short.
-      if (game.current.atEnd) LogNotUnderstood(context, run::ErrorKind::kGameCutShort, {});
+    if (game.playsCompleted == 0) first = k;
+    game.plays[k].groupAtSnap = game.possessionLabel;
+    const CurrentPlay* previous = k > first ? &game.plays[k - 1] : nullptr;
+    if (!ResolvePlay(context, control, game, parsed, k, previous, carried)) {
+      CarryParse(context, parsed.parse, carried, everything);
+      DropReplacedRecords(game, first);
       return ReadOutcome::kRejected;
     }
-    gameOver = game.plays.back().gameOver;
   }
+  DropReplacedRecords(game, first);
   if (control.stopRequested) return ReadOutcome::kStopped;
   // A box cut short would read as a game of no points and no yards, a
   // number too large as another number.
@@ -177,6 +270,11 @@ ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& 
   ResolveDefenders(league, game);
   league::InferPositions(league);
   return ReadOutcome::kRead;
+}
+
+ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& game,
+                     TranscriptText text) {
+  return ResolveGame(context, control, game, ParseGame(std::move(text)));
 }
 
 void KeepFixedTeams(const GameState& game) {

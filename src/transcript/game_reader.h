@@ -1,11 +1,14 @@
 // The game reader: one transcript from its first line to "The game is over.",
 // play block by play block, then the team box, the naming of the possession
-// groups and the positions. It credits nothing and writes no report.
+// groups and the positions. It reads in two steps: parsing the lines, which
+// needs nothing but the text, and resolving what they say against the
+// league. It credits nothing and writes no report.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "league/league.h"
@@ -25,7 +28,6 @@ namespace yl::transcript {
 // is destroying its GameState.
 struct GameState {
   TranscriptText text;
-  LineState current;
   bool playError = false;            // the play being read could not be understood
   std::int16_t possessionLabel = 1;  // the side in possession
   std::int16_t labelCounter = 1;     // the last label handed out
@@ -49,11 +51,63 @@ enum class ReadOutcome : std::uint8_t {
   kStopped,   // the user stopped the run while it was read
 };
 
-// Reads one transcript's text into the game (context.players must be the
+// The line of a play block whose reading failed.
+enum class FailedLine : std::uint8_t { kNone, kHeader, kDescription, kGains, kExtras };
+
+// What parsing one extras line of a play left.
+struct ExtrasLineRead {
+  ParseMarks marks;             // the game's parse context after the line
+  std::size_t codesEnd = 0;     // the play's phrases after the line
+  std::size_t valuesBegin = 0;  // the value slots the line filled (the end may pass the last)
+  std::size_t valuesEnd = 0;
+  bool read = false;  // the line was cut whole
+};
+
+// How the parsing of one play block went, beside the play's record.
+struct PlayMarks {
+  ParseMarks header;  // the game's parse context after each line
+  ParseMarks description;
+  ParseMarks gains;
+  std::size_t extrasBegin = 0;  // its extras lines in ParsedGame::extrasLines
+  std::size_t extrasEnd = 0;
+  FailedLine failed = FailedLine::kNone;
+  // After a failed line: the header search found the next play or the
+  // game's end. False: the transcript is rejected here.
+  bool searchFound = true;
+};
+
+// A transcript parsed and not yet resolved: what its lines say, with
+// players as tokens and the lines not understood as notes. Parsing needs
+// nothing of the league, so that the next transcripts can be parsed ahead,
+// on other threads, while one thread resolves and credits the games in
+// order.
+struct ParsedGame {
+  TranscriptText text;  // positioned after the line that ended the plays
+  bool firstLineRead = false;
+  std::string visiting;
+  std::string home;
+  ParseContext parse;
+  // One record per play block read, with how its reading went. A block
+  // whose reading fails before any play has been completed gives its record
+  // over to the next one (ResolveGame keeps only the last of them).
+  std::vector<CurrentPlay> plays;
+  std::vector<PlayMarks> marks;
+  std::vector<ExtrasLineRead> extrasLines;
+};
+
+// Parses one transcript's text: its first line, then play block by play
+// block to "The game is over." or to where the transcript is rejected.
+ParsedGame ParseGame(TranscriptText text);
+
+// Resolves a parsed transcript into the game (context.players must be the
 // game's players): its teams and players into the league model (also when
-// it is rejected later), the lines it cannot read into the error log. The
-// end of the first half steps the progress display; the stop flag is tested
-// between plays.
+// it is rejected later), the lines it cannot read into the error log, in
+// the order reading them line by line would give. The end of the first half
+// steps the progress display; the stop flag is tested between plays.
+ReadOutcome ResolveGame(ReadContext& context, run::RunControl& control, GameState& game,
+                        ParsedGame parsed);
+
+// Both, one after the other.
 ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& game,
                      TranscriptText text);
 
@@ -64,7 +118,7 @@ void KeepFixedTeams(const GameState& game);
 // After a line that could not be understood: the line in hand and up to
 // three more are tested for a play header or the game's end (which sets the
 // play's gameOver). False when none is found: the transcript is rejected.
-bool HeaderSearch(GameState& game, CurrentPlay& play);
+bool HeaderSearch(TranscriptText& text, LineState& current, CurrentPlay& play);
 
 // The play after plays[i], if any.
 inline const CurrentPlay* NextPlay(const GameState& game, std::size_t i) {

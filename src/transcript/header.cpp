@@ -148,6 +148,12 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
 
 }  // namespace
 
+bool ParseHeader(ParseContext& parse, std::string_view line, CurrentPlay& play) {
+  if (ReadHeader(line, play.header)) return true;
+  NoteNotUnderstood(parse, run::ErrorKind::kPlayHeader, line);
+  return false;
+}
+
 bool ParseHeader(ReadContext& context, std::string_view line, CurrentPlay& play) {
   if (ReadHeader(line, play.header)) return true;
   LogNotUnderstood(context, run::ErrorKind::kPlayHeader, line);

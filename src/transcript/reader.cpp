@@ -85,6 +85,36 @@ void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_vie
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }
 
+std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token) {
+  const std::optional<league::PlayerToken> read = league::ReadPlayerToken(token);
+  if (!read) return std::nullopt;
+  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(*read); });
+  return static_cast<TokenNumber>(parse.tokens.size() - 1);
+}
+
+void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_view text) {
+  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
+    parse.notes.push_back(ParseNote{kind, text});
+  });
+}
+
+void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
+                ParseMarks upTo) {
+  if (carried.players.size() < upTo.tokens) {
+    run::Allocating(run::ErrorKind::kPlayRecordMemory,
+                    [&] { carried.players.reserve(parse.tokens.size()); });
+    for (std::size_t i = carried.players.size(); i < upTo.tokens; ++i) {
+      league::PlayerRecord& player = league::FindOrCreatePlayer(context.league, parse.tokens[i]);
+      context.players.Name(player);
+      carried.players.push_back(&player);
+    }
+  }
+  for (; carried.notesLogged < upTo.notes; ++carried.notesLogged) {
+    const ParseNote& note = parse.notes[carried.notesLogged];
+    LogNotUnderstood(context, note.kind, note.text);
+  }
+}
+
 std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p) {
   constexpr std::uint32_t kLargest = INT16_MAX;
   std::uint32_t value = 0;

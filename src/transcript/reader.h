@@ -13,6 +13,7 @@
 #include "run/error_log.h"
 #include "run/file_layer.h"
 #include "run/input_files.h"
+#include "transcript/current_play.h"
 #include "transcript/game_players.h"
 
 namespace yl::transcript {
@@ -54,6 +55,51 @@ league::PlayerRecord* NamePlayer(ReadContext& context, std::string_view token);
 // Logs a line of the transcript that could not be read, with the kind's
 // message.
 void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_view text);
+
+// A line that could not be understood, found while parsing.
+struct ParseNote {
+  run::ErrorKind kind;
+  std::string_view text;  // a view into the transcript's text
+};
+
+// What parsing a transcript's lines writes besides the plays. It needs
+// nothing of the league, so that transcripts can be parsed ahead of the game
+// being credited, on other threads: the tokens that name players, in the
+// order they were met (also those met on a reading that was then given up:
+// looking a token up may create its player), and the lines that could not
+// be understood. Both are carried into the league and the error log later,
+// in their places among the reader's own steps (CarryParse).
+struct ParseContext {
+  std::vector<league::PlayerToken> tokens;
+  std::vector<ParseNote> notes;
+};
+
+// How much of a ParseContext a step of reading had written.
+struct ParseMarks {
+  std::size_t tokens = 0;
+  std::size_t notes = 0;
+};
+inline ParseMarks MarksOf(const ParseContext& parse) {
+  return {parse.tokens.size(), parse.notes.size()};
+}
+
+// The token's number when it names a player (noted in the context); none,
+// and nothing noted, when it names nobody.
+std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token);
+
+void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_view text);
+
+// How far a ParseContext has been carried into the league and the log.
+struct CarriedParse {
+  std::vector<league::PlayerRecord*> players;  // of the tokens looked up so far, by number
+  std::size_t notesLogged = 0;
+};
+
+// Looks up the tokens up to `upTo.tokens` not looked up yet, in order
+// (NamePlayer: each is put on the game's list), then logs the notes up to
+// `upTo.notes`: a line's tokens are met before the line is found wanting.
+void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
+                ParseMarks upTo);
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';

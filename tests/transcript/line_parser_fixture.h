@@ -38,8 +38,8 @@ class LineParserTest : public testing::Test {
   LineParserTest() { run::InitErrorLog(errorLog); }
 
   // Calls parse(context, line, play) with the line in a buffer of its own size.
-  template <typename Parser>
-  bool ParseExact(Parser parse, std::string_view line) {
+  using LineParser = bool (*)(transcript::ReadContext&, std::string_view, transcript::CurrentPlay&);
+  bool ParseExact(LineParser parse, std::string_view line) {
     buffer = std::make_unique<char[]>(line.size());
     if (!line.empty()) std::memcpy(buffer.get(), line.data(), line.size());
     return parse(context, std::string_view(buffer.get(), line.size()), play);
