@@ -2,6 +2,7 @@
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 DEMO_BUILD ?= build-demo
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -10,7 +11,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build asan demo test test-normal test-asan install package bench fuzz clean
+.PHONY: all deps configure build asan demo test test-normal test-asan test-tsan install package bench fuzz clean
 
 all: build
 
@@ -50,6 +51,16 @@ test-asan: asan
 
 test: test-normal test-asan
 
+# The tests that run threads, under ThreadSanitizer (not part of `make test`):
+# the read-ahead tests, then a simulated season compiled with four threads
+# against one.
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYL_TSAN=ON $(CMAKE_FLAGS)
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target yardledger_sim_tests yardledger-cli yardledger-sim
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+	  $(TSAN_BUILD)/tests/sim/yardledger_sim_tests --gtest_filter='*ReadAhead*'
+	TSAN_OPTIONS="halt_on_error=1" ./scripts/check-jobs $(TSAN_BUILD) 200
+
 # The programs, desktop entry, icon, metainfo and manual pages under PREFIX
 # (DESTDIR, when given, is put before it, as packagers expect).
 install: build
@@ -79,4 +90,4 @@ fuzz:
 	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(DEMO_BUILD) build-bench $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(DEMO_BUILD) build-bench $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "cli/show_options.h"
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
+#include "compile/read_ahead.h"
 #include "options/settings_store.h"
 #include "run/errors.h"
 #include "run/file_layer.h"
@@ -246,6 +248,13 @@ void DefineOptions(CLI::App& app, CliRequest& r) {
       ->check(kSiteFolder);
   app.add_option("--site-title", r.siteTitle, "the league's name on the web site")
       ->type_name("NAME");
+  app.add_option("--jobs", r.jobs,
+                 "threads that read the transcripts, at most the\n"
+                 "machine's cores; 1 reads them one by one on the\n"
+                 "compiling thread; the results are the same;\n"
+                 "default: the cores, at most 4")
+      ->type_name("N")
+      ->check(CLI::Range(1, 1024).description(""));
   app.add_flag("--save-options", r.saveOptions,
                "also store the options given as the stored options");
   app.add_flag("--show-options", r.showOptions,
@@ -395,6 +404,7 @@ int Run(const CliRequest& r, const options::OutputOptions& chosen, const Inputs&
   compile.tablesFolder = r.csvFolder;
   compile.siteFolder = r.siteFolder;
   compile.siteTitle = r.siteTitle;
+  compile.jobs = r.jobs > 0 ? std::min(r.jobs, compile::MachineCores()) : compile::DefaultJobs();
   std::vector<run::TransRecord> transcripts;
   for (const std::string& path : inputs.transcripts)
     transcripts.push_back(run::MakeInputFileRecord(path));

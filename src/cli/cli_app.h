@@ -26,6 +26,7 @@ struct CliRequest {
   std::string csvFolder;   // "" when no CSV tables are asked for
   std::string siteFolder;  // "" when no web site is asked for
   std::string siteTitle = "League";
+  int jobs = 0;  // 0: the default (compile::DefaultJobs)
   bool saveOptions = false;
   bool showOptions = false;
   bool quiet = false;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "compile/credit_pass.h"
+#include "compile/read_ahead.h"
 #include "compile/sinks.h"
 #include "league/league.h"
 #include "league/team_file.h"
@@ -92,14 +93,19 @@ void KeepGame(CompileRun& run, std::string_view transcript, const transcript::Ga
 }  // namespace
 
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record) {
+  return CompileParsed(run, record,
+                       transcript::ParseGame(transcript::LoadTranscript(run.fileSystem, record)));
+}
+
+CompiledGame CompileParsed(CompileRun& run, const run::TransRecord& record,
+                           transcript::ParsedGame parsed) {
   CompiledGame compiled;
   compiled.game = run::Allocating(run::ErrorKind::kPlayRecordMemory,
                                   [] { return std::make_unique<transcript::GameState>(); });
   transcript::GameState& game = *compiled.game;
   transcript::ReadContext context{run.league, game.players, run.errorLog,
                                   record.name.substr(0, kMaxTranscriptName)};
-  compiled.outcome = transcript::ReadGame(context, run.control, game,
-                                          transcript::LoadTranscript(run.fileSystem, record));
+  compiled.outcome = transcript::ResolveGame(context, run.control, game, std::move(parsed));
   if (compiled.outcome == transcript::ReadOutcome::kRejected) transcript::KeepFixedTeams(game);
   if (compiled.outcome != transcript::ReadOutcome::kRead) return compiled;
   if (!CreditGame(run, compiled, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
@@ -125,12 +131,13 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   run.control.platform.StartProgress(games.empty() ? std::string() : games.front()->name,
                                      static_cast<int>(games.size()));
 
-  for (const run::TransRecord* next : games) {
-    const run::TransRecord& record = *next;
+  ReadAhead ahead(run.fileSystem, games, run.jobs);
+  for (std::size_t next = 0; next < games.size(); ++next) {
+    const run::TransRecord& record = *games[next];
     run.control.platform.StepProgress(1, 25, record.name);
     for (const auto& sink : run.sinks)
       sink->BeginGame(record.name);
-    const CompiledGame game = CompileTranscript(run, record);
+    const CompiledGame game = CompileParsed(run, record, ahead.Take(next));
     // No release follows a rejection: what the game made stays for the next.
     if (game.outcome == transcript::ReadOutcome::kRejected) {
       ++run.gamesRejected;

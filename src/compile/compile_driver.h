@@ -40,5 +40,8 @@ struct CompiledGame {
 // One transcript of the run, read and credited; each play goes to the run's
 // sinks as it is credited.
 CompiledGame CompileTranscript(CompileRun& run, const run::TransRecord& record);
+// The same for a transcript parsed already.
+CompiledGame CompileParsed(CompileRun& run, const run::TransRecord& record,
+                           transcript::ParsedGame parsed);
 
 }  // namespace yl::compile

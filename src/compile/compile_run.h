@@ -64,7 +64,11 @@ struct CompileRun {
   std::string tablesFolder;          // where the CSV tables go; "": none are written
   std::string siteFolder;            // where a season run's web site goes; "": none is written
   std::string siteTitle = "League";  // the site's name for the league
-  Sinks sinks;                       // what the games go to, while the run lasts
+  // The threads that read and parse transcripts, the run's own included
+  // (the front ends give at most the machine's cores); 1: the run's thread
+  // alone. The results are the same whatever the number.
+  int jobs = 1;
+  Sinks sinks;  // what the games go to, while the run lasts
   // The league report's leader tables as it ranked them, kept for the site
   // and the results (empty when the report has none).
   std::vector<reports::LeaderRanking> leaders;

@@ -23,6 +23,7 @@
 
 #include "compile/compile_driver.h"
 #include "compile/compile_run.h"
+#include "compile/read_ahead.h"
 #include "run/errors.h"
 #include "run/input_files.h"
 #include "run/staged_folder.h"
@@ -334,6 +335,7 @@ void MainWindow::CompileStats() {
     if (remembered_.CsvTables()) compile->tablesFolder = ToNative(reportFolder);
     compile->siteFolder = ToNative(siteFolder);
     compile->keepResults = true;
+    compile->jobs = compile::DefaultJobs();
     SetRunning(true);
     platform_.SetStopFlag(&compile->control.stopRequested);
     // Before the error log's file is asked for, the user learns why.
