@@ -31,12 +31,9 @@ PlayerRecord* CreatePlayer(League& league, std::string_view name, int number) {
   player->number = static_cast<std::int16_t>(number);
   player->index = index;
   // A number outside the hash is never looked up.
-  if (number >= 0 && number < kHashBuckets) {
-    const HashEntry entry{index, static_cast<std::uint8_t>(player->name.size()),
-                          player->name.empty() ? '\0' : player->name[0]};
+  if (number >= 0 && number < kHashBuckets)
     run::Allocating(run::ErrorKind::kPlayerHashMemory,
-                    [&] { league.hash.buckets[number].push_back(entry); });
-  }
+                    [&] { league.hash.Enter(league.players, index); });
   return player;
 }
 
@@ -61,15 +58,64 @@ std::string_view PositionText(std::int16_t position, std::uint16_t side) {
   return "??";
 }
 
+std::uint32_t PlayerHash::HashOf(int number, std::string_view name) {
+  // FNV-1a over the number's byte and the name's bytes.
+  std::uint32_t hash = 2166136261u;
+  const auto mix = [&hash](unsigned char byte) { hash = (hash ^ byte) * 16777619u; };
+  mix(static_cast<unsigned char>(number));
+  for (const char c : name)
+    mix(static_cast<unsigned char>(c));
+  return hash;
+}
+
+std::optional<std::uint32_t> PlayerHash::Find(const std::deque<PlayerRecord>& players, int number,
+                                              std::string_view name) const {
+  if (slots_.empty()) return std::nullopt;
+  const std::uint32_t hash = HashOf(number, name);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
+    if (slots_[i].hash != hash) continue;
+    const PlayerRecord& player = players[slots_[i].index];
+    if (player.number == number && player.name == name) return slots_[i].index;
+  }
+  return std::nullopt;
+}
+
+void PlayerHash::Enter(const std::deque<PlayerRecord>& players, std::uint32_t index) {
+  const PlayerRecord& player = players[index];
+  if (Find(players, player.number, player.name)) return;
+  if ((count_ + 1) * 2 > slots_.size()) Grow();
+  const std::uint32_t hash = HashOf(player.number, player.name);
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i].index != kEmpty)
+    i = (i + 1) & mask;
+  slots_[i] = Slot{index, hash};
+  ++count_;
+}
+
+void PlayerHash::Grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(std::max<std::size_t>(256, old.size() * 2), Slot());
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.index == kEmpty) continue;
+    std::size_t i = slot.hash & mask;
+    while (slots_[i].index != kEmpty)
+      i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+}
+
+void PlayerHash::clear() {
+  slots_.clear();
+  count_ = 0;
+}
+
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name) {
   if (number < 0 || number >= kHashBuckets) return nullptr;
-  for (const HashEntry& entry : league.hash.buckets[number]) {
-    // Length and first letter first: most players of a bucket differ there.
-    if (entry.nameLength != name.size() || (!name.empty() && entry.nameFirst != name[0])) continue;
-    PlayerRecord& player = league.players[entry.index];
-    if (player.name == name) return &player;
-  }
-  return nullptr;
+  const std::optional<std::uint32_t> index = league.hash.Find(league.players, number, name);
+  return index ? &league.players[*index] : nullptr;
 }
 
 std::optional<PlayerToken> ReadPlayerToken(std::string_view token) {
@@ -189,8 +235,7 @@ void ReleaseAllPlayerStats(League& league) {
 }
 
 void ReleaseLeague(League& league) {
-  for (auto& bucket : league.hash.buckets)
-    bucket.clear();
+  league.hash.clear();
   league.players.clear();
   league.teams.clear();
 }

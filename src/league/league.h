@@ -1,5 +1,5 @@
 // The league model of a run: its players and teams, each kept in the order
-// they were made, and the 100-bucket player hash by jersey number.
+// they were made, and the player hash by jersey number and name.
 #pragma once
 
 #include <array>
@@ -19,7 +19,7 @@ constexpr std::uint16_t kOffense = 0;
 constexpr std::uint16_t kDefense = 1;
 constexpr std::size_t kMaxPlayerName = 31;
 constexpr std::size_t kMaxTeamName = 63;
-constexpr int kHashBuckets = 100;
+constexpr int kHashBuckets = 100;  // jersey numbers 0 to 99: only they are looked up
 
 // Position codes: a code names an offensive or a defensive position by the
 // player's side; 0 is none.
@@ -113,18 +113,34 @@ struct TeamRecord {
   TeamTotals opponents;
 };
 
-// The players by jersey number; each bucket keeps them in the order they
-// were entered, which decides who is found when two share a name. An entry
-// holds the length and first byte of the name too, so that a look-up passes
-// over most players without reading their records.
-struct HashEntry {
-  std::uint32_t index;  // in League::players
-  std::uint8_t nameLength;
-  char nameFirst;
-};
-static_assert(kMaxPlayerName <= 255, "a name's length fits a hash entry");
-struct PlayerHash {
-  std::array<std::vector<HashEntry>, kHashBuckets> buckets;
+// The players by jersey number and name, for the look-up of every token:
+// the first player entered under a number and name is the one found (a team
+// file may hold the same player twice). Open addressing over one flat table,
+// which a roster copies as one block; each slot keeps its key's hash, so that
+// a look-up reads a player's record only when the hashes agree.
+class PlayerHash {
+ public:
+  // The index in `players` of the first player entered with the number and
+  // name; none when there is none.
+  std::optional<std::uint32_t> Find(const std::deque<PlayerRecord>& players, int number,
+                                    std::string_view name) const;
+  // Enters players[index] unless a player of his number and name is there.
+  void Enter(const std::deque<PlayerRecord>& players, std::uint32_t index);
+  // The number and name pairs entered.
+  std::size_t size() const { return count_; }
+  void clear();
+
+ private:
+  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+  struct Slot {
+    std::uint32_t index = kEmpty;
+    std::uint32_t hash = 0;
+  };
+  static std::uint32_t HashOf(int number, std::string_view name);
+  void Grow();
+
+  std::vector<Slot> slots_;  // a power of two of them, at most half taken
+  std::size_t count_ = 0;
 };
 
 // The league model of one run. A deque keeps every record where it is made,
