@@ -95,20 +95,25 @@ struct ParserSetting {
     yl::transcript::PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
   }
 
+  // The parse a run makes (on a worker thread, when it reads ahead): the
+  // tokens are noted, not yet looked up in the league.
   bool Parse(LineKind kind, std::string_view line) {
     play = yl::transcript::CurrentPlay();
+    parse.tokens.clear();
+    parse.notes.clear();
     switch (kind) {
       case LineKind::kHeader:
-        return yl::transcript::ParseHeader(context, line, play);
+        return yl::transcript::ParseHeader(parse, line, play);
       case LineKind::kDescription:
-        return yl::transcript::ParseDescription(context, line, play);
+        return yl::transcript::ParseDescription(parse, line, play);
       case LineKind::kGains:
-        return yl::transcript::ParseGains(context, line, play);
+        return yl::transcript::ParseGains(parse, line, play);
       case LineKind::kExtras:
-        return yl::transcript::ParseExtras(context, game.extras, line, play);
+        return yl::transcript::ParseExtras(parse, game.extras, line, play);
     }
     return false;
   }
+  yl::transcript::ParseContext parse;
 };
 
 // The game's lines by kind: a header, its description on the next line, then
