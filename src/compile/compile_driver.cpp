@@ -57,19 +57,22 @@ void StopRun(CompileRun& run) {
 
 // The transcripts to compile: a file given twice (by two paths, or by a
 // folder and by its own name) counts once, and the log says so.
-std::vector<const run::TransRecord*> DistinctTranscripts(
+std::vector<TranscriptToRead> DistinctTranscripts(
     CompileRun& run, const std::vector<run::TransRecord>& transcripts) {
-  std::vector<const run::TransRecord*> distinct;
+  std::vector<TranscriptToRead> distinct;
   std::set<std::pair<dev_t, ino_t>> seen;
   for (const run::TransRecord& record : transcripts) {
     struct stat info;
     // A file that cannot be looked at fails when it is read, with its reason.
-    if (::stat(record.path.c_str(), &info) == 0 && !seen.emplace(info.st_dev, info.st_ino).second) {
+    const bool found = ::stat(record.path.c_str(), &info) == 0;
+    if (found && !seen.emplace(info.st_dev, info.st_ino).second) {
       run::LogTranscriptError(run.errorLog, record.name, run::ErrorKind::kSameTranscript,
                               record.path);
       continue;
     }
-    run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] { distinct.push_back(&record); });
+    run::Allocating(run::ErrorKind::kTranscriptListMemory, [&] {
+      distinct.push_back(TranscriptToRead{&record, found && S_ISREG(info.st_mode)});
+    });
   }
   return distinct;
 }
@@ -124,16 +127,16 @@ void CompileStats(CompileRun& run, const std::vector<run::TransRecord>& transcri
   // first one does; a season goes on with the model.
   const league::Roster roster =
       run.options.SeasonMode() ? league::Roster{} : league::KeepRoster(run.league);
-  const std::vector<const run::TransRecord*> games = DistinctTranscripts(run, transcripts);
+  const std::vector<TranscriptToRead> games = DistinctTranscripts(run, transcripts);
   run.sinks = MakeSinks(run, reply);
   for (const auto& sink : run.sinks)
     sink->BeginRun(games.size());
-  run.control.platform.StartProgress(games.empty() ? std::string() : games.front()->name,
+  run.control.platform.StartProgress(games.empty() ? std::string() : games.front().record->name,
                                      static_cast<int>(games.size()));
 
   ReadAhead ahead(run.fileSystem, games, run.jobs);
   for (std::size_t next = 0; next < games.size(); ++next) {
-    const run::TransRecord& record = *games[next];
+    const run::TransRecord& record = *games[next].record;
     run.control.platform.StepProgress(1, 25, record.name);
     for (const auto& sink : run.sinks)
       sink->BeginGame(record.name);

@@ -2,7 +2,6 @@
 #include "compile/read_ahead.h"
 
 #include <pthread.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <csignal>
@@ -13,13 +12,6 @@
 namespace yl::compile {
 
 namespace {
-
-// A plain file can be read at any time without waiting on anyone; a pipe or
-// a device is read only when its turn comes, on the run's thread, as before.
-bool IsPlainFile(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 // Signals go to the run's thread, whose blocked calls they break off (a
 // stop); the workers start with every signal blocked.
@@ -48,8 +40,7 @@ int DefaultJobs() {
   return std::min(MachineCores(), 4);
 }
 
-ReadAhead::ReadAhead(run::FileSystem& files, std::vector<const run::TransRecord*> transcripts,
-                     int jobs)
+ReadAhead::ReadAhead(run::FileSystem& files, std::vector<TranscriptToRead> transcripts, int jobs)
     : files_(files), transcripts_(std::move(transcripts)) {
   jobs = std::max(jobs, 1);
   // Two games a thread: a worker that finishes one finds the next free.
@@ -74,12 +65,12 @@ ReadAhead::~ReadAhead() {
 }
 
 transcript::ParsedGame ReadAhead::Parse(std::size_t i) {
-  return transcript::ParseGame(transcript::LoadTranscript(files_, *transcripts_[i]));
+  return transcript::ParseGame(transcript::LoadTranscript(files_, *transcripts_[i].record));
 }
 
 ReadAhead::Slot ReadAhead::ParseEarly(std::size_t k) {
   Slot slot;
-  if (!IsPlainFile(transcripts_[k]->path)) {
+  if (!transcripts_[k].plainFile) {
     slot.state = Slot::State::kLeft;
     return slot;
   }

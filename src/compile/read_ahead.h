@@ -25,11 +25,19 @@ int MachineCores();
 // games in order is the limit).
 int DefaultJobs();
 
+// A transcript of the run, and whether it is a plain file: one that can be
+// read at any time without waiting on anyone. A pipe or a device is read
+// only when its turn comes, on the run's thread, as before.
+struct TranscriptToRead {
+  const run::TransRecord* record = nullptr;
+  bool plainFile = false;
+};
+
 class ReadAhead {
  public:
   // jobs: the threads that parse, the run's own included; 1 reads each
   // transcript on the run's thread when it is taken, as a run always did.
-  ReadAhead(run::FileSystem& files, std::vector<const run::TransRecord*> transcripts, int jobs);
+  ReadAhead(run::FileSystem& files, std::vector<TranscriptToRead> transcripts, int jobs);
   // Stops the workers and waits for them (each finishes the transcript in
   // hand): after a Stop or a fatal alert nothing of the run goes on.
   ~ReadAhead();
@@ -59,7 +67,7 @@ class ReadAhead {
   void Work();
 
   run::FileSystem& files_;
-  std::vector<const run::TransRecord*> transcripts_;
+  std::vector<TranscriptToRead> transcripts_;
   std::size_t window_;  // the games that may be parsed and not yet taken
 
   std::mutex mutex_;

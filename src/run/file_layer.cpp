@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <utility>
 
 namespace yl::run {
 
@@ -28,8 +29,10 @@ File::~File() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-File::File(File&& other) noexcept : fd_(other.fd_), faults_(other.faults_), stop_(other.stop_) {
+File::File(File&& other) noexcept
+    : fd_(other.fd_), faults_(other.faults_), stop_(other.stop_), opened_(other.opened_) {
   other.fd_ = -1;
+  other.opened_.reset();
 }
 
 File& File::operator=(File&& other) noexcept {
@@ -38,7 +41,9 @@ File& File::operator=(File&& other) noexcept {
     fd_ = other.fd_;
     faults_ = other.faults_;
     stop_ = other.stop_;
+    opened_ = other.opened_;
     other.fd_ = -1;
+    other.opened_.reset();
   }
   return *this;
 }
@@ -46,11 +51,16 @@ File& File::operator=(File&& other) noexcept {
 std::error_code File::Read(std::vector<char>& bytes, std::size_t limit) {
   if (const std::error_code fault = Injected(faults_, FileOp::kRead)) return fault;
   if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
-  struct stat info;
-  if (::fstat(fd_, &info) != 0) return LastError();
+  if (!opened_) {
+    struct stat info;
+    if (::fstat(fd_, &info) != 0) return LastError();
+    opened_ = Kind{S_ISREG(info.st_mode), static_cast<std::uintmax_t>(info.st_size)};
+  }
+  // Later reads ask again: the file may have grown.
+  const Kind kind = *std::exchange(opened_, std::nullopt);
   const std::size_t most = std::min(limit, kMaxFileSize);
-  const bool regular = S_ISREG(info.st_mode);
-  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  const bool regular = kind.regular;
+  const std::uintmax_t size = kind.size;
   if (regular && size > kMaxFileSize && limit >= kMaxFileSize)
     return std::make_error_code(std::errc::file_too_large);
   // A regular file's size is where the buffer starts; a pipe or a FIFO tells
@@ -160,6 +170,7 @@ std::error_code FileSystem::Open(const std::string& path, int flags, File& file)
     return error;
   }
   file = File(fd, faults_, stop_);
+  file.opened_ = File::Kind{S_ISREG(info.st_mode), static_cast<std::uintmax_t>(info.st_size)};
   return {};
 }
 

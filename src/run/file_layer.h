@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -67,6 +68,13 @@ class File {
   int fd_ = -1;
   FileFaults* faults_ = nullptr;
   const volatile std::sig_atomic_t* stop_ = nullptr;
+  // What opening the file found of it (whether it is a regular file, and
+  // its size), kept for the first Read, which then need not ask again.
+  struct Kind {
+    bool regular = false;
+    std::uintmax_t size = 0;
+  };
+  std::optional<Kind> opened_;
 };
 
 // The operations on names. A run holds one; a test may give it faults.

@@ -78,8 +78,10 @@ std::string AddInput(const std::string& argument, std::string_view extension,
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
     const std::string name = entries->path().filename().string();
     std::error_code kindError;
+    // The entry's kind as the folder gives it: no look-up per file (a link
+    // is followed).
     if (name.front() == '.' || !HasExtension(name, extension) ||
-        !fs::is_regular_file(entries->path(), kindError))
+        !entries->is_regular_file(kindError))
       continue;
     names.push_back(name);
   }
