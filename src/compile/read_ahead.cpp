@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <system_error>
 #include <utility>
 
 #include "transcript/reader.h"
@@ -50,9 +51,17 @@ ReadAhead::ReadAhead(run::FileSystem& files, std::vector<TranscriptToRead> trans
   const std::size_t workers = std::min(static_cast<std::size_t>(jobs - 1),
                                        std::max<std::size_t>(transcripts_.size(), 1) - 1);
   if (workers == 0) return;
+  workers_.reserve(workers);
   const SignalsBlocked blocked;
-  for (std::size_t w = 0; w < workers; ++w)
-    workers_.emplace_back([this] { Work(); });
+  for (std::size_t w = 0; w < workers; ++w) {
+    // A system that refuses another thread leaves the run with those it has
+    // (at the least its own): the results are the same.
+    try {
+      workers_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
 }
 
 ReadAhead::~ReadAhead() {
