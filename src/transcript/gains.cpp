@@ -9,38 +9,46 @@
 #include "transcript/gains_phrases.h"
 #include "transcript/phrase_trie.h"
 #include "transcript/reader.h"
+#include "transcript/whole_phrase.h"
 
 namespace yl::transcript {
 
 namespace {
 
-// The first gains phrase, from position `start` of the trial order on, that
-// the text begins with (case counts); nullptr when none does.
-const PhraseEntry* MatchGainsPhrase(std::string_view text, std::size_t start) {
+// The first gains phrase in trial order that the text begins with (case
+// counts); nullptr when none does.
+[[gnu::cold]] const PhraseEntry* MatchGainsPhrase(std::string_view text) {
   static const PhraseTrie trie(kGainsPhrases, PhraseTrie::Direction::kPrefix);
-  const std::optional<std::size_t> k = trie.FirstPrefix(text, start);
+  const std::optional<std::size_t> k = trie.FirstPrefix(text, 0);
   return k ? &kGainsPhrases[*k] : nullptr;
 }
 
+// A gains line is phrase (number phrase)... Phrases hold no digit, so the
+// first phrase in trial order to start where a text between numbers does
+// ends where it does only when it is that whole text: each such text is
+// looked up whole. When one is no phrase, the line gets what the scan from
+// there would have given it, so that a line read in part holds the same
+// codes.
 bool CutGainsLine(std::string_view line, GainsText& gains) {
+  static const WholePhraseIndex phrases(kGainsPhrases);
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
-  const std::optional<std::size_t> start =
-      kGainsLengthIndex.FirstNotLonger(std::min(n, kLengthIndexSize - 1));
-  if (!start) return false;  // shorter than every phrase
-  const PhraseEntry* phrase = MatchGainsPhrase(line, *start);
-  if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;
-  std::size_t p = phrase->text.size();
-  while (p < n) {
-    if (!IsDigit(line[p])) return false;
+  std::size_t p = 0;
+  for (;;) {
+    const std::size_t end = NextDigit(line, p);
+    const std::optional<PhraseCode> code = phrases.Find(line, p, end);
+    if (!code) {
+      if (const PhraseEntry* phrase = MatchGainsPhrase(line.substr(p)))
+        gains.codes.push_back(phrase->code);
+      return false;
+    }
+    if (!gains.codes.push_back(*code)) return false;
+    p = end;
+    if (p == n) return true;
     const std::optional<std::int16_t> number = ReadNumber(line, p);
     if (!number || !gains.numbers.push_back(*number)) return false;
     if (p == n) return false;  // a line never ends in a number
-    phrase = MatchGainsPhrase(line.substr(p), 0);
-    if (phrase == nullptr || !gains.codes.push_back(phrase->code)) return false;
-    p += phrase->text.size();
   }
-  return true;
 }
 
 // What a phrase at code position i says. Yards are in number slot i - 1 (the

@@ -44,6 +44,4 @@ constexpr std::array<PhraseEntry, kGainsPhraseCount> kGainsPhrases = {{
     {" yards ", 30},
 }};
 
-constexpr LengthIndex kGainsLengthIndex{kGainsPhrases};
-
 }  // namespace yl::transcript

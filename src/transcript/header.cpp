@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -13,6 +15,7 @@
 #include "run/error_log.h"
 #include "transcript/header_phrases.h"
 #include "transcript/reader.h"
+#include "transcript/whole_phrase.h"
 
 namespace yl::transcript {
 
@@ -20,7 +23,8 @@ namespace {
 
 // Appends the first phrase (in trial order) that starts at `at`, among those
 // not longer than `room`, and moves `at` past it.
-bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at, HeaderText& header) {
+[[gnu::cold]] bool TakePhrase(std::string_view line, std::size_t room, std::size_t& at,
+                              HeaderText& header) {
   const std::optional<std::size_t> first = HeaderLengthIndex().FirstNotLonger(room);
   if (!first) return false;
   const std::span<const PhraseEntry> phrases = HeaderPhrases();
@@ -73,7 +77,14 @@ bool FindNumberStarts(std::string_view line, NumberStarts& starts, std::size_t& 
   return true;
 }
 
+// A header is phrase (number phrase)... and ends with a phrase. Phrases hold
+// no digit, so the first phrase in trial order to start where a text between
+// numbers does ends where it does only when it is that whole text: each text
+// between numbers is looked up whole. When one is no phrase, the header gets
+// what the scan from there would have given it, so that a header read in
+// part holds the same codes.
 bool ReadHeader(std::string_view line, HeaderText& header) {
+  static const WholePhraseIndex phrases(HeaderPhrases());
   const std::size_t n = line.size();
   if (n > kMaxLine) return false;
   // starts[0] is the line's start, starts[1..count] the first digit of every
@@ -84,18 +95,21 @@ bool ReadHeader(std::string_view line, HeaderText& header) {
   starts[count + 1] = n;
 
   std::size_t at = 0;
-  if (!TakePhrase(line, starts[1], at, header) || at == n) return false;
-  // A phrase holds no digit, so the number read at step j starts at starts[j].
-  for (std::size_t j = 1; j <= count; ++j) {
-    if (at != starts[j]) return false;
+  for (std::size_t j = 0;; ++j) {
+    const std::size_t end = starts[j + 1];
+    const std::optional<PhraseCode> code = phrases.Find(line, at, end);
+    if (!code) {
+      TakePhrase(line, j == 0 ? end : end - starts[j], at, header);
+      return false;
+    }
+    if (!header.codes.push_back(*code)) return false;
+    if (j == count) return count > 0;
+    at = end;
     const std::optional<std::int16_t> number = ReadNumber(line, at);
     if (!number) return false;
     header.numbers.push_back(*number);
     if (at == n) return false;  // a header ends with a phrase
-    if (!TakePhrase(line, starts[j + 1] - starts[j], at, header)) return false;
-    if (at == n) return true;
   }
-  return false;
 }
 
 // What a header phrase tells about the numbers around it.

@@ -115,23 +115,6 @@ void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& c
   }
 }
 
-std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p) {
-  constexpr std::uint32_t kLargest = INT16_MAX;
-  std::uint32_t value = 0;
-  bool fits = true;
-  while (p < line.size() && IsDigit(line[p])) {
-    value = value * 10u + static_cast<std::uint32_t>(line[p] - '0');
-    // Held at the limit, so that a run of any length cannot wrap.
-    if (value > kLargest) {
-      fits = false;
-      value = kLargest;
-    }
-    ++p;
-  }
-  if (!fits) return std::nullopt;
-  return static_cast<std::int16_t>(value);
-}
-
 TranscriptText LoadTranscript(run::FileSystem& files, const run::TransRecord& record) {
   run::File file;
   if (const std::error_code error = files.OpenToRead(record.path, file))

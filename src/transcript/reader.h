@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "league/league.h"
 #include "run/error_log.h"
 #include "run/file_layer.h"
@@ -105,6 +109,26 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The position of the first digit at or after `from`; the line's size when
+// none is.
+inline std::size_t NextDigit(std::string_view line, std::size_t from) {
+  std::size_t i = from;
+#if defined(__SSE2__)
+  const __m128i belowZero = _mm_set1_epi8('0' - 1);
+  const __m128i aboveNine = _mm_set1_epi8('9' + 1);
+  for (; i + 16 <= line.size(); i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
+    const int digits = _mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpgt_epi8(bytes, belowZero), _mm_cmplt_epi8(bytes, aboveNine)));
+    if (digits != 0)
+      return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(digits)));
+  }
+#endif
+  while (i < line.size() && !IsDigit(line[i]))
+    ++i;
+  return i;
+}
+
 // ASCII letters in upper case; every other byte as it is.
 constexpr char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -112,7 +136,22 @@ constexpr char FoldCase(char c) {
 
 // The unsigned decimal digit run at p, p moved past it; none for a number
 // above 32767, which no field of a play holds.
-std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p);
+inline std::optional<std::int16_t> ReadNumber(std::string_view line, std::size_t& p) {
+  constexpr std::uint32_t kLargest = INT16_MAX;
+  std::uint32_t value = 0;
+  bool fits = true;
+  while (p < line.size() && IsDigit(line[p])) {
+    value = value * 10u + static_cast<std::uint32_t>(line[p] - '0');
+    // Held at the limit, so that a run of any length cannot wrap.
+    if (value > kLargest) {
+      fits = false;
+      value = kLargest;
+    }
+    ++p;
+  }
+  if (!fits) return std::nullopt;
+  return static_cast<std::int16_t>(value);
+}
 
 // Reads the whole file; a file that cannot be opened, read or closed is
 // fatal.
