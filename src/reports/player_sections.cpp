@@ -30,11 +30,11 @@ bool Qualifies(const league::PlayerRecord& player, const PlayerSection& section,
 }
 
 void SortForSection(stats::PlayerOrder& players, const options::OutputOptions& o,
-                    const PlayerSection& section) {
+                    const PlayerSection& section, stats::SortRanks* ranks) {
   if (o.mode == options::ReportMode::kGame) {
-    stats::SortPlayersByStats(players, section.key, false);
+    stats::SortPlayersByStats(players, section.key, false, ranks);
   } else if (o.SeasonMode()) {
-    stats::SortPlayersByStats(players, section.key, true);
+    stats::SortPlayersByStats(players, section.key, true, ranks);
   }
   // The per-play mode lists the players as they stand.
 }
@@ -65,7 +65,7 @@ std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags
 
 void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
                         const options::OutputOptions& options, const PlayerSection& section,
-                        const league::TeamRecord* team) {
+                        const league::TeamRecord* team, stats::SortRanks* ranks) {
   std::vector<std::string_view> headers;
   for (const StatColumn& column : section.columns)
     headers.push_back(column.word);
@@ -84,7 +84,7 @@ void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
   layout.WriteTitle(out, section.title);
   if (!section.groups.empty()) layout.WriteGroupLine(out, section.groups);
   layout.WriteHeader(out);
-  SortForSection(players, options, section);
+  SortForSection(players, options, section, ranks);
   for (const league::PlayerRecord* p : players) {
     if (!Qualifies(*p, section, team)) continue;
     layout.WriteName(out, PlayerNameCell(*p, section.tags));
@@ -96,10 +96,11 @@ void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
 }
 
 void WritePlayerSections(ReportOutput& out, stats::PlayerOrder& players,
-                         const options::OutputOptions& options, const league::TeamRecord* team) {
+                         const options::OutputOptions& options, const league::TeamRecord* team,
+                         stats::SortRanks* ranks) {
   for (const PlayerSection& section : PlayerSections()) {
     if (section.leftOutInGameMode && options.mode == options::ReportMode::kGame) continue;
-    WritePlayerSection(out, players, options, section, team);
+    WritePlayerSection(out, players, options, section, team, ranks);
   }
 }
 

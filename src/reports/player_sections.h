@@ -25,15 +25,17 @@ std::string PlayerNameCell(const league::PlayerRecord& player, PositionTags tags
 
 // One section over the players that have its record, and, when a team is
 // given, play for it, in the order the mode asks for (the players' order is
-// sorted for it). Writes nothing when no player qualifies.
+// sorted for it). Writes nothing when no player qualifies. `ranks`: what
+// earlier sorts of a report with the same records found, if kept.
 void WritePlayerSection(ReportOutput& out, stats::PlayerOrder& players,
                         const options::OutputOptions& options, const PlayerSection& section,
-                        const league::TeamRecord* team);
+                        const league::TeamRecord* team, stats::SortRanks* ranks = nullptr);
 
 // The sections in report order: offense (Passing to 2 Point Conversion, then
 // Scoring and Misc Offensive unless in game mode, then Punting), returns and
 // defense, then Recovery and Penalty.
 void WritePlayerSections(ReportOutput& out, stats::PlayerOrder& players,
-                         const options::OutputOptions& options, const league::TeamRecord* team);
+                         const options::OutputOptions& options, const league::TeamRecord* team,
+                         stats::SortRanks* ranks = nullptr);
 
 }  // namespace yl::reports

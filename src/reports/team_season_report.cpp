@@ -186,18 +186,21 @@ std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int
 }
 
 void WriteTeamSeasonReport(ReportOutput& out, stats::PlayerOrder& players,
-                           const options::OutputOptions& options, const TeamRecord& team) {
+                           const options::OutputOptions& options, const TeamRecord& team,
+                           stats::SortRanks* ranks) {
   WriteRecordLine(out, team);
   WriteSeasonQuarterTable(out, team);
   WriteComparisonTable(out, team);
-  WritePlayerSections(out, players, options, &team);
+  WritePlayerSections(out, players, options, &team, ranks);
 }
 
 void WriteTeamSeasonReports(ReportOutput& out, stats::TeamOrder& teams, stats::PlayerOrder& players,
                             const options::OutputOptions& options) {
   stats::SortTeamsByName(teams);
+  // Every team's sections sort the whole league by the same keys.
+  stats::SortRanks ranks;
   for (const TeamRecord* t : teams)
-    WriteTeamSeasonReport(out, players, options, *t);
+    WriteTeamSeasonReport(out, players, options, *t, &ranks);
 }
 
 }  // namespace yl::reports

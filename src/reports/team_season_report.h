@@ -24,9 +24,10 @@ std::string SeasonTimeText(std::int32_t minutes, std::int32_t seconds);
 std::string PerGameTimeText(std::int32_t minutes, std::int32_t seconds, std::int32_t games);
 
 // One team's report, its player sections included (the players' order is
-// sorted for them).
+// sorted for them, consulting `ranks` when given).
 void WriteTeamSeasonReport(ReportOutput& out, stats::PlayerOrder& players,
-                           const options::OutputOptions& options, const league::TeamRecord& team);
+                           const options::OutputOptions& options, const league::TeamRecord& team,
+                           stats::SortRanks* ranks = nullptr);
 
 // Every team's report, teams ordered by name (the teams' order is sorted).
 void WriteTeamSeasonReports(ReportOutput& out, stats::TeamOrder& teams, stats::PlayerOrder& players,

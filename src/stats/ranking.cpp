@@ -388,7 +388,32 @@ PlayerOrder PlayersInListOrder(const league::League& league) {
   return players;
 }
 
-void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
+namespace {
+
+constexpr std::uint32_t kNoPlace = UINT32_MAX;
+
+// Sorts by the places a sort by the same key found, when every player has one.
+bool SortByPlaces(PlayerOrder& players, const std::vector<std::uint32_t>& places) {
+  struct Placed {
+    std::uint32_t place;
+    const PlayerRecord* player;
+  };
+  std::vector<Placed> placed;
+  run::Allocating(run::ErrorKind::kSortMemory, [&] { placed.reserve(players.size()); });
+  for (const PlayerRecord* p : players) {
+    if (p->index >= places.size() || places[p->index] == kNoPlace) return false;
+    placed.push_back({places[p->index], p});
+  }
+  QuickSort(placed, 0, static_cast<int>(placed.size()) - 1,
+            [](const Placed& a, const Placed& b) { return a.place > b.place; });
+  for (std::size_t i = 0; i < placed.size(); ++i)
+    players[i] = placed[i].player;
+  return true;
+}
+
+}  // namespace
+
+void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide, SortRanks* ranks) {
   if (players.empty()) return;
   if (key < 1 || key > kStatKeyCount) {
     // No order: every comparison says "not after", as the sort has always seen it.
@@ -397,6 +422,11 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
     return;
   }
   const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
+  // The scoring key's comparison is not transitive: no places stand for it.
+  std::vector<std::uint32_t>* places =
+      ranks != nullptr && rule.scored == nullptr ? &ranks->For(key, leagueWide) : nullptr;
+  if (places != nullptr && !places->empty() && SortByPlaces(players, *places)) return;
+
   std::vector<SortFacts> facts;
   std::vector<const SortFacts*> order;
   run::Allocating(run::ErrorKind::kSortMemory, [&] {
@@ -415,6 +445,19 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide) {
   QuickSort(order, 0, static_cast<int>(order.size()) - 1, after);
   for (std::size_t i = 0; i < order.size(); ++i)
     players[i] = order[i]->player;
+  if (places == nullptr) return;
+
+  // Sorted by a strict weak order, each player comes after the one before
+  // him or compares equal to him: a new place, or the same.
+  std::uint32_t largest = 0;
+  for (const PlayerRecord* p : players)
+    largest = std::max(largest, p->index);
+  run::Allocating(run::ErrorKind::kSortMemory, [&] { places->assign(largest + 1, kNoPlace); });
+  std::uint32_t place = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i > 0 && after(order[i], order[i - 1])) ++place;
+    (*places)[order[i]->player->index] = place;
+  }
 }
 
 }  // namespace yl::stats

@@ -3,6 +3,7 @@
 // players for a table.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -94,9 +95,28 @@ using PlayerOrder = std::vector<const league::PlayerRecord*>;
 // The players in the order of the league's list.
 PlayerOrder PlayersInListOrder(const league::League& league);
 
+// What a sort by a key learnt of the players, kept for later sorts by that
+// key while their records stay as they are: each player's place among the
+// groups of players that compare equal. A later sort compares the places
+// instead of the records, with the same outcome at every comparison, so it
+// leaves the same order. Keys whose comparison is not transitive (scoring)
+// are never kept.
+class SortRanks {
+ public:
+  // The places by player index for the key; empty when not known.
+  std::vector<std::uint32_t>& For(StatKey key, bool leagueWide) {
+    return places_[static_cast<std::size_t>(key) * 2 + (leagueWide ? 1 : 0)];
+  }
+
+ private:
+  std::array<std::vector<std::uint32_t>, (kStatKeyCount + 1) * 2> places_;
+};
+
 // Reorders the players by the key. The sort is not stable: players that
 // compare equal keep no particular order, but always the same one for the
-// same order.
-void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide);
+// same order. `ranks`, when given, is consulted and filled in; the players'
+// records must not change while it is in use.
+void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide,
+                        SortRanks* ranks = nullptr);
 
 }  // namespace yl::stats

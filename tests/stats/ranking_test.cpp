@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -619,6 +620,43 @@ TEST_F(SortTest, ScoringKeyWithTeamsNeverScansOutOfTheArray) {
   std::vector<int> numbers = OrderNumbers();
   std::sort(numbers.begin(), numbers.end());
   EXPECT_EQ(numbers, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST(SortRanks, KeptPlacesLeaveTheOrderTheRecordsLeave) {
+  // Forty players with few distinct values, names and teams, so that most of
+  // them tie; sorted by each key again and again from shuffled orders, with
+  // the places kept and without. Every sort must leave the same order.
+  std::vector<KeyCase> cases(std::begin(kKeyCases), std::end(kKeyCases));
+  cases.insert(cases.end(), std::begin(kTieBreakCases), std::end(kTieBreakCases));
+  const char* names[] = {"Back", "back", "Ace", "Zed"};
+  const char* teams[] = {"Ants", "Bears", "ants"};
+  std::mt19937 random(7);
+  for (const KeyCase& c : cases) {
+    for (const bool leagueWide : {false, true}) {
+      league::League league;
+      for (int k = 0; k < 40; ++k) {
+        PlayerRecord* p =
+            league::AddPlayer(league, names[random() % 4], static_cast<std::int16_t>(k));
+        p->teamName = teams[random() % 3];
+        if (random() % 4 == 0) continue;  // without the key's record
+        c.give(*p);
+        c.fill(*p, static_cast<int>(random() % 3));
+      }
+      PlayerOrder kept = PlayersInListOrder(league);
+      PlayerOrder plain = kept;
+      SortRanks ranks;
+      for (int round = 0; round < 4; ++round) {
+        SortPlayersByStats(kept, c.key, leagueWide, &ranks);
+        SortPlayersByStats(plain, c.key, leagueWide);
+        ASSERT_EQ(kept, plain) << "key " << c.key << (leagueWide ? ", league-wide" : "")
+                               << ", round " << round;
+        std::mt19937 shuffle(static_cast<unsigned>(round));
+        std::shuffle(kept.begin(), kept.end(), shuffle);
+        shuffle.seed(static_cast<unsigned>(round));
+        std::shuffle(plain.begin(), plain.end(), shuffle);
+      }
+    }
+  }
 }
 
 }  // namespace
