@@ -3,6 +3,9 @@
 #include "transcript/extras.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "run/error_log.h"
@@ -22,18 +25,23 @@ void Append(std::array<char, kExtrasTextCapacity>& storage, std::size_t& length,
 static_assert(std::ranges::none_of(kExtrasPhrases,
                                    [](const ExtrasPhraseEntry& e) { return e.text.empty(); }));
 
-// Whether the text can begin with the text at `position`: its first byte
-// agrees, letter case ignored (every text has a first byte).
-bool MayBegin(const ExtrasTable& table, std::string_view text, std::size_t position) {
-  return !text.empty() && FoldCase(text[0]) == table.firstFolded[position];
+// The positions whose text may begin at `text`'s first byte (letter case
+// ignored), as bits; none for an empty text.
+std::uint64_t MayBegin(const ExtrasTable& table, std::string_view text) {
+  if (text.empty()) return 0;
+  return table.positionsBeginning[static_cast<unsigned char>(FoldCase(text[0]))];
+}
+
+std::size_t LowestPosition(std::uint64_t positions) {
+  return static_cast<std::size_t>(std::countr_zero(positions));
 }
 
 // The first text in trial order that `text` begins with, letter case
 // ignored.
 std::optional<std::size_t> MatchExtrasText(const ExtrasTable& table, std::string_view text) {
-  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
-    if (MayBegin(table, text, position) && MatchPhrase(text, table.TextAt(position), false, false))
-      return position;
+  for (std::uint64_t may = MayBegin(table, text); may != 0; may &= may - 1) {
+    const std::size_t position = LowestPosition(may);
+    if (MatchPhrase(text, table.TextAt(position), false, false)) return position;
   }
   return std::nullopt;
 }
@@ -57,11 +65,21 @@ bool CutPlayerToken(ParseContext& parse, const ExtrasTable& table, std::string_v
   if (dash == std::string_view::npos || dash + 1 >= n) return false;
   const std::size_t longest =
       std::min(dash + 1 - p + std::min<std::size_t>(31, n - dash - 1), kMaxExtrasToken);
-  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
+  // The texts that may follow each token length, and those that may follow
+  // any: the others are passed over without a look.
+  std::array<std::uint64_t, kMaxExtrasToken + 1> mayFollow{};
+  std::uint64_t anyMayFollow = 0;
+  for (std::size_t t = 4; t <= longest; ++t) {
+    mayFollow[t] = MayBegin(table, line.substr(p + t));
+    anyMayFollow |= mayFollow[t];
+  }
+  for (std::uint64_t candidates = anyMayFollow; candidates != 0; candidates &= candidates - 1) {
+    const std::size_t position = LowestPosition(candidates);
     const std::string_view phrase = table.TextAt(position);
     for (std::size_t t = longest; t >= 4; --t) {
+      if ((mayFollow[t] >> position & 1u) == 0) continue;
       const std::string_view rest = line.substr(p + t);
-      if (!MayBegin(table, rest, position) || !MatchPhrase(rest, phrase, false, false)) continue;
+      if (!MatchPhrase(rest, phrase, false, false)) continue;
       const std::optional<TokenNumber> token = NoteToken(parse, line.substr(p, t));
       if (!token) continue;
       ExtrasValue* value = NextValue(extras);
@@ -250,10 +268,12 @@ void PrepareExtrasPhrases(ExtrasTable& table, std::string_view homeName,
   // Longest first, equal lengths in code order.
   std::ranges::stable_sort(table.positionToCode, std::ranges::greater{},
                            [&table](PhraseCode code) { return table.TextOfCode(code).size(); });
+  table.positionsBeginning.fill(0);
   for (std::uint8_t position = 0; position < kExtrasPhraseCount; ++position) {
-    const std::string_view text = table.TextAt(position);
-    table.firstFolded[position] = text.empty() ? '\0' : FoldCase(text[0]);
     table.codeToPosition[table.positionToCode[position]] = position;
+    const std::string_view text = table.TextAt(position);  // never empty
+    const char first = text.empty() ? '\0' : FoldCase(text[0]);
+    table.positionsBeginning[static_cast<unsigned char>(first)] |= std::uint64_t{1} << position;
   }
 }
 

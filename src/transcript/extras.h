@@ -30,9 +30,11 @@ struct ExtrasTable {
   std::array<std::uint8_t, kExtrasPhraseCount> lengths{};
   std::array<PhraseCode, kExtrasPhraseCount> positionToCode{};
   std::array<std::uint8_t, kExtrasPhraseCount> codeToPosition{};
-  // By position: the first byte of the text with ASCII letters in upper
-  // case, so that most texts are passed over after one comparison.
-  std::array<char, kExtrasPhraseCount> firstFolded{};
+  // By a byte with ASCII letters in upper case: the positions whose text
+  // begins with it (letter case ignored), as bits, so that most texts are
+  // passed over without a comparison.
+  std::array<std::uint64_t, 256> positionsBeginning{};
+  static_assert(kExtrasPhraseCount <= 64);
 
   std::string_view TextOfCode(PhraseCode code) const {
     return {storage[code].data(), lengths[code]};
