@@ -14,22 +14,6 @@ namespace {
 
 constexpr int kMaxDecimals = 255;  // one more digit is generated: at most 256
 
-// Adds one to the last digit of the text, walking left over 9s and the point;
-// a carry out of the first digit puts a "1" in front of the digits.
-void CarryOne(std::string& text, std::size_t firstDigit) {
-  for (std::size_t i = text.size(); i > firstDigit; --i) {
-    char& c = text[i - 1];
-    if (c == '.') continue;
-    if (c == '9') {
-      c = '0';
-      continue;
-    }
-    ++c;
-    return;
-  }
-  text.insert(firstDigit, 1, '1');
-}
-
 }  // namespace
 
 std::string FormatDecimal(double value, int decimals) {
@@ -40,30 +24,51 @@ std::string FormatDecimal(double value, int decimals) {
   const double magnitude = negative ? -value : value;
   const double whole = std::trunc(magnitude);
 
-  std::string text;
-  if (negative) text += '-';
-  const std::size_t firstDigit = text.size();
-  char digits[400];
+  // The digits are made in place, with a spare place in front for a carry
+  // out of the first digit: the whole part, the point, and one decimal more
+  // than asked for, which rounds the rest.
+  constexpr std::size_t kWholeRoom = 400;
+  char digits[1 + kWholeRoom + 1 + kMaxDecimals + 1];
+  char* const first = digits + 1;
   // The whole part's digits; below 2^53 it is an exact integer, written
   // without the cost of a formatted print.
-  const auto end =
+  char* end =
       whole < 9007199254740992.0
-          ? std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(whole)).ptr
-          : std::to_chars(digits, digits + sizeof digits, whole, std::chars_format::fixed, 0).ptr;
-  text.append(digits, end);
-  text += '.';
-
+          ? std::to_chars(first, first + kWholeRoom, static_cast<std::int64_t>(whole)).ptr
+          : std::to_chars(first, first + kWholeRoom, whole, std::chars_format::fixed, 0).ptr;
+  *end++ = '.';
   double fraction = magnitude - whole;
   for (int i = 0; i <= decimals; ++i) {
     const double product = fraction * 10.0;
     // A fraction just below 1 can round up to 10 when multiplied.
     const int digit = std::min(static_cast<int>(product), 9);
-    text += static_cast<char>('0' + digit);
+    *end++ = static_cast<char>('0' + digit);
     fraction = product - digit;
   }
-  const char last = text.back();
-  text.pop_back();
-  if (last >= '5') CarryOne(text, firstDigit);
+  const char last = *--end;
+  char* start = first;
+  if (last >= '5') {
+    // Adds one to the last digit, walking left over 9s and the point; a carry
+    // out of the first digit puts a "1" in front.
+    for (char* c = end;;) {
+      if (c == first) {
+        *--start = '1';
+        break;
+      }
+      --c;
+      if (*c == '.') continue;
+      if (*c == '9') {
+        *c = '0';
+        continue;
+      }
+      ++*c;
+      break;
+    }
+  }
+  std::string text;
+  text.reserve(static_cast<std::size_t>(end - start) + 1);
+  if (negative) text += '-';
+  text.append(start, end);
   return text;
 }
 

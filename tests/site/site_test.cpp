@@ -42,6 +42,9 @@ TEST(SiteText, EscapesAndConvertsNamesAndMakesAddresses) {
       {"#4-O'Neil\xC9\xC9 & \"Q\"\t<b>ok</b> end.",
        "#4-O&#39;Neil\xE2\x80\xA6\xE2\x80\xA6 &amp; &quot;Q&quot;\t&lt;b&gt;ok&lt;/b&gt; end.",
        "4-o-neil-q-b-ok-b-end"},
+      // Sixteen bytes and more at a time, a control byte among them.
+      {"Sixteen bytes\x02 and 'more' of them\x8E",
+       "Sixteen bytes  and &#39;more&#39; of them\xC3\xA9", "sixteen-bytes-and-more-of-them"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.macRoman));
@@ -51,6 +54,8 @@ TEST(SiteText, EscapesAndConvertsNamesAndMakesAddresses) {
   // Our own text is UTF-8 already: its high bytes stay as they are.
   EXPECT_EQ(EscapeUtf8("Points \xE2\x80\x94 <all> & 'more' \xC3\xA9t\xC3\xA9"),
             "Points \xE2\x80\x94 &lt;all&gt; &amp; &#39;more&#39; \xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(EscapeUtf8("A bell\x07 in sixteen bytes, \xC3\xA9t\xC3\xA9\tand a tab"),
+            "A bell  in sixteen bytes, \xC3\xA9t\xC3\xA9\tand a tab");
   // The first to claim a slug keeps it; a clash is numbered, and a number
   // never gives an address another slug has.
   AddressBook book;
