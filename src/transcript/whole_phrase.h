@@ -41,9 +41,10 @@ class WholePhraseIndex {
       if (phrase.key.head != key.head || phrase.key.middle != key.middle ||
           phrase.key.tail != key.tail)
         continue;
-      // Texts up to 24 bytes are covered by the three words.
-      if (length <= 24 ||
-          std::memcmp(phrase.text.data() + 16, line.data() + at + 16, length - 24) == 0)
+      // Texts up to 24 bytes are covered by the three words; the bytes of a
+      // longer one between its second and its last word are compared a word
+      // at a time.
+      if (length <= 24 || SameWords(phrase.text.data(), line.data() + at, length))
         return phrase.code;
     }
     return std::nullopt;
@@ -61,6 +62,18 @@ class WholePhraseIndex {
     std::string_view text;
     PhraseCode code;
   };
+
+  // Whether the bytes from 16 to `length` - 8 agree.
+  static bool SameWords(const char* a, const char* b, std::size_t length) {
+    for (std::size_t at = 16; at + 8 < length; at += 8) {
+      std::uint64_t x;
+      std::uint64_t y;
+      std::memcpy(&x, a + at, 8);
+      std::memcpy(&y, b + at, 8);
+      if (x != y) return false;
+    }
+    return true;
+  }
 
   // The words of the `length` bytes at `text`; a text shorter than eight
   // bytes, zero-filled. `room`: the bytes readable from `text` on.
