@@ -18,6 +18,10 @@ void EnterLongest(std::optional<LongestList>& list, std::int32_t leadersCount,
   }
   if (player == nullptr) return;
   std::vector<LongestRecord>& entries = list->entries;
+  // The list fills from the top and stays longest first: when it is full and
+  // its last play is as long, the play finds no place (most plays do not).
+  if (entries.empty() || (entries.back().player != nullptr && entries.back().yards >= yards))
+    return;
   std::size_t position = 0;
   while (position < entries.size() && entries[position].player != nullptr &&
          entries[position].yards >= yards) {
