@@ -8,10 +8,6 @@
 #include <optional>
 #include <span>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "run/error_log.h"
 #include "transcript/header_phrases.h"
 #include "transcript/reader.h"
@@ -55,14 +51,10 @@ bool FindNumberStarts(std::string_view line, NumberStarts& starts, std::size_t& 
 #if defined(__SSE2__)
   // Sixteen bytes at a time: a bit per digit, and a start where the bit
   // before is clear. The first byte counts as a digit before the line.
-  const __m128i belowZero = _mm_set1_epi8('0' - 1);
-  const __m128i aboveNine = _mm_set1_epi8('9' + 1);
   unsigned before = 1;  // whether the byte before the block is a digit (or the line's start)
   std::size_t block = 0;
   for (; block + 16 <= n; block += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + block));
-    const auto digits = static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_and_si128(_mm_cmpgt_epi8(bytes, belowZero), _mm_cmplt_epi8(bytes, aboveNine))));
+    const unsigned digits = DigitBits(line.data() + block);
     unsigned firsts = digits & ~((digits << 1) | before) & 0xFFFFu;
     for (; firsts != 0; firsts &= firsts - 1) {
       if (!add(block + static_cast<std::size_t>(__builtin_ctz(firsts)))) return false;

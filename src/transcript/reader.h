@@ -109,19 +109,24 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+#if defined(__SSE2__)
+// The sixteen bytes at `bytes` as bits: bit k set when byte k is a digit.
+inline unsigned DigitBits(const char* bytes) {
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('0' - 1)),
+                                      _mm_cmplt_epi8(block, _mm_set1_epi8('9' + 1)))));
+}
+#endif
+
 // The position of the first digit at or after `from`; the line's size when
 // none is.
 inline std::size_t NextDigit(std::string_view line, std::size_t from) {
   std::size_t i = from;
 #if defined(__SSE2__)
-  const __m128i belowZero = _mm_set1_epi8('0' - 1);
-  const __m128i aboveNine = _mm_set1_epi8('9' + 1);
   for (; i + 16 <= line.size(); i += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
-    const int digits = _mm_movemask_epi8(
-        _mm_and_si128(_mm_cmpgt_epi8(bytes, belowZero), _mm_cmplt_epi8(bytes, aboveNine)));
-    if (digits != 0)
-      return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(digits)));
+    const unsigned digits = DigitBits(line.data() + i);
+    if (digits != 0) return i + static_cast<std::size_t>(__builtin_ctz(digits));
   }
 #endif
   while (i < line.size() && !IsDigit(line[i]))
