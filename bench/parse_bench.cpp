@@ -105,7 +105,7 @@ struct ParserSetting {
       case LineKind::kHeader:
         return yl::transcript::ParseHeader(parse, line, play);
       case LineKind::kDescription:
-        return yl::transcript::ParseDescription(parse, line, play);
+        return yl::transcript::ParseDescription(parse, line, play, &memo);
       case LineKind::kGains:
         return yl::transcript::ParseGains(parse, line, play);
       case LineKind::kExtras:
@@ -114,6 +114,7 @@ struct ParserSetting {
     return false;
   }
   yl::transcript::ParseContext parse;
+  yl::transcript::DescriptionMemo memo;
 };
 
 // The game's lines by kind: a header, its description on the next line, then

@@ -73,11 +73,11 @@ ReadAhead::~ReadAhead() {
   workers_.clear();  // joins
 }
 
-transcript::ParsedGame ReadAhead::Parse(std::size_t i) {
-  return transcript::ParseGame(transcript::LoadTranscript(files_, *transcripts_[i].record));
+transcript::ParsedGame ReadAhead::Parse(std::size_t i, transcript::DescriptionMemo& memo) {
+  return transcript::ParseGame(transcript::LoadTranscript(files_, *transcripts_[i].record), memo);
 }
 
-ReadAhead::Slot ReadAhead::ParseEarly(std::size_t k) {
+ReadAhead::Slot ReadAhead::ParseEarly(std::size_t k, transcript::DescriptionMemo& memo) {
   Slot slot;
   if (!transcripts_[k].plainFile) {
     slot.state = Slot::State::kLeft;
@@ -86,7 +86,7 @@ ReadAhead::Slot ReadAhead::ParseEarly(std::size_t k) {
   // The failure is raised when the game's turn comes, or never if the run
   // ends before.
   try {
-    slot.game = Parse(k);
+    slot.game = Parse(k, memo);
   } catch (...) {
     slot.failure = std::current_exception();
   }
@@ -99,13 +99,14 @@ bool ReadAhead::CanClaim() const {
 }
 
 void ReadAhead::Work() {
+  transcript::DescriptionMemo memo;
   std::unique_lock lock(mutex_);
   for (;;) {
     room_.wait(lock, [this] { return stopping_ || CanClaim(); });
     if (stopping_) return;
     const std::size_t k = claimed_++;
     lock.unlock();
-    Slot parsed = ParseEarly(k);
+    Slot parsed = ParseEarly(k, memo);
     lock.lock();
     slots_[k % window_] = std::move(parsed);
     ready_.notify_all();
@@ -119,7 +120,7 @@ transcript::ParsedGame ReadAhead::Take(std::size_t i) {
   if (claimed_ == i) {
     ++claimed_;
     lock.unlock();
-    transcript::ParsedGame game = Parse(i);
+    transcript::ParsedGame game = Parse(i, memo_);
     lock.lock();
     taken_ = i + 1;
     room_.notify_all();
@@ -130,7 +131,7 @@ transcript::ParsedGame ReadAhead::Take(std::size_t i) {
     if (CanClaim()) {
       const std::size_t k = claimed_++;
       lock.unlock();
-      Slot parsed = ParseEarly(k);
+      Slot parsed = ParseEarly(k, memo_);
       lock.lock();
       slots_[k % window_] = std::move(parsed);
       continue;
@@ -141,7 +142,7 @@ transcript::ParsedGame ReadAhead::Take(std::size_t i) {
   taken_ = i + 1;
   lock.unlock();
   room_.notify_all();
-  if (taken.state == Slot::State::kLeft) return Parse(i);
+  if (taken.state == Slot::State::kLeft) return Parse(i, memo_);
   if (taken.failure) std::rethrow_exception(taken.failure);
   return std::move(taken.game);
 }

@@ -60,9 +60,9 @@ class ReadAhead {
     std::exception_ptr failure;
   };
 
-  transcript::ParsedGame Parse(std::size_t i);
+  transcript::ParsedGame Parse(std::size_t i, transcript::DescriptionMemo& memo);
   // Parses transcript k before its turn, into a slot.
-  Slot ParseEarly(std::size_t k);
+  Slot ParseEarly(std::size_t k, transcript::DescriptionMemo& memo);
   bool CanClaim() const;
   void Work();
 
@@ -71,11 +71,12 @@ class ReadAhead {
   std::size_t window_;  // the games that may be parsed and not yet taken
 
   std::mutex mutex_;
-  std::condition_variable ready_;  // a slot was filled
-  std::condition_variable room_;   // a game was taken, or the run ends
-  std::vector<Slot> slots_;        // game k in slots_[k % window_]
-  std::size_t claimed_ = 0;        // games given to a thread to parse
-  std::size_t taken_ = 0;          // games handed over
+  std::condition_variable ready_;     // a slot was filled
+  std::condition_variable room_;      // a game was taken, or the run ends
+  std::vector<Slot> slots_;           // game k in slots_[k % window_]
+  transcript::DescriptionMemo memo_;  // the run's thread's; each worker has its own
+  std::size_t claimed_ = 0;           // games given to a thread to parse
+  std::size_t taken_ = 0;             // games handed over
   bool stopping_ = false;
   std::vector<std::jthread> workers_;
 };

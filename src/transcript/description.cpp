@@ -31,6 +31,7 @@ struct Reading {
   bool quoteInside = false;  // a double quote stands before the annotation
   std::array<std::size_t, kMaxDescriptionSegments + 1> bounds{};  // segment starts, then the end
   std::size_t segments = 0;
+  DescriptionMemo* memo = nullptr;
 };
 
 // A line that ends in a double quote carries an annotation: nine bytes and
@@ -126,8 +127,8 @@ Outcome ReadSegment(ParseContext& parse, const Reading& reading, std::size_t j,
   if (!first) return Outcome::kNotUnderstood;
   const std::span<const PhraseEntry> phrases = DescriptionPhrases();
   PhraseTrie::Matches matches;
-  const std::size_t count =
-      DescriptionSuffixTrie().Suffixes(reading.text.substr(begin, end - begin), matches);
+  const std::size_t count = DescriptionSuffixTrie().Suffixes(
+      reading.text.substr(begin, end - begin), matches, reading.memo);
   for (std::size_t m = 0; m < count; ++m) {
     if (matches[m].position < *first) continue;  // longer than the segment as a whole phrase
     const PhraseEntry& entry = phrases[matches[m].position];
@@ -193,9 +194,11 @@ Outcome ReadDescription(ParseContext& parse, Reading& reading, DescriptionText& 
 
 }  // namespace
 
-bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play) {
+bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play,
+                      DescriptionMemo* memo) {
   Reading reading;
   reading.text = line;
+  reading.memo = memo;
   const Outcome outcome = ReadDescription(parse, reading, play.description);
   if (outcome == Outcome::kRead) return true;
   const run::ErrorKind kind = outcome == Outcome::kTokenWithoutHash

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "transcript/current_play.h"
+#include "transcript/phrase_trie.h"
 #include "transcript/reader.h"
 
 namespace yl::transcript {
@@ -17,11 +18,16 @@ constexpr std::size_t kMaxTokenLength = 35;
 // Bytes between a description and the first quote of its trailing annotation.
 constexpr std::size_t kAnnotationGap = 9;
 
+// What one thread's reading of descriptions keeps from line to line: it
+// saves work and changes no result.
+using DescriptionMemo = PhraseTrie::SuffixMemo;
+
 // Cuts a description line into phrase codes and player tokens (noted in the
 // parse context), filling the play's description text. A line that cannot be
 // read is noted (as a description not understood, or as a player token
 // without "#") and false is returned.
-bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play);
+bool ParseDescription(ParseContext& parse, std::string_view line, CurrentPlay& play,
+                      DescriptionMemo* memo = nullptr);
 
 // The players of the description's tokens, once they have been looked up.
 void NameDescriptionPlayers(DescriptionText& description, const CarriedParse& carried);

@@ -30,6 +30,7 @@ std::string_view NextTextLine(TranscriptText& text) {
 // The parser's place in the transcript.
 struct Parser {
   ParsedGame& game;
+  DescriptionMemo& memo;
   LineState current;
   ExtrasTable extras;
 
@@ -65,7 +66,7 @@ bool ParsePlay(Parser& parser) {
   play.situation = ResolveHeader(play.header);
   parser.NextLine();
   play.descriptionLine = current.line;
-  const bool descriptionRead = ParseDescription(game.parse, current.line, play);
+  const bool descriptionRead = ParseDescription(game.parse, current.line, play, &parser.memo);
   marks.description = MarksOf(game.parse);
   if (!descriptionRead) {
     parser.NextLine();
@@ -182,6 +183,11 @@ bool HeaderSearch(TranscriptText& text, LineState& current, CurrentPlay& play) {
 }
 
 ParsedGame ParseGame(TranscriptText text) {
+  DescriptionMemo memo;
+  return ParseGame(std::move(text), memo);
+}
+
+ParsedGame ParseGame(TranscriptText text, DescriptionMemo& memo) {
   ParsedGame game;
   game.text = std::move(text);
   // A play takes some 200 bytes of a transcript: room for one per 150 bytes
@@ -191,7 +197,7 @@ ParsedGame ParseGame(TranscriptText text) {
     game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16);
     game.marks.reserve(game.plays.capacity());
   });
-  Parser parser{game, {}, {}};
+  Parser parser{game, memo, {}, {}};
   parser.NextLine();
   if (!ParseFirstLine(parser.current.line, game.visiting, game.home)) {
     NoteNotUnderstood(game.parse, run::ErrorKind::kFirstLine, std::string_view());

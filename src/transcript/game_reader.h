@@ -14,6 +14,7 @@
 #include "league/league.h"
 #include "run/run_control.h"
 #include "transcript/current_play.h"
+#include "transcript/description.h"
 #include "transcript/extras.h"
 #include "transcript/game_players.h"
 #include "transcript/possession.h"
@@ -96,7 +97,9 @@ struct ParsedGame {
 };
 
 // Parses one transcript's text: its first line, then play block by play
-// block to "The game is over." or to where the transcript is rejected.
+// block to "The game is over." or to where the transcript is rejected. A
+// thread that parses one transcript after another passes its own memo.
+ParsedGame ParseGame(TranscriptText text, DescriptionMemo& memo);
 ParsedGame ParseGame(TranscriptText text);
 
 // Resolves a parsed transcript into the game (context.players must be the

@@ -148,20 +148,97 @@ std::optional<std::size_t> PhraseTrie::FirstPrefix(std::string_view text, std::s
   return best;
 }
 
-std::size_t PhraseTrie::Suffixes(std::string_view text, Matches& matches) const {
+namespace {
+
+std::uint64_t Word(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+}  // namespace
+
+PhraseTrie::SuffixMemo::SuffixMemo() : slots_(kSets * kWays) {}
+
+PhraseTrie::SuffixMemo::Slot* PhraseTrie::SuffixMemo::SetOf(std::string_view text) {
+  const std::uint64_t tail = Word(text.data() + text.size() - kShortest);
+  const auto set = static_cast<std::size_t>((tail * 0x9E3779B97F4A7C15u) >> 56) % kSets;
+  return &slots_[set * kWays];
+}
+
+const PhraseTrie::SuffixMemo::Slot* PhraseTrie::SuffixMemo::Find(Slot* set, std::string_view text) {
+  for (std::size_t w = 0; w < kWays; ++w) {
+    const Slot& slot = set[w];
+    const std::size_t read = slot.read;
+    if (read == 0) return nullptr;
+    if (read > text.size()) continue;
+    const char* from = text.data() + text.size() - read;
+    if (Word(from) != slot.head) continue;
+    // Eight bytes at a time; the last word may overlap the one before.
+    bool same = true;
+    for (std::size_t k = 8; same && k < read; k += 8)
+      same = Word(from + std::min(k, read - 8)) == Word(slot.bytes.data() + std::min(k, read - 8));
+    if (same) return &slot;
+  }
+  return nullptr;
+}
+
+// The walk reads the text from its end; a walk's state after `read` bytes
+// depends on those bytes alone. A text that ends in the bytes a kept state
+// had read resumes from that state, and goes where a walk from the root
+// would have.
+std::size_t PhraseTrie::Suffixes(std::string_view text, Matches& matches, SuffixMemo* memo) const {
   std::size_t count = 0;
   std::uint32_t n = 0;
   std::size_t at = text.size();
-  while (true) {
-    const Node& node = nodes_[n];
-    for (std::uint32_t m = 0; m < node.matchCount; ++m)
-      matches[count++] = matches_[node.firstMatch + m];
-    if (at == 0) break;
+  SuffixMemo::Slot* set = nullptr;
+  if (memo != nullptr && text.size() >= SuffixMemo::kShortest) {
+    if (memo->trie_ != this) {
+      memo->slots_.assign(SuffixMemo::kSets * SuffixMemo::kWays, SuffixMemo::Slot());
+      memo->trie_ = this;
+    }
+    set = memo->SetOf(text);
+    if (const SuffixMemo::Slot* slot = SuffixMemo::Find(set, text)) {
+      n = slot->node;
+      at = text.size() - slot->read;
+      count = slot->count;
+      std::copy_n(slot->matches.begin(), count, matches.begin());
+      set = nullptr;  // nothing new to keep
+    }
+  }
+  if (at == text.size()) {
+    const Node& root = nodes_[0];
+    for (std::uint32_t m = 0; m < root.matchCount; ++m)
+      matches[count++] = matches_[root.firstMatch + m];
+  }
+  std::uint32_t keptNode = n;
+  std::size_t keptAt = at;
+  std::size_t keptCount = count;
+  while (at > 0) {
     const std::int64_t child = Child(n, static_cast<unsigned char>(text[at - 1]));
     if (child < 0) break;
     n = static_cast<std::uint32_t>(child);
     if (!LabelMatches(nodes_[n], text, at)) break;
     at -= nodes_[n].labelLength;
+    const Node& node = nodes_[n];
+    for (std::uint32_t m = 0; m < node.matchCount; ++m)
+      matches[count++] = matches_[node.firstMatch + m];
+    if (text.size() - at <= SuffixMemo::kLongest && count <= SuffixMemo::kMatches) {
+      keptNode = n;
+      keptAt = at;
+      keptCount = count;
+    }
+  }
+  const std::size_t read = text.size() - keptAt;
+  if (set != nullptr && read >= SuffixMemo::kShortest) {
+    std::copy_backward(set, set + SuffixMemo::kWays - 1, set + SuffixMemo::kWays);
+    SuffixMemo::Slot& slot = set[0];
+    slot.head = Word(text.data() + keptAt);
+    slot.node = keptNode;
+    slot.read = static_cast<std::uint8_t>(read);
+    slot.count = static_cast<std::uint8_t>(keptCount);
+    std::copy_n(matches.begin(), keptCount, slot.matches.begin());
+    std::memcpy(slot.bytes.data(), text.data() + keptAt, read);
   }
   // A handful of matches: an insertion sort.
   for (std::size_t k = 1; k < count; ++k) {

@@ -37,9 +37,46 @@ class PhraseTrie {
   // text begins with; none when none does. A prefix trie's question.
   std::optional<std::size_t> FirstPrefix(std::string_view text, std::size_t start) const;
 
+  // What suffix walks over texts with a common ending learnt, kept by the
+  // thread that asks so that the walk over the next such text starts where
+  // the last one stood. Which trie it serves is its own business: it
+  // forgets all when asked by another.
+  class SuffixMemo {
+   public:
+    SuffixMemo();
+
+   private:
+    friend class PhraseTrie;
+    // Texts whose last eight bytes agree share a set of four slots, the
+    // latest kept first.
+    static constexpr std::size_t kSets = 256;
+    static constexpr std::size_t kWays = 4;
+    static constexpr std::size_t kLongest = 56;  // the bytes of a walk kept
+    static constexpr std::size_t kShortest = 8;  // the bytes a set is found by
+    static constexpr std::size_t kMatches = 6;
+    // A walk's state: its node, the bytes it had read (the text's last
+    // `read`, the first eight of them also as `head`) and the matches it
+    // had met on the way.
+    struct Slot {
+      std::uint64_t head = 0;
+      std::uint32_t node = 0;
+      std::uint8_t read = 0;  // 0: empty
+      std::uint8_t count = 0;
+      std::array<Match, kMatches> matches{};
+      std::array<char, kLongest> bytes{};
+    };
+    // The first slot of the text's set.
+    Slot* SetOf(std::string_view text);
+    // The slot whose bytes the text ends with, if any.
+    static const Slot* Find(Slot* set, std::string_view text);
+    const PhraseTrie* trie_ = nullptr;
+    std::vector<Slot> slots_;
+  };
+
   // Every phrase (and cut form) the text ends with, ordered by position and
-  // then the whole phrase before its cut form. A suffix trie's question.
-  std::size_t Suffixes(std::string_view text, Matches& matches) const;
+  // then the whole phrase before its cut form. A suffix trie's question;
+  // `memo`, when given, only saves work.
+  std::size_t Suffixes(std::string_view text, Matches& matches, SuffixMemo* memo = nullptr) const;
 
  private:
   // A node stands for the text from the root to it; the bytes on the way

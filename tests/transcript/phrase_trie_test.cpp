@@ -79,6 +79,39 @@ TEST(PhraseTrie, FindsWhatTryingEveryPhraseFinds) {
   }
 }
 
+// A memo kept across texts (as a thread keeps one across lines) changes no
+// answer: texts that share endings with different names before them, twice
+// over so that kept walks are met again and pushed out, with two tries
+// taking turns at one memo.
+TEST(PhraseTrie, AMemoChangesNoSuffixes) {
+  const PhraseTrie description(DescriptionPhrases(), PhraseTrie::Direction::kSuffix, 2);
+  const std::span<const PhraseEntry> gainsTable(kGainsPhrases);
+  const PhraseTrie gains(gainsTable, PhraseTrie::Direction::kSuffix, 2);
+  std::vector<std::string> texts = TextsAround(DescriptionPhrases());
+  for (const PhraseEntry& entry : DescriptionPhrases()) {
+    for (const char* name : {"#4-Denlin", "#81-Stoham", "#9-Ray", "#22-O'Neal"})
+      texts.push_back(name + std::string(entry.text));
+  }
+  const auto found = [](const PhraseTrie& trie, const std::string& text,
+                        PhraseTrie::SuffixMemo* memo) {
+    PhraseTrie::Matches matches;
+    const std::size_t count = trie.Suffixes(text, matches, memo);
+    std::vector<std::pair<int, int>> list;
+    for (std::size_t m = 0; m < count; ++m)
+      list.emplace_back(matches[m].position, matches[m].cut);
+    return list;
+  };
+  PhraseTrie::SuffixMemo memo;
+  for (int round = 0; round < 2; ++round) {
+    for (std::size_t t = 0; t < texts.size(); ++t) {
+      const bool useGains = t % 7 == 0;
+      const PhraseTrie& trie = useGains ? gains : description;
+      ASSERT_EQ(found(trie, texts[t], &memo), found(trie, texts[t], nullptr))
+          << (useGains ? "gains" : "description") << " suffixes of \"" << texts[t] << "\"";
+    }
+  }
+}
+
 TEST(PhraseTrie, RefusesATableThatNestsTooManyPhrases) {
   std::vector<std::string> texts;
   for (std::size_t n = 1; n <= PhraseTrie::kMaxMatches + 1; ++n)
