@@ -1,7 +1,9 @@
 // The transcript reader.
 #include "transcript/reader.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 #if defined(__SSE2__)
@@ -85,11 +87,72 @@ void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_vie
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }
 
+std::uint32_t FirstTokens::HashOf(std::string_view text) {
+  // A token is some ten to twenty bytes: its first and last eight, and its
+  // length, tell most apart; the text is compared anyway.
+  std::uint64_t head = 0;
+  std::uint64_t tail = 0;
+  if (text.size() >= 8) {
+    std::memcpy(&head, text.data(), 8);
+    std::memcpy(&tail, text.data() + text.size() - 8, 8);
+  } else {
+    std::memcpy(&head, text.data(), text.size());
+  }
+  const std::uint64_t mixed =
+      (head * 0x9E3779B97F4A7C15u) ^ (tail + text.size()) * 0xC2B2AE3D27D4EB4Fu;
+  return static_cast<std::uint32_t>(mixed >> 32);
+}
+
+std::optional<TokenNumber> FirstTokens::Find(const std::vector<NotedToken>& tokens,
+                                             std::string_view text) const {
+  if (slots_.empty()) return std::nullopt;
+  const std::uint32_t hash = HashOf(text);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask; slots_[i].number != kNoToken; i = (i + 1) & mask) {
+    if (slots_[i].hash == hash && tokens[slots_[i].number].text == text) return slots_[i].number;
+  }
+  return std::nullopt;
+}
+
+void FirstTokens::Enter(const std::vector<NotedToken>& tokens) {
+  if ((count_ + 1) * 2 > slots_.size()) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<std::size_t>(256, old.size() * 2), Slot());
+    count_ = 0;
+    for (const Slot& slot : old) {
+      if (slot.number == kNoToken) continue;
+      std::size_t i = slot.hash & (slots_.size() - 1);
+      while (slots_[i].number != kNoToken)
+        i = (i + 1) & (slots_.size() - 1);
+      slots_[i] = slot;
+      ++count_;
+    }
+  }
+  const auto number = static_cast<TokenNumber>(tokens.size() - 1);
+  const std::uint32_t hash = HashOf(tokens.back().text);
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i].number != kNoToken)
+    i = (i + 1) & mask;
+  slots_[i] = Slot{hash, number};
+  ++count_;
+}
+
 std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token) {
+  // A text met before says what it said then, and names the same player.
+  if (const std::optional<TokenNumber> first = parse.firstTokens.Find(parse.tokens, token)) {
+    const NotedToken same = parse.tokens[*first];
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(same); });
+    return static_cast<TokenNumber>(parse.tokens.size() - 1);
+  }
   const std::optional<league::PlayerToken> read = league::ReadPlayerToken(token);
   if (!read) return std::nullopt;
-  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(*read); });
-  return static_cast<TokenNumber>(parse.tokens.size() - 1);
+  const auto number = static_cast<TokenNumber>(parse.tokens.size());
+  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
+    parse.tokens.push_back(NotedToken{token, *read, number});
+    parse.firstTokens.Enter(parse.tokens);
+  });
+  return number;
 }
 
 void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_view text) {
@@ -104,9 +167,18 @@ void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& c
     run::Allocating(run::ErrorKind::kPlayRecordMemory,
                     [&] { carried.players.reserve(parse.tokens.size()); });
     for (std::size_t i = carried.players.size(); i < upTo.tokens; ++i) {
-      league::PlayerRecord& player = league::FindOrCreatePlayer(context.league, parse.tokens[i]);
-      context.players.Name(player);
-      carried.players.push_back(&player);
+      // A token's text met before finds the player it found then: the hash
+      // keeps the first player entered with a number and name.
+      const NotedToken& noted = parse.tokens[i];
+      league::PlayerRecord* player = nullptr;
+      if (noted.first != i) {
+        player = carried.players[noted.first];
+        if (noted.token.marked) player->side = league::kOffense;
+      } else {
+        player = &league::FindOrCreatePlayer(context.league, noted.token);
+      }
+      context.players.Name(*player);
+      carried.players.push_back(player);
     }
   }
   for (; carried.notesLogged < upTo.notes; ++carried.notesLogged) {

@@ -3,6 +3,7 @@
 // parser uses, and what reading writes besides the game.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,9 +74,42 @@ struct ParseNote {
 // looking a token up may create its player), and the lines that could not
 // be understood. Both are carried into the league and the error log later,
 // in their places among the reader's own steps (CarryParse).
+// A token met: its text (a view into the transcript's text), what it says,
+// and the number of the first token of the game with the same text (its own
+// when it is the first). Tokens of one text name one player.
+struct NotedToken {
+  std::string_view text;
+  league::PlayerToken token;
+  TokenNumber first = 0;
+};
+
+// The first token of each text a game met, found by the text.
+class FirstTokens {
+ public:
+  // The number of the first token noted with the text, if any.
+  std::optional<TokenNumber> Find(const std::vector<NotedToken>& tokens,
+                                  std::string_view text) const;
+  // Enters tokens.back(), whose text Find did not know.
+  void Enter(const std::vector<NotedToken>& tokens);
+  void clear() {
+    std::fill(slots_.begin(), slots_.end(), Slot());
+    count_ = 0;
+  }
+
+ private:
+  struct Slot {
+    std::uint32_t hash = 0;
+    TokenNumber number = kNoToken;  // kNoToken: empty
+  };
+  static std::uint32_t HashOf(std::string_view text);
+  std::vector<Slot> slots_;  // a power of two of them, at most half taken
+  std::size_t count_ = 0;
+};
+
 struct ParseContext {
-  std::vector<league::PlayerToken> tokens;
+  std::vector<NotedToken> tokens;
   std::vector<ParseNote> notes;
+  FirstTokens firstTokens;
 };
 
 // How much of a ParseContext a step of reading had written.

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "league/league.h"
+#include "options/output_options.h"
+#include "run/error_log.h"
+#include "support/fake_platform.h"
 
 namespace yl::transcript {
 namespace {
@@ -30,6 +36,57 @@ ReadResult ReadAll(std::string_view bytes) {
     result.sawBlank.push_back(state.sawBlank);
   }
   return result;
+}
+
+// Tokens noted while parsing and carried into the league find the players
+// that looking up each token on its own finds, also when a token's text
+// comes again (marked or not) after its player changed sides.
+TEST(CarryParse, RepeatedTokensFindWhatEachLookupFinds) {
+  const std::vector<std::string> tokens = {
+      "#4-Denlin",  "#81-Stoham", "#4-Denlin", "#4-Denlin*", "#81-Stoham", "#4-Denlin",
+      "#4-Denlin+", "#7-Lee",     "#5-Denlin", "#81-Stoham", "#4-Denlin*", "#1!-Bad",
+      "#7-Lee",     "#4-Denlin",  "#123-Big",  "#7-Lee*",    "#81-Stoham", "#4-Denlin*"};
+  const std::size_t half = tokens.size() / 2;
+  // Each token looked up as it comes.
+  league::League alone;
+  std::vector<const league::PlayerRecord*> aloneFound;
+  // The tokens noted, then carried in two steps.
+  league::League carried;
+  GamePlayers players;
+  run::FileSystem files;
+  test::FakePlatform platform;
+  run::ErrorLog errorLog{platform, files, options::LineEnds::kUnix};
+  run::InitErrorLog(errorLog);
+  ReadContext context{carried, players, errorLog, "T"};
+  ParseContext parse;
+  CarriedParse carriedParse;
+  std::vector<std::optional<TokenNumber>> numbers;
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    if (i == half) {
+      // Between the steps every player found so far goes over to defense.
+      CarryParse(context, parse, carriedParse, MarksOf(parse));
+      for (league::League* league : {&alone, &carried}) {
+        for (league::PlayerRecord& p : league->players)
+          p.side = league::kDefense;
+      }
+    }
+    numbers.push_back(NoteToken(parse, tokens[i]));
+    aloneFound.push_back(league::FindOrCreatePlayer(alone, tokens[i]));
+  }
+  CarryParse(context, parse, carriedParse, MarksOf(parse));
+
+  ASSERT_EQ(carried.players.size(), alone.players.size());
+  for (std::size_t p = 0; p < alone.players.size(); ++p) {
+    EXPECT_EQ(carried.players[p].name, alone.players[p].name) << p;
+    EXPECT_EQ(carried.players[p].number, alone.players[p].number) << p;
+    EXPECT_EQ(carried.players[p].side, alone.players[p].side) << p;
+  }
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    ASSERT_EQ(numbers[i].has_value(), aloneFound[i] != nullptr) << tokens[i];
+    if (numbers[i]) {
+      EXPECT_EQ(carriedParse.players[*numbers[i]]->index, aloneFound[i]->index) << tokens[i];
+    }
+  }
 }
 
 TEST(ReadLine, EveryTerminatorReadsTheSame) {
