@@ -31,6 +31,7 @@ std::string_view NextTextLine(TranscriptText& text) {
 struct Parser {
   ParsedGame& game;
   DescriptionMemo& memo;
+  HeaderGuide headerGuide;
   LineState current;
   ExtrasTable extras;
 
@@ -55,7 +56,7 @@ bool ParsePlay(Parser& parser) {
     const std::size_t first = header.find_first_not_of(' ');
     header.remove_prefix(first == std::string_view::npos ? header.size() : first);
   }
-  const bool headerRead = ParseHeader(game.parse, header, play);
+  const bool headerRead = ParseHeader(game.parse, header, play, &parser.headerGuide);
   marks.header = MarksOf(game.parse);
   if (!headerRead) {
     parser.NextLine();
@@ -197,7 +198,7 @@ ParsedGame ParseGame(TranscriptText text, DescriptionMemo& memo) {
     game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16);
     game.marks.reserve(game.plays.capacity());
   });
-  Parser parser{game, memo, {}, {}};
+  Parser parser{game, memo, {}, {}, {}};
   parser.NextLine();
   if (!ParseFirstLine(parser.current.line, game.visiting, game.home)) {
     NoteNotUnderstood(game.parse, run::ErrorKind::kFirstLine, std::string_view());

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 
@@ -104,6 +106,83 @@ bool ReadHeader(std::string_view line, HeaderText& header) {
   }
 }
 
+std::uint64_t Word(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// The first eight bytes of a text, zero-filled past a shorter one; `room`:
+// the bytes readable from `text` on.
+std::uint64_t HeadWord(const char* text, std::size_t length, std::size_t room) {
+  if (length >= 8) return Word(text);
+  std::uint64_t word = 0;
+  if (room >= 8) {
+    word = Word(text);
+    if constexpr (std::endian::native == std::endian::little) {
+      word &= (std::uint64_t{1} << (8 * length)) - 1;
+    } else {
+      word &= ~((std::uint64_t{1} << (8 * (8 - length))) - 1);
+    }
+  } else {
+    std::memcpy(&word, text, length);
+  }
+  return word;
+}
+
+// Whether the line holds the guide's text at `at`, compared a word at a time.
+bool HoldsText(std::string_view line, std::size_t at, const HeaderGuide::Text& guess) {
+  const std::size_t length = guess.text.size();
+  if (length == 0 || length > line.size() - at) return false;
+  const char* bytes = line.data() + at;
+  if (HeadWord(bytes, length, line.size() - at) != guess.head) return false;
+  if (length <= 8) return true;
+  if (Word(bytes + length - 8) != guess.tail) return false;
+  for (std::size_t k = 8; k + 8 < length; k += 8) {
+    if (Word(bytes + k) != Word(guess.text.data() + k)) return false;
+  }
+  return true;
+}
+
+// ReadHeader, trying the guide's text at each place before looking the text
+// up: a guessed text must stand there and end where a number begins or the
+// line ends, and is then the whole text between numbers. Anything out of the
+// common (a text no phrase, too many numbers, a number too large, a header
+// ending in a number) leaves the header as it was and reads it unguided,
+// which gives every such line what it always has.
+bool ReadGuidedHeader(std::string_view line, HeaderText& header, HeaderGuide& guide) {
+  static const WholePhraseIndex phrases(HeaderPhrases());
+  const std::size_t n = line.size();
+  if (n > kMaxLine) return false;
+  const HeaderText before = header;
+  std::size_t at = 0;
+  for (HeaderGuide::Text& guess : guide.texts) {
+    PhraseCode code = guess.code;
+    std::size_t end = at + guess.text.size();
+    if (!HoldsText(line, at, guess) || (end != n && !IsDigit(line[end]))) {
+      end = NextDigit(line, at);
+      const std::optional<PhraseCode> found = phrases.Find(line, at, end);
+      if (!found) break;
+      code = *found;
+      // The guide learns the text for the next header.
+      guess.text = line.substr(at, end - at);
+      guess.head = HeadWord(line.data() + at, end - at, n - at);
+      guess.tail = end - at >= 8 ? Word(line.data() + end - 8) : 0;
+      guess.code = code;
+    }
+    if (!header.codes.push_back(code)) break;
+    if (end == n) {
+      if (at == 0) break;  // no number
+      return true;
+    }
+    at = end;
+    const std::optional<std::int16_t> number = ReadNumber(line, at);
+    if (!number || !header.numbers.push_back(*number) || at == n) break;
+  }
+  header = before;
+  return ReadHeader(line, header);
+}
+
 // What a header phrase tells about the numbers around it.
 enum class Effect : std::uint8_t {
   kNothing,
@@ -154,8 +233,11 @@ constexpr std::array<Effect, kHeaderPhraseCount> kEffects = [] {
 
 }  // namespace
 
-bool ParseHeader(ParseContext& parse, std::string_view line, CurrentPlay& play) {
-  if (ReadHeader(line, play.header)) return true;
+bool ParseHeader(ParseContext& parse, std::string_view line, CurrentPlay& play,
+                 HeaderGuide* guide) {
+  if (guide != nullptr ? ReadGuidedHeader(line, play.header, *guide)
+                       : ReadHeader(line, play.header))
+    return true;
   NoteNotUnderstood(parse, run::ErrorKind::kPlayHeader, line);
   return false;
 }

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "transcript/header_phrases.h"
 #include "transcript/line_parser_fixture.h"
 
 namespace yl::transcript {
@@ -214,6 +217,63 @@ TEST_P(RefusedHeaderTest, LoggedAsNotUnderstood) {
 
 INSTANTIATE_TEST_SUITE_P(Headers, RefusedHeaderTest, testing::ValuesIn(kRefusedHeaders),
                          [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+// A guide kept from header to header (as a game keeps one) changes nothing
+// a header reads: every line above, read after one another in both orders,
+// with the header empty or already holding codes, reads as it does alone.
+TEST(HeaderGuide, ChangesNothingAHeaderReads) {
+  std::vector<std::string> lines;
+  for (const HeaderCase& c : kHeaderCases)
+    lines.push_back(c.line);
+  for (const RefusedHeader& c : kRefusedHeaders)
+    lines.push_back(c.line);
+  lines.push_back(HeaderWithNumbers(14, 1));
+  lines.push_back(HeaderWithNumbers(15, 1));
+  lines.push_back(kScore + "1st-and-99999 to go from the 35 yard line...");
+  lines.push_back(kScore + "1st-and-10 to go from the 35 yard line...");
+  lines.push_back(kScore + "1st-and-10 to go from the 35 yard line...X");
+  lines.push_back(kScore + "1st-and-10 to go from the 35 yard line...");
+  lines.push_back(kScore + "st-and-10 to go from the 35 yard line...");  // a number left out
+  lines.push_back(kScore + "1st-and-10 to go from the 35 yard lines...");
+  lines.push_back(
+      "With the score 14 to 7 in the 2nd quarter, 12:34 on the clock, and 1st-and-10 to go "
+      "from the 35 yard line...");
+  lines.push_back(
+      "With the score 14 to 7 in the 2nd quarter,12:34 on the clock, and 1st-and-10 to go "
+      "from the 35 yard line...");
+  const std::size_t forward = lines.size();
+  for (std::size_t i = forward; i-- > 0;)
+    lines.push_back(lines[i]);
+  // Each line in a buffer of its own size, kept while the guide points into it.
+  std::vector<std::unique_ptr<char[]>> buffers;
+  HeaderGuide guide;
+  for (const bool filled : {false, true}) {
+    for (const std::string& text : lines) {
+      buffers.push_back(std::make_unique<char[]>(text.size()));
+      std::memcpy(buffers.back().get(), text.data(), text.size());
+      const std::string_view line(buffers.back().get(), text.size());
+      CurrentPlay alone;
+      CurrentPlay guided;
+      if (filled) {
+        for (CurrentPlay* play : {&alone, &guided}) {
+          play->header.codes.push_back(kClockCode);
+          play->header.numbers.push_back(3);
+        }
+      }
+      ParseContext aloneParse;
+      ParseContext guidedParse;
+      const bool read = ParseHeader(aloneParse, line, alone);
+      ASSERT_EQ(ParseHeader(guidedParse, line, guided, &guide), read) << text;
+      EXPECT_EQ(std::vector(guided.header.codes.begin(), guided.header.codes.end()),
+                std::vector(alone.header.codes.begin(), alone.header.codes.end()))
+          << text;
+      EXPECT_EQ(std::vector(guided.header.numbers.begin(), guided.header.numbers.end()),
+                std::vector(alone.header.numbers.begin(), alone.header.numbers.end()))
+          << text;
+      EXPECT_EQ(guidedParse.notes.size(), aloneParse.notes.size()) << text;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace yl::transcript
