@@ -51,6 +51,27 @@ bool CutGainsLine(std::string_view line, GainsText& gains) {
   }
 }
 
+// CutGainsLine, with the texts between numbers found through the guide. A
+// line that cannot be cut whole leaves the gains as they were and is cut
+// unguided, which gives it what it always has.
+bool CutGuidedGainsLine(std::string_view line, GainsText& gains, TextGuide& guide) {
+  static const WholePhraseIndex phrases(kGainsPhrases);
+  const std::size_t n = line.size();
+  if (n > kMaxLine) return false;
+  const GainsText before = gains;
+  std::size_t p = 0;
+  for (std::size_t place = 0; place <= kGainsNumbers; ++place) {
+    const std::optional<TextGuide::Found> text = guide.Find(phrases, line, p);
+    if (!text || !gains.codes.push_back(text->code)) break;
+    p = text->end;
+    if (p == n) return true;
+    const std::optional<std::int16_t> number = ReadNumber(line, p);
+    if (!number || !gains.numbers.push_back(*number) || p == n) break;
+  }
+  gains = before;
+  return CutGainsLine(line, gains);
+}
+
 // What a phrase at code position i says. Yards are in number slot i - 1 (the
 // number before the phrase) or i (the number after it), or slot 8 holding 0
 // for a play without yards; the ball stands in slot i or i - 1, or on the
@@ -140,8 +161,10 @@ std::size_t SlotIndex(Slots& slots, Slot slot, std::size_t i) {
 
 }  // namespace
 
-bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play) {
-  if (CutGainsLine(line, play.gains)) return true;
+bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play, TextGuide* guide) {
+  if (guide != nullptr ? CutGuidedGainsLine(line, play.gains, *guide)
+                       : CutGainsLine(line, play.gains))
+    return true;
   NoteNotUnderstood(parse, run::ErrorKind::kPlayGains, line);
   return false;
 }

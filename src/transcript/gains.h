@@ -7,14 +7,17 @@
 
 #include "transcript/current_play.h"
 #include "transcript/reader.h"
+#include "transcript/text_guide.h"
 
 namespace yl::transcript {
 
 // Cuts the line into codes and numbers. A line that cannot be cut (or is
 // longer than a line holds, or has more than 8 numbers) is noted as gains
 // not understood with the line and false is returned; the caller marks the
-// play failed.
-bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play);
+// play failed. `guide`, the texts the game's gains lines held so far, when
+// given, only saves work.
+bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play,
+                TextGuide* guide = nullptr);
 // The same, logged at once.
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play);
 

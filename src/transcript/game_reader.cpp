@@ -32,6 +32,7 @@ struct Parser {
   ParsedGame& game;
   DescriptionMemo& memo;
   HeaderGuide headerGuide;
+  TextGuide gainsGuide;
   LineState current;
   ExtrasTable extras;
 
@@ -81,7 +82,7 @@ bool ParsePlay(Parser& parser) {
     play.gain = NoGainsLine();
     marks.gains = marks.description;
   } else {
-    const bool gainsRead = ParseGains(game.parse, current.line, play);
+    const bool gainsRead = ParseGains(game.parse, current.line, play, &parser.gainsGuide);
     marks.gains = MarksOf(game.parse);
     if (!gainsRead) {
       parser.NextLine();
@@ -198,7 +199,7 @@ ParsedGame ParseGame(TranscriptText text, DescriptionMemo& memo) {
     game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16);
     game.marks.reserve(game.plays.capacity());
   });
-  Parser parser{game, memo, {}, {}, {}};
+  Parser parser{game, memo, {}, {}, {}, {}};
   parser.NextLine();
   if (!ParseFirstLine(parser.current.line, game.visiting, game.home)) {
     NoteNotUnderstood(game.parse, run::ErrorKind::kFirstLine, std::string_view());

@@ -13,6 +13,7 @@
 #include "run/error_log.h"
 #include "support/fake_platform.h"
 #include "transcript/gains_phrases.h"
+#include "transcript/line_parser_fixture.h"
 
 namespace yl::transcript {
 namespace {
@@ -176,6 +177,39 @@ INSTANTIATE_TEST_SUITE_P(BadLines, GainsRefused,
                                            // numbers too large for a figure, never wrapped
                                            "Gain of 65541 yards on the play.  ",
                                            "Gain of 32768 yards on the play.  "));
+
+// A guide kept from line to line (as a game keeps one) changes nothing a
+// gains line reads: lines that share texts, texts that a kept one begins,
+// refused lines and the longest ones.
+TEST(GainsGuide, ChangesNothingAGainsLineReads) {
+  std::vector<std::string> lines = {
+      "Gain of 9 yards on the play.  ",
+      "Gain of 12 yards on the play.  The ball is on the 47 yard line.  ",
+      "Gain of 12 yards on the play.  The ball is on the 47 yard line.  X",
+      "No gain on the play.  The ball is on the 35 yard line.  ",
+      "No gain on the play.  ",
+      "Loss of 3 yards on the play.  The ball is on the 22 yard line.  ",
+      "The ball was returned 23 yards on the return.  The ball is on the 35 yard line.  ",
+      "The ball was returned 23 yards on the return.  The ball is on the 35 yard line",
+      "Short gain on the play.  The ball is on the goal line.  ",
+      "That was a 45 yard kick.",
+      "Gain of 12 yards  ",
+      "Gain of 12",
+      "Gain of 99999 yards on the play.  ",
+      "Gain",
+      "",
+      NumbersLine(8),
+      NumbersLine(9),
+      "Gain of " + std::string(484, '0') + " yards ",
+      "Gain of " + std::string(485, '0') + " yards ",
+  };
+  test::ExpectGuideChangesNothing<TextGuide>(
+      lines,
+      [](ParseContext& parse, std::string_view line, CurrentPlay& play, TextGuide* guide) {
+        return ParseGains(parse, line, play, guide);
+      },
+      [](CurrentPlay& play) -> GainsText& { return play.gains; }, 28);
+}
 
 }  // namespace
 }  // namespace yl::transcript

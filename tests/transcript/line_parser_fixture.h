@@ -83,4 +83,46 @@ class LineParserTest : public testing::Test {
   std::unique_ptr<char[]> buffer;
 };
 
+// Reads the lines, then the lines again in reverse order, each in a buffer
+// of its own size kept to the end (a guide points into the lines it has
+// read), first into a play whose text is empty and then into one already
+// holding `code` and a number; each read with a guide kept from line to line
+// gives what reading the line without one gives. parse(parse, line, play,
+// guide) reads a line; text(play) is the part of the play it fills.
+template <typename Guide, typename Parse, typename Text>
+void ExpectGuideChangesNothing(std::vector<std::string> lines, Parse parse, Text text,
+                               transcript::PhraseCode code) {
+  const std::size_t forward = lines.size();
+  for (std::size_t i = forward; i-- > 0;)
+    lines.push_back(lines[i]);
+  std::vector<std::unique_ptr<char[]>> buffers;
+  Guide guide;
+  for (const bool filled : {false, true}) {
+    for (const std::string& bytes : lines) {
+      buffers.push_back(std::make_unique<char[]>(bytes.size()));
+      if (!bytes.empty()) std::memcpy(buffers.back().get(), bytes.data(), bytes.size());
+      const std::string_view line(buffers.back().get(), bytes.size());
+      transcript::CurrentPlay alone;
+      transcript::CurrentPlay guided;
+      if (filled) {
+        for (transcript::CurrentPlay* play : {&alone, &guided}) {
+          text(*play).codes.push_back(code);
+          text(*play).numbers.push_back(3);
+        }
+      }
+      transcript::ParseContext aloneParse;
+      transcript::ParseContext guidedParse;
+      const bool read = parse(aloneParse, line, alone, nullptr);
+      ASSERT_EQ(parse(guidedParse, line, guided, &guide), read) << bytes;
+      EXPECT_EQ(std::vector(text(guided).codes.begin(), text(guided).codes.end()),
+                std::vector(text(alone).codes.begin(), text(alone).codes.end()))
+          << bytes;
+      EXPECT_EQ(std::vector(text(guided).numbers.begin(), text(guided).numbers.end()),
+                std::vector(text(alone).numbers.begin(), text(alone).numbers.end()))
+          << bytes;
+      EXPECT_EQ(guidedParse.notes.size(), aloneParse.notes.size()) << bytes;
+    }
+  }
+}
+
 }  // namespace yl::test
