@@ -107,11 +107,18 @@ bool AssignTeamToGroup(ReadContext& context, GameState& game, std::int16_t label
   const std::int16_t group = game.groupMap[label];
   if (group == 0) return true;  // would name every player not yet in a group
   bool everyone = true;
+  const std::string_view name = teamName.substr(0, league::kMaxTeamName);
+  const bool whole = name.size() == teamName.size();
   game.players.ForEachNamed([&](league::PlayerRecord& p, InGame& inGame) {
     if (inGame.teamGroup != group) return;
-    if (p.teamName.empty() || inGame.teamOpen || p.teamName == teamName ||
+    // Most players of the group already carry the name.
+    const bool same = p.teamName == teamName;
+    if (same && whole) {
+      inGame.teamOpen = false;
+      return;
+    }
+    if (p.teamName.empty() || inGame.teamOpen || same ||
         league::CompareText(p.teamName, teamName, false, true)) {
-      const std::string_view name = teamName.substr(0, league::kMaxTeamName);
       if (p.teamName != name) p.teamName.assign(name);
       inGame.teamOpen = false;
     } else {
