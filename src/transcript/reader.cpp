@@ -87,14 +87,35 @@ void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_vie
   run::LogTranscriptError(context.errorLog, context.transcriptName, kind, text);
 }
 
+namespace {
+
+std::uint64_t Word(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// Whether two texts are the same; a token's eight bytes at a time.
+bool SameText(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) return false;
+  if (n < 8) return a == b;
+  for (std::size_t k = 0; k + 8 < n; k += 8) {
+    if (Word(a.data() + k) != Word(b.data() + k)) return false;
+  }
+  return Word(a.data() + n - 8) == Word(b.data() + n - 8);
+}
+
+}  // namespace
+
 std::uint32_t FirstTokens::HashOf(std::string_view text) {
   // A token is some ten to twenty bytes: its first and last eight, and its
   // length, tell most apart; the text is compared anyway.
   std::uint64_t head = 0;
   std::uint64_t tail = 0;
   if (text.size() >= 8) {
-    std::memcpy(&head, text.data(), 8);
-    std::memcpy(&tail, text.data() + text.size() - 8, 8);
+    head = Word(text.data());
+    tail = Word(text.data() + text.size() - 8);
   } else {
     std::memcpy(&head, text.data(), text.size());
   }
@@ -109,7 +130,8 @@ std::optional<TokenNumber> FirstTokens::Find(const std::vector<NotedToken>& toke
   const std::uint32_t hash = HashOf(text);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask; slots_[i].number != kNoToken; i = (i + 1) & mask) {
-    if (slots_[i].hash == hash && tokens[slots_[i].number].text == text) return slots_[i].number;
+    if (slots_[i].hash == hash && SameText(tokens[slots_[i].number].text, text))
+      return slots_[i].number;
   }
   return std::nullopt;
 }
