@@ -78,6 +78,29 @@ TEST(ExtrasPhrases, StoredByDecreasingLengthThenAscendingBytes) {
   EXPECT_EQ(longest, kLongestExtrasPhrase);
 }
 
+// Phrases match with the letter case of ASCII letters ignored, and only
+// theirs (a team's name may hold Mac OS Roman letters): any byte of a line
+// changed to any other value still reads when the two are the same letter,
+// and only then.
+TEST_F(ExtrasTest, OnlyAsciiLettersMatchInEitherCase) {
+  SetTeams("Caf\xC9s", "Mud Hens");
+  const std::string line = "Caf\xC9s accepted the penalty which was an automatic first down.";
+  int read = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    for (int v = 1; v < 256; ++v) {
+      std::string changed = line;
+      changed[i] = static_cast<char>(v);
+      CurrentPlay fresh;
+      ParseContext parse;
+      const bool sameLetter = FoldCase(changed[i]) == FoldCase(line[i]);
+      ASSERT_EQ(ParseExtras(parse, table, changed, fresh), sameLetter)
+          << "byte " << i << " as " << v;
+      read += sameLetter ? 1 : 0;
+    }
+  }
+  EXPECT_GT(read, static_cast<int>(line.size()));  // letters read in both cases
+}
+
 TEST_F(ExtrasTest, TeamTextsCarryTheGamesNames) {
   EXPECT_EQ(table.TextOfCode(1),
             "Penalty on the play.  Illegal Formation.  Fewer than seven men on the line on Bears.");
