@@ -101,7 +101,7 @@ struct ParserSetting {
     play = yl::transcript::CurrentPlay();
     parse.tokens.clear();
     parse.notes.clear();
-    parse.firstTokens.clear();
+    parse.texts.clear();
     switch (kind) {
       case LineKind::kHeader:
         return yl::transcript::ParseHeader(parse, line, play);

@@ -193,11 +193,14 @@ ParsedGame ParseGame(TranscriptText text, DescriptionMemo& memo) {
   ParsedGame game;
   game.text = std::move(text);
   // A play takes some 200 bytes of a transcript: room for one per 150 bytes
-  // spares a growing list the copies of its plays.
+  // spares a growing list the copies of its plays. A token comes every 100
+  // bytes or so.
   constexpr std::size_t kBytesPerPlay = 150;
+  constexpr std::size_t kBytesPerToken = 100;
   run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
     game.plays.reserve(game.text.text.size() / kBytesPerPlay + 16);
     game.marks.reserve(game.plays.capacity());
+    game.parse.tokens.reserve(game.text.text.size() / kBytesPerToken + 16);
   });
   Parser parser{game, memo, {}, {}, {}, {}};
   parser.NextLine();

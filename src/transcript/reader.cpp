@@ -108,7 +108,7 @@ bool SameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::uint32_t FirstTokens::HashOf(std::string_view text) {
+std::uint32_t TokenTexts::HashOf(std::string_view text) {
   // A token is some ten to twenty bytes: its first and last eight, and its
   // length, tell most apart; the text is compared anyway.
   std::uint64_t head = 0;
@@ -124,56 +124,60 @@ std::uint32_t FirstTokens::HashOf(std::string_view text) {
   return static_cast<std::uint32_t>(mixed >> 32);
 }
 
-std::optional<TokenNumber> FirstTokens::Find(const std::vector<NotedToken>& tokens,
-                                             std::string_view text) const {
+std::optional<std::uint32_t> TokenTexts::Find(std::string_view text) const {
   if (slots_.empty()) return std::nullopt;
   const std::uint32_t hash = HashOf(text);
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = hash & mask; slots_[i].number != kNoToken; i = (i + 1) & mask) {
-    if (slots_[i].hash == hash && SameText(tokens[slots_[i].number].text, text))
-      return slots_[i].number;
+  for (std::size_t i = hash & mask; slots_[i].index != UINT32_MAX; i = (i + 1) & mask) {
+    if (slots_[i].hash == hash && SameText(texts_[slots_[i].index].text, text))
+      return slots_[i].index;
   }
   return std::nullopt;
 }
 
-void FirstTokens::Enter(const std::vector<NotedToken>& tokens) {
-  if ((count_ + 1) * 2 > slots_.size()) {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(std::max<std::size_t>(256, old.size() * 2), Slot());
-    count_ = 0;
-    for (const Slot& slot : old) {
-      if (slot.number == kNoToken) continue;
-      std::size_t i = slot.hash & (slots_.size() - 1);
-      while (slots_[i].number != kNoToken)
-        i = (i + 1) & (slots_.size() - 1);
-      slots_[i] = slot;
-      ++count_;
-    }
+void TokenTexts::Grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(std::max<std::size_t>(256, old.size() * 2), Slot());
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.index == UINT32_MAX) continue;
+    std::size_t i = slot.hash & mask;
+    while (slots_[i].index != UINT32_MAX)
+      i = (i + 1) & mask;
+    slots_[i] = slot;
   }
-  const auto number = static_cast<TokenNumber>(tokens.size() - 1);
-  const std::uint32_t hash = HashOf(tokens.back().text);
+}
+
+std::uint32_t TokenTexts::Enter(std::string_view text, const league::PlayerToken& token) {
+  if ((texts_.size() + 1) * 2 > slots_.size()) Grow();
+  const auto index = static_cast<std::uint32_t>(texts_.size());
+  texts_.push_back(TokenText{text, token});
+  const std::uint32_t hash = HashOf(text);
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = hash & mask;
-  while (slots_[i].number != kNoToken)
+  while (slots_[i].index != UINT32_MAX)
     i = (i + 1) & mask;
-  slots_[i] = Slot{hash, number};
-  ++count_;
+  slots_[i] = Slot{hash, index};
+  return index;
+}
+
+void TokenTexts::clear() {
+  texts_.clear();
+  std::fill(slots_.begin(), slots_.end(), Slot());
 }
 
 std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token) {
   // A text met before says what it said then, and names the same player.
-  if (const std::optional<TokenNumber> first = parse.firstTokens.Find(parse.tokens, token)) {
-    const NotedToken same = parse.tokens[*first];
-    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(same); });
-    return static_cast<TokenNumber>(parse.tokens.size() - 1);
+  std::optional<std::uint32_t> text = parse.texts.Find(token);
+  const auto number = static_cast<TokenNumber>(parse.tokens.size());
+  if (text) {
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(*text); });
+    return number;
   }
   const std::optional<league::PlayerToken> read = league::ReadPlayerToken(token);
   if (!read) return std::nullopt;
-  const auto number = static_cast<TokenNumber>(parse.tokens.size());
-  run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] {
-    parse.tokens.push_back(NotedToken{token, *read, number});
-    parse.firstTokens.Enter(parse.tokens);
-  });
+  run::Allocating(run::ErrorKind::kPlayRecordMemory,
+                  [&] { parse.tokens.push_back(parse.texts.Enter(token, *read)); });
   return number;
 }
 
@@ -183,21 +187,24 @@ void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_vie
   });
 }
 
-void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
-                ParseMarks upTo) {
+void CarryParseUpTo(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
+                    ParseMarks upTo) {
   if (carried.players.size() < upTo.tokens) {
     run::Allocating(run::ErrorKind::kPlayRecordMemory,
                     [&] { carried.players.reserve(parse.tokens.size()); });
     for (std::size_t i = carried.players.size(); i < upTo.tokens; ++i) {
-      // A token's text met before finds the player it found then: the hash
-      // keeps the first player entered with a number and name.
-      const NotedToken& noted = parse.tokens[i];
+      // A text met before finds the player it found then (the hash keeps
+      // the first player entered with a number and name), marked again.
+      const std::uint32_t text = parse.tokens[i];
+      const league::PlayerToken& token = parse.texts[text].token;
       league::PlayerRecord* player = nullptr;
-      if (noted.first != i) {
-        player = carried.players[noted.first];
-        if (noted.token.marked) player->side = league::kOffense;
+      if (text < carried.byText.size()) {
+        player = carried.byText[text];
+        if (token.marked) player->side = league::kOffense;
       } else {
-        player = &league::FindOrCreatePlayer(context.league, noted.token);
+        player = &league::FindOrCreatePlayer(context.league, token);
+        run::Allocating(run::ErrorKind::kPlayRecordMemory,
+                        [&] { carried.byText.push_back(player); });
       }
       context.players.Name(*player);
       carried.players.push_back(player);

@@ -67,6 +67,33 @@ struct ParseNote {
   std::string_view text;  // a view into the transcript's text
 };
 
+// The texts of the tokens a game met, each once, in the order first met:
+// tokens of one text name one player. A text is a view into the
+// transcript's text.
+struct TokenText {
+  std::string_view text;
+  league::PlayerToken token;  // what it says
+};
+class TokenTexts {
+ public:
+  // The text's index, if it was entered.
+  std::optional<std::uint32_t> Find(std::string_view text) const;
+  // Enters a text Find does not know, with what it says; gives its index.
+  std::uint32_t Enter(std::string_view text, const league::PlayerToken& token);
+  const TokenText& operator[](std::uint32_t i) const { return texts_[i]; }
+  void clear();
+
+ private:
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t index = UINT32_MAX;  // UINT32_MAX: empty
+  };
+  static std::uint32_t HashOf(std::string_view text);
+  void Grow();
+  std::vector<TokenText> texts_;
+  std::vector<Slot> slots_;  // a power of two of them, at most half taken
+};
+
 // What parsing a transcript's lines writes besides the plays. It needs
 // nothing of the league, so that transcripts can be parsed ahead of the game
 // being credited, on other threads: the tokens that name players, in the
@@ -74,42 +101,11 @@ struct ParseNote {
 // looking a token up may create its player), and the lines that could not
 // be understood. Both are carried into the league and the error log later,
 // in their places among the reader's own steps (CarryParse).
-// A token met: its text (a view into the transcript's text), what it says,
-// and the number of the first token of the game with the same text (its own
-// when it is the first). Tokens of one text name one player.
-struct NotedToken {
-  std::string_view text;
-  league::PlayerToken token;
-  TokenNumber first = 0;
-};
-
-// The first token of each text a game met, found by the text.
-class FirstTokens {
- public:
-  // The number of the first token noted with the text, if any.
-  std::optional<TokenNumber> Find(const std::vector<NotedToken>& tokens,
-                                  std::string_view text) const;
-  // Enters tokens.back(), whose text Find did not know.
-  void Enter(const std::vector<NotedToken>& tokens);
-  void clear() {
-    std::fill(slots_.begin(), slots_.end(), Slot());
-    count_ = 0;
-  }
-
- private:
-  struct Slot {
-    std::uint32_t hash = 0;
-    TokenNumber number = kNoToken;  // kNoToken: empty
-  };
-  static std::uint32_t HashOf(std::string_view text);
-  std::vector<Slot> slots_;  // a power of two of them, at most half taken
-  std::size_t count_ = 0;
-};
-
 struct ParseContext {
-  std::vector<NotedToken> tokens;
+  // Each token met, in order (its TokenNumber): the index of its text.
+  std::vector<std::uint32_t> tokens;
+  TokenTexts texts;
   std::vector<ParseNote> notes;
-  FirstTokens firstTokens;
 };
 
 // How much of a ParseContext a step of reading had written.
@@ -130,14 +126,21 @@ void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_vie
 // How far a ParseContext has been carried into the league and the log.
 struct CarriedParse {
   std::vector<league::PlayerRecord*> players;  // of the tokens looked up so far, by number
+  std::vector<league::PlayerRecord*> byText;   // of their texts, by the texts' index
   std::size_t notesLogged = 0;
 };
 
 // Looks up the tokens up to `upTo.tokens` not looked up yet, in order
 // (NamePlayer: each is put on the game's list), then logs the notes up to
 // `upTo.notes`: a line's tokens are met before the line is found wanting.
-void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
-                ParseMarks upTo);
+void CarryParseUpTo(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
+                    ParseMarks upTo);
+inline void CarryParse(ReadContext& context, const ParseContext& parse, CarriedParse& carried,
+                       ParseMarks upTo) {
+  // Most steps of reading note nothing.
+  if (carried.players.size() < upTo.tokens || carried.notesLogged < upTo.notes)
+    CarryParseUpTo(context, parse, carried, upTo);
+}
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
