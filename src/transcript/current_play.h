@@ -77,9 +77,9 @@ struct GainsText {
 // player); a phrase followed by the next phrase leaves its value empty.
 constexpr std::size_t kExtrasSlots = 10;
 struct ExtrasValue {
-  std::int16_t number = 0;
   league::PlayerRecord* player = nullptr;
   TokenNumber token = kNoToken;  // the token that named the player
+  std::int16_t number = 0;
 };
 struct ExtrasText {
   BoundedList<PhraseCode, kExtrasSlots> codes;
@@ -89,10 +89,10 @@ struct ExtrasText {
   // stated yards and the spot of assessment, as the walks over the phrases
   // have found them so far. Each extras line walks every phrase read so far
   // again.
-  std::optional<std::size_t> foulAt;
-  std::optional<std::size_t> placementAt;
-  std::optional<std::size_t> yardsAt;
-  std::optional<std::size_t> assessedAt;
+  std::optional<std::uint8_t> foulAt;
+  std::optional<std::uint8_t> placementAt;
+  std::optional<std::uint8_t> yardsAt;
+  std::optional<std::uint8_t> assessedAt;
 };
 
 // The situation at the snap, as the header gives it; a number the header

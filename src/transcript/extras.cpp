@@ -118,7 +118,7 @@ bool CutPlayerToken(ParseContext& parse, const ExtrasTable& table, std::string_v
       if (!token) continue;
       ExtrasValue* value = NextValue(extras);
       if (value == nullptr || !AppendCode(extras, table, position)) return false;
-      *value = ExtrasValue{0, nullptr, *token};
+      *value = ExtrasValue{.token = *token};
       p += t + phrase.size();
       return true;
     }
@@ -140,7 +140,7 @@ bool CutExtrasLine(ParseContext& parse, const ExtrasTable& table, std::string_vi
       if (value == nullptr) return false;
       const std::optional<std::int16_t> number = ReadNumber(line, p);
       if (!number) return false;
-      *value = ExtrasValue{*number, nullptr};
+      *value = ExtrasValue{.number = *number};
       if (p == n) return false;  // a line never ends in a number
       position = MatchExtrasText(table, line.substr(p));
       if (!position || !AppendCode(extras, table, *position)) return false;
@@ -364,7 +364,7 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
       case Effect::kFoul: {
         penalty.called = true;
         penalty.kind = rule.penaltyKind;
-        extras.foulAt = i;
+        extras.foulAt = static_cast<std::uint8_t>(i);
         // A penalty phrase at the end of a line names nobody.
         if (league::PlayerRecord* fouler = extras.values[i].player) {
           context.players[*fouler].otherGroup = play.groupAtSnap;
@@ -379,7 +379,7 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         break;
       case Effect::kPlacement:
         penalty.accepted = rule.accepted;
-        extras.placementAt = i;
+        extras.placementAt = static_cast<std::uint8_t>(i);
         assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kFirstDownDecision:
@@ -389,7 +389,7 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         break;
       case Effect::kYardsDecision:
         penalty.accepted = rule.accepted;
-        extras.yardsAt = i;
+        extras.yardsAt = static_cast<std::uint8_t>(i);
         assignToFoulingTeam(rule.homeDecides);
         break;
       case Effect::kAutomaticFirstDown:
@@ -404,11 +404,11 @@ int ResolveExtras(ReadContext& context, const league::TeamRecord& home,
         break;
       case Effect::kFromGoalLine:
         // The goal line's 1 takes the last value's place, whoever's it was.
-        extras.assessedAt = kExtrasSlots - 1;
-        extras.values[kExtrasSlots - 1] = ExtrasValue{1, nullptr};
+        extras.assessedAt = static_cast<std::uint8_t>(kExtrasSlots - 1);
+        extras.values[kExtrasSlots - 1] = ExtrasValue{.number = 1};
         break;
       case Effect::kAssessedFrom:
-        extras.assessedAt = i;
+        extras.assessedAt = static_cast<std::uint8_t>(i);
         break;
       case Effect::kLossOfDown:
         penalty.lossOfDown = true;
