@@ -106,8 +106,17 @@ char* EscapeByte(char* dest, char c, bool macRoman) {
   return dest + kReplacements[byte].size;
 }
 
-// Escaping with room for the longest replacement of every byte.
+// Escaping with room for the longest replacement of every byte: a short
+// text (a name, a label) on the stack, so that the string grows by what it
+// holds rather than by six times the text.
 void AppendEscaped(std::string& out, std::string_view text, bool macRoman = false) {
+  constexpr std::size_t kShort = 128;
+  if (text.size() <= kShort) {
+    char escaped[kEscapeGrowth * kShort];
+    const char* const end = EscapeInto(escaped, text, macRoman);
+    out.append(escaped, static_cast<std::size_t>(end - escaped));
+    return;
+  }
   const std::size_t at = out.size();
   out.resize(at + kEscapeGrowth * text.size());
   char* const end = EscapeInto(out.data() + at, text, macRoman);

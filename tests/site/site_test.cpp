@@ -51,6 +51,14 @@ TEST(SiteText, EscapesAndConvertsNamesAndMakesAddresses) {
     EXPECT_EQ(Escape(c.macRoman), c.html);
     EXPECT_EQ(Slug(c.macRoman), c.slug);
   }
+  // A text longer than a name or a label (a play's description, say).
+  std::string longText;
+  std::string longHtml;
+  for (int i = 0; i < 8; ++i) {
+    longText += cases[7].macRoman;
+    longHtml += cases[7].html;
+  }
+  EXPECT_EQ(Escape(longText), longHtml);
   // Our own text is UTF-8 already: its high bytes stay as they are.
   EXPECT_EQ(EscapeUtf8("Points \xE2\x80\x94 <all> & 'more' \xC3\xA9t\xC3\xA9"),
             "Points \xE2\x80\x94 &lt;all&gt; &amp; &#39;more&#39; \xC3\xA9t\xC3\xA9");
