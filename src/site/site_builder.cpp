@@ -170,10 +170,10 @@ const std::string& SiteBuilder::PlayerLink(const PlayerRecord& player) {
 
 const std::string& SiteBuilder::SectionHead(const reports::PlayerSection& section,
                                             std::string_view first, std::string_view second) {
-  const auto found = heads_.find(std::tuple(&section, first, second));
+  const auto found = heads_.find(HeadView(&section, first, second));
   if (found != heads_.end()) return found->second;
   return heads_
-      .emplace(std::tuple(&section, std::string(first), std::string(second)),
+      .emplace(HeadKey(&section, std::string(first), std::string(second)),
                TableHead(SectionColumns(section, first, second)))
       .first->second;
 }

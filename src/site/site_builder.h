@@ -146,9 +146,22 @@ class SiteBuilder {
   AddressBook teamAddresses_;
   AddressBook playerAddresses_;
   std::vector<std::string> playerLinks_;  // by index; "" until made
-  std::map<std::tuple<const reports::PlayerSection*, std::string, std::string>, std::string,
-           std::less<>>
-      heads_;
+  // A section's table heads, by the section and the first two columns'
+  // titles; found by views of the titles.
+  using HeadView = std::tuple<const reports::PlayerSection*, std::string_view, std::string_view>;
+  using HeadKey = std::tuple<const reports::PlayerSection*, std::string, std::string>;
+  struct HeadLess {
+    using is_transparent = void;
+    static HeadView View(const HeadKey& key) {
+      return {std::get<0>(key), std::get<1>(key), std::get<2>(key)};
+    }
+    static const HeadView& View(const HeadView& view) { return view; }
+    template <typename A, typename B>
+    bool operator()(const A& a, const B& b) const {
+      return View(a) < View(b);
+    }
+  };
+  std::map<HeadKey, std::string, HeadLess> heads_;
   std::string pending_;  // the last game's page, waiting for the next game's link
   std::string pendingPath_;
   // Each player's games and figures, by his index.
