@@ -32,12 +32,6 @@ std::uint64_t MayBegin(const ExtrasTable& table, std::string_view text) {
   return table.positionsBeginning[static_cast<unsigned char>(FoldCase(text[0]))];
 }
 
-std::uint64_t Word(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
 // FoldCase on eight bytes at once: a byte from 'a' to 'z' loses 0x20.
 std::uint64_t FoldWord(std::uint64_t bytes) {
   constexpr std::uint64_t kOnes = 0x0101010101010101u;
@@ -58,7 +52,7 @@ bool BeginsWithText(const ExtrasTable& table, std::string_view text, std::size_t
   if (length > text.size()) return false;
   std::size_t k = 0;
   for (; k + 8 <= length; k += 8) {
-    if (FoldWord(Word(text.data() + k)) != FoldWord(Word(phrase.data() + k))) return false;
+    if (FoldWord(WordAt(text.data() + k)) != FoldWord(WordAt(phrase.data() + k))) return false;
   }
   for (; k < length; ++k) {
     if (FoldCase(text[k]) != FoldCase(phrase[k])) return false;

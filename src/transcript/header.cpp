@@ -106,19 +106,13 @@ bool ReadHeader(std::string_view line, HeaderText& header) {
   }
 }
 
-std::uint64_t Word(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
 // The first eight bytes of a text, zero-filled past a shorter one; `room`:
 // the bytes readable from `text` on.
 std::uint64_t HeadWord(const char* text, std::size_t length, std::size_t room) {
-  if (length >= 8) return Word(text);
+  if (length >= 8) return WordAt(text);
   std::uint64_t word = 0;
   if (room >= 8) {
-    word = Word(text);
+    word = WordAt(text);
     if constexpr (std::endian::native == std::endian::little) {
       word &= (std::uint64_t{1} << (8 * length)) - 1;
     } else {
@@ -137,9 +131,9 @@ bool HoldsText(std::string_view line, std::size_t at, const HeaderGuide::Text& g
   const char* bytes = line.data() + at;
   if (HeadWord(bytes, length, line.size() - at) != guess.head) return false;
   if (length <= 8) return true;
-  if (Word(bytes + length - 8) != guess.tail) return false;
+  if (WordAt(bytes + length - 8) != guess.tail) return false;
   for (std::size_t k = 8; k + 8 < length; k += 8) {
-    if (Word(bytes + k) != Word(guess.text.data() + k)) return false;
+    if (WordAt(bytes + k) != WordAt(guess.text.data() + k)) return false;
   }
   return true;
 }
@@ -167,7 +161,7 @@ bool ReadGuidedHeader(std::string_view line, HeaderText& header, HeaderGuide& gu
       // The guide learns the text for the next header.
       guess.text = line.substr(at, end - at);
       guess.head = HeadWord(line.data() + at, end - at, n - at);
-      guess.tail = end - at >= 8 ? Word(line.data() + end - 8) : 0;
+      guess.tail = end - at >= 8 ? WordAt(line.data() + end - 8) : 0;
       guess.code = code;
     }
     if (!header.codes.push_back(code)) break;

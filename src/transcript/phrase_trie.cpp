@@ -5,6 +5,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "transcript/reader.h"
+
 namespace yl::transcript {
 
 namespace {
@@ -148,20 +150,10 @@ std::optional<std::size_t> PhraseTrie::FirstPrefix(std::string_view text, std::s
   return best;
 }
 
-namespace {
-
-std::uint64_t Word(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
-}  // namespace
-
 PhraseTrie::SuffixMemo::SuffixMemo() : slots_(kSets * kWays) {}
 
 PhraseTrie::SuffixMemo::Slot* PhraseTrie::SuffixMemo::SetOf(std::string_view text) {
-  const std::uint64_t tail = Word(text.data() + text.size() - kShortest);
+  const std::uint64_t tail = WordAt(text.data() + text.size() - kShortest);
   const auto set = static_cast<std::size_t>((tail * 0x9E3779B97F4A7C15u) >> 56) % kSets;
   return &slots_[set * kWays];
 }
@@ -173,11 +165,12 @@ const PhraseTrie::SuffixMemo::Slot* PhraseTrie::SuffixMemo::Find(Slot* set, std:
     if (read == 0) return nullptr;
     if (read > text.size()) continue;
     const char* from = text.data() + text.size() - read;
-    if (Word(from) != slot.head) continue;
+    if (WordAt(from) != slot.head) continue;
     // Eight bytes at a time; the last word may overlap the one before.
     bool same = true;
     for (std::size_t k = 8; same && k < read; k += 8)
-      same = Word(from + std::min(k, read - 8)) == Word(slot.bytes.data() + std::min(k, read - 8));
+      same =
+          WordAt(from + std::min(k, read - 8)) == WordAt(slot.bytes.data() + std::min(k, read - 8));
     if (same) return &slot;
   }
   return nullptr;
@@ -233,7 +226,7 @@ std::size_t PhraseTrie::Suffixes(std::string_view text, Matches& matches, Suffix
   if (set != nullptr && read >= SuffixMemo::kShortest) {
     std::copy_backward(set, set + SuffixMemo::kWays - 1, set + SuffixMemo::kWays);
     SuffixMemo::Slot& slot = set[0];
-    slot.head = Word(text.data() + keptAt);
+    slot.head = WordAt(text.data() + keptAt);
     slot.node = keptNode;
     slot.read = static_cast<std::uint8_t>(read);
     slot.count = static_cast<std::uint8_t>(keptCount);

@@ -89,21 +89,15 @@ void LogNotUnderstood(ReadContext& context, run::ErrorKind kind, std::string_vie
 
 namespace {
 
-std::uint64_t Word(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
 // Whether two texts are the same; a token's eight bytes at a time.
 bool SameText(std::string_view a, std::string_view b) {
   const std::size_t n = a.size();
   if (n != b.size()) return false;
   if (n < 8) return a == b;
   for (std::size_t k = 0; k + 8 < n; k += 8) {
-    if (Word(a.data() + k) != Word(b.data() + k)) return false;
+    if (WordAt(a.data() + k) != WordAt(b.data() + k)) return false;
   }
-  return Word(a.data() + n - 8) == Word(b.data() + n - 8);
+  return WordAt(a.data() + n - 8) == WordAt(b.data() + n - 8);
 }
 
 }  // namespace
@@ -114,8 +108,8 @@ std::uint32_t TokenTexts::HashOf(std::string_view text) {
   std::uint64_t head = 0;
   std::uint64_t tail = 0;
   if (text.size() >= 8) {
-    head = Word(text.data());
-    tail = Word(text.data() + text.size() - 8);
+    head = WordAt(text.data());
+    tail = WordAt(text.data() + text.size() - 8);
   } else {
     std::memcpy(&head, text.data(), text.size());
   }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -144,6 +145,14 @@ inline void CarryParse(ReadContext& context, const ParseContext& parse, CarriedP
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// The eight bytes at `bytes` as one word, for comparing texts a word at a
+// time.
+inline std::uint64_t WordAt(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
 }
 
 #if defined(__SSE2__)

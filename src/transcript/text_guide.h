@@ -8,7 +8,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -34,7 +33,7 @@ class TextGuide {
   std::optional<Found> Find(const WholePhraseIndex& index, std::string_view line, std::size_t at) {
     const std::size_t room = line.size() - at;
     if (room >= 8) {
-      const std::uint64_t head = Word(line.data() + at);
+      const std::uint64_t head = WordAt(line.data() + at);
       Text* const set = &kept_[SetOf(head) * kWays];
       for (std::size_t w = 0; w < kWays; ++w) {
         if (StandsAt(set[w], line, at, head)) return Found{at + set[w].text.size(), set[w].code};
@@ -44,7 +43,7 @@ class TextGuide {
       if (!code) return std::nullopt;
       if (end - at >= 8) {
         std::copy_backward(set, set + kWays - 1, set + kWays);
-        set[0] = Text{line.substr(at, end - at), head, Word(line.data() + end - 8), *code};
+        set[0] = Text{line.substr(at, end - at), head, WordAt(line.data() + end - 8), *code};
       }
       return Found{end, *code};
     }
@@ -64,11 +63,6 @@ class TextGuide {
   static constexpr std::size_t kSets = 64;
   static constexpr std::size_t kWays = 2;
 
-  static std::uint64_t Word(const char* bytes) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-  }
   static std::size_t SetOf(std::uint64_t head) {
     return static_cast<std::size_t>((head * 0x9E3779B97F4A7C15u) >> 58) % kSets;
   }
@@ -79,9 +73,9 @@ class TextGuide {
     const std::size_t length = kept.text.size();
     if (head != kept.head || length == 0 || length > line.size() - at) return false;
     const char* bytes = line.data() + at;
-    if (Word(bytes + length - 8) != kept.tail) return false;
+    if (WordAt(bytes + length - 8) != kept.tail) return false;
     for (std::size_t k = 8; k + 8 < length; k += 8) {
-      if (Word(bytes + k) != Word(kept.text.data() + k)) return false;
+      if (WordAt(bytes + k) != WordAt(kept.text.data() + k)) return false;
     }
     return at + length == line.size() || IsDigit(line[at + length]);
   }
