@@ -156,8 +156,18 @@ std::uint32_t TokenTexts::Enter(std::string_view text, const league::PlayerToken
 }
 
 void TokenTexts::clear() {
+  // Only the slots the texts took: a line's parse may clear a table of
+  // hundreds of slots for a handful of texts.
+  if (!slots_.empty()) {
+    const std::size_t mask = slots_.size() - 1;
+    for (const TokenText& text : texts_) {
+      std::size_t i = HashOf(text.text) & mask;
+      while (slots_[i].index == UINT32_MAX || texts_[slots_[i].index].text != text.text)
+        i = (i + 1) & mask;
+      slots_[i] = Slot();
+    }
+  }
   texts_.clear();
-  std::fill(slots_.begin(), slots_.end(), Slot());
 }
 
 std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token) {

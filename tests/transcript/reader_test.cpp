@@ -89,6 +89,23 @@ TEST(CarryParse, RepeatedTokensFindWhatEachLookupFinds) {
   }
 }
 
+// A cleared table (a benchmark clears it after every line) knows none of
+// the texts it held, also with many texts in it, and takes new ones.
+TEST(TokenTexts, ClearedTableKnowsOnlyNewTexts) {
+  TokenTexts texts;
+  std::vector<std::string> first;
+  for (int i = 0; i < 300; ++i)
+    first.push_back("#" + std::to_string(i % 100) + "-Name" + std::to_string(i));
+  for (const std::string& text : first)
+    texts.Enter(text, league::PlayerToken{});
+  texts.clear();
+  for (const std::string& text : first)
+    EXPECT_FALSE(texts.Find(text)) << text;
+  EXPECT_EQ(texts.Enter(first[7], league::PlayerToken{}), 0u);
+  EXPECT_EQ(texts.Find(first[7]), std::optional<std::uint32_t>(0));
+  EXPECT_FALSE(texts.Find(first[8]));
+}
+
 TEST(ReadLine, EveryTerminatorReadsTheSame) {
   for (const std::string_view eol : {"\r", "\n", "\r\n"}) {
     const std::string bytes = "one" + std::string(eol) + "two" + std::string(eol) +
