@@ -10,6 +10,7 @@
 
 #include "run/errors.h"
 #include "stats/derived.h"
+#include "stats/quick_sort.h"
 
 namespace yl::stats {
 
@@ -277,54 +278,6 @@ char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Insertion sort of a[lo..hi]: each element moves left past every element
-// that sorts after it.
-template <typename T, typename After>
-void InsertionSort(std::vector<T>& a, int lo, int hi, const After& after) {
-  for (int k = lo + 1; k <= hi; ++k) {
-    const T moving = a[k];
-    int m = k;
-    while (m > lo && after(a[m - 1], moving)) {
-      a[m] = a[m - 1];
-      --m;
-    }
-    a[m] = moving;
-  }
-}
-
-// Quicksort of a[lo..hi] with the median of three as pivot; ranges of fewer
-// than 11 elements are left to the insertion sort.
-template <typename T, typename After>
-void QuickSort(std::vector<T>& a, int lo, int hi, const After& after) {
-  while (lo + 10 <= hi) {
-    const int mid = (lo + hi) / 2;
-    if (after(a[lo], a[mid])) std::swap(a[lo], a[mid]);
-    if (after(a[lo], a[hi])) std::swap(a[lo], a[hi]);
-    if (after(a[mid], a[hi])) std::swap(a[mid], a[hi]);
-    std::swap(a[mid], a[hi - 1]);
-    const T pivot = a[hi - 1];
-    int i = lo;
-    int j = hi - 1;
-    for (;;) {
-      // The pivot never sorts after itself, so i stops at hi - 1 at the
-      // latest. The scan of j stops at lo: the scoring key's comparison is
-      // not transitive, so a[lo] is not certain to stop it.
-      do {
-        ++i;
-      } while (after(pivot, a[i]));
-      do {
-        --j;
-      } while (j > lo && after(a[j], pivot));
-      if (i >= j) break;
-      std::swap(a[i], a[j]);
-    }
-    std::swap(a[i], a[hi - 1]);
-    QuickSort(a, lo, i - 1, after);
-    lo = i + 1;
-  }
-  InsertionSort(a, lo, hi, after);
-}
-
 bool FactsSortAfter(const SortFacts& a, const SortFacts& b, const KeyRule& rule, bool leagueWide) {
   if (rule.scored != nullptr && !a.scored && !b.scored) return false;
   if (!a.has) return b.has;
@@ -394,20 +347,31 @@ constexpr std::uint32_t kNoPlace = UINT32_MAX;
 
 // Sorts by the places a sort by the same key found, when every player has one.
 bool SortByPlaces(PlayerOrder& players, const std::vector<std::uint32_t>& places) {
-  struct Placed {
-    std::uint32_t place;
-    const PlayerRecord* player;
-  };
-  std::vector<Placed> placed;
-  run::Allocating(run::ErrorKind::kSortMemory, [&] { placed.reserve(players.size()); });
-  for (const PlayerRecord* p : players) {
-    if (p->index >= places.size() || places[p->index] == kNoPlace) return false;
-    placed.push_back({places[p->index], p});
+  // Each player as one word: his place above, his position in the list
+  // below. Only the places are compared.
+  std::vector<std::uint64_t> placed;
+  PlayerOrder before;
+  run::Allocating(run::ErrorKind::kSortMemory, [&] {
+    placed.reserve(players.size());
+    before = players;
+  });
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    const std::uint32_t index = players[i]->index;
+    if (index >= places.size() || places[index] == kNoPlace) return false;
+    placed.push_back(std::uint64_t{places[index]} << 32 | i);
   }
-  QuickSort(placed, 0, static_cast<int>(placed.size()) - 1,
-            [](const Placed& a, const Placed& b) { return a.place > b.place; });
+  const auto allEqual = [&placed](int lo, int hi) {
+    const std::uint64_t place = placed[lo] >> 32;
+    for (int k = lo + 1; k <= hi; ++k) {
+      if (placed[k] >> 32 != place) return false;
+    }
+    return true;
+  };
+  QuickSort(
+      placed, 0, static_cast<int>(placed.size()) - 1,
+      [](std::uint64_t a, std::uint64_t b) { return a >> 32 > b >> 32; }, allEqual);
   for (std::size_t i = 0; i < placed.size(); ++i)
-    players[i] = placed[i].player;
+    players[i] = before[placed[i] & UINT32_MAX];
   return true;
 }
 
@@ -417,8 +381,7 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide, Sort
   if (players.empty()) return;
   if (key < 1 || key > kStatKeyCount) {
     // No order: every comparison says "not after", as the sort has always seen it.
-    QuickSort(players, 0, static_cast<int>(players.size()) - 1,
-              [](const PlayerRecord*, const PlayerRecord*) { return false; });
+    SortEqual(players, 0, static_cast<int>(players.size()) - 1);
     return;
   }
   const KeyRule& rule = kKeyRules[static_cast<std::size_t>(key)];
@@ -442,7 +405,16 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide, Sort
     if (rule.scored == nullptr && !(a->has && b->has)) return !a->has && b->has;
     return FactsSortAfter(*a, *b, rule, leagueWide);
   };
-  QuickSort(order, 0, static_cast<int>(order.size()) - 1, after);
+  // Players without the key's record all compare equal (but for the
+  // scoring key, whose comparison is not an order).
+  const auto allEqual = [&order, &rule](int lo, int hi) {
+    if (rule.scored != nullptr) return false;
+    for (int k = lo; k <= hi; ++k) {
+      if (order[k]->has) return false;
+    }
+    return true;
+  };
+  QuickSort(order, 0, static_cast<int>(order.size()) - 1, after, allEqual);
   for (std::size_t i = 0; i < order.size(); ++i)
     players[i] = order[i]->player;
   if (places == nullptr) return;
