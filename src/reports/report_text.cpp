@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "reports/report_buffer.h"
 
@@ -16,7 +17,7 @@ constexpr int kMaxDecimals = 255;  // one more digit is generated: at most 256
 
 }  // namespace
 
-std::string FormatDecimal(double value, int decimals) {
+char* FormatDecimalInto(char* dest, double value, int decimals) {
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   // No report value is infinite or undefined; keep the digit loop defined anyway.
   if (!std::isfinite(value)) value = 0.0;
@@ -27,7 +28,7 @@ std::string FormatDecimal(double value, int decimals) {
   // The digits are made in place, with a spare place in front for a carry
   // out of the first digit: the whole part, the point, and one decimal more
   // than asked for, which rounds the rest.
-  constexpr std::size_t kWholeRoom = 400;
+  constexpr std::size_t kWholeRoom = DecimalRoom(0) - 2;
   char digits[1 + kWholeRoom + 1 + kMaxDecimals + 1];
   char* const first = digits + 1;
   // The whole part's digits; below 2^53 it is an exact integer, written
@@ -65,11 +66,15 @@ std::string FormatDecimal(double value, int decimals) {
       break;
     }
   }
-  std::string text;
-  text.reserve(static_cast<std::size_t>(end - start) + 1);
-  if (negative) text += '-';
-  text.append(start, end);
-  return text;
+  if (negative) *dest++ = '-';
+  const auto size = static_cast<std::size_t>(end - start);
+  std::memcpy(dest, start, size);
+  return dest + size;
+}
+
+std::string FormatDecimal(double value, int decimals) {
+  char text[DecimalRoom(kMaxDecimals)];
+  return std::string(text, FormatDecimalInto(text, value, decimals));
 }
 
 std::string IntegerText(std::int64_t value) {

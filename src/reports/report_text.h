@@ -3,6 +3,7 @@
 // report table uses.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ namespace yl::reports {
 // half up, carrying through 9s: 0.15 with 1 decimal gives "0.2", 9.996 with 2
 // gives "10.00", -2.5 with 1 gives "-2.5".
 std::string FormatDecimal(double value, int decimals);
+// The longest text FormatDecimal gives with `decimals` (0 to 255) decimals:
+// a sign, a whole part of up to 400 digits (a double's largest has 309),
+// the point and the decimals.
+constexpr std::size_t DecimalRoom(int decimals) {
+  return 1 + 400 + 1 + static_cast<std::size_t>(decimals);
+}
+// The same text written at `dest`, which has DecimalRoom(decimals) bytes;
+// returns its end.
+char* FormatDecimalInto(char* dest, double value, int decimals);
 
 // "%d" of a count.
 std::string IntegerText(std::int64_t value);

@@ -12,6 +12,7 @@
 
 #include "league/league.h"
 #include "league/stat_records.h"
+#include "reports/report_text.h"
 #include "stats/derived.h"
 
 namespace yl::reports {
@@ -35,6 +36,11 @@ struct Statistic {
 
 // The statistic as a table cell.
 std::string StatText(const Statistic& stat, const league::PlayerRecord& player);
+// Room for any StatText: two counts and a "/", or a value of two decimals.
+inline constexpr std::size_t kStatTextRoom = DecimalRoom(2);
+// The same text written at `dest`, which has kStatTextRoom bytes; returns
+// its end.
+char* StatTextInto(char* dest, const Statistic& stat, const league::PlayerRecord& player);
 
 // A column of a table: its word and its statistic (none: the table fills it
 // otherwise, as the longest-play tables do with an entry's yards).

@@ -188,6 +188,11 @@ void RowText::Flush() {
 }
 
 void RowText::AddLong(std::string_view html) {
+  if (html.size() <= kRoom - used_) {
+    std::memcpy(bytes_ + used_, html.data(), html.size());
+    used_ += html.size();
+    return;
+  }
   Flush();
   if (html.size() > kRoom) {
     out_ += html;

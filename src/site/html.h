@@ -94,17 +94,22 @@ class RowText {
   RowText& operator=(const RowText&) = delete;
 
   void Add(std::string_view html) {
-    if (html.size() > kRoom - used_) {
+    if (html.size() > kShort || html.size() > kRoom - used_) {
       AddLong(html);
       return;
     }
-    std::memcpy(bytes_ + used_, html.data(), html.size());
+    CopyShort(bytes_ + used_, html.data(), html.size());
     used_ += html.size();
   }
   void Number(std::int64_t value) {
-    if (kRoom - used_ < kDigitsRoom) Flush();
-    used_ =
-        static_cast<std::size_t>(std::to_chars(bytes_ + used_, bytes_ + kRoom, value).ptr - bytes_);
+    Write(kDigitsRoom, [&](char* at) { return std::to_chars(at, bytes_ + kRoom, value).ptr; });
+  }
+  // What `write` writes at the place it is given, which has `room` bytes
+  // (at most kRoom); it returns the end of what it wrote.
+  template <typename Writer>
+  void Write(std::size_t room, const Writer& write) {
+    if (kRoom - used_ < room) Flush();
+    used_ = static_cast<std::size_t>(write(bytes_ + used_) - bytes_);
   }
   // Text from a game or a team file, escaped as AppendText does.
   void Text(std::string_view macRoman);
@@ -113,7 +118,32 @@ class RowText {
  private:
   void AddLong(std::string_view html);
 
-  static constexpr std::size_t kRoom = 1024;
+  // Most pieces of a row are a few bytes: copied here without a call, as
+  // two words that may overlap; longer ones go through AddLong.
+  template <typename Word>
+  static void CopyEnds(char* dest, const char* source, std::size_t size) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, source, sizeof head);
+    std::memcpy(&tail, source + size - sizeof tail, sizeof tail);
+    std::memcpy(dest, &head, sizeof head);
+    std::memcpy(dest + size - sizeof tail, &tail, sizeof tail);
+  }
+  // At most kShort bytes.
+  static void CopyShort(char* dest, const char* source, std::size_t size) {
+    if (size >= 8) {
+      CopyEnds<std::uint64_t>(dest, source, size);
+    } else if (size >= 4) {
+      CopyEnds<std::uint32_t>(dest, source, size);
+    } else if (size > 0) {
+      dest[0] = source[0];
+      dest[size / 2] = source[size / 2];
+      dest[size - 1] = source[size - 1];
+    }
+  }
+
+  static constexpr std::size_t kShort = 16;
+  static constexpr std::size_t kRoom = 2048;
   static constexpr std::size_t kDigitsRoom = 20;
   std::string& out_;
   std::size_t used_ = 0;

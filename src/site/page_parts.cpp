@@ -109,7 +109,8 @@ void SectionRow(std::string& out, const reports::PlayerSection& section, std::st
     if (column.stat != nullptr && column.stat->shape == reports::Shape::kCount) {
       row.Number(column.stat->part(record));
     } else if (column.stat != nullptr) {
-      row.Add(reports::StatText(*column.stat, record));
+      row.Write(reports::kStatTextRoom,
+                [&](char* at) { return reports::StatTextInto(at, *column.stat, record); });
     }
     row.Add("</td>"sv);
   }

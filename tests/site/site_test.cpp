@@ -73,6 +73,32 @@ TEST(SiteText, EscapesAndConvertsNamesAndMakesAddresses) {
   EXPECT_EQ(got, (std::vector<std::string>{"bears", "bears-2", "bears-2-2", "lions", "bears-3"}));
 }
 
+TEST(RowText, KeepsEveryPieceWholeAndInOrder) {
+  // Pieces of every short length (each copied its own way), numbers, a
+  // piece longer than the row's room, and a row that fills it many times.
+  std::string page = "<p>";
+  std::string expected = page;
+  {
+    RowText row(page);
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (std::size_t size = 0; size <= letters.size(); ++size) {
+      row.Add(std::string_view(letters).substr(size % 7, size % 40));
+      expected += letters.substr(size % 7, size % 40);
+      row.Number(-static_cast<std::int64_t>(size) * 1234567);
+      expected += std::to_string(-static_cast<std::int64_t>(size) * 1234567);
+    }
+    const std::string longPiece(5000, 'x');
+    row.Add(longPiece);
+    expected += longPiece;
+    for (int i = 0; i < 200; ++i) {
+      row.Add("<td>\"it's\"</td>");
+      expected += "<td>\"it's\"</td>";
+    }
+    row.Flush();
+  }
+  EXPECT_EQ(page, expected);
+}
+
 std::set<std::string> Files(const std::string& folder) {
   std::set<std::string> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
