@@ -64,7 +64,7 @@ bool ReadTeamFile(League& league, run::ErrorLog& log, run::FileSystem& files,
   // A byte-order mark before a whole team file, and a byte past its end
   // that tells of more entries.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  std::vector<char> bytes;
+  run::FileBytes bytes;
   if (const std::error_code error = file.Read(bytes, kByteOrderMark.size() + kTeamFileSize + 1))
     run::FailOnFile(run::ErrorKind::kTeamFileRead, record.path, error);
   if (const std::error_code error = file.Close())

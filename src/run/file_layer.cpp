@@ -48,7 +48,7 @@ File& File::operator=(File&& other) noexcept {
   return *this;
 }
 
-std::error_code File::Read(std::vector<char>& bytes, std::size_t limit) {
+std::error_code File::Read(FileBytes& bytes, std::size_t limit) {
   if (const std::error_code fault = Injected(faults_, FileOp::kRead)) return fault;
   if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
   if (!opened_) {
@@ -65,8 +65,9 @@ std::error_code File::Read(std::vector<char>& bytes, std::size_t limit) {
     return std::make_error_code(std::errc::file_too_large);
   // A regular file's size is where the buffer starts; a pipe or a FIFO tells
   // none. Either way the file is read to its end, or to `limit`.
-  bytes.assign(regular ? std::min<std::uintmax_t>(size, most) : std::min<std::size_t>(most, 65536),
-               0);
+  // Each read overwrites what it fills: the buffer is not cleared first.
+  bytes.clear();
+  bytes.resize(regular ? std::min<std::uintmax_t>(size, most) : std::min<std::size_t>(most, 65536));
   std::size_t done = 0;
   for (;;) {
     if (Stopping()) return std::make_error_code(std::errc::interrupted);
@@ -85,7 +86,7 @@ std::error_code File::Read(std::vector<char>& bytes, std::size_t limit) {
       if (done == most) return std::make_error_code(std::errc::file_too_large);
       bytes.insert(bytes.end(), probe, probe + got);
       done += static_cast<std::size_t>(got);
-      bytes.resize(std::min(most, std::max(2 * done, done + sizeof probe)), 0);
+      bytes.resize(std::min(most, std::max(2 * done, done + sizeof probe)));
       continue;
     }
     const ssize_t got = ::read(fd_, bytes.data() + done, bytes.size() - done);

@@ -6,11 +6,14 @@
 
 #include <csignal>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace yl::run {
@@ -29,6 +32,30 @@ class FileFaults {
 // The largest file a run reads: sizes are 32-bit counts in the engine.
 constexpr std::size_t kMaxFileSize = 0x7FFFFFFF;
 
+// An allocator whose vectors grow by elements left uninitialised: a buffer
+// that a read fills at once need not be cleared first.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* at) noexcept(std::is_nothrow_default_constructible_v<U>) {
+    ::new (static_cast<void*>(at)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* at, Args&&... args) {
+    ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+  }
+};
+
+// A file's bytes as read.
+using FileBytes = std::vector<char, UninitialisedAllocator<char>>;
+
 // An open file, closed when destroyed if Close was not called.
 class File {
  public:
@@ -44,7 +71,7 @@ class File {
   // The file's bytes from where it stands (its start, once opened) to its
   // end, at most `limit`: a pipe or a FIFO is read until its writer closes
   // it. A file larger than a run reads (kMaxFileSize) gives EFBIG.
-  std::error_code Read(std::vector<char>& bytes, std::size_t limit = kMaxFileSize);
+  std::error_code Read(FileBytes& bytes, std::size_t limit = kMaxFileSize);
   // Writes every byte, or fails.
   std::error_code Write(std::string_view bytes);
   // Makes what was written durable (fsync).

@@ -30,7 +30,7 @@ constexpr std::uint8_t kEllipsis = 0xC9;  // Mac OS Roman horizontal ellipsis
 
 // The transcript text and the reading position over it.
 struct TranscriptText {
-  std::vector<char> text;      // the file's bytes, exactly as stored
+  run::FileBytes text;         // the file's bytes, exactly as stored
   std::int32_t position = -1;  // index of the last byte consumed
 };
 

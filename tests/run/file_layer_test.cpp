@@ -44,7 +44,7 @@ TEST(FileSystem, CreateWriteAndReadBack) {
   EXPECT_EQ(file.Close(), std::errc::bad_file_descriptor);  // closed already
 
   ASSERT_FALSE(files.OpenToRead(dir.File("f"), file));
-  std::vector<char> bytes;
+  run::FileBytes bytes;
   ASSERT_FALSE(file.Read(bytes));
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "helloabc");
   ASSERT_FALSE(files.OpenToRead(dir.File("f"), file));
@@ -89,7 +89,7 @@ TEST(FileSystem, ReadsToTheEndOrTheLimit) {
       ::close(ends[1]);
       ASSERT_FALSE(files.OpenToRead("/dev/fd/" + std::to_string(ends[0]), file)) << c.what;
       ::close(ends[0]);
-      std::vector<char> bytes;
+      run::FileBytes bytes;
       EXPECT_FALSE(file.Read(bytes, c.limit)) << c.what;
       EXPECT_EQ(bytes.size(), c.expected) << c.what;
       file = File();
@@ -97,7 +97,7 @@ TEST(FileSystem, ReadsToTheEndOrTheLimit) {
       continue;
     }
     ASSERT_FALSE(files.OpenToRead(dir.Write("f", c.bytes), file)) << c.what;
-    std::vector<char> bytes;
+    run::FileBytes bytes;
     EXPECT_FALSE(file.Read(bytes, c.limit)) << c.what;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.bytes.substr(0, c.expected)) << c.what;
   }
@@ -106,7 +106,7 @@ TEST(FileSystem, ReadsToTheEndOrTheLimit) {
   ASSERT_EQ(::truncate(huge.c_str(), 3LL << 30), 0);
   File file;
   ASSERT_FALSE(files.OpenToRead(huge, file));
-  std::vector<char> bytes;
+  run::FileBytes bytes;
   EXPECT_EQ(file.Read(bytes), std::errc::file_too_large);
 }
 
@@ -120,7 +120,7 @@ TEST(FileSystem, FailuresCarryTheSystemsReason) {
             std::errc::no_such_file_or_directory);
   EXPECT_EQ(files.Remove(dir.File("missing")), std::errc::no_such_file_or_directory);
   EXPECT_FALSE(file.IsOpen());
-  std::vector<char> bytes;
+  run::FileBytes bytes;
   EXPECT_EQ(file.Read(bytes), std::errc::bad_file_descriptor);
   EXPECT_EQ(SystemReason("/x/y", std::make_error_code(std::errc::no_such_file_or_directory)),
             "/x/y: No such file or directory");
@@ -158,7 +158,7 @@ TEST(FileSystem, FaultsStandInForTheSystem) {
     FileSystem files(&faults);
     File out;
     File in;
-    std::vector<char> bytes;
+    run::FileBytes bytes;
     // In the order of `ops`.
     const std::error_code results[] = {
         files.CreateNew(dir.File("out"), out),
