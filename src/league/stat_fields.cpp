@@ -31,6 +31,26 @@ void Write(PlayerRecord& player, std::int64_t value) {
   (*record).*Field = static_cast<FieldType>(value);
 }
 
+// A player with the record of the slot, to find where its fields lie.
+template <auto Slot>
+const PlayerRecord& WithRecord() {
+  static const PlayerRecord player = [] {
+    PlayerRecord made;
+    (made.*Slot).emplace();
+    return made;
+  }();
+  return player;
+}
+
+template <auto Slot, auto Field>
+std::size_t OffsetOf() {
+  const PlayerRecord& player = WithRecord<Slot>();
+  using FieldType = std::remove_cvref_t<decltype((*(player.*Slot)).*Field)>;
+  static_assert(std::is_same_v<FieldType, std::int16_t> || std::is_same_v<FieldType, std::int32_t>);
+  return static_cast<std::size_t>(reinterpret_cast<const char*>(&((*(player.*Slot)).*Field)) -
+                                  reinterpret_cast<const char*>(&player));
+}
+
 }  // namespace
 
 // The slot and field names are the code's own, so a column can never drift
@@ -39,7 +59,8 @@ void Write(PlayerRecord& player, std::int64_t value) {
   StatField {                                                                               \
     SnakeCase(#slot) + "_" + SnakeCase(#field), &Read<&PlayerRecord::slot, &Record::field>, \
         &Write<&PlayerRecord::slot, &Record::field>, &Has<&PlayerRecord::slot>,             \
-        std::is_same_v<decltype(Record::field), std::int16_t>                               \
+        std::is_same_v<decltype(Record::field), std::int16_t>,                              \
+        OffsetOf<&PlayerRecord::slot, &Record::field>()                                     \
   }
 
 std::span<const StatField> PlayerStatFields() {

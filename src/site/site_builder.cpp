@@ -220,7 +220,7 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
       if (!has && (recordsBefore_[player->index] & (1u << r)) == 0) continue;
       for (std::size_t i = firstField; i < firstField + fieldCount; ++i) {
         const league::StatField& field = fields[i];
-        const std::int64_t now = field.read(*player);
+        const std::int64_t now = has ? league::ReadHeld(*player, field) : field.read(*player);
         const std::int64_t was = before[i];
         std::int64_t value = now - was;
         before[i] = static_cast<std::int32_t>(now);

@@ -47,6 +47,23 @@ TEST(StatFields, ColumnsAreUniqueSnakeCaseAndReadTheirField) {
   EXPECT_EQ(read["fg_kicking_made"], 0);
 }
 
+TEST(StatFields, ReadInPlaceGivesWhatTheReaderGives) {
+  // Every field written a value of its own (negative ones too, and the
+  // widest a count holds), then read both ways.
+  PlayerRecord player;
+  const auto fields = PlayerStatFields();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::int64_t value = fields[i].longest ? -static_cast<std::int64_t>(i) - 1
+                               : i % 3 == 0      ? INT32_MAX - static_cast<std::int64_t>(i)
+                                                 : static_cast<std::int64_t>(i) * 1000 + 7;
+    fields[i].write(player, value);
+  }
+  for (const StatField& field : fields) {
+    ASSERT_TRUE(field.has(player)) << field.column;
+    EXPECT_EQ(ReadHeld(player, field), field.read(player)) << field.column;
+  }
+}
+
 TEST(StatFields, SnakeCaseKeepsDigitsWithTheirWord) {
   EXPECT_EQ(SnakeCase("fgKicking"), "fg_kicking");
   EXPECT_EQ(SnakeCase("made30to39"), "made30to39");
