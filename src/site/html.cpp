@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -264,22 +265,36 @@ Page BeginPage(std::string_view root, std::string_view title, std::string_view l
   Page page{std::string(root), {}};
   std::string& t = page.text;
   t.reserve(kPageRoom);
-  const std::string r(root);
-  t += "<!DOCTYPE html>\n<html lang=\"en\" data-root=\"" + r + "\">\n<head>\n";
-  t += "<meta charset=\"utf-8\">\n";
-  t += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-  t += "<title>" + std::string(title) + " \xe2\x80\x94 " + std::string(league) + "</title>\n";
-  t += "<link rel=\"stylesheet\" href=\"" + r + "site.css\">\n";
-  t += "<script src=\"" + r + "search-index.js\" defer></script>\n";
-  t += "<script src=\"" + r + "site.js\" defer></script>\n";
-  t += "</head>\n<body>\n<header class=\"site\">";
-  t += Link(r + "index.html", std::string(league)).insert(2, " class=\"home\"");
-  t += "\n<nav>" + Link(r + "index.html", "Standings") + " " + Link(r + "leaders.html", "Leaders") +
-       " " + Link(r + "stats/passing.html", "Stats") + " " + Link(r + "index.html#teams", "Teams") +
-       "</nav>\n";
-  t += "<div class=\"search\"><label for=\"q\">Search</label><input id=\"q\" type=\"search\" "
+  // Piece by piece onto the page: every page begins so.
+  const auto add = [&t](std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces)
+      t += piece;
+  };
+  const auto link = [&](std::string_view path, std::string_view html) {
+    add({"<a href=\"", root, path, "\">", html, "</a>"});
+  };
+  add({"<!DOCTYPE html>\n<html lang=\"en\" data-root=\"", root, "\">\n<head>\n"});
+  add({"<meta charset=\"utf-8\">\n"});
+  add({"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"});
+  add({"<title>", title, " \xe2\x80\x94 ", league, "</title>\n"});
+  add({"<link rel=\"stylesheet\" href=\"", root, "site.css\">\n"});
+  add({"<script src=\"", root, "search-index.js\" defer></script>\n"});
+  add({"<script src=\"", root, "site.js\" defer></script>\n"});
+  add({"</head>\n<body>\n<header class=\"site\">"});
+  add({"<a class=\"home\" href=\"", root, "index.html\">", league, "</a>"});
+  add({"\n<nav>"});
+  link("index.html", "Standings");
+  add({" "});
+  link("leaders.html", "Leaders");
+  add({" "});
+  link("stats/passing.html", "Stats");
+  add({" "});
+  link("index.html#teams", "Teams");
+  add({"</nav>\n"});
+  add(
+      {"<div class=\"search\"><label for=\"q\">Search</label><input id=\"q\" type=\"search\" "
        "placeholder=\"Player or team\" autocomplete=\"off\"><ul id=\"q-results\" "
-       "role=\"listbox\" hidden></ul></div>\n</header>\n<main>\n";
+       "role=\"listbox\" hidden></ul></div>\n</header>\n<main>\n"});
   return page;
 }
 

@@ -26,9 +26,6 @@ using league::PlayerRecord;
 using league::TeamRecord;
 using league::TeamTotals;
 
-// Stands in a game's page for the link to the next game until it is known.
-constexpr std::string_view kNextMark = "\x01next\x01";
-
 // The game's part of a team's totals: what they grew by.
 TeamTotals Difference(const TeamTotals& after, const TeamTotals& before) {
   TeamTotals d = after;
@@ -144,7 +141,7 @@ std::string_view PlayText(const transcript::CurrentPlay& play) {
 }  // namespace
 
 SiteBuilder::SiteBuilder(std::string league, Emit emit)
-    : league_(std::move(league)), emit_(std::move(emit)) {}
+    : league_(std::move(league)), leagueHtml_(EscapeUtf8(league_)), emit_(std::move(emit)) {}
 
 const std::string& SiteBuilder::PlayerId(const PlayerRecord& player) {
   if (player.index >= playerIds_.size()) playerIds_.resize(player.index + 1);
@@ -268,8 +265,7 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
 
 void SiteBuilder::EmitPendingGame(std::string_view nextLink) {
   if (pendingPath_.empty()) return;
-  const std::size_t mark = pending_.find(kNextMark);
-  if (mark != std::string::npos) pending_.replace(mark, kNextMark.size(), nextLink);
+  pending_.insert(pendingMark_, nextLink);
   emit_(pendingPath_, pending_);
   pending_.clear();
   pendingPath_.clear();
@@ -289,7 +285,7 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
   EmitPendingGame("<a rel=\"next\" href=\"" + site.id + ".html\">" + visitingName + " at " +
                   homeName + " \xe2\x86\x92</a>");
 
-  Page page = BeginPage(r, visitingName + " at " + homeName, EscapeUtf8(league_));
+  Page page = BeginPage(r, visitingName + " at " + homeName, leagueHtml_);
   std::string& t = page.text;
   const transcript::GameScore& s = site.score;
   t += "<h1>" + visitingLink + " at " + homeLink + "</h1>\n";
@@ -358,11 +354,19 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
              {{"", "Figure", false},
               {run::MacRomanToUtf8(site.visiting->name), {}},
               {run::MacRomanToUtf8(site.home->name), {}}});
-  for (const reports::ComparisonRow& row : reports::TeamComparisonRows()) {
+  // The rows' labels as page text, made once.
+  static const std::vector<std::string> kBoxLabels = [] {
+    std::vector<std::string> labels;
+    for (const reports::ComparisonRow& row : reports::TeamComparisonRows())
+      labels.push_back(EscapeUtf8(row.label));
+    return labels;
+  }();
+  const auto boxRows = reports::TeamComparisonRows();
+  for (std::size_t i = 0; i < boxRows.size(); ++i) {
     t += "<tr>"sv;
-    HtmlCell(t, EscapeUtf8(row.label), true);
-    NumberCell(t, row.value(visitingBox));
-    NumberCell(t, row.value(homeBox));
+    HtmlCell(t, kBoxLabels[i], true);
+    NumberCell(t, boxRows[i].value(visitingBox));
+    NumberCell(t, boxRows[i].value(homeBox));
     t += "</tr>\n"sv;
   }
   EndTable(t);
@@ -465,7 +469,8 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
     t += "<a rel=\"prev\" href=\"" + previous.id + ".html\">\xe2\x86\x90 " +
          Escape(previous.visiting->name) + " at " + Escape(previous.home->name) + "</a> ";
   }
-  t += std::string(kNextMark) + "</nav>\n";
+  pendingMark_ = t.size();  // the next game's link goes here
+  t += "</nav>\n"sv;
   pending_ = EndPage(page);
   pendingPath_ = "games/" + site.id + ".html";
 }

@@ -128,6 +128,7 @@ class SiteBuilder {
   void WriteSearchIndex(const league::League& league);
 
   std::string league_;
+  std::string leagueHtml_;  // the league's name as page text
   Emit emit_;
   std::vector<SiteGame> games_;
   std::vector<Figure> figures_;  // the game being kept, before it is stored
@@ -162,7 +163,8 @@ class SiteBuilder {
     }
   };
   std::map<HeadKey, std::string, HeadLess> heads_;
-  std::string pending_;  // the last game's page, waiting for the next game's link
+  std::string pending_;          // the last game's page, waiting for the next game's link
+  std::size_t pendingMark_ = 0;  // where in it the link goes
   std::string pendingPath_;
   // Each player's games and figures, by his index.
   std::vector<PlayerLog> logs_;

@@ -135,9 +135,9 @@ void SiteBuilder::WriteIndex(const league::League& league, const options::Output
   seasons_ = std::move(seasons);
   standings_ = std::move(standings);
 
-  Page page = BeginPage("", "Standings", EscapeUtf8(league_));
+  Page page = BeginPage("", "Standings", leagueHtml_);
   std::string& t = page.text;
-  t += "<h1>" + EscapeUtf8(league_) + "</h1>\n<p class=\"sub\">" + std::to_string(games_.size()) +
+  t += "<h1>" + leagueHtml_ + "</h1>\n<p class=\"sub\">" + std::to_string(games_.size()) +
        (games_.size() == 1 ? " game" : " games") + " compiled</p>\n";
   t += "<section id=\"standings\"><h2>Standings</h2>\n"sv;
   BeginTable(t, "sortable standings", "Standings",
@@ -240,7 +240,7 @@ void SiteBuilder::WriteTeamPages(const league::League& league) {
   for (const TeamRecord& team : league.teams) {
     const TeamSeason& season = seasons_[&team];
     const std::string r = "../";
-    Page page = BeginPage(r, Escape(team.name), EscapeUtf8(league_));
+    Page page = BeginPage(r, Escape(team.name), leagueHtml_);
     std::string& t = page.text;
     t += "<h1>" + Escape(team.name) + "</h1>\n<p class=\"sub\">" + std::to_string(team.wins) + "-" +
          std::to_string(team.losses) + "-" + std::to_string(team.ties) + " \xc2\xb7 " +
@@ -370,7 +370,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
     const PlayerLog& log = logs_[player.index];
     if (player.teamName.empty() && log.games.empty()) continue;
     const std::string r = "../";
-    Page page = BeginPage(r, Escape(PlayerLabel(player)), EscapeUtf8(league_));
+    Page page = BeginPage(r, Escape(PlayerLabel(player)), leagueHtml_);
     std::string& t = page.text;
     t += "<h1>" + Escape(player.name) + "</h1>\n<p class=\"sub\">#" + std::to_string(player.number);
     if (player.position != 0)
@@ -448,7 +448,7 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
 
 void SiteBuilder::WriteLeaders(const std::vector<reports::LeaderRanking>& rankings) {
   const auto tables = reports::LeaderTables();
-  Page page = BeginPage("", "Leaders", EscapeUtf8(league_));
+  Page page = BeginPage("", "Leaders", leagueHtml_);
   std::string& t = page.text;
   t += "<h1>League leaders</h1>\n"sv;
   std::string contents;
@@ -509,7 +509,7 @@ void SiteBuilder::WriteStatsPages(const league::League& league) {
   menu += "</ul></nav>\n"sv;
   for (const reports::PlayerSection& section : reports::PlayerSections()) {
     const std::string r = "../";
-    Page page = BeginPage(r, EscapeUtf8(SectionName(section)), EscapeUtf8(league_));
+    Page page = BeginPage(r, EscapeUtf8(SectionName(section)), leagueHtml_);
     std::string& t = page.text;
     t += "<h1>" + EscapeUtf8(SectionName(section)) + "</h1>\n" + menu;
     stats::PlayerOrder order;
