@@ -175,6 +175,14 @@ const std::string& SiteBuilder::SectionHead(const reports::PlayerSection& sectio
       .first->second;
 }
 
+const std::string& SiteBuilder::SectionCaption(const reports::PlayerSection& section,
+                                               const TeamRecord& team) {
+  std::string& caption = captions_[{&section, &team}];
+  if (caption.empty())
+    caption = SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team.name);
+  return caption;
+}
+
 void SiteBuilder::BeforeCredit(const transcript::GameState& game) {
   for (PlayerRecord* player : game.players.Named()) {
     for (const league::StatField* field : LongestFields()) {
@@ -389,18 +397,17 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
     for (std::size_t side = 0; side < teams.size(); ++side)
       if (record.teamName == teams[side]->name) players[side].push_back(&record);
   }
+  stats::PlayerOrder order;
   for (const reports::PlayerSection& section : reports::PlayerSections()) {
     if (section.leftOutInGameMode) continue;
     for (std::size_t side = 0; side < teams.size(); ++side) {
-      const TeamRecord* team = teams[side];
-      stats::PlayerOrder order;
+      order.clear();
       for (const PlayerRecord* record : players[side]) {
         if (section.listed(*record)) order.push_back(record);
       }
       if (order.empty()) continue;
       stats::SortPlayersByStats(order, section.key, false);
-      BeginTable(t, "sortable",
-                 SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team->name),
+      BeginTable(t, "sortable", SectionCaption(section, *teams[side]),
                  SectionHead(section, "Player", ""));
       for (const PlayerRecord* record : order)
         SectionRow(t, section, PlayerLink(*record), nullptr, *record);

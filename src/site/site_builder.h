@@ -116,6 +116,10 @@ class SiteBuilder {
   // The head of a section's table (SectionColumns), made once.
   const std::string& SectionHead(const reports::PlayerSection& section, std::string_view first,
                                  std::string_view second);
+  // A game page's caption of a section's table for one team:
+  // "Passing — Bears", made once.
+  const std::string& SectionCaption(const reports::PlayerSection& section,
+                                    const league::TeamRecord& team);
   void WriteGamePage(const transcript::GameState& game, const stats::ScoringSummary& scoring,
                      const league::TeamTotals& visitingBox, const league::TeamTotals& homeBox);
   void EmitPendingGame(std::string_view nextLink);
@@ -163,6 +167,8 @@ class SiteBuilder {
     }
   };
   std::map<HeadKey, std::string, HeadLess> heads_;
+  std::map<std::pair<const reports::PlayerSection*, const league::TeamRecord*>, std::string>
+      captions_;
   std::string pending_;          // the last game's page, waiting for the next game's link
   std::size_t pendingMark_ = 0;  // where in it the link goes
   std::string pendingPath_;
