@@ -97,14 +97,15 @@ void SectionRow(std::string& out, const reports::PlayerSection& section, std::st
     row.Add("\"><th scope=\"row\">"sv);
   }
   row.Add(first);
-  row.Add("</th>"sv);
   if (secondHtml != nullptr) {
-    row.Add("<td class=\"t\">"sv);
+    row.Add("</th><td class=\"t\">"sv);
     row.Add(*secondHtml);
-    row.Add("</td>"sv);
   }
+  // A cell's end and the next cell's start go in as one piece.
+  bool inHeader = secondHtml == nullptr;
   for (const reports::StatColumn& column : section.columns) {
-    row.Add("<td>"sv);
+    row.Add(inHeader ? "</th><td>"sv : "</td><td>"sv);
+    inHeader = false;
     // Counts are most of the cells: their digits go straight in.
     if (column.stat != nullptr && column.stat->shape == reports::Shape::kCount) {
       row.Number(column.stat->part(record));
@@ -112,9 +113,8 @@ void SectionRow(std::string& out, const reports::PlayerSection& section, std::st
       row.Write(reports::kStatTextRoom,
                 [&](char* at) { return reports::StatTextInto(at, *column.stat, record); });
     }
-    row.Add("</td>"sv);
   }
-  row.Add("</tr>\n"sv);
+  row.Add(inHeader ? "</th></tr>\n"sv : "</td></tr>\n"sv);
   row.Flush();
 }
 
