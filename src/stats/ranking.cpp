@@ -378,7 +378,8 @@ bool SortByPlaces(PlayerOrder& players, const std::vector<std::uint32_t>& places
 }  // namespace
 
 void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide, SortRanks* ranks) {
-  if (players.empty()) return;
+  // One player stays where he is; only places to keep would need a sort.
+  if (players.empty() || (players.size() == 1 && ranks == nullptr)) return;
   if (key < 1 || key > kStatKeyCount) {
     // No order: every comparison says "not after", as the sort has always seen it.
     SortEqual(players, 0, static_cast<int>(players.size()) - 1);
