@@ -46,6 +46,18 @@ inline std::int64_t ReadHeld(const PlayerRecord& player, const StatField& field)
   return value;
 }
 
+// Sets the field of a player who has its record, as field.write would.
+inline void WriteHeld(PlayerRecord& player, const StatField& field, std::int64_t value) {
+  char* const at = reinterpret_cast<char*>(&player) + field.offset;
+  if (field.longest) {
+    const auto narrow = static_cast<std::int16_t>(value);
+    std::memcpy(at, &narrow, sizeof narrow);
+    return;
+  }
+  const auto narrow = static_cast<std::int32_t>(value);
+  std::memcpy(at, &narrow, sizeof narrow);
+}
+
 // The fields in the order of the player record's slots, and of each record's
 // fields.
 std::span<const StatField> PlayerStatFields();

@@ -51,9 +51,19 @@ league::PlayerRecord GameRecord(const league::PlayerRecord& player, const SiteGa
                     : side == Side::kVisiting ? game.visiting->name
                                               : player.teamName;
   record.index = player.index;
+  // A record's figures follow each other: the first makes the record, the
+  // rest go straight in.
   const auto fields = league::PlayerStatFields();
-  for (const Figure& figure : figures)
-    fields[figure.field].write(record, figure.value);
+  const league::StatField* last = nullptr;
+  for (const Figure& figure : figures) {
+    const league::StatField& field = fields[figure.field];
+    if (last != nullptr && last->has == field.has) {
+      league::WriteHeld(record, field, figure.value);
+    } else {
+      field.write(record, figure.value);
+    }
+    last = &field;
+  }
   return record;
 }
 

@@ -47,7 +47,7 @@ TEST(StatFields, ColumnsAreUniqueSnakeCaseAndReadTheirField) {
   EXPECT_EQ(read["fg_kicking_made"], 0);
 }
 
-TEST(StatFields, ReadInPlaceGivesWhatTheReaderGives) {
+TEST(StatFields, InPlaceReadsAndWritesAgreeWithTheirFunctions) {
   // Every field written a value of its own (negative ones too, and the
   // widest a count holds), then read both ways.
   PlayerRecord player;
@@ -62,6 +62,16 @@ TEST(StatFields, ReadInPlaceGivesWhatTheReaderGives) {
     ASSERT_TRUE(field.has(player)) << field.column;
     EXPECT_EQ(ReadHeld(player, field), field.read(player)) << field.column;
   }
+  // And written in place, last field first: each field gets its own value,
+  // and a write too wide would spoil the field after it.
+  for (std::size_t i = fields.size(); i-- > 0;)
+    WriteHeld(
+        player, fields[i],
+        fields[i].longest ? 100 + static_cast<std::int64_t>(i) : -5 - static_cast<std::int64_t>(i));
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    EXPECT_EQ(fields[i].read(player), fields[i].longest ? 100 + static_cast<std::int64_t>(i)
+                                                        : -5 - static_cast<std::int64_t>(i))
+        << fields[i].column;
 }
 
 TEST(StatFields, SnakeCaseKeepsDigitsWithTheirWord) {
