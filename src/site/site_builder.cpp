@@ -175,12 +175,13 @@ const std::string& SiteBuilder::SectionHead(const reports::PlayerSection& sectio
       .first->second;
 }
 
-const std::string& SiteBuilder::SectionCaption(const reports::PlayerSection& section,
-                                               const TeamRecord& team) {
-  std::string& caption = captions_[{&section, &team}];
-  if (caption.empty())
-    caption = SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team.name);
-  return caption;
+const std::vector<std::string>& SiteBuilder::SectionCaptions(const TeamRecord& team) {
+  std::vector<std::string>& captions = captions_[&team];
+  if (captions.empty()) {
+    for (const reports::PlayerSection& section : reports::PlayerSections())
+      captions.push_back(SectionName(section) + " \xe2\x80\x94 " + run::MacRomanToUtf8(team.name));
+  }
+  return captions;
 }
 
 void SiteBuilder::BeforeCredit(const transcript::GameState& game) {
@@ -398,7 +399,11 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
       if (record.teamName == teams[side]->name) players[side].push_back(&record);
   }
   stats::PlayerOrder order;
-  for (const reports::PlayerSection& section : reports::PlayerSections()) {
+  const std::array<const std::vector<std::string>*, 2> captions{&SectionCaptions(*site.visiting),
+                                                                &SectionCaptions(*site.home)};
+  const auto sections = reports::PlayerSections();
+  for (std::size_t k = 0; k < sections.size(); ++k) {
+    const reports::PlayerSection& section = sections[k];
     if (section.leftOutInGameMode) continue;
     for (std::size_t side = 0; side < teams.size(); ++side) {
       order.clear();
@@ -407,8 +412,9 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
       }
       if (order.empty()) continue;
       stats::SortPlayersByStats(order, section.key, false);
-      BeginTable(t, "sortable", SectionCaption(section, *teams[side]),
-                 SectionHead(section, "Player", ""));
+      if (playerHeads_.size() <= k) playerHeads_.resize(k + 1);
+      if (playerHeads_[k] == nullptr) playerHeads_[k] = &SectionHead(section, "Player", "");
+      BeginTable(t, "sortable", (*captions[side])[k], *playerHeads_[k]);
       for (const PlayerRecord* record : order)
         SectionRow(t, section, PlayerLink(*record), nullptr, *record);
       EndTable(t);

@@ -116,10 +116,9 @@ class SiteBuilder {
   // The head of a section's table (SectionColumns), made once.
   const std::string& SectionHead(const reports::PlayerSection& section, std::string_view first,
                                  std::string_view second);
-  // A game page's caption of a section's table for one team:
-  // "Passing — Bears", made once.
-  const std::string& SectionCaption(const reports::PlayerSection& section,
-                                    const league::TeamRecord& team);
+  // A game page's captions of the sections' tables for one team, in the
+  // sections' order: "Passing — Bears", made once.
+  const std::vector<std::string>& SectionCaptions(const league::TeamRecord& team);
   void WriteGamePage(const transcript::GameState& game, const stats::ScoringSummary& scoring,
                      const league::TeamTotals& visitingBox, const league::TeamTotals& homeBox);
   void EmitPendingGame(std::string_view nextLink);
@@ -167,8 +166,9 @@ class SiteBuilder {
     }
   };
   std::map<HeadKey, std::string, HeadLess> heads_;
-  std::map<std::pair<const reports::PlayerSection*, const league::TeamRecord*>, std::string>
-      captions_;
+  std::unordered_map<const league::TeamRecord*, std::vector<std::string>> captions_;
+  // A game page's heads of the sections' tables, by the sections' order.
+  std::vector<const std::string*> playerHeads_;
   std::string pending_;          // the last game's page, waiting for the next game's link
   std::size_t pendingMark_ = 0;  // where in it the link goes
   std::string pendingPath_;
