@@ -386,6 +386,9 @@ void SiteBuilder::WritePlayerPages(const league::League& league) {
     std::vector<PlayerRecord> records;
     std::vector<const GameCells*> cells;
     std::vector<std::string_view> labels;
+    records.reserve(log.games.size());
+    cells.reserve(log.games.size());
+    labels.reserve(log.games.size());
     for (const LoggedGame& line : log.games) {
       const SiteGame& game = games_[line.game];
       records.push_back(GameRecord(player, game, line.side,
