@@ -204,14 +204,22 @@ void RowText::AddLong(std::string_view html) {
 }
 
 void RowText::Text(std::string_view macRoman) {
-  if (macRoman.size() > (kRoom - used_) / kEscapeGrowth) {
+  AddEscaped(macRoman, true);
+}
+
+void RowText::OwnText(std::string_view utf8) {
+  AddEscaped(utf8, false);
+}
+
+void RowText::AddEscaped(std::string_view text, bool macRoman) {
+  if (text.size() > (kRoom - used_) / kEscapeGrowth) {
     Flush();
-    if (macRoman.size() > kRoom / kEscapeGrowth) {
-      AppendText(out_, macRoman);
+    if (text.size() > kRoom / kEscapeGrowth) {
+      AppendEscaped(out_, text, macRoman);
       return;
     }
   }
-  used_ = static_cast<std::size_t>(EscapeInto(bytes_ + used_, macRoman, true) - bytes_);
+  used_ = static_cast<std::size_t>(EscapeInto(bytes_ + used_, text, macRoman) - bytes_);
 }
 
 std::string EscapeUtf8(std::string_view utf8) {

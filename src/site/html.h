@@ -113,10 +113,13 @@ class RowText {
   }
   // Text from a game or a team file, escaped as AppendText does.
   void Text(std::string_view macRoman);
+  // Text of our own (UTF-8), escaped as EscapeUtf8 does.
+  void OwnText(std::string_view utf8);
   void Flush();
 
  private:
   void AddLong(std::string_view html);
+  void AddEscaped(std::string_view text, bool macRoman);
 
   // Most pieces of a row are a few bytes: copied here without a call, as
   // two words that may overlap; longer ones go through AddLong.

@@ -199,7 +199,6 @@ std::string BarChart(std::string_view description, const std::vector<std::string
   const std::int64_t every = slot < 140 ? 5 : 1;
   for (std::int64_t g = 0; g < static_cast<std::int64_t>(labels.size()); ++g) {
     const std::int64_t x = kLeft + g * slot + (slot - bar * bars) / 2;
-    const std::string groupLabel = EscapeUtf8(labels[g]);
     for (std::int64_t b = 0; b < static_cast<std::int64_t>(series.size()); ++b) {
       const std::int64_t value = series[b].values[g];
       const std::int64_t height = std::max<std::int64_t>(0, value) * room / top;
@@ -214,7 +213,7 @@ std::string BarChart(std::string_view description, const std::vector<std::string
       out.Add("\" height=\""sv);
       AddTenths(out, height);
       out.Add("\"><title>"sv);
-      out.Add(groupLabel);
+      out.OwnText(labels[g]);
       out.Add(": "sv);
       out.Add(seriesNames[b]);
       out.Add(" "sv);

@@ -394,11 +394,14 @@ void SiteBuilder::WriteGamePage(const transcript::GameState& game,
   // Each team's players, in the game's order.
   const std::array<const TeamRecord*, 2> teams{site.visiting, site.home};
   std::array<stats::PlayerOrder, 2> players;
+  for (stats::PlayerOrder& side : players)
+    side.reserve(records.size());
   for (const PlayerRecord& record : records) {
     for (std::size_t side = 0; side < teams.size(); ++side)
       if (record.teamName == teams[side]->name) players[side].push_back(&record);
   }
   stats::PlayerOrder order;
+  order.reserve(records.size());
   const std::array<const std::vector<std::string>*, 2> captions{&SectionCaptions(*site.visiting),
                                                                 &SectionCaptions(*site.home)};
   const auto sections = reports::PlayerSections();
