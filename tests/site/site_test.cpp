@@ -90,6 +90,15 @@ TEST(RowText, KeepsEveryPieceWholeAndInOrder) {
     const std::string longPiece(5000, 'x');
     row.Add(longPiece);
     expected += longPiece;
+    // Text escaped on the way in: from the games (Mac OS Roman) and our own
+    // (UTF-8), short and longer than the row's room.
+    for (const std::string& text :
+         {std::string("O'Neil \xC9 <b> \xC3\xA9"), std::string(400, '\'') + "\xC9\xC3\xA9"}) {
+      row.Text(text);
+      expected += Escape(text);
+      row.OwnText(text);
+      expected += EscapeUtf8(text);
+    }
     for (int i = 0; i < 200; ++i) {
       row.Add("<td>\"it's\"</td>");
       expected += "<td>\"it's\"</td>";
