@@ -84,6 +84,7 @@ struct ParserSetting {
   yl::transcript::GameState game;
   yl::transcript::ReadContext context{league, game.players, log, "Bench"};
   yl::transcript::CurrentPlay play;
+  yl::transcript::ExtrasTable extras;
 
   explicit ParserSetting(std::string_view firstLine) {
     yl::run::InitErrorLog(log);
@@ -92,7 +93,7 @@ struct ParserSetting {
     yl::transcript::ParseFirstLine(firstLine, visiting, home);
     game.home = yl::league::FindOrCreateTeam(league, home);
     game.visiting = yl::league::FindOrCreateTeam(league, visiting);
-    yl::transcript::PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
+    yl::transcript::PrepareExtrasPhrases(extras, *game.home, *game.visiting);
   }
 
   // The parse a run makes (on a worker thread, when it reads ahead): the
@@ -110,7 +111,7 @@ struct ParserSetting {
       case LineKind::kGains:
         return yl::transcript::ParseGains(parse, line, play);
       case LineKind::kExtras:
-        return yl::transcript::ParseExtras(parse, game.extras, line, play);
+        return yl::transcript::ParseExtras(parse, extras, line, play);
     }
     return false;
   }

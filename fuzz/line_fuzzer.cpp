@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadContext context{league, game.players, log, "Line"};
   game.home = league::FindOrCreateTeam(league, "Bears");
   game.visiting = league::FindOrCreateTeam(league, "Eagles");
-  PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
+  ExtrasTable extras;
+  PrepareExtrasPhrases(extras, *game.home, *game.visiting);
   CurrentPlay play;
   play.groupAtSnap = game.possessionLabel;
 
@@ -77,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (ParseGains(context, line, play)) play.gain = ResolveGains(play.gains);
       break;
     case 4:
-      if (ParseExtras(context, game.extras, line, play))
+      if (ParseExtras(context, extras, line, play))
         ResolveExtras(context, *game.home, *game.visiting, play);
       break;
     case 5: {

@@ -15,6 +15,7 @@
 #include "run/staged_folder.h"
 #include "run/table_files.h"
 #include "site/site_builder.h"
+#include "transcript/extras.h"
 
 namespace yl::compile {
 
@@ -86,6 +87,7 @@ class GameReports final : public ReportFiles {
       run::OpenNextStatFile(files_, run_.options.mode, reply_);
     }
     gameBegun_ = true;
+    echoReady_ = false;
     WriteString(out_, transcript.substr(0, kMaxTranscriptName));
     WriteString(out_, out_.doubleLineEnd);
   }
@@ -94,7 +96,12 @@ class GameReports final : public ReportFiles {
   void PlayDone(std::string_view, const CompiledGame& game,
                 const transcript::CurrentPlay& play) override {
     if (run_.options.mode != ReportMode::kPerPlay) return;
-    reports::EchoPlay(out_, game.game->extras, play);
+    // The extras lines are echoed with the teams' names as the league has them.
+    if (!echoReady_) {
+      transcript::PrepareExtrasPhrases(echoPhrases_, *game.game->home, *game.game->visiting);
+      echoReady_ = true;
+    }
+    reports::EchoPlay(out_, echoPhrases_, play);
     WriteReports(&game);
     league::ReleaseAllPlayerStats(run_.league);
   }
@@ -118,7 +125,9 @@ class GameReports final : public ReportFiles {
     }
   }
 
-  bool gameBegun_ = false;  // a game's name is written and the game not yet read
+  bool gameBegun_ = false;               // a game's name is written and the game not yet read
+  transcript::ExtrasTable echoPhrases_;  // the game's, once its first play is echoed
+  bool echoReady_ = false;
 };
 
 // Cumulative and league reports: one file, written when every game is in.

@@ -242,7 +242,6 @@ ReadOutcome ResolveGame(ReadContext& context, run::RunControl& control, GameStat
   league::League& league = context.league;
   game.home = league::FindOrCreateTeam(league, parsed.home);
   game.visiting = league::FindOrCreateTeam(league, parsed.visiting);
-  PrepareExtrasPhrases(game.extras, *game.home, *game.visiting);
 
   run::StopCountdown countdown;
   std::size_t first = 0;  // the record that stays as the game's first

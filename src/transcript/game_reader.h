@@ -39,7 +39,6 @@ struct GameState {
   league::TeamRecord* home = nullptr;
   league::TeamRecord* visiting = nullptr;
   GameScore score;  // from the team box
-  ExtrasTable extras;
 
   // The game's plays in order, also those whose reading failed.
   std::vector<CurrentPlay> plays;
