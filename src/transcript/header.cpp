@@ -369,8 +369,11 @@ void NameSlots(Effect effect, std::size_t i, HeaderSlots& at) {
 Situation ResolveHeader(const HeaderText& header) {
   HeaderSlots at;
   at.numbers.fill(-1);
-  for (std::size_t i = 0; i < header.numbers.size(); ++i)
-    at.numbers[i] = header.numbers[i];
+  // A loop over every place the list has, not over the numbers read: one of
+  // variable length became a string copy, slow to start for a few bytes.
+  const std::size_t read = header.numbers.size();
+  for (std::size_t i = 0; i < kHeaderNumbers; ++i)
+    at.numbers[i] = i < read ? header.numbers[i] : std::int16_t{-1};
   for (std::size_t p = 0; p < header.codes.size(); ++p) {
     const PhraseCode code = header.codes[p];
     if (code < kHeaderPhraseCount) NameSlots(kEffects[code], p, at);
