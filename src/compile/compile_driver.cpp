@@ -109,7 +109,8 @@ CompiledGame CompileParsed(CompileRun& run, const run::TransRecord& record,
   transcript::ReadContext context{run.league, game.players, run.errorLog,
                                   record.name.substr(0, kMaxTranscriptName)};
   compiled.outcome = transcript::ResolveGame(context, run.control, game, std::move(parsed));
-  if (compiled.outcome == transcript::ReadOutcome::kRejected) transcript::KeepFixedTeams(game);
+  if (compiled.outcome == transcript::ReadOutcome::kRejected)
+    transcript::KeepFixedTeams(run.league, game);
   if (compiled.outcome != transcript::ReadOutcome::kRead) return compiled;
   if (!CreditGame(run, compiled, record.name)) compiled.outcome = transcript::ReadOutcome::kStopped;
   return compiled;

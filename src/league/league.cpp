@@ -182,32 +182,36 @@ PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t numb
   return CreatePlayer(league, name, number);
 }
 
-void InferPositions(League& league) {
-  for (PlayerRecord& p : league.players) {
-    if (p.position != 0) continue;
-    const int n = p.number;
-    if (p.side == kOffense) {
-      if (n < 0) continue;
-      if (n <= 19) {
-        p.position = p.kicked ? offense::kKicker : offense::kQuarterback;
-      } else if (n <= 49) {
-        p.position = offense::kRunningBack;
-      } else if (n <= 79) {
-        p.position = offense::kOffensiveLine;
-      } else {
-        p.position = offense::kWideReceiver;
-      }
-    } else if (p.side == kDefense) {
-      if (n < 20) continue;
-      if (n <= 49) {
-        p.position = defense::kDefensiveBack;
-      } else if (n <= 59) {
-        p.position = defense::kLinebacker;
-      } else {
-        p.position = defense::kDefensiveLine;
-      }
+void InferPosition(PlayerRecord& p) {
+  if (p.position != 0) return;
+  const int n = p.number;
+  if (p.side == kOffense) {
+    if (n < 0) return;
+    if (n <= 19) {
+      p.position = p.kicked ? offense::kKicker : offense::kQuarterback;
+    } else if (n <= 49) {
+      p.position = offense::kRunningBack;
+    } else if (n <= 79) {
+      p.position = offense::kOffensiveLine;
+    } else {
+      p.position = offense::kWideReceiver;
+    }
+  } else if (p.side == kDefense) {
+    if (n < 20) return;
+    if (n <= 49) {
+      p.position = defense::kDefensiveBack;
+    } else if (n <= 59) {
+      p.position = defense::kLinebacker;
+    } else {
+      p.position = defense::kDefensiveLine;
     }
   }
+}
+
+void InferPositions(League& league) {
+  for (PlayerRecord& p : league.players)
+    InferPosition(p);
+  league.positionsInferred = true;
 }
 
 void ReleasePlayerStats(PlayerRecord& p) {
@@ -238,6 +242,8 @@ void ReleaseLeague(League& league) {
   league.hash.clear();
   league.players.clear();
   league.teams.clear();
+  league.teamsOpen = false;
+  league.positionsInferred = false;
 }
 
 Roster KeepRoster(const League& league) {
@@ -252,11 +258,15 @@ void RestoreRoster(League& league, const Roster& roster) {
     league.teams = roster.teams;
     league.hash = roster.hash;
   });
+  league.teamsOpen = false;
+  league.positionsInferred = false;
 }
 
 void OpenAllTeams(League& league) {
+  if (league.teamsOpen) return;
   for (PlayerRecord& p : league.players)
     p.teamFixed = false;
+  league.teamsOpen = true;
 }
 
 }  // namespace yl::league

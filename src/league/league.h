@@ -154,6 +154,11 @@ struct League {
   std::deque<PlayerRecord> players;  // in the order they were made
   std::deque<TeamRecord> teams;      // in the order they were made
   PlayerHash hash;
+  // What a pass over every player would find nothing left to do for, so
+  // that the pass after a game need only look at that game's players: no
+  // player's team is fixed; every position that can be inferred is.
+  bool teamsOpen = false;
+  bool positionsInferred = false;
 };
 
 // The league's list: the newest player (or team) first. The reports take
@@ -219,6 +224,9 @@ PlayerRecord* AddPlayer(League& league, std::string_view name, std::int16_t numb
 // Adds a team without any lookup (team files).
 TeamRecord* AddTeam(League& league, std::string_view name);
 
+// Gives a player without a position the one his side and number suggest.
+void InferPosition(PlayerRecord& player);
+// The same for every player of the league.
 void InferPositions(League& league);
 
 void ReleasePlayerStats(PlayerRecord& player);
@@ -235,7 +243,8 @@ struct Roster {
 Roster KeepRoster(const League& league);
 // The league as the roster was kept: whatever the games made is gone.
 void RestoreRoster(League& league, const Roster& roster);
-// Every player may be given another team in the next game.
+// Every player may be given another team in the next game (a pass over the
+// league only when some team was fixed since the last).
 void OpenAllTeams(League& league);
 
 }  // namespace yl::league

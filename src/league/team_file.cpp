@@ -44,6 +44,8 @@ void BuildRoster(League& league, std::string_view teamName,
     player->teamName = std::string(teamName.substr(0, kMaxTeamName));
     player->teamFixed = true;
   }
+  league.teamsOpen = false;
+  league.positionsInferred = false;
   AddTeam(league, teamName);
 }
 

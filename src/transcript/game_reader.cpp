@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "league/league.h"
 #include "run/error_log.h"
@@ -233,6 +234,9 @@ ReadOutcome ResolveGame(ReadContext& context, run::RunControl& control, GameStat
   // Moving the text keeps its bytes where they are: the views stay valid.
   game.text = std::move(parsed.text);
   game.plays = std::move(parsed.plays);
+  // A game left unfinished keeps what it made of its players' sides: the
+  // next game's pass must then look at every player.
+  const bool positionsInferred = std::exchange(context.league.positionsInferred, false);
   CarriedParse carried;
   const ParseMarks everything = MarksOf(parsed.parse);
   if (!parsed.firstLineRead) {
@@ -278,7 +282,14 @@ ReadOutcome ResolveGame(ReadContext& context, run::RunControl& control, GameStat
     ResolveGroupsByPunts(context, game, *game.home, *game.visiting);
   }
   ResolveDefenders(league, game);
-  league::InferPositions(league);
+  // Only a game's players have sides the last pass has not seen.
+  if (positionsInferred) {
+    for (league::PlayerRecord* p : game.players.Named())
+      league::InferPosition(*p);
+    league.positionsInferred = true;
+  } else {
+    league::InferPositions(league);
+  }
   return ReadOutcome::kRead;
 }
 
@@ -287,9 +298,12 @@ ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& 
   return ResolveGame(context, control, game, ParseGame(std::move(text)));
 }
 
-void KeepFixedTeams(const GameState& game) {
+void KeepFixedTeams(league::League& league, const GameState& game) {
   for (league::PlayerRecord* p : game.players.Named()) {
-    if (!game.players.Of(*p).teamOpen) p->teamFixed = true;
+    if (!game.players.Of(*p).teamOpen) {
+      p->teamFixed = true;
+      league.teamsOpen = false;
+    }
   }
 }
 

@@ -115,7 +115,7 @@ ReadOutcome ReadGame(ReadContext& context, run::RunControl& control, GameState& 
 
 // A rejected game is not released: the teams it fixed stay fixed in the
 // next game.
-void KeepFixedTeams(const GameState& game);
+void KeepFixedTeams(league::League& league, const GameState& game);
 
 // After a line that could not be understood: the line in hand and up to
 // three more are tested for a play header or the game's end (which sets the

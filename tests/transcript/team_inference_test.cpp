@@ -133,6 +133,33 @@ TEST_F(InferenceTest, ASafetyNamesTheSidesTheOtherWay) {
   }
 }
 
+// After a game is read, only its players are given positions; a rejected
+// game leaves its players' sides as it made them, so the next game read
+// gives every player his position, and a roster restored takes back the
+// teams it fixed.
+TEST_F(InferenceTest, APassAfterAGameSeesWhatEveryGameSinceTheLastMade) {
+  const std::string run =
+      Play(Header(0, 0, Down(1, 10)), "#22-Baker took the hand-off... #60-Young took him down.  ",
+           Gain(5));
+  const std::string kick =
+      Play(Header(0, 0, kKickOff), "The kickoff was not fielded... touchback.  ");
+  Process(kFirstLine + kick + End(5, 4));
+  ASSERT_EQ(Read(kFirstLine + run + run), ReadOutcome::kRejected);  // cut short
+  EXPECT_EQ(Named(22, "Baker").position, 0);
+  Process(kFirstLine + kick + End(5, 4));
+  EXPECT_EQ(Named(22, "Baker").position, league::offense::kRunningBack);
+  EXPECT_EQ(Named(60, "Young").position, league::defense::kDefensiveLine);
+
+  Rostered(10, "Able", "Bears");
+  const league::Roster roster = league::KeepRoster(league);
+  for (int pass = 0; pass < 2; ++pass) {
+    league::OpenAllTeams(league);
+    EXPECT_FALSE(Named(10, "Able").teamFixed) << pass;
+    league::RestoreRoster(league, roster);
+    EXPECT_TRUE(Named(10, "Able").teamFixed) << pass;
+  }
+}
+
 // Cole recovers Able's fumble and returns it (a new label). A second-down
 // header shows that Able's side kept the ball: Cole's label joins Able's.
 class FumbleCarryTest : public InferenceTest, public testing::WithParamInterface<int> {};
