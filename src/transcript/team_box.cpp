@@ -3,6 +3,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace yl::transcript {
 
 namespace {
@@ -132,6 +136,25 @@ void AddQuarters(std::string_view line, std::size_t position, bool overtime, Tea
   }
 }
 
+// The position of the first digit or "-" at or after `from`; the line's
+// size (or `from`, past it) when none is. The labels before a box's numbers
+// are passed over sixteen bytes at a time.
+std::size_t NextDigitOrDash(std::string_view line, std::size_t from) {
+  std::size_t i = from;
+#if defined(__SSE2__)
+  for (; i + 16 <= line.size(); i += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
+    const auto dashes =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('-'))));
+    const unsigned found = DigitBits(line.data() + i) | dashes;
+    if (found != 0) return i + static_cast<std::size_t>(__builtin_ctz(found));
+  }
+#endif
+  while (i < line.size() && line[i] != '-' && !IsDigit(line[i]))
+    ++i;
+  return i;
+}
+
 void SettleResult(TeamRecord& home, TeamRecord& visiting, std::int16_t homePoints,
                   std::int16_t visitingPoints) {
   ++home.gamesPlayed;
@@ -154,6 +177,7 @@ std::int16_t ReadBoxInteger(std::string_view line, std::size_t& position) {
   std::uint16_t value = 0;
   bool negative = false;
   bool digits = false;
+  position = NextDigitOrDash(line, position);  // the bytes before are skipped
   while (position < line.size()) {
     const char c = line[position++];
     if (c == '-') {
@@ -205,11 +229,10 @@ std::optional<BoxFault> CheckTeamBox(TranscriptText& text) {
       break;
     }
     const std::string_view line = state.line.substr(0, kBoxLineLength);
-    for (std::size_t p = 0; p < line.size() && !fault;) {
-      if (!IsDigit(line[p])) {
-        ++p;
-      } else if (!ReadNumber(line, p)) {
+    for (std::size_t p = NextDigit(line, 0); p < line.size(); p = NextDigit(line, p)) {
+      if (!ReadNumber(line, p)) {
         fault = BoxFault{run::ErrorKind::kBoxNumber, state.line};
+        break;
       }
     }
   }

@@ -36,17 +36,19 @@ TEST_P(BoxIntegers, ReadOneAfterTheOther) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, BoxIntegers,
-    ::testing::Values(IntegerCase{"Passes (Comp/Atts)     12/20     15/31", 0, {12, 20, 15, 31}},
-                      IntegerCase{"Total Time    28:75   30:45", 0, {28, 75, 30, 45}},
-                      IntegerCase{"Passing Yards   -12   40", 0, {-12, 40}},
-                      // A hyphen anywhere before the digits makes the number negative.
-                      IntegerCase{"Mud-Hens   7    0", 0, {-7, 0}},
-                      IntegerCase{"Mud-Hens   7    0", 11, {7, 0}},
-                      IntegerCase{"Bears      0   -3", 11, {0, -3}},
-                      IntegerCase{"no digits here", 0, {0, 0}}, IntegerCase{"", 0, {0}},
-                      IntegerCase{"12", 5, {0}},  // a start past the end reads nothing
-                      // 16-bit wrap: 70000 - 65536 and 40000 - 65536.
-                      IntegerCase{"70000 40000 -32768", 0, {4464, -25536, -32768}}));
+    ::testing::Values(
+        IntegerCase{"Passes (Comp/Atts)     12/20     15/31", 0, {12, 20, 15, 31}},
+        IntegerCase{"Total Time    28:75   30:45", 0, {28, 75, 30, 45}},
+        IntegerCase{"Passing Yards   -12   40", 0, {-12, 40}},
+        // A hyphen anywhere before the digits makes the number negative.
+        IntegerCase{"Mud-Hens   7    0", 0, {-7, 0}}, IntegerCase{"Mud-Hens   7    0", 11, {7, 0}},
+        // Past sixteen bytes of label, and a hyphen there.
+        IntegerCase{"Third Down Conversion Rate-Adj   4    5", 0, {-4, 5}},
+        IntegerCase{std::string(40, ' ') + "9 " + std::string(20, '.') + "3", 0, {9, 3}},
+        IntegerCase{"Bears      0   -3", 11, {0, -3}}, IntegerCase{"no digits here", 0, {0, 0}},
+        IntegerCase{"", 0, {0}}, IntegerCase{"12", 5, {0}},  // a start past the end reads nothing
+        // 16-bit wrap: 70000 - 65536 and 40000 - 65536.
+        IntegerCase{"70000 40000 -32768", 0, {4464, -25536, -32768}}));
 
 TEST(ReadBoxInteger, PositionStandsAfterTheEndingByte) {
   std::size_t position = 0;
