@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "run/error_log.h"
 #include "transcript/reader.h"
@@ -267,35 +268,79 @@ void PrepareExtrasPhrases(ExtrasTable& table, const league::TeamRecord& home,
   PrepareExtrasPhrases(table, home.name, visiting.name);
 }
 
+namespace {
+
+// Whether the text of code a is tried before that of code b: longer texts
+// first, equal lengths in code order.
+bool TriedBefore(const ExtrasTable& table, PhraseCode a, PhraseCode b) {
+  return table.lengths[a] != table.lengths[b] ? table.lengths[a] > table.lengths[b] : a < b;
+}
+
+// The texts that name no team, which every game's table shares, and their
+// codes in the order of trial; the team texts are made for each game and
+// merged into that order.
+struct FixedTexts {
+  ExtrasTable table;
+  std::vector<PhraseCode> order;
+};
+
+const FixedTexts& TextsNamingNoTeam() {
+  static const FixedTexts fixed = [] {
+    FixedTexts texts;
+    for (const ExtrasPhraseEntry& entry : kExtrasPhrases) {
+      if (entry.team != TeamText::kNone) continue;
+      std::size_t length = 0;
+      Append(texts.table.storage[entry.code], length, entry.text);
+      texts.table.lengths[entry.code] = static_cast<std::uint8_t>(length);
+      texts.order.push_back(entry.code);
+    }
+    std::ranges::sort(texts.order, [&texts](PhraseCode a, PhraseCode b) {
+      return TriedBefore(texts.table, a, b);
+    });
+    return texts;
+  }();
+  return fixed;
+}
+
+}  // namespace
+
 void PrepareExtrasPhrases(ExtrasTable& table, std::string_view homeName,
                           std::string_view visitingName) {
   homeName = homeName.substr(0, std::min(homeName.size(), league::kMaxTeamName));
   visitingName = visitingName.substr(0, std::min(visitingName.size(), league::kMaxTeamName));
+  const FixedTexts& fixed = TextsNamingNoTeam();
+  table.storage = fixed.table.storage;
+  table.lengths = fixed.table.lengths;
+  std::array<PhraseCode, kExtrasPhraseCount> teamOrder{};
+  std::size_t teamTexts = 0;
   for (const ExtrasPhraseEntry& entry : kExtrasPhrases) {
+    if (entry.team == TeamText::kNone) continue;
     auto& storage = table.storage[entry.code];
     std::size_t length = 0;
-    switch (entry.team) {
-      case TeamText::kNone:
-        Append(storage, length, entry.text);
-        break;
-      case TeamText::kHomeBefore:
-      case TeamText::kVisitingBefore:
-        Append(storage, length, entry.team == TeamText::kHomeBefore ? homeName : visitingName);
-        Append(storage, length, entry.text);
-        break;
-      case TeamText::kHomeAfter:
-      case TeamText::kVisitingAfter:
-        Append(storage, length, entry.text);
-        Append(storage, length, entry.team == TeamText::kHomeAfter ? homeName : visitingName);
-        Append(storage, length, ".");
-        break;
+    if (entry.team == TeamText::kHomeBefore || entry.team == TeamText::kVisitingBefore) {
+      Append(storage, length, entry.team == TeamText::kHomeBefore ? homeName : visitingName);
+      Append(storage, length, entry.text);
+    } else {
+      Append(storage, length, entry.text);
+      Append(storage, length, entry.team == TeamText::kHomeAfter ? homeName : visitingName);
+      Append(storage, length, ".");
     }
     table.lengths[entry.code] = static_cast<std::uint8_t>(length);
-    table.positionToCode[entry.code] = entry.code;
+    teamOrder[teamTexts++] = entry.code;
   }
-  // Longest first, equal lengths in code order.
-  std::ranges::stable_sort(table.positionToCode, std::ranges::greater{},
-                           [&table](PhraseCode code) { return table.TextOfCode(code).size(); });
+  // The team texts in the order of trial (a few, mostly in order already),
+  // then merged with the others.
+  const auto before = [&table](PhraseCode a, PhraseCode b) { return TriedBefore(table, a, b); };
+  for (std::size_t k = 1; k < teamTexts; ++k) {
+    const PhraseCode moving = teamOrder[k];
+    std::size_t m = k;
+    for (; m > 0 && before(moving, teamOrder[m - 1]); --m)
+      teamOrder[m] = teamOrder[m - 1];
+    teamOrder[m] = moving;
+  }
+  std::merge(fixed.order.begin(), fixed.order.end(), teamOrder.begin(),
+             teamOrder.begin() + static_cast<std::ptrdiff_t>(teamTexts),
+             table.positionToCode.begin(), before);
   table.positionsBeginning.fill(0);
   for (std::uint8_t position = 0; position < kExtrasPhraseCount; ++position) {
     table.codeToPosition[table.positionToCode[position]] = position;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "options/output_options.h"
@@ -118,16 +119,25 @@ TEST_F(ExtrasTest, TeamTextsCarryTheGamesNames) {
 }
 
 TEST_F(ExtrasTest, TrialOrderIsLongestFirstStableByCode) {
-  for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
-    const PhraseCode code = table.positionToCode[position];
-    EXPECT_EQ(table.codeToPosition[code], position);
-    if (position == 0) continue;
-    const PhraseCode before = table.positionToCode[position - 1];
-    const std::size_t a = table.TextOfCode(before).size();
-    const std::size_t b = table.TextOfCode(code).size();
-    EXPECT_TRUE(b < a || (b == a && before < code)) << position;
+  // Names of equal lengths tie the two teams' texts; names of many lengths
+  // put them among the texts that name no team, before, after and level.
+  for (const auto& [homeName, visitingName] : {std::pair{"Bears", "Mud Hens"},
+                                               {"Cats", "Dogs"},
+                                               {"X", "A Very Long Team Name Indeed"},
+                                               {"Nighthawks", "Ox"},
+                                               {"Penalty on the play", "Marauders of the North"}}) {
+    SetTeams(homeName, visitingName);
+    for (std::size_t position = 0; position < kExtrasPhraseCount; ++position) {
+      const PhraseCode code = table.positionToCode[position];
+      EXPECT_EQ(table.codeToPosition[code], position);
+      if (position == 0) continue;
+      const PhraseCode before = table.positionToCode[position - 1];
+      const std::size_t a = table.TextOfCode(before).size();
+      const std::size_t b = table.TextOfCode(code).size();
+      EXPECT_TRUE(b < a || (b == a && before < code)) << homeName << " " << position;
+    }
   }
-  // Names of different lengths put the two teams' texts apart.
+  SetTeams("Bears", "Mud Hens");
   EXPECT_LT(table.codeToPosition[51], table.codeToPosition[50]);
   EXPECT_LT(table.codeToPosition[6], table.codeToPosition[5]);
 }
