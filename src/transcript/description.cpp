@@ -29,7 +29,9 @@ struct Reading {
   std::string_view text;     // the described part of the line
   bool annotated = false;    // the line ends in an annotation, not read
   bool quoteInside = false;  // a double quote stands before the annotation
-  std::array<std::size_t, kMaxDescriptionSegments + 1> bounds{};  // segment starts, then the end
+  // Segment starts, then the end; written by FindSegments before any is
+  // read (not cleared first: a string operation, slow to start, per line).
+  std::array<std::size_t, kMaxDescriptionSegments + 1> bounds;
   std::size_t segments = 0;
   DescriptionMemo* memo = nullptr;
 };
