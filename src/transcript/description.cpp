@@ -108,9 +108,9 @@ Outcome TakeToken(ParseContext& parse, const Reading& reading, const PhraseEntry
   const std::string_view token = reading.text.substr(at, s - at);
   if (token.empty() || token[0] != '#') return Outcome::kTokenWithoutHash;
   if (token.size() > kMaxTokenLength) return Outcome::kNotUnderstood;
-  const std::optional<TokenNumber> number = NoteToken(parse, token);
-  if (!number) return Outcome::kNotUnderstood;
-  Append(description, entry.code, *number);
+  const TokenNumber number = NoteToken(parse, token);
+  if (number == kNoToken) return Outcome::kNotUnderstood;
+  Append(description, entry.code, number);
   at = phraseEnd;
   return Outcome::kRead;
 }

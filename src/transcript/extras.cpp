@@ -109,11 +109,11 @@ bool CutPlayerToken(ParseContext& parse, const ExtrasTable& table, std::string_v
       if ((mayFollow[t] >> position & 1u) == 0) continue;
       const std::string_view rest = line.substr(p + t);
       if (!BeginsWithText(table, rest, position)) continue;
-      const std::optional<TokenNumber> token = NoteToken(parse, line.substr(p, t));
-      if (!token) continue;
+      const TokenNumber token = NoteToken(parse, line.substr(p, t));
+      if (token == kNoToken) continue;
       ExtrasValue* value = NextValue(extras);
       if (value == nullptr || !AppendCode(extras, table, position)) return false;
-      *value = ExtrasValue{.token = *token};
+      *value = ExtrasValue{.token = token};
       p += t + phrase.size();
       return true;
     }

@@ -118,15 +118,15 @@ std::uint32_t TokenTexts::HashOf(std::string_view text) {
   return static_cast<std::uint32_t>(mixed >> 32);
 }
 
-std::optional<std::uint32_t> TokenTexts::Find(std::string_view text) const {
-  if (slots_.empty()) return std::nullopt;
+std::uint32_t TokenTexts::Find(std::string_view text) const {
+  if (slots_.empty()) return kNotEntered;
   const std::uint32_t hash = HashOf(text);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask; slots_[i].index != UINT32_MAX; i = (i + 1) & mask) {
     if (slots_[i].hash == hash && SameText(texts_[slots_[i].index].text, text))
       return slots_[i].index;
   }
-  return std::nullopt;
+  return kNotEntered;
 }
 
 void TokenTexts::Grow() {
@@ -170,16 +170,16 @@ void TokenTexts::clear() {
   texts_.clear();
 }
 
-std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token) {
+TokenNumber NoteToken(ParseContext& parse, std::string_view token) {
   // A text met before says what it said then, and names the same player.
-  std::optional<std::uint32_t> text = parse.texts.Find(token);
+  const std::uint32_t text = parse.texts.Find(token);
   const auto number = static_cast<TokenNumber>(parse.tokens.size());
-  if (text) {
-    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(*text); });
+  if (text != TokenTexts::kNotEntered) {
+    run::Allocating(run::ErrorKind::kPlayRecordMemory, [&] { parse.tokens.push_back(text); });
     return number;
   }
   const std::optional<league::PlayerToken> read = league::ReadPlayerToken(token);
-  if (!read) return std::nullopt;
+  if (!read) return kNoToken;
   run::Allocating(run::ErrorKind::kPlayRecordMemory,
                   [&] { parse.tokens.push_back(parse.texts.Enter(token, *read)); });
   return number;

@@ -77,8 +77,11 @@ struct TokenText {
 };
 class TokenTexts {
  public:
-  // The text's index, if it was entered.
-  std::optional<std::uint32_t> Find(std::string_view text) const;
+  // The text's index, or kNotEntered. (A plain number: an optional one was
+  // returned through memory, its two parts stored apart and loaded as one,
+  // which stalls the load.)
+  static constexpr std::uint32_t kNotEntered = UINT32_MAX;
+  std::uint32_t Find(std::string_view text) const;
   // Enters a text Find does not know, with what it says; gives its index.
   std::uint32_t Enter(std::string_view text, const league::PlayerToken& token);
   const TokenText& operator[](std::uint32_t i) const { return texts_[i]; }
@@ -118,9 +121,9 @@ inline ParseMarks MarksOf(const ParseContext& parse) {
   return {parse.tokens.size(), parse.notes.size()};
 }
 
-// The token's number when it names a player (noted in the context); none,
-// and nothing noted, when it names nobody.
-std::optional<TokenNumber> NoteToken(ParseContext& parse, std::string_view token);
+// The token's number when it names a player (noted in the context);
+// kNoToken, and nothing noted, when it names nobody.
+TokenNumber NoteToken(ParseContext& parse, std::string_view token);
 
 void NoteNotUnderstood(ParseContext& parse, run::ErrorKind kind, std::string_view text);
 

@@ -60,7 +60,7 @@ TEST(CarryParse, RepeatedTokensFindWhatEachLookupFinds) {
   ReadContext context{carried, players, errorLog, "T"};
   ParseContext parse;
   CarriedParse carriedParse;
-  std::vector<std::optional<TokenNumber>> numbers;
+  std::vector<TokenNumber> numbers;
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (i == half) {
       // Between the steps every player found so far goes over to defense.
@@ -82,9 +82,9 @@ TEST(CarryParse, RepeatedTokensFindWhatEachLookupFinds) {
     EXPECT_EQ(carried.players[p].side, alone.players[p].side) << p;
   }
   for (std::size_t i = 0; i < tokens.size(); ++i) {
-    ASSERT_EQ(numbers[i].has_value(), aloneFound[i] != nullptr) << tokens[i];
-    if (numbers[i]) {
-      EXPECT_EQ(carriedParse.players[*numbers[i]]->index, aloneFound[i]->index) << tokens[i];
+    ASSERT_EQ(numbers[i] != kNoToken, aloneFound[i] != nullptr) << tokens[i];
+    if (numbers[i] != kNoToken) {
+      EXPECT_EQ(carriedParse.players[numbers[i]]->index, aloneFound[i]->index) << tokens[i];
     }
   }
 }
@@ -100,10 +100,10 @@ TEST(TokenTexts, ClearedTableKnowsOnlyNewTexts) {
     texts.Enter(text, league::PlayerToken{});
   texts.clear();
   for (const std::string& text : first)
-    EXPECT_FALSE(texts.Find(text)) << text;
+    EXPECT_EQ(texts.Find(text), TokenTexts::kNotEntered) << text;
   EXPECT_EQ(texts.Enter(first[7], league::PlayerToken{}), 0u);
-  EXPECT_EQ(texts.Find(first[7]), std::optional<std::uint32_t>(0));
-  EXPECT_FALSE(texts.Find(first[8]));
+  EXPECT_EQ(texts.Find(first[7]), 0u);
+  EXPECT_EQ(texts.Find(first[8]), TokenTexts::kNotEntered);
 }
 
 TEST(ReadLine, EveryTerminatorReadsTheSame) {
