@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (ParseDescription(context, line, play)) ResolveDescription(game, play);
       break;
     case 3:
-      if (ParseGains(context, line, play)) play.gain = ResolveGains(play.gains);
+      if (ParseGains(context, line, play)) ResolveGains(play.gains, play.gain);
       break;
     case 4:
       if (ParseExtras(context, extras, line, play))

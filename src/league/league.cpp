@@ -68,9 +68,9 @@ std::uint32_t PlayerHash::HashOf(int number, std::string_view name) {
   return hash;
 }
 
-std::optional<std::uint32_t> PlayerHash::Find(const std::deque<PlayerRecord>& players, int number,
-                                              std::string_view name) const {
-  if (slots_.empty()) return std::nullopt;
+std::uint32_t PlayerHash::Find(const std::deque<PlayerRecord>& players, int number,
+                               std::string_view name) const {
+  if (slots_.empty()) return kNone;
   const std::uint32_t hash = HashOf(number, name);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
@@ -78,12 +78,12 @@ std::optional<std::uint32_t> PlayerHash::Find(const std::deque<PlayerRecord>& pl
     const PlayerRecord& player = players[slots_[i].index];
     if (player.number == number && player.name == name) return slots_[i].index;
   }
-  return std::nullopt;
+  return kNone;
 }
 
 void PlayerHash::Enter(const std::deque<PlayerRecord>& players, std::uint32_t index) {
   const PlayerRecord& player = players[index];
-  if (Find(players, player.number, player.name)) return;
+  if (Find(players, player.number, player.name) != kNone) return;
   if ((count_ + 1) * 2 > slots_.size()) Grow();
   const std::uint32_t hash = HashOf(player.number, player.name);
   const std::size_t mask = slots_.size() - 1;
@@ -114,8 +114,8 @@ void PlayerHash::clear() {
 
 PlayerRecord* FindPlayerInHash(League& league, int number, std::string_view name) {
   if (number < 0 || number >= kHashBuckets) return nullptr;
-  const std::optional<std::uint32_t> index = league.hash.Find(league.players, number, name);
-  return index ? &league.players[*index] : nullptr;
+  const std::uint32_t index = league.hash.Find(league.players, number, name);
+  return index != PlayerHash::kNone ? &league.players[index] : nullptr;
 }
 
 std::optional<PlayerToken> ReadPlayerToken(std::string_view token) {

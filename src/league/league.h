@@ -121,9 +121,11 @@ struct TeamRecord {
 class PlayerHash {
  public:
   // The index in `players` of the first player entered with the number and
-  // name; none when there is none.
-  std::optional<std::uint32_t> Find(const std::deque<PlayerRecord>& players, int number,
-                                    std::string_view name) const;
+  // name; kNone when there is none. (A plain number: an optional one went
+  // back through memory in two parts loaded as one, which stalls the load.)
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+  std::uint32_t Find(const std::deque<PlayerRecord>& players, int number,
+                     std::string_view name) const;
   // Enters players[index] unless a player of his number and name is there.
   void Enter(const std::deque<PlayerRecord>& players, std::uint32_t index);
   // The number and name pairs entered.
@@ -131,7 +133,7 @@ class PlayerHash {
   void clear();
 
  private:
-  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+  static constexpr std::uint32_t kEmpty = kNone;
   struct Slot {
     std::uint32_t index = kEmpty;
     std::uint32_t hash = 0;

@@ -175,32 +175,39 @@ bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play) 
   return false;
 }
 
-Gain ResolveGains(const GainsText& gains) {
+void ResolveGains(const GainsText& gains, Gain& gain) {
   Slots slots{};
-  for (std::size_t i = 0; i < gains.numbers.size(); ++i)
-    slots[i] = gains.numbers[i];
-  Gain gain;
+  // Over every place the list has: a loop over the numbers read became a
+  // string copy, slow to start for a few bytes.
+  const std::size_t read = gains.numbers.size();
+  for (std::size_t i = 0; i < kGainsNumbers; ++i)
+    slots[i] = i < read ? gains.numbers[i] : std::int16_t{0};
+  bool positive = true;
+  bool shortGain = false;
+  bool returnSpot = false;
+  bool turnedOver = false;
   std::size_t yardsAt = kNoSlot;
   std::size_t ballOnAt = kNoSlot;
   for (std::size_t i = 0; i < gains.codes.size(); ++i) {
     const PhraseCode code = gains.codes[i];
     if (code >= kGainsPhraseCount) continue;
     const GainsRule& rule = kGainsRules[code];
-    if (rule.gainPositive >= 0) gain.positive = rule.gainPositive != 0;
+    if (rule.gainPositive >= 0) positive = rule.gainPositive != 0;
     if (rule.gain != Slot::kNone) yardsAt = SlotIndex(slots, rule.gain, i);
     if (rule.ballOn != Slot::kNone) ballOnAt = SlotIndex(slots, rule.ballOn, i);
-    if (rule.shortGain) gain.shortGain = true;
-    if (rule.returnSpot) gain.returnSpot = true;
-    if (rule.turnedOver) gain.turnedOver = true;
+    shortGain = shortGain || rule.shortGain;
+    returnSpot = returnSpot || rule.returnSpot;
+    turnedOver = turnedOver || rule.turnedOver;
   }
   // The figures are read once every phrase has named its slots.
-  const auto number = [&slots](std::size_t slot) -> std::optional<std::int16_t> {
-    if (slot >= slots.size()) return std::nullopt;
-    return slots[slot];
-  };
-  gain.yards = number(yardsAt);
-  gain.ballOn = number(ballOnAt);
-  return gain;
+  gain.yards.reset();
+  gain.ballOn.reset();
+  if (yardsAt < slots.size()) gain.yards = slots[yardsAt];
+  if (ballOnAt < slots.size()) gain.ballOn = slots[ballOnAt];
+  gain.positive = positive;
+  gain.shortGain = shortGain;
+  gain.returnSpot = returnSpot;
+  gain.turnedOver = turnedOver;
 }
 
 Gain NoGainsLine() {

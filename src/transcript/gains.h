@@ -21,8 +21,11 @@ bool ParseGains(ParseContext& parse, std::string_view line, CurrentPlay& play,
 // The same, logged at once.
 bool ParseGains(ReadContext& context, std::string_view line, CurrentPlay& play);
 
-// The gain the line's phrases and numbers give, walked in line order.
-Gain ResolveGains(const GainsText& gains);
+// Makes `gain` the gain the line's phrases and numbers give, walked in line
+// order. (Written in place: a gain returned by value went through memory a
+// few bytes at a time, and was loaded back as words before the stores had
+// landed.)
+void ResolveGains(const GainsText& gains, Gain& gain);
 
 // The gain of a play whose description is followed by an empty line: it
 // has no gains line, and its yardage reads 1.

@@ -89,7 +89,7 @@ bool ParsePlay(Parser& parser) {
       parser.NextLine();
       return failed(FailedLine::kGains);
     }
-    play.gain = ResolveGains(play.gains);
+    ResolveGains(play.gains, play.gain);
     parser.NextLine();
   }
 

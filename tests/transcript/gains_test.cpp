@@ -65,7 +65,12 @@ TEST_P(GainsLines, ParseAndResolve) {
   const GainsCase& c = GetParam();
   CurrentPlay play;
   ASSERT_TRUE(ParseGains(context, c.line, play)) << c.line;
-  const Gain gain = ResolveGains(play.gains);
+  Gain gain;  // every field is written: none keeps what it held
+  gain.yards = 99;
+  gain.ballOn = 99;
+  gain.positive = !c.positive;
+  gain.shortGain = gain.returnSpot = gain.turnedOver = true;
+  ResolveGains(play.gains, gain);
   EXPECT_EQ(std::vector<std::int16_t>(play.gains.codes.begin(), play.gains.codes.end()), c.codes);
   EXPECT_EQ(std::vector<std::int16_t>(play.gains.numbers.begin(), play.gains.numbers.end()),
             c.numbers);
