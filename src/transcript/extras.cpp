@@ -95,8 +95,9 @@ bool CutPlayerToken(ParseContext& parse, const ExtrasTable& table, std::string_v
   const std::size_t longest =
       std::min(dash + 1 - p + std::min<std::size_t>(31, n - dash - 1), kMaxExtrasToken);
   // The texts that may follow each token length, and those that may follow
-  // any: the others are passed over without a look.
-  std::array<std::uint64_t, kMaxExtrasToken + 1> mayFollow{};
+  // any: the others are passed over without a look. (Only the lengths
+  // tried are written, and read.)
+  std::array<std::uint64_t, kMaxExtrasToken + 1> mayFollow;
   std::uint64_t anyMayFollow = 0;
   for (std::size_t t = 4; t <= longest; ++t) {
     mayFollow[t] = MayBegin(table, line.substr(p + t));
