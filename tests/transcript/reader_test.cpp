@@ -171,6 +171,46 @@ TEST(ReadLine, IndentedAndTooLong) {
   EXPECT_EQ(state.line.size(), 499u);
 }
 
+// A digit run at a place in the line: its value when it fits 16 bits, and
+// where reading stops (after the whole run, also one too large). Runs of
+// every length, at the line's end and away from it, beside bytes that only
+// look like digits in their low bits.
+TEST(ReadNumber, ReadsTheWholeRunAndRefusesTooLargeAValue) {
+  struct Case {
+    std::string line;
+    std::size_t from;
+    std::optional<std::int16_t> value;
+    std::size_t after;
+  };
+  const Case cases[] = {
+      {"7 yards", 0, 7, 1},
+      {"12:34 on", 0, 12, 2},
+      {"12:34 on", 3, 34, 5},
+      {"123 yard", 0, 123, 3},
+      {"1234 yar", 0, 1234, 4},
+      {"0099 x", 0, 99, 4},
+      {"007x", 0, 7, 3},
+      {"32767 x", 0, 32767, 5},
+      {"32768 x", 0, std::nullopt, 5},
+      {"99999999999 x", 0, std::nullopt, 11},
+      {"x12 yard", 0, 0, 0},
+      {"ab12", 2, 12, 4},
+      {"5", 0, 5, 1},
+      {"45", 0, 45, 2},
+      {"1\xB9 yd", 0, 1, 1},
+      {"2\xC9\xC9\xC9", 0, 2, 1},
+      {"9/0 ", 0, 9, 1},
+      {"1:x ", 0, 1, 1},
+      {"1/x ", 0, 1, 1},
+      {"80\x30x", 0, 800, 3},
+  };
+  for (const Case& c : cases) {
+    std::size_t p = c.from;
+    EXPECT_EQ(ReadNumber(c.line, p), c.value) << c.line;
+    EXPECT_EQ(p, c.after) << c.line;
+  }
+}
+
 TEST(MatchPhrase, CasePrefixAndWholeString) {
   EXPECT_TRUE(MatchPhrase("The game is over.", "The game is over.", true, true));
   EXPECT_TRUE(MatchPhrase("THE GAME IS OVER. Thanks", "The game is over.", false, false));
