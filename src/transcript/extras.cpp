@@ -329,18 +329,12 @@ void PrepareExtrasPhrases(ExtrasTable& table, std::string_view homeName,
     table.lengths[entry.code] = static_cast<std::uint8_t>(length);
     teamOrder[teamTexts++] = entry.code;
   }
-  // The team texts in the order of trial (a few, mostly in order already),
-  // then merged with the others.
+  // The team texts in the order of trial (no two codes tie), then merged
+  // with the others.
   const auto before = [&table](PhraseCode a, PhraseCode b) { return TriedBefore(table, a, b); };
-  for (std::size_t k = 1; k < teamTexts; ++k) {
-    const PhraseCode moving = teamOrder[k];
-    std::size_t m = k;
-    for (; m > 0 && before(moving, teamOrder[m - 1]); --m)
-      teamOrder[m] = teamOrder[m - 1];
-    teamOrder[m] = moving;
-  }
-  std::merge(fixed.order.begin(), fixed.order.end(), teamOrder.begin(),
-             teamOrder.begin() + static_cast<std::ptrdiff_t>(teamTexts),
+  const auto teamEnd = teamOrder.begin() + static_cast<std::ptrdiff_t>(teamTexts);
+  std::sort(teamOrder.begin(), teamEnd, before);
+  std::merge(fixed.order.begin(), fixed.order.end(), teamOrder.begin(), teamEnd,
              table.positionToCode.begin(), before);
   table.positionsBeginning.fill(0);
   for (std::uint8_t position = 0; position < kExtrasPhraseCount; ++position) {
