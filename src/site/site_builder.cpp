@@ -68,17 +68,6 @@ TeamTotals Difference(const TeamTotals& after, const TeamTotals& before) {
   return d;
 }
 
-// The fields that hold a longest play.
-const std::vector<const league::StatField*>& LongestFields() {
-  static const std::vector<const league::StatField*> fields = [] {
-    std::vector<const league::StatField*> longest;
-    for (const league::StatField& field : league::PlayerStatFields())
-      if (field.longest) longest.push_back(&field);
-    return longest;
-  }();
-  return fields;
-}
-
 // The stat fields record by record: (first field, count) of each record.
 const std::vector<std::pair<std::size_t, std::size_t>>& RecordFields() {
   static const std::vector<std::pair<std::size_t, std::size_t>> records = [] {
@@ -91,6 +80,18 @@ const std::vector<std::pair<std::size_t, std::size_t>>& RecordFields() {
     return runs;
   }();
   return records;
+}
+
+// Every stat field as a player without its record reads it.
+const std::vector<std::int32_t>& FreshValues() {
+  static const std::vector<std::int32_t> values = [] {
+    const PlayerRecord fresh;
+    std::vector<std::int32_t> read;
+    for (const league::StatField& field : league::PlayerStatFields())
+      read.push_back(static_cast<std::int32_t>(field.read(fresh)));
+    return read;
+  }();
+  return values;
 }
 
 // The cells of the scoring plays and the play-by-play, written into the
@@ -185,10 +186,27 @@ const std::vector<std::string>& SiteBuilder::SectionCaptions(const TeamRecord& t
 }
 
 void SiteBuilder::BeforeCredit(const transcript::GameState& game) {
+  const auto fields = league::PlayerStatFields();
+  const auto& recordFields = RecordFields();
+  gameBefore_.clear();
+  heldBefore_.clear();
   for (PlayerRecord* player : game.players.Named()) {
-    for (const league::StatField* field : LongestFields()) {
-      if (field->read(*player) != league::kNoLongest) field->write(*player, league::kNoLongest);
+    gameBefore_.resize(gameBefore_.size() + fields.size());
+    std::int32_t* const before = gameBefore_.data() + gameBefore_.size() - fields.size();
+    std::uint32_t held = 0;
+    for (std::size_t r = 0; r < recordFields.size(); ++r) {
+      const auto [firstField, fieldCount] = recordFields[r];
+      if (!fields[firstField].has(*player)) continue;
+      held |= 1u << r;
+      for (std::size_t i = firstField; i < firstField + fieldCount; ++i) {
+        const league::StatField& field = fields[i];
+        const std::int64_t value = league::ReadHeld(*player, field);
+        before[i] = static_cast<std::int32_t>(value);
+        if (field.longest && value != league::kNoLongest)
+          league::WriteHeld(*player, field, league::kNoLongest);
+      }
     }
+    heldBefore_.push_back(held);
   }
 }
 
@@ -202,42 +220,30 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
   site.score = game.score;
   const auto fields = league::PlayerStatFields();
   const auto& recordFields = RecordFields();
+  const auto& fresh = FreshValues();
+  std::size_t named = 0;
   for (PlayerRecord* player : game.players.Named()) {
-    const std::size_t at = std::size_t{player->index} * fields.size();
-    if (at + fields.size() > before_.size()) {
-      // A new player: before his first game, every field as a fresh record reads.
-      const PlayerRecord fresh;
-      while (before_.size() < at + fields.size())
-        for (const league::StatField& field : fields)
-          before_.push_back(static_cast<std::int32_t>(field.read(fresh)));
-      recordsBefore_.resize(player->index + 1);
-    }
-    std::int32_t* const before = before_.data() + at;
+    // Crediting names no new player, so each has his row from BeforeCredit.
+    const std::int32_t* const before = gameBefore_.data() + named * fields.size();
+    const std::uint32_t held = heldBefore_[named++];
     GameLine line{player->index, static_cast<std::uint32_t>(figures_.size())};
     line.side = player->teamName == game.home->name       ? Side::kHome
                 : player->teamName == game.visiting->name ? Side::kVisiting
                                                           : Side::kNone;
-    std::uint32_t records = 0;
     for (std::size_t r = 0; r < recordFields.size(); ++r) {
       const auto [firstField, fieldCount] = recordFields[r];
-      const bool has = fields[firstField].has(*player);
-      if (has) records |= 1u << r;
-      // A record he has neither now nor had: its fields read as they did.
-      if (!has && (recordsBefore_[player->index] & (1u << r)) == 0) continue;
+      // A record he has not: crediting left its fields as they were.
+      if (!fields[firstField].has(*player)) continue;
+      const bool had = (held & (1u << r)) != 0;
       for (std::size_t i = firstField; i < firstField + fieldCount; ++i) {
         const league::StatField& field = fields[i];
-        const std::int64_t now = has ? league::ReadHeld(*player, field) : field.read(*player);
-        const std::int64_t was = before[i];
+        const std::int64_t now = league::ReadHeld(*player, field);
+        const std::int64_t was = had ? before[i] : fresh[i];
         std::int64_t value = now - was;
-        before[i] = static_cast<std::int32_t>(now);
         if (field.longest) {
           // The game's longest play, then the season's back in its place.
           value = now;
-          if (was > now) {
-            field.write(*player, was);
-            before[i] = static_cast<std::int32_t>(was);
-            records |= 1u << r;
-          }
+          if (was > now) league::WriteHeld(*player, field, was);
           if (now == league::kNoLongest) continue;
         } else if (value == 0) {
           continue;
@@ -245,7 +251,6 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
         figures_.push_back({static_cast<std::uint16_t>(i), static_cast<std::int32_t>(value)});
       }
     }
-    recordsBefore_[player->index] = records;
     line.count = static_cast<std::uint16_t>(figures_.size() - line.first);
     lines_.push_back(line);
   }

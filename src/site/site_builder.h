@@ -136,13 +136,13 @@ class SiteBuilder {
   std::vector<SiteGame> games_;
   std::vector<Figure> figures_;  // the game being kept, before it is stored
   std::vector<GameLine> lines_;
-  // Each player's season figures as his last game left them: a row of every
-  // stat field per player, rows by his index.
-  // (Stat records hold 32-bit counts.)
-  std::vector<std::int32_t> before_;
-  // Which records (bit r: the r-th record of the stat fields) each player
-  // had then, by his index.
-  std::vector<std::uint32_t> recordsBefore_;
+  // The figures of the game's named players as crediting found them, a row
+  // of every stat field per player in the game's order; only the fields of
+  // records he held are set. (Stat records hold 32-bit counts.)
+  std::vector<std::int32_t> gameBefore_;
+  // Which records (bit r: the r-th record of the stat fields) each of them
+  // held then.
+  std::vector<std::uint32_t> heldBefore_;
   std::unordered_map<const league::TeamRecord*, league::TeamTotals> teamsBefore_;
   std::vector<std::string> playerIds_;  // by index; "" until given
   std::unordered_map<const league::TeamRecord*, std::string> teamIds_;
