@@ -223,9 +223,12 @@ void SiteBuilder::GameRead(std::string_view transcript, const transcript::GameSt
   const auto& fresh = FreshValues();
   std::size_t named = 0;
   for (PlayerRecord* player : game.players.Named()) {
-    // Crediting names no new player, so each has his row from BeforeCredit.
-    const std::int32_t* const before = gameBefore_.data() + named * fields.size();
-    const std::uint32_t held = heldBefore_[named++];
+    // Each has his row from BeforeCredit (crediting names no new player;
+    // one it did would read as a fresh record).
+    const std::uint32_t held = named < heldBefore_.size() ? heldBefore_[named] : 0;
+    const std::int32_t* const before =
+        held != 0 ? gameBefore_.data() + named * fields.size() : fresh.data();
+    ++named;
     GameLine line{player->index, static_cast<std::uint32_t>(figures_.size())};
     line.side = player->teamName == game.home->name       ? Side::kHome
                 : player->teamName == game.visiting->name ? Side::kVisiting
