@@ -406,12 +406,12 @@ void SortPlayersByStats(PlayerOrder& players, StatKey key, bool leagueWide, Sort
     if (rule.scored == nullptr && !(a->has && b->has)) return !a->has && b->has;
     return FactsSortAfter(*a, *b, rule, leagueWide);
   };
-  // Players without the key's record all compare equal (but for the
-  // scoring key, whose comparison is not an order).
+  // Players without the key's record all compare equal; so do players of
+  // whom none scored, for the scoring key (whose comparison is not an order,
+  // but says "not after" for any two of them).
   const auto allEqual = [&order, &rule](int lo, int hi) {
-    if (rule.scored != nullptr) return false;
     for (int k = lo; k <= hi; ++k) {
-      if (order[k]->has) return false;
+      if (rule.scored != nullptr ? order[k]->scored : order[k]->has) return false;
     }
     return true;
   };

@@ -1,6 +1,7 @@
 // Player ranking: passer rating, name order, the 55 keys, and the exact
 // order the quicksort leaves in the player list.
 #include "stats/ranking.h"
+#include "stats/quick_sort.h"
 
 #include <gtest/gtest.h>
 
@@ -625,7 +626,9 @@ TEST_F(SortTest, ScoringKeyWithTeamsNeverScansOutOfTheArray) {
 TEST(SortRanks, KeptPlacesLeaveTheOrderTheRecordsLeave) {
   // Forty players with few distinct values, names and teams, so that most of
   // them tie; sorted by each key again and again from shuffled orders, with
-  // the places kept and without. Every sort must leave the same order.
+  // the places kept, without, and by the quicksort alone comparing players
+  // one by one (no stretch of tied players taken without comparing). Every
+  // sort must leave the same order.
   std::vector<KeyCase> cases(std::begin(kKeyCases), std::end(kKeyCases));
   cases.insert(cases.end(), std::begin(kTieBreakCases), std::end(kTieBreakCases));
   const char* names[] = {"Back", "back", "Ace", "Zed"};
@@ -644,16 +647,23 @@ TEST(SortRanks, KeptPlacesLeaveTheOrderTheRecordsLeave) {
       }
       PlayerOrder kept = PlayersInListOrder(league);
       PlayerOrder plain = kept;
+      PlayerOrder oneByOne = kept;
       SortRanks ranks;
       for (int round = 0; round < 4; ++round) {
         SortPlayersByStats(kept, c.key, leagueWide, &ranks);
         SortPlayersByStats(plain, c.key, leagueWide);
+        QuickSort(oneByOne, 0, static_cast<int>(oneByOne.size()) - 1,
+                  [&](const PlayerRecord* a, const PlayerRecord* b) {
+                    return PlayerSortsAfter(*a, *b, c.key, leagueWide);
+                  });
         ASSERT_EQ(kept, plain) << "key " << c.key << (leagueWide ? ", league-wide" : "")
                                << ", round " << round;
-        std::mt19937 shuffle(static_cast<unsigned>(round));
-        std::shuffle(kept.begin(), kept.end(), shuffle);
-        shuffle.seed(static_cast<unsigned>(round));
-        std::shuffle(plain.begin(), plain.end(), shuffle);
+        ASSERT_EQ(plain, oneByOne)
+            << "key " << c.key << (leagueWide ? ", league-wide" : "") << ", round " << round;
+        for (PlayerOrder* order : {&kept, &plain, &oneByOne}) {
+          std::mt19937 shuffle(static_cast<unsigned>(round));
+          std::shuffle(order->begin(), order->end(), shuffle);
+        }
       }
     }
   }
