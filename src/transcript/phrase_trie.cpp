@@ -150,8 +150,6 @@ std::optional<std::size_t> PhraseTrie::FirstPrefix(std::string_view text, std::s
   return best;
 }
 
-PhraseTrie::SuffixMemo::SuffixMemo() : slots_(kSets * kWays) {}
-
 PhraseTrie::SuffixMemo::Slot* PhraseTrie::SuffixMemo::SetOf(std::string_view text) {
   const std::uint64_t tail = WordAt(text.data() + text.size() - kShortest);
   const auto set = static_cast<std::size_t>((tail * 0x9E3779B97F4A7C15u) >> 56) % kSets;

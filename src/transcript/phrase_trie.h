@@ -42,9 +42,6 @@ class PhraseTrie {
   // the last one stood. Which trie it serves is its own business: it
   // forgets all when asked by another.
   class SuffixMemo {
-   public:
-    SuffixMemo();
-
    private:
     friend class PhraseTrie;
     // Texts whose last eight bytes agree share a set of four slots, the
@@ -70,7 +67,7 @@ class PhraseTrie {
     // The slot whose bytes the text ends with, if any.
     static const Slot* Find(Slot* set, std::string_view text);
     const PhraseTrie* trie_ = nullptr;
-    std::vector<Slot> slots_;
+    std::vector<Slot> slots_;  // made clear by the first walk, for its trie
   };
 
   // Every phrase (and cut form) the text ends with, ordered by position and
